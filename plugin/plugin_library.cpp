@@ -1,0 +1,2 @@
+// Placeholder unit so the plug-in library has a body until the plug-in object exists.
+namespace kravo { int pluginLibraryVersion() { return 1; } }
