@@ -1,16 +1,31 @@
-#include <cstdio>
-#include <cstring>
+#include "host/command_line.h"
+#include "host/commands.h"
 
-// The stand-in host until the plug-in core can be driven: it names the render it will do.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+// kravo-host: drives the plug-in through its own boundary, as a host would.
 int main(int argc, char** argv)
 {
-    if (argc < 2 || std::strcmp(argv[1], "render") != 0) {
-        std::fprintf(stderr, "usage: kravo-host render --out FILE.wav [options]\n");
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(host::kUsage, stderr);
         return 2;
     }
-    std::printf("kravo-host: would render");
-    for (int i = 2; i < argc; ++i)
-        std::printf(" %s", argv[i]);
-    std::printf("\n");
-    return 0;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    try {
+        if (args[0] == "render")
+            return host::runRender(host::parseRenderOptions(rest));
+        if (args[0] == "params")
+            return host::runParams(host::parseParamsOptions(rest));
+        throw host::UsageError("unknown command '" + args[0] + "'");
+    } catch (const host::UsageError& error) {
+        std::fprintf(stderr, "kravo-host: %s\n%s", error.what(), host::kUsage);
+        return 2;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "kravo-host: %s\n", error.what());
+        return 1;
+    }
 }

@@ -1,0 +1,165 @@
+#include "host/command_line.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+namespace host {
+
+const char* const kUsage =
+    "usage:\n"
+    "  kravo-host render --out FILE.wav [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
+    "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
+    "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
+    "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n";
+
+namespace {
+
+constexpr int kNumParams = 9900;
+constexpr int kNumPrograms = 32;
+
+double toNumber(const std::string& text, const std::string& what)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != 0 || !std::isfinite(value))
+        throw UsageError("bad " + what + ": '" + text + "'");
+    return value;
+}
+
+int toInteger(const std::string& text, const std::string& what, int low, int high)
+{
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != 0 || value < low || value > high)
+        throw UsageError("bad " + what + ": '" + text + "' (expected " + std::to_string(low) + ".." +
+                         std::to_string(high) + ")");
+    return static_cast<int>(value);
+}
+
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, separator))
+        parts.push_back(part);
+    if (!text.empty() && text.back() == separator)
+        parts.emplace_back();
+    return parts;
+}
+
+ParameterSetting parseSetting(const std::string& text)
+{
+    const auto equals = text.find('=');
+    if (equals == std::string::npos)
+        throw UsageError("--set expects INDEX=VALUE, got '" + text + "'");
+    const float value = static_cast<float>(toNumber(text.substr(equals + 1), "parameter value"));
+    return {toInteger(text.substr(0, equals), "parameter index", 0, kNumParams - 1), value};
+}
+
+NoteRequest parseNote(const std::string& text)
+{
+    const auto parts = split(text, ':');
+    if (parts.size() < 2 || parts.size() > 4)
+        throw UsageError("--note expects SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]], got '" + text + "'");
+    NoteRequest note{toNumber(parts[0], "note time"), toInteger(parts[1], "note number", 0, 127), 100, 0.1};
+    if (parts.size() > 2)
+        note.velocity = toInteger(parts[2], "velocity", 1, 127);
+    if (parts.size() > 3)
+        note.lengthSeconds = toNumber(parts[3], "note length");
+    if (note.seconds < 0.0 || note.lengthSeconds < 0.0)
+        throw UsageError("note times must not be negative: '" + text + "'");
+    return note;
+}
+
+class ArgumentList {
+public:
+    explicit ArgumentList(const std::vector<std::string>& args) : args_(args) {}
+    bool done() const { return next_ >= args_.size(); }
+    const std::string& take() { return args_[next_++]; }
+    const std::string& valueOf(const std::string& option)
+    {
+        if (done())
+            throw UsageError(option + " needs a value");
+        return take();
+    }
+
+private:
+    const std::vector<std::string>& args_;
+    std::size_t next_ = 0;
+};
+
+} // namespace
+
+RenderOptions parseRenderOptions(const std::vector<std::string>& args)
+{
+    RenderOptions options;
+    ArgumentList list(args);
+    while (!list.done()) {
+        const std::string option = list.take();
+        if (option == "--out")
+            options.outPath = list.valueOf(option);
+        else if (option == "--rate")
+            options.sampleRate = toInteger(list.valueOf(option), "sample rate", 1, 500000);
+        else if (option == "--block")
+            options.blockSize = toInteger(list.valueOf(option), "block size", 1, 65536);
+        else if (option == "--tempo") {
+            options.tempo = toNumber(list.valueOf(option), "tempo");
+            if (*options.tempo <= 0.0)
+                throw UsageError("tempo must be positive");
+        } else if (option == "--play")
+            options.play = true;
+        else if (option == "--program")
+            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
+        else if (option == "--set")
+            options.settings.push_back(parseSetting(list.valueOf(option)));
+        else if (option == "--note")
+            options.notes.push_back(parseNote(list.valueOf(option)));
+        else if (option == "--midi")
+            options.midiPath = list.valueOf(option);
+        else if (option == "--seconds") {
+            options.seconds = toNumber(list.valueOf(option), "length in seconds");
+            if (*options.seconds <= 0.0 || *options.seconds > 3600.0)
+                throw UsageError("--seconds must be above 0 and at most 3600");
+        } else if (option == "--bits") {
+            const std::string bits = list.valueOf(option);
+            if (bits == "16")
+                options.format = SampleFormat::pcm16;
+            else if (bits == "24")
+                options.format = SampleFormat::pcm24;
+            else if (bits == "32f")
+                options.format = SampleFormat::float32;
+            else
+                throw UsageError("--bits expects 16, 24 or 32f");
+        } else if (option == "--quiet")
+            options.quiet = true;
+        else
+            throw UsageError("unknown option '" + option + "'");
+    }
+    if (options.outPath.empty())
+        throw UsageError("render needs --out FILE.wav");
+    return options;
+}
+
+ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
+{
+    ParamsOptions options;
+    ArgumentList list(args);
+    while (!list.done()) {
+        const std::string option = list.take();
+        if (option == "--program")
+            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
+        else if (option == "--set")
+            options.settings.push_back(parseSetting(list.valueOf(option)));
+        else if (!option.empty() && option[0] == '-' && option.size() > 1)
+            throw UsageError("unknown option '" + option + "'");
+        else
+            options.indices.push_back(toInteger(option, "parameter index", 0, kNumParams - 1));
+    }
+    if (options.indices.empty())
+        throw UsageError("params needs at least one parameter index");
+    return options;
+}
+
+} // namespace host

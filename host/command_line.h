@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace host {
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct NoteRequest {
+    double seconds;
+    int note;
+    int velocity;
+    double lengthSeconds;
+};
+
+enum class SampleFormat { pcm16, pcm24, float32 };
+
+struct ParameterSetting {
+    int index;
+    float value;
+};
+
+struct RenderOptions {
+    std::string outPath;
+    double sampleRate = 44100.0;
+    int blockSize = 512;
+    std::optional<double> tempo;
+    bool play = false;
+    int program = 0;
+    std::vector<ParameterSetting> settings;
+    std::vector<NoteRequest> notes;
+    std::string midiPath;
+    std::optional<double> seconds;
+    SampleFormat format = SampleFormat::float32;
+    bool quiet = false;
+};
+
+struct ParamsOptions {
+    int program = 0;
+    std::vector<ParameterSetting> settings;
+    std::vector<int> indices;
+};
+
+RenderOptions parseRenderOptions(const std::vector<std::string>& args);
+ParamsOptions parseParamsOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+} // namespace host

@@ -1,0 +1,222 @@
+#include "host/midi_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace host {
+
+namespace {
+
+constexpr double kDefaultTempoBpm = 120.0;
+constexpr std::size_t kMaxFileSize = 64u << 20;
+
+struct TickEvent {
+    std::uint64_t tick;
+    std::size_t order; // keeps the file's order among events of one tick
+    bool isTempo;
+    std::uint32_t microsecondsPerQuarter;
+    std::uint8_t bytes[3];
+};
+
+class Reader {
+public:
+    Reader(const std::vector<std::uint8_t>& data, std::size_t begin, std::size_t end)
+        : data_(data), pos_(begin), end_(end)
+    {
+    }
+
+    bool atEnd() const { return pos_ >= end_; }
+    std::size_t position() const { return pos_; }
+
+    std::uint8_t byte()
+    {
+        if (pos_ >= end_)
+            throw MidiFileError("unexpected end of track data");
+        return data_[pos_++];
+    }
+
+    std::uint8_t peek() const
+    {
+        if (pos_ >= end_)
+            throw MidiFileError("unexpected end of track data");
+        return data_[pos_];
+    }
+
+    std::uint32_t variableLength()
+    {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const std::uint8_t b = byte();
+            value = (value << 7) | (b & 0x7f);
+            if (!(b & 0x80))
+                return value;
+        }
+        throw MidiFileError("variable-length number longer than four bytes");
+    }
+
+    void skip(std::uint32_t count)
+    {
+        if (count > end_ - pos_)
+            throw MidiFileError("event runs past the end of its track");
+        pos_ += count;
+    }
+
+private:
+    const std::vector<std::uint8_t>& data_;
+    std::size_t pos_;
+    std::size_t end_;
+};
+
+std::uint32_t bigEndian(const std::vector<std::uint8_t>& data, std::size_t pos, int bytes)
+{
+    if (pos + static_cast<std::size_t>(bytes) > data.size())
+        throw MidiFileError("file ends inside a chunk header");
+    std::uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = (value << 8) | data[pos + static_cast<std::size_t>(i)];
+    return value;
+}
+
+int dataBytesOf(std::uint8_t status)
+{
+    switch (status & 0xf0) {
+    case 0xc0:
+    case 0xd0: return 1;
+    default: return 2;
+    }
+}
+
+void readTrack(Reader& track, std::vector<TickEvent>& events)
+{
+    std::uint64_t tick = 0;
+    std::uint8_t runningStatus = 0;
+    while (!track.atEnd()) {
+        tick += track.variableLength();
+        std::uint8_t status = track.peek();
+        if (status & 0x80)
+            track.byte();
+        else if (runningStatus)
+            status = runningStatus;
+        else
+            throw MidiFileError("data byte without a status (running status not set)");
+
+        if (status == 0xff) {
+            const std::uint8_t type = track.byte();
+            const std::uint32_t length = track.variableLength();
+            if (type == 0x51 && length == 3) {
+                const std::uint32_t tempo = (std::uint32_t{track.byte()} << 16) |
+                                            (std::uint32_t{track.byte()} << 8) | track.byte();
+                if (tempo == 0)
+                    throw MidiFileError("tempo event of zero microseconds per quarter note");
+                events.push_back({tick, events.size(), true, tempo, {0, 0, 0}});
+            } else {
+                track.skip(length);
+            }
+            if (type == 0x2f)
+                return;
+            runningStatus = 0;
+        } else if (status == 0xf0 || status == 0xf7) {
+            track.skip(track.variableLength());
+            runningStatus = 0;
+        } else if (status >= 0xf0) {
+            throw MidiFileError("system message inside a track");
+        } else {
+            runningStatus = status;
+            TickEvent event{tick, events.size(), false, 0, {status, 0, 0}};
+            for (int i = 0; i < dataBytesOf(status); ++i) {
+                const std::uint8_t b = track.byte();
+                if (b & 0x80)
+                    throw MidiFileError("status byte where a data byte was expected");
+                event.bytes[1 + i] = b;
+            }
+            events.push_back(event);
+        }
+    }
+}
+
+} // namespace
+
+MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixedTempoBpm)
+{
+    if (data.size() < 14 || !std::equal(data.begin(), data.begin() + 4, "MThd"))
+        throw MidiFileError("not a Standard MIDI File (no MThd header)");
+    const std::uint32_t headerLength = bigEndian(data, 4, 4);
+    const std::uint32_t format = bigEndian(data, 8, 2);
+    const std::uint32_t trackCount = bigEndian(data, 10, 2);
+    const std::uint32_t division = bigEndian(data, 12, 2);
+    if (headerLength < 6)
+        throw MidiFileError("MIDI header too short");
+    if (format > 1)
+        throw MidiFileError("only MIDI file formats 0 and 1 are supported");
+    if (division == 0 || (division & 0x8000))
+        throw MidiFileError("only tick-based MIDI timing is supported");
+
+    std::vector<TickEvent> events;
+    std::size_t pos = 8 + std::size_t{headerLength};
+    for (std::uint32_t t = 0; t < trackCount; ++t) {
+        if (pos + 8 > data.size())
+            throw MidiFileError("file ends before all its tracks");
+        const std::uint32_t length = bigEndian(data, pos + 4, 4);
+        const bool isTrack = std::equal(data.begin() + static_cast<std::ptrdiff_t>(pos),
+                                        data.begin() + static_cast<std::ptrdiff_t>(pos) + 4, "MTrk");
+        if (length > data.size() - pos - 8)
+            throw MidiFileError("track chunk runs past the end of the file");
+        if (isTrack) {
+            Reader track(data, pos + 8, pos + 8 + length);
+            readTrack(track, events);
+        } else {
+            --t; // unknown chunks are skipped and do not count as tracks
+        }
+        pos += 8 + std::size_t{length};
+    }
+
+    std::stable_sort(events.begin(), events.end(), [](const TickEvent& a, const TickEvent& b) {
+        return a.tick < b.tick;
+    });
+
+    MidiFileContent content;
+    const bool fixedTempo = fixedTempoBpm > 0.0;
+    double secondsPerTick = 60.0 / ((fixedTempo ? fixedTempoBpm : kDefaultTempoBpm) * division);
+    double seconds = 0.0;
+    std::uint64_t lastTick = 0;
+    if (!fixedTempo)
+        content.tempoChanges.push_back({0.0, kDefaultTempoBpm});
+    for (const TickEvent& event : events) {
+        seconds += static_cast<double>(event.tick - lastTick) * secondsPerTick;
+        lastTick = event.tick;
+        if (event.isTempo) {
+            if (fixedTempo)
+                continue;
+            const double bpm = 60e6 / event.microsecondsPerQuarter;
+            secondsPerTick = event.microsecondsPerQuarter / 1e6 / division;
+            if (content.tempoChanges.back().seconds == seconds)
+                content.tempoChanges.back().bpm = bpm;
+            else
+                content.tempoChanges.push_back({seconds, bpm});
+        } else {
+            content.messages.push_back({seconds, {event.bytes[0], event.bytes[1], event.bytes[2]}});
+        }
+    }
+    return content;
+}
+
+MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw MidiFileError("cannot open MIDI file " + path);
+    std::vector<std::uint8_t> data;
+    in.seekg(0, std::ios::end);
+    const auto size = static_cast<std::size_t>(in.tellg());
+    if (size > kMaxFileSize)
+        throw MidiFileError("MIDI file too large: " + path);
+    in.seekg(0);
+    data.resize(size);
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
+    if (!in)
+        throw MidiFileError("cannot read MIDI file " + path);
+    return parseMidiFile(data, fixedTempoBpm);
+}
+
+} // namespace host

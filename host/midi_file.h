@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// One channel message of a MIDI file, placed in time.
+struct TimedMidiMessage {
+    double seconds;
+    std::uint8_t bytes[3];
+};
+
+// A tempo change of a MIDI file's tempo map.
+struct TempoChange {
+    double seconds;
+    double bpm;
+};
+
+struct MidiFileContent {
+    std::vector<TimedMidiMessage> messages; // sorted by time, stable within a time
+    std::vector<TempoChange> tempoChanges;  // sorted by time
+};
+
+class MidiFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads a Standard MIDI File of format 0 or 1. With a fixed tempo, the file's
+// tempo events are ignored and every tick is timed at that tempo.
+// Throws MidiFileError on a malformed file.
+MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm = 0.0);
+MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixedTempoBpm = 0.0);
+
+} // namespace host

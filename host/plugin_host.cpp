@@ -1,0 +1,151 @@
+#include "host/plugin_host.h"
+
+#include "plugin/aplugin.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+constexpr std::int32_t kAnsweredBlockSize = 32;
+constexpr std::int32_t kMasterVersion = 2;
+constexpr std::int32_t kCurrentUniqueId = fourCharCode('K', 'r', 'C', 'H');
+
+} // namespace
+
+PluginHost::PluginHost(double sampleRate, std::int32_t blockSize)
+    : sampleRate_(sampleRate), blockSize_(blockSize), eventRecords_(kMaxEventsPerBlock),
+      eventPointers_(kMaxEventsPerBlock),
+      eventListMemory_(sizeof(PlugEvents) + sizeof(PlugEvent*) * kMaxEventsPerBlock),
+      silence_(static_cast<std::size_t>(blockSize), 0.0f)
+{
+    timeInfo_.sampleRate = sampleRate;
+    timeInfo_.tempo = 120.0;
+    timeInfo_.timeSigNumerator = 4;
+    timeInfo_.timeSigDenominator = 4;
+    timeInfo_.flags = plugTimeTempoValid | plugTimePpqPosValid | plugTimeSigValid;
+
+    plugin_ = createEffectInstance(hostCallback);
+    if (!plugin_)
+        throw std::runtime_error("the plug-in could not be created");
+    record_ = plugin_->getAeffect();
+    record_->resvd1 = reinterpret_cast<PlugIntPtr>(this);
+    dispatch(plugSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
+    dispatch(plugSetBlockSize, 0, blockSize);
+    dispatch(plugMainsChanged, 0, 1);
+}
+
+PluginHost::~PluginHost()
+{
+    record_->dispatcher(record_, plugClose, 0, 0, nullptr, 0.0f);
+}
+
+PlugIntPtr PluginHost::dispatch(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt)
+{
+    return record_->dispatcher(record_, opcode, index, value, ptr, opt);
+}
+
+void PluginHost::setParameter(std::int32_t index, float value)
+{
+    record_->setParameter(record_, index, value);
+}
+
+float PluginHost::getParameter(std::int32_t index)
+{
+    return record_->getParameter(record_, index);
+}
+
+void PluginHost::setTransport(bool playing, double tempoBpm)
+{
+    if (playing)
+        timeInfo_.flags |= plugTimeTransportPlaying;
+    else
+        timeInfo_.flags &= ~plugTimeTransportPlaying;
+    timeInfo_.flags |= plugTimeTransportChanged;
+    setTempo(tempoBpm);
+}
+
+void PluginHost::setTempo(double tempoBpm)
+{
+    timeInfo_.tempo = tempoBpm;
+}
+
+void PluginHost::deliverEvents(const std::vector<ScheduledMidi>& schedule, std::size_t& next, std::int32_t frames)
+{
+    const std::int64_t blockEnd = position_ + frames;
+    int count = 0;
+    while (next < schedule.size() && schedule[next].frame < blockEnd && count < kMaxEventsPerBlock) {
+        const ScheduledMidi& message = schedule[next++];
+        PlugMidiEvent& event = eventRecords_[static_cast<std::size_t>(count)];
+        std::memset(&event, 0, sizeof event);
+        event.type = kPlugEventTypeMidi;
+        event.byteSize = sizeof(PlugMidiEvent);
+        // Messages held back by a full block are delivered at the start of the next.
+        event.deltaFrames = static_cast<std::int32_t>(std::max<std::int64_t>(0, message.frame - position_));
+        std::memcpy(event.midiData, message.bytes, 3);
+        eventPointers_[static_cast<std::size_t>(count)] = reinterpret_cast<PlugEvent*>(&event);
+        ++count;
+    }
+    if (count == 0)
+        return;
+    auto* list = reinterpret_cast<PlugEvents*>(eventListMemory_.data());
+    list->numEvents = count;
+    list->reserved = 0;
+    std::memcpy(list->events, eventPointers_.data(), sizeof(PlugEvent*) * static_cast<std::size_t>(count));
+    dispatch(plugProcessEvents, 0, 0, list);
+}
+
+void PluginHost::render(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
+                        std::int32_t frames)
+{
+    std::int32_t done = 0;
+    while (done < frames) {
+        const std::int32_t n = std::min(blockSize_, frames - done);
+        deliverEvents(schedule, next, n);
+        float* inputs[2] = {silence_.data(), silence_.data()};
+        float* outputs[2] = {left + done, right + done};
+        timeInfo_.samplePos = static_cast<double>(position_);
+        record_->processReplacing(record_, inputs, outputs, n);
+        timeInfo_.flags &= ~plugTimeTransportChanged;
+        if (timeInfo_.flags & plugTimeTransportPlaying)
+            timeInfo_.ppqPos += n / sampleRate_ * timeInfo_.tempo / 60.0;
+        position_ += n;
+        done += n;
+    }
+}
+
+PlugIntPtr PluginHost::hostCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t index, PlugIntPtr value,
+                                    void* ptr, float opt)
+{
+    auto* self = effect ? reinterpret_cast<PluginHost*>(effect->resvd1) : nullptr;
+    return self ? self->answer(opcode, index, value, ptr, opt) : 0;
+}
+
+PlugIntPtr PluginHost::answer(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt)
+{
+    (void)index;
+    (void)value;
+    (void)opt;
+    switch (opcode) {
+    case hostOpVersion: return kMasterVersion;
+    case hostOpCurrentId: return kCurrentUniqueId;
+    case hostOpGetTime: return reinterpret_cast<PlugIntPtr>(&timeInfo_);
+    case hostOpGetSampleRate: return static_cast<PlugIntPtr>(sampleRate_);
+    case hostOpGetBlockSize: return kAnsweredBlockSize;
+    case hostOpGetVendorString:
+        if (ptr)
+            std::strcpy(static_cast<char*>(ptr), "Vexo");
+        return 0;
+    case hostOpGetProductString:
+        if (ptr)
+            std::strcpy(static_cast<char*>(ptr), "Kravo");
+        return 0;
+    case hostOpUpdateDisplay: plugin_->getProgram(); return 0;
+    default: return 0; // automate, idle, begin and end of an edit: no host controls to follow here
+    }
+}
+
+} // namespace host

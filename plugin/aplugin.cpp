@@ -1,0 +1,119 @@
+#include "plugin/aplugin.h"
+
+#include "plugin/base/plugin_editor.h"
+#include "plugin/samples/sample_conversion_tables.h"
+
+#include <new>
+
+namespace {
+
+constexpr std::int32_t kUniqueId = fourCharCode('K', 'r', 'C', 'H');
+constexpr float kMinSampleRate = 1.0f;
+constexpr float kMaxSampleRate = 500000.0f;
+
+} // namespace
+
+AudioPlugin* createEffectInstance(HostCallback masterCallback)
+{
+    return new (std::nothrow) APlugin(masterCallback);
+}
+
+APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNumPrograms, kNumParams)
+{
+    seedRandomSource();
+    setNumInputs(2);
+    setNumOutputs(2);
+    canProcessReplacing(true);
+    isSynth(true);
+    programsAreChunks(false);
+    setUniqueID(kUniqueId);
+    programReloadBusy = false;
+    patternViewRefreshFlag = false;
+    editorRefreshFlag = false;
+    loadMidiCcMap();
+    fillSampleConversionTables();
+    clearRecentPrograms();
+    loadProgramNames();
+    initMidiEventQueue();
+    initEngine();
+    loadFolderSettings();
+    listAllDrumPresets();
+    initDefaultPatch();
+    loadNoteMapping();
+    setProgram(0);
+}
+
+APlugin::~APlugin() = default;
+
+void APlugin::setSampleRate(float rate)
+{
+    const float r = rate < kMinSampleRate ? kMinSampleRate : rate;
+    if (r > kMaxSampleRate || r == sampleRate)
+        return;
+    sampleRate = r;
+    samplePeriod = 1.0f / r;
+    setupVoicesForSampleRate();
+    setupModulationForSampleRate();
+    setupMasterEffectsForSampleRate();
+}
+
+void APlugin::resetAllVoices()
+{
+    resetVoicesAndModulation();
+    resetMasterEffects();
+}
+
+bool APlugin::beginEdit(std::int32_t index)
+{
+    if (editor)
+        editor->trackEditedControl(index);
+    return AudioPluginX::beginEdit(index);
+}
+
+bool APlugin::endEdit(std::int32_t index)
+{
+    if (editor)
+        editor->trackEditedControl(-1);
+    return AudioPluginX::endEdit(index);
+}
+
+void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t frames)
+{
+    (void)inputs;
+    for (std::int32_t i = 0; i < frames; ++i) {
+        outputs[0][i] = 0.0f;
+        outputs[1][i] = 0.0f;
+    }
+}
+
+void APlugin::setParameter(std::int32_t index, float value)
+{
+    if (index < 0 || index >= kNumParams)
+        return;
+    currentValues[index] = value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value);
+    if (editor)
+        editor->setParameter(index, currentValues[index]);
+}
+
+float APlugin::getParameter(std::int32_t index)
+{
+    return index >= 0 && index < kNumParams ? currentValues[index] : 0.0f;
+}
+
+// Construction steps whose substance the settings, programs and engine units provide.
+void APlugin::seedRandomSource() {}
+void APlugin::loadMidiCcMap() {}
+void APlugin::clearRecentPrograms() {}
+void APlugin::loadProgramNames() {}
+void APlugin::initMidiEventQueue() {}
+void APlugin::initEngine() {}
+void APlugin::loadFolderSettings() {}
+void APlugin::listAllDrumPresets() {}
+void APlugin::initDefaultPatch() {}
+void APlugin::loadNoteMapping() {}
+
+void APlugin::setupVoicesForSampleRate() {}
+void APlugin::setupModulationForSampleRate() {}
+void APlugin::setupMasterEffectsForSampleRate() {}
+void APlugin::resetVoicesAndModulation() {}
+void APlugin::resetMasterEffects() {}

@@ -1,0 +1,278 @@
+#pragma once
+
+#include <cstdint>
+
+// The records of the dispatcher-style boundary between the host adaptor and
+// the plug-in object. Pointers live in pointer-sized fields, and the
+// dispatcher's and the host callback's value and result are pointer-sized too,
+// because some answers (the time information) are pointers.
+
+struct PluginRecord;
+
+using PlugIntPtr = std::intptr_t;
+
+// The host callback: (record, opcode, index, value, pointer, opt) -> answer.
+using HostCallback = PlugIntPtr (*)(PluginRecord* effect, std::int32_t opcode, std::int32_t index,
+                                    PlugIntPtr value, void* ptr, float opt);
+
+using PlugDispatcherProc = PlugIntPtr (*)(PluginRecord* effect, std::int32_t opcode, std::int32_t index,
+                                          PlugIntPtr value, void* ptr, float opt);
+using PlugProcessProc = void (*)(PluginRecord* effect, float** inputs, float** outputs, std::int32_t frames);
+using PlugProcessDoubleProc = void (*)(PluginRecord* effect, double** inputs, double** outputs, std::int32_t frames);
+using PlugSetParameterProc = void (*)(PluginRecord* effect, std::int32_t index, float value);
+using PlugGetParameterProc = float (*)(PluginRecord* effect, std::int32_t index);
+
+constexpr std::int32_t fourCharCode(char a, char b, char c, char d)
+{
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(static_cast<unsigned char>(a)) << 24) |
+                                     (static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 16) |
+                                     (static_cast<std::uint32_t>(static_cast<unsigned char>(c)) << 8) |
+                                     static_cast<std::uint32_t>(static_cast<unsigned char>(d)));
+}
+
+constexpr std::int32_t kPluginRecordMagic = fourCharCode('P', 'l', 'g', 'P');
+
+// The record the host adaptor holds and calls; field order and values are
+// shared with the adaptor.
+struct PluginRecord {
+    std::int32_t magic;
+    PlugDispatcherProc dispatcher;
+    PlugProcessProc process;
+    PlugSetParameterProc setParameter;
+    PlugGetParameterProc getParameter;
+    std::int32_t numPrograms;
+    std::int32_t numParams;
+    std::int32_t numInputs;
+    std::int32_t numOutputs;
+    std::int32_t flags;
+    PlugIntPtr resvd1; // the host adaptor's own process pointer
+    PlugIntPtr resvd2;
+    std::int32_t initialDelay;
+    std::int32_t realQualities;
+    std::int32_t offQualities;
+    float ioRatio;
+    void* object;
+    void* user;
+    std::int32_t uniqueID;
+    std::int32_t version;
+    PlugProcessProc processReplacing;
+    PlugProcessDoubleProc processDoubleReplacing;
+    char future[56];
+};
+
+enum PlugFlags : std::int32_t {
+    plugFlagsHasEditor = 0x1,
+    plugFlagsHasClip = 0x2,
+    plugFlagsHasVu = 0x4,
+    plugFlagsCanMono = 0x8,
+    plugFlagsCanReplacing = 0x10,
+    plugFlagsProgramChunks = 0x20,
+    plugFlagsIsSynth = 0x100,
+    plugFlagsNoSoundInStop = 0x200,
+    plugFlagsExtIsAsync = 0x400,
+    plugFlagsExtHasBuffer = 0x800,
+    plugFlagsCanDoubleReplacing = 0x1000,
+};
+
+// Dispatcher opcodes, host adaptor -> plug-in.
+enum PlugOpcode : std::int32_t {
+    plugOpen = 0,
+    plugClose = 1,
+    plugSetProgram = 2,
+    plugGetProgram = 3,
+    plugSetProgramName = 4,
+    plugGetProgramName = 5,
+    plugGetParamLabel = 6,
+    plugGetParamDisplay = 7,
+    plugGetParamName = 8,
+    plugSetSampleRate = 10,
+    plugSetBlockSize = 11,
+    plugMainsChanged = 12,
+    plugEditGetRect = 13,
+    plugEditOpen = 14,
+    plugEditClose = 15,
+    plugEditIdle = 19,
+    plugIdentify = 22,
+    plugGetChunk = 23,
+    plugSetChunk = 24,
+    plugProcessEvents = 25,
+    plugCanBeAutomated = 26,
+    plugString2Parameter = 27,
+    plugGetProgramNameIndexed = 29,
+    plugGetInputProperties = 33,
+    plugGetOutputProperties = 34,
+    plugGetPlugCategory = 35,
+    plugOfflineNotify = 38,
+    plugOfflinePrepare = 39,
+    plugOfflineRun = 40,
+    plugProcessVarIo = 41,
+    plugSetSpeakerArrangement = 42,
+    plugSetBypass = 44,
+    plugGetEffectName = 45,
+    plugGetVendorString = 47,
+    plugGetProductString = 48,
+    plugGetVendorVersion = 49,
+    plugVendorSpecific = 50,
+    plugCanDo = 51,
+    plugGetTailSize = 52,
+    plugGetParameterProperties = 56,
+    plugGetPlugVersion = 58,
+    plugEditKeyDown = 59,
+    plugEditKeyUp = 60,
+    plugSetEditKnobMode = 61,
+    plugGetMidiProgramName = 62,
+    plugGetCurrentMidiProgram = 63,
+    plugGetMidiProgramCategory = 64,
+    plugHasMidiProgramsChanged = 65,
+    plugGetMidiKeyName = 66,
+    plugBeginSetProgram = 67,
+    plugEndSetProgram = 68,
+    plugGetSpeakerArrangement = 69,
+    plugShellGetNextPlugin = 70,
+    plugStartProcess = 71,
+    plugStopProcess = 72,
+    plugSetTotalSampleToProcess = 73,
+    plugSetPanLaw = 74,
+    plugBeginLoadBank = 75,
+    plugBeginLoadProgram = 76,
+    plugSetProcessPrecision = 77,
+    plugGetNumMidiInputChannels = 78,
+    plugGetNumMidiOutputChannels = 79,
+};
+
+// Host callback opcodes, plug-in -> host adaptor.
+enum HostOpcode : std::int32_t {
+    hostOpAutomate = 0,
+    hostOpVersion = 1,
+    hostOpCurrentId = 2,
+    hostOpIdle = 3,
+    hostOpPinConnected = 4,
+    hostOpWantMidi = 6,
+    hostOpGetTime = 7,
+    hostOpProcessEvents = 8,
+    hostOpTempoAt = 10,
+    hostOpGetNumAutomatableParameters = 11,
+    hostOpGetParameterQuantization = 12,
+    hostOpIoChanged = 13,
+    hostOpNeedIdle = 14,
+    hostOpSizeWindow = 15,
+    hostOpGetSampleRate = 16,
+    hostOpGetBlockSize = 17,
+    hostOpGetInputLatency = 18,
+    hostOpGetOutputLatency = 19,
+    hostOpGetPreviousPlug = 20,
+    hostOpGetNextPlug = 21,
+    hostOpWillReplaceOrAccumulate = 22,
+    hostOpGetCurrentProcessLevel = 23,
+    hostOpGetAutomationState = 24,
+    hostOpOfflineStart = 25,
+    hostOpOfflineRead = 26,
+    hostOpOfflineWrite = 27,
+    hostOpOfflineGetCurrentPass = 28,
+    hostOpOfflineGetCurrentMetaPass = 29,
+    hostOpSetOutputSampleRate = 30,
+    hostOpGetOutputSpeakerArrangement = 31,
+    hostOpGetVendorString = 32,
+    hostOpGetProductString = 33,
+    hostOpGetVendorVersion = 34,
+    hostOpVendorSpecific = 35,
+    hostOpCanDo = 37,
+    hostOpGetLanguage = 38,
+    hostOpOpenWindow = 39,
+    hostOpCloseWindow = 40,
+    hostOpGetDirectory = 41,
+    hostOpUpdateDisplay = 42,
+    hostOpBeginEdit = 43,
+    hostOpEndEdit = 44,
+    hostOpOpenFileSelector = 45,
+    hostOpCloseFileSelector = 46,
+    hostOpGetChunkFile = 48,
+    hostOpGetInputSpeakerArrangement = 49,
+};
+
+constexpr std::int32_t kPlugEventTypeMidi = 1;
+
+struct PlugEvent {
+    std::int32_t type;
+    std::int32_t byteSize;
+    std::int32_t deltaFrames;
+    std::int32_t flags;
+    char data[16];
+};
+
+struct PlugMidiEvent {
+    std::int32_t type; // kPlugEventTypeMidi
+    std::int32_t byteSize;
+    std::int32_t deltaFrames; // sample offset in the block
+    std::int32_t flags;
+    std::int32_t noteLength;
+    std::int32_t noteOffset;
+    unsigned char midiData[4]; // status, data 1, data 2, 0
+    std::int8_t detune;
+    std::uint8_t noteOffVelocity;
+    std::uint8_t reserved1;
+    std::uint8_t reserved2;
+};
+
+struct PlugEvents {
+    std::int32_t numEvents;
+    PlugIntPtr reserved;
+    PlugEvent* events[2]; // numEvents pointers follow; the adaptor allocates the real length
+};
+
+enum PlugTimeInfoFlags : std::int32_t {
+    plugTimeTransportChanged = 0x1,
+    plugTimeTransportPlaying = 0x2,
+    plugTimePpqPosValid = 0x200,
+    plugTimeTempoValid = 0x400,
+    plugTimeSigValid = 0x2000,
+};
+
+constexpr std::int32_t kTimeInfoFilter = 0x600; // position and tempo wanted
+
+struct PlugTimeInfo {
+    double samplePos;
+    double sampleRate;
+    double ppqPos; // position in quarter notes
+    double tempo;  // beats per minute, valid when plugTimeTempoValid is set
+    std::int32_t timeSigNumerator;
+    std::int32_t timeSigDenominator;
+    std::int32_t flags;
+};
+
+struct ERect {
+    std::int16_t top;
+    std::int16_t left;
+    std::int16_t bottom;
+    std::int16_t right;
+};
+
+struct PlugKeyCode {
+    std::int32_t character;
+    unsigned char virt;
+    unsigned char modifier;
+};
+
+enum PlugPinFlags : std::int32_t {
+    plugPinIsActive = 0x1,
+    plugPinIsStereo = 0x2,
+};
+
+struct PlugPinProperties {
+    char label[64];
+    std::int32_t flags;
+    std::int32_t arrangementType;
+    char shortLabel[8];
+};
+
+// Records the system passes through but never reads.
+struct PlugSpeakerArrangement;
+struct PlugOfflineTask;
+struct PlugAudioFile;
+struct PlugVariableIo;
+struct PlugParameterProperties;
+struct PlugMidiProgramName;
+struct PlugMidiKeyName;
+struct PlugPatchChunkInfo;
+struct PlugFileSelect;
+struct PlugWindow;
