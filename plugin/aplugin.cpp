@@ -20,6 +20,7 @@ AudioPlugin* createEffectInstance(HostCallback masterCallback)
 
 APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNumPrograms, kNumParams)
 {
+    engine.attach(currentValues, this);
     seedRandomSource();
     setNumInputs(2);
     setNumOutputs(2);
@@ -34,7 +35,6 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     fillSampleConversionTables();
     clearRecentPrograms();
     loadProgramNames();
-    initMidiEventQueue();
     initEngine();
     loadFolderSettings();
     listAllDrumPresets();
@@ -52,15 +52,12 @@ void APlugin::setSampleRate(float rate)
         return;
     sampleRate = r;
     samplePeriod = 1.0f / r;
-    setupVoicesForSampleRate();
-    setupModulationForSampleRate();
-    setupMasterEffectsForSampleRate();
+    engine.setSampleRate(r);
 }
 
 void APlugin::resetAllVoices()
 {
-    resetVoicesAndModulation();
-    resetMasterEffects();
+    engine.resetAllVoices();
 }
 
 bool APlugin::beginEdit(std::int32_t index)
@@ -75,15 +72,6 @@ bool APlugin::endEdit(std::int32_t index)
     if (editor)
         editor->trackEditedControl(-1);
     return AudioPluginX::endEdit(index);
-}
-
-void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t frames)
-{
-    (void)inputs;
-    for (std::int32_t i = 0; i < frames; ++i) {
-        outputs[0][i] = 0.0f;
-        outputs[1][i] = 0.0f;
-    }
 }
 
 void APlugin::setParameter(std::int32_t index, float value)
@@ -105,15 +93,11 @@ void APlugin::seedRandomSource() {}
 void APlugin::loadMidiCcMap() {}
 void APlugin::clearRecentPrograms() {}
 void APlugin::loadProgramNames() {}
-void APlugin::initMidiEventQueue() {}
-void APlugin::initEngine() {}
+void APlugin::initEngine()
+{
+    engine.initEngine();
+}
 void APlugin::loadFolderSettings() {}
 void APlugin::listAllDrumPresets() {}
 void APlugin::initDefaultPatch() {}
 void APlugin::loadNoteMapping() {}
-
-void APlugin::setupVoicesForSampleRate() {}
-void APlugin::setupModulationForSampleRate() {}
-void APlugin::setupMasterEffectsForSampleRate() {}
-void APlugin::resetVoicesAndModulation() {}
-void APlugin::resetMasterEffects() {}

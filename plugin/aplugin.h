@@ -1,6 +1,11 @@
 #pragma once
 
+#include "engine/engine.h"
+#include "engine/engine_listener.h"
 #include "plugin/base/audio_plugin_x.h"
+#include "plugin/midi/midi_cc_map.h"
+#include "plugin/midi/midi_event_queue.h"
+#include "plugin/midi/note_map.h"
 
 #include <atomic>
 #include <cstdint>
@@ -11,7 +16,7 @@ constexpr std::int32_t kNumParams = 9900;
 // The one plug-in object: owns the parameter store, the MIDI queue, the whole
 // sound engine and the editor object. It is tens of megabytes of fixed arrays,
 // so it only ever lives on the heap (createEffectInstance).
-class APlugin : public AudioPluginX {
+class APlugin : public AudioPluginX, private EngineListener {
 public:
     explicit APlugin(HostCallback masterCallback);
     ~APlugin() override;
@@ -28,7 +33,11 @@ public:
     void suspend() override {}
     bool beginEdit(std::int32_t index) override;
     bool endEdit(std::int32_t index) override;
+
+    // Audio: events are queued before each block and dispatched sample by sample.
+    std::int32_t processEvents(PlugEvents* events) override;
     void processReplacing(float** inputs, float** outputs, std::int32_t frames) override;
+    void process(float** inputs, float** outputs, std::int32_t frames) override;
 
     // Parameters.
     void setParameter(std::int32_t index, float value) override;
@@ -41,10 +50,10 @@ public:
     bool isEditorOpen();
     void setEditorRefreshFlag(bool state) { editorRefreshFlag.store(state); }
     bool getEditorRefreshFlag() const { return editorRefreshFlag.load(); }
-    void requestEditorRefresh();
+    void requestEditorRefresh() override;
     void setPatternViewRefreshFlag(bool state) { patternViewRefreshFlag.store(state); }
     bool getPatternViewRefreshFlag() const { return patternViewRefreshFlag.load(); }
-    void showVoiceActivity(std::int32_t pad, bool on);
+    void showVoiceActivity(std::int32_t pad, bool on) override;
     void refreshSampleBrowserIfOpen();
     bool isUserMode(std::int32_t slot) const;
 
@@ -52,7 +61,16 @@ public:
     // builds its controls are not taken for requests to a finished editor.
     std::atomic<bool> editorOpening{false};
 
+    // MIDI learn: the editor names a target parameter and asks for the next
+    // controller to be latched to it, or for its controllers to be unlatched.
+    std::atomic<std::int32_t> midiLearnTarget{0};
+    std::atomic<bool> midiLatchRequest{false};
+    std::atomic<bool> midiUnlatchRequest{false};
+
     float getSamplePeriod() const { return samplePeriod; }
+    const Engine& getEngine() const { return engine; }
+    NoteMap& getNoteMap() { return noteMap; }
+    MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
 private:
     // Construction steps, in the order the constructor runs them.
@@ -60,21 +78,30 @@ private:
     void loadMidiCcMap();
     void clearRecentPrograms();
     void loadProgramNames();
-    void initMidiEventQueue();
     void initEngine();
     void loadFolderSettings();
     void listAllDrumPresets();
     void initDefaultPatch();
     void loadNoteMapping();
 
-    // Engine work on a sample-rate change and on a reset, filled by the engine.
-    void setupVoicesForSampleRate();
-    void setupModulationForSampleRate();
-    void setupMasterEffectsForSampleRate();
-    void resetVoicesAndModulation();
-    void resetMasterEffects();
+    void dispatchMidiEvents(std::int32_t sampleIndex);
+    void handleMidiEvent(const PlugMidiEvent& event);
+    void handleControlChange(std::int32_t controller, float value);
+    void writeMidiMapEntry(std::int32_t controller, std::int32_t parameter);
+    void renderSample();
+    void applyPendingProgram();
 
     float samplePeriod = 1.0f / 44100.0f;
+    PlugTimeInfo* timeInfo = nullptr;
+    std::uint32_t sampleCounter = 0;
+    float outLeft = 0.0f;
+    float outRight = 0.0f;
+    float lastTempo = 0.0f;
+
+    MidiEventQueue midiQueue;
+    NoteMap noteMap;
+    MidiCcMap midiCcMap;
+    Engine engine;
     std::atomic<bool> editorRefreshFlag{false};
     std::atomic<bool> patternViewRefreshFlag{false};
     std::atomic<bool> programReloadBusy{false};

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr std::int32_t kNoPad = 32;
 constexpr std::int32_t kFirstUserModeParam = 1770;
 
 } // namespace

@@ -1,0 +1,67 @@
+#include "plugin/aplugin.h"
+
+namespace {
+
+constexpr std::uint32_t kEvery16 = 0xF;
+constexpr std::uint32_t kEvery64 = 0x3F;
+constexpr std::uint32_t kEvery8192 = 0x1FFF;
+
+} // namespace
+
+void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t frames)
+{
+    (void)inputs;
+    timeInfo = getTimeInfo(kTimeInfoFilter);
+    float* left = outputs[0];
+    float* right = outputs[1];
+    for (std::int32_t i = 0; i < frames; ++i) {
+        if (midiQueue.hasPending())
+            dispatchMidiEvents(i);
+        outLeft = 0.0f;
+        outRight = 0.0f;
+        ++sampleCounter;
+        renderSample();
+        left[i] = outLeft;
+        right[i] = outRight;
+    }
+}
+
+void APlugin::process(float** inputs, float** outputs, std::int32_t frames)
+{
+    processReplacing(inputs, outputs, frames);
+}
+
+void APlugin::renderSample()
+{
+    engine.rotateEqualizerTaps();
+    if ((sampleCounter & kEvery8192) == 0)
+        applyPendingProgram();
+    outLeft = 0.0f;
+    outRight = 0.0f;
+    engine.clearBuses();
+
+    if ((sampleCounter & kEvery16) == 0) {
+        const float tempo = engine.getTempo();
+        engine.updateMasterEffectCoefficients(tempo != lastTempo);
+        lastTempo = tempo;
+        if ((sampleCounter & kEvery64) == 0) {
+            engine.killGlobalModEnvelopesWhenSilent();
+            engine.decodeEffectRouting();
+            engine.decodeModulationMatrix();
+            engine.updateSlotActivity();
+        }
+    }
+
+    engine.updateGlobalModulators();
+    engine.updateEasyLfo();
+    engine.updateMasterGain();
+    engine.syncToHost(timeInfo);
+    engine.updateVoiceLfos();
+    engine.renderDrumSlots();
+    engine.renderSampleSlots();
+    engine.tickPatternPlayers();
+    engine.processMasterEffects();
+    engine.mixOutput(outLeft, outRight);
+}
+
+void APlugin::applyPendingProgram() {}
