@@ -13,7 +13,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <set>
