@@ -11,7 +11,8 @@ const char* const kUsage =
     "  kravo-host render --out FILE.wav [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
-    "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n";
+    "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n"
+    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index\n";
 
 namespace {
 

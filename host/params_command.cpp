@@ -26,7 +26,7 @@ int runParams(const ParamsOptions& options)
         pluginHost.dispatch(plugGetParamName, index, 0, name);
         pluginHost.dispatch(plugGetParamDisplay, index, 0, display);
         pluginHost.dispatch(plugGetParamLabel, index, 0, label);
-        std::printf("%d\t%s\t%s\t%s\n", index, name, display, label);
+        std::printf("%d\t%s\t%s\t%s\t%g\n", index, name, display, label, pluginHost.getParameter(index));
     }
     return 0;
 }

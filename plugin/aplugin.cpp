@@ -1,6 +1,7 @@
 #include "plugin/aplugin.h"
 
 #include "plugin/base/plugin_editor.h"
+#include "plugin/parameters/default_patch.h"
 #include "plugin/samples/sample_conversion_tables.h"
 
 #include <new>
@@ -34,7 +35,7 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     loadMidiCcMap();
     fillSampleConversionTables();
     clearRecentPrograms();
-    loadProgramNames();
+    loadFactoryPrograms();
     initEngine();
     loadFolderSettings();
     listAllDrumPresets();
@@ -74,30 +75,23 @@ bool APlugin::endEdit(std::int32_t index)
     return AudioPluginX::endEdit(index);
 }
 
-void APlugin::setParameter(std::int32_t index, float value)
-{
-    if (index < 0 || index >= kNumParams)
-        return;
-    currentValues[index] = value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value);
-    if (editor)
-        editor->setParameter(index, currentValues[index]);
-}
-
-float APlugin::getParameter(std::int32_t index)
-{
-    return index >= 0 && index < kNumParams ? currentValues[index] : 0.0f;
-}
-
 // Construction steps whose substance the settings, programs and engine units provide.
 void APlugin::seedRandomSource() {}
 void APlugin::loadMidiCcMap() {}
-void APlugin::clearRecentPrograms() {}
-void APlugin::loadProgramNames() {}
+void APlugin::clearRecentPrograms()
+{
+    recentPrograms = {};
+}
 void APlugin::initEngine()
 {
     engine.initEngine();
 }
 void APlugin::loadFolderSettings() {}
 void APlugin::listAllDrumPresets() {}
-void APlugin::initDefaultPatch() {}
+void APlugin::initDefaultPatch()
+{
+    kravo::fillDefaultValues(defaultValues);
+    kravo::fillZeroValues(zeroValues);
+    kravo::fillPatternClearValues(patternClearValues);
+}
 void APlugin::loadNoteMapping() {}

@@ -6,6 +6,7 @@
 #include "plugin/midi/midi_cc_map.h"
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
+#include "plugin/programs/recent_programs.h"
 
 #include <atomic>
 #include <cstdint>
@@ -39,9 +40,28 @@ public:
     void processReplacing(float** inputs, float** outputs, std::int32_t frames) override;
     void process(float** inputs, float** outputs, std::int32_t frames) override;
 
-    // Parameters.
+    // Parameters and programs. Each program keeps its own values, so edits
+    // survive a program change and the host's state chunk sees them.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
+    void setProgram(std::int32_t program) override;
+    void setProgramName(char* name) override;
+    void getProgramName(char* name) override;
+    bool getProgramNameIndexed(std::int32_t category, std::int32_t index, char* text) override;
+    void compareShowOriginal(std::int32_t program);
+    void compareShowEdited(std::int32_t program);
+    void callUpdateDisplay() { updateDisplay(); }
+    void emptyHook() {}
+    // Completes a program change on the audio thread, at an 8192-sample mark.
+    void applyPendingProgram();
+    bool isProgramReloadPending() const { return programReloadPending.load(); }
+    bool isCompareShowingEdited() const { return compareShowsEdited.load(); }
+    const kravo::RecentProgramList& getRecentPrograms() const { return recentPrograms; }
+
+    // Reference values per parameter: defaults, neutral values and the pattern-clear copy.
+    const float* getDefaultValues() const { return defaultValues; }
+    const float* getZeroValues() const { return zeroValues; }
+    const float* getPatternClearValues() const { return patternClearValues; }
 
     // Stops every voice and puts the modulators and effects back to their start.
     void resetAllVoices();
@@ -77,7 +97,7 @@ private:
     void seedRandomSource();
     void loadMidiCcMap();
     void clearRecentPrograms();
-    void loadProgramNames();
+    void loadFactoryPrograms();
     void initEngine();
     void loadFolderSettings();
     void listAllDrumPresets();
@@ -89,7 +109,10 @@ private:
     void handleControlChange(std::int32_t controller, float value);
     void writeMidiMapEntry(std::int32_t controller, std::int32_t parameter);
     void renderSample();
-    void applyPendingProgram();
+    void loadStoredProgram(std::int32_t program);
+    void reloadProgramSamples();
+    void loadFactorySamplesOfVoices();
+    void updateRecentPrograms();
 
     float samplePeriod = 1.0f / 44100.0f;
     PlugTimeInfo* timeInfo = nullptr;
@@ -105,8 +128,23 @@ private:
     std::atomic<bool> editorRefreshFlag{false};
     std::atomic<bool> patternViewRefreshFlag{false};
     std::atomic<bool> programReloadBusy{false};
+    std::atomic<bool> programReloadPending{false};
+    std::atomic<bool> compareShowsEdited{false};
 
+    static constexpr std::size_t kProgramNameSize = 32;
     float currentValues[kNumParams] = {};
+    float editedValues[kNumParams] = {};
+    float loadedValues[kNumParams] = {};
+    float lastValues[kNumParams] = {};
+    float storedPrograms[kNumPrograms][kNumParams] = {};
+    char programNames[kNumPrograms][kProgramNameSize] = {};
+    char loadedProgramName[kProgramNameSize] = {};
+    char editedProgramName[kProgramNameSize] = {};
+    kravo::RecentProgramList recentPrograms;
+
+    float defaultValues[kNumParams] = {};
+    float zeroValues[kNumParams] = {};
+    float patternClearValues[kNumParams] = {};
 };
 
 // Creates a plug-in instance for the host adaptor; null when it cannot be allocated.

@@ -64,4 +64,3 @@ void APlugin::renderSample()
     engine.mixOutput(outLeft, outRight);
 }
 
-void APlugin::applyPendingProgram() {}

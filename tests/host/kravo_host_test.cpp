@@ -67,6 +67,7 @@ TEST_F(KravoHost, ParamsPrintsOneLinePerIndex)
         lines += c == '\n';
     EXPECT_EQ(lines, 3);
     EXPECT_NE(result.out.find("\n9899\t"), std::string::npos);
+    EXPECT_NE(result.out.find("\n3\t\t\t\t0.25\n"), std::string::npos) << result.out;
 }
 
 TEST_F(KravoHost, BadArgumentsAreAUsageErrorWithExitCodeTwo)
