@@ -94,7 +94,10 @@ int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type)
         if (std::find(buttons.begin(), buttons.end(), given) != buttons.end())
             answer = given;
     } else {
-        std::fprintf(stderr, "[%s] %s\n", caption ? caption : "", text ? text : "");
+        if (caption != nullptr && caption[0] != '\0')
+            std::fprintf(stderr, "%s: %s\n", caption, text ? text : "");
+        else
+            std::fprintf(stderr, "%s\n", text ? text : "");
     }
     state.calls.push_back({text ? text : "", caption ? caption : "", type, answer});
     return answer;

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -58,12 +59,27 @@ std::filesystem::path nativePath(const char* path)
 
     const char driveLetter = onDrive ? static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))) : 'c';
     // "C:x" (drive-relative) is taken from the drive's root: there is no current folder per drive here.
-    const char* rest = onDrive ? path + 2 : path;
-    while (isSeparator(*rest))
-        ++rest;
+    const std::string rest = withSlashes(onDrive ? path + 2 : path);
+    // "." and ".." resolve by name, as Windows resolves them, and never climb above the drive's root.
+    std::vector<std::string> names;
+    for (std::size_t start = 0; start < rest.size();) {
+        std::size_t end = rest.find('/', start);
+        if (end == std::string::npos)
+            end = rest.size();
+        const std::string name = rest.substr(start, end - start);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        start = end + 1;
+    }
     std::filesystem::path result = driveRoot() / std::string(1, driveLetter);
-    if (*rest != '\0')
-        result /= withSlashes(rest);
+    for (const std::string& name : names)
+        result /= name;
+    if (!names.empty() && rest.back() == '/')
+        result /= "";
     return result;
 }
 

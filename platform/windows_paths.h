@@ -5,7 +5,8 @@
 // "X:\a\b" (any drive letter, either case, "\" or "/" as separator) maps to <drive root>/x/a/b, the drive
 // folder named by the lower-case letter. A path starting with a backslash is on drive C. Any other
 // path not starting with "/" is relative: its backslashes become slashes. A path starting with "/" is
-// already a Linux path and passes through unchanged. Names below the drive root keep their case.
+// already a Linux path and passes through unchanged. In a drive path "." and ".." resolve by name and
+// stop at the drive's root, as on Windows. Names below the drive root keep their case.
 //
 // The drive root is, in this order: the folder set with setDriveRoot(), the environment variable
 // KRAVO_DRIVE_ROOT, $XDG_DATA_HOME/kravo/drive, ~/.local/share/kravo/drive.

@@ -36,6 +36,13 @@ TEST_F(WindowsPaths, ALeadingBackslashMeansTheRootOfDriveC)
     EXPECT_EQ(platform::nativePath("\\Kravo\\a.pat"), root.path() / "c" / "Kravo" / "a.pat");
 }
 
+TEST_F(WindowsPaths, DotNamesResolveByNameAndNeverClimbAboveTheDrivesRoot)
+{
+    EXPECT_EQ(platform::nativePath("C:\\Kravo\\.\\Banks\\..\\Presets"), root.path() / "c" / "Kravo" / "Presets");
+    EXPECT_EQ(platform::nativePath("C:\\..\\..\\etc\\passwd"), root.path() / "c" / "etc" / "passwd");
+    EXPECT_EQ(platform::nativePath("D:\\a\\..\\.."), root.path() / "d");
+}
+
 TEST_F(WindowsPaths, LinuxPathsPassThroughAndRelativePathsOnlyChangeSeparators)
 {
     EXPECT_EQ(platform::nativePath("/tmp/some\\odd name"), "/tmp/some\\odd name");
