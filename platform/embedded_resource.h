@@ -1,0 +1,21 @@
+#pragma once
+
+// One resource embedded in the module at build time. The table of them is generated from
+// resources/resources.list and linked into the plug-in library and the tests.
+
+#include <cstddef>
+
+namespace platform {
+
+struct EmbeddedResource {
+    const char* type;
+    unsigned id;
+    const unsigned char* begin;
+    const unsigned char* end;
+};
+
+} // namespace platform
+
+// Defined by the generated table; absent from a program that links no resources.
+extern "C" const platform::EmbeddedResource kravoResourceTable[];
+extern "C" const std::size_t kravoResourceCount;

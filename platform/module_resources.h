@@ -1,0 +1,24 @@
+#pragma once
+
+// The resources embedded in the plug-in's own module. A missing resource, type or module gives a null
+// handle. Resources are named by integer id only (MAKEINTRESOURCEA) and typed by name ("TXT", "PNG"),
+// which compares without case.
+
+#include "platform/win_types.h"
+
+#define MAKEINTRESOURCEA(id) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(id))))
+
+// The module that holds the resources for a null name; no other module is loaded.
+HMODULE GetModuleHandleA(LPCSTR moduleName);
+// A null module stands for the plug-in's own, as it does for the main program's on Windows.
+HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
+HGLOBAL LoadResource(HMODULE module, HRSRC resource);
+// The resource's bytes, which stay valid for as long as the module is loaded.
+void* LockResource(HGLOBAL loaded);
+DWORD SizeofResource(HMODULE module, HRSRC resource);
+
+namespace platform {
+
+HMODULE pluginModule();
+
+} // namespace platform
