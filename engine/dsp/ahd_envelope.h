@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/dsp/envelope_generator.h"
+
+namespace dsp {
+
+// Attack, hold and decay, each with its own time scale; attack and decay have
+// their own curves. With the sustain flag a fully turned-up hold lasts until
+// release, and an idle envelope reads 0 on every track (modulation envelopes).
+class AhdEnvelope {
+public:
+    void init(float sampleRate);
+    void reset();
+    void trigger();
+    // Restarts the attack from the current level instead of from 0.
+    void retrigger();
+    void kill() { killing_ = true; }
+    void release() { stage_ = kDecay; }
+
+    void setGain(float gain) { gain_ = gain; }
+    void setAmount(float amount) { amount_ = amount; }
+    void setHoldFlag(bool sustain) { sustainFlag_ = sustain; }
+    void setAttackTimeScale(float longestMs);
+    void setHoldTimeScale(float longestMs);
+    void setDecayTimeScale(float longestMs);
+    void setAttack(float value, float mod, float factor);
+    void setHold(float value, float mod, float factor);
+    void setDecay(float value, float mod, float factor);
+    void setStages(float attack, float hold, float decay, float attackMod, float holdMod, float decayMod,
+                   float attackFactor, float holdFactor, float decayFactor);
+    void setAttackCurve(float x, float range);
+    void setDecayCurve(float x, float range);
+
+    // Once per 16-sample block, after the rates.
+    void process();
+    void step()
+    {
+        levelTrack_.step();
+        outTrack_.step();
+    }
+    void step4()
+    {
+        levelTrack_.step4();
+        outTrack_.step4();
+    }
+
+    float level() const { return levelTrack_.run; }
+    float output() const { return levelTrack_.run * amount_; }
+    float bipolarOutput() const { return 0.5f * levelTrack_.run * amount_ + 0.5f; }
+    float curvedOutput() const { return outTrack_.run; }
+    bool isActive() const { return active_; }
+
+private:
+    enum Stage { kAttack, kHold, kDecay };
+
+    // A fully turned-up stage under the sustain flag stands still.
+    static constexpr float kSustainThreshold = 0.999f;
+    // Attack values below this start the envelope at full level.
+    static constexpr float kInstantAttack = 0.001f;
+    static constexpr float kPeak = 1.0f;
+
+    void startAttack();
+
+    float sampleRate_ = 44100.0f;
+    float attackRate_ = 0.0f;
+    float holdRate_ = 0.0f;
+    float decayRate_ = 0.0f;
+    float attackValue_ = 0.0f;
+    float amount_ = 1.0f;
+    float gain_ = 1.0f;
+    float attackScale_ = kDefaultEnvelopeTimeScale;
+    float holdScale_ = kDefaultEnvelopeTimeScale;
+    float decayScale_ = kDefaultEnvelopeTimeScale;
+    float attackExponent_ = 1.0f;
+    float decayExponent_ = 1.0f;
+    float level_ = 0.0f;
+    float holdCounter_ = 0.0f;
+    EnvelopeTrack levelTrack_;
+    EnvelopeTrack outTrack_;
+    Stage stage_ = kAttack;
+    bool active_ = false;
+    bool killing_ = false;
+    bool sustainFlag_ = false;
+};
+
+} // namespace dsp
