@@ -1,5 +1,7 @@
 #include "plugin/aplugin.h"
 
+#include "engine/dsp/random_source.h"
+#include "platform/clock.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/default_patch.h"
 #include "plugin/samples/sample_conversion_tables.h"
@@ -76,7 +78,11 @@ bool APlugin::endEdit(std::int32_t index)
 }
 
 // Construction steps whose substance the settings, programs and engine units provide.
-void APlugin::seedRandomSource() {}
+void APlugin::seedRandomSource()
+{
+    randomSeed = GetTickCount();
+    dsp::seedRandom(randomSeed);
+}
 void APlugin::loadMidiCcMap() {}
 void APlugin::clearRecentPrograms()
 {

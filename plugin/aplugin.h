@@ -115,6 +115,10 @@ private:
     void updateRecentPrograms();
 
     float samplePeriod = 1.0f / 44100.0f;
+    // The random source keeps its state per thread: the seed drawn at
+    // construction is given to the audio thread at its first block too.
+    std::uint32_t randomSeed = 0;
+    bool audioThreadSeeded = false;
     PlugTimeInfo* timeInfo = nullptr;
     std::uint32_t sampleCounter = 0;
     float outLeft = 0.0f;

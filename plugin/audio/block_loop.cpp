@@ -1,5 +1,7 @@
 #include "plugin/aplugin.h"
 
+#include "engine/dsp/random_source.h"
+
 namespace {
 
 constexpr std::uint32_t kEvery16 = 0xF;
@@ -11,6 +13,10 @@ constexpr std::uint32_t kEvery8192 = 0x1FFF;
 void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t frames)
 {
     (void)inputs;
+    if (!audioThreadSeeded) {
+        dsp::seedRandom(randomSeed);
+        audioThreadSeeded = true;
+    }
     timeInfo = getTimeInfo(kTimeInfoFilter);
     float* left = outputs[0];
     float* right = outputs[1];
