@@ -44,7 +44,18 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     setProgram(0);
 }
 
-APlugin::~APlugin() = default;
+APlugin::~APlugin()
+{
+    saveLearnedControllers();
+}
+
+PlugIntPtr APlugin::dispatcher(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt)
+{
+    // The editor's idle is the main thread's regular visit while MIDI learn is possible.
+    if (opcode == plugEditIdle)
+        saveLearnedControllers();
+    return AudioPluginX::dispatcher(opcode, index, value, ptr, opt);
+}
 
 void APlugin::setSampleRate(float rate)
 {
@@ -77,16 +88,15 @@ bool APlugin::endEdit(std::int32_t index)
 
 // Construction steps whose substance the settings, programs and engine units provide.
 void APlugin::seedRandomSource() {}
-void APlugin::loadMidiCcMap() {}
 void APlugin::clearRecentPrograms()
 {
     recentPrograms = {};
+    recentProgramRecord = {};
 }
 void APlugin::initEngine()
 {
     engine.initEngine();
 }
-void APlugin::loadFolderSettings() {}
 void APlugin::listAllDrumPresets() {}
 void APlugin::initDefaultPatch()
 {
@@ -94,4 +104,4 @@ void APlugin::initDefaultPatch()
     kravo::fillZeroValues(zeroValues);
     kravo::fillPatternClearValues(patternClearValues);
 }
-void APlugin::loadNoteMapping() {}
+
