@@ -43,6 +43,14 @@ std::string_view withoutExtension(std::string_view text)
     return text.substr(0, dot);
 }
 
+// Where the folder part ends. A "/" anywhere means the caller built the path with "/", so it is preferred
+// over "\".
+std::size_t folderSeparator(std::string_view text)
+{
+    const std::size_t slash = text.find_last_of('/');
+    return slash != std::string_view::npos ? slash : text.find_last_of('\\');
+}
+
 } // namespace
 
 void stripControlChars(char* text)
@@ -88,9 +96,7 @@ bool fileNameFromPath(const char* path, std::span<char> out)
 bool fileTitleFromPath(const char* path, std::span<char> out)
 {
     const std::string_view stem = withoutExtension(path);
-    // A "/" anywhere wins over "\", as paths typed by hand may mix them.
-    const std::size_t slash = stem.find_last_of('/');
-    const std::size_t separator = slash != std::string_view::npos ? slash : stem.find_last_of('\\');
+    const std::size_t separator = folderSeparator(stem);
     const std::string_view title = separator == std::string_view::npos ? stem : stem.substr(separator + 1);
     if (title.size() > kMaxTitleLength)
         return refuse(out);
@@ -105,8 +111,7 @@ bool stripExtension(const char* text, std::span<char> out)
 bool dirFromPath(const char* path, std::span<char> out)
 {
     const std::string_view stem = withoutExtension(path);
-    const std::size_t slash = stem.find_last_of('/');
-    const std::size_t separator = slash != std::string_view::npos ? slash : stem.find_last_of('\\');
+    const std::size_t separator = folderSeparator(stem);
     return copyOut(separator == std::string_view::npos ? stem : stem.substr(0, separator + 1), out);
 }
 
