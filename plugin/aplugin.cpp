@@ -104,4 +104,3 @@ void APlugin::initDefaultPatch()
     kravo::fillZeroValues(zeroValues);
     kravo::fillPatternClearValues(patternClearValues);
 }
-
