@@ -46,7 +46,18 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     setProgram(0);
 }
 
-APlugin::~APlugin() = default;
+APlugin::~APlugin()
+{
+    saveLearnedControllers();
+}
+
+PlugIntPtr APlugin::dispatcher(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt)
+{
+    // The editor's idle is the main thread's regular visit while MIDI learn is possible.
+    if (opcode == plugEditIdle)
+        saveLearnedControllers();
+    return AudioPluginX::dispatcher(opcode, index, value, ptr, opt);
+}
 
 void APlugin::setSampleRate(float rate)
 {
@@ -83,21 +94,24 @@ void APlugin::seedRandomSource()
     randomSeed = GetTickCount();
     dsp::seedRandom(randomSeed);
 }
-void APlugin::loadMidiCcMap() {}
+
 void APlugin::clearRecentPrograms()
 {
     recentPrograms = {};
+    recentProgramRecord = {};
 }
+
 void APlugin::initEngine()
 {
     engine.initEngine();
 }
-void APlugin::loadFolderSettings() {}
+
+// Drum presets are listed by the drum-preset unit.
 void APlugin::listAllDrumPresets() {}
+
 void APlugin::initDefaultPatch()
 {
     kravo::fillDefaultValues(defaultValues);
     kravo::fillZeroValues(zeroValues);
     kravo::fillPatternClearValues(patternClearValues);
 }
-void APlugin::loadNoteMapping() {}

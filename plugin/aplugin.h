@@ -7,6 +7,8 @@
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
 #include "plugin/programs/recent_programs.h"
+#include "plugin/settings/folder_settings.h"
+#include "plugin/settings/recent_program_record.h"
 
 #include <atomic>
 #include <cstdint>
@@ -87,6 +89,16 @@ public:
     std::atomic<bool> midiLatchRequest{false};
     std::atomic<bool> midiUnlatchRequest{false};
 
+    // Settings, note mapping and the MIDI controller map.
+    PlugIntPtr dispatcher(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt) override;
+    // Stores the mapping's name and switches the note map: "Standard", or "GM" for any other name.
+    void writeMappingSetting(const char* name);
+    // The editor's ECS menu: 0 load, 1 save, 2 clear; other commands do nothing.
+    void handleEcsCommand(std::int32_t command);
+    void clearMidiCcMap();
+    const kravo::FolderSettings& getFolderSettings() const { return folderSettings; }
+    const kravo::RecentProgramRecord& getRecentProgramRecord() const { return recentProgramRecord; }
+
     float getSamplePeriod() const { return samplePeriod; }
     const Engine& getEngine() const { return engine; }
     NoteMap& getNoteMap() { return noteMap; }
@@ -108,6 +120,9 @@ private:
     void handleMidiEvent(const PlugMidiEvent& event);
     void handleControlChange(std::int32_t controller, float value);
     void writeMidiMapEntry(std::int32_t controller, std::int32_t parameter);
+    void saveLearnedControllers();
+    void loadEcsFile();
+    void saveEcsFile();
     void renderSample();
     void loadStoredProgram(std::int32_t program);
     void reloadProgramSamples();
@@ -145,6 +160,8 @@ private:
     char loadedProgramName[kProgramNameSize] = {};
     char editedProgramName[kProgramNameSize] = {};
     kravo::RecentProgramList recentPrograms;
+    kravo::RecentProgramRecord recentProgramRecord;
+    kravo::FolderSettings folderSettings;
 
     float defaultValues[kNumParams] = {};
     float zeroValues[kNumParams] = {};

@@ -124,9 +124,10 @@ void APlugin::handleControlChange(std::int32_t controller, float value)
         setParameter(parameter, value);
 }
 
-// Persisting a learned controller belongs to the settings store; the map itself changes at once.
+// Runs on the audio thread, where the store (a lock and a file) is out of reach: the map has already
+// changed, and the main thread stores the marked entry at its next visit.
 void APlugin::writeMidiMapEntry(std::int32_t controller, std::int32_t parameter)
 {
-    (void)controller;
     (void)parameter;
+    midiCcMap.markUnsaved(controller);
 }

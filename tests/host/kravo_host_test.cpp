@@ -20,7 +20,10 @@ class KravoHost : public ::testing::Test {
 protected:
     RunResult run(const std::string& arguments)
     {
-        const std::string command = std::string(KRAVO_HOST_PATH) + " " + arguments + " >" +
+        // The plug-in reads and writes its settings store: keep it away from the user's own.
+        const std::string command = "KRAVO_REGISTRY=" + (folder / "registry.txt").string() +
+                                    " KRAVO_DRIVE_ROOT=" + (folder / "drive").string() + " " +
+                                    std::string(KRAVO_HOST_PATH) + " " + arguments + " >" +
                                     (folder / "out.txt").string() + " 2>" + (folder / "err.txt").string();
         const int exitCode = platform::runShellCommand(command);
         return {exitCode, folder.readFile("out.txt"), folder.readFile("err.txt")};

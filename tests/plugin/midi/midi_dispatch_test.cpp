@@ -73,6 +73,7 @@ TEST_F(MidiDispatch, VelocityZeroActsAsNoteOff)
 
 TEST_F(MidiDispatch, UnmappedNotesTouchNoPad)
 {
+    plugin->getNoteMap().set(100, kNoPad);
     events.add(0, 0x90, 100, 100);
     play(events);
     EXPECT_TRUE(editor->voiceLeds.empty());

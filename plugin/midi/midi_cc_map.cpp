@@ -1,0 +1,34 @@
+#include "plugin/midi/midi_cc_map.h"
+
+#include "plugin/settings/registry_settings.h"
+
+MidiCcMap::Entries MidiCcMap::snapshot() const
+{
+    Entries parameters{};
+    for (int c = 0; c < kControllers; ++c)
+        parameters[static_cast<std::size_t>(c)] = parameterOf(c);
+    return parameters;
+}
+
+void MidiCcMap::loadFromStore()
+{
+    for (int c = 0; c < kControllers; ++c)
+        set(c, kravo::readMidiMapEntry(c));
+}
+
+void MidiCcMap::assignAndStore(const Entries& parameters)
+{
+    for (int c = 0; c < kControllers; ++c) {
+        set(c, parameters[static_cast<std::size_t>(c)]);
+        kravo::writeMidiMapEntry(c, parameters[static_cast<std::size_t>(c)]);
+    }
+}
+
+void MidiCcMap::saveUnsaved()
+{
+    // The flag is cleared before the entry is read: a learn that lands in between marks it again, and its
+    // value is stored on the next visit, so the store always ends equal to the table.
+    for (int c = 0; c < kControllers; ++c)
+        if (unsaved[c].exchange(false, std::memory_order_acq_rel))
+            kravo::writeMidiMapEntry(c, parameterOf(c));
+}

@@ -1,0 +1,24 @@
+#include "plugin/aplugin.h"
+#include "plugin/settings/mapping_setting.h"
+#include "plugin/settings/registry_settings.h"
+
+#include <cstring>
+
+void APlugin::loadFolderSettings()
+{
+    kravo::loadFolderSettings(folderSettings);
+    kravo::loadRecentProgramRecord(recentProgramRecord);
+}
+
+void APlugin::loadNoteMapping()
+{
+    char mapping[kravo::kTextSettingCapacity] = {};
+    kravo::readMappingSetting(mapping);
+    writeMappingSetting(mapping);
+}
+
+void APlugin::writeMappingSetting(const char* name)
+{
+    kravo::writeRegString("Mapping", name);
+    noteMap.load(std::strcmp(name, kravo::kStandardMapping) == 0 ? NoteMap::standardTable : NoteMap::gmTable);
+}
