@@ -122,10 +122,7 @@ void Engine::rotateEqualizerTaps()
 
 void Engine::clearBuses()
 {
-    for (int b = 0; b < kNumOutputBuses; ++b) {
-        busLeft[b] = 0.0f;
-        busRight[b] = 0.0f;
-    }
+    buses.clear();
     fxOutLeft = 0.0f;
     fxOutRight = 0.0f;
 }
@@ -236,16 +233,14 @@ voices::VoiceOutputLevels Engine::prepareVoiceOutput(int slot, float velocityFac
 
 void Engine::routeVoiceOutput(int slot, float left, float right)
 {
-    const std::uint32_t bus = slotNotes[slot].output;
-    if (bus >= kNumOutputBuses)
-        return;
-    busLeft[bus] += left;
-    busRight[bus] += right;
+    buses.add(slotNotes[slot].output, left, right);
 }
 
 void Engine::mixOutput(float& left, float& right) const
 {
     // Buses 1 to 4 are separate outputs that never reach the stereo pair.
-    left = (busLeft[0] + busLeft[5] + busLeft[6] + busLeft[7] + fxOutLeft) * masterGain;
-    right = (busRight[0] + busRight[5] + busRight[6] + busRight[7] + fxOutRight) * masterGain;
+    const float* l = buses.left;
+    const float* r = buses.right;
+    left = (l[0] + l[5] + l[6] + l[7] + fxOutLeft) * masterGain;
+    right = (r[0] + r[5] + r[6] + r[7] + fxOutRight) * masterGain;
 }

@@ -7,6 +7,7 @@
 #include "engine/tables/wave_tables.h"
 #include "engine/voices/easy_controls.h"
 #include "engine/voices/oscillator_reads.h"
+#include "engine/voices/output_buses.h"
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
 #include "engine/voices/voice_output.h"
@@ -24,7 +25,6 @@ constexpr int kNumPads = 32;
 constexpr int kNoPad = 32;
 constexpr int kNumDrumSlots = 24;
 constexpr int kNumSynthSlots = 16;
-constexpr int kNumOutputBuses = 8;
 constexpr int kNumMasterEffectSlots = 4;
 
 // The sound engine: voices, modulators, pattern players and master effects,
@@ -140,8 +140,7 @@ public:
     const effects::MasterEffectSlot& getMasterEffectSlot(int slot) const { return fxSlots[slot]; }
     std::int32_t getMasterEffectType(int slot) const { return fxSlots[slot].type; }
     std::int32_t getEffectRouting() const { return fxPath; }
-    float getBusLeft(int bus) const { return busLeft[bus]; }
-    float getBusRight(int bus) const { return busRight[bus]; }
+    const voices::OutputBuses& getBuses() const { return buses; }
     float getPadGate(std::int32_t pad) const { return padGate[pad]; }
     float getModWheel() const { return modWheel; }
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
@@ -179,8 +178,7 @@ private:
 
     float tempo = 120.0f;
     float masterGain = 0.0f;
-    float busLeft[kNumOutputBuses] = {};
-    float busRight[kNumOutputBuses] = {};
+    voices::OutputBuses buses;
     float fxOutLeft = 0.0f;
     float fxOutRight = 0.0f;
     std::int32_t eqPhase = 0;
