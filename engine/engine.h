@@ -134,7 +134,6 @@ public:
     float getEasyLfoSpeedFactor() const { return easyLfoSpeedFactor; }
     float getGlobalVolumeOffset() const { return globalVolumeOffset; }
     float getGlobalPanOffset() const { return globalPanOffset; }
-    float getModSource(std::int32_t source) const { return modulation.globalSources().values[source].unipolar; }
     const modulation::Modulation& getModulation() const { return modulation; }
     const tables::NoiseTable& getNoiseTable() const { return noise; }
     const effects::MasterEffectSlot& getMasterEffectSlot(int slot) const { return fxSlots[slot]; }
