@@ -1,18 +1,31 @@
 #include "engine/engine.h"
 
+#include "engine/distortion/voice_distortion.h"
 #include "engine/engine_listener.h"
+#include "engine/tables/pink_noise.h"
+#include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/mixer_parameters.h"
+#include "plugin/parameters/parameter_reading.h"
 
 #include <cmath>
 
 namespace {
 
+namespace param = kravo::param;
+
 constexpr std::int32_t kFirstPatternPad = 24;
-constexpr int kMainVolumeParam = 2;
 constexpr float kSilentVolume = 0.001f;
+constexpr std::uint32_t kSlotControlMask = 0xF;
+
+// Slot 0's two noise voices start far apart so that they never read the same
+// stretch of noise; the other slots get random positions at their first note.
+constexpr std::uint32_t kSlot0SecondNoisePosition = 123124;
 
 } // namespace
 
-Engine::Engine() = default;
+// The shared tables are built here, on the constructing thread, so that the
+// audio thread never meets their first use.
+Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables()) {}
 
 void Engine::attach(const float* parameterValues, EngineListener* engineListener)
 {
@@ -20,14 +33,51 @@ void Engine::attach(const float* parameterValues, EngineListener* engineListener
     listener = engineListener;
 }
 
-void Engine::initEngine() {}
+void Engine::initEngine()
+{
+    tables::PinkNoise generator;
+    noise.fill(generator);
+    for (auto& positions : noisePositions)
+        positions[0] = positions[1] = 0;
+    noisePositions[0][1] = kSlot0SecondNoisePosition;
+
+    sampleCounter = 0;
+    tempo = 120.0f;
+    for (voices::EasyControls& controls : easyControls)
+        controls = voices::EasyControls{};
+
+    modulation.init(sampleRate);
+    for (int slot = 0; slot < kNumDrumSlots; ++slot)
+        modulation.resetSlotDestinations(slot);
+    modulation.resetGlobalDestinations();
+
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        setupMasterEffectSlot(slot);
+}
 
 void Engine::setSampleRate(float rate)
 {
     sampleRate = rate;
+    modulation.init(rate);
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
+        fxSlots[slot].type = decodeMasterEffectType(slot);
+        setupMasterEffectSlot(slot);
+    }
 }
 
-void Engine::resetAllVoices() {}
+void Engine::resetAllVoices()
+{
+    for (int slot = 0; slot < kNumDrumSlots; ++slot) {
+        modulation.resetSlotModulators(slot);
+        modulation.resetSlotDestinations(slot);
+    }
+    modulation.resetGlobalModulators();
+    modulation.resetGlobalDestinations();
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
+        fxSlots[slot].type = decodeMasterEffectType(slot);
+        setupMasterEffectSlot(slot);
+    }
+}
 
 void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch, float notePan, float noteLevel)
 {
@@ -48,17 +98,6 @@ void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
     (void)velocity;
     if (pad < 0 || pad >= kNumPads)
         return;
-}
-
-void Engine::setModSource(std::int32_t source, float value)
-{
-    modSourceValues[source] = value;
-}
-
-void Engine::setModSourceBipolar(std::int32_t source, float value, float bipolarValue)
-{
-    (void)bipolarValue;
-    modSourceValues[source] = value;
 }
 
 void Engine::setPadGate(std::int32_t pad, float gate)
@@ -83,10 +122,7 @@ void Engine::rotateEqualizerTaps()
 
 void Engine::clearBuses()
 {
-    for (int b = 0; b < kNumOutputBuses; ++b) {
-        busLeft[b] = 0.0f;
-        busRight[b] = 0.0f;
-    }
+    buses.clear();
     fxOutLeft = 0.0f;
     fxOutRight = 0.0f;
 }
@@ -97,16 +133,51 @@ void Engine::updateMasterEffectCoefficients(bool tempoChanged)
 }
 
 void Engine::killGlobalModEnvelopesWhenSilent() {}
-void Engine::decodeEffectRouting() {}
-void Engine::decodeModulationMatrix() {}
+
+std::int32_t Engine::decodeMasterEffectType(int slot) const
+{
+    return param::readChoice(params[param::effectType[slot]], param::choicescale::kEffectType);
+}
+
+void Engine::decodeEffectRouting()
+{
+    fxPath = param::readChoice(params[param::kEffectRouting], param::choicescale::kEffectRouting);
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
+        const std::int32_t type = decodeMasterEffectType(slot);
+        if (type != fxSlots[slot].type) {
+            fxSlots[slot].type = type;
+            setupMasterEffectSlot(slot);
+        }
+    }
+}
+
+void Engine::setupMasterEffectSlot(int slot)
+{
+    fxSlots[slot].setup(sampleRate);
+    // "Offset" is the matrix's constant source.
+    setModSource(modulation::source::kOffset, 1.0f);
+}
+
 void Engine::updateSlotActivity() {}
-void Engine::updateGlobalModulators() {}
-void Engine::updateEasyLfo() {}
+
+void Engine::updateGlobalModulators()
+{
+    modulation.updateGlobal(params, tempo, sampleCounter);
+    const modulation::ModDestinationTable& global = modulation.globalTable();
+    globalVolumeOffset = global.value[modulation::globaldest::kMainVolume];
+    globalPanOffset = global.value[modulation::globaldest::kMainPan];
+}
+
+void Engine::updateEasyLfo()
+{
+    easyLfoAmount = modulation::easyLfoAmount(params[param::kEasyLfoAmount]);
+    easyLfoSpeedFactor = std::exp2(10.0f * params[param::kEasyLfoSpeed] - 5.0f);
+}
 
 void Engine::updateMasterGain()
 {
     // "Main Volume" spans -40 dB .. +10 dB, with the bottom of its travel silent.
-    const float p = params[kMainVolumeParam];
+    const float p = params[param::kMainVolume];
     masterGain = p < kSilentVolume ? 0.0f : std::pow(10.0f, (50.0f * p - 40.0f) / 20.0f);
 }
 
@@ -116,14 +187,60 @@ void Engine::syncToHost(const PlugTimeInfo* timeInfo)
 }
 
 void Engine::updateVoiceLfos() {}
-void Engine::renderDrumSlots() {}
-void Engine::renderSampleSlots() {}
+
+void Engine::updateEasyControls(int slot)
+{
+    easyControls[slot] = voices::computeEasyControls(params, slot, modulation.slotTable(slot));
+}
+
+// The per-slot control rate runs on the slot's own counter, which starts at its note.
+void Engine::renderSlotControls(int slot)
+{
+    SlotNoteState& state = slotNotes[slot];
+    if ((state.controlCounter & kSlotControlMask) == 0) {
+        updateEasyControls(slot);
+        updateSlotModulators(slot);
+    }
+    ++state.controlCounter;
+}
+
+void Engine::renderDrumSlots()
+{
+    for (int slot = 0; slot < kNumSynthSlots; ++slot)
+        if (slotNotes[slot].active)
+            renderSlotControls(slot);
+}
+
+void Engine::renderSampleSlots()
+{
+    for (int slot = kNumSynthSlots; slot < kNumDrumSlots; ++slot)
+        if (slotNotes[slot].active)
+            renderSlotControls(slot);
+}
+
 void Engine::tickPatternPlayers() {}
 void Engine::processMasterEffects() {}
+
+voices::VoiceOutputLevels Engine::prepareVoiceOutput(int slot, float velocityFactor,
+                                                     dsp::VoiceDistortion& distortion) const
+{
+    const voices::VoiceOutputOffsets offsets{globalVolumeOffset, globalPanOffset, slotNotes[slot].notePan};
+    const voices::VoiceOutputLevels levels =
+        voices::voiceOutputLevels(params, slot, modulation.slotTable(slot), offsets, velocityFactor);
+    distortion.prepare(levels.distortion1, levels.distortion2);
+    return levels;
+}
+
+void Engine::routeVoiceOutput(int slot, float left, float right)
+{
+    buses.add(slotNotes[slot].output, left, right);
+}
 
 void Engine::mixOutput(float& left, float& right) const
 {
     // Buses 1 to 4 are separate outputs that never reach the stereo pair.
-    left = (busLeft[0] + busLeft[5] + busLeft[6] + busLeft[7] + fxOutLeft) * masterGain;
-    right = (busRight[0] + busRight[5] + busRight[6] + busRight[7] + fxOutRight) * masterGain;
+    const float* l = buses.left;
+    const float* r = buses.right;
+    left = (l[0] + l[5] + l[6] + l[7] + fxOutLeft) * masterGain;
+    right = (r[0] + r[5] + r[6] + r[7] + fxOutRight) * masterGain;
 }

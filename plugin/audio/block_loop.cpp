@@ -39,6 +39,7 @@ void APlugin::process(float** inputs, float** outputs, std::int32_t frames)
 
 void APlugin::renderSample()
 {
+    engine.setSampleCounter(sampleCounter);
     engine.rotateEqualizerTaps();
     if ((sampleCounter & kEvery8192) == 0)
         applyPendingProgram();

@@ -1,0 +1,59 @@
+#include "engine/tables/pink_noise.h"
+
+#include "engine/dsp/random_source.h"
+
+namespace tables {
+
+namespace {
+
+// Eight rows of at most 0.25 sum to 0..2, centred by the caller.
+float freshRow()
+{
+    return dsp::randomUnit() * 0.25f;
+}
+
+// How many of the lowest rows sample n renews (all of them at a multiple of 256).
+int rowsRenewedAt(std::uint32_t n)
+{
+    if ((n & 0x3F) == 0)
+        return 7;
+    if ((n & 0x2F) == 0)
+        return 6;
+    if ((n & 0x1F) == 0)
+        return 5;
+    if ((n & 0x0F) == 0)
+        return 4;
+    if ((n & 7) == 0)
+        return 3;
+    if ((n & 3) == 0)
+        return 2;
+    return 1;
+}
+
+} // namespace
+
+float PinkNoise::next(int row, int set, std::uint32_t n)
+{
+    State& state = states_[row + 4 * set];
+    if ((n & 1) == 0) {
+        if ((n & 0xFF) == 0) {
+            for (float& r : state.rows)
+                r = freshRow();
+            // The eighth row lives only inside the sum; it is drawn last.
+            float sum = freshRow();
+            for (const float r : state.rows)
+                sum += r;
+            state.sum = sum;
+        } else {
+            const int count = rowsRenewedAt(n);
+            for (int i = 0; i < count; ++i) {
+                const float fresh = freshRow();
+                state.sum = state.sum - state.rows[i] + fresh;
+                state.rows[i] = fresh;
+            }
+        }
+    }
+    return state.sum - 1.0f;
+}
+
+} // namespace tables

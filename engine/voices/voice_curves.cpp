@@ -1,0 +1,72 @@
+#include "engine/voices/voice_curves.h"
+
+#include "engine/dsp/dsp_constants.h"
+#include "engine/dsp/envelope_generator.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace voices {
+
+namespace {
+
+constexpr float kSilentLevel = 0.001f;
+// Keeps the step finite at the shortest time and a vanishing sample rate.
+constexpr float kRampGuardSamples = 16.0f;
+
+float rampIncrement(float milliseconds, float sampleRate)
+{
+    return 1000.0f / (milliseconds * sampleRate + kRampGuardSamples);
+}
+
+} // namespace
+
+StereoGains balanceGains(float x)
+{
+    return {std::clamp(2.0f - 2.0f * x, 0.0f, 1.0f), std::clamp(2.0f * x, 0.0f, 1.0f)};
+}
+
+float freqFromValue(float x)
+{
+    constexpr float kLowestHz = 20.0f;
+    constexpr float kOctaves = 10.0f;
+    return kLowestHz * std::exp2(kOctaves * dsp::clamp01(x));
+}
+
+float expScale(float x, float a, float b)
+{
+    return std::exp2(x * b) * a;
+}
+
+float curveRational(float x, float k)
+{
+    return x / ((x - 1.0f) * (1.0f - 1.0f / k) + x);
+}
+
+float curvePower(float x, float e)
+{
+    return 1.0f - std::pow(1.0f - x, e);
+}
+
+float dbGain(float x, float range, float offset)
+{
+    if (x < kSilentLevel)
+        return 0.0f;
+    return std::pow(10.0f, (x * range - offset) / 20.0f);
+}
+
+FadeIn fadeInRate(float x, float sampleRate)
+{
+    if (x < kSilentLevel)
+        return {1.0f, 0.0f};
+    return {0.0f, rampIncrement(std::exp2(x * dsp::kAttackTimeRange), sampleRate)};
+}
+
+FadeIn fadeInRateScaled(float x, float sampleRate, float k)
+{
+    if (x < kSilentLevel)
+        return {0.0f, 1.0f};
+    return {0.0f, rampIncrement(std::exp2(k * x), sampleRate)};
+}
+
+} // namespace voices

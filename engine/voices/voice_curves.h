@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+// Small shaping laws the drum renderers share: balance, frequency and gain
+// laws, the two envelope curve shapes and the attack fade-in ramp.
+namespace voices {
+
+struct StereoGains {
+    float left;
+    float right;
+};
+
+// Balance, not pan law: both sides at full level in the centre.
+StereoGains balanceGains(float x);
+
+// 20 Hz .. 20480 Hz over ten octaves; x is clamped to 0..1.
+float freqFromValue(float x);
+
+// a * 2^(x * b).
+float expScale(float x, float a, float b);
+
+// Maps 0 -> 0 and 1 -> 1; k = 0.5 is straight, smaller k starts slowly, larger fast.
+float curveRational(float x, float k);
+
+// 1 - (1 - x)^e.
+float curvePower(float x, float e);
+
+// 0 below 0.001, else 10^((x * range - offset) / 20): the bottom of a fader is silent.
+float dbGain(float x, float range, float offset);
+
+// A fade-in ramp: the level it starts from and the step the renderer adds
+// before each sample (clamping to 0..1).
+struct FadeIn {
+    float start;
+    float increment;
+};
+
+// Attack x rises in about 20^x ms (1..20 ms); below 0.001 it starts at full level.
+FadeIn fadeInRate(float x, float sampleRate);
+
+// The same ramp over 2^(k * x) ms, always starting from 0; below 0.001 it
+// reaches full level on the first sample.
+FadeIn fadeInRateScaled(float x, float sampleRate, float k);
+
+// White noise in -1..1 from a 32-bit multiplicative generator; the seed is shared by all callers.
+inline float randomBipolar(std::uint32_t& seed)
+{
+    constexpr std::uint32_t kMultiplier = 16807;
+    constexpr float kScale = 1.0f / 2147483648.0f; // 2^-31
+    const std::uint32_t product = seed * kMultiplier;
+    seed = product + 1;
+    return static_cast<float>(static_cast<std::int32_t>(product)) * kScale;
+}
+
+} // namespace voices

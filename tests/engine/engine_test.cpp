@@ -1,0 +1,139 @@
+#include "engine/engine.h"
+
+#include "engine/distortion/voice_distortion.h"
+#include "engine/dsp/random_source.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/mixer_parameters.h"
+#include "plugin/parameters/modulation_parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+namespace param = kravo::param;
+
+constexpr int kOffsetSource = 27;
+
+class EngineTest : public ::testing::Test {
+protected:
+    EngineTest() : params(param::kParameterCount, 0.0f), engine(std::make_unique<Engine>())
+    {
+        for (int n = 0; n < param::kModRowCount; ++n)
+            params[param::modRowModAmount[n]] = 0.5f;
+        engine->attach(params.data(), nullptr);
+        dsp::seedRandom(7);
+        engine->initEngine();
+    }
+
+    std::vector<float> params;
+    std::unique_ptr<Engine> engine;
+};
+
+TEST_F(EngineTest, InitialisationSetsTheConstantOffsetSource)
+{
+    EXPECT_EQ(engine->getModulation().globalSources().values[kOffsetSource].bipolar, 1.0f);
+    EXPECT_EQ(engine->getModulation().slotSources(23).values[kOffsetSource].bipolar, 1.0f);
+}
+
+TEST_F(EngineTest, SlotZeroReadsItsTwoNoiseVoicesFarApart)
+{
+    const tables::NoiseTable& noise = engine->getNoiseTable();
+    EXPECT_EQ(engine->readNoise(0, 0), noise.left[1] / 32768.0f);
+    EXPECT_EQ(engine->readNoise(0, 1), noise.left[123125] / 32768.0f);
+    EXPECT_EQ(engine->readNoise(0, 1), noise.left[123126] / 32768.0f);
+}
+
+TEST_F(EngineTest, EasyControlsStartNeutralOnEverySlot)
+{
+    for (int slot = 0; slot < kNumDrumSlots; ++slot) {
+        EXPECT_EQ(engine->getEasyControls(slot).synthPitchFactor, 1.0f);
+        EXPECT_EQ(engine->getEasyControls(slot).lfoAmountOffset, 0.0f);
+    }
+}
+
+TEST_F(EngineTest, UpdateEasyControlsReadsTheSlotsBypassAndTheKnobs)
+{
+    params[param::kEasySampleSemi] = 0.5f;
+    params[param::kEasySampleOctave] = 1.0f;
+    params[param::voiceEasyBypass[21]] = 0.0f;
+    params[param::voiceEasyBypass[22]] = 1.0f;
+    engine->updateEasyControls(21);
+    engine->updateEasyControls(22);
+    EXPECT_FLOAT_EQ(engine->getEasyControls(21).samplePitchFactor, 16.0f);
+    EXPECT_EQ(engine->getEasyControls(22).samplePitchFactor, 1.0f);
+}
+
+TEST_F(EngineTest, GlobalPassFeedsTheMainVolumeAndPanOffsetsToTheVoices)
+{
+    params[param::modRowSource[0]] = (kOffsetSource + 0.5f) / 199.99f;
+    params[param::modRowDestination[0]] = (1 + 0.5f) / 699.99f; // "Main Volume"
+    params[param::modRowAmount[0]] = 0.75f;                     // +0.5
+    engine->setSampleCounter(5);
+    engine->decodeModulationMatrix();
+    engine->updateGlobalModulators();
+    EXPECT_FLOAT_EQ(engine->getGlobalVolumeOffset(), 0.5f);
+
+    params[param::voiceVolume[0]] = 0.5f;
+    params[param::voicePan[0]] = 0.5f;
+    dsp::VoiceDistortion distortion;
+    distortion.init(44100.0f, engine->sineTable(), engine->cosineTable());
+    distortion.start(0);
+    const voices::VoiceOutputLevels levels = engine->prepareVoiceOutput(0, 1.0f, distortion);
+    EXPECT_FLOAT_EQ(levels.gain, 1.0f);
+}
+
+TEST_F(EngineTest, VoicesOnTheDefaultOutputReachTheMainSum)
+{
+    params[param::kMainVolume] = 0.8f; // 0 dB
+    engine->updateMasterGain();
+    engine->clearBuses();
+    engine->routeVoiceOutput(3, 0.25f, -0.5f);
+    float left = 0.0f;
+    float right = 0.0f;
+    engine->mixOutput(left, right);
+    EXPECT_FLOAT_EQ(left, 0.25f);
+    EXPECT_FLOAT_EQ(right, -0.5f);
+}
+
+TEST_F(EngineTest, AChangedEffectTypeIsTakenUpAtTheNextDecode)
+{
+    params[param::effectType[2]] = (20 + 0.5f) / 49.99f; // "Equalizer"
+    params[param::kEffectRouting] = (3 + 0.5f) / 9.99f;
+    engine->decodeEffectRouting();
+    EXPECT_EQ(engine->getMasterEffectType(2), 20);
+    EXPECT_EQ(engine->getMasterEffectType(1), 0);
+    EXPECT_EQ(engine->getEffectRouting(), 3);
+}
+
+TEST_F(EngineTest, ASampleRateChangeRetunesTheEffectSlots)
+{
+    const float before = engine->getMasterEffectSlot(0).equalizer[4].a1;
+    engine->setSampleRate(96000.0f);
+    EXPECT_EQ(engine->getSampleRate(), 96000.0f);
+    EXPECT_NE(engine->getMasterEffectSlot(0).equalizer[4].a1, before);
+}
+
+TEST_F(EngineTest, EasyLfoFollowsItsTwoKnobs)
+{
+    params[param::kEasyLfoAmount] = 0.25f;
+    params[param::kEasyLfoSpeed] = 1.0f;
+    engine->updateEasyLfo();
+    EXPECT_FLOAT_EQ(engine->getEasyLfoAmount(), -0.25f);
+    EXPECT_FLOAT_EQ(engine->getEasyLfoSpeedFactor(), 32.0f);
+}
+
+TEST_F(EngineTest, WaveReadsUseBankOneAndBankTwo)
+{
+    std::uint32_t phase = 2047u << 11;
+    const float square = engine->readWaveOsc(phase, 1u << 11, 2, 1.0f); // entries 2048..2051
+    EXPECT_FLOAT_EQ(square, 0.5f);
+    phase = 0;
+    const float smoothed = engine->readWaveOscBank2(phase, 0, 2, 1.0f);
+    EXPECT_NEAR(smoothed, -0.11111f, 1e-6f);
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include "engine/voices/oscillator_reads.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Entry i holds i, so a read tells which entry it hit.
+struct RampTable {
+    RampTable()
+    {
+        for (int i = 0; i < 4096; ++i)
+            entries[i] = static_cast<float>(i);
+    }
+    float entries[4096];
+};
+
+constexpr std::uint32_t kOneEntry = 1u << 11;
+
+TEST(ReadWaveOsc, AveragesFourReadsAfterThePhaseAndAdvancesFourSteps)
+{
+    const RampTable table;
+    std::uint32_t phase = 0;
+    const float v = voices::readWaveOsc(phase, kOneEntry, table.entries, 2.0f);
+    EXPECT_FLOAT_EQ(v, (1.0f + 2.0f + 3.0f + 4.0f) * 0.25f * 2.0f);
+    EXPECT_EQ(phase, 4 * kOneEntry);
+}
+
+TEST(ReadWaveOsc, WrapsTheTwentyThreeBitPhase)
+{
+    const RampTable table;
+    std::uint32_t phase = voices::kPhaseMask - kOneEntry + 1; // entry 4095
+    const float v = voices::readWaveOsc(phase, kOneEntry, table.entries, 1.0f);
+    EXPECT_FLOAT_EQ(v, (0.0f + 1.0f + 2.0f + 3.0f) * 0.25f);
+    EXPECT_EQ(phase, 3 * kOneEntry);
+}
+
+TEST(ReadWaveOsc, TheOffsetShiftsTheReadsButNotTheStoredPhase)
+{
+    const RampTable table;
+    std::uint32_t phase = 0;
+    const float v = voices::readWaveOscOffset(phase, kOneEntry, 10 * kOneEntry, table.entries, 1.0f);
+    EXPECT_FLOAT_EQ(v, (11.0f + 12.0f + 13.0f + 14.0f) * 0.25f);
+    EXPECT_EQ(phase, 4 * kOneEntry);
+}
+
+TEST(ReadNoise, StepsOneFrameAndWrapsAtTheTableEnd)
+{
+    auto noise = std::make_unique<tables::NoiseTable>();
+    noise->left[0] = -16384;
+    noise->right[0] = 8192;
+    noise->left[5] = 32767;
+    std::uint32_t position = tables::NoiseTable::kFrames - 1;
+    float left = 0.0f;
+    float right = 0.0f;
+    voices::readNoiseStereo(*noise, position, left, right);
+    EXPECT_EQ(position, 0u);
+    EXPECT_EQ(left, -0.5f);
+    EXPECT_EQ(right, 0.25f);
+    position = 4;
+    EXPECT_FLOAT_EQ(voices::readNoise(*noise, position), 32767.0f / 32768.0f);
+}
+
+} // namespace

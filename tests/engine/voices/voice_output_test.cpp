@@ -1,0 +1,112 @@
+#include "engine/voices/voice_output.h"
+
+#include "engine/modulation/mod_destinations.h"
+#include "engine/voices/output_buses.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+namespace param = kravo::param;
+
+class VoiceOutputTest : public ::testing::Test {
+protected:
+    VoiceOutputTest() : params(param::kParameterCount, 0.0f)
+    {
+        for (int slot = 0; slot < param::kVoiceSlotCount; ++slot)
+            params[param::voicePan[slot]] = 0.5f;
+    }
+
+    voices::VoiceOutputLevels levels(int slot, float velocityFactor = 1.0f)
+    {
+        return voices::voiceOutputLevels(params.data(), slot, table, offsets, velocityFactor);
+    }
+
+    std::vector<float> params;
+    modulation::ModDestinationTable table;
+    voices::VoiceOutputOffsets offsets;
+};
+
+TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnity)
+{
+    params[param::voiceVolume[0]] = 0.0009f;
+    EXPECT_EQ(levels(0).gain, 0.0f);
+    params[param::voiceVolume[0]] = 0.5f;
+    EXPECT_NEAR(20.0f * std::log10(levels(0).gain), -30.0f, 1e-4f);
+    params[param::voiceVolume[0]] = 1.0f;
+    EXPECT_FLOAT_EQ(levels(0).gain, 1.0f);
+    EXPECT_FLOAT_EQ(levels(0, 0.25f).gain, 0.25f);
+}
+
+TEST_F(VoiceOutputTest, CentredBalanceKeepsBothSidesAtFullGain)
+{
+    params[param::voiceVolume[2]] = 1.0f;
+    const voices::VoiceOutputLevels l = levels(2);
+    EXPECT_FLOAT_EQ(l.left, 1.0f);
+    EXPECT_FLOAT_EQ(l.right, 1.0f);
+}
+
+TEST_F(VoiceOutputTest, PanAddsTheNoteGlobalAndModulationOffsets)
+{
+    params[param::voiceVolume[0]] = 1.0f;
+    offsets.notePan = 0.25f;
+    offsets.globalPan = 0.125f;
+    table.value[modulation::voiceDestination(0, modulation::voicedest::kPan)] = 0.125f;
+    const voices::VoiceOutputLevels l = levels(0); // pan 1.0: hard right
+    EXPECT_FLOAT_EQ(l.left, 0.0f);
+    EXPECT_FLOAT_EQ(l.right, 1.0f);
+}
+
+TEST_F(VoiceOutputTest, HiHatVolumesAreReadInKindOrder)
+{
+    params[16] = 1.0f; // the kind-ordered volume of OP-HH 1 (slot 5)
+    EXPECT_FLOAT_EQ(levels(5).gain, 1.0f);
+    EXPECT_EQ(levels(6).gain, 0.0f);
+}
+
+TEST_F(VoiceOutputTest, VolumeModulationAndGlobalOffsetAddBeforeTheLaw)
+{
+    params[param::voiceVolume[17]] = 0.25f;
+    offsets.globalVolume = 0.25f;
+    table.value[modulation::voiceDestination(17, modulation::voicedest::kVolume)] = 0.5f;
+    EXPECT_FLOAT_EQ(levels(17).gain, 1.0f);
+}
+
+TEST_F(VoiceOutputTest, DistortionAmountsAddModulationAndStayInRange)
+{
+    params[param::voiceDistortionFirst[0]] = 0.75f;
+    params[param::voiceDistortionSecond[0]] = 0.25f;
+    table.value[modulation::voiceDestination(0, modulation::voicedest::kDistort1)] = 0.5f;
+    table.value[modulation::voiceDestination(0, modulation::voicedest::kDistort2)] = -0.125f;
+    const voices::VoiceOutputLevels l = levels(0);
+    EXPECT_EQ(l.distortion1, 1.0f);
+    EXPECT_FLOAT_EQ(l.distortion2, 0.125f);
+}
+
+TEST(OutputBuses, AVoiceOnABusAboveSevenIsSilent)
+{
+    voices::OutputBuses buses;
+    buses.add(9, 1.0f, 1.0f);
+    buses.add(8, 1.0f, 1.0f);
+    for (std::uint32_t b = 0; b < voices::OutputBuses::kCount; ++b) {
+        EXPECT_EQ(buses.left[b], 0.0f);
+        EXPECT_EQ(buses.right[b], 0.0f);
+    }
+}
+
+TEST(OutputBuses, VoicesOnOneBusSumAndClearEmptiesEveryBus)
+{
+    voices::OutputBuses buses;
+    buses.add(3, 0.5f, 0.25f);
+    buses.add(3, 0.5f, 0.25f);
+    EXPECT_EQ(buses.left[3], 1.0f);
+    EXPECT_EQ(buses.right[3], 0.5f);
+    buses.clear();
+    EXPECT_EQ(buses.left[3], 0.0f);
+}
+
+} // namespace
