@@ -36,6 +36,8 @@ protected:
     }
 
     const Engine& engine() const { return plugin->getEngine(); }
+    float source(int n) const { return engine().getModulation().globalSources().values[n].unipolar; }
+    float bipolarSource(int n) const { return engine().getModulation().globalSources().values[n].bipolar; }
 
     std::unique_ptr<APlugin> plugin;
     RecordingEditor* editor = nullptr;
@@ -48,7 +50,7 @@ TEST_F(MidiDispatch, NoteOnTriggersThePadOfItsNote)
     play(events);
     EXPECT_EQ(engine().getSlotNoteState(2).pad, 2u);
     EXPECT_EQ(engine().getSlotNoteState(2).velocity, 1.0f);
-    EXPECT_EQ(engine().getModSource(5), 1.0f);
+    EXPECT_EQ(source(5), 1.0f);
     EXPECT_EQ(engine().getPadGate(2), 1.0f);
     EXPECT_EQ(editor->voiceLeds, (std::vector<std::pair<std::int32_t, bool>>{{2, true}}));
 }
@@ -85,16 +87,17 @@ TEST_F(MidiDispatch, PressureAndPitchBendFeedTheirModulationSources)
 {
     events.add(0, 0xA0, 10, 127);
     play(events);
-    EXPECT_EQ(engine().getModSource(4), 1.0f);
-    EXPECT_EQ(engine().getModSource(2), 1.0f);
+    EXPECT_EQ(source(4), 1.0f);
+    EXPECT_EQ(source(2), 1.0f);
 
     EventList more;
     more.add(0, 0xD0, 0, 0);
     more.add(0, 0xE0, 0, 64);
     play(more);
-    EXPECT_EQ(engine().getModSource(3), 0.0f);
-    EXPECT_EQ(engine().getModSource(2), 0.0f);
-    EXPECT_EQ(engine().getModSource(6), 0.5f);
+    EXPECT_EQ(source(3), 0.0f);
+    EXPECT_EQ(source(2), 0.0f);
+    EXPECT_EQ(source(6), 0.5f);
+    EXPECT_EQ(bipolarSource(6), 0.0f);
 }
 
 TEST_F(MidiDispatch, FixedControllersFeedModulationSourcesAndTheModWheel)
@@ -104,9 +107,9 @@ TEST_F(MidiDispatch, FixedControllersFeedModulationSourcesAndTheModWheel)
     events.add(0, 0xB0, 16, 127);
     play(events);
     EXPECT_EQ(engine().getModWheel(), 1.0f);
-    EXPECT_EQ(engine().getModSource(1), 1.0f);
-    EXPECT_EQ(engine().getModSource(22), 1.0f);
-    EXPECT_EQ(engine().getModSource(10), 1.0f);
+    EXPECT_EQ(source(1), 1.0f);
+    EXPECT_EQ(source(22), 1.0f);
+    EXPECT_EQ(source(10), 1.0f);
 }
 
 TEST_F(MidiDispatch, LearnedControllersDriveTheirParameter)
