@@ -13,7 +13,6 @@ namespace {
 
 namespace param = kravo::param;
 
-constexpr std::int32_t kFirstPatternPad = 24;
 constexpr float kSilentVolume = 0.001f;
 constexpr std::uint32_t kSlotControlMask = 0xF;
 
@@ -53,11 +52,15 @@ void Engine::initEngine()
 
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
         setupMasterEffectSlot(slot);
+
+    setupAllVoices(sampleRate);
+    clearVoiceActiveFlags();
 }
 
 void Engine::setSampleRate(float rate)
 {
     sampleRate = rate;
+    setupAllVoices(rate);
     modulation.init(rate);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
         fxSlots[slot].type = decodeMasterEffectType(slot);
@@ -67,6 +70,7 @@ void Engine::setSampleRate(float rate)
 
 void Engine::resetAllVoices()
 {
+    clearVoiceActiveFlags();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         modulation.resetSlotModulators(slot);
         modulation.resetSlotDestinations(slot);
@@ -79,26 +83,7 @@ void Engine::resetAllVoices()
     }
 }
 
-void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch, float notePan, float noteLevel)
-{
-    (void)notePitch;
-    (void)notePan;
-    (void)noteLevel;
-    if (pad < 0 || pad >= kNumPads)
-        return;
-    const float f = static_cast<float>(velocity) / 127.0f;
-    if (pad >= kFirstPatternPad)
-        return;
-    slotNotes[pad].pad = static_cast<std::uint32_t>(pad);
-    slotNotes[pad].velocity = f;
-}
 
-void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
-{
-    (void)velocity;
-    if (pad < 0 || pad >= kNumPads)
-        return;
-}
 
 void Engine::setPadGate(std::int32_t pad, float gate)
 {
@@ -132,8 +117,6 @@ void Engine::updateMasterEffectCoefficients(bool tempoChanged)
     (void)tempoChanged;
 }
 
-void Engine::killGlobalModEnvelopesWhenSilent() {}
-
 std::int32_t Engine::decodeMasterEffectType(int slot) const
 {
     return param::readChoice(params[param::effectType[slot]], param::choicescale::kEffectType);
@@ -157,8 +140,6 @@ void Engine::setupMasterEffectSlot(int slot)
     // "Offset" is the matrix's constant source.
     setModSource(modulation::source::kOffset, 1.0f);
 }
-
-void Engine::updateSlotActivity() {}
 
 void Engine::updateGlobalModulators()
 {
@@ -204,12 +185,6 @@ void Engine::renderSlotControls(int slot)
     ++state.controlCounter;
 }
 
-void Engine::renderDrumSlots()
-{
-    for (int slot = 0; slot < kNumSynthSlots; ++slot)
-        if (slotNotes[slot].active)
-            renderSlotControls(slot);
-}
 
 void Engine::renderSampleSlots()
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/drums/bass_drum_voice.h"
+#include "engine/drums/snare_voice.h"
 #include "engine/effects/master_effect_slot.h"
+#include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
 #include "engine/tables/noise_table.h"
 #include "engine/tables/sine_tables.h"
@@ -46,6 +49,9 @@ public:
     // Notes and controllers from the MIDI dispatch, the editor and the pattern players.
     void triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch, float notePan, float noteLevel);
     void releasePad(std::int32_t pad, std::int32_t velocity);
+    // Every voice stops at once (transport stop): notes off, modulators back to rest.
+    void allVoicesOff();
+    bool isAnyVoiceActive() const;
     void setModSource(std::int32_t source, float value) { modulation.setSource(source, value); }
     void setModSourceBipolar(std::int32_t source, float value, float bipolarValue)
     {
@@ -144,7 +150,36 @@ public:
     float getModWheel() const { return modWheel; }
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
+    // Voice records, for the renderers' tests.
+    const BassDrumVoice& getBassDrumVoice(int voice, int instance) const { return bassDrumVoices[instance + 2 * voice]; }
+    const SnareVoice& getSnareVoice(int voice, int instance) const { return snareVoices[instance + 2 * voice]; }
+
 private:
+    static constexpr int kVoicesPerSlot = 2;
+
+    // Triggering: the steps every kind's note-on shares.
+    void prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel);
+    int nextVoice(int slot, int index);
+    void resetVoice(int voice, int slot, int index);
+    void allNotesOff(int slot);
+    void clearVoiceActiveFlags();
+    bool isSlotSounding(int slot) const;
+    void setModelFilterType(int voice, int slot, int type);
+
+    // Per-kind voice set-up for a sample rate, note-on and one sample of one voice.
+    void setupAllVoices(float rate);
+    void setupBassDrumVoice(int voice, int instance, float rate);
+    void setupSnareVoice(int voice, int instance, float rate);
+    void setupModelFilters(int voice, int slot, float rate);
+    void triggerBassDrum(int slot, float velocity, float notePitch, float notePan, float noteLevel);
+    void triggerSnare(int slot, float velocity, float notePitch, float notePan, float noteLevel);
+    void renderBassDrum(int voice, int instance, int slot);
+    void renderSnare(int voice, int instance, int slot);
+
+    // The built-in sample a synthesised voice plays for its sample models.
+    void startFactorySample(int voice, int slot, int sample);
+    bool renderSampleLayer(int voice, int slot);
+
     void renderSlotControls(int slot);
     std::int32_t decodeMasterEffectType(int slot) const;
 
@@ -156,6 +191,10 @@ private:
     std::uint32_t sampleCounter = 0;
 
     SlotNoteState slotNotes[kNumDrumSlots];
+    BassDrumVoice bassDrumVoices[4];
+    SnareVoice snareVoices[4];
+    // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
+    dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     float padGate[kNumPads] = {};
     float modWheel = 0.0f;
 

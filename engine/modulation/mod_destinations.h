@@ -72,6 +72,12 @@ inline constexpr int kDistort1 = 2;
 inline constexpr int kDistort2 = 3;
 inline constexpr int kPitch = 4;
 inline constexpr int kEnvSpeed = 5;
+inline constexpr int kFilterFreq = 6;
+inline constexpr int kFilterQ = 7;
+inline constexpr int kNoiseFreq = 8;
+inline constexpr int kNoiseQ = 9;
+inline constexpr int kLfoAmount = 10;
+inline constexpr int kLfoSpeed = 11;
 } // namespace voicedest
 
 constexpr int voiceDestination(int slot, int j)
