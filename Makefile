@@ -21,9 +21,12 @@ release: deps $(RELEASE_DIR)/build.ninja
 asan: deps $(ASAN_DIR)/build.ninja
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
+# Two bars of a simple groove: kicks and snares on the beat, a little syncopation.
+DEMO_NOTES := $(foreach t,0.25 0.75 1.25 1.625 2.25 2.75 3.25 3.625,--note $(t):36) \
+              $(foreach t,0.75 1.75 2.75 3.75,--note $(t):38:110) --note 3.875:38:70
+
 demo: release
-	$(RELEASE_DIR)/host/kravo-host render --out $(DEMO_WAV) --tempo 120 --play \
-	  --note 0:36 --note 0.5:38 --note 1:36 --note 1.25:36 --note 1.5:38 --seconds 3
+	$(RELEASE_DIR)/host/kravo-host render --out $(DEMO_WAV) --tempo 120 --play $(DEMO_NOTES) --seconds 5
 	@echo "demo written to $(DEMO_WAV)"
 
 test-release: release

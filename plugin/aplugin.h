@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "engine/engine_listener.h"
 #include "plugin/base/audio_plugin_x.h"
+#include "plugin/editor_pad_requests.h"
 #include "plugin/midi/midi_cc_map.h"
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
@@ -79,6 +80,11 @@ public:
     void refreshSampleBrowserIfOpen();
     bool isUserMode(std::int32_t slot) const;
 
+    // Pad buttons of the editor: played by the audio thread before its next block.
+    void triggerPadFromEditor(std::int32_t pad);
+    void startPatternFromEditor(std::int32_t pattern);
+    void releaseSlotByPad(std::int32_t pad);
+
     // Set by the editor for the length of its open, so requests raised while it
     // builds its controls are not taken for requests to a finished editor.
     std::atomic<bool> editorOpening{false};
@@ -140,7 +146,10 @@ private:
     float outRight = 0.0f;
     float lastTempo = 0.0f;
 
+    void playEditorPadRequests();
+
     MidiEventQueue midiQueue;
+    EditorPadRequests editorPadRequests;
     NoteMap noteMap;
     MidiCcMap midiCcMap;
     Engine engine;

@@ -35,3 +35,35 @@ bool APlugin::isUserMode(std::int32_t slot) const
 {
     return currentValues[kFirstUserModeParam + slot] >= 0.5f;
 }
+
+namespace {
+
+constexpr std::int32_t kEditorVelocity = 96;
+constexpr std::int32_t kFirstPatternPad = 24;
+
+} // namespace
+
+void APlugin::triggerPadFromEditor(std::int32_t pad)
+{
+    editorPadRequests.push(EditorPadRequests::Action::trigger, pad);
+}
+
+void APlugin::startPatternFromEditor(std::int32_t pattern)
+{
+    editorPadRequests.push(EditorPadRequests::Action::trigger, kFirstPatternPad + pattern);
+}
+
+void APlugin::releaseSlotByPad(std::int32_t pad)
+{
+    editorPadRequests.push(EditorPadRequests::Action::release, pad);
+}
+
+void APlugin::playEditorPadRequests()
+{
+    editorPadRequests.drain([this](const EditorPadRequests::Request& request) {
+        if (request.action == EditorPadRequests::Action::trigger)
+            engine.triggerPad(request.pad, kEditorVelocity, 0.0f, 0.0f, 1.0f);
+        else
+            engine.releasePad(request.pad, kEditorVelocity);
+    });
+}

@@ -18,6 +18,7 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
         audioThreadSeeded = true;
     }
     timeInfo = getTimeInfo(kTimeInfoFilter);
+    playEditorPadRequests();
     float* left = outputs[0];
     float* right = outputs[1];
     for (std::int32_t i = 0; i < frames; ++i) {

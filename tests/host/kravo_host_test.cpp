@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,22 @@ TEST_F(KravoHost, RenderWritesAStereoWavOfTheAskedLengthAndFormat)
     EXPECT_EQ(info.frames, 24000);
     EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     sf_close(file);
+}
+
+TEST_F(KravoHost, ANoteOfThirtySixRendersAnAudibleKick)
+{
+    const std::string wav = (folder / "kick.wav").string();
+    ASSERT_EQ(run("render --quiet --out " + wav + " --note 0:36 --seconds 0.5").exitCode, 0);
+    SF_INFO info{};
+    SNDFILE* file = sf_open(wav.c_str(), SFM_READ, &info);
+    ASSERT_NE(file, nullptr);
+    std::vector<float> frames(static_cast<std::size_t>(info.frames) * 2);
+    sf_readf_float(file, frames.data(), info.frames);
+    sf_close(file);
+    float peak = 0.0f;
+    for (float x : frames)
+        peak = std::max(peak, std::abs(x));
+    EXPECT_GT(peak, 0.05f);
 }
 
 TEST_F(KravoHost, RenderLengthDefaultsToLastEventPlusTwoSeconds)

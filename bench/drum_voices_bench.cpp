@@ -1,0 +1,59 @@
+#include "bench/note_schedule.h"
+#include "plugin/aplugin.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kBlock = 512;
+constexpr double kSampleRate = 44100.0;
+constexpr double kTempo = 120.0;
+constexpr std::uint8_t kKick1 = 36;
+constexpr std::uint8_t kKick2 = 35;
+constexpr std::uint8_t kSnare1 = 38;
+constexpr std::uint8_t kSnare2 = 40;
+
+// Renders the pattern through the plug-in boundary; "realtime_factor" is
+// seconds of audio per second of CPU time.
+void renderPattern(benchmark::State& state, const std::vector<NoteSchedule::Hit>& loop)
+{
+    std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(nullptr)));
+    plugin->setSampleRate(static_cast<float>(kSampleRate));
+    for (std::uint8_t note : {kKick1, kKick2, kSnare1, kSnare2})
+        plugin->getNoteMap().set(note, note == kKick1 ? 0 : note == kKick2 ? 1 : note == kSnare1 ? 2 : 3);
+    NoteSchedule schedule(loop, 4.0, kTempo, kSampleRate, kBlock);
+    std::vector<float> left(kBlock);
+    std::vector<float> right(kBlock);
+    float* outputs[2] = {left.data(), right.data()};
+    std::size_t block = 0;
+    for (auto _ : state) {
+        plugin->processEvents(schedule.block(block++));
+        plugin->processReplacing(nullptr, outputs, kBlock);
+        benchmark::DoNotOptimize(left.data());
+    }
+    state.counters["realtime_factor"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * kBlock / kSampleRate, benchmark::Counter::kIsRate);
+}
+
+} // namespace
+
+static void BM_BassDrumEveryBeat(benchmark::State& state)
+{
+    renderPattern(state, {{0.0, kKick1}, {1.0, kKick1}, {2.0, kKick1}, {3.0, kKick1}});
+}
+BENCHMARK(BM_BassDrumEveryBeat)->Unit(benchmark::kMicrosecond);
+
+// All four bass drum and snare slots on every sixteenth: both voices of every
+// slot overlap, one fading while the next note starts.
+static void BM_FourDrumSlotsEverySixteenth(benchmark::State& state)
+{
+    std::vector<NoteSchedule::Hit> loop;
+    for (int step = 0; step < 16; ++step)
+        for (std::uint8_t note : {kKick1, kKick2, kSnare1, kSnare2})
+            loop.push_back({step * 0.25, note});
+    renderPattern(state, loop);
+}
+BENCHMARK(BM_FourDrumSlotsEverySixteenth)->Unit(benchmark::kMicrosecond);

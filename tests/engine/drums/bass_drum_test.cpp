@@ -1,0 +1,151 @@
+#include "plugin/parameters/bass_drum_parameters.h"
+#include "plugin/parameters/parameter_reading.h"
+#include "tests/support/plugin_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+namespace bd = kravo::param::bassdrum;
+using kravo::test::PluginRenderer;
+
+constexpr int kGmBassDrum = 36;
+
+// BD 1 as a plain sine sweep with a long, steady amplitude and no distortion.
+void makePlain(PluginRenderer& renderer)
+{
+    const auto set = [&](int j, float value) { renderer.set(bd::index(j, 0), value); };
+    set(bd::kModel, kravo::param::drumModelValue(0));
+    set(bd::kOscWave, 0.0f);
+    set(bd::kAttack, 0.0f);
+    set(bd::kOscAmpHold, 1.0f);
+    set(bd::kOscAmpDecay, 1.0f);
+    set(bd::kOscFreqCurveMode, 0.0f);
+    set(bd::kOscFreqCurve, 0.0f); // a straight sweep
+    set(bd::kDistortionType, 0.0f);
+}
+
+// A start and end that name the same frequency: 10 * 2000^0.2 = 10 * 10^0.66 = 45.7 Hz.
+constexpr float kSteadyStart = 0.2f;
+constexpr float kSteadyEnd = 0.66024f;
+
+class BassDrum : public ::testing::Test {
+protected:
+    void SetUp() override { makePlain(renderer); }
+    void set(int j, float value) { renderer.set(bd::index(j, 0), value); }
+
+    PluginRenderer renderer;
+};
+
+TEST_F(BassDrum, GmNote36PlaysTheFirstBassDrum)
+{
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.05);
+    EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
+    EXPECT_TRUE(renderer.plugin->getEngine().getBassDrumVoice(1, 0).playing);
+    EXPECT_FALSE(renderer.plugin->getEngine().getBassDrumVoice(1, 1).playing);
+}
+
+TEST_F(BassDrum, StartAndEndAtZeroGiveASteady10Hz)
+{
+    set(bd::kOscFreqStart, 0.0f);
+    set(bd::kOscFreqEnd, 0.0f);
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(1.0);
+    EXPECT_NEAR(renderer.frequency(0.0, 1.0), 10.0, 0.2);
+}
+
+TEST_F(BassDrum, SweepRunsFromTheStartToTheEndFrequency)
+{
+    set(bd::kOscFreqStart, 0.5f); // 10 * 2000^0.5 = 447 Hz
+    set(bd::kOscFreqEnd, 0.5f);   // 10 * 10^0.5 = 31.6 Hz
+    set(bd::kOscFreqDecay, 1.0f); // a quarter-second sweep: the first cycles stay near the start
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.05);
+    EXPECT_NEAR(renderer.frequency(0.0, 0.006), 447.2, 25.0);
+
+    PluginRenderer fast;
+    makePlain(fast);
+    fast.set(bd::index(bd::kOscFreqStart, 0), 0.5f);
+    fast.set(bd::index(bd::kOscFreqEnd, 0), 0.5f);
+    fast.set(bd::index(bd::kOscFreqDecay, 0), 0.0f);
+    fast.noteOn(kGmBassDrum);
+    fast.renderSeconds(1.0);
+    EXPECT_NEAR(fast.frequency(0.3, 1.0), 31.62, 0.6);
+}
+
+// Mean absolute value over the peak: 2/pi for a sine, 1/2 for a triangle, near 1 for a square.
+double shapeOf(float wave)
+{
+    PluginRenderer renderer;
+    makePlain(renderer);
+    const auto set = [&](int j, float v) { renderer.set(bd::index(j, 0), v); };
+    set(bd::kOscWave, wave);
+    set(bd::kOscFreqStart, kSteadyStart);
+    set(bd::kOscFreqEnd, kSteadyEnd);
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.3);
+    double sum = 0.0;
+    double peak = 0.0;
+    const std::size_t from = renderer.frameAt(0.1);
+    const std::size_t to = renderer.frameAt(0.3);
+    for (std::size_t i = from; i < to; ++i) {
+        sum += std::fabs(renderer.left[i]);
+        peak = std::fmax(peak, std::fabs(renderer.left[i]));
+    }
+    return sum / static_cast<double>(to - from) / peak;
+}
+
+TEST(BassDrumWave, ThresholdsSelectSineTriangleAndSquare)
+{
+    EXPECT_NEAR(shapeOf(0.33f), 2.0 / M_PI, 0.03);
+    EXPECT_NEAR(shapeOf(0.34f), 0.5, 0.03);
+    EXPECT_GT(shapeOf(0.67f), 0.9);
+}
+
+TEST_F(BassDrum, AttackRampsInOverTwentyMilliseconds)
+{
+    set(bd::kOscFreqStart, kSteadyStart);
+    set(bd::kOscFreqEnd, kSteadyEnd);
+    set(bd::kAttack, 1.0f);
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.06);
+    const float full = renderer.peak(0.03, 0.06);
+    EXPECT_LT(renderer.peak(0.0, 0.005), 0.3f * full);
+    EXPECT_GT(renderer.peak(0.015, 0.021), 0.6f * full);
+
+    PluginRenderer instant;
+    makePlain(instant);
+    instant.set(bd::index(bd::kOscWave, 0), 0.67f); // square: full level from the first cycle
+    instant.noteOn(kGmBassDrum);
+    instant.renderSeconds(0.01);
+    EXPECT_GT(instant.peak(0.0, 0.001), 0.5f * instant.peak(0.0, 0.01));
+}
+
+TEST_F(BassDrum, ClickWithSpreadZeroIsTheSameOnBothSides)
+{
+    set(bd::kModel, kravo::param::drumModelValue(1));
+    set(bd::kClickVolume, 1.0f);
+    set(bd::kClickMix, 0.75f); // both noises
+    set(bd::kClickOffset, 0.8f);
+    set(bd::kClickSpread, 0.0f);
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.05);
+    float difference = 0.0f;
+    for (std::size_t i = 0; i < renderer.left.size(); ++i)
+        difference = std::fmax(difference, std::fabs(renderer.left[i] - renderer.right[i]));
+    EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
+    EXPECT_EQ(difference, 0.0f);
+}
+
+TEST_F(BassDrum, SampleModelsBeyondTheTableAreLimitedToTheLastModel)
+{
+    set(bd::kModel, 1.0f); // trunc(199.99) = 199, beyond the 28 models
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(1);
+    EXPECT_EQ(renderer.plugin->getEngine().getBassDrumVoice(1, 0).model, 27);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "plugin/parameters/bass_drum_parameters.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/snare_parameters.h"
+#include "tests/support/plugin_renderer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace bd = kravo::param::bassdrum;
+namespace sn = kravo::param::snare;
+using kravo::test::PluginRenderer;
+
+constexpr int kGmBassDrum = 36;
+constexpr int kGmSnare = 38;
+constexpr int kFastFadeFrames = 34 * 16; // a killed envelope reaches silence within 34 blocks
+
+// Long, plain bass drums and snares that would ring for seconds on their own.
+void makeLongDrums(PluginRenderer& renderer)
+{
+    for (int voice = 0; voice < 2; ++voice) {
+        renderer.set(bd::index(bd::kModel, voice), kravo::param::drumModelValue(0));
+        renderer.set(bd::index(bd::kDistortionType, voice), 0.0f);
+        renderer.set(bd::index(bd::kOscAmpHold, voice), 1.0f);
+        renderer.set(bd::index(bd::kOscAmpDecay, voice), 1.0f);
+        renderer.set(sn::index(sn::kModel, voice), kravo::param::drumModelValue(0));
+        renderer.set(sn::index(sn::kOscAmpHold, voice), 1.0f);
+        renderer.set(sn::index(sn::kOscAmpDecay, voice), 1.0f);
+        renderer.set(sn::index(sn::kNoiseAmpDecay, voice), 1.0f);
+    }
+}
+
+float chokeGroupValue(int group)
+{
+    return (static_cast<float>(group) + 0.5f) / 9.99f;
+}
+
+class VoiceTriggering : public ::testing::Test {
+protected:
+    void SetUp() override { makeLongDrums(renderer); }
+    const Engine& engine() const { return renderer.plugin->getEngine(); }
+
+    PluginRenderer renderer;
+};
+
+TEST_F(VoiceTriggering, NotesAlternateVoicesAndFadeThePreviousOneFast)
+{
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(1000);
+    EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing); // the first note of a slot plays voice 1
+
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(kFastFadeFrames + 32);
+    EXPECT_TRUE(engine().getBassDrumVoice(0, 0).playing);
+    EXPECT_FALSE(engine().getBassDrumVoice(1, 0).playing);
+
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(kFastFadeFrames + 32);
+    EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing);
+    EXPECT_FALSE(engine().getBassDrumVoice(0, 0).playing);
+}
+
+TEST_F(VoiceTriggering, SharedChokeGroupSilencesOtherSlotsOfAnyKind)
+{
+    renderer.set(kravo::param::voiceChokeGroup[0], chokeGroupValue(3));
+    renderer.set(kravo::param::voiceChokeGroup[2], chokeGroupValue(3));
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(1000);
+    renderer.noteOn(kGmSnare);
+    renderer.render(kFastFadeFrames + 32);
+    EXPECT_FALSE(engine().getBassDrumVoice(1, 0).playing);
+    EXPECT_TRUE(engine().getSnareVoice(1, 0).playing);
+}
+
+TEST_F(VoiceTriggering, ChokeGroupZeroNeverChokes)
+{
+    renderer.set(kravo::param::voiceChokeGroup[0], 0.0f);
+    renderer.set(kravo::param::voiceChokeGroup[2], 0.0f);
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(1000);
+    renderer.noteOn(kGmSnare);
+    renderer.render(kFastFadeFrames + 32);
+    EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing);
+    EXPECT_TRUE(engine().getSnareVoice(1, 0).playing);
+}
+
+TEST_F(VoiceTriggering, NoteOffLeavesASynthesisedVoiceSounding)
+{
+    renderer.noteOn(kGmBassDrum);
+    renderer.midi(100, 0x89, kGmBassDrum, 0);
+    renderer.render(4000);
+    EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing);
+    EXPECT_GT(renderer.peak(0.05, 0.09), 0.01f);
+}
+
+TEST_F(VoiceTriggering, EditorPadsPlayAtVelocity96OnTheAudioThread)
+{
+    renderer.plugin->triggerPadFromEditor(2);
+    EXPECT_FALSE(engine().getSnareVoice(1, 0).playing);
+    renderer.render(64);
+    EXPECT_TRUE(engine().getSnareVoice(1, 0).playing);
+    EXPECT_FLOAT_EQ(engine().getSlotNoteState(2).velocity, 96.0f / 127.0f);
+}
+
+TEST_F(VoiceTriggering, ResetControllerStopsEveryVoice)
+{
+    renderer.noteOn(kGmBassDrum);
+    renderer.noteOn(kGmSnare);
+    renderer.midi(10, 0xB0, 123, 0);
+    renderer.render(64);
+    EXPECT_FALSE(engine().isAnyVoiceActive());
+}
+
+double snarePitchAt(float sampleRate)
+{
+    PluginRenderer renderer(sampleRate);
+    makeLongDrums(renderer);
+    renderer.set(sn::index(sn::kOscFreqDrop, 0), 0.0f);
+    renderer.set(sn::index(sn::kOscBaseFreq, 0), 0.5f);
+    renderer.set(sn::index(sn::kNoiseVolume, 0), 0.0f);
+    renderer.set(sn::index(sn::kOscHpFilterFreq, 0), 0.0f);
+    renderer.set(sn::index(sn::kDistortionType, 0), 0.0f);
+    renderer.noteOn(kGmSnare);
+    renderer.renderSeconds(0.3);
+    return renderer.frequency(0.05, 0.3);
+}
+
+TEST(VoiceSampleRate, ChangeSilencesEveryVoiceAndKeepsPitches)
+{
+    PluginRenderer renderer;
+    makeLongDrums(renderer);
+    renderer.noteOn(kGmBassDrum);
+    renderer.noteOn(kGmSnare);
+    renderer.render(256);
+    ASSERT_TRUE(renderer.plugin->getEngine().isAnyVoiceActive());
+    renderer.plugin->setSampleRate(48000.0f);
+    EXPECT_FALSE(renderer.plugin->getEngine().isAnyVoiceActive());
+
+    EXPECT_NEAR(snarePitchAt(44100.0f), 111.8, 1.5);
+    EXPECT_NEAR(snarePitchAt(48000.0f), 111.8, 1.5);
+    EXPECT_NEAR(snarePitchAt(96000.0f), 111.8, 1.5);
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "plugin/aplugin.h"
+#include "tests/support/event_list.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace kravo::test {
+
+// Drives a plug-in object as the host does: events through processEvents,
+// audio through processReplacing, and keeps what it rendered.
+class PluginRenderer {
+public:
+    // The program selected at construction completes at the first 8192-sample
+    // mark, which resets every voice: the renderer plays up to that mark first.
+    static constexpr int kProgramLoadFrames = 8192;
+
+    explicit PluginRenderer(float sampleRate = 44100.0f)
+        : plugin(static_cast<APlugin*>(createEffectInstance(nullptr)))
+    {
+        plugin->setSampleRate(sampleRate);
+        rate = sampleRate;
+        render(kProgramLoadFrames);
+        left.clear();
+        right.clear();
+    }
+
+    void set(int index, float value) { plugin->setParameter(index, value); }
+
+    // Queues a MIDI message at a frame offset into the next render call's first block.
+    void midi(int deltaFrames, std::uint8_t status, std::uint8_t d1, std::uint8_t d2)
+    {
+        pending.add(deltaFrames, status, d1, d2);
+    }
+    void noteOn(int note, int velocity = 127, int deltaFrames = 0)
+    {
+        midi(deltaFrames, 0x99, static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(velocity));
+    }
+
+    // Renders frames in blocks of 64, appending to left and right.
+    void render(int frames)
+    {
+        if (pending.count > 0) {
+            plugin->processEvents(pending.list());
+            pending = EventList{};
+        }
+        float l[64];
+        float r[64];
+        float* outputs[2] = {l, r};
+        for (int done = 0; done < frames; done += 64) {
+            const int n = frames - done < 64 ? frames - done : 64;
+            plugin->processReplacing(nullptr, outputs, n);
+            left.insert(left.end(), l, l + n);
+            right.insert(right.end(), r, r + n);
+        }
+    }
+    void renderSeconds(double seconds) { render(static_cast<int>(seconds * rate)); }
+
+    std::size_t frameAt(double seconds) const { return static_cast<std::size_t>(seconds * rate); }
+
+    // Frequency from the rising zero crossings of the left channel between two times.
+    double frequency(double fromSeconds, double toSeconds) const
+    {
+        double first = -1.0;
+        double last = -1.0;
+        int crossings = 0;
+        for (std::size_t i = frameAt(fromSeconds) + 1; i < frameAt(toSeconds) && i < left.size(); ++i) {
+            if (left[i - 1] <= 0.0f && left[i] > 0.0f) {
+                const double t = static_cast<double>(i - 1) + left[i - 1] / (left[i - 1] - left[i]);
+                if (first < 0.0)
+                    first = t;
+                last = t;
+                ++crossings;
+            }
+        }
+        return crossings < 2 ? 0.0 : (crossings - 1) * rate / (last - first);
+    }
+
+    float peak(double fromSeconds, double toSeconds) const
+    {
+        float p = 0.0f;
+        for (std::size_t i = frameAt(fromSeconds); i < frameAt(toSeconds) && i < left.size(); ++i)
+            p = std::fmax(p, std::fmax(std::fabs(left[i]), std::fabs(right[i])));
+        return p;
+    }
+
+    std::unique_ptr<APlugin> plugin;
+    float rate;
+    EventList pending;
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
+} // namespace kravo::test
