@@ -3,6 +3,8 @@
 #include "engine/distortion/voice_distortion.h"
 #include "engine/engine_listener.h"
 #include "engine/tables/pink_noise.h"
+#include "plugin/base/plug_types.h"
+#include "plugin/parameters/pattern_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/mixer_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
@@ -41,7 +43,8 @@ void Engine::initEngine()
     noisePositions[0][1] = kSlot0SecondNoisePosition;
 
     sampleCounter = 0;
-    tempo = 120.0f;
+    tempoSync.init(sampleRate);
+    tempo = tempoSync.tempo();
     for (voices::EasyControls& controls : easyControls)
         controls = voices::EasyControls{};
 
@@ -60,6 +63,7 @@ void Engine::initEngine()
 void Engine::setSampleRate(float rate)
 {
     sampleRate = rate;
+    tempoSync.setSampleRate(rate);
     setupAllVoices(rate);
     modulation.init(rate);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
@@ -76,6 +80,8 @@ void Engine::resetAllVoices()
         modulation.resetSlotDestinations(slot);
     }
     modulation.resetGlobalModulators();
+    // The next sync sees the host's transport as a fresh start.
+    tempoSync.forgetTransport();
     modulation.resetGlobalDestinations();
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
         fxSlots[slot].type = decodeMasterEffectType(slot);
@@ -164,7 +170,17 @@ void Engine::updateMasterGain()
 
 void Engine::syncToHost(const PlugTimeInfo* timeInfo)
 {
-    (void)timeInfo;
+    tempo::HostTimeInfo host;
+    if (timeInfo) {
+        host.flags = static_cast<std::uint32_t>(timeInfo->flags);
+        host.tempo = timeInfo->tempo;
+        host.ppqPos = timeInfo->ppqPos;
+    }
+    const tempo::SyncEvents events =
+        tempoSync.syncToHost(timeInfo ? &host : nullptr, param::isSwitchOn(params[param::kPatternLatching]));
+    tempo = tempoSync.tempo();
+    if (events.transportStopped)
+        allVoicesOff();
 }
 
 void Engine::updateVoiceLfos() {}

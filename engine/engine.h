@@ -6,6 +6,7 @@
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
 #include "engine/tables/noise_table.h"
+#include "engine/tempo/tempo_sync.h"
 #include "engine/tables/sine_tables.h"
 #include "engine/tables/wave_tables.h"
 #include "engine/voices/easy_controls.h"
@@ -214,6 +215,7 @@ private:
     effects::MasterEffectSlot fxSlots[kNumMasterEffectSlots];
     std::int32_t fxPath = 0;
 
+    tempo::TempoSync tempoSync;
     float tempo = 120.0f;
     float masterGain = 0.0f;
     voices::OutputBuses buses;

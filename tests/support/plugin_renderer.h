@@ -18,8 +18,11 @@ public:
     static constexpr int kProgramLoadFrames = 8192;
 
     explicit PluginRenderer(float sampleRate = 44100.0f)
-        : plugin(static_cast<APlugin*>(createEffectInstance(nullptr)))
+        : plugin(static_cast<APlugin*>(createEffectInstance(hostCallback)))
     {
+        plugin->getAeffect()->resvd1 = reinterpret_cast<PlugIntPtr>(this);
+        timeInfo.tempo = 120.0;
+        timeInfo.flags = plugTimeTempoValid;
         plugin->setSampleRate(sampleRate);
         rate = sampleRate;
         render(kProgramLoadFrames);
@@ -86,6 +89,14 @@ public:
         return p;
     }
 
+    // The host side: it answers only the time information, which tests may change between renders.
+    static PlugIntPtr hostCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float)
+    {
+        auto* self = reinterpret_cast<PluginRenderer*>(effect->resvd1);
+        return self && opcode == hostOpGetTime ? reinterpret_cast<PlugIntPtr>(&self->timeInfo) : 0;
+    }
+
+    PlugTimeInfo timeInfo{};
     std::unique_ptr<APlugin> plugin;
     float rate;
     EventList pending;

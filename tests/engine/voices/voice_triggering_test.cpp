@@ -112,6 +112,27 @@ TEST_F(VoiceTriggering, ResetControllerStopsEveryVoice)
     EXPECT_FALSE(engine().isAnyVoiceActive());
 }
 
+TEST_F(VoiceTriggering, TransportStopTurnsEveryVoiceOff)
+{
+    renderer.timeInfo.flags |= plugTimeTransportPlaying;
+    renderer.noteOn(kGmBassDrum);
+    renderer.render(256);
+    ASSERT_TRUE(engine().isAnyVoiceActive());
+    renderer.timeInfo.flags &= ~plugTimeTransportPlaying;
+    renderer.render(kFastFadeFrames + 64);
+    EXPECT_FALSE(engine().isAnyVoiceActive());
+}
+
+TEST_F(VoiceTriggering, HostTempoReachesTheEngineWithinItsLimits)
+{
+    renderer.timeInfo.tempo = 1000.0;
+    renderer.render(64);
+    EXPECT_EQ(engine().getTempo(), 600.0f);
+    renderer.timeInfo.tempo = 93.0;
+    renderer.render(64);
+    EXPECT_EQ(engine().getTempo(), 93.0f);
+}
+
 double snarePitchAt(float sampleRate)
 {
     PluginRenderer renderer(sampleRate);
