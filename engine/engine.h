@@ -166,6 +166,8 @@ private:
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
     void setModelFilterType(int voice, int slot, int type);
+    // The opening every synthesised note-on shares once its voice is set up.
+    void openSynthNoteOn(SynthVoice& r, float velocity, const SynthVoiceParameters& kind);
 
     // Per-kind voice set-up for a sample rate, note-on and one sample of one voice.
     void setupAllVoices(float rate);

@@ -13,7 +13,7 @@ namespace param = kravo::param;
 namespace bd = kravo::param::bassdrum;
 
 constexpr int kFirstSampleModel = 4;
-constexpr int kLastModel = 27;
+constexpr int kModelCount = 28;
 constexpr std::int32_t kWaveOfChoice[3] = {0, 3, 2}; // sine, triangle, square
 constexpr std::uint32_t kControlMask = 0xF;
 constexpr std::uint32_t kCoefficientMask = 0x3F;
@@ -58,17 +58,10 @@ void Engine::triggerBassDrum(int slot, float velocity, float notePitch, float no
     setupBassDrumVoice(v, index, sampleRate);
     BassDrumVoice& r = bassDrumVoices[index + 2 * v];
 
-    const float s = p(bd::kVelocityToVolume);
-    const int m = param::readChoiceClamped(p(bd::kModel), param::choicescale::kDrumModel, kLastModel + 1);
-    r.velocity = velocity;
-    r.playing = true;
-    r.velocityFactor = (1.0f - s) + s * velocity;
-    r.model = m;
-    const voices::FadeIn fadeIn = fadeInRate(bd::index(bd::kAttack, index));
-    r.fade = fadeIn.start;
-    r.fadeInc = fadeIn.increment;
-    r.distortion.start(static_cast<std::uint32_t>(
-        param::readChoice(p(bd::kDistortionType), param::choicescale::kDistortionType)));
+    openSynthNoteOn(r, velocity,
+                    {bd::index(bd::kVelocityToVolume, index), bd::index(bd::kModel, index),
+                     bd::index(bd::kAttack, index), bd::index(bd::kDistortionType, index), kModelCount});
+    const int m = r.model;
     if (m >= kFirstSampleModel) {
         startFactorySample(v, slot, m - kFirstSampleModel);
         return;
@@ -249,20 +242,20 @@ void Engine::renderBassDrum(int voice, int instance, int slot)
         }
     }
 
-    r.fade = std::fmin(std::fmax(r.fade + r.fadeInc, 0.0f), 1.0f);
+    const float fade = r.nextFade();
     float left;
     float right;
     if (!r.stereoClick) {
         const float y = r.distortion.process(osc + clickLeft);
-        left = r.out.left * y * r.fade;
-        right = r.out.right * y * r.fade;
+        left = r.out.left * y * fade;
+        right = r.out.right * y * fade;
     } else {
         // Spread 0 gives both sides the sum of the two click channels, 1 swaps them.
         float yLeft = osc + (r.spreadCross * clickLeft + clickRight) * r.spreadNorm;
         float yRight = osc + (clickLeft + r.spreadCross * clickRight) * r.spreadNorm;
         r.distortion.processStereo(yLeft, yRight);
-        left = r.out.left * yLeft * r.fade;
-        right = r.out.right * yRight * r.fade;
+        left = r.out.left * yLeft * fade;
+        right = r.out.right * yRight * fade;
     }
     ++r.counter;
     routeVoiceOutput(slot, left, right);

@@ -1,32 +1,22 @@
 #pragma once
 
-#include "engine/distortion/voice_distortion.h"
 #include "engine/dsp/decay_envelope.h"
 #include "engine/dsp/hold_decay_envelope.h"
-#include "engine/voices/voice_output.h"
+#include "engine/voices/synth_voice.h"
 
 #include <cstdint>
 
 // One voice of a bass drum slot: the oscillator with its sweep or drop, the
 // second ("Kravo") pitch envelope, the click (tone and two noises through the
 // voice's click filter), the distortion stage and the fade-in.
-struct BassDrumVoice {
-    bool playing = false;
+struct BassDrumVoice : SynthVoice {
     bool curveMode = false;
     bool clickOn = false;
     bool noiseAOn = false;
     bool noiseBOn = false;
     bool dropModel = false;
     bool stereoClick = false;
-    std::uint32_t counter = 0;
-    std::int32_t model = 0;
     std::int32_t wave = 0;
-    float velocity = 0.0f;
-    float velocityFactor = 1.0f;
-    voices::VoiceOutputLevels out;
-    dsp::VoiceDistortion distortion;
-    float fade = 1.0f;
-    float fadeInc = 0.0f;
     float phaseScale = 0.0f;
     std::uint32_t phase = 0;
     std::uint32_t phaseInc = 0;

@@ -14,7 +14,7 @@ namespace sn = kravo::param::snare;
 
 constexpr int kFirstSnareSlot = 2;
 constexpr int kFirstSampleModel = 2;
-constexpr int kLastModel = 66;
+constexpr int kModelCount = 67;
 constexpr int kFirstSnareSample = 24; // sample models play built-in samples 24..88
 constexpr std::int32_t kWaveOfChoice[2] = {0, 3}; // sine, triangle
 constexpr std::uint32_t kControlMask = 0xF;
@@ -63,17 +63,10 @@ void Engine::triggerSnare(int slot, float velocity, float notePitch, float noteP
     setupSnareVoice(v, index, sampleRate);
     SnareVoice& r = snareVoices[index + 2 * v];
 
-    const float s = p(sn::kVelocityToVolume);
-    const int m = param::readChoiceClamped(p(sn::kModel), param::choicescale::kDrumModel, kLastModel + 1);
-    r.velocity = velocity;
-    r.playing = true;
-    r.velocityFactor = (1.0f - s) + s * velocity;
-    r.model = m;
-    const voices::FadeIn fadeIn = fadeInRate(sn::index(sn::kAttack, index));
-    r.fade = fadeIn.start;
-    r.fadeInc = fadeIn.increment;
-    r.distortion.start(static_cast<std::uint32_t>(
-        param::readChoice(p(sn::kDistortionType), param::choicescale::kDistortionType)));
+    openSynthNoteOn(r, velocity,
+                    {sn::index(sn::kVelocityToVolume, index), sn::index(sn::kModel, index),
+                     sn::index(sn::kAttack, index), sn::index(sn::kDistortionType, index), kModelCount});
+    const int m = r.model;
     if (m >= kFirstSampleModel) {
         startFactorySample(v, slot, m - kFirstSampleModel + kFirstSnareSample);
         return;
@@ -245,7 +238,7 @@ void Engine::renderSnare(int voice, int instance, int slot)
     float yLeft = click + tone + noiseLeft;
     float yRight = noiseRight + tone + click;
     r.distortion.processStereo(yLeft, yRight);
-    r.fade = std::fmin(std::fmax(r.fade + r.fadeInc, 0.0f), 1.0f);
+    const float fade = r.nextFade();
     ++r.counter;
-    routeVoiceOutput(slot, r.out.left * yLeft * r.fade, r.out.right * yRight * r.fade);
+    routeVoiceOutput(slot, r.out.left * yLeft * fade, r.out.right * yRight * fade);
 }

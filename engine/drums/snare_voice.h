@@ -1,32 +1,22 @@
 #pragma once
 
-#include "engine/distortion/voice_distortion.h"
 #include "engine/dsp/ad_envelope.h"
 #include "engine/dsp/decay_envelope.h"
 #include "engine/dsp/decay_rise_envelope.h"
 #include "engine/dsp/hold_decay_envelope.h"
 #include "engine/dsp/one_pole_filter.h"
-#include "engine/voices/voice_output.h"
+#include "engine/voices/synth_voice.h"
 
 #include <cstdint>
 
 // One voice of a snare slot: a high-passed tone with a pitch drop, white noise
 // through the voice's noise filter (mono or spread in stereo) and, in the
 // second model, a sine click.
-struct SnareVoice {
-    bool playing = false;
+struct SnareVoice : SynthVoice {
     bool curveMode = false;
     bool clickOn = false;
     bool stereoNoise = false;
-    std::uint32_t counter = 0;
-    std::int32_t model = 0;
     std::int32_t wave = 0;
-    voices::VoiceOutputLevels out;
-    dsp::VoiceDistortion distortion;
-    float fade = 1.0f;
-    float fadeInc = 0.0f;
-    float velocity = 0.0f;
-    float velocityFactor = 1.0f;
     float velFilterOffset = 0.0f;
     float noiseGain = 0.0f;
     float phaseScale = 0.0f;

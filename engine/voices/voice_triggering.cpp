@@ -82,6 +82,21 @@ int Engine::nextVoice(int slot, int index)
     return static_cast<int>(note.lastVoice);
 }
 
+void Engine::openSynthNoteOn(SynthVoice& r, float velocity, const SynthVoiceParameters& kind)
+{
+    const float s = params[kind.velocityToVolume];
+    r.velocity = velocity;
+    r.playing = true;
+    r.velocityFactor = (1.0f - s) + s * velocity;
+    // A model value past the kind's list plays its last model.
+    r.model = param::readChoiceClamped(params[kind.model], param::choicescale::kDrumModel, kind.modelCount);
+    const voices::FadeIn fadeIn = fadeInRate(kind.attack);
+    r.fade = fadeIn.start;
+    r.fadeInc = fadeIn.increment;
+    r.distortion.start(static_cast<std::uint32_t>(
+        param::readChoice(params[kind.distortionType], param::choicescale::kDistortionType)));
+}
+
 void Engine::resetVoice(int voice, int slot, int index)
 {
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
