@@ -31,7 +31,7 @@ PluginHost::PluginHost(double sampleRate, std::int32_t blockSize)
     plugin_ = createEffectInstance(hostCallback);
     if (!plugin_)
         throw std::runtime_error("the plug-in could not be created");
-    record_ = plugin_->getAeffect();
+    record_ = plugin_->getPluginRecord();
     record_->resvd1 = reinterpret_cast<PlugIntPtr>(this);
     dispatch(plugSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
     dispatch(plugSetBlockSize, 0, blockSize);

@@ -46,7 +46,7 @@ public:
     virtual void programsAreChunks(bool state) { setFlag(plugFlagsProgramChunks, state); }
     virtual void setInitialDelay(std::int32_t delay) { cEffect.initialDelay = delay; }
     virtual PluginEditor* getEditor() { return editor; }
-    virtual PluginRecord* getAeffect() { return &cEffect; }
+    virtual PluginRecord* getPluginRecord() { return &cEffect; }
     virtual float getSampleRate() { return sampleRate; }
     virtual std::int32_t getBlockSize() { return blockSize; }
     virtual std::int32_t getMasterVersion();

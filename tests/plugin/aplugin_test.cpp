@@ -41,7 +41,7 @@ protected:
 
 TEST_F(PluginObject, AnswersItsIdentity)
 {
-    const PluginRecord& record = *plugin->getAeffect();
+    const PluginRecord& record = *plugin->getPluginRecord();
     EXPECT_EQ(record.uniqueID, fourCharCode('K', 'r', 'C', 'H'));
     EXPECT_EQ(record.numPrograms, 32);
     EXPECT_EQ(record.numParams, 9900);
@@ -106,11 +106,11 @@ TEST_F(PluginObject, SampleRateIsClampedAndImplausibleRatesIgnored)
 
 TEST_F(PluginObject, HasNoEditorUntilOneRegisters)
 {
-    EXPECT_EQ(plugin->getAeffect()->flags & plugFlagsHasEditor, 0);
+    EXPECT_EQ(plugin->getPluginRecord()->flags & plugFlagsHasEditor, 0);
     ERect* rect = nullptr;
     EXPECT_EQ(dispatch(plugEditGetRect, 0, 0, &rect), 0);
     attachEditor();
-    EXPECT_NE(plugin->getAeffect()->flags & plugFlagsHasEditor, 0);
+    EXPECT_NE(plugin->getPluginRecord()->flags & plugFlagsHasEditor, 0);
 }
 
 TEST_F(PluginObject, BeginAndEndEditTrackTheControlAndTellTheHost)

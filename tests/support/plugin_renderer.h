@@ -20,7 +20,7 @@ public:
     explicit PluginRenderer(float sampleRate = 44100.0f)
         : plugin(static_cast<APlugin*>(createEffectInstance(hostCallback)))
     {
-        plugin->getAeffect()->resvd1 = reinterpret_cast<PlugIntPtr>(this);
+        plugin->getPluginRecord()->resvd1 = reinterpret_cast<PlugIntPtr>(this);
         timeInfo.tempo = 120.0;
         timeInfo.flags = plugTimeTempoValid;
         plugin->setSampleRate(sampleRate);

@@ -44,7 +44,7 @@ protected:
     PlugIntPtr dispatch(BarePlugin& plugin, std::int32_t opcode, std::int32_t index = 0, PlugIntPtr value = 0,
                         void* ptr = nullptr, float opt = 0.0f)
     {
-        PluginRecord* record = plugin.getAeffect();
+        PluginRecord* record = plugin.getPluginRecord();
         return record->dispatcher(record, opcode, index, value, ptr, opt);
     }
 };
@@ -52,7 +52,7 @@ protected:
 TEST_F(AudioPluginBase, RecordHoldsItsValuesAfterConstruction)
 {
     BarePlugin plugin(nullptr);
-    const PluginRecord& record = *plugin.getAeffect();
+    const PluginRecord& record = *plugin.getPluginRecord();
     EXPECT_EQ(record.magic, 0x506C6750);
     EXPECT_EQ(record.numPrograms, 4);
     EXPECT_EQ(record.numParams, 10);
@@ -80,11 +80,11 @@ TEST_F(AudioPluginBase, FlagSettersSetAndClearTheirBits)
     plugin.isSynth(true);
     plugin.hasVu(true);
     plugin.programsAreChunks(true);
-    EXPECT_EQ(plugin.getAeffect()->flags, plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks);
+    EXPECT_EQ(plugin.getPluginRecord()->flags, plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks);
     plugin.hasVu(false);
     plugin.programsAreChunks(false);
     plugin.canProcessReplacing(false);
-    EXPECT_EQ(plugin.getAeffect()->flags, plugFlagsIsSynth);
+    EXPECT_EQ(plugin.getPluginRecord()->flags, plugFlagsIsSynth);
     EXPECT_EQ(plugin.getPlugCategory(), 2);
     plugin.isSynth(false);
     EXPECT_EQ(plugin.getPlugCategory(), 0);
@@ -95,9 +95,9 @@ TEST_F(AudioPluginBase, SetEditorKeepsTheEditorFlagInStep)
     BarePlugin plugin(nullptr);
     auto* editor = new RecordingEditor(&plugin);
     plugin.setEditor(editor);
-    EXPECT_TRUE(plugin.getAeffect()->flags & plugFlagsHasEditor);
+    EXPECT_TRUE(plugin.getPluginRecord()->flags & plugFlagsHasEditor);
     plugin.setEditor(nullptr);
-    EXPECT_FALSE(plugin.getAeffect()->flags & plugFlagsHasEditor);
+    EXPECT_FALSE(plugin.getPluginRecord()->flags & plugFlagsHasEditor);
     delete editor;
 }
 
@@ -107,7 +107,7 @@ TEST_F(AudioPluginBase, CloseThroughTheRecordDeletesObjectAndEditor)
     bool editorGone = false;
     auto* plugin = new BarePlugin(nullptr, &pluginGone);
     plugin->setEditor(new RecordingEditor(plugin, &editorGone));
-    PluginRecord* record = plugin->getAeffect();
+    PluginRecord* record = plugin->getPluginRecord();
     EXPECT_EQ(record->dispatcher(record, plugClose, 0, 0, nullptr, 0.0f), 1);
     EXPECT_TRUE(pluginGone);
     EXPECT_TRUE(editorGone);
