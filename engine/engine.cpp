@@ -155,16 +155,29 @@ void Engine::updateGlobalModulators()
     globalPanOffset = global.value[modulation::globaldest::kMainPan];
 }
 
+// These follow their parameters every sample; the powers are only worked out
+// again when a value has changed, which is rare next to the sample rate.
 void Engine::updateEasyLfo()
 {
-    easyLfoAmount = modulation::easyLfoAmount(params[param::kEasyLfoAmount]);
-    easyLfoSpeedFactor = std::exp2(10.0f * params[param::kEasyLfoSpeed] - 5.0f);
+    const float amount = params[param::kEasyLfoAmount];
+    const float speed = params[param::kEasyLfoSpeed];
+    if (amount != lastEasyLfoAmountValue) {
+        lastEasyLfoAmountValue = amount;
+        easyLfoAmount = modulation::easyLfoAmount(amount);
+    }
+    if (speed != lastEasyLfoSpeedValue) {
+        lastEasyLfoSpeedValue = speed;
+        easyLfoSpeedFactor = std::exp2(10.0f * speed - 5.0f);
+    }
 }
 
 void Engine::updateMasterGain()
 {
-    // "Main Volume" spans -40 dB .. +10 dB, with the bottom of its travel silent.
     const float p = params[param::kMainVolume];
+    if (p == lastMainVolumeValue)
+        return;
+    lastMainVolumeValue = p;
+    // "Main Volume" spans -40 dB .. +10 dB, with the bottom of its travel silent.
     masterGain = p < kSilentVolume ? 0.0f : std::pow(10.0f, (50.0f * p - 40.0f) / 20.0f);
 }
 

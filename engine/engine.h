@@ -17,6 +17,7 @@
 #include "engine/voices/voice_output.h"
 
 #include <cstdint>
+#include <limits>
 
 class EngineListener;
 struct PlugTimeInfo;
@@ -157,6 +158,7 @@ public:
 
 private:
     static constexpr int kVoicesPerSlot = 2;
+    static constexpr float kNotYetRead = std::numeric_limits<float>::quiet_NaN();
 
     // Triggering: the steps every kind's note-on shares.
     void prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel);
@@ -207,6 +209,10 @@ private:
     float globalPanOffset = 0.0f;
     float easyLfoAmount = 0.0f;
     float easyLfoSpeedFactor = 1.0f;
+    // The parameter values the cached powers were worked out from (NaN: none yet).
+    float lastEasyLfoAmountValue = kNotYetRead;
+    float lastEasyLfoSpeedValue = kNotYetRead;
+    float lastMainVolumeValue = kNotYetRead;
 
     const tables::SineTables* sines;
     const tables::WaveTables* waves;
