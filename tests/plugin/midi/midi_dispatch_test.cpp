@@ -133,30 +133,4 @@ TEST_F(MidiDispatch, ResetControllersAreNeverLearnedNorRouted)
     EXPECT_EQ(plugin->getMidiCcMap().parameterOf(123), 40);
 }
 
-TEST_F(MidiDispatch, LatchLearnsTheNextControllerAndDrivesItsTarget)
-{
-    plugin->midiLearnTarget = 41;
-    plugin->midiLatchRequest = true;
-    events.add(0, 0xB0, 30, 127);
-    play(events);
-    EXPECT_FALSE(plugin->midiLatchRequest);
-    EXPECT_EQ(plugin->getMidiCcMap().parameterOf(30), 41);
-    EXPECT_EQ(plugin->getParameter(41), 1.0f);
-}
-
-TEST_F(MidiDispatch, UnlatchClearsEveryControllerOfTheTarget)
-{
-    plugin->getMidiCcMap().set(30, 41);
-    plugin->getMidiCcMap().set(31, 41);
-    plugin->getMidiCcMap().set(32, 42);
-    plugin->midiLearnTarget = 41;
-    plugin->midiUnlatchRequest = true;
-    events.add(0, 0xB0, 5, 0);
-    play(events);
-    EXPECT_FALSE(plugin->midiUnlatchRequest);
-    EXPECT_EQ(plugin->getMidiCcMap().parameterOf(30), 0);
-    EXPECT_EQ(plugin->getMidiCcMap().parameterOf(31), 0);
-    EXPECT_EQ(plugin->getMidiCcMap().parameterOf(32), 42);
-}
-
 } // namespace
