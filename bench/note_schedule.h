@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/base/plug_types.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,9 +17,9 @@ public:
     NoteSchedule(const std::vector<Hit>& loop, double loopBeats, double tempo, double sampleRate, int blockSize);
 
     // The event list of block n (the pattern repeats for ever).
-    PlugEvents* block(std::size_t n) { return reinterpret_cast<PlugEvents*>(lists_[n % lists_.size()].data()); }
+    PlugEvents* block(std::size_t n) { return lists_[n % lists_.size()]; }
 
 private:
-    std::vector<std::vector<PlugMidiEvent>> events_;
-    std::vector<std::vector<unsigned char>> lists_;
+    std::vector<PlugEventList> blocks_;
+    std::vector<PlugEvents*> lists_;
 };

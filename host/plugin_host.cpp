@@ -17,10 +17,7 @@ constexpr std::int32_t kCurrentUniqueId = fourCharCode('K', 'r', 'C', 'H');
 } // namespace
 
 PluginHost::PluginHost(double sampleRate, std::int32_t blockSize)
-    : sampleRate_(sampleRate), blockSize_(blockSize), eventRecords_(kMaxEventsPerBlock),
-      eventPointers_(kMaxEventsPerBlock),
-      eventListMemory_(sizeof(PlugEvents) + sizeof(PlugEvent*) * kMaxEventsPerBlock),
-      silence_(static_cast<std::size_t>(blockSize), 0.0f)
+    : sampleRate_(sampleRate), blockSize_(blockSize), silence_(static_cast<std::size_t>(blockSize), 0.0f)
 {
     timeInfo_.sampleRate = sampleRate;
     timeInfo_.tempo = 120.0;
@@ -76,26 +73,17 @@ void PluginHost::setTempo(double tempoBpm)
 void PluginHost::deliverEvents(const std::vector<ScheduledMidi>& schedule, std::size_t& next, std::int32_t frames)
 {
     const std::int64_t blockEnd = position_ + frames;
-    int count = 0;
-    while (next < schedule.size() && schedule[next].frame < blockEnd && count < kMaxEventsPerBlock) {
-        const ScheduledMidi& message = schedule[next++];
-        PlugMidiEvent& event = eventRecords_[static_cast<std::size_t>(count)];
-        std::memset(&event, 0, sizeof event);
-        event.type = kPlugEventTypeMidi;
-        event.byteSize = sizeof(PlugMidiEvent);
+    events_.clear();
+    while (next < schedule.size() && schedule[next].frame < blockEnd) {
+        const ScheduledMidi& message = schedule[next];
         // Messages held back by a full block are delivered at the start of the next.
-        event.deltaFrames = static_cast<std::int32_t>(std::max<std::int64_t>(0, message.frame - position_));
-        std::memcpy(event.midiData, message.bytes, 3);
-        eventPointers_[static_cast<std::size_t>(count)] = reinterpret_cast<PlugEvent*>(&event);
-        ++count;
+        const auto delta = static_cast<std::int32_t>(std::max<std::int64_t>(0, message.frame - position_));
+        if (!events_.add(delta, message.bytes[0], message.bytes[1], message.bytes[2]))
+            break;
+        ++next;
     }
-    if (count == 0)
-        return;
-    auto* list = reinterpret_cast<PlugEvents*>(eventListMemory_.data());
-    list->numEvents = count;
-    list->reserved = 0;
-    std::memcpy(list->events, eventPointers_.data(), sizeof(PlugEvent*) * static_cast<std::size_t>(count));
-    dispatch(plugProcessEvents, 0, 0, list);
+    if (events_.count() > 0)
+        dispatch(plugProcessEvents, 0, 0, events_.list());
 }
 
 void PluginHost::render(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,

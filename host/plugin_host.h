@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plugin/base/plug_event_list.h"
 #include "plugin/base/plug_types.h"
 
 #include <cstdint>
@@ -56,9 +57,7 @@ private:
     PluginRecord* record_ = nullptr;
     PlugTimeInfo timeInfo_{};
     std::int64_t position_ = 0;
-    std::vector<PlugMidiEvent> eventRecords_;
-    std::vector<PlugEvent*> eventPointers_;
-    std::vector<std::uint8_t> eventListMemory_;
+    PlugEventList events_{kMaxEventsPerBlock};
     std::vector<float> silence_;
 };
 

@@ -5,6 +5,8 @@
 namespace {
 
 constexpr std::int32_t kFirstUserModeParam = 1770;
+constexpr std::int32_t kEditorVelocity = 96;
+constexpr std::int32_t kFirstPatternPad = 24;
 
 } // namespace
 
@@ -35,13 +37,6 @@ bool APlugin::isUserMode(std::int32_t slot) const
 {
     return currentValues[kFirstUserModeParam + slot] >= 0.5f;
 }
-
-namespace {
-
-constexpr std::int32_t kEditorVelocity = 96;
-constexpr std::int32_t kFirstPatternPad = 24;
-
-} // namespace
 
 void APlugin::triggerPadFromEditor(std::int32_t pad)
 {

@@ -10,14 +10,12 @@
 namespace {
 
 namespace param = kravo::param;
+using namespace voicetick;
 namespace bd = kravo::param::bassdrum;
 
 constexpr int kFirstSampleModel = 4;
 constexpr int kModelCount = 28;
 constexpr std::int32_t kWaveOfChoice[3] = {0, 3, 2}; // sine, triangle, square
-constexpr std::uint32_t kControlMask = 0xF;
-constexpr std::uint32_t kCoefficientMask = 0x3F;
-constexpr std::uint32_t kPitchMask = 0x3;
 constexpr float kAudibleLevel = 0.001f;
 constexpr int kClickFilter = 0;
 constexpr int kLowPass = 1;

@@ -10,6 +10,7 @@
 namespace {
 
 namespace param = kravo::param;
+using namespace voicetick;
 namespace sn = kravo::param::snare;
 
 constexpr int kFirstSnareSlot = 2;
@@ -17,9 +18,6 @@ constexpr int kFirstSampleModel = 2;
 constexpr int kModelCount = 67;
 constexpr int kFirstSnareSample = 24; // sample models play built-in samples 24..88
 constexpr std::int32_t kWaveOfChoice[2] = {0, 3}; // sine, triangle
-constexpr std::uint32_t kControlMask = 0xF;
-constexpr std::uint32_t kCoefficientMask = 0x3F;
-constexpr std::uint32_t kPitchMask = 0x3;
 constexpr float kAudibleLevel = 0.001f;
 constexpr float kToneHeadroom = 4.0f;
 constexpr int kNoiseFilter = 0;

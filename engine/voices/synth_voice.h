@@ -35,3 +35,12 @@ struct SynthVoiceParameters {
     int distortionType;
     int modelCount;
 };
+
+// The rates at which a synthesised voice renews its state, as masks on its
+// own sample counter: output levels and envelope blocks every 16 samples,
+// envelope times and gains every 64, pitch and filter every 4.
+namespace voicetick {
+inline constexpr std::uint32_t kControlMask = 0xF;
+inline constexpr std::uint32_t kCoefficientMask = 0x3F;
+inline constexpr std::uint32_t kPitchMask = 0x3;
+} // namespace voicetick

@@ -1,7 +1,7 @@
 #include "plugin/aplugin.h"
 
 #include "tests/realtime/allocation_counter.h"
-#include "tests/support/event_list.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 namespace {
 
 using kravo::test::AllocationCounter;
-using kravo::test::EventList;
 
 constexpr int kBlock = 512;
 
@@ -25,9 +24,9 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
 
     // A busy minute of blocks: notes, controllers, a MIDI learn, pitch bend, a reset
     // and the program reload at the 8192-sample marks.
-    std::vector<EventList> blocks(16);
+    std::vector<PlugEventList> blocks(16);
     for (std::size_t b = 0; b < blocks.size(); ++b) {
-        EventList& events = blocks[b];
+        PlugEventList& events = blocks[b];
         events.add(0, 0x99, 36, 100);
         events.add(17, 0x99, 38, 90);
         events.add(100, 0x89, 36, 0);
@@ -44,7 +43,7 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
     std::vector<float> right(kBlock);
     float* outputs[2] = {left.data(), right.data()};
     std::vector<PlugEvents*> lists;
-    for (EventList& events : blocks)
+    for (PlugEventList& events : blocks)
         lists.push_back(events.list());
     plugin->setProgram(3);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "plugin/aplugin.h"
-#include "tests/support/event_list.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <cmath>
 #include <memory>
@@ -45,9 +45,9 @@ public:
     // Renders frames in blocks of 64, appending to left and right.
     void render(int frames)
     {
-        if (pending.count > 0) {
+        if (pending.count() > 0) {
             plugin->processEvents(pending.list());
-            pending = EventList{};
+            pending.clear();
         }
         float l[64];
         float r[64];
@@ -99,7 +99,7 @@ public:
     PlugTimeInfo timeInfo{};
     std::unique_ptr<APlugin> plugin;
     float rate;
-    EventList pending;
+    PlugEventList pending;
     std::vector<float> left;
     std::vector<float> right;
 };

@@ -1,7 +1,7 @@
 #include "plugin/aplugin.h"
 
 #include "tests/plugin/base/recording_editor.h"
-#include "tests/support/event_list.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 
 namespace {
 
-using kravo::test::EventList;
 using kravo::test::RecordingEditor;
 
 class MidiDispatch : public ::testing::Test {
@@ -26,7 +25,7 @@ protected:
     }
 
     // Queues the events and renders one block of the given length.
-    void play(EventList& events, int frames = 8)
+    void play(PlugEventList& events, int frames = 8)
     {
         plugin->processEvents(events.list());
         std::vector<float> left(static_cast<std::size_t>(frames));
@@ -41,7 +40,7 @@ protected:
 
     std::unique_ptr<APlugin> plugin;
     RecordingEditor* editor = nullptr;
-    EventList events;
+    PlugEventList events;
 };
 
 TEST_F(MidiDispatch, NoteOnTriggersThePadOfItsNote)
@@ -90,7 +89,7 @@ TEST_F(MidiDispatch, PressureAndPitchBendFeedTheirModulationSources)
     EXPECT_EQ(source(4), 1.0f);
     EXPECT_EQ(source(2), 1.0f);
 
-    EventList more;
+    PlugEventList more;
     more.add(0, 0xD0, 0, 0);
     more.add(0, 0xE0, 0, 64);
     play(more);

@@ -1,5 +1,5 @@
 #include "plugin/midi/midi_event_queue.h"
-#include "tests/support/event_list.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 
 namespace {
 
-using kravo::test::EventList;
 
 // Runs the queue for n samples and records (sample, data 1) of what falls due.
 std::vector<std::pair<int, int>> run(MidiEventQueue& queue, int samples, int firstSample = 0)
@@ -21,7 +20,7 @@ std::vector<std::pair<int, int>> run(MidiEventQueue& queue, int samples, int fir
 
 class MidiQueue : public ::testing::Test {
 protected:
-    EventList events;
+    PlugEventList events;
     MidiEventQueue queue;
 };
 

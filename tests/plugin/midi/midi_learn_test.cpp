@@ -1,7 +1,7 @@
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 #include "tests/plugin/support/user_files_fixture.h"
-#include "tests/support/event_list.h"
+#include "plugin/base/plug_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ protected:
 
     void controlChange(std::uint8_t controller, std::uint8_t value)
     {
-        kravo::test::EventList events;
+        PlugEventList events;
         events.add(0, 0xB0, controller, value);
         plugin->processEvents(events.list());
         float left[1];

@@ -1,4 +1,5 @@
 #include "plugin/aplugin.h"
+#include "plugin/parameters/default_patch.h"
 #include "plugin/programs/factory_bank.h"
 
 #include "tests/plugin/base/recording_editor.h"
@@ -9,7 +10,9 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -175,12 +178,16 @@ TEST_F(Programs, ProgramChangesEnterTheRecentList)
     EXPECT_TRUE(recent.entry(2).isEmpty());
 }
 
-TEST_F(Programs, DefaultAndZeroTablesAreFilledAtConstruction)
+TEST_F(Programs, ReferenceTablesAreTheDefaultPatchBuilders)
 {
-    EXPECT_EQ(plugin->getDefaultValues()[2], kravo::factoryBank[0][2]);
+    std::vector<float> defaults(kNumParams);
+    std::vector<float> zeros(kNumParams);
+    kravo::fillDefaultValues(std::span<float, kNumParams>(defaults.data(), kNumParams));
+    kravo::fillZeroValues(std::span<float, kNumParams>(zeros.data(), kNumParams));
     for (int i = 0; i < kNumParams; ++i) {
-        ASSERT_GE(plugin->getZeroValues()[i], 0.0f);
-        ASSERT_EQ(plugin->getPatternClearValues()[i], plugin->getDefaultValues()[i]) << i;
+        ASSERT_EQ(plugin->getDefaultValues()[i], defaults[static_cast<std::size_t>(i)]) << i;
+        ASSERT_EQ(plugin->getZeroValues()[i], zeros[static_cast<std::size_t>(i)]) << i;
+        ASSERT_EQ(plugin->getPatternClearValues()[i], defaults[static_cast<std::size_t>(i)]) << i;
     }
 }
 
