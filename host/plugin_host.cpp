@@ -23,7 +23,7 @@ PluginHost::PluginHost(double sampleRate, std::int32_t blockSize)
     timeInfo_.tempo = 120.0;
     timeInfo_.timeSigNumerator = 4;
     timeInfo_.timeSigDenominator = 4;
-    timeInfo_.flags = plugTimeTempoValid | plugTimePpqPosValid | plugTimeSigValid;
+    timeInfo_.flags = plugTimeTempoValid | plugTimePpqPosValid;
 
     plugin_ = createEffectInstance(hostCallback);
     if (!plugin_)
@@ -118,16 +118,16 @@ PlugIntPtr PluginHost::answer(std::int32_t opcode, std::int32_t index, PlugIntPt
     (void)value;
     (void)opt;
     switch (opcode) {
-    case hostOpVersion: return kMasterVersion;
-    case hostOpCurrentId: return kCurrentUniqueId;
-    case hostOpGetTime: return reinterpret_cast<PlugIntPtr>(&timeInfo_);
-    case hostOpGetSampleRate: return static_cast<PlugIntPtr>(sampleRate_);
-    case hostOpGetBlockSize: return kAnsweredBlockSize;
-    case hostOpGetVendorString:
+    case hostOpGetMasterVersion: return kMasterVersion;
+    case hostOpGetCurrentUniqueId: return kCurrentUniqueId;
+    case hostOpGetTimeInfo: return reinterpret_cast<PlugIntPtr>(&timeInfo_);
+    case hostOpUpdateSampleRate: return static_cast<PlugIntPtr>(sampleRate_);
+    case hostOpUpdateBlockSize: return kAnsweredBlockSize;
+    case hostOpGetHostVendorString:
         if (ptr)
             std::strcpy(static_cast<char*>(ptr), "Vexo");
         return 0;
-    case hostOpGetProductString:
+    case hostOpGetHostProductString:
         if (ptr)
             std::strcpy(static_cast<char*>(ptr), "Kravo");
         return 0;

@@ -6,6 +6,7 @@
 #include "plugin/parameters/default_patch.h"
 #include "plugin/samples/sample_conversion_tables.h"
 
+#include <cmath>
 #include <new>
 
 namespace {
@@ -43,7 +44,7 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     listAllDrumPresets();
     initDefaultPatch();
     loadNoteMapping();
-    setProgram(0);
+    loadFirstProgram();
 }
 
 APlugin::~APlugin()
@@ -61,6 +62,8 @@ PlugIntPtr APlugin::dispatcher(std::int32_t opcode, std::int32_t index, PlugIntP
 
 void APlugin::setSampleRate(float rate)
 {
+    if (!std::isfinite(rate))
+        return;
     const float r = rate < kMinSampleRate ? kMinSampleRate : rate;
     if (r > kMaxSampleRate || r == sampleRate)
         return;

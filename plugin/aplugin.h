@@ -131,6 +131,10 @@ private:
     void saveEcsFile();
     void renderSample();
     void loadStoredProgram(std::int32_t program);
+    void keepShownValuesAsEdited();
+    void reapplyCurrentProgram();
+    void loadFirstProgram();
+    void completeProgramChange();
     void reloadProgramSamples();
     void loadFactorySamplesOfVoices();
     void updateRecentPrograms();
@@ -158,6 +162,8 @@ private:
     std::atomic<bool> programReloadBusy{false};
     std::atomic<bool> programReloadPending{false};
     std::atomic<bool> compareShowsEdited{false};
+    // Set only while Compare has put the loaded values over edited ones.
+    std::atomic<bool> compareShowsOriginal{false};
 
     static constexpr std::size_t kProgramNameSize = 32;
     float currentValues[kNumParams] = {};

@@ -74,7 +74,7 @@ void Engine::triggerBassDrum(int slot, float velocity, float notePitch, float no
     } else {
         r.ampEnv.setDecayTimeScale(2000.0f);
         r.ampEnv.setHold(0.0f, 0.0f, 1.0f);
-        r.ampEnv.setCurveExponent(1.0f);
+        r.ampEnv.setCurveExponent(0.0f); // 2^0: a straight decay
         r.pitchEnv.setTimeScale(2000.0f);
         r.curveK = 0.5f * std::exp2(-7.0f * p(bd::kOscDecayCurve));
         r.curveE = std::exp2(-5.0f * p(bd::kOscDecayCurve));
@@ -201,7 +201,7 @@ void Engine::renderBassDrum(int voice, int instance, int slot)
             frequency = r.baseFreq * std::exp2(r.dropOctaves * c);
             kravo = std::exp2(r.kravoOctaves * voices::curveRational(r.kravoEnv.level(), r.kravoCurveK));
         }
-        r.phaseInc = static_cast<std::uint32_t>(r.phaseScale * frequency * kravo);
+        r.phaseInc = voices::phaseIncrement(r.phaseScale * frequency * kravo);
     }
     const float osc = readWaveOsc(r.phase, r.phaseInc, r.wave, r.ampEnv.output());
 
@@ -212,7 +212,7 @@ void Engine::renderBassDrum(int voice, int instance, int slot)
         if (pitchUpdate) {
             r.clickPitchEnv.step4();
             const float glide = std::exp2(r.clickDropOctaves * (1.0f - r.clickPitchEnv.output()));
-            r.clickPhaseInc = static_cast<std::uint32_t>(r.clickPhaseScale * glide);
+            r.clickPhaseInc = voices::phaseIncrement(r.clickPhaseScale * glide);
             const float frequency = glide * r.clickFilterFreq;
             if (r.stereoClick)
                 clickFilter.setParametersStereo(frequency * r.offsetUp, frequency * r.offsetDown, r.clickQ, 1.0f,

@@ -190,7 +190,7 @@ void Engine::renderSnare(int voice, int instance, int slot)
         r.pitchEnv.step4();
         const float e = r.pitchEnv.level();
         const float c = r.curveMode ? voices::curvePower(e, r.curveE) : voices::curveRational(e, r.curveK);
-        r.phaseInc = static_cast<std::uint32_t>(r.baseFreq * std::exp2(r.dropOctaves * c) * r.phaseScale);
+        r.phaseInc = voices::phaseIncrement(r.baseFreq * std::exp2(r.dropOctaves * c) * r.phaseScale);
     }
     const float tone = r.toneHighPass.highPass(readWaveOsc(r.phase, r.phaseInc, r.wave, 1.0f)) *
                        r.toneAmpEnv.output() * r.toneGain * kToneHeadroom;
@@ -201,7 +201,7 @@ void Engine::renderSnare(int voice, int instance, int slot)
         if (a > 0.0f) {
             if (pitchUpdate && r.clickPitchEnv.isActive()) {
                 r.clickPitchEnv.step4();
-                r.clickPhaseInc = static_cast<std::uint32_t>(
+                r.clickPhaseInc = voices::phaseIncrement(
                     std::exp2(r.clickDropOctaves * (1.0f - r.clickPitchEnv.output())) * r.clickPhaseScale);
             }
             click = readSineOsc(r.clickPhase, r.clickPhaseInc, a);

@@ -2,6 +2,7 @@
 
 #include "engine/tables/noise_table.h"
 
+#include <cmath>
 #include <cstdint>
 
 // Table oscillators on a 23-bit phase. Each output sample is the mean of four
@@ -13,6 +14,18 @@ inline constexpr std::uint32_t kPhaseMask = 0x7FFFFF;
 // The top 12 of the 23 phase bits pick one of the 4096 table entries.
 inline constexpr int kPhaseToIndexShift = 11;
 inline constexpr int kOversampling = 4;
+
+// The phase step of a step worked out in floats. Only its low 23 bits ever
+// reach the phase, so a step stacked far beyond the audible range by pitch
+// modulation wraps the same way instead of overflowing the conversion; a step
+// that is negative or not a number stands still.
+inline std::uint32_t phaseIncrement(float step)
+{
+    constexpr float kPhaseCycle = static_cast<float>(kPhaseMask + 1);
+    if (step < kPhaseCycle)
+        return step > 0.0f ? static_cast<std::uint32_t>(step) : 0u;
+    return std::isfinite(step) ? static_cast<std::uint32_t>(std::fmod(step, kPhaseCycle)) : 0u;
+}
 
 // Reads at phase + offset + i * increment (i = 1..4); the phase advances by
 // four increments and never includes the offset.

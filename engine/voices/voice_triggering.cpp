@@ -107,10 +107,12 @@ void Engine::resetVoice(int voice, int slot, int index)
         break;
     }
     case PadKind::Snare: {
-        // The noise envelope is left to run out on its own.
+        // The noise fades too: left to run out, it would still be sounding when
+        // the note after next set this voice up again, and stop with a click.
         SnareVoice& r = snareVoices[index + 2 * voice];
         r.toneAmpEnv.kill();
         r.clickAmpEnv.kill();
+        r.noiseAmpEnv.kill();
         break;
     }
     default: break;

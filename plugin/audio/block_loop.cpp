@@ -22,7 +22,7 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
     float* left = outputs[0];
     float* right = outputs[1];
     for (std::int32_t i = 0; i < frames; ++i) {
-        if (midiQueue.hasPending())
+        if (midiQueue.isDueAt(i))
             dispatchMidiEvents(i);
         outLeft = 0.0f;
         outRight = 0.0f;
@@ -31,6 +31,7 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
         left[i] = outLeft;
         right[i] = outRight;
     }
+    midiQueue.endBlock(frames);
 }
 
 void APlugin::process(float** inputs, float** outputs, std::int32_t frames)

@@ -126,7 +126,7 @@ void AudioPlugin::setParameterAutomated(std::int32_t index, float value)
 {
     setParameter(index, value);
     if (masterCallback)
-        callHost(hostOpAutomate, index, 0, nullptr, value);
+        callHost(hostOpSetParameterAutomated, index, 0, nullptr, value);
 }
 
 void AudioPlugin::getParameterLabel(std::int32_t index, char* label)
@@ -166,29 +166,29 @@ std::int32_t AudioPlugin::getMasterVersion()
 {
     if (!masterCallback)
         return 1;
-    const auto version = static_cast<std::int32_t>(callHost(hostOpVersion));
+    const auto version = static_cast<std::int32_t>(callHost(hostOpGetMasterVersion));
     return version == 0 ? 1 : version;
 }
 
 std::int32_t AudioPlugin::getCurrentUniqueId()
 {
-    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpCurrentId)) : 0;
+    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpGetCurrentUniqueId)) : 0;
 }
 
 void AudioPlugin::masterIdle()
 {
     if (masterCallback)
-        callHost(hostOpIdle);
+        callHost(hostOpMasterIdle);
 }
 
 bool AudioPlugin::isInputConnected(std::int32_t input)
 {
-    return masterCallback ? callHost(hostOpPinConnected, input, 0) == 0 : true;
+    return masterCallback ? callHost(hostOpIsConnected, input, 0) == 0 : true;
 }
 
 bool AudioPlugin::isOutputConnected(std::int32_t output)
 {
-    return masterCallback ? callHost(hostOpPinConnected, output, 1) == 0 : true;
+    return masterCallback ? callHost(hostOpIsConnected, output, 1) == 0 : true;
 }
 
 void AudioPlugin::process(float** inputs, float** outputs, std::int32_t frames)

@@ -111,7 +111,7 @@ bool AudioPluginX::ioChanged()
 double AudioPluginX::updateSampleRate()
 {
     if (masterCallback) {
-        const PlugIntPtr rate = callHost(hostOpGetSampleRate);
+        const PlugIntPtr rate = callHost(hostOpUpdateSampleRate);
         if (rate > 0)
             sampleRate = static_cast<float>(rate);
     }
@@ -121,7 +121,7 @@ double AudioPluginX::updateSampleRate()
 std::int32_t AudioPluginX::updateBlockSize()
 {
     if (masterCallback) {
-        const PlugIntPtr size = callHost(hostOpGetBlockSize);
+        const PlugIntPtr size = callHost(hostOpUpdateBlockSize);
         if (size > 0)
             blockSize = static_cast<std::int32_t>(size);
     }
@@ -156,7 +156,7 @@ bool AudioPluginX::getSpeakerArrangement(PlugSpeakerArrangement** in, PlugSpeake
 
 PlugTimeInfo* AudioPluginX::getTimeInfo(std::int32_t filter)
 {
-    return masterCallback ? reinterpret_cast<PlugTimeInfo*>(callHost(hostOpGetTime, 0, filter)) : nullptr;
+    return masterCallback ? reinterpret_cast<PlugTimeInfo*>(callHost(hostOpGetTimeInfo, 0, filter)) : nullptr;
 }
 
 std::int32_t AudioPluginX::getCurrentProcessLevel()
@@ -171,32 +171,32 @@ std::int32_t AudioPluginX::getAutomationState()
 
 bool AudioPluginX::getHostVendorString(char* text)
 {
-    return masterCallback ? callHost(hostOpGetVendorString, 0, 0, text) > 0 : false;
+    return masterCallback ? callHost(hostOpGetHostVendorString, 0, 0, text) > 0 : false;
 }
 
 bool AudioPluginX::getHostProductString(char* text)
 {
-    return masterCallback ? callHost(hostOpGetProductString, 0, 0, text) > 0 : false;
+    return masterCallback ? callHost(hostOpGetHostProductString, 0, 0, text) > 0 : false;
 }
 
 std::int32_t AudioPluginX::getHostVendorVersion()
 {
-    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpGetVendorVersion)) : 0;
+    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpGetHostVendorVersion)) : 0;
 }
 
 PlugIntPtr AudioPluginX::hostVendorSpecific(std::int32_t arg1, PlugIntPtr arg2, void* ptrArg, float floatArg)
 {
-    return masterCallback ? callHost(hostOpVendorSpecific, arg1, arg2, ptrArg, floatArg) : 0;
+    return masterCallback ? callHost(hostOpHostVendorSpecific, arg1, arg2, ptrArg, floatArg) : 0;
 }
 
 std::int32_t AudioPluginX::canHostDo(char* text)
 {
-    return masterCallback && callHost(hostOpCanDo, 0, 0, text) > 0 ? 1 : 0;
+    return masterCallback && callHost(hostOpCanHostDo, 0, 0, text) > 0 ? 1 : 0;
 }
 
 std::int32_t AudioPluginX::getHostLanguage()
 {
-    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpGetLanguage)) : 0;
+    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpGetHostLanguage)) : 0;
 }
 
 void* AudioPluginX::getDirectory()
@@ -316,7 +316,7 @@ bool AudioPluginX::offlineRun(PlugOfflineTask* offline, std::int32_t count)
 void AudioPluginX::wantEvents(std::int32_t filter)
 {
     if (masterCallback)
-        callHost(hostOpWantMidi, 0, filter);
+        callHost(hostOpWantEvents, 0, filter);
 }
 
 std::int32_t AudioPluginX::tempoAt(std::int32_t pos)
@@ -353,7 +353,7 @@ PluginRecord* AudioPluginX::getNextPlug(std::int32_t output)
 
 std::int32_t AudioPluginX::willProcessReplacing()
 {
-    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpWillReplaceOrAccumulate)) : 0;
+    return masterCallback ? static_cast<std::int32_t>(callHost(hostOpWillProcessReplacing)) : 0;
 }
 
 void AudioPluginX::setOutputSampleRate(float rate)

@@ -45,8 +45,7 @@ std::int32_t APlugin::processEvents(PlugEvents* events)
 
 void APlugin::dispatchMidiEvents(std::int32_t sampleIndex)
 {
-    (void)sampleIndex;
-    midiQueue.dispatchDue([this](const PlugMidiEvent& event) { handleMidiEvent(event); });
+    midiQueue.dispatchDue(sampleIndex, [this](const PlugMidiEvent& event) { handleMidiEvent(event); });
 }
 
 void APlugin::handleMidiEvent(const PlugMidiEvent& event)

@@ -42,18 +42,35 @@ void APlugin::setParameter(std::int32_t index, float value)
         return;
     // A non-finite value would break the 0..1 range every reader relies on.
     const float v = !std::isfinite(value) ? 0.0f : value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
-    currentValues[index] = v;
-    editedValues[index] = v;
-    storedPrograms[curProgram][index] = v;
+    const bool changed = v != currentValues[index];
+    if (changed && compareShowsOriginal)
+        keepShownValuesAsEdited();
+    if (changed) {
+        currentValues[index] = v;
+        editedValues[index] = v;
+        storedPrograms[curProgram][index] = v;
+    }
     if (currentValues[index] != lastValues[index]) {
         lastValues[index] = v;
         if (v != loadedValues[index])
             compareShowsEdited = true;
     }
     if (index == kReloadTriggerParam)
-        programReloadPending = true;
+        reapplyCurrentProgram();
     if (editor)
         editor->setParameter(index, v);
+}
+
+// While Compare shows the program as loaded, the user edits what they hear:
+// the shown values and name become the edited program, in the store too, so
+// the sound, the edited set and what the host saves never disagree.
+void APlugin::keepShownValuesAsEdited()
+{
+    std::memcpy(editedValues, currentValues, kProgramBytes);
+    std::memcpy(storedPrograms[curProgram], currentValues, kProgramBytes);
+    copyName(editedProgramName, programNames[curProgram], kProgramNameSize);
+    compareShowsOriginal = false;
+    compareShowsEdited = true;
 }
 
 float APlugin::getParameter(std::int32_t index)
@@ -72,6 +89,7 @@ void APlugin::loadStoredProgram(std::int32_t program)
 void APlugin::setProgram(std::int32_t program)
 {
     compareShowsEdited = false;
+    compareShowsOriginal = false;
     if (!isProgramNumber(program))
         return;
     curProgram = program;
@@ -81,6 +99,25 @@ void APlugin::setProgram(std::int32_t program)
     // Entered after the values are in, so the entry carries this program's own bank name.
     updateRecentPrograms();
     programReloadPending = true;
+}
+
+// The values are put in place here, on the caller's thread, so that the audio
+// thread's half of the reload never copies over a newer write.
+void APlugin::reapplyCurrentProgram()
+{
+    compareShowsEdited = false;
+    compareShowsOriginal = false;
+    loadStoredProgram(curProgram);
+    programReloadPending = true;
+}
+
+// A new instance has nothing sounding yet: its first program is completed
+// at once, so a note in its first block is not cut by a reload.
+void APlugin::loadFirstProgram()
+{
+    setProgram(0);
+    programReloadPending = false;
+    completeProgramChange();
 }
 
 void APlugin::updateRecentPrograms()
@@ -94,20 +131,24 @@ void APlugin::applyPendingProgram()
 {
     if (programReloadBusy)
         return;
-    if (programReloadPending) {
-        programReloadBusy = true;
-        programReloadPending = false;
-        loadStoredProgram(getProgram());
-        resetAllVoices();
-        reloadProgramSamples();
-        engine.decodeModulationMatrix();
-        engine.updateGlobalModulators();
-        loadFactorySamplesOfVoices();
-        requestEditorRefresh();
-        setPatternViewRefreshFlag(true);
-        programReloadBusy = false;
-    }
-    programReloadPending = false;
+    // Taken in one step: a request that arrives while this reload runs is
+    // left pending for the next mark instead of being cleared with this one.
+    if (!programReloadPending.exchange(false))
+        return;
+    programReloadBusy = true;
+    completeProgramChange();
+    programReloadBusy = false;
+}
+
+void APlugin::completeProgramChange()
+{
+    resetAllVoices();
+    reloadProgramSamples();
+    engine.decodeModulationMatrix();
+    engine.updateGlobalModulators();
+    loadFactorySamplesOfVoices();
+    requestEditorRefresh();
+    setPatternViewRefreshFlag(true);
 }
 
 void APlugin::setProgramName(char* name)
@@ -142,10 +183,13 @@ void APlugin::compareShowOriginal(std::int32_t program)
     (void)program;
     if (!compareShowsEdited)
         return;
+    // A rename made since the load belongs to the edited program.
+    copyName(editedProgramName, programNames[curProgram], kProgramNameSize);
     std::memcpy(currentValues, loadedValues, kProgramBytes);
     setProgramName(loadedProgramName);
     requestEditorRefresh();
     compareShowsEdited = false;
+    compareShowsOriginal = true;
 }
 
 void APlugin::compareShowEdited(std::int32_t program)
@@ -157,6 +201,7 @@ void APlugin::compareShowEdited(std::int32_t program)
     setProgramName(editedProgramName);
     requestEditorRefresh();
     compareShowsEdited = true;
+    compareShowsOriginal = false;
 }
 
 // Sample reloads of the sample slots and the factory samples of the synthesised

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -100,8 +101,12 @@ TEST_F(PluginObject, SampleRateIsClampedAndImplausibleRatesIgnored)
     dispatch(plugSetSampleRate, 0, 0, nullptr, 48000.0f);
     EXPECT_EQ(plugin->getSampleRate(), 48000.0f);
     EXPECT_FLOAT_EQ(plugin->getSamplePeriod(), 1.0f / 48000.0f);
-    dispatch(plugSetSampleRate, 0, 0, nullptr, 600000.0f);
-    EXPECT_EQ(plugin->getSampleRate(), 48000.0f);
+    for (float bad : {600000.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                      -std::numeric_limits<float>::infinity()}) {
+        dispatch(plugSetSampleRate, 0, 0, nullptr, bad);
+        EXPECT_EQ(plugin->getSampleRate(), 48000.0f) << bad;
+        EXPECT_EQ(plugin->getEngine().getSampleRate(), 48000.0f) << bad;
+    }
 }
 
 TEST_F(PluginObject, HasNoEditorUntilOneRegisters)

@@ -13,10 +13,6 @@ namespace kravo::test {
 // audio through processReplacing, and keeps what it rendered.
 class PluginRenderer {
 public:
-    // The program selected at construction completes at the first 8192-sample
-    // mark, which resets every voice: the renderer plays up to that mark first.
-    static constexpr int kProgramLoadFrames = 8192;
-
     explicit PluginRenderer(float sampleRate = 44100.0f)
         : plugin(static_cast<APlugin*>(createEffectInstance(hostCallback)))
     {
@@ -25,9 +21,6 @@ public:
         timeInfo.flags = plugTimeTempoValid;
         plugin->setSampleRate(sampleRate);
         rate = sampleRate;
-        render(kProgramLoadFrames);
-        left.clear();
-        right.clear();
     }
 
     void set(int index, float value) { plugin->setParameter(index, value); }
@@ -93,7 +86,7 @@ public:
     static PlugIntPtr hostCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float)
     {
         auto* self = reinterpret_cast<PluginRenderer*>(effect->resvd1);
-        return self && opcode == hostOpGetTime ? reinterpret_cast<PlugIntPtr>(&self->timeInfo) : 0;
+        return self && opcode == hostOpGetTimeInfo ? reinterpret_cast<PlugIntPtr>(&self->timeInfo) : 0;
     }
 
     PlugTimeInfo timeInfo{};

@@ -1,4 +1,5 @@
 #include "plugin/parameters/bass_drum_parameters.h"
+#include "plugin/parameters/modulation_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "tests/support/plugin_renderer.h"
 
@@ -124,6 +125,37 @@ TEST_F(BassDrum, AttackRampsInOverTwentyMilliseconds)
     EXPECT_GT(instant.peak(0.0, 0.001), 0.5f * instant.peak(0.0, 0.01));
 }
 
+// The drop models decay in a straight line: 3/4, 1/2 and 1/4 of the level at
+// a quarter, half and three quarters of the decay.
+TEST(BassDrumDropModels, DecayLinearly)
+{
+    for (const int model : {2, 3}) {
+        PluginRenderer renderer;
+        makePlain(renderer);
+        const auto set = [&](int j, float value) { renderer.set(bd::index(j, 0), value); };
+        set(bd::kModel, kravo::param::drumModelValue(model));
+        set(bd::kOscWave, 0.67f); // square: each cycle's peak is the envelope's level
+        set(bd::kOscBaseFreq, 0.5f);
+        set(bd::kOscFreqDrop, 0.0f);
+        set(bd::kKravoAmount, 0.0f);
+        set(bd::kClickVolume, 0.0f);
+        set(bd::kOscDecay, 0.8f);
+        renderer.noteOn(kGmBassDrum);
+        renderer.renderSeconds(2.0);
+
+        constexpr double kWindow = 0.01;
+        const float start = renderer.peak(0.0, kWindow);
+        double end = 0.0;
+        while (end < 2.0 && renderer.peak(end, end + kWindow) > 0.01f * start)
+            end += 0.001;
+        ASSERT_GT(end, 0.1) << model;
+        ASSERT_LT(end, 1.9) << model;
+        for (const double part : {0.25, 0.5, 0.75})
+            EXPECT_NEAR(renderer.peak(part * end, part * end + kWindow) / start, 1.0 - part, 0.05)
+                << "model " << model << " at " << part;
+    }
+}
+
 TEST_F(BassDrum, ClickWithSpreadZeroIsTheSameOnBothSides)
 {
     set(bd::kModel, kravo::param::drumModelValue(1));
@@ -138,6 +170,28 @@ TEST_F(BassDrum, ClickWithSpreadZeroIsTheSameOnBothSides)
         difference = std::fmax(difference, std::fabs(renderer.left[i] - renderer.right[i]));
     EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
     EXPECT_EQ(difference, 0.0f);
+}
+
+// Every modulation row adds two octaves from full velocity: sixteen octaves on
+// top of the highest sweep start overflow a 32-bit phase step many times.
+TEST_F(BassDrum, PitchModulationFarBeyondHearingStaysDefined)
+{
+    namespace param = kravo::param;
+    constexpr int kVelocitySource = 5;
+    constexpr int kBd1PitchDestination = 30;
+    for (int row = 0; row < param::kModRowCount; ++row) {
+        renderer.set(param::modRowSource[row], (kVelocitySource + 0.5f) / param::choicescale::kModSource);
+        renderer.set(param::modRowDestination[row],
+                     (kBd1PitchDestination + 0.5f) / param::choicescale::kModDestination);
+        renderer.set(param::modRowAmount[row], 1.0f);
+    }
+    set(bd::kModel, kravo::param::drumModelValue(1)); // with the click
+    set(bd::kOscFreqStart, 1.0f);
+    set(bd::kClickFreq, 1.0f);
+    renderer.noteOn(kGmBassDrum);
+    renderer.renderSeconds(0.05);
+    for (std::size_t i = 0; i < renderer.left.size(); ++i)
+        ASSERT_TRUE(std::isfinite(renderer.left[i]) && std::isfinite(renderer.right[i])) << i;
 }
 
 TEST_F(BassDrum, SampleModelsBeyondTheTableAreLimitedToTheLastModel)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -43,6 +45,16 @@ TEST(ReadWaveOsc, TheOffsetShiftsTheReadsButNotTheStoredPhase)
     const float v = voices::readWaveOscOffset(phase, kOneEntry, 10 * kOneEntry, table.entries, 1.0f);
     EXPECT_FLOAT_EQ(v, (11.0f + 12.0f + 13.0f + 14.0f) * 0.25f);
     EXPECT_EQ(phase, 4 * kOneEntry);
+}
+
+TEST(PhaseIncrement, WrapsLikeThePhaseAndStandsStillOnNonsense)
+{
+    EXPECT_EQ(voices::phaseIncrement(12345.75f), 12345u);
+    const float cycle = static_cast<float>(voices::kPhaseMask + 1);
+    EXPECT_EQ(voices::phaseIncrement(cycle + 4096.0f), 4096u);
+    EXPECT_EQ(voices::phaseIncrement(1e12f), static_cast<std::uint32_t>(std::fmod(1e12f, cycle)));
+    for (float nonsense : {-3.0f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()})
+        EXPECT_EQ(voices::phaseIncrement(nonsense), 0u) << nonsense;
 }
 
 TEST(ReadNoise, StepsOneFrameAndWrapsAtTheTableEnd)

@@ -191,7 +191,7 @@ TEST_F(AudioPluginBase, WrappersCallTheHostWithTheirOpcodes)
     plugin.setParameterAutomated(5, 0.25f);
     EXPECT_EQ(plugin.lastSet, std::make_pair(5, 0.25f));
     ASSERT_EQ(RecordingHost::calls().size(), 1u);
-    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpAutomate);
+    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpSetParameterAutomated);
     EXPECT_EQ(RecordingHost::calls()[0].index, 5);
     EXPECT_EQ(RecordingHost::calls()[0].opt, 0.25f);
 
@@ -204,7 +204,7 @@ TEST_F(AudioPluginBase, WrappersCallTheHostWithTheirOpcodes)
     PlugTimeInfo info{};
     RecordingHost::answer() = reinterpret_cast<PlugIntPtr>(&info);
     EXPECT_EQ(plugin.getTimeInfo(kTimeInfoFilter), &info);
-    EXPECT_EQ(RecordingHost::calls().back().opcode, hostOpGetTime);
+    EXPECT_EQ(RecordingHost::calls().back().opcode, hostOpGetTimeInfo);
     EXPECT_EQ(RecordingHost::calls().back().value, kTimeInfoFilter);
 
     RecordingHost::calls().clear();
@@ -220,7 +220,7 @@ TEST_F(AudioPluginBase, ResumeAsksForEventsWhenItIsASynth)
     plugin.isSynth(true);
     dispatch(plugin, plugMainsChanged, 0, 1);
     ASSERT_EQ(RecordingHost::calls().size(), 1u);
-    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpWantMidi);
+    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpWantEvents);
     EXPECT_EQ(RecordingHost::calls()[0].value, 1);
 }
 

@@ -56,7 +56,7 @@ TEST_F(MidiDispatch, NoteOnTriggersThePadOfItsNote)
 
 TEST_F(MidiDispatch, TwoNotesDueInOneSampleBothTrigger)
 {
-    events.add(1, 0x90, 36, 64);
+    events.add(0, 0x90, 36, 64);
     events.add(0, 0x90, 38, 127);
     play(events, 1);
     EXPECT_FLOAT_EQ(engine().getSlotNoteState(0).velocity, 64.0f / 127.0f);

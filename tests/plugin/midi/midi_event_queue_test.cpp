@@ -7,60 +7,67 @@
 
 namespace {
 
-
-// Runs the queue for n samples and records (sample, data 1) of what falls due.
-std::vector<std::pair<int, int>> run(MidiEventQueue& queue, int samples, int firstSample = 0)
-{
-    std::vector<std::pair<int, int>> fired;
-    for (int i = 0; i < samples; ++i)
-        if (queue.hasPending())
-            queue.dispatchDue([&](const PlugMidiEvent& e) { fired.push_back({firstSample + i, e.midiData[1]}); });
-    return fired;
-}
+using Fired = std::vector<std::pair<int, int>>; // (sample since the first block, data 1)
 
 class MidiQueue : public ::testing::Test {
 protected:
+    // Queues the events, runs one block of n samples and records what falls due.
+    void block(int samples)
+    {
+        queue.queue(events.list());
+        events.clear();
+        for (int i = 0; i < samples; ++i)
+            if (queue.isDueAt(i))
+                queue.dispatchDue(i, [&](const PlugMidiEvent& e) { fired.push_back({start + i, e.midiData[1]}); });
+        queue.endBlock(samples);
+        start += samples;
+    }
+
     PlugEventList events;
     MidiEventQueue queue;
+    Fired fired;
+    int start = 0;
 };
 
-TEST_F(MidiQueue, DeltasZeroAndOneBothFireAtTheFirstSampleInRecordOrder)
+TEST_F(MidiQueue, EachEventFiresAtExactlyItsOwnSample)
 {
     events.add(1, 0x90, 11, 100);
     events.add(0, 0x90, 22, 100);
-    queue.queue(events.list());
-    EXPECT_EQ(run(queue, 4), (std::vector<std::pair<int, int>>{{0, 11}, {0, 22}}));
+    events.add(3, 0x90, 33, 100);
+    block(4);
+    EXPECT_EQ(fired, (Fired{{0, 22}, {1, 11}, {3, 33}}));
     EXPECT_FALSE(queue.hasPending());
 }
 
-TEST_F(MidiQueue, LaterEventsFireOneSampleAheadOfTheirDelta)
-{
-    events.add(3, 0x90, 33, 100);
-    queue.queue(events.list());
-    EXPECT_EQ(run(queue, 4), (std::vector<std::pair<int, int>>{{2, 33}}));
-}
-
-TEST_F(MidiQueue, AnEventBeyondTheBlockKeepsCountingInTheNext)
+TEST_F(MidiQueue, AnEventBeyondTheBlockFiresAtItsSampleOfALaterBlock)
 {
     events.add(5, 0x90, 44, 100);
-    queue.queue(events.list());
-    EXPECT_TRUE(run(queue, 4).empty());
-    EXPECT_EQ(run(queue, 4, 4), (std::vector<std::pair<int, int>>{{4, 44}}));
+    events.add(9, 0x90, 45, 100);
+    block(4);
+    EXPECT_TRUE(fired.empty());
+    events.add(0, 0x90, 46, 100); // queued later but due earlier
+    block(4);
+    block(4);
+    EXPECT_EQ(fired, (Fired{{4, 46}, {5, 44}, {9, 45}}));
 }
 
-TEST_F(MidiQueue, NegativeDeltasAreDueAtOnceAndFreeTheirRecord)
+TEST_F(MidiQueue, EventsOfOneSampleFireInArrivalOrder)
+{
+    events.add(2, 0x90, 1, 100);
+    events.add(0, 0x90, 2, 100);
+    block(1); // frees the lowest record, which the next block's first event takes
+    events.add(1, 0x90, 3, 100);
+    block(4);
+    EXPECT_EQ(fired, (Fired{{0, 2}, {2, 1}, {2, 3}}));
+}
+
+TEST_F(MidiQueue, NegativeDeltasAreDueAtOnceAndNonMidiEventsIgnored)
 {
     events.add(-7, 0x90, 55, 100);
-    queue.queue(events.list());
-    EXPECT_EQ(run(queue, 1), (std::vector<std::pair<int, int>>{{0, 55}}));
-    EXPECT_EQ(queue.pendingCount(), 0);
-}
-
-TEST_F(MidiQueue, NonMidiEventsAreIgnored)
-{
     events.add(0, 0x90, 66, 100, 6);
-    queue.queue(events.list());
-    EXPECT_FALSE(queue.hasPending());
+    block(1);
+    EXPECT_EQ(fired, (Fired{{0, 55}}));
+    EXPECT_EQ(queue.pendingCount(), 0);
 }
 
 TEST_F(MidiQueue, EventsBeyondTheCapacityAreDropped)
@@ -68,8 +75,10 @@ TEST_F(MidiQueue, EventsBeyondTheCapacityAreDropped)
     for (int i = 0; i < 251; ++i)
         events.add(10, 0x90, static_cast<std::uint8_t>(i & 0x7f), 100);
     queue.queue(events.list());
+    events.clear();
     EXPECT_EQ(queue.pendingCount(), MidiEventQueue::kCapacity);
-    EXPECT_EQ(run(queue, 16).size(), 250u);
+    block(16);
+    EXPECT_EQ(fired.size(), 250u);
     EXPECT_FALSE(queue.hasPending());
 }
 

@@ -3,15 +3,19 @@
 #include "plugin/programs/factory_bank.h"
 
 #include "tests/plugin/base/recording_editor.h"
+#include "tests/support/plugin_renderer.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -32,14 +36,28 @@ protected:
     std::unique_ptr<APlugin> plugin;
 };
 
-TEST_F(Programs, AFreshObjectHasProgramZeroWithAReloadPending)
+TEST_F(Programs, AFreshObjectHasProgramZeroCompletelyLoaded)
 {
     EXPECT_EQ(plugin->getProgram(), 0);
     EXPECT_EQ(programName(), "Q-groovy 120bpm");
-    EXPECT_TRUE(plugin->isProgramReloadPending());
+    EXPECT_FALSE(plugin->isProgramReloadPending());
     for (int i = 0; i < kNumParams; ++i)
         ASSERT_EQ(plugin->getParameter(i), kravo::factoryBank[0][i]) << i;
-    EXPECT_EQ(plugin->getParameter(2), 0.7f);
+}
+
+TEST(FirstProgram, ANoteInTheFirstBlockIsNotCutByAReload)
+{
+    kravo::test::PluginRenderer renderer;
+    renderer.noteOn(36);
+    renderer.render(8192 + 64);
+    const auto rms = [&](std::size_t from) {
+        double sum = 0.0;
+        for (std::size_t i = from; i < from + 64; ++i)
+            sum += renderer.left[i] * renderer.left[i];
+        return std::sqrt(sum / 64.0);
+    };
+    ASSERT_GT(rms(8192 - 64), 0.001);
+    EXPECT_GT(rms(8192), 0.5 * rms(8192 - 64));
 }
 
 TEST_F(Programs, ValuesAreClampedAndNonFiniteValuesStoredAsZero)
@@ -88,6 +106,42 @@ TEST_F(Programs, CompareSwitchesBetweenLoadedAndEditedValues)
     EXPECT_EQ(programName(), "Q-groovy 120bpm");
 }
 
+TEST_F(Programs, AnEditWhileTheOriginalIsShownContinuesFromTheOriginal)
+{
+    const float loaded10 = plugin->getParameter(10);
+    const float loaded11 = plugin->getParameter(11);
+    plugin->setParameter(10, loaded10 == 0.25f ? 0.75f : 0.25f);
+    char renamed[] = "Renamed";
+    plugin->setProgramName(renamed);
+    plugin->compareShowOriginal(-1);
+    EXPECT_EQ(programName(), "Q-groovy 120bpm");
+
+    const float edited11 = loaded11 == 0.5f ? 0.125f : 0.5f;
+    plugin->setParameter(11, edited11);
+    EXPECT_TRUE(plugin->isCompareShowingEdited());
+    EXPECT_EQ(plugin->getParameter(10), loaded10);
+    plugin->compareShowOriginal(-1);
+    EXPECT_EQ(plugin->getParameter(11), loaded11);
+    plugin->compareShowEdited(-1);
+    EXPECT_EQ(plugin->getParameter(10), loaded10);
+    EXPECT_EQ(plugin->getParameter(11), edited11);
+    // What the user hears is what the program keeps.
+    plugin->setProgram(1);
+    plugin->setProgram(0);
+    EXPECT_EQ(plugin->getParameter(10), loaded10);
+    EXPECT_EQ(plugin->getParameter(11), edited11);
+}
+
+TEST_F(Programs, ARenameSurvivesACompareRoundTrip)
+{
+    plugin->setParameter(10, plugin->getParameter(10) == 0.25f ? 0.75f : 0.25f);
+    char renamed[] = "Renamed";
+    plugin->setProgramName(renamed);
+    plugin->compareShowOriginal(-1);
+    plugin->compareShowEdited(-1);
+    EXPECT_EQ(programName(), "Renamed");
+}
+
 TEST_F(Programs, EachProgramKeepsItsEdits)
 {
     plugin->setProgram(3);
@@ -112,15 +166,14 @@ TEST_F(Programs, OutOfRangeProgramsAreIgnored)
 
 TEST_F(Programs, DeferredReloadBringsBackTheStoredProgram)
 {
-    plugin->applyPendingProgram();
-    EXPECT_FALSE(plugin->isProgramReloadPending());
-
     auto* editor = new RecordingEditor(plugin.get());
     plugin->setEditor(editor);
     editor->windowOpen = true;
     plugin->setParameter(200, 0.375f);
     plugin->setParameter(kNumParams - 1, 0.5f); // the last parameter arms a reload
     EXPECT_TRUE(plugin->isProgramReloadPending());
+    EXPECT_EQ(plugin->getParameter(200), 0.375f);
+    EXPECT_FALSE(plugin->isCompareShowingEdited());
     plugin->applyPendingProgram();
     EXPECT_FALSE(plugin->isProgramReloadPending());
     EXPECT_EQ(plugin->getParameter(200), 0.375f);
@@ -134,11 +187,72 @@ TEST_F(Programs, ReloadHappensAtThe8192SampleMark)
     float left[4096];
     float right[4096];
     float* outputs[2] = {left, right};
+    plugin->setProgram(1);
     plugin->processReplacing(nullptr, outputs, 4096);
     plugin->processReplacing(nullptr, outputs, 4095);
     EXPECT_TRUE(plugin->isProgramReloadPending());
     plugin->processReplacing(nullptr, outputs, 1);
     EXPECT_FALSE(plugin->isProgramReloadPending());
+}
+
+// An editor whose first "are you open?" during a reload runs a main-thread request.
+class InterruptingEditor : public RecordingEditor {
+public:
+    using RecordingEditor::RecordingEditor;
+    bool isOpen() override
+    {
+        if (request) {
+            auto run = std::move(request);
+            request = nullptr;
+            run();
+        }
+        return true;
+    }
+    std::function<void()> request;
+};
+
+TEST_F(Programs, AProgramChangeRequestedDuringAReloadIsKept)
+{
+    auto* editor = new InterruptingEditor(plugin.get());
+    plugin->setEditor(editor);
+    plugin->setProgram(1);
+    editor->request = [&] { plugin->setProgram(2); };
+    plugin->applyPendingProgram();
+    EXPECT_TRUE(plugin->isProgramReloadPending());
+    EXPECT_EQ(plugin->getProgram(), 2);
+    plugin->applyPendingProgram();
+    EXPECT_FALSE(plugin->isProgramReloadPending());
+}
+
+// The audio thread renders up to a reload mark while the main thread writes
+// parameters: no write may be undone by the reload.
+TEST_F(Programs, HostWritesDuringReloadsAreNeverReverted)
+{
+    constexpr int kTrials = 40;
+    constexpr int kFirst = 100;
+    constexpr int kCount = 3000;
+    constexpr int kMark = 8192;
+    std::vector<float> left(kMark);
+    std::vector<float> right(kMark);
+    float* outputs[2] = {left.data(), right.data()};
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const float value = static_cast<float>(trial + 1) / (kTrials + 1);
+        plugin->setParameter(kNumParams - 1, value);
+        plugin->processReplacing(nullptr, outputs, kMark - 1);
+        std::atomic<bool> go{false};
+        std::thread audio([&] {
+            go = true;
+            plugin->processReplacing(nullptr, outputs, 1); // the mark: the reload runs here
+        });
+        while (!go) {
+        }
+        for (int i = kFirst; i < kFirst + kCount; ++i)
+            plugin->setParameter(i, value);
+        audio.join();
+        EXPECT_FALSE(plugin->isProgramReloadPending());
+        for (int i = kFirst; i < kFirst + kCount; ++i)
+            ASSERT_EQ(plugin->getParameter(i), value) << "trial " << trial << ", parameter " << i;
+    }
 }
 
 TEST_F(Programs, NamesAreCutTo24PrintableCharacters)
