@@ -12,12 +12,16 @@ const char* const kUsage =
     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
     "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n"
-    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index\n";
+    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index\n"
+    "  kravo-host help\n";
 
 namespace {
 
 constexpr int kNumParams = 9900;
 constexpr int kNumPrograms = 32;
+// The engine's filters and envelopes are tuned for audio rates; far below them they run away.
+constexpr int kMinSampleRate = 8000;
+constexpr int kMaxSampleRate = 384000;
 
 double toNumber(const std::string& text, const std::string& what)
 {
@@ -55,8 +59,11 @@ ParameterSetting parseSetting(const std::string& text)
     const auto equals = text.find('=');
     if (equals == std::string::npos)
         throw UsageError("--set expects INDEX=VALUE, got '" + text + "'");
-    const float value = static_cast<float>(toNumber(text.substr(equals + 1), "parameter value"));
-    return {toInteger(text.substr(0, equals), "parameter index", 0, kNumParams - 1), value};
+    const int index = toInteger(text.substr(0, equals), "parameter index", 0, kNumParams - 1);
+    const double value = toNumber(text.substr(equals + 1), "parameter value");
+    if (value < 0.0 || value > 1.0)
+        throw UsageError("parameter values run from 0 to 1, got '" + text + "'");
+    return {index, static_cast<float>(value)};
 }
 
 NoteRequest parseNote(const std::string& text)
@@ -102,7 +109,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
         if (option == "--out")
             options.outPath = list.valueOf(option);
         else if (option == "--rate")
-            options.sampleRate = toInteger(list.valueOf(option), "sample rate", 1, 500000);
+            options.sampleRate = toInteger(list.valueOf(option), "sample rate", kMinSampleRate, kMaxSampleRate);
         else if (option == "--block")
             options.blockSize = toInteger(list.valueOf(option), "block size", 1, 65536);
         else if (option == "--tempo") {
@@ -121,8 +128,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
             options.midiPath = list.valueOf(option);
         else if (option == "--seconds") {
             options.seconds = toNumber(list.valueOf(option), "length in seconds");
-            if (*options.seconds <= 0.0 || *options.seconds > 3600.0)
-                throw UsageError("--seconds must be above 0 and at most 3600");
+            if (*options.seconds <= 0.0 || *options.seconds > kMaxRenderSeconds)
+                throw UsageError("--seconds must be above 0 and at most 86400 (24 hours)");
         } else if (option == "--bits") {
             const std::string bits = list.valueOf(option);
             if (bits == "16")

@@ -22,6 +22,9 @@ struct NoteRequest {
 
 enum class SampleFormat { pcm16, pcm24, float32 };
 
+// Longer renders are refused: past this a typing slip in a time costs hours and gigabytes.
+inline constexpr double kMaxRenderSeconds = 24.0 * 60.0 * 60.0;
+
 struct ParameterSetting {
     int index;
     float value;

@@ -14,6 +14,10 @@ int main(int argc, char** argv)
         std::fputs(host::kUsage, stderr);
         return 2;
     }
+    if (args[0] == "help" || args[0] == "--help") {
+        std::fputs(host::kUsage, stdout);
+        return 0;
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     try {
         if (args[0] == "render")

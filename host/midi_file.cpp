@@ -1,6 +1,7 @@
 #include "host/midi_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -203,6 +204,9 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
 
 MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw MidiFileError(path + " is a folder, not a MIDI file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw MidiFileError("cannot open MIDI file " + path);
@@ -216,7 +220,11 @@ MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm)
     in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
     if (!in)
         throw MidiFileError("cannot read MIDI file " + path);
-    return parseMidiFile(data, fixedTempoBpm);
+    try {
+        return parseMidiFile(data, fixedTempoBpm);
+    } catch (const MidiFileError& malformed) {
+        throw MidiFileError(path + ": " + malformed.what());
+    }
 }
 
 } // namespace host

@@ -31,7 +31,7 @@ public:
 
 // Reads a Standard MIDI File of format 0 or 1. With a fixed tempo, the file's
 // tempo events are ignored and every tick is timed at that tempo.
-// Throws MidiFileError on a malformed file.
+// Throws MidiFileError on a malformed file; readMidiFile's errors name the file.
 MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm = 0.0);
 MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixedTempoBpm = 0.0);
 

@@ -55,6 +55,25 @@ float PluginHost::getParameter(std::int32_t index)
     return record_->getParameter(record_, index);
 }
 
+// The plug-in completes a program change at its next 8192-sample mark and
+// stops every voice there. Like a host that loads a project before it plays,
+// the stand-in runs the plug-in that long, unheard and before the render's
+// first frame, so no note of the render is cut by the change.
+void PluginHost::selectProgram(std::int32_t program)
+{
+    constexpr std::int32_t kProgramChangeFrames = 8192;
+    if (dispatch(plugGetProgram) == program)
+        return;
+    dispatch(plugSetProgram, 0, program);
+    std::vector<float> left(static_cast<std::size_t>(blockSize_));
+    std::vector<float> right(static_cast<std::size_t>(blockSize_));
+    for (std::int32_t done = 0; done < kProgramChangeFrames; done += blockSize_) {
+        float* inputs[2] = {silence_.data(), silence_.data()};
+        float* outputs[2] = {left.data(), right.data()};
+        record_->processReplacing(record_, inputs, outputs, std::min(blockSize_, kProgramChangeFrames - done));
+    }
+}
+
 void PluginHost::setTransport(bool playing, double tempoBpm)
 {
     if (playing)

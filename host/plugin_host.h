@@ -35,6 +35,8 @@ public:
     void setParameter(std::int32_t index, float value);
     float getParameter(std::int32_t index);
 
+    // Selects a program and lets the plug-in complete the change before anything plays.
+    void selectProgram(std::int32_t program);
     void setTransport(bool playing, double tempoBpm);
     void setTempo(double tempoBpm);
 

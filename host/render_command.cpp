@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 
 namespace host {
@@ -17,9 +18,53 @@ constexpr double kProgressAboveSeconds = 5.0;
 constexpr std::uint8_t kNoteOnChannel10 = 0x99;
 constexpr std::uint8_t kNoteOffChannel10 = 0x89;
 
+// Set by SIGINT or SIGTERM; the render loop stops at the next block.
+volatile std::sig_atomic_t stopSignal = 0;
+
+void requestStop(int signal)
+{
+    stopSignal = signal;
+}
+
+// An interrupted render must get to remove its temporary file before the
+// process ends, so the signals only ask it to stop while it renders.
+class StopOnSignals {
+public:
+    StopOnSignals() : previousInt_(catchSignal(SIGINT)), previousTerm_(catchSignal(SIGTERM)) {}
+    ~StopOnSignals()
+    {
+        restore(SIGINT, previousInt_);
+        restore(SIGTERM, previousTerm_);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+private:
+    using Handler = void (*)(int);
+
+    static Handler catchSignal(int signal)
+    {
+        const Handler previous = std::signal(signal, requestStop);
+        if (previous == SIG_IGN) // whoever started us wants it ignored
+            std::signal(signal, SIG_IGN);
+        return previous;
+    }
+
+    static void restore(int signal, Handler previous)
+    {
+        if (previous != SIG_ERR)
+            std::signal(signal, previous);
+    }
+
+    Handler previousInt_;
+    Handler previousTerm_;
+};
+
+// Times past any allowed render length are clamped: their events fall after the
+// end and never play, and the frame number stays far inside its range.
 std::int64_t frameAt(double seconds, double rate)
 {
-    return static_cast<std::int64_t>(std::llround(seconds * rate));
+    return static_cast<std::int64_t>(std::llround(std::min(seconds, 2.0 * kMaxRenderSeconds) * rate));
 }
 
 double tempoAt(const std::vector<TempoChange>& changes, double seconds)
@@ -33,78 +78,112 @@ double tempoAt(const std::vector<TempoChange>& changes, double seconds)
     return tempo;
 }
 
+struct Timeline {
+    std::vector<ScheduledMidi> schedule; // sorted by frame
+    std::vector<TempoChange> tempoMap;
+    double seconds;
+    std::int64_t frames;
+};
+
+// Answers the signal that stopped the render, or 0 when the file was written.
+int renderInto(const RenderOptions& options, const Timeline& timeline)
+{
+    const double rate = options.sampleRate;
+    StopOnSignals stopOnSignals;
+    WavStream out(options.outPath, static_cast<int>(rate), options.format, timeline.frames);
+
+    PluginHost pluginHost(rate, options.blockSize);
+    pluginHost.selectProgram(options.program);
+    for (const ParameterSetting& setting : options.settings)
+        pluginHost.setParameter(setting.index, setting.value);
+    pluginHost.setTransport(options.play, tempoAt(timeline.tempoMap, 0.0));
+
+    const bool showProgress = !options.quiet && timeline.seconds > kProgressAboveSeconds;
+    const auto blockSize = static_cast<std::size_t>(options.blockSize);
+    std::vector<float> left(blockSize);
+    std::vector<float> right(blockSize);
+    std::vector<float> interleaved(blockSize * 2);
+    std::size_t nextEvent = 0;
+    std::int64_t nextProgressFrame = 0;
+    for (std::int64_t done = 0; done < timeline.frames && stopSignal == 0;) {
+        const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(options.blockSize, timeline.frames - done));
+        pluginHost.setTempo(tempoAt(timeline.tempoMap, static_cast<double>(done) / rate));
+        pluginHost.render(timeline.schedule, nextEvent, left.data(), right.data(), n);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+            interleaved[i * 2] = left[i];
+            interleaved[i * 2 + 1] = right[i];
+        }
+        out.write(interleaved.data(), n);
+        done += n;
+        if (showProgress && done >= nextProgressFrame) {
+            std::fprintf(stderr, "\rkravo-host: rendered %.1f of %.1f s", static_cast<double>(done) / rate,
+                         timeline.seconds);
+            nextProgressFrame = done + static_cast<std::int64_t>(rate);
+        }
+    }
+    if (stopSignal != 0)
+        return stopSignal;
+    out.commit();
+    if (showProgress)
+        std::fprintf(stderr, "\rkravo-host: rendered %.1f s\n", timeline.seconds);
+    return 0;
+}
+
 } // namespace
 
 int runRender(const RenderOptions& options)
 {
     const double rate = options.sampleRate;
-    std::vector<ScheduledMidi> schedule;
+    Timeline timeline;
     double lastEventSeconds = 0.0;
     for (const NoteRequest& note : options.notes) {
         const auto n = static_cast<std::uint8_t>(note.note);
-        schedule.push_back({frameAt(note.seconds, rate), {kNoteOnChannel10, n, static_cast<std::uint8_t>(note.velocity)}});
-        schedule.push_back({frameAt(note.seconds + note.lengthSeconds, rate), {kNoteOffChannel10, n, 0}});
-        lastEventSeconds = std::max(lastEventSeconds, note.seconds + note.lengthSeconds);
+        const double end = note.seconds + note.lengthSeconds;
+        timeline.schedule.push_back(
+            {frameAt(note.seconds, rate), {kNoteOnChannel10, n, static_cast<std::uint8_t>(note.velocity)}});
+        timeline.schedule.push_back({frameAt(end, rate), {kNoteOffChannel10, n, 0}});
+        lastEventSeconds = std::max(lastEventSeconds, end);
     }
-    std::vector<TempoChange> tempoMap;
     if (!options.midiPath.empty()) {
         MidiFileContent midi;
         try {
             midi = readMidiFile(options.midiPath, options.tempo.value_or(0.0));
         } catch (const MidiFileError& error) {
-            std::fprintf(stderr, "kravo-host: %s: %s\n", options.midiPath.c_str(), error.what());
+            std::fprintf(stderr, "kravo-host: %s\n", error.what());
             return 2;
         }
         for (const TimedMidiMessage& message : midi.messages) {
-            schedule.push_back({frameAt(message.seconds, rate), {message.bytes[0], message.bytes[1], message.bytes[2]}});
+            if (!std::isfinite(message.seconds)) {
+                std::fprintf(stderr, "kravo-host: %s: an event time is not a finite number\n", options.midiPath.c_str());
+                return 2;
+            }
+            timeline.schedule.push_back(
+                {frameAt(message.seconds, rate), {message.bytes[0], message.bytes[1], message.bytes[2]}});
             lastEventSeconds = std::max(lastEventSeconds, message.seconds);
         }
-        tempoMap = midi.tempoChanges;
+        timeline.tempoMap = midi.tempoChanges;
     }
     if (options.tempo)
-        tempoMap = {{0.0, *options.tempo}};
-    std::stable_sort(schedule.begin(), schedule.end(),
+        timeline.tempoMap = {{0.0, *options.tempo}};
+    std::stable_sort(timeline.schedule.begin(), timeline.schedule.end(),
                      [](const ScheduledMidi& a, const ScheduledMidi& b) { return a.frame < b.frame; });
 
-    const double totalSeconds = options.seconds.value_or(lastEventSeconds + kTailSeconds);
-    const std::int64_t totalFrames = std::max<std::int64_t>(1, frameAt(totalSeconds, rate));
-
-    PluginHost pluginHost(rate, options.blockSize);
-    pluginHost.dispatch(plugSetProgram, 0, options.program);
-    for (const ParameterSetting& setting : options.settings)
-        pluginHost.setParameter(setting.index, setting.value);
-    pluginHost.setTransport(options.play, tempoAt(tempoMap, 0.0));
-
-    const bool showProgress = !options.quiet && totalSeconds > kProgressAboveSeconds;
-    std::vector<float> interleaved(static_cast<std::size_t>(totalFrames) * 2);
-    std::vector<float> left(static_cast<std::size_t>(options.blockSize));
-    std::vector<float> right(static_cast<std::size_t>(options.blockSize));
-    std::size_t nextEvent = 0;
-    std::int64_t nextProgressFrame = 0;
-    for (std::int64_t done = 0; done < totalFrames;) {
-        const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(options.blockSize, totalFrames - done));
-        pluginHost.setTempo(tempoAt(tempoMap, static_cast<double>(done) / rate));
-        pluginHost.render(schedule, nextEvent, left.data(), right.data(), n);
-        for (std::int32_t i = 0; i < n; ++i) {
-            interleaved[static_cast<std::size_t>(done + i) * 2] = left[static_cast<std::size_t>(i)];
-            interleaved[static_cast<std::size_t>(done + i) * 2 + 1] = right[static_cast<std::size_t>(i)];
-        }
-        done += n;
-        if (showProgress && done >= nextProgressFrame) {
-            std::fprintf(stderr, "\rkravo-host: rendered %.1f of %.1f s", static_cast<double>(done) / rate, totalSeconds);
-            nextProgressFrame = done + static_cast<std::int64_t>(rate);
-        }
+    timeline.seconds = options.seconds.value_or(lastEventSeconds + kTailSeconds);
+    if (!(timeline.seconds <= kMaxRenderSeconds)) { // also refuses an end that is not finite
+        char length[64];
+        std::snprintf(length, sizeof length, "%.0f s", timeline.seconds);
+        throw UsageError(std::string("the render would last ") +
+                         (std::isfinite(timeline.seconds) ? length : "forever") +
+                         ", over the limit of 24 hours (86400 s); shorten it with --seconds");
     }
-    if (showProgress)
-        std::fprintf(stderr, "\rkravo-host: rendered %.1f s\n", totalSeconds);
+    timeline.frames = std::max<std::int64_t>(1, frameAt(timeline.seconds, rate));
 
-    try {
-        writeStereoWav(options.outPath, interleaved, static_cast<int>(rate), options.format);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "kravo-host: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    const int stoppedBy = renderInto(options, timeline);
+    if (stoppedBy == 0)
+        return 0;
+    std::fprintf(stderr, "\nkravo-host: stopped; %s was not written\n", options.outPath.c_str());
+    std::raise(stoppedBy); // ends the process the way the signal would have
+    return 1;
 }
 
 } // namespace host

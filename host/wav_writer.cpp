@@ -2,29 +2,136 @@
 
 #include <sndfile.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <stdexcept>
 
 namespace host {
 
-void writeStereoWav(const std::string& path, const std::vector<float>& interleaved, int sampleRate,
-                    SampleFormat format)
+namespace {
+
+// Room for the header chunks, which count towards the 32-bit size too.
+constexpr std::int64_t kHeaderAllowance = 4096;
+constexpr int kTemporaryNameAttempts = 100;
+
+int bytesPerSample(SampleFormat format)
 {
+    switch (format) {
+    case SampleFormat::pcm16: return 2;
+    case SampleFormat::pcm24: return 3;
+    case SampleFormat::float32: return 4;
+    }
+    return 4;
+}
+
+int subtypeOf(SampleFormat format)
+{
+    switch (format) {
+    case SampleFormat::pcm16: return SF_FORMAT_PCM_16;
+    case SampleFormat::pcm24: return SF_FORMAT_PCM_24;
+    case SampleFormat::float32: return SF_FORMAT_FLOAT;
+    }
+    return SF_FORMAT_FLOAT;
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// Opened exclusively, so two renders into one folder never share a temporary.
+std::filesystem::path createTemporaryBeside(const std::string& path)
+{
+    const std::filesystem::path target(path);
+    std::random_device entropy;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
+        std::string name = ".";
+        name += target.filename().string();
+        name += '.';
+        name += suffix;
+        name += ".part";
+        const std::filesystem::path candidate = folderOf(target) / name;
+        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+            std::fclose(file);
+            return candidate;
+        }
+        if (errno != EEXIST)
+            throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
+    }
+    throw std::runtime_error("cannot create " + path + ": no free name for its temporary file");
+}
+
+} // namespace
+
+WavContainer containerFor(std::int64_t frames, int channels, SampleFormat format)
+{
+    const std::int64_t frameBytes = std::int64_t{channels} * bytesPerSample(format);
+    const std::int64_t riffLimit = std::numeric_limits<std::uint32_t>::max() - kHeaderAllowance;
+    return frames > riffLimit / frameBytes ? WavContainer::rf64 : WavContainer::riff;
+}
+
+WavStream::WavStream(const std::string& path, int sampleRate, SampleFormat format, std::int64_t expectedFrames)
+    : path_(path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status))
+        throw std::runtime_error(path + " is a folder, not a WAV file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw std::runtime_error("cannot write " + path + ": it is not a regular file");
+    const std::filesystem::path folder = folderOf(path);
+    if (!std::filesystem::is_directory(folder, error))
+        throw std::runtime_error("cannot create " + path + ": there is no folder " + folder.string());
+
+    temporary_ = createTemporaryBeside(path);
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = 2;
-    info.format = SF_FORMAT_WAV | (format == SampleFormat::pcm16   ? SF_FORMAT_PCM_16
-                                   : format == SampleFormat::pcm24 ? SF_FORMAT_PCM_24
-                                                                   : SF_FORMAT_FLOAT);
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file)
-        throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
+    info.format = (containerFor(expectedFrames, info.channels, format) == WavContainer::rf64 ? SF_FORMAT_RF64
+                                                                                             : SF_FORMAT_WAV) |
+                  subtypeOf(format);
+    file_ = sf_open(temporary_.c_str(), SFM_WRITE, &info);
+    if (!file_) {
+        const std::string reason = sf_strerror(nullptr);
+        std::filesystem::remove(temporary_, error);
+        throw std::runtime_error("cannot create " + path + ": " + reason);
+    }
     // Integer formats clip rather than wrap when the mix runs over full scale.
-    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    const sf_count_t frames = static_cast<sf_count_t>(interleaved.size() / 2);
-    const sf_count_t written = sf_writef_float(file, interleaved.data(), frames);
-    const int closeResult = sf_close(file);
-    if (written != frames || closeResult != 0)
-        throw std::runtime_error("cannot write all of " + path);
+    sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+}
+
+WavStream::~WavStream()
+{
+    if (file_)
+        sf_close(file_);
+    if (!committed_) {
+        std::error_code error;
+        std::filesystem::remove(temporary_, error);
+    }
+}
+
+void WavStream::write(const float* interleaved, std::int64_t frames)
+{
+    if (sf_writef_float(file_, interleaved, frames) != frames)
+        throw std::runtime_error("cannot write " + path_ + ": " + sf_strerror(file_));
+}
+
+void WavStream::commit()
+{
+    const int closeResult = sf_close(file_);
+    file_ = nullptr;
+    if (closeResult != 0)
+        throw std::runtime_error("cannot finish " + path_ + ": " + sf_error_number(closeResult));
+    std::error_code error;
+    std::filesystem::rename(temporary_, path_, error);
+    if (error)
+        throw std::runtime_error("cannot write " + path_ + ": " + error.message());
+    committed_ = true;
 }
 
 } // namespace host
