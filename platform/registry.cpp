@@ -3,17 +3,61 @@
 #include "platform/registry_file.h"
 #include "platform/user_folders.h"
 
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <unordered_map>
 
 namespace {
 
+// An uncommitted value, numbered in the order values were set, so that when a thread's changes meet (two
+// handles, or a handle and a batch) the later one wins.
+struct PendingValue {
+    platform::RegistryValue value;
+    std::uint64_t order = 0;
+};
+
+using PendingValues = std::map<std::string, PendingValue, platform::CaseInsensitiveLess>;
+// A path with no values stands for a key that was created.
+using PendingKeys = std::map<std::string, PendingValues, platform::CaseInsensitiveLess>;
+
 struct OpenKey {
     std::string path;
     REGSAM access = 0;
+    std::thread::id owner;
+    PendingKeys changes;
 };
+
+struct Batch {
+    int depth = 0;
+    PendingKeys changes;
+};
+
+// True when a key had to be added.
+template <typename Keys>
+bool addKeyWithParents(Keys& keys, const std::string& path)
+{
+    bool added = false;
+    for (std::size_t separator = path.find('\\'); separator != std::string::npos;
+         separator = path.find('\\', separator + 1))
+        added |= keys.try_emplace(path.substr(0, separator)).second;
+    return keys.try_emplace(path).second || added;
+}
+
+void mergeLater(PendingKeys& into, PendingKeys&& from)
+{
+    for (auto& [path, values] : from) {
+        PendingValues& target = into[path];
+        for (auto& [name, pending] : values) {
+            const auto [found, inserted] = target.try_emplace(name, pending);
+            if (!inserted && found->second.order < pending.order)
+                found->second = std::move(pending);
+        }
+    }
+}
 
 // Every registry call runs under one lock: the calls are rare, short and never on the audio path.
 class Registry {
@@ -47,17 +91,17 @@ public:
         const std::string path = platform::normalisedKeyPath(parentKey->path + '\\' + (subKey ? subKey : ""));
 
         keys_ = platform::readRegistryFile(fileLocked());
-        const bool exists = keys_.count(path) != 0;
-        if (!exists) {
-            if (!create)
-                return ERROR_FILE_NOT_FOUND;
-            if (!change([&] { addKeyWithParents(path); }))
-                return ERROR_WRITE_FAULT;
-        }
+        bool exists = keys_.count(path) != 0;
+        forEachPendingOfThisThread([&](const PendingKeys& changes) { exists = exists || changes.count(path) != 0; });
+        if (!exists && !create)
+            return ERROR_FILE_NOT_FOUND;
+        OpenKey key{path, access, std::this_thread::get_id(), {}};
+        if (!exists)
+            addKeyWithParents(key.changes, path);
         if (disposition != nullptr)
             *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
         nextHandle_ += kHandleStep;
-        handles_[nextHandle_] = OpenKey{path, access};
+        handles_[nextHandle_] = std::move(key);
         *result = reinterpret_cast<HKEY>(nextHandle_);
         return ERROR_SUCCESS;
     }
@@ -72,14 +116,11 @@ public:
             return ERROR_ACCESS_DENIED;
         if (data != nullptr && dataSize == nullptr)
             return ERROR_INVALID_PARAMETER;
-        const auto keyFound = keys_.find(openKey->path);
-        if (keyFound == keys_.end())
-            return ERROR_FILE_NOT_FOUND;
-        const auto valueFound = keyFound->second.find(valueName ? valueName : "");
-        if (valueFound == keyFound->second.end())
+        const platform::RegistryValue* found = latestValue(*openKey, valueName ? valueName : "");
+        if (found == nullptr)
             return ERROR_FILE_NOT_FOUND;
 
-        const platform::RegistryValue& value = valueFound->second;
+        const platform::RegistryValue& value = *found;
         if (type != nullptr)
             *type = value.type;
         if (dataSize == nullptr)
@@ -99,20 +140,23 @@ public:
         if (data == nullptr && dataSize != 0)
             return ERROR_INVALID_PARAMETER;
         std::lock_guard lock(mutex_);
-        const OpenKey* openKey = find(key);
-        if (openKey == nullptr)
+        const std::string name = valueName ? valueName : "";
+        PendingValue pending{{type, std::string(reinterpret_cast<const char*>(data), data ? dataSize : 0)},
+                             ++nextOrder_};
+        // The root handle is never closed, so what is set through it is released at once.
+        if (key == HKEY_CURRENT_USER) {
+            PendingKeys changes;
+            changes[rootKey_.path][name] = std::move(pending);
+            return release(std::move(changes)) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+        }
+        const auto found = handles_.find(reinterpret_cast<ULONG_PTR>(key));
+        if (found == handles_.end())
             return ERROR_INVALID_HANDLE;
-        if ((openKey->access & KEY_SET_VALUE) == 0)
+        OpenKey& openKey = found->second;
+        if ((openKey.access & KEY_SET_VALUE) == 0)
             return ERROR_ACCESS_DENIED;
-
-        // Start from the file so that what another instance stored since our open survives.
-        keys_ = platform::readRegistryFile(fileLocked());
-        const std::string bytes(reinterpret_cast<const char*>(data), data ? dataSize : 0);
-        const bool stored = change([&] {
-            addKeyWithParents(openKey->path);
-            keys_[openKey->path][valueName ? valueName : ""] = platform::RegistryValue{type, bytes};
-        });
-        return stored ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+        openKey.changes[openKey.path][name] = std::move(pending);
+        return ERROR_SUCCESS;
     }
 
     LONG close(HKEY key)
@@ -120,7 +164,29 @@ public:
         if (key == HKEY_CURRENT_USER)
             return ERROR_SUCCESS;
         std::lock_guard lock(mutex_);
-        return handles_.erase(reinterpret_cast<ULONG_PTR>(key)) != 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+        const auto found = handles_.find(reinterpret_cast<ULONG_PTR>(key));
+        if (found == handles_.end())
+            return ERROR_INVALID_HANDLE;
+        PendingKeys changes = std::move(found->second.changes);
+        handles_.erase(found);
+        return release(std::move(changes)) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+    }
+
+    void beginBatch()
+    {
+        std::lock_guard lock(mutex_);
+        ++batches_[std::this_thread::get_id()].depth;
+    }
+
+    void endBatch()
+    {
+        std::lock_guard lock(mutex_);
+        const auto found = batches_.find(std::this_thread::get_id());
+        if (found == batches_.end() || --found->second.depth > 0)
+            return;
+        PendingKeys changes = std::move(found->second.changes);
+        batches_.erase(found);
+        commit(changes);
     }
 
 private:
@@ -142,32 +208,91 @@ private:
         return found == handles_.end() ? nullptr : &found->second;
     }
 
-    void addKeyWithParents(const std::string& path)
+    // The uncommitted changes this thread can see: those of the handles it opened and of its batch.
+    template <typename Visit>
+    void forEachPendingOfThisThread(Visit&& visit) const
     {
-        for (std::size_t separator = path.find('\\'); separator != std::string::npos;
-             separator = path.find('\\', separator + 1))
-            keys_[path.substr(0, separator)];
-        keys_[path];
+        const std::thread::id thread = std::this_thread::get_id();
+        for (const auto& [handle, openKey] : handles_)
+            if (openKey.owner == thread)
+                visit(openKey.changes);
+        const auto batch = batches_.find(thread);
+        if (batch != batches_.end())
+            visit(batch->second.changes);
     }
 
-    // Applies a change and writes the file; when the file cannot be written the change is undone.
-    template <typename Change>
-    bool change(Change&& apply)
+    const platform::RegistryValue* latestValue(const OpenKey& key, const std::string& name) const
     {
-        platform::RegistryKeys before = keys_;
-        apply();
-        if (platform::writeRegistryFile(fileLocked(), keys_))
+        const PendingValue* latest = nullptr;
+        const auto consider = [&](const PendingKeys& changes) {
+            const auto values = changes.find(key.path);
+            if (values == changes.end())
+                return;
+            const auto found = values->second.find(name);
+            if (found != values->second.end() && (latest == nullptr || latest->order < found->second.order))
+                latest = &found->second;
+        };
+        consider(key.changes);
+        forEachPendingOfThisThread(consider);
+        if (latest != nullptr)
+            return &latest->value;
+
+        const auto values = keys_.find(key.path);
+        if (values == keys_.end())
+            return nullptr;
+        const auto found = values->second.find(name);
+        return found == values->second.end() ? nullptr : &found->second;
+    }
+
+    // Hands a closed handle's changes to this thread's batch, or stores them when there is none.
+    bool release(PendingKeys&& changes)
+    {
+        if (changes.empty())
             return true;
-        keys_ = std::move(before);
-        return false;
+        const auto batch = batches_.find(std::this_thread::get_id());
+        if (batch != batches_.end()) {
+            mergeLater(batch->second.changes, std::move(changes));
+            return true;
+        }
+        return commit(changes);
+    }
+
+    // Lays the changes over the file as it is now and writes it if that differs; a failed write drops them.
+    bool commit(const PendingKeys& changes)
+    {
+        const std::filesystem::path file = fileLocked();
+        keys_ = platform::readRegistryFile(file);
+        platform::RegistryKeys merged = keys_;
+        bool differs = false;
+        for (const auto& [path, values] : changes) {
+            differs |= addKeyWithParents(merged, path);
+            platform::RegistryValues& stored = merged[path];
+            for (const auto& [name, pending] : values) {
+                const auto [value, added] = stored.try_emplace(name, pending.value);
+                if (!added && !(value->second == pending.value)) {
+                    value->second = pending.value;
+                    differs = true;
+                }
+                differs |= added;
+            }
+        }
+        if (!differs)
+            return true;
+        if (!platform::writeRegistryFile(file, merged))
+            return false;
+        keys_ = std::move(merged);
+        return true;
     }
 
     std::mutex mutex_;
     std::filesystem::path chosenFile_;
+    // The file as last read; reads see it under this thread's uncommitted changes.
     platform::RegistryKeys keys_;
     std::unordered_map<ULONG_PTR, OpenKey> handles_;
+    std::unordered_map<std::thread::id, Batch> batches_;
     ULONG_PTR nextHandle_ = 0x1000;
-    const OpenKey rootKey_{"", KEY_ALL_ACCESS};
+    std::uint64_t nextOrder_ = 0;
+    const OpenKey rootKey_{"", KEY_ALL_ACCESS, {}, {}};
 };
 
 } // namespace
@@ -208,6 +333,16 @@ std::filesystem::path registryFile()
 void setRegistryFile(const std::filesystem::path& file)
 {
     Registry::instance().setFile(file);
+}
+
+RegistryBatch::RegistryBatch()
+{
+    Registry::instance().beginBatch();
+}
+
+RegistryBatch::~RegistryBatch()
+{
+    Registry::instance().endBatch();
 }
 
 } // namespace platform

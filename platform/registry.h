@@ -4,9 +4,15 @@
 //
 // The file is, in this order: the file set with platform::setRegistryFile(), the environment variable
 // KRAVO_REGISTRY, $XDG_CONFIG_HOME/kravo/registry.txt, ~/.config/kravo/registry.txt. It is read again
-// whenever a key is opened or a value is set, so instances share it, and every change replaces it
-// atomically. Lines that do not parse are ignored. Key and value names compare case-insensitively.
-// Safe to call from several threads.
+// whenever a key is opened, so instances share it. Lines that do not parse are ignored. Key and value names
+// compare case-insensitively. Safe to call from several threads.
+//
+// Writing the file means a flush to disk, so changes are gathered: what is set or created through a key
+// handle is stored when the handle is closed (RegCloseKey answers ERROR_WRITE_FAULT and drops the changes
+// when the file cannot be written), or, while a platform::RegistryBatch lives on the closing thread, when
+// the outermost batch ends. Storing re-reads the file and lays the changes over it, so what another instance
+// stored meanwhile survives, and replaces the file atomically only if some value or key really differs.
+// Until then the changes are visible to the thread that made them, and to reads through the handle.
 
 #include "platform/win_types.h"
 
@@ -55,5 +61,16 @@ std::filesystem::path registryFile();
 
 // Points the registry at a file (tests); an empty path returns to the environment's choice.
 void setRegistryFile(const std::filesystem::path& file);
+
+// Holds back the storing of the keys closed on this thread until the outermost batch on it ends, so that
+// one operation writes the file at most once. Batches nest; each must end on the thread that began it.
+// A failure to store at the end is silent, and the changes are dropped.
+class RegistryBatch {
+public:
+    RegistryBatch();
+    ~RegistryBatch();
+    RegistryBatch(const RegistryBatch&) = delete;
+    RegistryBatch& operator=(const RegistryBatch&) = delete;
+};
 
 } // namespace platform

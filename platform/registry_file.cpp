@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::string_view kHeader = "kravo-registry 1";
 
+std::atomic<unsigned long> fileWrites{0};
+
 bool isPlain(unsigned char c) { return c >= '!' && c <= '~' && c != '%'; }
 
 std::string escape(const std::string& bytes)
@@ -211,7 +213,13 @@ bool writeRegistryFile(const std::filesystem::path& file, const RegistryKeys& ke
         ::fsync(folderDescriptor);
         ::close(folderDescriptor);
     }
+    ++fileWrites;
     return true;
+}
+
+unsigned long registryFileWrites()
+{
+    return fileWrites.load();
 }
 
 } // namespace platform

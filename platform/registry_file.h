@@ -27,6 +27,8 @@ struct CaseInsensitiveLess {
 struct RegistryValue {
     DWORD type = 0;
     std::string bytes;
+
+    bool operator==(const RegistryValue&) const = default;
 };
 
 using RegistryValues = std::map<std::string, RegistryValue, CaseInsensitiveLess>;
@@ -43,5 +45,8 @@ std::string formatRegistryText(const RegistryKeys& keys);
 RegistryKeys readRegistryFile(const std::filesystem::path& file);
 // Writes a temporary file beside it and renames it over the file, so readers see the old or the new whole.
 bool writeRegistryFile(const std::filesystem::path& file, const RegistryKeys& keys);
+
+// How many registry files this process has replaced so far, so that tests can tell whether a call wrote.
+unsigned long registryFileWrites();
 
 } // namespace platform

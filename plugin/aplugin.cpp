@@ -2,6 +2,7 @@
 
 #include "engine/dsp/random_source.h"
 #include "platform/clock.h"
+#include "platform/registry.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/default_patch.h"
 #include "plugin/samples/sample_conversion_tables.h"
@@ -24,6 +25,8 @@ AudioPlugin* createEffectInstance(HostCallback masterCallback)
 
 APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNumPrograms, kNumParams)
 {
+    // The settings a start reads and writes back reach the store in one write.
+    platform::RegistryBatch settingsWrites;
     engine.attach(currentValues, this);
     seedRandomSource();
     setNumInputs(2);

@@ -2,6 +2,8 @@
 
 #include "plugin/settings/registry_settings.h"
 
+#include "platform/registry.h"
+
 #include <cstring>
 
 namespace kravo {
@@ -52,6 +54,8 @@ void endWithSeparator(char (&field)[kPathBufferSize])
 void loadFolderSettings(FolderSettings& folders)
 {
     static_assert(kFolderSettingCapacity + 1 <= kPathBufferSize);
+    // A fresh store gets every default at once.
+    platform::RegistryBatch batch;
 
     readFolder("BaseDir", "C:\\Morvane\\Kravo\\", folders.baseFolder);
     readFolder("BankDir", "C:\\Morvane\\Kravo\\Banks", folders.bankFolder);

@@ -2,10 +2,14 @@
 #include "plugin/settings/mapping_setting.h"
 #include "plugin/settings/registry_settings.h"
 
+#include "platform/registry.h"
+
 #include <cstring>
 
 void APlugin::loadFolderSettings()
 {
+    // A fresh store gets the folders and the empty record in one write.
+    platform::RegistryBatch batch;
     kravo::loadFolderSettings(folderSettings);
     kravo::loadRecentProgramRecord(recentProgramRecord);
 }

@@ -2,6 +2,8 @@
 
 #include "plugin/settings/registry_settings.h"
 
+#include "platform/registry.h"
+
 #include <cstdio>
 
 namespace kravo {
@@ -26,6 +28,7 @@ ValueName valueName(const char* prefix, int entry)
 
 void loadRecentProgramRecord(RecentProgramRecord& record)
 {
+    platform::RegistryBatch batch;
     for (int i = 0; i < static_cast<int>(record.size()); ++i) {
         RecentProgram& entry = record[static_cast<std::size_t>(i)];
         char text[kTextSettingCapacity] = {};

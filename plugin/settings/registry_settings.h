@@ -2,8 +2,9 @@
 
 // The per-user settings store: one registry key with a sub-key for the MIDI controller map. Every call
 // opens the key, does one thing and closes it again, so several plug-in objects share the store without
-// holding it open. Failures are silent: a read yields its empty value, a failed write leaves the store as
-// it was.
+// holding it open. A write of what is already stored leaves the file alone; an operation that writes many
+// values holds a platform::RegistryBatch so that they reach the file together. Failures are silent: a read
+// yields its empty value, a failed write leaves the store as it was.
 
 #include <cstddef>
 #include <cstdint>

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -60,6 +61,16 @@ protected:
         RegCloseKey(key);
         return result;
     }
+
+    static DWORD dword(const std::string& bytes)
+    {
+        DWORD value = 0;
+        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof value));
+        return value;
+    }
+
+    platform::RegistryKeys file() const { return platform::readRegistryFile(folder / "registry.txt"); }
+    static unsigned long writes() { return platform::registryFileWrites(); }
 
     kravo::test::TempFolder folder;
 };
@@ -225,19 +236,125 @@ TEST_F(Registry, ValuesPersistInTheFileAndSurviveAFreshStart)
 TEST_F(Registry, AChangeMadeByAnotherInstanceIsSeenAtTheNextOpenAndKeptByTheNextWrite)
 {
     setString("Mapping", "GM");
-    // Another instance rewrites the file between our calls.
-    platform::RegistryKeys other = platform::readRegistryFile(folder / "registry.txt");
+    HKEY key = create(kKravoKey);
+    const BYTE standard[] = "Standard";
+    ASSERT_EQ(RegSetValueExA(key, "Mapping", 0, REG_SZ, standard, sizeof standard), ERROR_SUCCESS);
+    // Another instance rewrites the file while our change waits for the close.
+    platform::RegistryKeys other = file();
     other[kKravoKey]["Dynamic"] = platform::RegistryValue{REG_SZ, std::string("Y\0", 2)};
+    other[kKravoKey]["Mapping"] = platform::RegistryValue{REG_SZ, std::string("Theirs\0", 7)};
     ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
 
+    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    other = file();
+    EXPECT_EQ(other.at(kKravoKey).at("Dynamic").bytes, std::string("Y\0", 2));
+    EXPECT_EQ(other.at(kKravoKey).at("Mapping").bytes, std::string("Standard\0", 9));
+
+    other[kKravoKey]["Later"] = platform::RegistryValue{REG_SZ, std::string("Z\0", 2)};
+    ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
     DWORD type = 0;
     std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Dynamic", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("Y\0", 2));
+    ASSERT_EQ(query(kKravoKey, "Later", &type, &bytes), ERROR_SUCCESS);
+    EXPECT_EQ(bytes, std::string("Z\0", 2));
+}
 
-    setString("Mapping", "Standard");
-    const auto keys = platform::readRegistryFile(folder / "registry.txt");
-    EXPECT_EQ(keys.at(kKravoKey).count("Dynamic"), 1u);
+TEST_F(Registry, AKeysChangesAreSeenByItsThreadAtOnceAndReachTheFileInOneWriteAtItsClose)
+{
+    setString("Mapping", "GM");
+    const unsigned long before = writes();
+    HKEY key = create(kKravoKey);
+    HKEY midi = create("SOFTWARE\\Vexo\\Kravo\\Midi");
+    const BYTE standard[] = "Standard";
+    ASSERT_EQ(RegSetValueExA(key, "Mapping", 0, REG_SZ, standard, sizeof standard), ERROR_SUCCESS);
+    for (DWORD i = 0; i < 3; ++i)
+        ASSERT_EQ(RegSetValueExA(key, ("RegProg" + std::to_string(i)).c_str(), 0, REG_DWORD,
+                                 reinterpret_cast<const BYTE*>(&i), sizeof i),
+                  ERROR_SUCCESS);
+
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegQueryValueExA(key, "RegProg2", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 2u);
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_EQ(query(kKravoKey, "Mapping", &type, &bytes), ERROR_SUCCESS);
+    EXPECT_EQ(bytes, std::string("Standard\0", 9));
+    HKEY created = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Vexo\\Kravo\\Midi", 0, KEY_READ, &created), ERROR_SUCCESS);
+    RegCloseKey(created);
+    EXPECT_EQ(writes(), before);
+    EXPECT_EQ(file().at(kKravoKey).count("RegProg0"), 0u);
+
+    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(writes(), before + 1);
+    EXPECT_EQ(file().at(kKravoKey).size(), 4u);
+    ASSERT_EQ(RegCloseKey(midi), ERROR_SUCCESS);
+    EXPECT_EQ(writes(), before + 2);
+    EXPECT_EQ(file().count("SOFTWARE\\Vexo\\Kravo\\Midi"), 1u);
+}
+
+TEST_F(Registry, StoringWhatIsAlreadyStoredWritesNothing)
+{
+    setString("Mapping", "GM");
+    setDword(kKravoKey, "RegProg0", 7);
+    const unsigned long before = writes();
+    setString("MAPPING", "GM");
+    setDword(kKravoKey, "regprog0", 7);
+    RegCloseKey(create("software\\vexo\\KRAVO"));
+    // A change taken back before the close is no change.
+    setDword(kKravoKey, "RegProg0", 7);
+    HKEY key = create(kKravoKey);
+    const DWORD other = 8;
+    const DWORD same = 7;
+    RegSetValueExA(key, "RegProg0", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&other), 4);
+    RegSetValueExA(key, "RegProg0", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&same), 4);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(writes(), before);
+
+    // The same bytes under another type are a change.
+    key = create(kKravoKey);
+    RegSetValueExA(key, "Mapping", 0, REG_BINARY, reinterpret_cast<const BYTE*>("GM"), 3);
+    RegCloseKey(key);
+    EXPECT_EQ(writes(), before + 1);
+    EXPECT_EQ(file().at(kKravoKey).at("Mapping").type, REG_BINARY);
+}
+
+TEST_F(Registry, ABatchHoldsBackThisThreadsChangesUntilTheOutermostEnds)
+{
+    setString("Mapping", "GM");
+    const unsigned long before = writes();
+    std::string seenElsewhere;
+    {
+        platform::RegistryBatch outer;
+        setString("Mapping", "Standard");
+        {
+            platform::RegistryBatch inner;
+            setDword("SOFTWARE\\Vexo\\Kravo\\Midi", "7", 120);
+            setDword(kKravoKey, "RegProg0", 3);
+        }
+        EXPECT_EQ(writes(), before);
+        DWORD type = 0;
+        std::string bytes;
+        ASSERT_EQ(query("SOFTWARE\\Vexo\\Kravo\\Midi", "7", &type, &bytes), ERROR_SUCCESS);
+        EXPECT_EQ(dword(bytes), 120u);
+
+        // Another thread neither sees the held-back changes nor has its own held back.
+        std::thread other([&] {
+            query(kKravoKey, "Mapping", &type, &seenElsewhere);
+            setDword(kKravoKey, "Other", 1);
+        });
+        other.join();
+        EXPECT_EQ(writes(), before + 1);
+        EXPECT_EQ(file().at(kKravoKey).count("RegProg0"), 0u);
+    }
+    EXPECT_EQ(seenElsewhere, std::string("GM\0", 3));
+    EXPECT_EQ(writes(), before + 2);
+    const auto keys = file();
+    EXPECT_EQ(keys.at(kKravoKey).at("Mapping").bytes, std::string("Standard\0", 9));
+    EXPECT_EQ(dword(keys.at(kKravoKey).at("RegProg0").bytes), 3u);
+    EXPECT_EQ(dword(keys.at(kKravoKey).at("Other").bytes), 1u);
+    EXPECT_EQ(dword(keys.at("SOFTWARE\\Vexo\\Kravo\\Midi").at("7").bytes), 120u);
 }
 
 TEST_F(Registry, WritingLeavesNoTemporaryFilesBehind)
@@ -278,13 +395,14 @@ TEST_F(Registry, AFileTornInsideALineKeepsTheLinesBeforeIt)
     EXPECT_EQ(query(kKravoKey, "PatternDir", &type, &bytes), ERROR_FILE_NOT_FOUND);
 }
 
-TEST_F(Registry, AFileThatCannotBeWrittenFailsTheWriteAndChangesNothing)
+TEST_F(Registry, AFileThatCannotBeWrittenFailsTheCloseAndChangesNothing)
 {
     platform::setRegistryFile(folder / "not-a-folder" / "registry.txt");
     folder.writeFile("not-a-folder", "a file where the folder should be");
-    HKEY key = nullptr;
-    EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_WRITE_FAULT);
+    HKEY key = create(kKravoKey);
+    const DWORD value = 1;
+    EXPECT_EQ(RegSetValueExA(key, "x", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_WRITE_FAULT);
     EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
 }
 

@@ -1,5 +1,6 @@
 #include "plugin/settings/folder_settings.h"
 
+#include "platform/registry_file.h"
 #include "plugin/settings/registry_settings.h"
 #include "tests/plugin/support/user_files_fixture.h"
 
@@ -21,9 +22,13 @@ protected:
     kravo::FolderSettings folders;
 };
 
-TEST_F(FolderSettingsLoad, AFreshStoreGetsEveryDefaultWrittenBack)
+TEST_F(FolderSettingsLoad, AFreshStoreGetsEveryDefaultWrittenBackInOneWrite)
 {
+    const unsigned long before = platform::registryFileWrites();
     kravo::loadFolderSettings(folders);
+    EXPECT_EQ(platform::registryFileWrites(), before + 1);
+    kravo::loadFolderSettings(folders);
+    EXPECT_EQ(platform::registryFileWrites(), before + 1);
 
     const std::pair<const char*, const char*> defaults[] = {
         {"BaseDir", "C:\\Morvane\\Kravo\\"},

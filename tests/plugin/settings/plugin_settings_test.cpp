@@ -1,3 +1,4 @@
+#include "platform/registry_file.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 #include "tests/plugin/support/user_files_fixture.h"
@@ -41,6 +42,18 @@ TEST_F(PluginSettings, AFreshStoreEndsWithEveryValueAndDefault)
     }
     EXPECT_STREQ(plugin->getFolderSettings().patternFolder, "C:\\Morvane\\Kravo\\Patterns\\");
     EXPECT_EQ(plugin->getNoteMap().padOf(39), 8);
+}
+
+TEST_F(PluginSettings, AStartWithEverySettingStoredWritesNothing)
+{
+    const unsigned long before = platform::registryFileWrites();
+    construct();
+    EXPECT_EQ(platform::registryFileWrites(), before + 1);
+    const unsigned long afterFirstStart = platform::registryFileWrites();
+    plugin.reset();
+    construct();
+    plugin.reset();
+    EXPECT_EQ(platform::registryFileWrites(), afterFirstStart);
 }
 
 TEST_F(PluginSettings, AnUnknownStoredMappingBecomesGm)

@@ -1,5 +1,6 @@
 #include "plugin/settings/recent_program_record.h"
 
+#include "platform/registry_file.h"
 #include "plugin/settings/registry_settings.h"
 #include "tests/plugin/support/user_files_fixture.h"
 
@@ -21,9 +22,11 @@ protected:
     kravo::RecentProgramRecord record;
 };
 
-TEST_F(RecentProgramRecordLoad, AFreshStoreGetsTenEmptyEntriesWritten)
+TEST_F(RecentProgramRecordLoad, AFreshStoreGetsTenEmptyEntriesWrittenInOneWrite)
 {
+    const unsigned long before = platform::registryFileWrites();
     kravo::loadRecentProgramRecord(record);
+    EXPECT_EQ(platform::registryFileWrites(), before + 1);
     for (int i = 0; i < 10; ++i) {
         const std::string n = std::to_string(i);
         EXPECT_EQ(stored("RegStr" + n), "---") << i;
