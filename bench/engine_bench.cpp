@@ -48,7 +48,7 @@ static void BM_ModulationPerSample(benchmark::State& state)
         }
         ++counter;
     }
-    benchmark::DoNotOptimize(engine->modValue(0, 26));
+    benchmark::DoNotOptimize(engine->getModulation().slotTable(0).value[26]);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ModulationPerSample);

@@ -225,21 +225,6 @@ void Engine::renderSampleSlots()
 void Engine::tickPatternPlayers() {}
 void Engine::processMasterEffects() {}
 
-voices::VoiceOutputLevels Engine::prepareVoiceOutput(int slot, float velocityFactor,
-                                                     dsp::VoiceDistortion& distortion) const
-{
-    const voices::VoiceOutputOffsets offsets{globalVolumeOffset, globalPanOffset, slotNotes[slot].notePan};
-    const voices::VoiceOutputLevels levels =
-        voices::voiceOutputLevels(params, slot, modulation.slotTable(slot), offsets, velocityFactor);
-    distortion.prepare(levels.distortion1, levels.distortion2);
-    return levels;
-}
-
-void Engine::routeVoiceOutput(int slot, float left, float right)
-{
-    buses.add(slotNotes[slot].output, left, right);
-}
-
 void Engine::mixOutput(float& left, float& right) const
 {
     // Buses 1 to 4 are separate outputs that never reach the stereo pair.

@@ -14,6 +14,7 @@
 #include "engine/voices/output_buses.h"
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
+#include "engine/voices/voice_context.h"
 #include "engine/voices/voice_output.h"
 
 #include <cstdint>
@@ -21,10 +22,6 @@
 
 class EngineListener;
 struct PlugTimeInfo;
-
-namespace dsp {
-class VoiceDistortion;
-}
 
 constexpr int kNumPads = 32;
 constexpr int kNoPad = 32;
@@ -89,50 +86,8 @@ public:
     void resetGlobalModDestinations() { modulation.resetGlobalDestinations(); }
     void setupMasterEffectSlot(int slot);
 
-    // What the voice renderers read and call.
-    const voices::EasyControls& getEasyControls(int slot) const { return easyControls[slot]; }
-    float modValue(int slot, int destination) const { return modulation.slotTable(slot).value[destination]; }
-    float modRatio(int slot, int destination) const { return modulation.slotTable(slot).ratio[destination]; }
-    float globalModValue(int destination) const { return modulation.globalTable().value[destination]; }
-    // Gains and distortion amounts of a voice of the slot; also prepares its distortion stage.
-    voices::VoiceOutputLevels prepareVoiceOutput(int slot, float velocityFactor, dsp::VoiceDistortion& distortion) const;
-    // Adds a voice's sample to its slot's output bus; a bus above 7 is silent.
-    void routeVoiceOutput(int slot, float left, float right);
-    voices::FadeIn fadeInRate(int parameterIndex) const { return voices::fadeInRate(params[parameterIndex], sampleRate); }
-    voices::FadeIn fadeInRateScaled(int parameterIndex, float k) const
-    {
-        return voices::fadeInRateScaled(params[parameterIndex], sampleRate, k);
-    }
-    float randomBipolar() { return voices::randomBipolar(randomSeed); }
-    float readWaveOsc(std::uint32_t& phase, std::uint32_t increment, int table, float amplitude) const
-    {
-        return voices::readWaveOsc(phase, increment, waves->bank1(table), amplitude);
-    }
-    float readWaveOscOffset(std::uint32_t& phase, std::uint32_t increment, std::uint32_t offset, int table,
-                            float amplitude) const
-    {
-        return voices::readWaveOscOffset(phase, increment, offset, waves->bank1(table), amplitude);
-    }
-    float readWaveOscBank2(std::uint32_t& phase, std::uint32_t increment, int table, float amplitude) const
-    {
-        return voices::readWaveOsc(phase, increment, waves->bank2(table), amplitude);
-    }
-    float readSineOsc(std::uint32_t& phase, std::uint32_t increment, float amplitude) const
-    {
-        return voices::readWaveOsc(phase, increment, waves->sineOscillator(), amplitude);
-    }
-    float readSineOscOffset(std::uint32_t& phase, std::uint32_t increment, std::uint32_t offset, float amplitude) const
-    {
-        return voices::readWaveOscOffset(phase, increment, offset, waves->sineOscillator(), amplitude);
-    }
-    float readNoise(int slot, int voice) { return voices::readNoise(noise, noisePositions[slot][voice]); }
-    void readNoiseStereo(int slot, int voice, float& left, float& right)
-    {
-        voices::readNoiseStereo(noise, noisePositions[slot][voice], left, right);
-    }
-    const float* sineTable() const { return sines->sine; }
-    const float* cosineTable() const { return sines->cosine; }
-    const float* unipolarSineTable() const { return sines->unipolarSine; }
+    // What a voice of the slot sees of the engine.
+    voices::VoiceContext voiceContext(int slot, int voice);
     // Oscillator steps are quarter samples: four table reads per output sample.
     static constexpr float kPhaseScale = 0.25f;
 
@@ -153,8 +108,14 @@ public:
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
     // Voice records, for the renderers' tests.
-    const BassDrumVoice& getBassDrumVoice(int voice, int instance) const { return bassDrumVoices[instance + 2 * voice]; }
-    const SnareVoice& getSnareVoice(int voice, int instance) const { return snareVoices[instance + 2 * voice]; }
+    const drums::BassDrumVoice& getBassDrumVoice(int voice, int instance) const
+    {
+        return bassDrumVoices[instance + drums::BassDrumVoice::kInstances * voice];
+    }
+    const drums::SnareVoice& getSnareVoice(int voice, int instance) const
+    {
+        return snareVoices[instance + drums::SnareVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -167,19 +128,16 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
-    void setModelFilterType(int voice, int slot, int type);
-    // The opening every synthesised note-on shares once its voice is set up.
-    void openSynthNoteOn(SynthVoice& r, float velocity, const SynthVoiceParameters& kind);
 
-    // Per-kind voice set-up for a sample rate, note-on and one sample of one voice.
+    // Each synthesised kind's voices: set up for a sample rate, started by a
+    // note and rendered one sample at a time, all through a voice context.
+    template <typename Voice>
+    void triggerSynthVoice(Voice* kindVoices, int slot, float velocity, float notePitch, float notePan,
+                           float noteLevel);
+    template <typename Voice>
+    void renderSynthVoices(Voice* kindVoices, int slot);
     void setupAllVoices(float rate);
-    void setupBassDrumVoice(int voice, int instance, float rate);
-    void setupSnareVoice(int voice, int instance, float rate);
     void setupModelFilters(int voice, int slot, float rate);
-    void triggerBassDrum(int slot, float velocity, float notePitch, float notePan, float noteLevel);
-    void triggerSnare(int slot, float velocity, float notePitch, float notePan, float noteLevel);
-    void renderBassDrum(int voice, int instance, int slot);
-    void renderSnare(int voice, int instance, int slot);
 
     // The built-in sample a synthesised voice plays for its sample models.
     void startFactorySample(int voice, int slot, int sample);
@@ -196,8 +154,8 @@ private:
     std::uint32_t sampleCounter = 0;
 
     SlotNoteState slotNotes[kNumDrumSlots];
-    BassDrumVoice bassDrumVoices[4];
-    SnareVoice snareVoices[4];
+    drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
+    drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     float padGate[kNumPads] = {};

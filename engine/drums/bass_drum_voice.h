@@ -1,52 +1,58 @@
 #pragma once
 
+#include "engine/drums/click.h"
+#include "engine/drums/pitch_curve.h"
 #include "engine/dsp/decay_envelope.h"
 #include "engine/dsp/hold_decay_envelope.h"
 #include "engine/voices/synth_voice.h"
 
 #include <cstdint>
 
-// One voice of a bass drum slot: the oscillator with its sweep or drop, the
-// second ("Kravo") pitch envelope, the click (tone and two noises through the
-// voice's click filter), the distortion stage and the fade-in.
-struct BassDrumVoice : SynthVoice {
-    bool curveMode = false;
-    bool clickOn = false;
-    bool noiseAOn = false;
-    bool noiseBOn = false;
-    bool dropModel = false;
-    bool stereoClick = false;
-    std::int32_t wave = 0;
-    float phaseScale = 0.0f;
-    std::uint32_t phase = 0;
-    std::uint32_t phaseInc = 0;
-    float logStart = 0.0f;
-    float logEnd = 0.0f;
-    float logSpan = 0.0f;
-    float baseFreq = 10.0f;
-    float dropOctaves = 0.0f;
-    float curveK = 0.5f;
-    float curveE = 1.0f;
-    float kravoCurveK = 0.5f;
-    float kravoOctaves = 0.0f;
-    float clickGain = 0.0f;
-    float clickDropOctaves = 0.0f;
-    std::uint32_t clickPhase = 0;
-    std::uint32_t clickPhaseInc = 0;
-    float clickPhaseScale = 0.0f;
-    float clickFilterFreq = 0.0f;
-    float clickQ = 0.0f;
-    float offsetUp = 1.0f;
-    float offsetDown = 1.0f;
-    float spreadCross = 1.0f;
-    float spreadNorm = 0.5f;
-    float toneMix = 1.0f;
-    float noiseAMix = 0.0f;
-    float noiseBMix = 0.0f;
+namespace drums {
 
-    dsp::HoldDecayEnvelope ampEnv;
-    dsp::DecayEnvelope pitchEnv;
-    dsp::DecayEnvelope kravoEnv;
-    dsp::DecayEnvelope clickAmpEnv;
-    dsp::DecayEnvelope clickPitchEnv;
+// One voice of a bass drum slot. Models 0 and 1 sweep from a start to an end
+// frequency under a hold-then-decay level; models 2 and 3 drop onto a base
+// frequency, with a second ("Kravo") pitch envelope on top, under a straight
+// decay. Models 1 and 3 add the click; models from 4 on are built-in samples.
+class BassDrumVoice : public voices::SynthVoice {
+public:
+    static constexpr int kModelCount = 28;
+    static constexpr int kInstances = 2; // the kind's slots
+    static constexpr int kFirstSampleModel = 4;
+    static int sampleOfModel(int model) { return model - kFirstSampleModel; }
+    static voices::SynthVoiceParameters parameters(int instance);
+
+    void setup(float sampleRate, const float* sineTable, const float* cosineTable);
+    // The note-on of the synthesised models, after the shared opening.
+    void noteOn(voices::VoiceContext& c);
+    // A stolen voice fades fast.
+    void kill();
+    // One sample; the voice stops once its level and click have died away.
+    void render(voices::VoiceContext& c);
+
+private:
+    void setTimes(voices::VoiceContext& c, float decayGain);
+    float pitchFrequency() const;
+    void renderOutput(voices::VoiceContext& c, float osc, float clickLeft, float clickRight);
+
+    bool dropModel_ = false;
+    std::int32_t wave_ = 0;
+    PitchCurve curve_;
+    float phaseScale_ = 0.0f;
+    std::uint32_t phase_ = 0;
+    std::uint32_t phaseInc_ = 0;
+    float logStart_ = 0.0f;
+    float logEnd_ = 0.0f;
+    float logSpan_ = 0.0f;
+    float baseFreq_ = 10.0f;
+    float dropOctaves_ = 0.0f;
+    float kravoCurveK_ = 0.5f;
+    float kravoOctaves_ = 0.0f;
+
+    dsp::HoldDecayEnvelope ampEnv_;
+    dsp::DecayEnvelope pitchEnv_;
+    dsp::DecayEnvelope kravoEnv_;
+    Click click_;
 };
+
+} // namespace drums

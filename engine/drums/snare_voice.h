@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/drums/noise_channel.h"
+#include "engine/drums/pitch_curve.h"
 #include "engine/dsp/ad_envelope.h"
 #include "engine/dsp/decay_envelope.h"
 #include "engine/dsp/decay_rise_envelope.h"
@@ -9,45 +11,67 @@
 
 #include <cstdint>
 
+namespace drums {
+
 // One voice of a snare slot: a high-passed tone with a pitch drop, white noise
 // through the voice's noise filter (mono or spread in stereo) and, in the
-// second model, a sine click.
-struct SnareVoice : SynthVoice {
-    bool curveMode = false;
-    bool clickOn = false;
-    bool stereoNoise = false;
-    std::int32_t wave = 0;
-    float velFilterOffset = 0.0f;
-    float noiseGain = 0.0f;
-    float phaseScale = 0.0f;
-    float toneGain = 0.0f;
-    std::uint32_t phase = 0;
-    std::uint32_t phaseInc = 0;
-    float curveK = 0.5f;
-    float curveE = 1.0f;
-    float baseFreq = 25.0f;
-    float dropOctaves = 0.0f;
-    float clickGain = 0.0f;
-    float clickDropOctaves = 0.0f;
-    std::uint32_t clickPhase = 0;
-    std::uint32_t clickPhaseInc = 0;
-    float clickFreq = 0.0f;
-    float clickPhaseScale = 0.0f;
-    float clickVelocity = 0.0f;
-    float offsetUp = 1.0f;
-    float offsetDown = 1.0f;
-    float filterFreqValue = 0.0f;
-    float filterDrop = 0.0f;
-    float filterQValue = 0.1f;
-    float filterPitch = 1.0f;
-    float spreadCross = 1.0f;
-    float spreadNorm = 0.5f;
+// second model, a sine click; models from 2 on are built-in samples.
+class SnareVoice : public voices::SynthVoice {
+public:
+    static constexpr int kModelCount = 67;
+    static constexpr int kInstances = 2; // the kind's slots
+    static constexpr int kFirstSampleModel = 2;
+    static int sampleOfModel(int model) { return model - kFirstSampleModel + kFirstSnareSample; }
+    static voices::SynthVoiceParameters parameters(int instance);
 
-    dsp::HoldDecayEnvelope toneAmpEnv;
-    dsp::DecayEnvelope pitchEnv;
-    dsp::AdEnvelope noiseAmpEnv;
-    dsp::DecayRiseEnvelope noiseFilterEnv;
-    dsp::DecayEnvelope clickAmpEnv;
-    dsp::DecayEnvelope clickPitchEnv;
-    dsp::OnePoleFilter toneHighPass;
+    void setup(float sampleRate, const float* sineTable, const float* cosineTable);
+    void noteOn(voices::VoiceContext& c);
+    // A stolen voice fades fast, its noise too: left to run out, the noise
+    // would still sound when the note after next set this voice up again.
+    void kill();
+    void render(voices::VoiceContext& c);
+
+private:
+    static constexpr int kFirstSnareSample = 24;
+
+    void setBlock(voices::VoiceContext& c);
+    void setTimes(voices::VoiceContext& c);
+    float renderTone(voices::VoiceContext& c, bool pitchTick);
+    float renderClick(voices::VoiceContext& c, bool pitchTick);
+    void renderNoise(voices::VoiceContext& c, bool pitchTick, float& left, float& right);
+
+    bool clickOn_ = false;
+    std::int32_t wave_ = 0;
+    PitchCurve curve_;
+    float phaseScale_ = 0.0f;
+    std::uint32_t phase_ = 0;
+    std::uint32_t phaseInc_ = 0;
+    float baseFreq_ = 25.0f;
+    float dropOctaves_ = 0.0f;
+    float toneGain_ = 0.0f;
+
+    float clickGain_ = 0.0f;
+    float clickDropOctaves_ = 0.0f;
+    float clickFreq_ = 0.0f;
+    float clickPhaseScale_ = 0.0f;
+    std::uint32_t clickPhase_ = 0;
+    std::uint32_t clickPhaseInc_ = 0;
+
+    NoiseChannel noise_;
+    float noiseGain_ = 0.0f;
+    float velFilterOffset_ = 0.0f;
+    float filterFreqValue_ = 0.0f;
+    float filterDrop_ = 0.0f;
+    float filterQValue_ = 0.1f;
+    float filterPitch_ = 1.0f;
+
+    dsp::HoldDecayEnvelope toneAmpEnv_;
+    dsp::DecayEnvelope pitchEnv_;
+    dsp::AdEnvelope noiseAmpEnv_;
+    dsp::DecayRiseEnvelope noiseFilterEnv_;
+    dsp::DecayEnvelope clickAmpEnv_;
+    dsp::DecayEnvelope clickPitchEnv_;
+    dsp::OnePoleFilter toneHighPass_;
 };
+
+} // namespace drums

@@ -15,7 +15,6 @@ using voices::PadKind;
 
 constexpr float kPhaseFullScale = 8388607.0f; // the oscillators' 23-bit phase
 constexpr std::uint32_t kNoiseStride = 32;    // noise positions land on whole 32-frame steps
-constexpr int kFirstSnareSlot = 2;
 
 } // namespace
 
@@ -29,8 +28,8 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
         return; // the pattern players start their patterns
     slotNotes[pad].pad = static_cast<std::uint32_t>(pad);
     switch (kind) {
-    case PadKind::BassDrum: triggerBassDrum(pad, f, notePitch, notePan, noteLevel); break;
-    case PadKind::Snare: triggerSnare(pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
 }
@@ -82,39 +81,67 @@ int Engine::nextVoice(int slot, int index)
     return static_cast<int>(note.lastVoice);
 }
 
-void Engine::openSynthNoteOn(SynthVoice& r, float velocity, const SynthVoiceParameters& kind)
+voices::VoiceContext Engine::voiceContext(int slot, int voice)
 {
-    const float s = params[kind.velocityToVolume];
-    r.velocity = velocity;
-    r.playing = true;
-    r.velocityFactor = (1.0f - s) + s * velocity;
-    // A model value past the kind's list plays its last model.
-    r.model = param::readChoiceClamped(params[kind.model], param::choicescale::kDrumModel, kind.modelCount);
-    const voices::FadeIn fadeIn = fadeInRate(kind.attack);
-    r.fade = fadeIn.start;
-    r.fadeInc = fadeIn.increment;
-    r.distortion.start(static_cast<std::uint32_t>(
-        param::readChoice(params[kind.distortionType], param::choicescale::kDistortionType)));
+    return {params,
+            slot,
+            voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)],
+            sampleRate,
+            modulation.slotTable(slot),
+            easyControls[slot],
+            slotNotes[slot],
+            {globalVolumeOffset, globalPanOffset, slotNotes[slot].notePan},
+            *waves,
+            sines->sine,
+            sines->cosine,
+            noise,
+            noisePositions[slot][voice],
+            randomSeed,
+            modelFilters[voice][slot],
+            buses};
+}
+
+// The new note starts on the slot's other voice from a fresh set-up; a sample
+// model hands it to the voice's sample layer.
+template <typename Voice>
+void Engine::triggerSynthVoice(Voice* kindVoices, int slot, float velocity, float notePitch, float notePan,
+                               float noteLevel)
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    prepareTrigger(slot, velocity, notePitch, notePan, noteLevel);
+    const int v = nextVoice(slot, index);
+    Voice& r = kindVoices[index + Voice::kInstances * v];
+    r.setup(sampleRate, sines->sine, sines->cosine);
+    voices::VoiceContext c = voiceContext(slot, v);
+    r.open(c, velocity, Voice::parameters(index));
+    if (r.model >= Voice::kFirstSampleModel)
+        startFactorySample(v, slot, Voice::sampleOfModel(r.model));
+    else
+        r.noteOn(c);
+}
+
+template <typename Voice>
+void Engine::renderSynthVoices(Voice* kindVoices, int slot)
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
+        Voice& r = kindVoices[index + Voice::kInstances * voice];
+        if (!r.playing)
+            continue;
+        voices::VoiceContext c = voiceContext(slot, voice);
+        r.updateOutput(c);
+        if (r.model >= Voice::kFirstSampleModel)
+            r.playing = renderSampleLayer(voice, slot);
+        else
+            r.render(c);
+    }
 }
 
 void Engine::resetVoice(int voice, int slot, int index)
 {
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-    case PadKind::BassDrum: {
-        BassDrumVoice& r = bassDrumVoices[index + 2 * voice];
-        r.ampEnv.kill();
-        r.clickAmpEnv.kill();
-        break;
-    }
-    case PadKind::Snare: {
-        // The noise fades too: left to run out, it would still be sounding when
-        // the note after next set this voice up again, and stop with a click.
-        SnareVoice& r = snareVoices[index + 2 * voice];
-        r.toneAmpEnv.kill();
-        r.clickAmpEnv.kill();
-        r.noiseAmpEnv.kill();
-        break;
-    }
+    case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
+    case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -139,10 +166,10 @@ void Engine::allVoicesOff()
 
 void Engine::clearVoiceActiveFlags()
 {
-    for (BassDrumVoice& r : bassDrumVoices)
-        r.playing = false;
-    for (SnareVoice& r : snareVoices)
-        r.playing = false;
+    for (drums::BassDrumVoice& r : bassDrumVoices)
+        r.stop();
+    for (drums::SnareVoice& r : snareVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -154,12 +181,10 @@ void Engine::clearVoiceActiveFlags()
 
 bool Engine::isSlotSounding(int slot) const
 {
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-    case PadKind::BassDrum: return bassDrumVoices[slot].playing || bassDrumVoices[slot + 2].playing;
-    case PadKind::Snare: {
-        const int index = slot - kFirstSnareSlot;
-        return snareVoices[index].playing || snareVoices[index + 2].playing;
-    }
+    case PadKind::BassDrum: return getBassDrumVoice(0, index).playing || getBassDrumVoice(1, index).playing;
+    case PadKind::Snare: return getSnareVoice(0, index).playing || getSnareVoice(1, index).playing;
     default: return false;
     }
 }
@@ -185,11 +210,6 @@ void Engine::updateSlotActivity()
             slotNotes[slot].active = 0;
 }
 
-void Engine::setModelFilterType(int voice, int slot, int type)
-{
-    modelFilters[voice][slot][0].setType(static_cast<std::uint32_t>(type));
-}
-
 void Engine::setupModelFilters(int voice, int slot, float rate)
 {
     for (dsp::VoiceFilter& filter : modelFilters[voice][slot]) {
@@ -200,14 +220,13 @@ void Engine::setupModelFilters(int voice, int slot, float rate)
 
 void Engine::setupAllVoices(float rate)
 {
-    for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
-        for (int instance = 0; instance < 2; ++instance) {
-            setupBassDrumVoice(voice, instance, rate);
-            setupSnareVoice(voice, instance, rate);
-        }
+    for (drums::BassDrumVoice& r : bassDrumVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (drums::SnareVoice& r : snareVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
-    }
 }
 
 void Engine::renderDrumSlots()
@@ -216,18 +235,9 @@ void Engine::renderDrumSlots()
         if (!slotNotes[slot].active)
             continue;
         renderSlotControls(slot);
-        const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
         switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-        case PadKind::BassDrum:
-            for (int voice = 0; voice < kVoicesPerSlot; ++voice)
-                if (bassDrumVoices[index + 2 * voice].playing)
-                    renderBassDrum(voice, index, slot);
-            break;
-        case PadKind::Snare:
-            for (int voice = 0; voice < kVoicesPerSlot; ++voice)
-                if (snareVoices[index + 2 * voice].playing)
-                    renderSnare(voice, index, slot);
-            break;
+        case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
+        case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
         default: break;
         }
     }

@@ -42,29 +42,9 @@ TEST_F(EngineTest, InitialisationSetsTheConstantOffsetSource)
 TEST_F(EngineTest, SlotZeroReadsItsTwoNoiseVoicesFarApart)
 {
     const tables::NoiseTable& noise = engine->getNoiseTable();
-    EXPECT_EQ(engine->readNoise(0, 0), noise.left[1] / 32768.0f);
-    EXPECT_EQ(engine->readNoise(0, 1), noise.left[123125] / 32768.0f);
-    EXPECT_EQ(engine->readNoise(0, 1), noise.left[123126] / 32768.0f);
-}
-
-TEST_F(EngineTest, EasyControlsStartNeutralOnEverySlot)
-{
-    for (int slot = 0; slot < kNumDrumSlots; ++slot) {
-        EXPECT_EQ(engine->getEasyControls(slot).synthPitchFactor, 1.0f);
-        EXPECT_EQ(engine->getEasyControls(slot).lfoAmountOffset, 0.0f);
-    }
-}
-
-TEST_F(EngineTest, UpdateEasyControlsReadsTheSlotsBypassAndTheKnobs)
-{
-    params[param::kEasySampleSemi] = 0.5f;
-    params[param::kEasySampleOctave] = 1.0f;
-    params[param::voiceEasyBypass[21]] = 0.0f;
-    params[param::voiceEasyBypass[22]] = 1.0f;
-    engine->updateEasyControls(21);
-    engine->updateEasyControls(22);
-    EXPECT_FLOAT_EQ(engine->getEasyControls(21).samplePitchFactor, 16.0f);
-    EXPECT_EQ(engine->getEasyControls(22).samplePitchFactor, 1.0f);
+    EXPECT_EQ(engine->voiceContext(0, 0).readNoise(), noise.left[1] / 32768.0f);
+    EXPECT_EQ(engine->voiceContext(0, 1).readNoise(), noise.left[123125] / 32768.0f);
+    EXPECT_EQ(engine->voiceContext(0, 1).readNoise(), noise.left[123126] / 32768.0f);
 }
 
 TEST_F(EngineTest, GlobalPassFeedsTheMainVolumeAndPanOffsetsToTheVoices)
@@ -80,9 +60,8 @@ TEST_F(EngineTest, GlobalPassFeedsTheMainVolumeAndPanOffsetsToTheVoices)
     params[param::voiceVolume[0]] = 0.5f;
     params[param::voicePan[0]] = 0.5f;
     dsp::VoiceDistortion distortion;
-    distortion.init(44100.0f, engine->sineTable(), engine->cosineTable());
     distortion.start(0);
-    const voices::VoiceOutputLevels levels = engine->prepareVoiceOutput(0, 1.0f, distortion);
+    const voices::VoiceOutputLevels levels = engine->voiceContext(0, 0).prepareOutput(1.0f, distortion);
     EXPECT_FLOAT_EQ(levels.gain, 1.0f);
 }
 
@@ -91,7 +70,7 @@ TEST_F(EngineTest, VoicesOnTheDefaultOutputReachTheMainSum)
     params[param::kMainVolume] = 0.8f; // 0 dB
     engine->updateMasterGain();
     engine->clearBuses();
-    engine->routeVoiceOutput(3, 0.25f, -0.5f);
+    engine->voiceContext(3, 1).route(0.25f, -0.5f);
     float left = 0.0f;
     float right = 0.0f;
     engine->mixOutput(left, right);
@@ -124,16 +103,6 @@ TEST_F(EngineTest, EasyLfoFollowsItsTwoKnobs)
     engine->updateEasyLfo();
     EXPECT_FLOAT_EQ(engine->getEasyLfoAmount(), -0.25f);
     EXPECT_FLOAT_EQ(engine->getEasyLfoSpeedFactor(), 32.0f);
-}
-
-TEST_F(EngineTest, WaveReadsUseBankOneAndBankTwo)
-{
-    std::uint32_t phase = 2047u << 11;
-    const float square = engine->readWaveOsc(phase, 1u << 11, 2, 1.0f); // entries 2048..2051
-    EXPECT_FLOAT_EQ(square, 0.5f);
-    phase = 0;
-    const float smoothed = engine->readWaveOscBank2(phase, 0, 2, 1.0f);
-    EXPECT_NEAR(smoothed, -0.11111f, 1e-6f);
 }
 
 } // namespace
