@@ -4,15 +4,18 @@
 
 namespace kravo::test {
 
-// Counts the heap allocations made on the calling thread while a scope is open.
-class AllocationCounter {
-public:
-    AllocationCounter();
-    ~AllocationCounter();
-    AllocationCounter(const AllocationCounter&) = delete;
-    AllocationCounter& operator=(const AllocationCounter&) = delete;
+// Counts the calls into the heap (every allocation, every free of a block,
+// through the C functions or any operator new and delete) made on any thread
+// while a counted region is open. Regions do not nest.
+void openCountedRegion();
+std::size_t closeCountedRegion(); // the calls seen since the region opened
 
-    std::size_t count() const;
-};
+template <class Work>
+std::size_t heapCallsDuring(Work&& work)
+{
+    openCountedRegion();
+    work();
+    return closeCountedRegion();
+}
 
 } // namespace kravo::test
