@@ -82,6 +82,14 @@ public:
         return p;
     }
 
+    float largestSideDifference() const
+    {
+        float d = 0.0f;
+        for (std::size_t i = 0; i < left.size(); ++i)
+            d = std::fmax(d, std::fabs(left[i] - right[i]));
+        return d;
+    }
+
     // The host side: it answers only the time information, which tests may change between renders.
     static PlugIntPtr hostCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float)
     {

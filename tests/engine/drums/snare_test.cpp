@@ -54,38 +54,58 @@ TEST(Snare, DropStartsHighAndSettlesOnTheBase)
     EXPECT_NEAR(renderer.frequency(0.55, 0.8), 111.8, 2.0);
 }
 
+// With an offset the noise runs in two channels; spread 0 adds each fully into the other.
 TEST(Snare, StereoNoiseWithSpreadZeroIsTheSameOnBothSides)
 {
-    PluginRenderer renderer;
-    makeToneOnly(renderer);
-    const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
-    set(sn::kNoiseVolume, 1.0f);
-    set(sn::kNoiseAmpDecay, 0.8f);
-    set(sn::kNoiseFilterType, 0.2f); // low-pass
-    set(sn::kNoiseFilterOffset, 0.7f);
-    set(sn::kNoiseFilterSpread, 0.0f);
-    renderer.noteOn(kGmSnare);
-    renderer.renderSeconds(0.05);
-    float difference = 0.0f;
-    for (std::size_t i = 0; i < renderer.left.size(); ++i)
-        difference = std::fmax(difference, std::fabs(renderer.left[i] - renderer.right[i]));
-    EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
-    EXPECT_EQ(difference, 0.0f);
+    for (const float spread : {0.0f, 1.0f}) {
+        PluginRenderer renderer;
+        makeToneOnly(renderer);
+        const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
+        set(sn::kNoiseVolume, 1.0f);
+        set(sn::kNoiseAmpDecay, 0.8f);
+        set(sn::kNoiseFilterType, 0.2f); // low-pass
+        set(sn::kNoiseFilterOffset, 0.7f);
+        set(sn::kNoiseFilterSpread, spread);
+        renderer.noteOn(kGmSnare);
+        renderer.renderSeconds(0.05);
+        EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
+        if (spread == 0.0f)
+            EXPECT_EQ(renderer.largestSideDifference(), 0.0f);
+        else
+            EXPECT_GT(renderer.largestSideDifference(), 0.001f);
+    }
+}
 
-    PluginRenderer spread;
-    makeToneOnly(spread);
-    const auto setSpread = [&](int j, float value) { spread.set(sn::index(j, 0), value); };
-    setSpread(sn::kNoiseVolume, 1.0f);
-    setSpread(sn::kNoiseAmpDecay, 0.8f);
-    setSpread(sn::kNoiseFilterType, 0.2f);
-    setSpread(sn::kNoiseFilterOffset, 0.7f);
-    setSpread(sn::kNoiseFilterSpread, 1.0f);
-    spread.noteOn(kGmSnare);
-    spread.renderSeconds(0.05);
-    float spreadDifference = 0.0f;
-    for (std::size_t i = 0; i < spread.left.size(); ++i)
-        spreadDifference = std::fmax(spreadDifference, std::fabs(spread.left[i] - spread.right[i]));
-    EXPECT_GT(spreadDifference, 0.001f);
+// The second model adds a sine click at "Click Freq" (160 Hz here) that glides
+// down by up to four octaves as it decays; the first model has none.
+TEST(Snare, TheSecondModelClicksAtItsFrequencyAndGlidesDown)
+{
+    struct Case {
+        int model;
+        float drop;
+    };
+    for (const Case c : {Case{0, 0.0f}, Case{1, 0.0f}, Case{1, 1.0f}}) {
+        PluginRenderer renderer;
+        makeToneOnly(renderer);
+        const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
+        set(sn::kOscVolume, 0.0f);
+        set(sn::kModel, kravo::param::drumModelValue(c.model));
+        set(sn::kClickVolume, 1.0f);
+        set(sn::kClickFreq, 0.3f);
+        set(sn::kClickVelToFreq, 0.5f);
+        set(sn::kClickFreqDecay, 0.9f);
+        set(sn::kClickFreqDrop, c.drop);
+        renderer.noteOn(kGmSnare);
+        renderer.renderSeconds(0.4);
+        if (c.model == 0) {
+            EXPECT_EQ(renderer.peak(0.0, 0.4), 0.0f);
+        } else if (c.drop == 0.0f) {
+            EXPECT_NEAR(renderer.frequency(0.0, 0.3), 160.0, 2.0);
+        } else {
+            EXPECT_GT(renderer.frequency(0.0, 0.02), 140.0);
+            EXPECT_LT(renderer.frequency(0.2, 0.4), 100.0);
+        }
+    }
 }
 
 } // namespace

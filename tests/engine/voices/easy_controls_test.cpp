@@ -14,7 +14,7 @@ namespace param = kravo::param;
 
 class EasyControlsTest : public ::testing::Test {
 protected:
-    EasyControlsTest() : params(param::kParameterCount, 0.5f) {}
+    EasyControlsTest() : params(param::kParameterCount, 0.5f) { params[param::voiceEasyBypass[0]] = 0.0f; }
 
     voices::EasyControls compute(int slot = 0) { return voices::computeEasyControls(params.data(), slot, table); }
 
@@ -22,55 +22,35 @@ protected:
     modulation::ModDestinationTable table;
 };
 
-TEST_F(EasyControlsTest, CentredKnobsAreNeutral)
+TEST_F(EasyControlsTest, KnobsSpanTheirRangesAroundANeutralCentre)
 {
-    for (int p = param::voiceEasyBypass[0]; p <= param::voiceEasyBypass[23]; ++p)
-        params[p] = 0.0f;
-    const voices::EasyControls c = compute();
-    EXPECT_EQ(c.synthPitchOctaves, 0.0f);
-    EXPECT_EQ(c.synthPitchFactor, 1.0f);
-    EXPECT_EQ(c.synthDecayFactor, 1.0f);
-    EXPECT_EQ(c.filterFreqOffset, 0.0f);
-    EXPECT_EQ(c.lfoAmountOffset, 0.0f);
-    EXPECT_EQ(c.lfoSpeedFactor, 1.0f);
-}
-
-TEST_F(EasyControlsTest, SemitonesSpanMinusTwelveToPlusTwelve)
-{
-    params[param::voiceEasyBypass[0]] = 0.0f;
-    params[param::kEasySynthSemi] = 0.0f;
-    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, -1.0f);
-    params[param::kEasySynthSemi] = 1.0f;
-    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, 1.0f);
-    EXPECT_FLOAT_EQ(compute().synthPitchFactor, 2.0f);
-    params[param::kEasySampleSemi] = 0.0f;
-    EXPECT_FLOAT_EQ(compute().samplePitchFactor, 0.5f);
-}
-
-TEST_F(EasyControlsTest, OctavesSpanMinusFourToPlusFour)
-{
-    params[param::voiceEasyBypass[0]] = 0.0f;
-    params[param::kEasySynthOctave] = 0.0f;
-    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, -4.0f);
-    params[param::kEasySynthOctave] = 1.0f;
-    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, 4.0f);
-    EXPECT_FLOAT_EQ(compute().synthPitchFactor, 16.0f);
-}
-
-TEST_F(EasyControlsTest, DecaySpeedRunsFromThirtyTwoTimesToOneThirtySecond)
-{
-    params[param::voiceEasyBypass[0]] = 0.0f;
-    params[param::kEasySynthDecaySpeed] = 0.0f;
-    EXPECT_FLOAT_EQ(compute().synthDecayFactor, 32.0f);
-    params[param::kEasySynthDecaySpeed] = 0.5f;
-    EXPECT_FLOAT_EQ(compute().synthDecayFactor, 1.0f);
-    params[param::kEasySynthDecaySpeed] = 1.0f;
-    EXPECT_FLOAT_EQ(compute().synthDecayFactor, 1.0f / 32.0f);
+    EXPECT_EQ(compute().synthPitchFactor, 1.0f);
+    EXPECT_EQ(compute().synthDecayFactor, 1.0f);
+    EXPECT_EQ(compute().lfoSpeedFactor, 1.0f);
+    struct Case {
+        int parameter;
+        float value;
+        float voices::EasyControls::*field;
+        float expected;
+    };
+    const Case cases[] = {
+        {param::kEasySynthSemi, 0.0f, &voices::EasyControls::synthPitchOctaves, -1.0f},
+        {param::kEasySynthSemi, 1.0f, &voices::EasyControls::synthPitchFactor, 2.0f},
+        {param::kEasySampleSemi, 0.0f, &voices::EasyControls::samplePitchFactor, 0.5f},
+        {param::kEasySynthOctave, 0.0f, &voices::EasyControls::synthPitchOctaves, -4.0f},
+        {param::kEasySynthOctave, 1.0f, &voices::EasyControls::synthPitchFactor, 16.0f},
+        {param::kEasySynthDecaySpeed, 0.0f, &voices::EasyControls::synthDecayFactor, 32.0f},
+        {param::kEasySynthDecaySpeed, 1.0f, &voices::EasyControls::synthDecayFactor, 1.0f / 32.0f},
+    };
+    for (const Case& c : cases) {
+        params[c.parameter] = c.value;
+        EXPECT_FLOAT_EQ(compute().*c.field, c.expected) << c.parameter << " at " << c.value;
+        params[c.parameter] = 0.5f;
+    }
 }
 
 TEST_F(EasyControlsTest, ModulationCellsAddToOffsetsAndMultiplyFactors)
 {
-    params[param::voiceEasyBypass[0]] = 0.0f;
     table.value[modulation::easydest::kSynthPitch] = 1.0f;
     table.ratio[modulation::easydest::kSynthPitch] = 2.0f;
     table.value[modulation::easydest::kSynthDecay] = 4.0f;
@@ -82,9 +62,11 @@ TEST_F(EasyControlsTest, ModulationCellsAddToOffsetsAndMultiplyFactors)
     EXPECT_FLOAT_EQ(c.filterFreqOffset, -0.25f); // signed square
 }
 
-TEST_F(EasyControlsTest, BypassMakesEveryControlNeutralOnEverySlot)
+TEST_F(EasyControlsTest, BypassAboveHalfMakesEveryControlNeutralOnEverySlot)
 {
-    params[param::kEasySynthSemi] = 1.0f;
+    params[param::kEasySynthOctave] = 1.0f;
+    params[param::voiceEasyBypass[0]] = 0.5f;
+    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, 4.0f);
     params[param::kEasySynthDecaySpeed] = 0.0f;
     params[param::kEasyLfoAmount] = 1.0f;
     params[param::kEasyFilterFreq] = 1.0f;
@@ -96,13 +78,6 @@ TEST_F(EasyControlsTest, BypassMakesEveryControlNeutralOnEverySlot)
         EXPECT_EQ(c.filterFreqOffset, 0.0f);
         EXPECT_EQ(c.lfoAmountOffset, 0.0f);
     }
-}
-
-TEST_F(EasyControlsTest, BypassOnlyAboveHalf)
-{
-    params[param::voiceEasyBypass[0]] = 0.5f;
-    params[param::kEasySynthOctave] = 1.0f;
-    EXPECT_FLOAT_EQ(compute().synthPitchOctaves, 4.0f);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 namespace {
 
 namespace param = kravo::param;
+namespace voicedest = modulation::voicedest;
 
 class VoiceOutputTest : public ::testing::Test {
 protected:
@@ -25,88 +26,60 @@ protected:
     {
         return voices::voiceOutputLevels(params.data(), slot, table, offsets, velocityFactor);
     }
+    float& cell(int slot, int j) { return table.value[modulation::voiceDestination(slot, j)]; }
 
     std::vector<float> params;
     modulation::ModDestinationTable table;
     voices::VoiceOutputOffsets offsets;
 };
 
-TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnity)
+TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnityTimesVelocity)
 {
     params[param::voiceVolume[0]] = 0.0009f;
     EXPECT_EQ(levels(0).gain, 0.0f);
     params[param::voiceVolume[0]] = 0.5f;
     EXPECT_NEAR(20.0f * std::log10(levels(0).gain), -30.0f, 1e-4f);
     params[param::voiceVolume[0]] = 1.0f;
-    EXPECT_FLOAT_EQ(levels(0).gain, 1.0f);
     EXPECT_FLOAT_EQ(levels(0, 0.25f).gain, 0.25f);
-}
-
-TEST_F(VoiceOutputTest, CentredBalanceKeepsBothSidesAtFullGain)
-{
-    params[param::voiceVolume[2]] = 1.0f;
-    const voices::VoiceOutputLevels l = levels(2);
-    EXPECT_FLOAT_EQ(l.left, 1.0f);
-    EXPECT_FLOAT_EQ(l.right, 1.0f);
-}
-
-TEST_F(VoiceOutputTest, PanAddsTheNoteGlobalAndModulationOffsets)
-{
-    params[param::voiceVolume[0]] = 1.0f;
-    offsets.notePan = 0.25f;
-    offsets.globalPan = 0.125f;
-    table.value[modulation::voiceDestination(0, modulation::voicedest::kPan)] = 0.125f;
-    const voices::VoiceOutputLevels l = levels(0); // pan 1.0: hard right
-    EXPECT_FLOAT_EQ(l.left, 0.0f);
-    EXPECT_FLOAT_EQ(l.right, 1.0f);
-}
-
-TEST_F(VoiceOutputTest, HiHatVolumesAreReadInKindOrder)
-{
-    params[16] = 1.0f; // the kind-ordered volume of OP-HH 1 (slot 5)
+    EXPECT_FLOAT_EQ(levels(0).left, 1.0f); // the centre keeps both sides at full gain
+    EXPECT_FLOAT_EQ(levels(0).right, 1.0f);
+    params[16] = 1.0f; // hi-hat volumes are kept in kind order: 16 is OP-HH 1, slot 5
     EXPECT_FLOAT_EQ(levels(5).gain, 1.0f);
     EXPECT_EQ(levels(6).gain, 0.0f);
 }
 
-TEST_F(VoiceOutputTest, VolumeModulationAndGlobalOffsetAddBeforeTheLaw)
+TEST_F(VoiceOutputTest, OffsetsAndModulationAddBeforeTheLaws)
 {
     params[param::voiceVolume[17]] = 0.25f;
     offsets.globalVolume = 0.25f;
-    table.value[modulation::voiceDestination(17, modulation::voicedest::kVolume)] = 0.5f;
+    cell(17, voicedest::kVolume) = 0.5f;
     EXPECT_FLOAT_EQ(levels(17).gain, 1.0f);
-}
 
-TEST_F(VoiceOutputTest, DistortionAmountsAddModulationAndStayInRange)
-{
+    params[param::voiceVolume[0]] = 1.0f;
+    offsets.notePan = 0.25f;
+    offsets.globalPan = 0.125f;
+    cell(0, voicedest::kPan) = 0.125f; // pan 1.0: hard right
+    EXPECT_FLOAT_EQ(levels(0).left, 0.0f);
+    EXPECT_FLOAT_EQ(levels(0).right, 1.0f);
+
     params[param::voiceDistortionFirst[0]] = 0.75f;
     params[param::voiceDistortionSecond[0]] = 0.25f;
-    table.value[modulation::voiceDestination(0, modulation::voicedest::kDistort1)] = 0.5f;
-    table.value[modulation::voiceDestination(0, modulation::voicedest::kDistort2)] = -0.125f;
-    const voices::VoiceOutputLevels l = levels(0);
-    EXPECT_EQ(l.distortion1, 1.0f);
-    EXPECT_FLOAT_EQ(l.distortion2, 0.125f);
+    cell(0, voicedest::kDistort1) = 0.5f;
+    cell(0, voicedest::kDistort2) = -0.125f;
+    EXPECT_EQ(levels(0).distortion1, 1.0f);
+    EXPECT_FLOAT_EQ(levels(0).distortion2, 0.125f);
 }
 
-TEST(OutputBuses, AVoiceOnABusAboveSevenIsSilent)
+TEST(OutputBuses, VoicesOnABusSumAndABusAboveSevenIsSilent)
 {
     voices::OutputBuses buses;
-    buses.add(9, 1.0f, 1.0f);
+    buses.add(3, 0.5f, 0.25f);
+    buses.add(3, 0.5f, 0.25f);
     buses.add(8, 1.0f, 1.0f);
     for (std::uint32_t b = 0; b < voices::OutputBuses::kCount; ++b) {
-        EXPECT_EQ(buses.left[b], 0.0f);
-        EXPECT_EQ(buses.right[b], 0.0f);
+        EXPECT_EQ(buses.left[b], b == 3 ? 1.0f : 0.0f) << b;
+        EXPECT_EQ(buses.right[b], b == 3 ? 0.5f : 0.0f) << b;
     }
-}
-
-TEST(OutputBuses, VoicesOnOneBusSumAndClearEmptiesEveryBus)
-{
-    voices::OutputBuses buses;
-    buses.add(3, 0.5f, 0.25f);
-    buses.add(3, 0.5f, 0.25f);
-    EXPECT_EQ(buses.left[3], 1.0f);
-    EXPECT_EQ(buses.right[3], 0.5f);
-    buses.clear();
-    EXPECT_EQ(buses.left[3], 0.0f);
 }
 
 } // namespace

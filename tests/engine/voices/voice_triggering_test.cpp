@@ -68,28 +68,21 @@ TEST_F(VoiceTriggering, NotesAlternateVoicesAndFadeThePreviousOneFast)
     }
 }
 
-TEST_F(VoiceTriggering, SharedChokeGroupSilencesOtherSlotsOfAnyKind)
+// A shared non-zero group chokes across kinds; group 0 never chokes.
+TEST(VoiceChoke, ASharedGroupSilencesOtherSlotsOfAnyKind)
 {
-    renderer.set(kravo::param::voiceChokeGroup[0], chokeGroupValue(3));
-    renderer.set(kravo::param::voiceChokeGroup[2], chokeGroupValue(3));
-    renderer.noteOn(kGmBassDrum);
-    renderer.render(1000);
-    renderer.noteOn(kGmSnare);
-    renderer.render(kFastFadeFrames + 32);
-    EXPECT_FALSE(engine().getBassDrumVoice(1, 0).playing);
-    EXPECT_TRUE(engine().getSnareVoice(1, 0).playing);
-}
-
-TEST_F(VoiceTriggering, ChokeGroupZeroNeverChokes)
-{
-    renderer.set(kravo::param::voiceChokeGroup[0], 0.0f);
-    renderer.set(kravo::param::voiceChokeGroup[2], 0.0f);
-    renderer.noteOn(kGmBassDrum);
-    renderer.render(1000);
-    renderer.noteOn(kGmSnare);
-    renderer.render(kFastFadeFrames + 32);
-    EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing);
-    EXPECT_TRUE(engine().getSnareVoice(1, 0).playing);
+    for (const int group : {3, 0}) {
+        PluginRenderer renderer;
+        makeLongDrums(renderer);
+        renderer.set(kravo::param::voiceChokeGroup[0], chokeGroupValue(group));
+        renderer.set(kravo::param::voiceChokeGroup[2], chokeGroupValue(group));
+        renderer.noteOn(kGmBassDrum);
+        renderer.render(1000);
+        renderer.noteOn(kGmSnare);
+        renderer.render(kFastFadeFrames + 32);
+        EXPECT_EQ(renderer.plugin->getEngine().getBassDrumVoice(1, 0).playing, group == 0) << group;
+        EXPECT_TRUE(renderer.plugin->getEngine().getSnareVoice(1, 0).playing) << group;
+    }
 }
 
 TEST_F(VoiceTriggering, NoteOffLeavesASynthesisedVoiceSounding)
@@ -110,17 +103,14 @@ TEST_F(VoiceTriggering, EditorPadsPlayAtVelocity96OnTheAudioThread)
     EXPECT_FLOAT_EQ(engine().getSlotNoteState(2).velocity, 96.0f / 127.0f);
 }
 
-TEST_F(VoiceTriggering, ResetControllerStopsEveryVoice)
+TEST_F(VoiceTriggering, AResetControllerAndATransportStopTurnEveryVoiceOff)
 {
     renderer.noteOn(kGmBassDrum);
     renderer.noteOn(kGmSnare);
     renderer.midi(10, 0xB0, 123, 0);
     renderer.render(64);
     EXPECT_FALSE(engine().isAnyVoiceActive());
-}
 
-TEST_F(VoiceTriggering, TransportStopTurnsEveryVoiceOff)
-{
     renderer.timeInfo.flags |= plugTimeTransportPlaying;
     renderer.noteOn(kGmBassDrum);
     renderer.render(256);
