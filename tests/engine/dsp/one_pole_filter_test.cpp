@@ -3,117 +3,59 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <tuple>
 
 namespace {
 
 constexpr float kSampleRate = 44100.0f;
 
-// The first high-pass output of a unit step from rest is 1 - a, which reveals
-// the input gain the cutoff produced.
-float inputGainFor(float cutoff, float factor = 1.0f)
+TEST(OnePoleCutoff, InputGainIsTwiceTheCutoffOverTheRateBetweenFiftyHertzAndFourTenths)
 {
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(cutoff, factor);
-    return 1.0f - filter.highPass(1.0f);
-}
-
-TEST(OnePoleCutoff, FollowsTheCutoffInTheMiddleRange)
-{
-    EXPECT_NEAR(inputGainFor(1000.0f), 2.0f * 1000.001f / kSampleRate, 1e-6f);
-    EXPECT_NEAR(inputGainFor(500.0f, 2.0f), 2.0f * 1000.001f / kSampleRate, 1e-6f);
-}
-
-TEST(OnePoleCutoff, BelowFiftyHertzActsAsFiftyHertz)
-{
-    const float fifty = 2.0f * 50.0f / kSampleRate;
-    EXPECT_NEAR(inputGainFor(10.0f), fifty, 1e-6f);
-    EXPECT_NEAR(inputGainFor(-300.0f), fifty, 1e-6f);
-    EXPECT_NEAR(inputGainFor(0.0f), fifty, 1e-6f);
-}
-
-TEST(OnePoleCutoff, CoefficientStopsAtFourTenths)
-{
-    EXPECT_NEAR(inputGainFor(8820.0f), 0.4f, 1e-5f);
-    EXPECT_NEAR(inputGainFor(15000.0f), 0.4f, 1e-6f);
-}
-
-TEST(OnePoleCutoff, NanCutoffActsAsFiftyHertz)
-{
-    EXPECT_NEAR(inputGainFor(std::numeric_limits<float>::quiet_NaN()), 2.0f * 50.0f / kSampleRate, 1e-6f);
-}
-
-TEST(OnePoleFilter, HighPassOfAConstantDecaysToZero)
-{
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(200.0f, 1.0f);
-    float out = 1.0f;
-    for (int i = 0; i < 44100; ++i)
-        out = filter.highPass(0.7f);
-    EXPECT_NEAR(out, 0.0f, 1e-5f);
-}
-
-TEST(OnePoleFilter, StereoLowPassSettlesOnEachChannelsInput)
-{
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(2000.0f, 1.0f);
-    float left = 0.0f;
-    float right = 0.0f;
-    for (int i = 0; i < 4410; ++i) {
-        left = 0.5f;
-        right = -0.25f;
-        filter.lowPassStereo(left, right);
+    const float fifty = 2.0f * 50.0f / kSampleRate, thousand = 2.0f * 1000.001f / kSampleRate;
+    // Cutoff, factor, gain.
+    const std::tuple<float, float, float> cases[] = {
+        {1000.0f, 1.0f, thousand}, {500.0f, 2.0f, thousand}, {10.0f, 1.0f, fifty},    {0.0f, 1.0f, fifty},
+        {-300.0f, 1.0f, fifty},    {std::nanf(""), 1.0f, fifty}, {8820.0f, 1.0f, 0.4f}, {15000.0f, 1.0f, 0.4f}};
+    for (const auto& [cutoff, factor, gain] : cases) {
+        // The first high-pass output of a unit step from rest is 1 - gain.
+        dsp::OnePoleFilter filter;
+        filter.init(kSampleRate);
+        filter.setCutoff(cutoff, factor);
+        EXPECT_NEAR(1.0f - filter.highPass(1.0f), gain, 1e-5f) << cutoff << " x " << factor;
     }
-    EXPECT_NEAR(left, 0.5f, 1e-5f);
-    EXPECT_NEAR(right, -0.25f, 1e-5f);
 }
 
-TEST(OnePoleFilter, StereoHighPassRemovesAConstantOnEachChannel)
+TEST(OnePoleFilter, StepResponsesFollowTheSinglePoleOnEveryOutputAndChannelAndDecayWithoutDenormals)
 {
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(2000.0f, 1.0f);
-    float left = 0.0f;
-    float right = 0.0f;
-    for (int i = 0; i < 4410; ++i) {
-        left = 0.5f;
-        right = -0.25f;
-        filter.highPassStereo(left, right);
+    // From rest, n samples of a constant x leave x (1 - g)^n in the high-pass
+    // and the rest in the low-pass.
+    const float g = 2.0f * 2000.001f / kSampleRate;
+    dsp::OnePoleFilter mono;
+    mono.init(kSampleRate);
+    mono.setCutoff(2000.0f, 1.0f);
+    dsp::OnePoleFilter low = mono, high = mono;
+    for (int n = 1; n <= 200; ++n) {
+        const float remaining = std::pow(1.0f - g, float(n));
+        float lowLeft = 0.5f, lowRight = -0.25f, highLeft = 0.5f, highRight = -0.25f;
+        low.lowPassStereo(lowLeft, lowRight);
+        high.highPassStereo(highLeft, highRight);
+        ASSERT_NEAR(mono.highPass(0.7f), 0.7f * remaining, 1e-5f) << n;
+        ASSERT_NEAR(lowLeft, 0.5f * (1.0f - remaining), 1e-5f) << n;
+        ASSERT_NEAR(lowRight, -0.25f * (1.0f - remaining), 1e-5f) << n;
+        ASSERT_NEAR(highLeft, 0.5f * remaining, 1e-5f) << n;
+        ASSERT_NEAR(highRight, -0.25f * remaining, 1e-5f) << n;
     }
-    EXPECT_NEAR(left, 0.0f, 1e-5f);
-    EXPECT_NEAR(right, 0.0f, 1e-5f);
-}
-
-TEST(OnePoleFilter, ResetForgetsThePast)
-{
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(1000.0f, 1.0f);
-    for (int i = 0; i < 100; ++i)
-        filter.highPass(1.0f);
-    filter.reset();
-    const float first = filter.highPass(1.0f);
-    EXPECT_NEAR(first, 1.0f - 2.0f * 1000.001f / kSampleRate, 1e-6f);
-}
-
-TEST(OnePoleFilter, SilenceDoesNotDecayIntoDenormals)
-{
-    dsp::OnePoleFilter filter;
-    filter.init(kSampleRate);
-    filter.setCutoff(50.0f, 1.0f);
-    float left = 1.0f;
-    float right = 1.0f;
-    filter.lowPassStereo(left, right);
+    mono.reset();
+    EXPECT_NEAR(mono.highPass(1.0f), 1.0f - g, 1e-6f);
+    // A decay into silence stops short of the denormal range.
+    float left = 1.0f, right = 1.0f;
+    low.lowPassStereo(left, right);
     for (int i = 0; i < 1000000; ++i) {
-        left = 0.0f;
-        right = 0.0f;
-        filter.lowPassStereo(left, right);
+        left = right = 0.0f;
+        low.lowPassStereo(left, right);
     }
-    EXPECT_TRUE(left == 0.0f || std::fpclassify(left) == FP_NORMAL);
-    EXPECT_TRUE(right == 0.0f || std::fpclassify(right) == FP_NORMAL);
+    for (float y : {left, right})
+        EXPECT_TRUE(y == 0.0f || std::fpclassify(y) == FP_NORMAL) << y;
 }
 
 } // namespace

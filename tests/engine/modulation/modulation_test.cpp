@@ -7,8 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <iterator>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,213 +18,140 @@ namespace param = kravo::param;
 using modulation::Modulation;
 
 constexpr int kVelocity = 5;
-constexpr int kOffset = 27;
+constexpr int kOffset = modulation::source::kOffset;
 constexpr int kBd1Pitch = 30;
 constexpr int kBd1EnvSpeed = 31;
 constexpr int kBd1Volume = 26;
 constexpr int kMainVolume = 1;
+constexpr int kMainPan = 2;
 constexpr float kTempo = 120.0f;
 // A sample number whose low eight bits are not zero: no full rebuild.
 constexpr std::uint32_t kMidBlock = 17;
 
+constexpr int kGlobal = -1;
+
 float sourceValue(int source) { return (source + 0.5f) / 199.99f; }
 float destinationValue(int d) { return (d + 0.5f) / 699.99f; }
-// The amount that gives a signed depth s.
-float amountFor(float s) { return (s + 1.0f) / 2.0f; }
 
 class ModulationTest : public ::testing::Test {
 protected:
-    ModulationTest() : params(param::kParameterCount, 0.0f), mod(std::make_unique<Modulation>())
+    ModulationTest()
     {
-        // Centred depth modulation contributes nothing.
         for (int n = 0; n < param::kModRowCount; ++n)
-            params[param::modRowModAmount[n]] = 0.5f;
+            params[param::modRowModAmount[n]] = 0.5f; // centred: no depth modulation
         mod->init(44100.0f);
+        mod->setSource(kOffset, 1.0f); // the constant source, as the engine sets it
     }
 
     void route(int row, int source, int destination, float signedDepth)
     {
         params[param::modRowSource[row]] = sourceValue(source);
         params[param::modRowDestination[row]] = destinationValue(destination);
-        params[param::modRowAmount[row]] = amountFor(signedDepth);
+        params[param::modRowAmount[row]] = (signedDepth + 1.0f) / 2.0f;
     }
 
-    void runSlot(int slot, std::uint32_t counter = kMidBlock)
+    // One pass of the given slot, or of the global set for kGlobal.
+    void run(int slot, std::uint32_t counter = kMidBlock)
     {
         mod->decodeMatrix(params.data());
-        mod->updateSlot(slot, params.data(), kTempo, counter);
+        if (slot == kGlobal)
+            mod->updateGlobal(params.data(), kTempo, counter);
+        else
+            mod->updateSlot(slot, params.data(), kTempo, counter);
     }
 
-    void runGlobal(std::uint32_t counter = kMidBlock)
-    {
-        mod->decodeMatrix(params.data());
-        mod->updateGlobal(params.data(), kTempo, counter);
-    }
-
-    std::vector<float> params;
-    std::unique_ptr<Modulation> mod;
+    std::vector<float> params = std::vector<float>(param::kParameterCount, 0.0f);
+    std::unique_ptr<Modulation> mod = std::make_unique<Modulation>();
 };
 
-TEST_F(ModulationTest, FullVelocityAtFullAmountRaisesBd1PitchTwoOctaves)
+TEST_F(ModulationTest, RowsOnOneCellCombineByTheCellsKind)
 {
-    mod->setSource(kVelocity, 127.0f / 127.0f);
-    params[param::modRowSource[0]] = sourceValue(kVelocity);
-    params[param::modRowDestination[0]] = destinationValue(kBd1Pitch);
-    params[param::modRowAmount[0]] = 1.0f;
-    runSlot(0);
-    EXPECT_FLOAT_EQ(mod->slotTable(0).value[kBd1Pitch], 2.0f);
+    // Destination, the depths of two rows, the first row's depth modulation amount and the cell's value.
+    const std::tuple<int, float, float, float, float> cases[] = {
+        {kBd1Pitch, 1.0f, 0.0f, 0.5f, 2.0f},         // 2x octaves
+        {kBd1EnvSpeed, 0.25f, 0.25f, 0.5f, 4.0f},    // factors 2^(4x), multiplied
+        {kBd1Volume, 0.25f, -0.5f, 0.5f, -0.25f},    // summed
+        {kBd1Volume, 0.25f, 0.0f, 1.0f, 0.75f}};     // the depth moved by velocity 0.5 at full amount
+    mod->setSource(kVelocity, 0.5f);
+    params[param::modRowModSource[0]] = sourceValue(kVelocity);
+    for (int slot = 0; slot < int(std::size(cases)); ++slot) {
+        const auto& [destination, firstDepth, secondDepth, modAmount, value] = cases[slot];
+        route(0, kOffset, destination, firstDepth);
+        route(1, kOffset, destination, secondDepth);
+        params[param::modRowModAmount[0]] = modAmount;
+        // A second pass rebuilds the cells the rows point at rather than adding to them.
+        run(slot);
+        run(slot);
+        EXPECT_FLOAT_EQ(mod->slotTable(slot).value[destination], value) << "case " << slot;
+    }
     EXPECT_FLOAT_EQ(mod->slotTable(0).ratio[kBd1Pitch], 4.0f);
 }
 
-TEST_F(ModulationTest, TwoScaleRowsMultiplyTheirFactors)
+TEST_F(ModulationTest, RowsRunOnlyTheModulatorsTheyUseAndRowsWithoutDestinationOrValidSourceDoNothing)
 {
-    mod->setSource(kOffset, 1.0f);
-    route(0, kOffset, kBd1EnvSpeed, 0.25f);
-    route(1, kOffset, kBd1EnvSpeed, 0.25f);
-    runSlot(3);
-    EXPECT_FLOAT_EQ(mod->slotTable(3).value[kBd1EnvSpeed], 4.0f);
-}
-
-TEST_F(ModulationTest, AFullNegativeScaleRowDividesBySixteen)
-{
-    mod->setSource(kOffset, 1.0f);
-    route(0, kOffset, kBd1EnvSpeed, -1.0f);
-    runSlot(0);
-    EXPECT_FLOAT_EQ(mod->slotTable(0).value[kBd1EnvSpeed], 1.0f / 16.0f);
-}
-
-TEST_F(ModulationTest, RowsOnOneAddCellAccumulateAndRebuildEachPass)
-{
-    mod->setSource(kOffset, 1.0f);
-    route(0, kOffset, kBd1Volume, 0.25f);
-    route(1, kOffset, kBd1Volume, -0.5f);
-    runSlot(0);
-    runSlot(0);
-    EXPECT_FLOAT_EQ(mod->slotTable(0).value[kBd1Volume], -0.25f);
-}
-
-TEST_F(ModulationTest, DestinationNoneDoesNothingAndRunsNoModulator)
-{
-    mod->setSource(kOffset, 1.0f);
     route(0, kOffset, 0, 1.0f);
-    runSlot(0);
-    runGlobal();
-    EXPECT_EQ(mod->slotTable(0).value[0], 0.0f);
-    EXPECT_FALSE(mod->matrix().envRunning(0));
-    EXPECT_FALSE(mod->matrix().lfoRunning(0));
-}
-
-TEST_F(ModulationTest, ASourceNumberPastTheListActsAsNone)
-{
-    mod->setSource(kOffset, 1.0f);
-    params[param::modRowSource[0]] = 1.0f; // reads as 199
-    params[param::modRowDestination[0]] = destinationValue(kBd1Volume);
-    params[param::modRowAmount[0]] = 1.0f;
-    params[param::modRowModSource[0]] = 1.0f;
-    params[param::modRowModAmount[0]] = 1.0f;
-    runSlot(0);
-    EXPECT_EQ(mod->slotTable(0).value[kBd1Volume], 0.0f);
-}
-
-TEST_F(ModulationTest, AModRowOnEnvelope1RunsEnvelope1WithoutItsOwnDestination)
-{
-    route(0, modulation::source::kEnv1, kBd1Volume, 1.0f);
+    route(1, 199, kBd1Volume, 1.0f);
+    params[param::modRowModSource[1]] = sourceValue(199);
+    params[param::modRowModAmount[1]] = 1.0f;
+    run(0);
+    run(kGlobal);
+    EXPECT_TRUE(mod->slotTable(0).value[0] == 0.0f && mod->slotTable(0).value[kBd1Volume] == 0.0f);
+    EXPECT_FALSE(mod->matrix().envRunning(0) || mod->matrix().lfoRunning(0));
+    // A mod row on envelope 1 runs envelope 1, though the envelope's own row has no destination.
+    route(2, modulation::source::kEnv1, kBd1Volume, 1.0f);
     mod->decodeMatrix(params.data());
-    EXPECT_TRUE(mod->matrix().envRunning(0));
-    EXPECT_FALSE(mod->matrix().envRunning(1));
+    EXPECT_TRUE(mod->matrix().envRunning(0) && !mod->matrix().envRunning(1));
 }
 
-TEST_F(ModulationTest, GlobalDestinationsMoveOnlyInTheGlobalPass)
+TEST_F(ModulationTest, GlobalCellsMoveOnlyInTheGlobalPassVoiceCellsOnlyInTheirSlotsPass)
 {
-    mod->setSource(kOffset, 1.0f);
     route(0, kOffset, kMainVolume, 0.5f);
-    runSlot(0);
-    EXPECT_EQ(mod->slotTable(0).value[kMainVolume], 0.0f);
-    EXPECT_EQ(mod->globalTable().value[kMainVolume], 0.0f);
-    runGlobal();
-    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
-}
-
-TEST_F(ModulationTest, VoiceDestinationsMoveOnlyInTheSlotPass)
-{
-    mod->setSource(kOffset, 1.0f);
-    route(0, kOffset, kBd1Volume, 0.5f);
-    runGlobal();
-    EXPECT_EQ(mod->globalTable().value[kBd1Volume], 0.0f);
-    runSlot(1);
+    route(1, kOffset, kBd1Volume, 0.5f);
+    run(1);
+    EXPECT_TRUE(mod->slotTable(1).value[kMainVolume] == 0.0f && mod->globalTable().value[kMainVolume] == 0.0f);
     EXPECT_FLOAT_EQ(mod->slotTable(1).value[kBd1Volume], 0.5f);
     EXPECT_EQ(mod->slotTable(2).value[kBd1Volume], 0.0f);
+    run(kGlobal);
+    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
+    EXPECT_EQ(mod->globalTable().value[kBd1Volume], 0.0f);
+    // A cell no row points at any more keeps its value until the full rebuild.
+    route(0, kOffset, kMainPan, 0.5f);
+    run(kGlobal);
+    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
+    run(kGlobal, 256);
+    EXPECT_EQ(mod->globalTable().value[kMainVolume], 0.0f);
+    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainPan], 0.5f);
 }
 
 TEST_F(ModulationTest, EffectRowsReachTheirSlotCellsGloballyAndNeverPerSlot)
 {
-    mod->setSource(kOffset, 1.0f);
     const int row = 5; // "Fx 2B"
     params[param::effectModSourceB[1]] = sourceValue(kOffset);
     params[param::effectModDestinationB[1]] = (2 + 0.5f) / 49.99f; // the slot's pan
-    params[param::effectModAmountB[1]] = amountFor(0.5f);
-    const int cell = 500 + 13 * row + 2;
-    runGlobal();
-    runSlot(0);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[cell], 0.5f);
-    EXPECT_EQ(mod->slotTable(0).value[cell], 0.0f);
-}
-
-TEST_F(ModulationTest, AnEffectRowWithoutDestinationPointsAtTheUnusedCell)
-{
-    mod->setSource(kOffset, 1.0f);
+    params[param::effectModAmountB[1]] = 0.75f; // depth 0.5
+    // "Fx 1A" has no destination: it points at the unused cell.
     params[param::effectModSourceA[0]] = sourceValue(kOffset);
     params[param::effectModAmountA[0]] = 1.0f;
-    runGlobal();
+    const int cell = 500 + 13 * row + 2;
+    run(kGlobal);
+    run(0);
+    EXPECT_FLOAT_EQ(mod->globalTable().value[cell], 0.5f);
+    EXPECT_EQ(mod->slotTable(0).value[cell], 0.0f);
     EXPECT_EQ(mod->matrix().row(12).destination, 500u);
     EXPECT_EQ(mod->globalTable().value[500], 0.0f);
 }
 
-TEST_F(ModulationTest, AnAbandonedDestinationKeepsItsValueUntilTheFullRebuild)
-{
-    mod->setSource(kOffset, 1.0f);
-    route(0, kOffset, kMainVolume, 0.5f);
-    runGlobal();
-    route(0, kOffset, 2, 0.5f);
-    runGlobal();
-    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
-    runGlobal(256);
-    EXPECT_EQ(mod->globalTable().value[kMainVolume], 0.0f);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[2], 0.5f);
-}
-
-TEST_F(ModulationTest, DepthModulationAddsTheModSourceScaledByItsAmount)
-{
-    mod->setSource(kOffset, 1.0f);
-    mod->setSource(kVelocity, 0.5f);
-    route(0, kOffset, kBd1Volume, 0.25f);
-    params[param::modRowModSource[0]] = sourceValue(kVelocity);
-    params[param::modRowModAmount[0]] = 1.0f;
-    runSlot(0);
-    EXPECT_FLOAT_EQ(mod->slotTable(0).value[kBd1Volume], 0.75f);
-}
-
-TEST_F(ModulationTest, PitchBendAtCentreHasNoBipolarSignal)
-{
-    mod->setSourceBipolar(6, 0.5f, 0.0f);
-    EXPECT_EQ(mod->globalSources().values[6].unipolar, 0.5f);
-    EXPECT_EQ(mod->slotSources(7).values[6].bipolar, 0.0f);
-}
-
-TEST_F(ModulationTest, Envelope1DrivesEachSlotWithItsOwnEnvelope)
+TEST_F(ModulationTest, EachSlotRunsItsOwnEnvelopeAndItsPolyLfoRestartsAtItsNote)
 {
     params[param::envelopeBase[0] + param::envelope::kDestination] = destinationValue(kBd1Volume);
     params[param::envelopeBase[0] + param::envelope::kAmount] = 1.0f;
     mod->startSlotModulators(0, params.data());
     for (int block = 0; block < 4; ++block)
-        runSlot(0);
-    runSlot(1);
+        run(0);
+    run(1);
     EXPECT_GT(mod->slotTable(0).value[kBd1Volume], 0.9f); // instant attack, full hold
     EXPECT_EQ(mod->slotTable(1).value[kBd1Volume], 0.0f); // never triggered
-}
-
-TEST_F(ModulationTest, PolyLfoModeRestartsTheSlotsLfoAtItsNote)
-{
+    params[param::envelopeBase[0] + param::envelope::kDestination] = 0.0f;
     params[param::lfoBase[0] + param::lfo::kDestination] = destinationValue(kBd1Volume);
     params[param::lfoBase[0] + param::lfo::kAmount] = 1.0f;
     params[param::lfoBase[0] + param::lfo::kSpeed] = 1.0f;
@@ -231,13 +159,13 @@ TEST_F(ModulationTest, PolyLfoModeRestartsTheSlotsLfoAtItsNote)
     params[param::kEasyLfoSpeed] = 0.5f;
     params[param::kEasyLfoAmount] = 0.5f; // no easy offset on the depth
     for (int block = 0; block < 5; ++block)
-        runSlot(0);
-    const float running = mod->slotTable(0).value[kBd1Volume];
-    mod->startSlotModulators(0, params.data());
-    runSlot(0);
-    runSlot(4);
-    EXPECT_NE(mod->slotTable(0).value[kBd1Volume], running);
-    EXPECT_FLOAT_EQ(mod->slotTable(0).value[kBd1Volume], mod->slotTable(4).value[kBd1Volume]);
+        run(2);
+    const float running = mod->slotTable(2).value[kBd1Volume];
+    mod->startSlotModulators(2, params.data());
+    run(2);
+    run(4);
+    EXPECT_NE(mod->slotTable(2).value[kBd1Volume], running);
+    EXPECT_FLOAT_EQ(mod->slotTable(2).value[kBd1Volume], mod->slotTable(4).value[kBd1Volume]);
 }
 
 } // namespace

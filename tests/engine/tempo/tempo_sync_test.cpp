@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -12,227 +13,96 @@ using tempo::TempoSync;
 
 constexpr float kSampleRate = 44100.0f;
 constexpr std::uint32_t kPlayingWithTempo = HostTimeInfo::kTransportPlaying | HostTimeInfo::kTempoValid;
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 
-HostTimeInfo playingAt(double ppq, double bpm = 120.0)
+// Syncs to a playing host at ppq and returns the sync's events.
+tempo::SyncEvents syncAt(TempoSync& sync, double ppq, bool latching = false)
 {
-    return HostTimeInfo{kPlayingWithTempo, bpm, ppq};
+    const HostTimeInfo info{kPlayingWithTempo, 120.0, ppq};
+    return sync.syncToHost(&info, latching);
 }
 
-TempoSync freshSync()
+TEST(TempoSync, FollowsTheHostTempoWithinFiveToSixHundredSizesTheBarByItAndCountsSixteenths)
 {
     TempoSync sync;
     sync.init(kSampleRate);
-    return sync;
-}
-
-TEST(TempoSync, StartsAtOneHundredTwentyBeatsPerMinute)
-{
-    const TempoSync sync = freshSync();
-    EXPECT_EQ(sync.tempo(), 120.0f);
-    EXPECT_EQ(sync.samplesPerBar(), 88200.0f);
-    EXPECT_FALSE(sync.transportPlaying());
-}
-
-TEST(TempoSync, BarOfFourBeatsAtOneHundredTwentyIsEightyEightThousandTwoHundredSamples)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo info = playingAt(0.0, 90.0);
-    sync.syncToHost(&info, false);
-    const HostTimeInfo back = playingAt(0.0, 120.0);
-    sync.syncToHost(&back, false);
-    EXPECT_EQ(sync.samplesPerBar(), 88200.0f);
-}
-
-TEST(TempoSync, HostTempoIsClampedToFiveToSixHundred)
-{
-    TempoSync sync = freshSync();
-    HostTimeInfo info = playingAt(0.0, 2.0);
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.tempo(), 5.0f);
-    EXPECT_EQ(sync.samplesPerBar(), kSampleRate * 240.0f / 5.0f);
-    info.tempo = 900.0;
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.tempo(), 600.0f);
-    EXPECT_EQ(sync.samplesPerBar(), 17640.0f);
-    info.tempo = 1e300;
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.tempo(), 600.0f);
-}
-
-TEST(TempoSync, TempoWithoutItsValidFlagIsIgnored)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo info{HostTimeInfo::kTransportPlaying, 90.0, 0.0};
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.tempo(), 120.0f);
-}
-
-TEST(TempoSync, TempoThatIsNotANumberKeepsTheLastOne)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo ninety = playingAt(0.0, 90.0);
-    sync.syncToHost(&ninety, false);
-    const HostTimeInfo broken = playingAt(0.0, std::numeric_limits<double>::quiet_NaN());
-    sync.syncToHost(&broken, false);
-    EXPECT_EQ(sync.tempo(), 90.0f);
-}
-
-TEST(TempoSync, SampleRateChangeRecomputesTheBar)
-{
-    TempoSync sync = freshSync();
+    EXPECT_TRUE(sync.tempo() == 120.0f && sync.samplesPerBar() == 88200.0f); // four beats of half a second
+    const std::tuple<std::uint32_t, double, float> steps[] = {
+        {kPlayingWithTempo, 90.0, 90.0f},   {kPlayingWithTempo, 2.0, 5.0f},    {kPlayingWithTempo, 900.0, 600.0f},
+        {kPlayingWithTempo, 1e300, 600.0f}, {kPlayingWithTempo, kNan, 600.0f}, // not a number keeps the last
+        {HostTimeInfo::kTransportPlaying, 90.0, 600.0f},                        // not flagged valid
+        {kPlayingWithTempo, 120.0, 120.0f}};
+    for (const auto& [flags, hostTempo, expected] : steps) {
+        const HostTimeInfo info{flags, hostTempo, 0.0};
+        sync.syncToHost(&info, false);
+        EXPECT_EQ(sync.tempo(), expected) << hostTempo;
+        EXPECT_FLOAT_EQ(sync.samplesPerBar(), 4.0f * 60.0f / expected * kSampleRate) << hostTempo;
+    }
     sync.setSampleRate(48000.0f);
     EXPECT_EQ(sync.samplesPerBar(), 96000.0f);
-    EXPECT_EQ(sync.tempo(), 120.0f);
-}
-
-TEST(TempoSync, PositionIsCountedInSixteenths)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo info = playingAt(1.1);
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.hostStep(), 4u);
-    EXPECT_FLOAT_EQ(sync.hostPosition(), 4.4f);
-    EXPECT_FALSE(sync.onSixteenth());
-}
-
-TEST(TempoSync, PositionBeforeTheStartReadsAsZero)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo info = playingAt(-0.3);
-    sync.syncToHost(&info, false);
-    EXPECT_EQ(sync.hostPosition(), 0.0f);
-    EXPECT_TRUE(sync.onSixteenth());
-}
-
-TEST(TempoSync, UnrepresentablePositionsReadAsTheStart)
-{
-    TempoSync sync = freshSync();
-    for (double ppq : {1e30, -1e30, std::numeric_limits<double>::quiet_NaN()}) {
-        const HostTimeInfo info = playingAt(ppq);
-        sync.syncToHost(&info, false);
-        EXPECT_EQ(sync.hostStep(), 0u) << ppq;
-        EXPECT_EQ(sync.hostPosition(), 0.0f) << ppq;
+    // The position counts sixteenths from the start. Before it the step wraps
+    // like the host's count; positions past the step count read as the start.
+    const std::tuple<double, std::uint32_t, float, bool> cases[] = {
+        {1.1, 4u, 4.4f, false}, {1.25, 5u, 5.0f, true}, {-0.3, std::uint32_t(-1), 0.0f, true},
+        {1e30, 0u, 0.0f, true}, {-1e30, 0u, 0.0f, true}, {kNan, 0u, 0.0f, true}};
+    for (const auto& [ppq, step, position, onSixteenth] : cases) {
+        syncAt(sync, ppq);
+        EXPECT_EQ(sync.hostStep(), step) << ppq;
+        EXPECT_FLOAT_EQ(sync.hostPosition(), position) << ppq;
+        EXPECT_EQ(sync.onSixteenth(), onSixteenth) << ppq;
     }
 }
 
-TEST(TempoSync, ReportsTransportStartAndStopOnce)
+TEST(TempoSync, ReportsTransportStartStopAndLatchChangesOnceAndTakesNoInformationAsStopped)
 {
-    TempoSync sync = freshSync();
-    const HostTimeInfo playing = playingAt(0.0);
+    TempoSync sync;
+    sync.init(kSampleRate);
     const HostTimeInfo stopped{HostTimeInfo::kTempoValid, 120.0, 0.0};
-
-    EXPECT_TRUE(sync.syncToHost(&playing, false).transportStarted);
-    const tempo::SyncEvents still = sync.syncToHost(&playing, false);
-    EXPECT_FALSE(still.transportStarted);
-    EXPECT_FALSE(still.transportStopped);
-
+    EXPECT_TRUE(syncAt(sync, 0.0).transportStarted);
+    const tempo::SyncEvents still = syncAt(sync, 0.0);
+    EXPECT_FALSE(still.transportStarted || still.transportStopped || still.latchChanged);
     const tempo::SyncEvents stop = sync.syncToHost(&stopped, false);
-    EXPECT_TRUE(stop.transportStopped);
-    EXPECT_FALSE(stop.transportStarted);
+    EXPECT_TRUE(stop.transportStopped && !stop.transportStarted);
     EXPECT_FALSE(sync.syncToHost(&stopped, false).transportStopped);
-}
-
-TEST(TempoSync, ForgottenTransportSeesAFreshStart)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo playing = playingAt(0.0);
-    sync.syncToHost(&playing, false);
+    // A forgotten transport sees a fresh start.
+    syncAt(sync, 0.0);
     sync.forgetTransport();
-    EXPECT_TRUE(sync.syncToHost(&playing, false).transportStarted);
-}
-
-TEST(TempoSync, MissingTimeInformationMeansStoppedAtTheStartWithTheLastTempo)
-{
-    TempoSync sync = freshSync();
-    const HostTimeInfo playing = playingAt(3.3, 140.0);
+    EXPECT_TRUE(syncAt(sync, 0.0).transportStarted);
+    EXPECT_TRUE(syncAt(sync, 0.0, true).latchChanged && sync.latchPatterns());
+    EXPECT_FALSE(syncAt(sync, 0.0, true).latchChanged);
+    EXPECT_TRUE(syncAt(sync, 0.0, false).latchChanged);
+    // Missing time information means stopped at the start, with the last tempo.
+    const HostTimeInfo playing{kPlayingWithTempo, 140.0, 3.3};
     sync.syncToHost(&playing, false);
-
-    const tempo::SyncEvents events = sync.syncToHost(nullptr, false);
-    EXPECT_TRUE(events.transportStopped);
-    EXPECT_FALSE(sync.transportPlaying());
+    EXPECT_TRUE(sync.syncToHost(nullptr, false).transportStopped);
+    EXPECT_TRUE(!sync.transportPlaying() && sync.hostStep() == 0u && sync.hostPosition() == 0.0f);
     EXPECT_EQ(sync.tempo(), 140.0f);
-    EXPECT_EQ(sync.hostStep(), 0u);
-    EXPECT_EQ(sync.hostPosition(), 0.0f);
 }
 
-TEST(TempoSync, ChangingTheLatchSwitchIsReportedOnce)
+TEST(TempoSyncWaiting, APlayerIsReleasedOnlyOnTheFirstSyncOffTheSixteenthItSaw)
 {
-    TempoSync sync = freshSync();
-    const HostTimeInfo info = playingAt(0.0);
-    EXPECT_FALSE(sync.syncToHost(&info, false).latchChanged);
-    EXPECT_TRUE(sync.syncToHost(&info, true).latchChanged);
-    EXPECT_TRUE(sync.latchPatterns());
-    EXPECT_FALSE(sync.syncToHost(&info, true).latchChanged);
-    EXPECT_TRUE(sync.syncToHost(&info, false).latchChanged);
-}
-
-// A pattern started at ppq 1.1 with "Sync" on: it records the host step it
-// started on and waits.
-struct WaitingPlayer {
-    std::uint32_t lastHostStep = 4;
-    bool waiting = true;
-
-    void sync(TempoSync& sync, double ppq, bool syncOn = true)
-    {
-        const HostTimeInfo info = playingAt(ppq);
-        sync.syncToHost(&info, false);
-        if (waiting)
-            waiting = !sync.releasesWaitingPlayer(lastHostStep, syncOn);
+    // The player is released at the last position of each case and not before.
+    const std::tuple<std::uint32_t, std::vector<double>, bool> cases[] = {
+        {4, {1.1, 1.15, 1.2, 1.24, 1.25}, true}, // the next grid point
+        {4, {1.1, 1.6}, true},                   // jumped past it
+        {5, {1.25}, true},                       // exactly on the grid without a step change
+        {0, {1.1}, true},                        // the host moved on since the player's record
+        {4, {1.1}, false},                       // "Sync" off never waits
+    };
+    for (const auto& [startStep, positions, syncOn] : cases) {
+        TempoSync sync;
+    sync.init(kSampleRate);
+        std::uint32_t lastHostStep = startStep;
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            syncAt(sync, positions[i]);
+            EXPECT_EQ(sync.releasesWaitingPlayer(lastHostStep, syncOn), i + 1 == positions.size())
+                << "from step " << startStep << " at " << positions[i];
+        }
+        EXPECT_EQ(lastHostStep, sync.hostStep());
     }
-};
-
-TEST(TempoSyncWaiting, WaitsForTheNextSixteenth)
-{
-    TempoSync sync = freshSync();
-    WaitingPlayer player;
-    for (double ppq = 1.1; ppq < 1.249; ppq += 0.01) {
-        player.sync(sync, ppq);
-        ASSERT_TRUE(player.waiting) << ppq;
-    }
-    player.sync(sync, 1.25);
-    EXPECT_FALSE(player.waiting);
-}
-
-TEST(TempoSyncWaiting, AnyChangeOfTheSixteenthReleases)
-{
-    TempoSync sync = freshSync();
-    WaitingPlayer player;
-    player.sync(sync, 1.1);
-    ASSERT_TRUE(player.waiting);
-    player.sync(sync, 1.6); // jumped past the grid point to sixteenth 6
-    EXPECT_FALSE(player.waiting);
-}
-
-TEST(TempoSyncWaiting, LandingExactlyOnTheGridReleasesEvenWithoutAStepChange)
-{
-    TempoSync sync = freshSync();
-    WaitingPlayer player;
-    player.lastHostStep = 5;
-    player.sync(sync, 1.25);
-    EXPECT_FALSE(player.waiting);
-}
-
-TEST(TempoSyncWaiting, TheWaitingPlayerFollowsTheHostStep)
-{
-    TempoSync sync = freshSync();
-    WaitingPlayer player;
-    player.lastHostStep = 0;
-    player.sync(sync, 1.1);
-    EXPECT_FALSE(player.waiting);
-    EXPECT_EQ(player.lastHostStep, 4u);
-}
-
-TEST(TempoSyncWaiting, WithSyncOffAPlayerNeverWaits)
-{
-    TempoSync sync = freshSync();
-    WaitingPlayer player;
-    player.sync(sync, 1.1, false);
-    EXPECT_FALSE(player.waiting);
-}
-
-TEST(TempoSyncWaiting, AStoppedHostReleasesWaitingPlayers)
-{
-    TempoSync sync = freshSync();
+    // A stopped host has no grid to wait for, and leaves the player's record alone.
+    TempoSync sync;
+    sync.init(kSampleRate);
     const HostTimeInfo stopped{0, 120.0, 1.1};
     sync.syncToHost(&stopped, false);
     std::uint32_t lastHostStep = 4;

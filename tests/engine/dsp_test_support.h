@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <type_traits>
+
+namespace kravo::test {
+
+inline constexpr float kTestRate = 44100.0f;
+
+// The largest output of a copy of unit (called, or asked to process) over the
+// second half of a second of sine at hz; the first half lets it settle.
+template <class Unit>
+float sinePeak(Unit unit, double hz, float amplitude = 0.5f)
+{
+    const int n = static_cast<int>(kTestRate);
+    float peak = 0.0f;
+    for (int i = 0; i < n; ++i) {
+        const auto x = static_cast<float>(amplitude * std::sin(2.0 * std::numbers::pi * hz * i / kTestRate));
+        float y = 0.0f;
+        if constexpr (std::is_invocable_r_v<float, Unit&, float>)
+            y = unit(x);
+        else
+            y = unit.process(x);
+        if (i > n / 2)
+            peak = std::max(peak, std::fabs(y));
+    }
+    return peak;
+}
+
+// A unit's block forms must give, bit for bit, what its per-sample forms give
+// (a stereo unit fed the same signal on both sides gives it on each), and no
+// finite input may make it give NaN or Inf: square waves up to 1e30, then the
+// largest floats. extra(unit, x, i) may feed further outputs and says whether
+// they stayed finite.
+template <class Unit, class Extra>
+void expectRobust(const Unit& unit, Extra extra)
+{
+    constexpr int kCount = 16;
+    constexpr bool kStereo = requires(Unit u, float* p) { u.processStereo(p, p, kCount); };
+    float input[kCount], mono[kCount], left[kCount], right[kCount];
+    for (int i = 0; i < kCount; ++i)
+        input[i] = mono[i] = left[i] = right[i] = 0.9f * std::sin(0.7f * static_cast<float>(i));
+    Unit perSample = unit, block = unit, stereo = unit, stereoBlock = unit, hostile = unit;
+    block.process(mono, kCount);
+    if constexpr (kStereo)
+        stereoBlock.processStereo(left, right, kCount);
+    for (int i = 0; i < kCount; ++i) {
+        const float expected = perSample.process(input[i]);
+        EXPECT_EQ(mono[i], expected) << "mono block, sample " << i;
+        if constexpr (kStereo) {
+            float l = input[i], r = input[i];
+            stereo.processStereo(l, r);
+            EXPECT_TRUE(l == expected && r == expected && left[i] == expected && right[i] == expected)
+                << "stereo, sample " << i;
+        }
+    }
+    for (float amplitude : {1.0f, 100.0f, 1.0e30f})
+        for (int i = 0; i < 4000; ++i) {
+            const float square = (i / 7) % 2 ? amplitude : -amplitude;
+            const float x = i < 3000 ? square : std::numeric_limits<float>::max() * ((i / 3) % 2 ? 1.0f : -1.0f);
+            float l = x, r = -x;
+            if constexpr (kStereo)
+                hostile.processStereo(l, r);
+            if (!extra(hostile, x, i) || !std::isfinite(hostile.process(x)) || !std::isfinite(l) || !std::isfinite(r)) {
+                ADD_FAILURE() << "not finite at sample " << i << " of amplitude " << amplitude;
+                return;
+            }
+        }
+}
+
+template <class Unit>
+void expectRobust(const Unit& unit)
+{
+    expectRobust(unit, [](Unit&, float, int) { return true; });
+}
+
+} // namespace kravo::test
