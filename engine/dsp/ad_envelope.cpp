@@ -7,26 +7,22 @@ namespace dsp {
 void AdEnvelope::init(float sampleRate)
 {
     // The gain belongs to the owner, which may set it before or after init.
-    const float gain = gain_;
+    const float gain = core_.gain;
     *this = AdEnvelope{};
-    gain_ = gain;
-    sampleRate_ = sampleRate;
+    core_.gain = gain;
+    core_.sampleRate = sampleRate;
 }
 
 void AdEnvelope::reset()
 {
-    level_ = 0.0f;
-    levelTrack_.hold(0.0f);
-    outTrack_.hold(0.0f);
+    core_.rest();
     stage_ = kAttack;
-    active_ = false;
 }
 
 void AdEnvelope::trigger()
 {
-    killing_ = false;
     reset();
-    active_ = true;
+    core_.start();
 }
 
 void AdEnvelope::setAttackTimeScale(float longestMs)
@@ -41,12 +37,12 @@ void AdEnvelope::setDecayTimeScale(float longestMs)
 
 void AdEnvelope::setAttack(float value, float mod, float factor)
 {
-    attackRate_ = envelopeRate(clamp01(value + mod), attackScale_, sampleRate_, gain_, factor);
+    attackRate_ = core_.rate(clamp01(value + mod), attackScale_, factor);
 }
 
 void AdEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = envelopeRate(clamp01(value + mod), decayScale_, sampleRate_, gain_, factor);
+    decayRate_ = core_.rate(clamp01(value + mod), decayScale_, factor);
 }
 
 void AdEnvelope::setCurve(float x, float range)
@@ -61,34 +57,19 @@ void AdEnvelope::setCurveExponent(float e)
 
 void AdEnvelope::process()
 {
-    levelTrack_.beginBlock();
-    outTrack_.beginBlock();
-
-    if (killing_) {
-        if (killStep(level_)) {
-            killing_ = false;
-            active_ = false;
-        }
-    } else if (active_) {
+    core_.beginBlock();
+    if (!core_.fadeKilled() && core_.active) {
         if (stage_ == kAttack) {
-            level_ += attackRate_;
-            if (level_ >= 1.0f) {
-                level_ = 1.0f;
+            if (core_.rise(attackRate_))
                 stage_ = kDecay;
-            }
         } else {
-            level_ -= decayRate_;
-            if (level_ < 0.0f)
-                level_ = 0.0f;
+            core_.fall(decayRate_);
         }
     }
-
-    levelTrack_.endBlock(level_);
     // The attack stays linear so a short attack keeps its click.
-    outTrack_.endBlock(stage_ == kAttack ? level_ : std::pow(level_, exponent_));
-
-    if (stage_ == kDecay && levelTrack_.end == 0.0f && levelTrack_.start == 0.0f)
-        active_ = false;
+    core_.endBlock(stage_ == kAttack ? core_.level : std::pow(core_.level, exponent_));
+    if (stage_ == kDecay && core_.levelTrack.restsAtZero())
+        core_.active = false;
 }
 
 } // namespace dsp

@@ -10,9 +10,9 @@ public:
     void init(float sampleRate);
     void reset();
     void trigger();
-    void kill() { killing_ = true; }
+    void kill() { core_.killing = true; }
 
-    void setGain(float gain) { gain_ = gain; }
+    void setGain(float gain) { core_.gain = gain; }
     void setAttackTimeScale(float longestMs);
     void setDecayTimeScale(float longestMs);
     void setAttack(float value, float mod, float factor);
@@ -22,37 +22,23 @@ public:
 
     // Once per 16-sample block, after the rates.
     void process();
-    void step()
-    {
-        levelTrack_.step();
-        outTrack_.step();
-    }
-    void step4()
-    {
-        levelTrack_.step4();
-        outTrack_.step4();
-    }
+    void step() { core_.step(); }
+    void step4() { core_.step4(); }
 
-    float level() const { return levelTrack_.run; }
-    float output() const { return outTrack_.run; }
-    bool isActive() const { return active_; }
+    float level() const { return core_.levelTrack.run; }
+    float output() const { return core_.outTrack.run; }
+    bool isActive() const { return core_.active; }
 
 private:
     enum Stage { kAttack, kDecay };
 
-    float sampleRate_ = 44100.0f;
     float attackRate_ = 1.0f;
     float decayRate_ = 0.0f;
     float exponent_ = 1.0f;
-    float gain_ = 1.0f;
     float attackScale_ = kDefaultEnvelopeTimeScale;
     float decayScale_ = kDefaultEnvelopeTimeScale;
-    float level_ = 0.0f;
-    EnvelopeTrack levelTrack_;
-    EnvelopeTrack outTrack_;
+    EnvelopeCore core_{0.0f};
     Stage stage_ = kAttack;
-    bool active_ = false;
-    bool killing_ = false;
 };
 
 } // namespace dsp

@@ -7,40 +7,30 @@ namespace dsp {
 void AhdEnvelope::init(float sampleRate)
 {
     *this = AhdEnvelope{};
-    sampleRate_ = sampleRate;
+    core_.sampleRate = sampleRate;
 }
 
 void AhdEnvelope::reset()
 {
-    level_ = 0.0f;
+    core_.rest();
     holdCounter_ = 0.0f;
-    levelTrack_.hold(0.0f);
-    outTrack_.hold(0.0f);
     stage_ = kAttack;
-    active_ = false;
 }
 
 void AhdEnvelope::trigger()
 {
-    killing_ = false;
     reset();
-    startAttack();
+    retrigger();
 }
 
 void AhdEnvelope::retrigger()
 {
     holdCounter_ = 0.0f;
-    killing_ = false;
-    startAttack();
-}
-
-void AhdEnvelope::startAttack()
-{
-    active_ = true;
-    if (attackValue_ < kInstantAttack) {
+    core_.start();
+    if (attackValue_ < kNoRampValue) {
         stage_ = kHold;
-        level_ = kPeak;
-        levelTrack_.run = levelTrack_.start = levelTrack_.end = kPeak;
+        core_.level = 1.0f;
+        core_.levelTrack.run = core_.levelTrack.start = core_.levelTrack.end = 1.0f;
     } else {
         stage_ = kAttack;
     }
@@ -64,21 +54,17 @@ void AhdEnvelope::setDecayTimeScale(float longestMs)
 void AhdEnvelope::setAttack(float value, float mod, float factor)
 {
     attackValue_ = clamp01(value + mod);
-    attackRate_ = envelopeRate(attackValue_, attackScale_, sampleRate_, gain_, factor);
+    attackRate_ = core_.rate(attackValue_, attackScale_, factor);
 }
 
 void AhdEnvelope::setHold(float value, float mod, float factor)
 {
-    holdRate_ = sustainFlag_ && value > kSustainThreshold
-                    ? 0.0f
-                    : envelopeRate(clamp01(value + mod), holdScale_, sampleRate_, gain_, factor);
+    holdRate_ = sustains(value) ? 0.0f : core_.rate(clamp01(value + mod), holdScale_, factor);
 }
 
 void AhdEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = sustainFlag_ && value > kSustainThreshold
-                     ? 0.0f
-                     : envelopeRate(clamp01(value + mod), decayScale_, sampleRate_, gain_, factor);
+    decayRate_ = sustains(value) ? 0.0f : core_.rate(clamp01(value + mod), decayScale_, factor);
 }
 
 void AhdEnvelope::setStages(float attack, float hold, float decay, float attackMod, float holdMod,
@@ -101,27 +87,18 @@ void AhdEnvelope::setDecayCurve(float x, float range)
 
 void AhdEnvelope::process()
 {
-    if (!active_) {
+    if (!core_.active) {
         // An idle modulation envelope must read 0, whatever it ended on.
-        levelTrack_.run = outTrack_.run = 0.0f;
-        levelTrack_.inc = levelTrack_.inc4 = outTrack_.inc = outTrack_.inc4 = 0.0f;
+        core_.levelTrack.run = core_.outTrack.run = 0.0f;
+        core_.levelTrack.inc = core_.levelTrack.inc4 = core_.outTrack.inc = core_.outTrack.inc4 = 0.0f;
         return;
     }
 
-    levelTrack_.beginBlock();
-    outTrack_.beginBlock();
-
-    if (killing_) {
-        if (killStep(level_)) {
-            killing_ = false;
-            active_ = false;
-        }
-    } else {
+    core_.beginBlock();
+    if (!core_.fadeKilled()) {
         switch (stage_) {
         case kAttack:
-            level_ += attackRate_;
-            if (level_ >= kPeak) {
-                level_ = kPeak;
+            if (core_.rise(attackRate_)) {
                 stage_ = kHold;
                 holdCounter_ = 0.0f;
             }
@@ -132,28 +109,25 @@ void AhdEnvelope::process()
                 stage_ = kDecay;
             break;
         case kDecay:
-            level_ -= decayRate_;
-            if (level_ < 0.0f)
-                level_ = 0.0f;
+            core_.fall(decayRate_);
             break;
         }
     }
 
-    levelTrack_.endBlock(level_);
     switch (stage_) {
     case kAttack:
-        outTrack_.endBlock(std::pow(level_, attackExponent_));
+        core_.endBlock(std::pow(core_.level, attackExponent_));
         break;
     case kHold:
-        outTrack_.endBlock(level_);
+        core_.endBlock(core_.level);
         break;
     case kDecay:
-        outTrack_.endBlock(std::pow(level_, decayExponent_));
+        core_.endBlock(std::pow(core_.level, decayExponent_));
         break;
     }
 
-    if (stage_ == kDecay && levelTrack_.end == 0.0f && levelTrack_.start == 0.0f)
-        active_ = false;
+    if (stage_ == kDecay && core_.levelTrack.restsAtZero())
+        core_.active = false;
 }
 
 } // namespace dsp

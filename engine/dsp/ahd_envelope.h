@@ -14,10 +14,10 @@ public:
     void trigger();
     // Restarts the attack from the current level instead of from 0.
     void retrigger();
-    void kill() { killing_ = true; }
+    void kill() { core_.killing = true; }
     void release() { stage_ = kDecay; }
 
-    void setGain(float gain) { gain_ = gain; }
+    void setGain(float gain) { core_.gain = gain; }
     void setAmount(float amount) { amount_ = amount; }
     void setHoldFlag(bool sustain) { sustainFlag_ = sustain; }
     void setAttackTimeScale(float longestMs);
@@ -33,53 +33,36 @@ public:
 
     // Once per 16-sample block, after the rates.
     void process();
-    void step()
-    {
-        levelTrack_.step();
-        outTrack_.step();
-    }
-    void step4()
-    {
-        levelTrack_.step4();
-        outTrack_.step4();
-    }
+    void step() { core_.step(); }
+    void step4() { core_.step4(); }
 
-    float level() const { return levelTrack_.run; }
-    float output() const { return levelTrack_.run * amount_; }
-    float bipolarOutput() const { return 0.5f * levelTrack_.run * amount_ + 0.5f; }
-    float curvedOutput() const { return outTrack_.run; }
-    bool isActive() const { return active_; }
+    float level() const { return core_.levelTrack.run; }
+    float output() const { return core_.levelTrack.run * amount_; }
+    float bipolarOutput() const { return 0.5f * core_.levelTrack.run * amount_ + 0.5f; }
+    float curvedOutput() const { return core_.outTrack.run; }
+    bool isActive() const { return core_.active; }
 
 private:
     enum Stage { kAttack, kHold, kDecay };
 
     // A fully turned-up stage under the sustain flag stands still.
     static constexpr float kSustainThreshold = 0.999f;
-    // Attack values below this start the envelope at full level.
-    static constexpr float kInstantAttack = 0.001f;
-    static constexpr float kPeak = 1.0f;
 
-    void startAttack();
+    bool sustains(float value) const { return sustainFlag_ && value > kSustainThreshold; }
 
-    float sampleRate_ = 44100.0f;
     float attackRate_ = 0.0f;
     float holdRate_ = 0.0f;
     float decayRate_ = 0.0f;
     float attackValue_ = 0.0f;
     float amount_ = 1.0f;
-    float gain_ = 1.0f;
     float attackScale_ = kDefaultEnvelopeTimeScale;
     float holdScale_ = kDefaultEnvelopeTimeScale;
     float decayScale_ = kDefaultEnvelopeTimeScale;
     float attackExponent_ = 1.0f;
     float decayExponent_ = 1.0f;
-    float level_ = 0.0f;
     float holdCounter_ = 0.0f;
-    EnvelopeTrack levelTrack_;
-    EnvelopeTrack outTrack_;
+    EnvelopeCore core_{0.0f};
     Stage stage_ = kAttack;
-    bool active_ = false;
-    bool killing_ = false;
     bool sustainFlag_ = false;
 };
 

@@ -7,22 +7,18 @@ namespace dsp {
 void DecayEnvelope::init(float sampleRate)
 {
     *this = DecayEnvelope{};
-    sampleRate_ = sampleRate;
+    core_.sampleRate = sampleRate;
 }
 
 void DecayEnvelope::reset()
 {
-    level_ = 1.0f;
-    levelTrack_.hold(1.0f);
-    outTrack_.hold(1.0f);
-    active_ = false;
+    core_.rest();
 }
 
 void DecayEnvelope::trigger()
 {
-    killing_ = false;
     reset();
-    active_ = true;
+    core_.start();
 }
 
 void DecayEnvelope::setTimeScale(float longestMs)
@@ -32,7 +28,7 @@ void DecayEnvelope::setTimeScale(float longestMs)
 
 void DecayEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = envelopeRate(clampDecayValue(value + mod, decayMinimum_), scale_, sampleRate_, gain_, factor);
+    decayRate_ = core_.rate(clampDecayValue(value + mod, decayMinimum_), scale_, factor);
 }
 
 void DecayEnvelope::setCurve(float x, float range)
@@ -40,43 +36,32 @@ void DecayEnvelope::setCurve(float x, float range)
     exponent_ = curveExponent(x, range);
 }
 
-void DecayEnvelope::fall()
+void DecayEnvelope::moveLevel()
 {
-    if (killing_) {
-        if (killStep(level_)) {
-            killing_ = false;
-            active_ = false;
-        }
-    } else if (active_) {
-        level_ -= decayRate_;
-        if (level_ < 0.0f) {
-            level_ = 0.0f;
-            active_ = false;
-        }
-    }
+    if (!core_.fadeKilled() && core_.active && core_.fall(decayRate_))
+        core_.active = false;
 }
 
 void DecayEnvelope::processLinear()
 {
-    levelTrack_.beginBlock();
-    fall();
-    levelTrack_.endBlock(level_);
-    if (levelTrack_.end == 0.0f && levelTrack_.start == 0.0f)
-        active_ = false;
+    core_.levelTrack.beginBlock();
+    moveLevel();
+    core_.levelTrack.endBlock(core_.level);
+    if (core_.levelTrack.restsAtZero())
+        core_.active = false;
 }
 
 void DecayEnvelope::processCurved()
 {
-    levelTrack_.beginBlock();
-    outTrack_.beginBlock();
-    fall();
+    core_.beginBlock();
+    moveLevel();
     // A curved envelope that is not running is silent, not held at full level.
-    if (!active_ && !killing_)
-        level_ = 0.0f;
-    levelTrack_.end = level_;
-    outTrack_.endBlock(std::pow(level_, exponent_));
-    if (outTrack_.end == 0.0f && outTrack_.start == 0.0f)
-        active_ = false;
+    if (!core_.active && !core_.killing)
+        core_.level = 0.0f;
+    core_.levelTrack.end = core_.level;
+    core_.outTrack.endBlock(std::pow(core_.level, exponent_));
+    if (core_.outTrack.restsAtZero())
+        core_.active = false;
 }
 
 } // namespace dsp

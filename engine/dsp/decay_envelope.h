@@ -12,9 +12,9 @@ public:
     void init(float sampleRate);
     void reset();
     void trigger();
-    void kill() { killing_ = true; }
+    void kill() { core_.killing = true; }
 
-    void setGain(float gain) { gain_ = gain; }
+    void setGain(float gain) { core_.gain = gain; }
     void setTimeScale(float longestMs);
     void setDecayMinimum(float minimum) { decayMinimum_ = minimum; }
     void setDecay(float value, float mod, float factor);
@@ -23,36 +23,22 @@ public:
     // Once per 16-sample block, after the rate.
     void processLinear();
     void processCurved();
-    void step()
-    {
-        levelTrack_.step();
-        outTrack_.step();
-    }
-    void step4()
-    {
-        levelTrack_.step4();
-        outTrack_.step4();
-    }
+    void step() { core_.step(); }
+    void step4() { core_.step4(); }
 
-    float level() const { return levelTrack_.run; }
-    float output() const { return outTrack_.run; }
-    bool isActive() const { return active_; }
+    float level() const { return core_.levelTrack.run; }
+    float output() const { return core_.outTrack.run; }
+    bool isActive() const { return core_.active; }
 
 private:
     // Applies the kill or the decay of one block to the working level.
-    void fall();
+    void moveLevel();
 
-    float sampleRate_ = 44100.0f;
     float decayRate_ = 0.0f;
     float exponent_ = 1.0f;
     float decayMinimum_ = 0.0f;
     float scale_ = kDefaultEnvelopeTimeScale;
-    float gain_ = 1.0f;
-    float level_ = 1.0f;
-    EnvelopeTrack levelTrack_{1.0f, 1.0f, 1.0f, 0.0f, 0.0f};
-    EnvelopeTrack outTrack_{1.0f, 1.0f, 1.0f, 0.0f, 0.0f};
-    bool active_ = false;
-    bool killing_ = false;
+    EnvelopeCore core_{1.0f};
 };
 
 } // namespace dsp

@@ -8,22 +8,19 @@ void DecayRiseEnvelope::init(float sampleRate)
     const float riseRate = riseRate_;
     *this = DecayRiseEnvelope{};
     riseRate_ = riseRate;
-    sampleRate_ = sampleRate;
+    core_.sampleRate = sampleRate;
 }
 
 void DecayRiseEnvelope::reset()
 {
-    level_ = 1.0f;
-    track_.hold(1.0f);
+    core_.rest();
     stage_ = kDecay;
-    active_ = false;
 }
 
 void DecayRiseEnvelope::trigger()
 {
-    killing_ = false;
     reset();
-    active_ = true;
+    core_.start();
 }
 
 void DecayRiseEnvelope::setDecayTimeScale(float longestMs)
@@ -38,43 +35,35 @@ void DecayRiseEnvelope::setRiseTimeScale(float longestMs)
 
 void DecayRiseEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = envelopeRate(clampDecayValue(value + mod, decayMinimum_), decayScale_, sampleRate_, gain_, factor);
+    decayRate_ = core_.rate(clampDecayValue(value + mod, decayMinimum_), decayScale_, factor);
 }
 
 void DecayRiseEnvelope::setRise(float value, float mod, float factor)
 {
     const float x = clamp01(value + mod);
-    riseRate_ = x < kNoRise ? 0.0f : envelopeRate(x, riseScale_, sampleRate_, gain_, factor);
+    riseRate_ = x < kNoRampValue ? 0.0f : core_.rate(x, riseScale_, factor);
 }
 
 void DecayRiseEnvelope::process()
 {
-    track_.beginBlock();
-
-    if (killing_) {
-        if (killStep(level_)) {
-            killing_ = false;
-            active_ = false;
-        }
-    } else if (active_) {
+    core_.levelTrack.beginBlock();
+    if (!core_.fadeKilled() && core_.active) {
         if (stage_ == kDecay) {
-            level_ -= decayRate_;
-            if (level_ < 0.0f) {
-                level_ = 0.0f;
+            if (core_.fall(decayRate_)) {
                 stage_ = kRise;
                 if (riseRate_ == 0.0f)
-                    active_ = false;
+                    core_.active = false;
             }
         } else {
-            level_ += riseRate_;
-            if (level_ > 1.0f) {
-                level_ = 1.0f;
-                active_ = false;
+            // The rise ends once it has passed full level, not on reaching it.
+            core_.level += riseRate_;
+            if (core_.level > 1.0f) {
+                core_.level = 1.0f;
+                core_.active = false;
             }
         }
     }
-
-    track_.endBlock(level_);
+    core_.levelTrack.endBlock(core_.level);
 }
 
 } // namespace dsp

@@ -6,15 +6,15 @@ namespace dsp {
 
 // Falls from full level to 0, then optionally rises back to full level: the
 // drop-and-return of a noise filter's cutoff. It stays linear, so its output
-// equals its level.
+// is its level and only the level track moves.
 class DecayRiseEnvelope {
 public:
     void init(float sampleRate);
     void reset();
     void trigger();
-    void kill() { killing_ = true; }
+    void kill() { core_.killing = true; }
 
-    void setGain(float gain) { gain_ = gain; }
+    void setGain(float gain) { core_.gain = gain; }
     void setDecayTimeScale(float longestMs);
     void setRiseTimeScale(float longestMs);
     void setDecayMinimum(float minimum) { decayMinimum_ = minimum; }
@@ -27,30 +27,23 @@ public:
 
     // Once per 16-sample block, after the rates.
     void process();
-    void step() { track_.step(); }
-    void step4() { track_.step4(); }
+    void step() { core_.levelTrack.step(); }
+    void step4() { core_.levelTrack.step4(); }
 
-    float level() const { return track_.run; }
-    float output() const { return track_.run; }
-    bool isActive() const { return active_; }
+    float level() const { return core_.levelTrack.run; }
+    float output() const { return core_.levelTrack.run; }
+    bool isActive() const { return core_.active; }
 
 private:
     enum Stage { kDecay, kRise };
 
-    static constexpr float kNoRise = 0.001f;
-
-    float sampleRate_ = 44100.0f;
     float decayRate_ = 0.0f;
     float riseRate_ = 0.0f;
-    float gain_ = 1.0f;
     float decayScale_ = kDefaultEnvelopeTimeScale;
     float riseScale_ = kDefaultEnvelopeTimeScale;
     float decayMinimum_ = 0.0f;
-    float level_ = 1.0f;
-    EnvelopeTrack track_{1.0f, 1.0f, 1.0f, 0.0f, 0.0f};
+    EnvelopeCore core_{1.0f};
     Stage stage_ = kDecay;
-    bool active_ = false;
-    bool killing_ = false;
 };
 
 } // namespace dsp

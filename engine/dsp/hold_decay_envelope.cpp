@@ -7,24 +7,20 @@ namespace dsp {
 void HoldDecayEnvelope::init(float sampleRate)
 {
     *this = HoldDecayEnvelope{};
-    sampleRate_ = sampleRate;
+    core_.sampleRate = sampleRate;
 }
 
 void HoldDecayEnvelope::reset()
 {
-    level_ = 1.0f;
+    core_.rest();
     holdCounter_ = 0.0f;
-    levelTrack_.hold(1.0f);
-    outTrack_.hold(1.0f);
     stage_ = kHold;
-    active_ = false;
 }
 
 void HoldDecayEnvelope::trigger()
 {
-    killing_ = false;
     reset();
-    active_ = true;
+    core_.start();
 }
 
 void HoldDecayEnvelope::setHoldTimeScale(float longestMs)
@@ -39,12 +35,12 @@ void HoldDecayEnvelope::setDecayTimeScale(float longestMs)
 
 void HoldDecayEnvelope::setHold(float value, float mod, float factor)
 {
-    holdRate_ = envelopeRate(clamp01(value + mod), holdScale_, sampleRate_, gain_, factor);
+    holdRate_ = core_.rate(clamp01(value + mod), holdScale_, factor);
 }
 
 void HoldDecayEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = envelopeRate(clampDecayValue(value + mod, decayMinimum_), decayScale_, sampleRate_, gain_, factor);
+    decayRate_ = core_.rate(clampDecayValue(value + mod, decayMinimum_), decayScale_, factor);
 }
 
 void HoldDecayEnvelope::setCurve(float x, float range)
@@ -59,32 +55,20 @@ void HoldDecayEnvelope::setCurveExponent(float e)
 
 void HoldDecayEnvelope::process()
 {
-    levelTrack_.beginBlock();
-    outTrack_.beginBlock();
-
-    if (killing_) {
-        if (killStep(level_)) {
-            killing_ = false;
-            active_ = false;
-        }
-    } else if (active_) {
+    core_.beginBlock();
+    if (!core_.fadeKilled() && core_.active) {
         if (stage_ == kHold) {
-            level_ = 1.0f;
+            core_.level = 1.0f;
             holdCounter_ += holdRate_;
             if (holdCounter_ >= 1.0f)
                 stage_ = kDecay;
         } else {
-            level_ -= decayRate_;
-            if (level_ < 0.0f)
-                level_ = 0.0f;
+            core_.fall(decayRate_);
         }
     }
-
-    levelTrack_.endBlock(level_);
-    outTrack_.endBlock(std::pow(level_, exponent_));
-
-    if (stage_ == kDecay && levelTrack_.end == 0.0f && levelTrack_.start == 0.0f)
-        active_ = false;
+    core_.endBlock(std::pow(core_.level, exponent_));
+    if (stage_ == kDecay && core_.levelTrack.restsAtZero())
+        core_.active = false;
 }
 
 } // namespace dsp

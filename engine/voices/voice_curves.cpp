@@ -2,6 +2,7 @@
 
 #include "engine/dsp/dsp_constants.h"
 #include "engine/dsp/envelope_generator.h"
+#include "engine/dsp/time_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,13 +12,6 @@ namespace voices {
 namespace {
 
 constexpr float kSilentLevel = 0.001f;
-// Keeps the step finite at the shortest time and a vanishing sample rate.
-constexpr float kRampGuardSamples = 16.0f;
-
-float rampIncrement(float milliseconds, float sampleRate)
-{
-    return 1000.0f / (milliseconds * sampleRate + kRampGuardSamples);
-}
 
 } // namespace
 
@@ -57,16 +51,16 @@ float dbGain(float x, float range, float offset)
 
 FadeIn fadeInRate(float x, float sampleRate)
 {
-    if (x < kSilentLevel)
+    if (x < dsp::kNoRampValue)
         return {1.0f, 0.0f};
-    return {0.0f, rampIncrement(std::exp2(x * dsp::kAttackTimeRange), sampleRate)};
+    return {0.0f, dsp::rampIncrement(x, dsp::kAttackTimeRange, sampleRate, 1.0f)};
 }
 
 FadeIn fadeInRateScaled(float x, float sampleRate, float k)
 {
-    if (x < kSilentLevel)
+    if (x < dsp::kNoRampValue)
         return {0.0f, 1.0f};
-    return {0.0f, rampIncrement(std::exp2(k * x), sampleRate)};
+    return {0.0f, dsp::rampIncrement(x, k, sampleRate, 1.0f)};
 }
 
 } // namespace voices
