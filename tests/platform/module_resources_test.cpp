@@ -1,7 +1,5 @@
 #include "platform/module_resources.h"
 
-#include "platform/windows_paths.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,69 +9,27 @@
 
 namespace {
 
-constexpr int kCheckResourceId = 1;
-
-std::string sourceFile(const std::string& relative)
+TEST(ModuleResources, AResourceIsFoundByIdAndTypeInAnyCaseAndHoldsItsFileButNothingElseIsFound)
 {
     const char* source = std::getenv("KRAVO_SOURCE_DIR");
-    std::ifstream in(std::string(source ? source : ".") + "/" + relative, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-TEST(ModuleResources, AResourceIsFoundByIdAndTypeAndHoldsItsFileByteForByte)
-{
+    std::ifstream in(std::string(source ? source : ".") + "/resources/test/embedding-check.txt", std::ios::binary);
+    std::ostringstream expected;
+    expected << in.rdbuf();
     HMODULE module = platform::pluginModule();
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kCheckResourceId), "TXT");
-    ASSERT_NE(found, nullptr);
-    HGLOBAL loaded = LoadResource(module, found);
-    ASSERT_NE(loaded, nullptr);
-    const auto* bytes = static_cast<const char*>(LockResource(loaded));
-    ASSERT_NE(bytes, nullptr);
-    const std::string expected = sourceFile("resources/test/embedding-check.txt");
-    ASSERT_FALSE(expected.empty());
-    ASSERT_EQ(SizeofResource(module, found), expected.size());
-    EXPECT_EQ(std::string(bytes, expected.size()), expected);
-}
-
-TEST(ModuleResources, TheTypeNameComparesWithoutCase)
-{
-    EXPECT_NE(FindResourceA(platform::pluginModule(), MAKEINTRESOURCEA(kCheckResourceId), "txt"), nullptr);
-}
-
-TEST(ModuleResources, TheOwnModuleIsReachedByHandleByNullAndByGetModuleHandle)
-{
-    EXPECT_EQ(GetModuleHandleA(nullptr), platform::pluginModule());
-    EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(kCheckResourceId), "TXT"), nullptr);
-    EXPECT_EQ(GetModuleHandleA("other.dll"), nullptr);
-}
-
-TEST(ModuleResources, AMissingIdOrTypeGivesNullHandlesAllTheWayDown)
-{
-    HMODULE module = platform::pluginModule();
-    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(17000), "TXT"), nullptr);
-    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(kCheckResourceId), "PNG"), nullptr);
-    EXPECT_EQ(FindResourceA(module, "NAMED", "TXT"), nullptr);
-    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(kCheckResourceId), nullptr), nullptr);
-
-    HRSRC missing = FindResourceA(module, MAKEINTRESOURCEA(17264), "TXT");
-    EXPECT_EQ(LoadResource(module, missing), nullptr);
-    EXPECT_EQ(LockResource(LoadResource(module, missing)), nullptr);
-    EXPECT_EQ(SizeofResource(module, missing), 0u);
-}
-
-TEST(ModuleResources, HandlesThatAreNotTheModulesAreRefused)
-{
-    int unrelated = 0;
-    HMODULE module = platform::pluginModule();
-    EXPECT_EQ(LoadResource(module, reinterpret_cast<HRSRC>(&unrelated)), nullptr);
-    EXPECT_EQ(LockResource(&unrelated), nullptr);
-    EXPECT_EQ(SizeofResource(module, reinterpret_cast<HRSRC>(&unrelated)), 0u);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kCheckResourceId), "TXT");
-    EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(&unrelated), MAKEINTRESOURCEA(kCheckResourceId), "TXT"),
-              nullptr);
-    EXPECT_EQ(LoadResource(reinterpret_cast<HMODULE>(&unrelated), found), nullptr);
+    const LPCSTR check = MAKEINTRESOURCEA(1);
+    for (HRSRC found : {FindResourceA(module, check, "TXT"), FindResourceA(GetModuleHandleA(nullptr), check, "txt")}) {
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        ASSERT_FALSE(bytes == nullptr || expected.str().empty());
+        ASSERT_EQ(SizeofResource(module, found), expected.str().size());
+        EXPECT_EQ(std::string(bytes, expected.str().size()), expected.str());
+    }
+    int foreign = 0;
+    const auto foreignModule = reinterpret_cast<HMODULE>(&foreign);
+    for (HRSRC missing : {FindResourceA(module, MAKEINTRESOURCEA(17000), "TXT"), FindResourceA(module, check, "PNG"),
+                          FindResourceA(module, check, nullptr), FindResourceA(module, "NAMED", "TXT"),
+                          FindResourceA(foreignModule, check, "TXT"), reinterpret_cast<HRSRC>(&foreign)})
+        EXPECT_TRUE(LoadResource(module, missing) == nullptr && SizeofResource(module, missing) == 0);
+    EXPECT_TRUE(GetModuleHandleA("other.dll") == nullptr && LockResource(&foreign) == nullptr);
 }
 
 } // namespace

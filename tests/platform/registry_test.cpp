@@ -5,68 +5,64 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-#include <string>
 #include <thread>
-#include <vector>
+#include <tuple>
+#include <utility>
 
 namespace {
 
+using platform::RegistryValue;
+using platform::RegistryValues;
+using Answer = std::pair<LONG, RegistryValue>;
+
 constexpr const char* kKravoKey = "SOFTWARE\\Vexo\\Kravo";
+constexpr const char* kMidiKey = "SOFTWARE\\Vexo\\Kravo\\Midi";
+
+RegistryValue text(const char* s) { return {REG_SZ, std::string(s, std::strlen(s) + 1)}; }
+RegistryValue dword(DWORD value) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4)}; }
+Answer found(const RegistryValue& value) { return {ERROR_SUCCESS, value}; }
+const Answer kNotFound{ERROR_FILE_NOT_FOUND, {}};
 
 class Registry : public ::testing::Test {
 protected:
     void SetUp() override { platform::setRegistryFile(folder / "registry.txt"); }
     void TearDown() override { platform::setRegistryFile({}); }
 
-    static HKEY create(const char* path, REGSAM access = KEY_ALL_ACCESS, DWORD* disposition = nullptr)
+    static HKEY open(const char* path, REGSAM access = KEY_ALL_ACCESS)
     {
         HKEY key = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
-                                  &key, disposition),
-                  ERROR_SUCCESS);
+        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, access, nullptr, &key, nullptr), 0);
         return key;
     }
-
-    static void setString(const char* name, const char* text)
+    static LONG set(HKEY key, const char* name, const RegistryValue& value)
     {
-        HKEY key = create(kKravoKey, KEY_WRITE);
-        EXPECT_EQ(RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                                 static_cast<DWORD>(std::strlen(text) + 1)),
-                  ERROR_SUCCESS);
+        const auto* data = value.bytes.empty() ? nullptr : reinterpret_cast<const BYTE*>(value.bytes.data());
+        return RegSetValueExA(key, name, 0, value.type, data, static_cast<DWORD>(value.bytes.size()));
+    }
+    // Stores one value the way the settings store does: create, set, close.
+    static void store(const char* path, const char* name, const RegistryValue& value)
+    {
+        HKEY key = open(path);
+        EXPECT_EQ(set(key, name, value), ERROR_SUCCESS);
         RegCloseKey(key);
     }
-
-    static void setDword(const char* path, const char* name, DWORD value)
+    static Answer read(HKEY key, const char* name)
     {
-        HKEY key = create(path, KEY_WRITE);
-        EXPECT_EQ(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
-                  ERROR_SUCCESS);
-        RegCloseKey(key);
+        char buffer[256];
+        DWORD size = sizeof buffer;
+        DWORD type = 0;
+        const LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+        return result == ERROR_SUCCESS ? found({type, std::string(buffer, size)}) : Answer{result, {}};
     }
-
     // Reads the way the settings store does: open for reading, one query, close.
-    static LONG query(const char* path, const char* name, DWORD* type, std::string* bytes, DWORD capacity = 256)
+    static Answer query(const char* path, const char* name)
     {
         HKEY key = nullptr;
         const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
-        if (opened != ERROR_SUCCESS)
-            return opened;
-        std::vector<BYTE> buffer(capacity);
-        DWORD size = capacity;
-        const LONG result = RegQueryValueExA(key, name, nullptr, type, buffer.data(), &size);
-        if (result == ERROR_SUCCESS)
-            bytes->assign(reinterpret_cast<const char*>(buffer.data()), size);
+        const Answer answer = opened == ERROR_SUCCESS ? read(key, name) : Answer{opened, {}};
         RegCloseKey(key);
-        return result;
-    }
-
-    static DWORD dword(const std::string& bytes)
-    {
-        DWORD value = 0;
-        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof value));
-        return value;
+        return answer;
     }
 
     platform::RegistryKeys file() const { return platform::readRegistryFile(folder / "registry.txt"); }
@@ -75,382 +71,154 @@ protected:
     kravo::test::TempFolder folder;
 };
 
-TEST_F(Registry, AStringRoundTripsWithItsTerminatingZeroCounted)
-{
-    setString("Mapping", "GM");
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Mapping", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_SZ);
-    EXPECT_EQ(bytes, std::string("GM\0", 3));
-}
-
-TEST_F(Registry, ADwordRoundTripsAsFourBytes)
-{
-    setDword(kKravoKey, "RegProg0", 0xFFFFFFFF);
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "RegProg0", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_DWORD);
-    ASSERT_EQ(bytes.size(), 4u);
-    DWORD value = 0;
-    std::memcpy(&value, bytes.data(), 4);
-    EXPECT_EQ(value, 0xFFFFFFFFu);
-}
-
-TEST_F(Registry, OtherTypesKeepEveryByteIncludingZerosNewlinesAndEscapes)
+TEST_F(Registry, EveryTypeRoundTripsThroughTheFileWhateverTheCaseButATooSmallBufferOrClosedHandleIsRefused)
 {
     const char raw[] = "a\0b\n\r %25 \xff\x7f\t=\"";
-    const std::string awkward(raw, sizeof raw - 1);
-    HKEY key = create(kKravoKey);
-    ASSERT_EQ(RegSetValueExA(key, "odd name %\n", 0, REG_BINARY, reinterpret_cast<const BYTE*>(awkward.data()),
-                             static_cast<DWORD>(awkward.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    const std::pair<const char*, RegistryValue> cases[] = {
+        {"Mapping", text("GM")},
+        {"RegProg0", dword(0xFFFFFFFF)},
+        {"odd name %\n", {REG_BINARY, std::string(raw, sizeof raw - 1)}},
+        {"Empty", {REG_SZ, ""}},
+    };
+    for (const auto& [name, value] : cases)
+        store(kMidiKey, name, value);
+    for (const auto& [name, value] : cases) {
+        EXPECT_EQ(query("software\\VEXO\\kravo\\MIDI", name), found(value)) << name;
+        EXPECT_EQ(file().at("software\\vexo\\kravo\\midi").at(name), value) << name;
+    }
 
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "odd name %\n", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_BINARY);
-    EXPECT_EQ(bytes, awkward);
-}
-
-TEST_F(Registry, AnEmptyValueIsStoredAndReadBack)
-{
-    HKEY key = create(kKravoKey);
-    ASSERT_EQ(RegSetValueExA(key, "Empty", 0, REG_SZ, nullptr, 0), ERROR_SUCCESS);
-    RegCloseKey(key);
-    DWORD type = 0;
-    std::string bytes = "x";
-    ASSERT_EQ(query(kKravoKey, "Empty", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, "");
-}
-
-TEST_F(Registry, KeyAndValueNamesCompareWithoutCase)
-{
-    setString("HelpFile", "C:\\Manual.pdf");
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query("software\\VEXO\\kravo", "HELPFILE", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("C:\\Manual.pdf\0", 14));
-
-    setString("helpfile", "D:\\Other.pdf");
-    ASSERT_EQ(query(kKravoKey, "HelpFile", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("D:\\Other.pdf\0", 13));
-}
-
-TEST_F(Registry, AMissingKeyOrValueIsNotFound)
-{
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
-    setString("Mapping", "GM");
-    DWORD type = 0;
-    std::string bytes;
-    EXPECT_EQ(query(kKravoKey, "Key", &type, &bytes), ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(Registry, ATooSmallBufferGetsMoreDataAndTheNeededSizeAndStaysUntouched)
-{
-    setString("BaseDir", "C:\\Morvane\\Kravo\\");
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    store(kKravoKey, "BaseDir", text("C:\\Morvane\\Kravo\\"));
+    HKEY key = open(kKravoKey, KEY_READ);
     BYTE buffer[4] = {'k', 'e', 'e', 'p'};
     DWORD size = sizeof buffer;
     EXPECT_EQ(RegQueryValueExA(key, "BaseDir", nullptr, nullptr, buffer, &size), ERROR_MORE_DATA);
-    EXPECT_EQ(size, 18u);
-    EXPECT_EQ(std::memcmp(buffer, "keep", 4), 0);
-
-    DWORD type = 0;
-    size = 0;
-    EXPECT_EQ(RegQueryValueExA(key, "BaseDir", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_SZ);
-    EXPECT_EQ(size, 18u);
-    RegCloseKey(key);
-}
-
-TEST_F(Registry, CreatingReportsWhetherTheKeyIsNewAndMakesItsParents)
-{
-    DWORD disposition = 0;
-    HKEY midi = create("SOFTWARE\\Vexo\\Kravo\\Midi", KEY_WRITE, &disposition);
-    EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
-    RegCloseKey(midi);
-    HKEY again = create("SOFTWARE\\Vexo\\Kravo\\Midi", KEY_WRITE, &disposition);
-    EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
-    RegCloseKey(again);
-
-    HKEY parent = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &parent), ERROR_SUCCESS);
-    HKEY child = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(parent, "Midi", 0, KEY_READ, &child), ERROR_SUCCESS);
-    RegCloseKey(child);
-    RegCloseKey(parent);
-}
-
-TEST_F(Registry, AKeyOpenedForReadingRefusesWritesAndOneOpenedForWritingRefusesReads)
-{
-    setString("Key", "Y");
-    HKEY reading = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &reading), ERROR_SUCCESS);
-    const BYTE text[] = "N";
-    EXPECT_EQ(RegSetValueExA(reading, "Key", 0, REG_SZ, text, 2), ERROR_ACCESS_DENIED);
-    RegCloseKey(reading);
-
-    HKEY writing = create(kKravoKey, KEY_WRITE);
-    BYTE buffer[8];
-    DWORD size = sizeof buffer;
-    EXPECT_EQ(RegQueryValueExA(writing, "Key", nullptr, nullptr, buffer, &size), ERROR_ACCESS_DENIED);
-    RegCloseKey(writing);
-
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Key", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("Y\0", 2));
-}
-
-TEST_F(Registry, ClosedOrMadeUpHandlesAreRefused)
-{
-    HKEY key = create(kKravoKey);
+    EXPECT_EQ(std::tuple(size, std::memcmp(buffer, "keep", 4)), std::tuple(18u, 0));
+    EXPECT_EQ(set(key, "BaseDir", text("C:\\Other\\")), ERROR_ACCESS_DENIED); // opened to read only
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
     EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
-    const DWORD value = 1;
-    EXPECT_EQ(RegSetValueExA(key, "x", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4),
-              ERROR_INVALID_HANDLE);
-    HKEY madeUp = reinterpret_cast<HKEY>(ULONG_PTR{12345});
-    DWORD size = 0;
-    EXPECT_EQ(RegQueryValueExA(madeUp, "x", nullptr, nullptr, nullptr, &size), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(RegOpenKeyExA(madeUp, "x", 0, KEY_READ, &key), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(set(key, "x", dword(1)), ERROR_INVALID_HANDLE);
 }
 
-TEST_F(Registry, ValuesPersistInTheFileAndSurviveAFreshStart)
+TEST_F(Registry, AKeysChangesAreSeenAtOnceAndReachTheFileInOneWriteAtItsCloseButOnlyIfAValueOrTypeDiffers)
 {
-    setDword("SOFTWARE\\Vexo\\Kravo\\Midi", "7", 1234);
-    EXPECT_TRUE(std::filesystem::exists(folder / "registry.txt"));
-
-    const auto keys = platform::readRegistryFile(folder / "registry.txt");
-    ASSERT_EQ(keys.count("software\\vexo\\kravo\\midi"), 1u);
-    const auto& value = keys.at("SOFTWARE\\Vexo\\Kravo\\Midi").at("7");
-    EXPECT_EQ(value.type, REG_DWORD);
-    EXPECT_EQ(value.bytes, std::string("\xd2\x04\0\0", 4));
-}
-
-TEST_F(Registry, AChangeMadeByAnotherInstanceIsSeenAtTheNextOpenAndKeptByTheNextWrite)
-{
-    setString("Mapping", "GM");
-    HKEY key = create(kKravoKey);
-    const BYTE standard[] = "Standard";
-    ASSERT_EQ(RegSetValueExA(key, "Mapping", 0, REG_SZ, standard, sizeof standard), ERROR_SUCCESS);
-    // Another instance rewrites the file while our change waits for the close.
-    platform::RegistryKeys other = file();
-    other[kKravoKey]["Dynamic"] = platform::RegistryValue{REG_SZ, std::string("Y\0", 2)};
-    other[kKravoKey]["Mapping"] = platform::RegistryValue{REG_SZ, std::string("Theirs\0", 7)};
-    ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
+    store(kKravoKey, "Mapping", text("GM"));
+    unsigned long before = writes();
+    HKEY key = open(kKravoKey);
+    HKEY midi = open(kMidiKey);
+    ASSERT_EQ(set(key, "Mapping", text("Standard")), ERROR_SUCCESS);
+    ASSERT_EQ(set(key, "RegProg0", dword(2)), ERROR_SUCCESS);
+    EXPECT_EQ(read(key, "RegProg0"), found(dword(2)));
+    EXPECT_EQ(query(kKravoKey, "Mapping"), found(text("Standard")));
+    HKEY seen = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kMidiKey, 0, KEY_READ, &seen), ERROR_SUCCESS);
+    RegCloseKey(seen);
+    EXPECT_EQ(std::tuple(writes(), file().at(kKravoKey).size()), std::tuple(before, 1u));
 
     ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    other = file();
-    EXPECT_EQ(other.at(kKravoKey).at("Dynamic").bytes, std::string("Y\0", 2));
-    EXPECT_EQ(other.at(kKravoKey).at("Mapping").bytes, std::string("Standard\0", 9));
-
-    other[kKravoKey]["Later"] = platform::RegistryValue{REG_SZ, std::string("Z\0", 2)};
-    ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Later", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("Z\0", 2));
-}
-
-TEST_F(Registry, AKeysChangesAreSeenByItsThreadAtOnceAndReachTheFileInOneWriteAtItsClose)
-{
-    setString("Mapping", "GM");
-    const unsigned long before = writes();
-    HKEY key = create(kKravoKey);
-    HKEY midi = create("SOFTWARE\\Vexo\\Kravo\\Midi");
-    const BYTE standard[] = "Standard";
-    ASSERT_EQ(RegSetValueExA(key, "Mapping", 0, REG_SZ, standard, sizeof standard), ERROR_SUCCESS);
-    for (DWORD i = 0; i < 3; ++i)
-        ASSERT_EQ(RegSetValueExA(key, ("RegProg" + std::to_string(i)).c_str(), 0, REG_DWORD,
-                                 reinterpret_cast<const BYTE*>(&i), sizeof i),
-                  ERROR_SUCCESS);
-
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    ASSERT_EQ(RegQueryValueExA(key, "RegProg2", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 2u);
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Mapping", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("Standard\0", 9));
-    HKEY created = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Vexo\\Kravo\\Midi", 0, KEY_READ, &created), ERROR_SUCCESS);
-    RegCloseKey(created);
-    EXPECT_EQ(writes(), before);
-    EXPECT_EQ(file().at(kKravoKey).count("RegProg0"), 0u);
-
-    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    EXPECT_EQ(writes(), before + 1);
-    EXPECT_EQ(file().at(kKravoKey).size(), 4u);
+    EXPECT_EQ(std::tuple(writes(), file().at(kKravoKey).size()), std::tuple(before + 1, 2u));
     ASSERT_EQ(RegCloseKey(midi), ERROR_SUCCESS);
-    EXPECT_EQ(writes(), before + 2);
-    EXPECT_EQ(file().count("SOFTWARE\\Vexo\\Kravo\\Midi"), 1u);
-}
+    EXPECT_EQ(std::tuple(writes(), file().count(kMidiKey)), std::tuple(before + 2, 1u));
 
-TEST_F(Registry, StoringWhatIsAlreadyStoredWritesNothing)
-{
-    setString("Mapping", "GM");
-    setDword(kKravoKey, "RegProg0", 7);
-    const unsigned long before = writes();
-    setString("MAPPING", "GM");
-    setDword(kKravoKey, "regprog0", 7);
-    RegCloseKey(create("software\\vexo\\KRAVO"));
-    // A change taken back before the close is no change.
-    setDword(kKravoKey, "RegProg0", 7);
-    HKEY key = create(kKravoKey);
-    const DWORD other = 8;
-    const DWORD same = 7;
-    RegSetValueExA(key, "RegProg0", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&other), 4);
-    RegSetValueExA(key, "RegProg0", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&same), 4);
+    store(kKravoKey, "Mapping", text("GM"));
+    store(kKravoKey, "RegProg0", dword(7));
+    before = writes();
+    store(kKravoKey, "MAPPING", text("GM"));
+    store(kKravoKey, "regprog0", dword(7));
+    RegCloseKey(open("software\\vexo\\KRAVO"));
+    key = open(kKravoKey);
+    set(key, "RegProg0", dword(8));
+    set(key, "RegProg0", dword(7)); // a change taken back before the close is no change
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
     EXPECT_EQ(writes(), before);
 
-    // The same bytes under another type are a change.
-    key = create(kKravoKey);
-    RegSetValueExA(key, "Mapping", 0, REG_BINARY, reinterpret_cast<const BYTE*>("GM"), 3);
-    RegCloseKey(key);
-    EXPECT_EQ(writes(), before + 1);
-    EXPECT_EQ(file().at(kKravoKey).at("Mapping").type, REG_BINARY);
+    store(kKravoKey, "Mapping", {REG_BINARY, text("GM").bytes});
+    EXPECT_EQ(std::tuple(writes(), file().at(kKravoKey).at("Mapping").type), std::tuple(before + 1, REG_BINARY));
+}
+
+TEST_F(Registry, AChangeMadeByAnotherInstanceOrThreadIsSeenAtTheNextOpenAndKeptByTheNextWrite)
+{
+    store(kKravoKey, "Mapping", text("GM"));
+    HKEY key = open(kKravoKey);
+    ASSERT_EQ(set(key, "Mapping", text("Standard")), ERROR_SUCCESS);
+    // Another instance rewrites the file while our change waits for the close.
+    platform::RegistryKeys other = file();
+    other[kKravoKey] = {{"Dynamic", text("Y")}, {"Mapping", text("Theirs")}};
+    ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
+    ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(file().at(kKravoKey), (RegistryValues{{"Dynamic", text("Y")}, {"Mapping", text("Standard")}}));
+
+    other[kKravoKey]["Later"] = text("Z");
+    ASSERT_TRUE(platform::writeRegistryFile(folder / "registry.txt", other));
+    EXPECT_EQ(query(kKravoKey, "Later"), found(text("Z")));
+
+    auto writer = [](int first) {
+        for (int i = first; i < first + 40; ++i)
+            store(kMidiKey, std::to_string(i).c_str(), dword(static_cast<DWORD>(i)));
+    };
+    std::thread a(writer, 0);
+    std::thread b(writer, 40);
+    a.join();
+    b.join();
+    EXPECT_EQ(file().at(kMidiKey).size(), 80u);
 }
 
 TEST_F(Registry, ABatchHoldsBackThisThreadsChangesUntilTheOutermostEnds)
 {
-    setString("Mapping", "GM");
+    store(kKravoKey, "Mapping", text("GM"));
     const unsigned long before = writes();
-    std::string seenElsewhere;
+    Answer seenElsewhere;
     {
         platform::RegistryBatch outer;
-        setString("Mapping", "Standard");
+        store(kKravoKey, "Mapping", text("Standard"));
         {
             platform::RegistryBatch inner;
-            setDword("SOFTWARE\\Vexo\\Kravo\\Midi", "7", 120);
-            setDword(kKravoKey, "RegProg0", 3);
+            store(kMidiKey, "7", dword(120));
         }
         EXPECT_EQ(writes(), before);
-        DWORD type = 0;
-        std::string bytes;
-        ASSERT_EQ(query("SOFTWARE\\Vexo\\Kravo\\Midi", "7", &type, &bytes), ERROR_SUCCESS);
-        EXPECT_EQ(dword(bytes), 120u);
-
+        EXPECT_EQ(query(kMidiKey, "7"), found(dword(120)));
         // Another thread neither sees the held-back changes nor has its own held back.
         std::thread other([&] {
-            query(kKravoKey, "Mapping", &type, &seenElsewhere);
-            setDword(kKravoKey, "Other", 1);
+            seenElsewhere = query(kKravoKey, "Mapping");
+            store(kKravoKey, "Other", dword(1));
         });
         other.join();
-        EXPECT_EQ(writes(), before + 1);
-        EXPECT_EQ(file().at(kKravoKey).count("RegProg0"), 0u);
+        EXPECT_EQ(std::tuple(writes(), file().count(kMidiKey)), std::tuple(before + 1, 0u));
     }
-    EXPECT_EQ(seenElsewhere, std::string("GM\0", 3));
+    EXPECT_EQ(seenElsewhere, found(text("GM")));
     EXPECT_EQ(writes(), before + 2);
-    const auto keys = file();
-    EXPECT_EQ(keys.at(kKravoKey).at("Mapping").bytes, std::string("Standard\0", 9));
-    EXPECT_EQ(dword(keys.at(kKravoKey).at("RegProg0").bytes), 3u);
-    EXPECT_EQ(dword(keys.at(kKravoKey).at("Other").bytes), 1u);
-    EXPECT_EQ(dword(keys.at("SOFTWARE\\Vexo\\Kravo\\Midi").at("7").bytes), 120u);
+    EXPECT_EQ(file().at(kKravoKey), (RegistryValues{{"Mapping", text("Standard")}, {"Other", dword(1)}}));
+    EXPECT_EQ(file().at(kMidiKey).at("7"), dword(120));
 }
 
-TEST_F(Registry, WritingLeavesNoTemporaryFilesBehind)
-{
-    for (int i = 0; i < 5; ++i)
-        setDword(kKravoKey, "RegProg0", static_cast<DWORD>(i));
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        ++files;
-    EXPECT_EQ(files, 1);
-}
-
-TEST_F(Registry, AGarbledFileReadsAsEmptyAndIsRepairedByTheNextWrite)
+TEST_F(Registry, AGarbledOrTornFileKeepsTheLinesThatReadAndIsReplacedWholeButOneThatCannotBeWrittenFailsTheClose)
 {
     const char garbage[] = "\x89PNG\r\n\x1a\n\0\0garbage value key %%%\n";
     folder.writeFile("registry.txt", std::string(garbage, sizeof garbage - 1));
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
-
-    setString("Mapping", "GM");
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_EQ(query(kKravoKey, "Mapping", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(bytes, std::string("GM\0", 3));
-}
-
-TEST_F(Registry, AFileTornInsideALineKeepsTheLinesBeforeIt)
-{
-    setString("BaseDir", "C:\\Morvane\\Kravo\\");
-    setString("PatternDir", "C:\\Morvane\\Kravo\\Patterns");
+    EXPECT_EQ(query(kKravoKey, "Mapping"), kNotFound);
+    store(kKravoKey, "BaseDir", text("C:\\Morvane\\Kravo\\"));
+    store(kKravoKey, "PatternDir", text("C:\\Morvane\\Kravo\\Patterns"));
+    EXPECT_EQ(folder.names(), std::set<std::string>{"registry.txt"});
     const std::string whole = folder.readFile("registry.txt");
-    const std::size_t tear = whole.find("Patterns") + 3;
-    folder.writeFile("registry.txt", whole.substr(0, tear));
+    folder.writeFile("registry.txt", whole.substr(0, whole.find("Patterns") + 3));
+    EXPECT_EQ(query(kKravoKey, "BaseDir"), found(text("C:\\Morvane\\Kravo\\")));
+    EXPECT_EQ(query(kKravoKey, "PatternDir"), kNotFound);
 
-    DWORD type = 0;
-    std::string bytes;
-    EXPECT_EQ(query(kKravoKey, "BaseDir", &type, &bytes), ERROR_SUCCESS);
-    EXPECT_EQ(query(kKravoKey, "PatternDir", &type, &bytes), ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(Registry, AFileThatCannotBeWrittenFailsTheCloseAndChangesNothing)
-{
-    platform::setRegistryFile(folder / "not-a-folder" / "registry.txt");
-    folder.writeFile("not-a-folder", "a file where the folder should be");
-    HKEY key = create(kKravoKey);
-    const DWORD value = 1;
-    EXPECT_EQ(RegSetValueExA(key, "x", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4), ERROR_SUCCESS);
+    folder.writeFile("registry.txt", "");
+    platform::setRegistryFile(folder / "registry.txt" / "registry.txt");
+    HKEY key = open(kKravoKey);
+    EXPECT_EQ(set(key, "x", dword(1)), ERROR_SUCCESS);
     EXPECT_EQ(RegCloseKey(key), ERROR_WRITE_FAULT);
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKravoKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(Registry, TwoThreadsWritingAtOnceLoseNoValue)
-{
-    constexpr int kValuesPerThread = 40;
-    auto writer = [](int first) {
-        for (int i = first; i < first + kValuesPerThread; ++i)
-            setDword("SOFTWARE\\Vexo\\Kravo\\Midi", std::to_string(i).c_str(), static_cast<DWORD>(i));
-    };
-    std::thread a(writer, 0);
-    std::thread b(writer, kValuesPerThread);
-    a.join();
-    b.join();
-
-    const auto keys = platform::readRegistryFile(folder / "registry.txt");
-    EXPECT_EQ(keys.at("SOFTWARE\\Vexo\\Kravo\\Midi").size(), 2u * kValuesPerThread);
+    EXPECT_EQ(query(kKravoKey, "x"), kNotFound);
 }
 
 TEST(RegistryFileText, RoundTripsKeysAndValuesAndSkipsLinesThatDoNotParse)
 {
-    platform::RegistryKeys keys;
-    keys["SOFTWARE\\Vexo\\Kravo"]["A b"] = {REG_SZ, std::string("x y\0", 4)};
-    keys["SOFTWARE\\Vexo\\Kravo\\Midi"];
-    const std::string text = platform::formatRegistryText(keys);
-    EXPECT_EQ(platform::parseRegistryText(text).size(), 2u);
-    EXPECT_EQ(platform::parseRegistryText(text).at("SOFTWARE\\Vexo\\Kravo").at("a B").bytes, std::string("x y\0", 4));
-
-    const std::string broken = "kravo-registry 1\n"
-                               "value Orphan 1 1 x\n"
-                               "key K\n"
-                               "value Good 4 1 x\n"
-                               "value WrongSize 1 5 x\n"
-                               "value BadEscape 1 1 %G1\n"
-                               "value CarriageReturn 1 1 x\r\n"
-                               "value Short 1\n"
-                               "key %ZZ\n"
+    const platform::RegistryKeys keys{{kKravoKey, {{"A b", text("x y")}}}, {kMidiKey, {}}};
+    EXPECT_EQ(platform::parseRegistryText(platform::formatRegistryText(keys)), keys);
+    const std::string broken = "kravo-registry 1\nvalue Orphan 1 1 x\nkey K\nvalue Good 4 1 x\nvalue WrongSize 1 5 x\n"
+                               "value BadEscape 1 1 %G1\nvalue CarriageReturn 1 1 x\r\nvalue Short 1\nkey %ZZ\n"
                                "value AfterBadKey 1 1 x\n";
-    const auto parsed = platform::parseRegistryText(broken);
-    ASSERT_EQ(parsed.size(), 1u);
-    ASSERT_EQ(parsed.at("K").size(), 1u);
-    EXPECT_EQ(parsed.at("K").at("Good").type, REG_DWORD);
-}
-
-TEST(RegistryLocation, ComesFromTheEnvironmentWhenNoFileIsSet)
-{
-    platform::setRegistryFile({});
-    EXPECT_TRUE(platform::registryFile().is_absolute());
+    EXPECT_EQ(platform::parseRegistryText(broken), (platform::RegistryKeys{{"K", {{"Good", {REG_DWORD, "x"}}}}}));
 }
 
 } // namespace

@@ -2,33 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-TEST(UserLocation, AnExplicitSettingWins)
+TEST(UserLocation, AnExplicitSettingThenAnAbsoluteXdgFolderThenTheHomeFolderThenTheTemporaryFolder)
 {
-    EXPECT_EQ(platform::userLocation("/srv/kravo.txt", "/xdg", "/home/u", ".config", "kravo/registry.txt"),
-              "/srv/kravo.txt");
-}
-
-TEST(UserLocation, TheXdgFolderComesNextWhenItIsAbsolute)
-{
-    EXPECT_EQ(platform::userLocation(nullptr, "/xdg", "/home/u", ".config", "kravo/registry.txt"),
-              "/xdg/kravo/registry.txt");
-    EXPECT_EQ(platform::userLocation("", "/xdg", "/home/u", ".config", "kravo/registry.txt"),
-              "/xdg/kravo/registry.txt");
-}
-
-TEST(UserLocation, ARelativeOrEmptyXdgFolderIsIgnoredInFavourOfTheHomeFolder)
-{
-    EXPECT_EQ(platform::userLocation(nullptr, "relative", "/home/u", ".config", "kravo/registry.txt"),
-              "/home/u/.config/kravo/registry.txt");
-    EXPECT_EQ(platform::userLocation(nullptr, "", "/home/u", ".local/share", "kravo/drive"),
-              "/home/u/.local/share/kravo/drive");
-}
-
-TEST(UserLocation, WithoutAHomeFolderTheTemporaryFolderServes)
-{
-    EXPECT_TRUE(platform::userLocation(nullptr, nullptr, nullptr, ".config", "kravo/registry.txt").is_absolute());
+    const auto temporary = std::filesystem::temp_directory_path() / ".config/kravo/registry.txt";
+    const std::tuple<const char*, const char*, const char*, std::filesystem::path> cases[] = {
+        {"/srv/kravo.txt", "/xdg", "/home/u", "/srv/kravo.txt"},
+        {nullptr, "/xdg", "/home/u", "/xdg/kravo/registry.txt"},
+        {"", "/xdg", "/home/u", "/xdg/kravo/registry.txt"},
+        {nullptr, "relative", "/home/u", "/home/u/.config/kravo/registry.txt"},
+        {nullptr, "", "/home/u", "/home/u/.config/kravo/registry.txt"},
+        {nullptr, nullptr, nullptr, temporary},
+        {nullptr, nullptr, "", temporary},
+    };
+    for (const auto& [explicitPath, xdg, home, expected] : cases)
+        EXPECT_EQ(platform::userLocation(explicitPath, xdg, home, ".config", "kravo/registry.txt"), expected)
+            << expected;
 }
 
 } // namespace

@@ -45,4 +45,12 @@ std::string TempFolder::readFile(const std::string& name) const
     return content.str();
 }
 
+std::set<std::string> TempFolder::names() const
+{
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        found.insert(entry.path().filename().string());
+    return found;
+}
+
 } // namespace kravo::test

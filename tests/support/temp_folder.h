@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace kravo::test {
@@ -18,6 +19,8 @@ public:
 
     void writeFile(const std::string& name, const std::string& content) const;
     std::string readFile(const std::string& name) const;
+    // The names of the files and folders directly inside.
+    std::set<std::string> names() const;
 
 private:
     std::filesystem::path path_;

@@ -5,223 +5,121 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
+#include <tuple>
 
 namespace {
 
+using kravo::test::HostCall;
 using kravo::test::RecordingEditor;
 using kravo::test::RecordingHost;
 
 class BarePlugin : public AudioPluginX {
 public:
-    explicit BarePlugin(HostCallback callback, bool* destroyed = nullptr)
-        : AudioPluginX(callback, 4, 10), destroyed_(destroyed)
-    {
-    }
-    ~BarePlugin() override
-    {
-        if (destroyed_)
-            *destroyed_ = true;
-    }
+    explicit BarePlugin(HostCallback callback) : AudioPluginX(callback, 4, 10) { RecordingHost::reset(); }
     void processReplacing(float**, float**, std::int32_t) override {}
-    void setProgram(std::int32_t program) override
+    void setParameter(std::int32_t index, float value) override { lastSet = std::tuple(index, value); }
+    // Through the record, as a host calls.
+    PlugIntPtr dispatch(std::int32_t opcode, std::int32_t index = 0, PlugIntPtr value = 0, void* ptr = nullptr)
     {
-        programCalls.push_back(program);
-        AudioPluginX::setProgram(program);
+        return getPluginRecord()->dispatcher(getPluginRecord(), opcode, index, value, ptr, 0.0f);
     }
-    void setParameter(std::int32_t index, float value) override { lastSet = {index, value}; }
 
-    std::vector<std::int32_t> programCalls;
-    std::pair<std::int32_t, float> lastSet{-1, 0.0f};
-
-private:
-    bool* destroyed_;
+    std::tuple<std::int32_t, float> lastSet{-1, 0.0f};
 };
 
-class AudioPluginBase : public ::testing::Test {
-protected:
-    void SetUp() override { RecordingHost::reset(); }
-    PlugIntPtr dispatch(BarePlugin& plugin, std::int32_t opcode, std::int32_t index = 0, PlugIntPtr value = 0,
-                        void* ptr = nullptr, float opt = 0.0f)
-    {
-        PluginRecord* record = plugin.getPluginRecord();
-        return record->dispatcher(record, opcode, index, value, ptr, opt);
-    }
-};
-
-TEST_F(AudioPluginBase, RecordHoldsItsValuesAfterConstruction)
+TEST(AudioPluginBase, TheRecordPointsToTheObjectItsFlagsFollowTheSettersAndCloseDeletesObjectAndEditor)
 {
     BarePlugin plugin(nullptr);
     const PluginRecord& record = *plugin.getPluginRecord();
-    EXPECT_EQ(record.magic, 0x506C6750);
-    EXPECT_EQ(record.numPrograms, 4);
-    EXPECT_EQ(record.numParams, 10);
-    EXPECT_EQ(record.numInputs, 1);
-    EXPECT_EQ(record.numOutputs, 2);
-    EXPECT_EQ(record.flags, plugFlagsCanReplacing);
-    EXPECT_EQ(record.resvd1, 0);
-    EXPECT_EQ(record.ioRatio, 1.0f);
-    EXPECT_EQ(record.object, &plugin);
-    EXPECT_EQ(record.uniqueID, fourCharCode('N', 'o', 'E', 'f'));
-    EXPECT_EQ(record.version, 1);
-    EXPECT_NE(record.dispatcher, nullptr);
-    EXPECT_NE(record.processReplacing, nullptr);
-    EXPECT_NE(record.processDoubleReplacing, nullptr);
-    for (char c : record.future)
-        EXPECT_EQ(c, 0);
-    EXPECT_EQ(plugin.getSampleRate(), 44100.0f);
-    EXPECT_EQ(plugin.getBlockSize(), 1024);
-    EXPECT_EQ(plugin.getProgram(), 0);
-}
+    EXPECT_EQ(std::tuple(record.magic, record.numPrograms, record.numParams, record.object),
+              std::tuple(kPluginRecordMagic, 4, 10, static_cast<void*>(&plugin)));
+    EXPECT_TRUE(record.dispatcher && record.processReplacing && record.processDoubleReplacing);
+    EXPECT_EQ(std::string(record.future, sizeof record.future), std::string(sizeof record.future, '\0'));
 
-TEST_F(AudioPluginBase, FlagSettersSetAndClearTheirBits)
-{
-    BarePlugin plugin(nullptr);
     plugin.isSynth(true);
     plugin.hasVu(true);
     plugin.programsAreChunks(true);
-    EXPECT_EQ(plugin.getPluginRecord()->flags, plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks);
+    RecordingEditor editor(&plugin);
+    plugin.setEditor(&editor);
+    EXPECT_EQ(record.flags,
+              plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks | plugFlagsHasEditor);
+    const std::int32_t synthCategory = plugin.getPlugCategory();
     plugin.hasVu(false);
     plugin.programsAreChunks(false);
     plugin.canProcessReplacing(false);
-    EXPECT_EQ(plugin.getPluginRecord()->flags, plugFlagsIsSynth);
-    EXPECT_EQ(plugin.getPlugCategory(), 2);
-    plugin.isSynth(false);
-    EXPECT_EQ(plugin.getPlugCategory(), 0);
-}
-
-TEST_F(AudioPluginBase, SetEditorKeepsTheEditorFlagInStep)
-{
-    BarePlugin plugin(nullptr);
-    auto* editor = new RecordingEditor(&plugin);
-    plugin.setEditor(editor);
-    EXPECT_TRUE(plugin.getPluginRecord()->flags & plugFlagsHasEditor);
     plugin.setEditor(nullptr);
-    EXPECT_FALSE(plugin.getPluginRecord()->flags & plugFlagsHasEditor);
-    delete editor;
-}
+    plugin.isSynth(false);
+    EXPECT_EQ(std::tuple(record.flags, synthCategory != 0, plugin.getPlugCategory()), std::tuple(0, true, 0));
 
-TEST_F(AudioPluginBase, CloseThroughTheRecordDeletesObjectAndEditor)
-{
-    bool pluginGone = false;
     bool editorGone = false;
-    auto* plugin = new BarePlugin(nullptr, &pluginGone);
-    plugin->setEditor(new RecordingEditor(plugin, &editorGone));
-    PluginRecord* record = plugin->getPluginRecord();
-    EXPECT_EQ(record->dispatcher(record, plugClose, 0, 0, nullptr, 0.0f), 1);
-    EXPECT_TRUE(pluginGone);
+    auto* closing = new BarePlugin(nullptr);
+    closing->setEditor(new RecordingEditor(closing, &editorGone));
+    EXPECT_EQ(closing->dispatch(plugClose), 1);
     EXPECT_TRUE(editorGone);
 }
 
-TEST_F(AudioPluginBase, SetProgramBeyondTheProgramCountIsIgnored)
-{
-    BarePlugin plugin(nullptr);
-    EXPECT_EQ(dispatch(plugin, plugSetProgram, 0, 4), 0);
-    EXPECT_TRUE(plugin.programCalls.empty());
-    dispatch(plugin, plugSetProgram, 0, 3);
-    EXPECT_EQ(dispatch(plugin, plugGetProgram), 3);
-}
-
-TEST_F(AudioPluginBase, UnusedAndUnknownOpcodesAnswerZero)
+TEST(AudioPluginBase, UnknownOpcodesAnswerZeroProgramsStayInRangeAndEditorOpcodesReachTheEditorIfAny)
 {
     BarePlugin plugin(RecordingHost::callback);
     for (std::int32_t op : {9, 16, 17, 18, 20, 21, 28, 30, 31, 32, 36, 37, 43, 46, 53, 54, 55, 57, -1, 80, 1000})
-        EXPECT_EQ(dispatch(plugin, op, 1, 1, nullptr, 1.0f), 0) << "opcode " << op;
-    EXPECT_EQ(dispatch(plugin, plugIdentify, 7, 7, nullptr, 7.0f), 0x4E764566);
-    EXPECT_EQ(dispatch(plugin, plugGetPlugVersion), 2400);
-    EXPECT_EQ(dispatch(plugin, plugGetCurrentMidiProgram), -1);
-    EXPECT_EQ(dispatch(plugin, plugSetTotalSampleToProcess, 0, 777), 777);
-    EXPECT_EQ(dispatch(plugin, plugCanBeAutomated, 3), 1);
-    EXPECT_TRUE(RecordingHost::calls().empty());
-}
+        EXPECT_EQ(plugin.dispatch(op, 1, 1), 0) << "opcode " << op;
+    EXPECT_EQ(std::tuple(plugin.dispatch(plugGetCurrentMidiProgram), plugin.dispatch(plugCanBeAutomated, 3),
+                         plugin.dispatch(plugSetTotalSampleToProcess, 0, 777), plugin.dispatch(plugSetProgram, 0, 4)),
+              std::tuple(-1, 1, 777, 0));
+    EXPECT_EQ(plugin.dispatch(plugGetProgram), 0);
+    plugin.dispatch(plugSetProgram, 0, 3);
+    EXPECT_EQ(plugin.dispatch(plugGetProgram), 3);
+    EXPECT_TRUE(RecordingHost::calls.empty());
 
-TEST_F(AudioPluginBase, EditorOpcodesWithoutEditorAnswerZero)
-{
-    BarePlugin plugin(nullptr);
     ERect* rect = nullptr;
-    EXPECT_EQ(dispatch(plugin, plugEditGetRect, 0, 0, &rect), 0);
+    for (std::int32_t op : {plugEditGetRect, plugEditOpen, plugEditClose, plugEditIdle, plugEditKeyDown,
+                            plugEditKeyUp, plugSetEditKnobMode})
+        EXPECT_EQ(plugin.dispatch(op, 65, 1, op == plugEditGetRect ? &rect : nullptr), 0) << op;
     EXPECT_EQ(rect, nullptr);
-    for (std::int32_t op : {plugEditOpen, plugEditClose, plugEditIdle, plugEditKeyDown, plugEditKeyUp, plugSetEditKnobMode})
-        EXPECT_EQ(dispatch(plugin, op, 65, 1, nullptr, 2.0f), 0);
-}
 
-TEST_F(AudioPluginBase, EditorOpcodesReachTheEditor)
-{
-    BarePlugin plugin(nullptr);
     auto* editor = new RecordingEditor(&plugin);
     plugin.setEditor(editor);
-    ERect* rect = nullptr;
-    EXPECT_EQ(dispatch(plugin, plugEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(plugin.dispatch(plugEditGetRect, 0, 0, &rect), 1);
     ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->right, 200);
-    EXPECT_EQ(dispatch(plugin, plugEditOpen, 0, 0, &plugin), 1);
-    EXPECT_EQ(dispatch(plugin, plugEditIdle), 0);
-    EXPECT_EQ(dispatch(plugin, plugEditClose), 0);
-    EXPECT_EQ(editor->calls, (std::vector<std::string>{"getRect", "open", "idle", "close"}));
-
-    EXPECT_EQ(dispatch(plugin, plugEditKeyDown, 'a', 0x1234, nullptr, 3.7f), 0);
-    EXPECT_EQ(editor->lastKey.character, 'a');
-    EXPECT_EQ(editor->lastKey.virt, 0x34);
-    EXPECT_EQ(editor->lastKey.modifier, 3);
+    EXPECT_EQ(plugin.dispatch(plugEditOpen), 1);
+    EXPECT_EQ(plugin.dispatch(plugSetEditKnobMode, 0, 2), 1);
+    EXPECT_EQ(std::tuple(rect->right, editor->windowOpen, editor->knobMode), std::tuple(200, true, 2));
+    PluginRecord* record = plugin.getPluginRecord();
+    EXPECT_EQ(record->dispatcher(record, plugEditKeyDown, 'a', 0x1234, nullptr, 3.7f), 0);
+    EXPECT_EQ(std::tuple(editor->lastKey.character, editor->lastKey.virt, editor->lastKey.modifier),
+              std::tuple('a', 0x34, 3));
     editor->handlesKeys = true;
-    EXPECT_EQ(dispatch(plugin, plugEditKeyUp, 'b'), 1);
-    EXPECT_EQ(dispatch(plugin, plugSetEditKnobMode, 0, 2), 1);
-    EXPECT_EQ(editor->knobMode, 2);
+    EXPECT_EQ(plugin.dispatch(plugEditKeyUp, 'b'), 1);
 }
 
-TEST_F(AudioPluginBase, WrappersWithoutCallbackAnswerTheirDefaults)
-{
-    BarePlugin plugin(nullptr);
-    EXPECT_EQ(plugin.getMasterVersion(), 1);
-    EXPECT_EQ(plugin.getCurrentUniqueId(), 0);
-    EXPECT_TRUE(plugin.isInputConnected(0));
-    EXPECT_TRUE(plugin.isOutputConnected(1));
-    EXPECT_EQ(plugin.getTimeInfo(0x600), nullptr);
-    EXPECT_EQ(plugin.updateSampleRate(), 44100.0);
-    EXPECT_EQ(plugin.updateBlockSize(), 1024);
-    EXPECT_FALSE(plugin.updateDisplay());
-    EXPECT_FALSE(plugin.beginEdit(3));
-    plugin.setParameterAutomated(2, 0.5f);
-    EXPECT_EQ(plugin.lastSet, std::make_pair(2, 0.5f));
-}
-
-TEST_F(AudioPluginBase, WrappersCallTheHostWithTheirOpcodes)
+TEST(AudioPluginBase, WrappersCallTheHostWithTheirOpcodesAndAResumedSynthAsksForEvents)
 {
     BarePlugin plugin(RecordingHost::callback);
+    const auto lastCall = [] {
+        const HostCall& call = RecordingHost::calls.back();
+        return std::tuple(call.opcode, call.index, call.value, call.opt);
+    };
     plugin.setParameterAutomated(5, 0.25f);
-    EXPECT_EQ(plugin.lastSet, std::make_pair(5, 0.25f));
-    ASSERT_EQ(RecordingHost::calls().size(), 1u);
-    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpSetParameterAutomated);
-    EXPECT_EQ(RecordingHost::calls()[0].index, 5);
-    EXPECT_EQ(RecordingHost::calls()[0].opt, 0.25f);
-
+    EXPECT_EQ(plugin.lastSet, std::tuple(5, 0.25f));
+    EXPECT_EQ(lastCall(), std::tuple(hostOpSetParameterAutomated, 5, 0, 0.25f));
     EXPECT_EQ(plugin.getMasterVersion(), 1); // an answer of 0 reads as version 1
-    RecordingHost::answer() = 48000;
+    RecordingHost::answer = 48000;
     EXPECT_EQ(plugin.updateSampleRate(), 48000.0);
     EXPECT_EQ(plugin.getSampleRate(), 48000.0f);
     EXPECT_FALSE(plugin.isInputConnected(0)); // a non-zero answer means not connected
 
     PlugTimeInfo info{};
-    RecordingHost::answer() = reinterpret_cast<PlugIntPtr>(&info);
+    RecordingHost::answer = reinterpret_cast<PlugIntPtr>(&info);
     EXPECT_EQ(plugin.getTimeInfo(kTimeInfoFilter), &info);
-    EXPECT_EQ(RecordingHost::calls().back().opcode, hostOpGetTimeInfo);
-    EXPECT_EQ(RecordingHost::calls().back().value, kTimeInfoFilter);
-
-    RecordingHost::calls().clear();
+    EXPECT_EQ(lastCall(), std::tuple(hostOpGetTimeInfo, 0, PlugIntPtr{kTimeInfoFilter}, 0.0f));
+    RecordingHost::calls.clear();
     EXPECT_FALSE(plugin.openFileSelector(nullptr));
-    EXPECT_TRUE(RecordingHost::calls().empty());
-}
-
-TEST_F(AudioPluginBase, ResumeAsksForEventsWhenItIsASynth)
-{
-    BarePlugin plugin(RecordingHost::callback);
-    dispatch(plugin, plugMainsChanged, 0, 1);
-    EXPECT_TRUE(RecordingHost::calls().empty());
-    plugin.isSynth(true);
-    dispatch(plugin, plugMainsChanged, 0, 1);
-    ASSERT_EQ(RecordingHost::calls().size(), 1u);
-    EXPECT_EQ(RecordingHost::calls()[0].opcode, hostOpWantEvents);
-    EXPECT_EQ(RecordingHost::calls()[0].value, 1);
+    plugin.dispatch(plugMainsChanged, 0, 1);
+    EXPECT_TRUE(RecordingHost::calls.empty());
+    plugin.isSynth(true); // a synth asks for events when it is resumed
+    plugin.dispatch(plugMainsChanged, 0, 1);
+    EXPECT_EQ(lastCall(), std::tuple(hostOpWantEvents, 0, 1, 0.0f));
 }
 
 } // namespace

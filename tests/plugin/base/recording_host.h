@@ -7,7 +7,6 @@
 
 namespace kravo::test {
 
-// A host callback that records every call and answers from a small table.
 struct HostCall {
     std::int32_t opcode;
     std::int32_t index;
@@ -16,27 +15,21 @@ struct HostCall {
     float opt;
 };
 
+// A host callback that records every call and gives one answer to all of them.
 struct RecordingHost {
-    static std::vector<HostCall>& calls()
-    {
-        static std::vector<HostCall> recorded;
-        return recorded;
-    }
-    static PlugIntPtr& answer()
-    {
-        static PlugIntPtr value = 0;
-        return value;
-    }
+    static inline std::vector<HostCall> calls;
+    static inline PlugIntPtr answer = 0;
+
     static PlugIntPtr callback(PluginRecord*, std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr,
                                float opt)
     {
-        calls().push_back({opcode, index, value, ptr, opt});
-        return answer();
+        calls.push_back({opcode, index, value, ptr, opt});
+        return answer;
     }
     static void reset()
     {
-        calls().clear();
-        answer() = 0;
+        calls.clear();
+        answer = 0;
     }
 };
 

@@ -1,76 +1,109 @@
 #include "plugin/programs/factory_bank.h"
 
 #include "plugin/parameters/default_patch.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
+#include <tuple>
 
 namespace {
 
 using namespace kravo;
 
-std::filesystem::path factoryFolder()
+std::string programFile(int program)
+{
+    return std::string("program_") + (program < 10 ? "0" : "") + std::to_string(program) + ".txt";
+}
+
+// The program files list a name and only what differs from the default patch: every other value must be the
+// default, and every listed one must be in the bank as written.
+TEST(FactoryBank, EachProgramIsTheDefaultPatchWithItsFilesNameAndDifferences)
 {
     const char* source = std::getenv("KRAVO_SOURCE_DIR");
-    return std::filesystem::path(source ? source : ".") / "resources" / "factory";
-}
-
-TEST(FactoryBank, FirstProgramStartsWithTheDefaultPatchHead)
-{
-    EXPECT_EQ(factoryBank[0][0], 0.0f);
-    EXPECT_EQ(factoryBank[0][1], 0.0f);
-    EXPECT_EQ(factoryBank[0][2], 0.7f);
-    EXPECT_EQ(factoryBank[0][3], 0.0f);
-}
-
-TEST(FactoryBank, ProgramsCarryTheirFactoryNames)
-{
-    EXPECT_STREQ(factoryProgramNames[0], "Q-groovy 120bpm");
-    EXPECT_STREQ(factoryProgramNames[11], "ElecTrain 126");
-    EXPECT_STREQ(factoryProgramNames[17], "Electro kit 1 120bpm");
-    EXPECT_STREQ(factoryProgramNames[31], "March 94bpm");
-}
-
-TEST(FactoryBank, EveryValueLiesInZeroToOne)
-{
-    for (int p = 0; p < kProgramCount; ++p) {
-        for (int i = 0; i < param::kParameterCount; ++i) {
-            ASSERT_GE(factoryBank[p][i], 0.0f) << "program " << p << " parameter " << i;
-            ASSERT_LE(factoryBank[p][i], 1.0f) << "program " << p << " parameter " << i;
-        }
-    }
-}
-
-// The program files list only what differs from the default patch: every other value must be the
-// default, and every listed one must be in the bank as written.
-TEST(FactoryBank, EachProgramIsTheDefaultPatchWithItsFilesDifferences)
-{
+    const std::filesystem::path folder = std::filesystem::path(source ? source : ".") / "resources" / "factory";
     std::array<float, param::kParameterCount> defaults{};
     fillDefaultValues(defaults);
     for (int p = 0; p < kProgramCount; ++p) {
         std::array<float, param::kParameterCount> expected = defaults;
-        std::ostringstream name;
-        name << "program_" << (p < 10 ? "0" : "") << p << ".txt";
-        std::ifstream in(factoryFolder() / name.str());
-        ASSERT_TRUE(in) << name.str();
+        const std::string name = programFile(p);
+        std::ifstream in(folder / name);
+        ASSERT_TRUE(in) << name;
         std::string line;
         while (std::getline(in, line)) {
-            line = line.substr(0, line.find('#'));
-            std::istringstream fields(line);
+            if (line.rfind("name ", 0) == 0) {
+                EXPECT_EQ(factoryProgramNames[p], line.substr(5)) << name;
+            }
+            std::istringstream fields(line.substr(0, line.find('#')));
             int index = 0;
             float value = 0.0f;
             if (fields >> index >> value)
                 expected[index] = value;
         }
         for (int i = 0; i < param::kParameterCount; ++i)
-            ASSERT_EQ(factoryBank[p][i], expected[i]) << name.str() << " parameter " << i;
+            ASSERT_EQ(factoryBank[p][i], expected[i]) << name << " parameter " << i;
     }
+}
+
+// The bank is generated at build time by running the generator on the program files; these run it on files
+// written here and check that bad data stops the build with a message naming file and line.
+struct FactoryBankGeneratorTest : ::testing::Test {
+    FactoryBankGeneratorTest()
+    {
+        for (int p = 0; p < 32; ++p)
+            writeProgram(p, "name Program " + std::to_string(p) + "\n");
+    }
+
+    void writeProgram(int p, const std::string& content) const { folder.writeFile(programFile(p), content); }
+
+    // Runs the generator over the 32 files; answers whether it succeeded.
+    bool generate(int fileCount = 32) const
+    {
+        std::string command = "\"" KRAVO_FACTORY_BANK_GENERATOR "\" \"" + (folder / "bank.cpp").string() + "\"";
+        for (int p = 0; p < fileCount; ++p)
+            command += " \"" + (folder / programFile(p)).string() + "\"";
+        command += " 2> \"" + (folder / "errors.txt").string() + "\"";
+        return std::system(command.c_str()) == 0;
+    }
+
+    std::string errors() const { return folder.readFile("errors.txt"); }
+
+    test::TempFolder folder;
+};
+
+TEST_F(FactoryBankGeneratorTest, NamesAndValuesReachTheBankSourceButBadDataOrAMissingFileFailsNamingFileAndLine)
+{
+    writeProgram(3, "# a comment line\nname SiFi 105bpm\n\n2 0.65   # Main Volume\n10 1\n");
+    ASSERT_TRUE(generate()) << errors();
+    const std::string source = folder.readFile("bank.cpp");
+    EXPECT_TRUE(source.find("\"SiFi 105bpm\"") != std::string::npos && source.find("0.65f") != std::string::npos);
+
+    const std::tuple<int, std::string, std::string> cases[] = {
+        {5, "name Bad\n# comment\n2 0.5\n3 1.5 # too loud\n", "program_05.txt:4: error: value 1.5 of parameter 3"},
+        {0, "name Bad\n2 -0.1\n", "program_00.txt:2: error:"},
+        {31, "name Bad\n9900 0.5\n", "program_31.txt:2: error: unknown parameter index 9900"},
+        {1, "name Bad\n2 0.5\n2 0.6\n", "program_01.txt:3: error:"},
+        {2, "2 0.5\n", "program_02.txt:"},
+        {2, "name A name of more than twenty-four characters\n", "program_02.txt:1: error:"},
+        {7, "name Bad\n2\n", "program_07.txt:2: error:"}, {7, "name Bad\ntwo 0.5\n", "program_07.txt:2: error:"},
+        {7, "name Bad\n2 half\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 nan\n", "program_07.txt:2: error:"},
+        {7, "name Bad\n2 0.5 0.6\n", "program_07.txt:2: error:"},
+    };
+    for (const auto& [program, content, error] : cases) {
+        writeProgram(program, content);
+        EXPECT_FALSE(generate()) << content;
+        EXPECT_NE(errors().find(error), std::string::npos) << content << ": " << errors();
+        writeProgram(program, "name Good\n");
+    }
+
+    EXPECT_FALSE(generate(31));
+    std::filesystem::remove(folder / programFile(9));
+    EXPECT_FALSE(generate());
+    EXPECT_NE(errors().find("program_09.txt"), std::string::npos) << errors();
 }
 
 } // namespace

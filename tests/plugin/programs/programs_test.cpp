@@ -1,5 +1,4 @@
 #include "plugin/aplugin.h"
-#include "plugin/parameters/default_patch.h"
 #include "plugin/programs/factory_bank.h"
 
 #include "tests/plugin/base/recording_editor.h"
@@ -10,13 +9,12 @@
 #include <atomic>
 #include <cmath>
 #include <functional>
-#include <cstring>
 #include <limits>
 #include <memory>
-#include <span>
 #include <string>
 #include <thread>
-#include <vector>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -32,17 +30,28 @@ protected:
         plugin->getProgramName(name);
         return name;
     }
+    void rename(std::string name) { plugin->setProgramName(name.data()); }
+    // A value other than the one given.
+    static float other(float value) { return value == 0.25f ? 0.75f : 0.25f; }
 
     std::unique_ptr<APlugin> plugin;
 };
 
-TEST_F(Programs, AFreshObjectHasProgramZeroCompletelyLoaded)
+TEST_F(Programs, AFreshObjectHasProgramZeroCompletelyLoadedAndClampsValuesStoringNonFiniteOnesAsZero)
 {
-    EXPECT_EQ(plugin->getProgram(), 0);
-    EXPECT_EQ(programName(), "Q-groovy 120bpm");
-    EXPECT_FALSE(plugin->isProgramReloadPending());
+    EXPECT_EQ(std::tuple(plugin->getProgram(), programName(), plugin->isProgramReloadPending()),
+              std::tuple(0, kravo::factoryProgramNames[0], false));
     for (int i = 0; i < kNumParams; ++i)
         ASSERT_EQ(plugin->getParameter(i), kravo::factoryBank[0][i]) << i;
+
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    for (const auto& [written, stored] : {std::pair{1.7f, 1.0f}, {-0.2f, 0.0f}, {kInfinity, 0.0f}, {-kInfinity, 0.0f},
+                                          {std::numeric_limits<float>::quiet_NaN(), 0.0f}}) {
+        plugin->setParameter(6, 0.5f);
+        plugin->setParameter(6, written);
+        EXPECT_EQ(plugin->getParameter(6), stored) << written;
+    }
+    EXPECT_EQ(std::tuple(plugin->getParameter(9900), plugin->getParameter(-1)), std::tuple(0.0f, 0.0f));
 }
 
 TEST(FirstProgram, ANoteInTheFirstBlockIsNotCutByAReload)
@@ -60,130 +69,79 @@ TEST(FirstProgram, ANoteInTheFirstBlockIsNotCutByAReload)
     EXPECT_GT(rms(8192), 0.5 * rms(8192 - 64));
 }
 
-TEST_F(Programs, ValuesAreClampedAndNonFiniteValuesStoredAsZero)
-{
-    plugin->setParameter(5, 1.7f);
-    EXPECT_EQ(plugin->getParameter(5), 1.0f);
-    plugin->setParameter(5, -0.2f);
-    EXPECT_EQ(plugin->getParameter(5), 0.0f);
-    for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                      -std::numeric_limits<float>::infinity()}) {
-        plugin->setParameter(6, 0.5f);
-        plugin->setParameter(6, bad);
-        EXPECT_EQ(plugin->getParameter(6), 0.0f);
-    }
-    EXPECT_EQ(plugin->getParameter(9900), 0.0f);
-    EXPECT_EQ(plugin->getParameter(-1), 0.0f);
-}
-
-TEST_F(Programs, CompareFlagFollowsRealChangesOnly)
+TEST_F(Programs, CompareSwitchesBetweenLoadedAndEditedValuesAfterARealChangeOnly)
 {
     const float loaded = plugin->getParameter(10);
     plugin->setParameter(10, loaded);
     EXPECT_FALSE(plugin->isCompareShowingEdited());
-
-    plugin->setParameter(10, loaded == 0.25f ? 0.75f : 0.25f);
-    EXPECT_TRUE(plugin->isCompareShowingEdited());
+    plugin->setParameter(10, other(loaded));
     plugin->setParameter(10, loaded); // back to the loaded value: still an edited program
     EXPECT_TRUE(plugin->isCompareShowingEdited());
-}
-
-TEST_F(Programs, CompareSwitchesBetweenLoadedAndEditedValues)
-{
-    const float loaded = plugin->getParameter(10);
-    const float edited = loaded == 0.25f ? 0.75f : 0.25f;
-    plugin->setParameter(10, edited);
-
-    plugin->compareShowOriginal(-1);
-    EXPECT_EQ(plugin->getParameter(10), loaded);
-    EXPECT_FALSE(plugin->isCompareShowingEdited());
-    plugin->compareShowOriginal(-1); // already showing the original: nothing changes
-    EXPECT_EQ(plugin->getParameter(10), loaded);
-
+    plugin->setParameter(10, other(loaded));
+    rename("Renamed");
+    for (int twice = 0; twice < 2; ++twice) {
+        plugin->compareShowOriginal(-1);
+        EXPECT_EQ(std::tuple(plugin->getParameter(10), plugin->isCompareShowingEdited(), programName()),
+                  std::tuple(loaded, false, kravo::factoryProgramNames[0]));
+    }
     plugin->compareShowEdited(-1);
-    EXPECT_EQ(plugin->getParameter(10), edited);
-    EXPECT_TRUE(plugin->isCompareShowingEdited());
-    EXPECT_EQ(programName(), "Q-groovy 120bpm");
+    EXPECT_EQ(std::tuple(plugin->getParameter(10), plugin->isCompareShowingEdited(), programName()),
+              std::tuple(other(loaded), true, "Renamed"));
 }
 
 TEST_F(Programs, AnEditWhileTheOriginalIsShownContinuesFromTheOriginal)
 {
     const float loaded10 = plugin->getParameter(10);
     const float loaded11 = plugin->getParameter(11);
-    plugin->setParameter(10, loaded10 == 0.25f ? 0.75f : 0.25f);
-    char renamed[] = "Renamed";
-    plugin->setProgramName(renamed);
+    plugin->setParameter(10, other(loaded10));
     plugin->compareShowOriginal(-1);
-    EXPECT_EQ(programName(), "Q-groovy 120bpm");
-
-    const float edited11 = loaded11 == 0.5f ? 0.125f : 0.5f;
-    plugin->setParameter(11, edited11);
+    plugin->setParameter(11, other(loaded11));
     EXPECT_TRUE(plugin->isCompareShowingEdited());
-    EXPECT_EQ(plugin->getParameter(10), loaded10);
     plugin->compareShowOriginal(-1);
-    EXPECT_EQ(plugin->getParameter(11), loaded11);
+    EXPECT_EQ(std::tuple(plugin->getParameter(10), plugin->getParameter(11)), std::tuple(loaded10, loaded11));
     plugin->compareShowEdited(-1);
-    EXPECT_EQ(plugin->getParameter(10), loaded10);
-    EXPECT_EQ(plugin->getParameter(11), edited11);
+    EXPECT_EQ(std::tuple(plugin->getParameter(10), plugin->getParameter(11)), std::tuple(loaded10, other(loaded11)));
     // What the user hears is what the program keeps.
     plugin->setProgram(1);
     plugin->setProgram(0);
-    EXPECT_EQ(plugin->getParameter(10), loaded10);
-    EXPECT_EQ(plugin->getParameter(11), edited11);
+    EXPECT_EQ(std::tuple(plugin->getParameter(10), plugin->getParameter(11)), std::tuple(loaded10, other(loaded11)));
 }
 
-TEST_F(Programs, ARenameSurvivesACompareRoundTrip)
-{
-    plugin->setParameter(10, plugin->getParameter(10) == 0.25f ? 0.75f : 0.25f);
-    char renamed[] = "Renamed";
-    plugin->setProgramName(renamed);
-    plugin->compareShowOriginal(-1);
-    plugin->compareShowEdited(-1);
-    EXPECT_EQ(programName(), "Renamed");
-}
-
-TEST_F(Programs, EachProgramKeepsItsEdits)
+TEST_F(Programs, EachProgramKeepsItsEditsProgramChangesEnterTheRecentListAndOutOfRangeOnesAreIgnored)
 {
     plugin->setProgram(3);
     plugin->setParameter(100, 0.125f);
     plugin->setProgram(0);
     EXPECT_EQ(plugin->getParameter(100), kravo::factoryBank[0][100]);
     plugin->setProgram(3);
-    EXPECT_EQ(plugin->getParameter(100), 0.125f);
-    EXPECT_FALSE(plugin->isCompareShowingEdited());
-}
-
-TEST_F(Programs, OutOfRangeProgramsAreIgnored)
-{
-    plugin->setProgram(4);
-    plugin->setParameter(10, plugin->getParameter(10) == 0.25f ? 0.75f : 0.25f);
+    EXPECT_EQ(std::tuple(plugin->getParameter(100), plugin->isCompareShowingEdited()), std::tuple(0.125f, false));
     plugin->setProgram(32);
     plugin->setProgram(-1);
-    EXPECT_EQ(plugin->getProgram(), 4);
     EXPECT_EQ(plugin->dispatcher(plugSetProgram, 0, -5, nullptr, 0.0f), 0);
-    EXPECT_EQ(plugin->getProgram(), 4);
+    EXPECT_EQ(std::tuple(plugin->getProgram(), plugin->getParameter(100)), std::tuple(3, 0.125f));
+
+    plugin->setProgram(5);
+    plugin->setProgram(5);
+    const auto& recent = plugin->getRecentPrograms();
+    EXPECT_EQ(std::tuple(recent.entry(0).program, recent.entry(0).programName, recent.entry(1).program,
+                         recent.entry(2).program, recent.entry(3).isEmpty()),
+              std::tuple(5, kravo::factoryProgramNames[5], 3, 0, true));
 }
 
-TEST_F(Programs, DeferredReloadBringsBackTheStoredProgram)
+TEST_F(Programs, AReloadBringsBackTheStoredProgramAndHappensAtThe8192SampleMark)
 {
-    auto* editor = new RecordingEditor(plugin.get());
-    plugin->setEditor(editor);
-    editor->windowOpen = true;
+    plugin->setEditor(new RecordingEditor(plugin.get()));
+    plugin->dispatcher(plugEditOpen, 0, 0, nullptr, 0.0f);
     plugin->setParameter(200, 0.375f);
     plugin->setParameter(kNumParams - 1, 0.5f); // the last parameter arms a reload
-    EXPECT_TRUE(plugin->isProgramReloadPending());
-    EXPECT_EQ(plugin->getParameter(200), 0.375f);
-    EXPECT_FALSE(plugin->isCompareShowingEdited());
+    EXPECT_EQ(std::tuple(plugin->isProgramReloadPending(), plugin->getParameter(200), plugin->isCompareShowingEdited()),
+              std::tuple(true, 0.375f, false));
     plugin->applyPendingProgram();
-    EXPECT_FALSE(plugin->isProgramReloadPending());
-    EXPECT_EQ(plugin->getParameter(200), 0.375f);
-    EXPECT_EQ(plugin->getParameter(kNumParams - 1), 0.5f);
-    EXPECT_TRUE(plugin->getEditorRefreshFlag());
-    EXPECT_TRUE(plugin->getPatternViewRefreshFlag());
-}
+    EXPECT_EQ(std::tuple(plugin->isProgramReloadPending(), plugin->getParameter(200),
+                         plugin->getParameter(kNumParams - 1), plugin->getEditorRefreshFlag(),
+                         plugin->getPatternViewRefreshFlag()),
+              std::tuple(false, 0.375f, 0.5f, true, true));
 
-TEST_F(Programs, ReloadHappensAtThe8192SampleMark)
-{
     float left[4096];
     float right[4096];
     float* outputs[2] = {left, right};
@@ -201,11 +159,8 @@ public:
     using RecordingEditor::RecordingEditor;
     bool isOpen() override
     {
-        if (request) {
-            auto run = std::move(request);
-            request = nullptr;
+        if (auto run = std::exchange(request, nullptr))
             run();
-        }
         return true;
     }
     std::function<void()> request;
@@ -218,8 +173,7 @@ TEST_F(Programs, AProgramChangeRequestedDuringAReloadIsKept)
     plugin->setProgram(1);
     editor->request = [&] { plugin->setProgram(2); };
     plugin->applyPendingProgram();
-    EXPECT_TRUE(plugin->isProgramReloadPending());
-    EXPECT_EQ(plugin->getProgram(), 2);
+    EXPECT_EQ(std::tuple(plugin->isProgramReloadPending(), plugin->getProgram()), std::tuple(true, 2));
     plugin->applyPendingProgram();
     EXPECT_FALSE(plugin->isProgramReloadPending());
 }
@@ -255,54 +209,19 @@ TEST_F(Programs, HostWritesDuringReloadsAreNeverReverted)
     }
 }
 
-TEST_F(Programs, NamesAreCutTo24PrintableCharacters)
+TEST_F(Programs, NamesAreCutTo24PrintableCharactersAndIndexedNamesCoverTheThirtyTwoPrograms)
 {
-    char longName[] = "A name far longer than twenty-four characters";
-    plugin->setProgramName(longName);
+    rename("A name far longer than twenty-four characters");
     EXPECT_EQ(programName(), "A name far longer than t");
-    char control[] = "Kit\x01 hidden";
-    plugin->setProgramName(control);
+    rename("Kit\x01 hidden");
+    rename("\x02");
     EXPECT_EQ(programName(), "Kit");
-    char empty[] = "\x02";
-    plugin->setProgramName(empty);
-    EXPECT_EQ(programName(), "Kit");
-}
-
-TEST_F(Programs, IndexedNamesCoverExactlyTheThirtyTwoPrograms)
-{
     char text[64] = "junk";
-    EXPECT_TRUE(plugin->getProgramNameIndexed(0, 31, text));
-    EXPECT_STREQ(text, "March 94bpm");
-    std::strcpy(text, "junk");
+    EXPECT_EQ(plugin->dispatcher(plugGetProgramNameIndexed, 31, 0, text, 0.0f), 1);
+    EXPECT_STREQ(text, kravo::factoryProgramNames[31]);
     EXPECT_FALSE(plugin->getProgramNameIndexed(0, 32, text));
     EXPECT_STREQ(text, "");
     EXPECT_FALSE(plugin->getProgramNameIndexed(0, -1, text));
-    EXPECT_EQ(plugin->dispatcher(plugGetProgramNameIndexed, 5, 0, text, 0.0f), 1);
-    EXPECT_STREQ(text, "KravoTown 130bpm");
-}
-
-TEST_F(Programs, ProgramChangesEnterTheRecentList)
-{
-    plugin->setProgram(5);
-    plugin->setProgram(5);
-    const auto& recent = plugin->getRecentPrograms();
-    EXPECT_EQ(recent.entry(0).program, 5);
-    EXPECT_EQ(recent.entry(0).programName, "KravoTown 130bpm");
-    EXPECT_EQ(recent.entry(1).program, 0);
-    EXPECT_TRUE(recent.entry(2).isEmpty());
-}
-
-TEST_F(Programs, ReferenceTablesAreTheDefaultPatchBuilders)
-{
-    std::vector<float> defaults(kNumParams);
-    std::vector<float> zeros(kNumParams);
-    kravo::fillDefaultValues(std::span<float, kNumParams>(defaults.data(), kNumParams));
-    kravo::fillZeroValues(std::span<float, kNumParams>(zeros.data(), kNumParams));
-    for (int i = 0; i < kNumParams; ++i) {
-        ASSERT_EQ(plugin->getDefaultValues()[i], defaults[static_cast<std::size_t>(i)]) << i;
-        ASSERT_EQ(plugin->getZeroValues()[i], zeros[static_cast<std::size_t>(i)]) << i;
-        ASSERT_EQ(plugin->getPatternClearValues()[i], defaults[static_cast<std::size_t>(i)]) << i;
-    }
 }
 
 } // namespace

@@ -1,104 +1,126 @@
 #include "platform/registry_file.h"
 #include "plugin/aplugin.h"
-#include "plugin/settings/registry_settings.h"
+#include "plugin/settings/folder_settings.h"
+#include "plugin/settings/mapping_setting.h"
 #include "tests/plugin/support/user_files_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
+#include <tuple>
 
 namespace {
 
-std::string stored(const std::string& valueName)
-{
-    char text[kravo::kFolderSettingCapacity] = {};
-    kravo::readRegString(valueName.c_str(), text);
-    return text;
-}
-
-class PluginSettings : public kravo::test::UserFilesTest {
+// What a plug-in object reads from the settings store when it starts: folders, recent programs, note mapping.
+class StartSettings : public kravo::test::UserFilesTest {
 protected:
-    void construct() { plugin.reset(static_cast<APlugin*>(createEffectInstance(nullptr))); }
+    void start() { plugin.reset(static_cast<APlugin*>(createEffectInstance(nullptr))); }
+    static std::string recent(const char* prefix, int entry)
+    {
+        return stored((prefix + std::to_string(entry)).c_str());
+    }
 
     std::unique_ptr<APlugin> plugin;
+    kravo::FolderSettings folders;
 };
 
-TEST_F(PluginSettings, AFreshStoreEndsWithEveryValueAndDefault)
-{
-    construct();
-
-    for (const char* folder : {"BaseDir", "BankDir", "PresetDir", "PatternDir", "HelpFile", "ECSDir", "BDPresetDir",
-                               "SNPresetDir", "HHPresetDir", "TomPresetDir", "ClapPresetDir", "UserPresetDir",
-                               "SamplePresetDir", "SampleDir"})
-        EXPECT_NE(stored(folder), "") << folder;
-    EXPECT_EQ(stored("ECSDir"), "C:\\Morvane\\Kravo\\ECS");
-    EXPECT_EQ(stored("Mapping"), "GM");
-    for (int i = 0; i < 10; ++i) {
-        const std::string n = std::to_string(i);
-        EXPECT_EQ(stored("RegStr" + n), "---");
-        EXPECT_EQ(stored("RegBank" + n), "---");
-        EXPECT_EQ(kravo::readRegDword(("RegProg" + n).c_str()), 0xFFFFFFFFu);
-    }
-    EXPECT_STREQ(plugin->getFolderSettings().patternFolder, "C:\\Morvane\\Kravo\\Patterns\\");
-    EXPECT_EQ(plugin->getNoteMap().padOf(39), 8);
-}
-
-TEST_F(PluginSettings, AStartWithEverySettingStoredWritesNothing)
+TEST_F(StartSettings, AFreshStoreGetsEveryDefaultInOneWriteAndAStartWithEverySettingStoredWritesNothing)
 {
     const unsigned long before = platform::registryFileWrites();
-    construct();
+    start();
     EXPECT_EQ(platform::registryFileWrites(), before + 1);
-    const unsigned long afterFirstStart = platform::registryFileWrites();
+    for (const char* name : {"BaseDir", "BankDir", "PresetDir", "PatternDir", "HelpFile", "ECSDir", "BDPresetDir",
+                             "SNPresetDir", "HHPresetDir", "TomPresetDir", "ClapPresetDir", "UserPresetDir",
+                             "SamplePresetDir", "SampleDir"})
+        EXPECT_NE(stored(name), "") << name;
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(std::tuple(recent("RegStr", i), recent("RegBank", i), plugin->getRecentProgramRecord()[i].isEmpty()),
+                  std::tuple("---", "---", true)) << i;
+        EXPECT_EQ(kravo::readRegDword(("RegProg" + std::to_string(i)).c_str()), 0xFFFFFFFFu) << i;
+    }
+    EXPECT_EQ(std::tuple(stored("Mapping"), plugin->getNoteMap().padOf(39)), std::tuple("GM", 8));
     plugin.reset();
-    construct();
+    start();
     plugin.reset();
-    EXPECT_EQ(platform::registryFileWrites(), afterFirstStart);
+    EXPECT_EQ(platform::registryFileWrites(), before + 1);
 }
 
-TEST_F(PluginSettings, AnUnknownStoredMappingBecomesGm)
+// Each stored folder reaches its own field, those that paths are built on with a separator added once, and the
+// closed and open hi-hats share one preset folder.
+TEST_F(StartSettings, StoredFoldersReachTheirFieldsInTheirStoredFormButAnEmptyOrTooLongOneGetsItsDefault)
 {
-    kravo::writeRegString("Mapping", "gm");
-    construct();
-    EXPECT_EQ(stored("Mapping"), "GM");
-    EXPECT_EQ(plugin->getNoteMap().padOf(39), 8);
-    EXPECT_EQ(plugin->getNoteMap().padOf(60), 24);
+    const auto& preset = folders.drumPresetFolders;
+    const std::tuple<const char*, const char*, const char*> fields[] = {{"BaseDir", folders.baseFolder, ""},
+        {"BankDir", folders.bankFolder, ""}, {"PresetDir", folders.presetFolder, ""},
+        {"HelpFile", folders.helpFile, ""}, {"ECSDir", folders.ecsFolder, ""},
+        {"PatternDir", folders.patternFolder, "\\"}, {"SampleDir", folders.sampleFolder, "\\"},
+        {"BDPresetDir", preset[0], "\\"}, {"SNPresetDir", preset[1], "\\"}, {"HHPresetDir", preset[2], "\\"},
+        {"HHPresetDir", preset[3], "\\"}, {"ClapPresetDir", preset[4], "\\"}, {"TomPresetDir", preset[5], "\\"},
+        {"UserPresetDir", preset[6], "\\"}, {"SamplePresetDir", preset[7], "\\"}};
+    for (const auto& [name, field, separator] : fields)
+        kravo::writeRegString(name, (std::string("D:\\") + name).c_str());
+    kravo::writeRegString("UserPresetDir", "D:\\UserPresetDir\\");
+    kravo::loadFolderSettings(folders);
+    for (const auto& [name, field, separator] : fields)
+        EXPECT_EQ(std::string(field), std::string("D:\\") + name + separator);
+    EXPECT_EQ(std::tuple(stored("PatternDir"), stored("UserPresetDir")),
+              std::tuple("D:\\PatternDir", "D:\\UserPresetDir\\"));
+    for (int slot = 8; slot < kravo::FolderSettings::kDrumPresetFolderCount; ++slot)
+        EXPECT_STREQ(preset[slot], "\\") << slot;
+
+    const std::string tooLong = "D:\\" + std::string(kravo::kFolderSettingCapacity, 'p');
+    const std::string longest = "D:\\" + std::string(kravo::kFolderSettingCapacity - 4, 'p');
+    kravo::writeRegString("ECSDir", "");
+    kravo::writeRegString("PatternDir", tooLong.c_str());
+    kravo::writeRegString("SampleDir", longest.c_str());
+    kravo::loadFolderSettings(folders);
+    EXPECT_NE(stored("ECSDir"), "");
+    EXPECT_EQ(stored("ECSDir"), folders.ecsFolder);
+    EXPECT_EQ(std::tuple(std::string(folders.patternFolder), stored("PatternDir")),
+              std::tuple("C:\\Morvane\\Kravo\\Patterns\\", tooLong));
+    EXPECT_EQ(std::string(folders.sampleFolder), longest + "\\");
 }
 
-TEST_F(PluginSettings, AStoredStandardMappingIsUsed)
+TEST_F(StartSettings, StoredRecentProgramsAreReadAndANameTooLongToReadIsNotOverwritten)
 {
-    kravo::writeRegString("Mapping", "Standard");
-    construct();
-    EXPECT_EQ(stored("Mapping"), "Standard");
-    EXPECT_EQ(plugin->getNoteMap().padOf(39), 3);
-    EXPECT_EQ(plugin->getNoteMap().padOf(32), NoteMap::kNoPad);
-}
-
-TEST_F(PluginSettings, ChoosingAMappingStoresItAndSwitchesAtOnce)
-{
-    construct();
-    plugin->writeMappingSetting("Standard");
-    EXPECT_EQ(stored("Mapping"), "Standard");
-    EXPECT_EQ(plugin->getNoteMap().padOf(36), 0);
-    EXPECT_EQ(plugin->getNoteMap().padOf(38), 2);
-    EXPECT_EQ(plugin->getNoteMap().padOf(39), 3);
-
-    plugin->writeMappingSetting("GM");
-    EXPECT_EQ(stored("Mapping"), "GM");
-    EXPECT_EQ(plugin->getNoteMap().padOf(39), 8);
-}
-
-TEST_F(PluginSettings, TheStoredRecentProgramRecordIsRead)
-{
+    const std::string tooLong(kravo::kTextSettingCapacity, 'n');
     kravo::writeRegString("RegStr0", "Q-groovy 120bpm");
-    kravo::writeRegDword("RegProg0", 0);
+    kravo::writeRegDword("RegProg0", 4);
     kravo::writeRegString("RegBank0", "Factory");
-    construct();
+    kravo::writeRegString("RegStr2", tooLong.c_str());
+    kravo::writeRegDword("RegProg2", 7);
+    kravo::writeRegString("RegStr9", "Last");
+    kravo::writeRegDword("RegProg9", 0xFFFFFFFF);
+    start();
     const auto& record = plugin->getRecentProgramRecord();
-    EXPECT_EQ(record[0].programName, "Q-groovy 120bpm");
-    EXPECT_EQ(record[0].program, 0);
-    EXPECT_EQ(record[0].bankName, "Factory");
-    EXPECT_TRUE(record[1].isEmpty());
+    EXPECT_EQ(std::tuple(record[0].programName, record[0].program, record[0].bankName),
+              std::tuple("Q-groovy 120bpm", 4, "Factory"));
+    EXPECT_EQ(std::tuple(record[9].programName, record[9].program, record[9].bankName), std::tuple("Last", -1, ""));
+    EXPECT_TRUE(record[1].isEmpty() && record[2].isEmpty());
+    EXPECT_EQ(std::tuple(stored("RegStr2"), kravo::readRegDword("RegProg2")), std::tuple(tooLong, 7u));
+}
+
+TEST_F(StartSettings, OnlyTheTwoKnownMappingsAreKeptAndTheStoredOrAChosenOneIsUsedAtOnce)
+{
+    const std::pair<const char*, const char*> cases[] = {{nullptr, "GM"}, {"Standard", "Standard"}, {"GM", "GM"},
+        {"gm", "GM"}, {"standard", "GM"}, {"Standard ", "GM"}, {"", "GM"}, {"Custom", "GM"}};
+    for (const auto& [storedBefore, expected] : cases) {
+        if (storedBefore)
+            kravo::writeRegString("Mapping", storedBefore);
+        char name[kravo::kTextSettingCapacity] = "stale";
+        kravo::readMappingSetting(name);
+        EXPECT_EQ(std::tuple(std::string(name), stored("Mapping")), std::tuple(expected, expected))
+            << (storedBefore ? storedBefore : "(missing)");
+    }
+
+    kravo::writeRegString("Mapping", "Standard");
+    start();
+    EXPECT_EQ(std::tuple(plugin->getNoteMap().padOf(39), plugin->getNoteMap().padOf(32)),
+              std::tuple(3, NoteMap::kNoPad));
+    plugin->writeMappingSetting("GM");
+    EXPECT_EQ(std::tuple(stored("Mapping"), plugin->getNoteMap().padOf(39)), std::tuple("GM", 8));
+    plugin->writeMappingSetting("Standard");
+    EXPECT_EQ(std::tuple(stored("Mapping"), plugin->getNoteMap().padOf(39)), std::tuple("Standard", 3));
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using kravo::kPathBufferSize;
+using Filter = std::vector<std::string>;
 
 class UserDialogs : public kravo::test::UserFilesTest {
 protected:
@@ -19,101 +21,71 @@ protected:
         UserFilesTest::SetUp();
         makeFolder("C:\\Kravo\\ECS");
     }
+    void openEcs(const char* initialFile = "!")
+    {
+        kravo::openFileDialog("ECS Loader", "C:\\Kravo\\ECS", "ECS", "*.ecs", initialFile, outFolder, outPath);
+    }
+    void saveEcs(const char* suggestedName = "Kravo.ecs")
+    {
+        kravo::saveFileDialog("ECS Save", "C:\\Kravo\\ECS", "ECS", suggestedName, outFolder, outPath);
+    }
 
     char outFolder[kPathBufferSize] = "C:\\previous\\";
     char outPath[kPathBufferSize] = "stale";
 };
 
-TEST_F(UserDialogs, AskUserIsAnOwnerlessBoxWithEmptyCaptionAndSecondButtonDefault)
+TEST_F(UserDialogs, AskUserIsAnOwnerlessBoxWithEmptyCaptionSecondButtonDefaultAndOneOnlyForYes)
 {
     EXPECT_EQ(kravo::askUser("Problem with ECS File", 0), 2);
-    const auto boxes = platform::recordedMessageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Problem with ECS File");
-    EXPECT_EQ(boxes[0].caption, "");
-    EXPECT_EQ(boxes[0].type, MB_OK | MB_DEFBUTTON2);
-}
-
-TEST_F(UserDialogs, AskUserAnswersOneOnlyForYes)
-{
+    const auto box = platform::recordedMessageBoxes().at(0);
+    EXPECT_EQ(std::tuple(box.text, box.caption, box.type),
+              std::tuple("Problem with ECS File", "", MB_OK | MB_DEFBUTTON2));
     platform::scriptMessageBoxAnswers("yes,no");
     EXPECT_EQ(kravo::askUser("Sure?", MB_YESNO), 1);
     EXPECT_EQ(kravo::askUser("Sure?", MB_YESNO), 2);
 }
 
-TEST_F(UserDialogs, OpenDialogFiltersByThePatternAndDefaultsToItsExtension)
+// A bare name is chosen in the initial folder, and the save dialog gives it the suggested extension.
+TEST_F(UserDialogs, TheDialogsAreFilledFromTheirArgumentsAndAnswerPathAndFolderOrEmptyWhenCancelledOrTooLong)
 {
     writeFile("C:\\Kravo\\ECS\\mine.ecs", "");
     platform::scriptOpenFileAnswer("mine.ecs");
-    kravo::openFileDialog("ECS Loader", "C:\\Kravo\\ECS", "ECS", "*.ecs", "!", outFolder, outPath);
-
-    EXPECT_STREQ(outPath, "C:\\Kravo\\ECS\\mine.ecs");
-    EXPECT_STREQ(outFolder, "C:\\Kravo\\ECS\\");
-    const auto dialogs = platform::recordedFileDialogs();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].kind, platform::FileDialogKind::open);
-    EXPECT_EQ(dialogs[0].title, "ECS Loader");
-    EXPECT_EQ(dialogs[0].initialFolder, "C:\\Kravo\\ECS");
-    EXPECT_EQ(dialogs[0].initialFile, "");
-    EXPECT_EQ(dialogs[0].filter, (std::vector<std::string>{"*.ecs", "*.ecs"}));
-    EXPECT_EQ(dialogs[0].defaultExtension, "ecs");
-    EXPECT_EQ(dialogs[0].flags, OFN_EXPLORER | OFN_PATHMUSTEXIST);
-}
-
-TEST_F(UserDialogs, OpenDialogPreselectsAGivenFileName)
-{
-    kravo::openFileDialog("Pattern Loader", "C:\\Kravo", "Pattern", "*.pat", "Funk.pat", outFolder, outPath);
-    EXPECT_EQ(platform::recordedFileDialogs().at(0).initialFile, "Funk.pat");
-}
-
-TEST_F(UserDialogs, SaveDialogSuggestsTheNameAndAddsItsExtensionToABareName)
-{
+    openEcs();
+    EXPECT_EQ(std::tuple(std::string(outPath), std::string(outFolder)),
+              std::tuple("C:\\Kravo\\ECS\\mine.ecs", "C:\\Kravo\\ECS\\"));
     platform::scriptSaveFileAnswer("MyMap");
-    kravo::saveFileDialog("ECS Save", "C:\\Kravo\\ECS", "ECS", "Kravo.ecs", outFolder, outPath);
+    saveEcs();
+    EXPECT_EQ(std::string(outPath), "C:\\Kravo\\ECS\\MyMap.ecs");
+    openEcs("Funk.ecs");
+    saveEcs("*.pat");
 
-    EXPECT_STREQ(outPath, "C:\\Kravo\\ECS\\MyMap.ecs");
-    EXPECT_STREQ(outFolder, "C:\\Kravo\\ECS\\");
     const auto dialogs = platform::recordedFileDialogs();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].kind, platform::FileDialogKind::save);
-    EXPECT_EQ(dialogs[0].title, "ECS Save");
-    EXPECT_EQ(dialogs[0].initialFile, "Kravo.ecs");
-    EXPECT_EQ(dialogs[0].filter, (std::vector<std::string>{"*.ecs", "*.ecs"}));
-    EXPECT_EQ(dialogs[0].defaultExtension, "ecs");
-    EXPECT_EQ(dialogs[0].flags, OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
-}
+    ASSERT_EQ(dialogs.size(), 4u);
+    const auto fields = [&](std::size_t i) {
+        const auto& d = dialogs[i];
+        return std::tuple(d.kind, d.title, d.initialFolder, d.initialFile, d.filter, d.defaultExtension, d.flags);
+    };
+    using platform::FileDialogKind;
+    constexpr DWORD kOpen = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+    constexpr DWORD kSave = kOpen | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    const Filter ecs{"*.ecs", "*.ecs"};
+    const std::string folder = "C:\\Kravo\\ECS";
+    EXPECT_EQ(fields(0), std::tuple(FileDialogKind::open, "ECS Loader", folder, "", ecs, "ecs", kOpen));
+    EXPECT_EQ(fields(1), std::tuple(FileDialogKind::save, "ECS Save", folder, "Kravo.ecs", ecs, "ecs", kSave));
+    EXPECT_EQ(dialogs[2].initialFile, "Funk.ecs");
+    EXPECT_EQ(fields(3), std::tuple(FileDialogKind::save, "ECS Save", folder, "", Filter(2, "*.pat"), "pat", kSave));
 
-TEST_F(UserDialogs, SaveDialogWithAPatternLeavesTheNameFieldEmpty)
-{
-    kravo::saveFileDialog("Pattern Save", "C:\\Kravo", "Pattern", "*.pat", outFolder, outPath);
-    const auto dialogs = platform::recordedFileDialogs();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].initialFile, "");
-    EXPECT_EQ(dialogs[0].filter, (std::vector<std::string>{"*.pat", "*.pat"}));
-    EXPECT_EQ(dialogs[0].defaultExtension, "pat");
-}
-
-TEST_F(UserDialogs, CancellingEmptiesThePathAndKeepsTheFolder)
-{
-    platform::scriptOpenFileAnswer("");
-    kravo::openFileDialog("ECS Loader", "C:\\Kravo\\ECS", "ECS", "*.ecs", "!", outFolder, outPath);
-    EXPECT_STREQ(outPath, "");
-    EXPECT_STREQ(outFolder, "C:\\previous\\");
-
+    std::strcpy(outFolder, "C:\\previous\\");
     std::strcpy(outPath, "stale");
-    platform::scriptSaveFileAnswer("");
-    kravo::saveFileDialog("ECS Save", "C:\\Kravo\\ECS", "ECS", "Kravo.ecs", outFolder, outPath);
+    openEcs();
     EXPECT_STREQ(outPath, "");
-    EXPECT_STREQ(outFolder, "C:\\previous\\");
-}
-
-TEST_F(UserDialogs, APathTooLongForTheCallersBufferCountsAsCancelled)
-{
+    std::strcpy(outPath, "stale");
+    saveEcs();
+    EXPECT_STREQ(outPath, "");
     platform::scriptSaveFileAnswer("a-rather-long-name.ecs");
     char shortPath[16] = "stale";
     kravo::saveFileDialog("ECS Save", "C:\\Kravo\\ECS", "ECS", "Kravo.ecs", outFolder, shortPath);
-    EXPECT_STREQ(shortPath, "");
-    EXPECT_STREQ(outFolder, "C:\\previous\\");
+    EXPECT_EQ(std::tuple(std::string(shortPath), std::string(outFolder)), std::tuple("", "C:\\previous\\"));
 }
 
 } // namespace

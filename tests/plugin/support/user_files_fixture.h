@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/windows_paths.h"
+#include "plugin/settings/registry_settings.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace kravo::test {
 
 // A fresh settings store and drive C: in a temporary folder, with no scripted dialog or message-box
-// answers left over from earlier tests.
+// answers left over from earlier tests. Files are named by their Windows paths, e.g. "C:\\Kravo\\ECS".
 class UserFilesTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -30,27 +31,27 @@ protected:
     }
     void TearDown() override
     {
-        platform::resetFileDialogs();
-        platform::resetMessageBoxes();
         platform::setRegistryFile(previousRegistry);
         platform::setDriveRoot(previousDriveRoot);
     }
 
-    // Creates a folder given as a Windows path, e.g. "C:\\Kravo\\ECS".
-    void makeFolder(const char* windowsPath) const
+    static void makeFolder(const char* path) { std::filesystem::create_directories(platform::nativePath(path)); }
+    static void writeFile(const char* path, const std::string& content)
     {
-        std::filesystem::create_directories(platform::nativePath(windowsPath));
+        std::filesystem::create_directories(platform::nativePath(path).parent_path());
+        std::ofstream(platform::nativePath(path), std::ios::binary) << content;
     }
-    void writeFile(const char* windowsPath, const std::string& content) const
+    static std::string readFile(const char* path)
     {
-        const std::filesystem::path file = platform::nativePath(windowsPath);
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-    }
-    std::string readFile(const char* windowsPath) const
-    {
-        std::ifstream in(platform::nativePath(windowsPath), std::ios::binary);
+        std::ifstream in(platform::nativePath(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // A text setting, read whole however long it is; "" when missing.
+    static std::string stored(const char* valueName)
+    {
+        char text[1024] = {};
+        kravo::readRegString(valueName, text);
+        return text;
     }
 
     TempFolder folder;
