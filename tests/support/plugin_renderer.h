@@ -4,6 +4,7 @@
 #include "plugin/base/plug_event_list.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,12 @@ public:
     }
 
     void set(int index, float value) { plugin->setParameter(index, value); }
+    // Kind parameters j of one of the kind's voices, through the kind's index rule.
+    void setKind(int (*index)(int, int), std::initializer_list<std::pair<int, float>> values, int voice = 0)
+    {
+        for (const auto& [j, value] : values)
+            set(index(j, voice), value);
+    }
 
     // Queues a MIDI message at a frame offset into the next render call's first block.
     void midi(int deltaFrames, std::uint8_t status, std::uint8_t d1, std::uint8_t d2)

@@ -38,8 +38,9 @@ std::uint64_t fnv1a(std::uint64_t hash, const std::vector<float>& samples)
 }
 
 // Renders the kind's first slot: set 0 is the factory program, the others give
-// every kind parameter but the output bus and choke group a value of a fixed pseudo-random sequence; three notes,
-// the last two close together, with the transport stopped.
+// every kind parameter but the output bus and choke group a value of a fixed
+// pseudo-random sequence; three notes, the last two close together, with the
+// transport stopped.
 std::uint64_t renderHash(const KindUnderTest& kind, int model, int set)
 {
     platform::ManualClock clock(1000 + static_cast<DWORD>(set));

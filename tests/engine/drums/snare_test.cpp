@@ -9,70 +9,55 @@
 namespace {
 
 namespace sn = kravo::param::snare;
+using kravo::param::drumModelValue;
 using kravo::test::PluginRenderer;
 
 constexpr int kGmSnare = 38;
 
-// SN 1 as a long tone without drop, noise or distortion.
-void makeToneOnly(PluginRenderer& renderer)
+// SN 1 as a long tone at 25 * 20^0.5 = 111.8 Hz without drop, noise or
+// distortion, with the given changes on top, after `seconds` of its note.
+std::unique_ptr<PluginRenderer> play(std::initializer_list<std::pair<int, float>> changes, double seconds,
+                                     float sampleRate = 44100.0f)
 {
-    const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
-    set(sn::kModel, kravo::param::drumModelValue(0));
-    set(sn::kOscWave, 0.0f);
-    set(sn::kAttack, 0.0f);
-    set(sn::kDistortionType, 0.0f);
-    set(sn::kOscFreqDrop, 0.0f);
-    set(sn::kOscVolume, 1.0f);
-    set(sn::kOscAmpHold, 1.0f);
-    set(sn::kOscAmpDecay, 1.0f);
-    set(sn::kOscHpFilterFreq, 0.0f);
-    set(sn::kNoiseVolume, 0.0f);
+    auto renderer = std::make_unique<PluginRenderer>(sampleRate);
+    renderer->setKind(sn::index, {{sn::kModel, drumModelValue(0)}, {sn::kOscWave, 0.0f}, {sn::kAttack, 0.0f},
+                                  {sn::kDistortionType, 0.0f}, {sn::kOscFreqDrop, 0.0f}, {sn::kOscVolume, 1.0f},
+                                  {sn::kOscAmpHold, 1.0f}, {sn::kOscAmpDecay, 1.0f}, {sn::kOscHpFilterFreq, 0.0f},
+                                  {sn::kNoiseVolume, 0.0f}, {sn::kOscBaseFreq, 0.5f}});
+    renderer->setKind(sn::index, changes);
+    renderer->noteOn(kGmSnare);
+    renderer->renderSeconds(seconds);
+    return renderer;
 }
 
-TEST(Snare, BaseFrequencyFollowsItsLaw)
+TEST(Snare, BaseFrequencyFollowsItsLawAtEveryRate)
 {
-    PluginRenderer renderer;
-    makeToneOnly(renderer);
-    renderer.set(sn::index(sn::kOscBaseFreq, 0), 0.5f); // 25 * 20^0.5
-    renderer.noteOn(kGmSnare);
-    renderer.renderSeconds(0.5);
-    EXPECT_NEAR(renderer.frequency(0.05, 0.5), 111.8, 1.5);
+    for (const float rate : {44100.0f, 48000.0f, 96000.0f})
+        EXPECT_NEAR(play({}, 0.5, rate)->frequency(0.05, 0.5), 111.8, 1.5) << rate;
 }
 
+// Half the drop starts three octaves up; a straight fall over about a quarter second.
 TEST(Snare, DropStartsHighAndSettlesOnTheBase)
 {
-    PluginRenderer renderer;
-    makeToneOnly(renderer);
-    renderer.set(sn::index(sn::kOscBaseFreq, 0), 0.5f);
-    renderer.set(sn::index(sn::kOscFreqDrop, 0), 0.5f); // three octaves above at the attack
-    renderer.set(sn::index(sn::kOscFreqDecay, 0), 0.8f);     // about a quarter second
-    renderer.set(sn::index(sn::kOscFreqCurveMode, 0), 0.0f);
-    renderer.set(sn::index(sn::kOscFreqDecayCurve, 0), 0.0f); // a straight fall
-    renderer.noteOn(kGmSnare);
-    renderer.renderSeconds(0.8);
-    EXPECT_GT(renderer.frequency(0.0, 0.006), 700.0);
-    EXPECT_NEAR(renderer.frequency(0.55, 0.8), 111.8, 2.0);
+    const auto r = play({{sn::kOscFreqDrop, 0.5f}, {sn::kOscFreqDecay, 0.8f}, {sn::kOscFreqCurveMode, 0.0f},
+                         {sn::kOscFreqDecayCurve, 0.0f}},
+                        0.8);
+    EXPECT_GT(r->frequency(0.0, 0.006), 700.0);
+    EXPECT_NEAR(r->frequency(0.55, 0.8), 111.8, 2.0);
 }
 
 // With an offset the noise runs in two channels; spread 0 adds each fully into the other.
 TEST(Snare, StereoNoiseWithSpreadZeroIsTheSameOnBothSides)
 {
     for (const float spread : {0.0f, 1.0f}) {
-        PluginRenderer renderer;
-        makeToneOnly(renderer);
-        const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
-        set(sn::kNoiseVolume, 1.0f);
-        set(sn::kNoiseAmpDecay, 0.8f);
-        set(sn::kNoiseFilterType, 0.2f); // low-pass
-        set(sn::kNoiseFilterOffset, 0.7f);
-        set(sn::kNoiseFilterSpread, spread);
-        renderer.noteOn(kGmSnare);
-        renderer.renderSeconds(0.05);
-        EXPECT_GT(renderer.peak(0.0, 0.05), 0.01f);
+        const auto r = play({{sn::kNoiseVolume, 1.0f}, {sn::kNoiseAmpDecay, 0.8f}, {sn::kNoiseFilterType, 0.2f},
+                             {sn::kNoiseFilterOffset, 0.7f}, {sn::kNoiseFilterSpread, spread}},
+                            0.05);
+        EXPECT_GT(r->peak(0.0, 0.05), 0.01f);
         if (spread == 0.0f)
-            EXPECT_EQ(renderer.largestSideDifference(), 0.0f);
+            EXPECT_EQ(r->largestSideDifference(), 0.0f);
         else
-            EXPECT_GT(renderer.largestSideDifference(), 0.001f);
+            EXPECT_GT(r->largestSideDifference(), 0.001f);
     }
 }
 
@@ -80,30 +65,18 @@ TEST(Snare, StereoNoiseWithSpreadZeroIsTheSameOnBothSides)
 // down by up to four octaves as it decays; the first model has none.
 TEST(Snare, TheSecondModelClicksAtItsFrequencyAndGlidesDown)
 {
-    struct Case {
-        int model;
-        float drop;
-    };
-    for (const Case c : {Case{0, 0.0f}, Case{1, 0.0f}, Case{1, 1.0f}}) {
-        PluginRenderer renderer;
-        makeToneOnly(renderer);
-        const auto set = [&](int j, float value) { renderer.set(sn::index(j, 0), value); };
-        set(sn::kOscVolume, 0.0f);
-        set(sn::kModel, kravo::param::drumModelValue(c.model));
-        set(sn::kClickVolume, 1.0f);
-        set(sn::kClickFreq, 0.3f);
-        set(sn::kClickVelToFreq, 0.5f);
-        set(sn::kClickFreqDecay, 0.9f);
-        set(sn::kClickFreqDrop, c.drop);
-        renderer.noteOn(kGmSnare);
-        renderer.renderSeconds(0.4);
-        if (c.model == 0) {
-            EXPECT_EQ(renderer.peak(0.0, 0.4), 0.0f);
-        } else if (c.drop == 0.0f) {
-            EXPECT_NEAR(renderer.frequency(0.0, 0.3), 160.0, 2.0);
+    for (const auto& [model, drop] : {std::pair(0, 0.0f), std::pair(1, 0.0f), std::pair(1, 1.0f)}) {
+        const auto r = play({{sn::kOscVolume, 0.0f}, {sn::kModel, drumModelValue(model)}, {sn::kClickVolume, 1.0f},
+                             {sn::kClickFreq, 0.3f}, {sn::kClickVelToFreq, 0.5f}, {sn::kClickFreqDecay, 0.9f},
+                             {sn::kClickFreqDrop, drop}},
+                            0.4);
+        if (model == 0) {
+            EXPECT_EQ(r->peak(0.0, 0.4), 0.0f);
+        } else if (drop == 0.0f) {
+            EXPECT_NEAR(r->frequency(0.0, 0.3), 160.0, 2.0);
         } else {
-            EXPECT_GT(renderer.frequency(0.0, 0.02), 140.0);
-            EXPECT_LT(renderer.frequency(0.2, 0.4), 100.0);
+            EXPECT_GT(r->frequency(0.0, 0.02), 140.0);
+            EXPECT_LT(r->frequency(0.2, 0.4), 100.0);
         }
     }
 }

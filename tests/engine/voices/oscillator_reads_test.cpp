@@ -20,31 +20,23 @@ struct RampTable {
 
 constexpr std::uint32_t kOneEntry = 1u << 11;
 
-TEST(ReadWaveOsc, AveragesFourReadsAfterThePhaseAndAdvancesFourSteps)
+// Four reads after the phase, averaged; the phase advances four steps and wraps
+// at 23 bits; an offset shifts the reads but not the stored phase.
+TEST(ReadWaveOsc, AveragesFourReadsAndWrapsTheTwentyThreeBitPhase)
 {
     const RampTable table;
-    std::uint32_t phase = 0;
-    const float v = voices::readWaveOsc(phase, kOneEntry, table.entries, 2.0f);
-    EXPECT_FLOAT_EQ(v, (1.0f + 2.0f + 3.0f + 4.0f) * 0.25f * 2.0f);
-    EXPECT_EQ(phase, 4 * kOneEntry);
-}
-
-TEST(ReadWaveOsc, WrapsTheTwentyThreeBitPhase)
-{
-    const RampTable table;
-    std::uint32_t phase = voices::kPhaseMask - kOneEntry + 1; // entry 4095
-    const float v = voices::readWaveOsc(phase, kOneEntry, table.entries, 1.0f);
-    EXPECT_FLOAT_EQ(v, (0.0f + 1.0f + 2.0f + 3.0f) * 0.25f);
-    EXPECT_EQ(phase, 3 * kOneEntry);
-}
-
-TEST(ReadWaveOsc, TheOffsetShiftsTheReadsButNotTheStoredPhase)
-{
-    const RampTable table;
-    std::uint32_t phase = 0;
-    const float v = voices::readWaveOscOffset(phase, kOneEntry, 10 * kOneEntry, table.entries, 1.0f);
-    EXPECT_FLOAT_EQ(v, (11.0f + 12.0f + 13.0f + 14.0f) * 0.25f);
-    EXPECT_EQ(phase, 4 * kOneEntry);
+    struct Case {
+        std::uint32_t phase, offset;
+        float amplitude, expected;
+        std::uint32_t phaseAfter;
+    };
+    for (const Case& c : {Case{0, 0, 2.0f, (1 + 2 + 3 + 4) * 0.25f * 2.0f, 4 * kOneEntry},
+                          Case{voices::kPhaseMask - kOneEntry + 1, 0, 1.0f, (0 + 1 + 2 + 3) * 0.25f, 3 * kOneEntry},
+                          Case{0, 10 * kOneEntry, 1.0f, (11 + 12 + 13 + 14) * 0.25f, 4 * kOneEntry}}) {
+        std::uint32_t phase = c.phase;
+        EXPECT_FLOAT_EQ(voices::readWaveOscOffset(phase, kOneEntry, c.offset, table.entries, c.amplitude), c.expected);
+        EXPECT_EQ(phase, c.phaseAfter);
+    }
 }
 
 TEST(PhaseIncrement, WrapsLikeThePhaseAndStandsStillOnNonsense)

@@ -20,14 +20,10 @@ constexpr int kFastFadeFrames = 34 * 16; // a killed envelope reaches silence wi
 void makeLongDrums(PluginRenderer& renderer)
 {
     for (int voice = 0; voice < 2; ++voice) {
-        renderer.set(bd::index(bd::kModel, voice), kravo::param::drumModelValue(0));
-        renderer.set(bd::index(bd::kDistortionType, voice), 0.0f);
-        renderer.set(bd::index(bd::kOscAmpHold, voice), 1.0f);
-        renderer.set(bd::index(bd::kOscAmpDecay, voice), 1.0f);
-        renderer.set(sn::index(sn::kModel, voice), kravo::param::drumModelValue(0));
-        renderer.set(sn::index(sn::kOscAmpHold, voice), 1.0f);
-        renderer.set(sn::index(sn::kOscAmpDecay, voice), 1.0f);
-        renderer.set(sn::index(sn::kNoiseAmpDecay, voice), 1.0f);
+        renderer.setKind(bd::index, {{bd::kModel, kravo::param::drumModelValue(0)}, {bd::kDistortionType, 0.0f},
+                                     {bd::kOscAmpHold, 1.0f}, {bd::kOscAmpDecay, 1.0f}}, voice);
+        renderer.setKind(sn::index, {{sn::kModel, kravo::param::drumModelValue(0)}, {sn::kOscAmpHold, 1.0f},
+                                     {sn::kOscAmpDecay, 1.0f}, {sn::kNoiseAmpDecay, 1.0f}}, voice);
     }
 }
 
@@ -103,7 +99,7 @@ TEST_F(VoiceTriggering, EditorPadsPlayAtVelocity96OnTheAudioThread)
     EXPECT_FLOAT_EQ(engine().getSlotNoteState(2).velocity, 96.0f / 127.0f);
 }
 
-TEST_F(VoiceTriggering, AResetControllerAndATransportStopTurnEveryVoiceOff)
+TEST_F(VoiceTriggering, AResetControllerAndATransportStopTurnEveryVoiceOffAndTheHostTempoIsFollowed)
 {
     renderer.noteOn(kGmBassDrum);
     renderer.noteOn(kGmSnare);
@@ -112,39 +108,17 @@ TEST_F(VoiceTriggering, AResetControllerAndATransportStopTurnEveryVoiceOff)
     EXPECT_FALSE(engine().isAnyVoiceActive());
 
     renderer.timeInfo.flags |= plugTimeTransportPlaying;
+    renderer.timeInfo.tempo = 93.0;
     renderer.noteOn(kGmBassDrum);
     renderer.render(256);
     ASSERT_TRUE(engine().isAnyVoiceActive());
+    EXPECT_EQ(engine().getTempo(), 93.0f);
     renderer.timeInfo.flags &= ~plugTimeTransportPlaying;
     renderer.render(kFastFadeFrames + 64);
     EXPECT_FALSE(engine().isAnyVoiceActive());
 }
 
-TEST_F(VoiceTriggering, HostTempoReachesTheEngineWithinItsLimits)
-{
-    renderer.timeInfo.tempo = 1000.0;
-    renderer.render(64);
-    EXPECT_EQ(engine().getTempo(), 600.0f);
-    renderer.timeInfo.tempo = 93.0;
-    renderer.render(64);
-    EXPECT_EQ(engine().getTempo(), 93.0f);
-}
-
-double snarePitchAt(float sampleRate)
-{
-    PluginRenderer renderer(sampleRate);
-    makeLongDrums(renderer);
-    renderer.set(sn::index(sn::kOscFreqDrop, 0), 0.0f);
-    renderer.set(sn::index(sn::kOscBaseFreq, 0), 0.5f);
-    renderer.set(sn::index(sn::kNoiseVolume, 0), 0.0f);
-    renderer.set(sn::index(sn::kOscHpFilterFreq, 0), 0.0f);
-    renderer.set(sn::index(sn::kDistortionType, 0), 0.0f);
-    renderer.noteOn(kGmSnare);
-    renderer.renderSeconds(0.3);
-    return renderer.frequency(0.05, 0.3);
-}
-
-TEST(VoiceSampleRate, ChangeSilencesEveryVoiceAndKeepsPitches)
+TEST(VoiceSampleRate, AChangeSilencesEveryVoice)
 {
     PluginRenderer renderer;
     makeLongDrums(renderer);
@@ -154,10 +128,6 @@ TEST(VoiceSampleRate, ChangeSilencesEveryVoiceAndKeepsPitches)
     ASSERT_TRUE(renderer.plugin->getEngine().isAnyVoiceActive());
     renderer.plugin->setSampleRate(48000.0f);
     EXPECT_FALSE(renderer.plugin->getEngine().isAnyVoiceActive());
-
-    EXPECT_NEAR(snarePitchAt(44100.0f), 111.8, 1.5);
-    EXPECT_NEAR(snarePitchAt(48000.0f), 111.8, 1.5);
-    EXPECT_NEAR(snarePitchAt(96000.0f), 111.8, 1.5);
 }
 
 } // namespace
