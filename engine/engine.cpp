@@ -32,6 +32,7 @@ void Engine::attach(const float* parameterValues, EngineListener* engineListener
 {
     params = parameterValues;
     listener = engineListener;
+    bindVoiceContexts();
 }
 
 void Engine::initEngine()
@@ -63,6 +64,7 @@ void Engine::initEngine()
 void Engine::setSampleRate(float rate)
 {
     sampleRate = rate;
+    bindVoiceContexts();
     tempoSync.setSampleRate(rate);
     setupAllVoices(rate);
     modulation.init(rate);

@@ -87,7 +87,7 @@ public:
     void setupMasterEffectSlot(int slot);
 
     // What a voice of the slot sees of the engine.
-    voices::VoiceContext voiceContext(int slot, int voice);
+    const voices::VoiceContext& voiceContext(int slot, int voice) const { return voiceContexts[voice][slot]; }
     // Oscillator steps are quarter samples: four table reads per output sample.
     static constexpr float kPhaseScale = 0.25f;
 
@@ -136,6 +136,7 @@ private:
                            float noteLevel);
     template <typename Voice>
     void renderSynthVoices(Voice* kindVoices, int slot);
+    void bindVoiceContexts();
     void setupAllVoices(float rate);
     void setupModelFilters(int voice, int slot, float rate);
 
@@ -158,6 +159,7 @@ private:
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
+    voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];
     float padGate[kNumPads] = {};
     float modWheel = 0.0f;
 

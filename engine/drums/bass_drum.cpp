@@ -67,7 +67,7 @@ void BassDrumVoice::setup(float sampleRate, const float* sineTable, const float*
     click_.setup(sampleRate, kClickTimeScaleMs);
 }
 
-void BassDrumVoice::noteOn(voices::VoiceContext& c)
+void BassDrumVoice::noteOn(const voices::VoiceContext& c)
 {
     auto p = [&](int j) { return c.params[bd::index(j, c.instance)]; };
     wave_ = kWaveOfChoice[param::readChoiceClamped(p(bd::kOscWave), 2.99f, 3)];
@@ -100,10 +100,10 @@ void BassDrumVoice::kill()
 }
 
 // Envelope times and gains, the frequency laws and the click's level, every 64 samples.
-void BassDrumVoice::setTimes(voices::VoiceContext& c, float decayGain)
+void BassDrumVoice::setTimes(const voices::VoiceContext& c, float decayGain)
 {
     auto p = [&](int j) { return c.params[bd::index(j, c.instance)]; };
-    const voices::EasyControls& easy = c.easy;
+    const voices::EasyControls& easy = *c.easy;
     pitchEnv_.setGain(decayGain);
     kravoEnv_.setGain(decayGain);
     ampEnv_.setGain(decayGain);
@@ -137,18 +137,18 @@ float BassDrumVoice::pitchFrequency() const
     return phaseScale_ * droppedFrequency(baseFreq_, dropOctaves_, shape) * kravo;
 }
 
-void BassDrumVoice::render(voices::VoiceContext& c)
+void BassDrumVoice::render(const voices::VoiceContext& c)
 {
     if (atControlTick()) {
         const float pitchMod = c.modRatio(voicedest::kPitch);
-        const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note.noteLevel;
-        phaseScale_ = c.note.phaseIncrement * c.easy.synthPitchFactor * pitchMod;
+        const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note->noteLevel;
+        phaseScale_ = c.note->phaseIncrement * c.easy->synthPitchFactor * pitchMod;
         if (click_.isOn()) {
             const float clickFreq = c.params[bd::index(bd::kClickFreq, c.instance)];
             click_.setPitch(voices::freqFromValue(clickFreq) * phaseScale_,
-                            voices::freqFromValue(clickFreq + c.easy.filterFreqOffset +
+                            voices::freqFromValue(clickFreq + c.easy->filterFreqOffset +
                                                   c.modValue(voicedest::kNoiseFreq)) *
-                                pitchMod * c.easy.synthPitchFactor * c.note.pitchFactor);
+                                pitchMod * c.easy->synthPitchFactor * c.note->pitchFactor);
         }
         if (atCoefficientTick())
             setTimes(c, decayGain);
@@ -180,7 +180,7 @@ void BassDrumVoice::render(voices::VoiceContext& c)
 
 // A stereo click is mixed across by its spread: 0 puts the sum of both sides
 // on each, 1 swaps them.
-void BassDrumVoice::renderOutput(voices::VoiceContext& c, float osc, float clickLeft, float clickRight)
+void BassDrumVoice::renderOutput(const voices::VoiceContext& c, float osc, float clickLeft, float clickRight)
 {
     const NoiseChannel& spread = click_.channel();
     if (!spread.stereo) {

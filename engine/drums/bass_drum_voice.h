@@ -24,16 +24,16 @@ public:
 
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
     // The note-on of the synthesised models, after the shared opening.
-    void noteOn(voices::VoiceContext& c);
+    void noteOn(const voices::VoiceContext& c);
     // A stolen voice fades fast.
     void kill();
     // One sample; the voice stops once its level and click have died away.
-    void render(voices::VoiceContext& c);
+    void render(const voices::VoiceContext& c);
 
 private:
-    void setTimes(voices::VoiceContext& c, float decayGain);
+    void setTimes(const voices::VoiceContext& c, float decayGain);
     float pitchFrequency() const;
-    void renderOutput(voices::VoiceContext& c, float osc, float clickLeft, float clickRight);
+    void renderOutput(const voices::VoiceContext& c, float osc, float clickLeft, float clickRight);
 
     bool dropModel_ = false;
     std::int32_t wave_ = 0;

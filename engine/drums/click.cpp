@@ -59,7 +59,7 @@ void Click::setTimes(float decay, float decayGain, float decayFactor, float pitc
     q_ = q + kLowestQ;
 }
 
-void Click::render(voices::VoiceContext& c, dsp::VoiceFilter& filter, bool pitchTick, float& left, float& right)
+void Click::render(const voices::VoiceContext& c, dsp::VoiceFilter& filter, bool pitchTick, float& left, float& right)
 {
     const float a = on_ ? ampEnv_.output() : 0.0f;
     if (!(a > 0.0f))

@@ -48,7 +48,7 @@ public:
     void kill() { ampEnv_.kill(); }
 
     // One sample of the click into left (and right when stereo).
-    void render(voices::VoiceContext& c, dsp::VoiceFilter& filter, bool pitchTick, float& left, float& right);
+    void render(const voices::VoiceContext& c, dsp::VoiceFilter& filter, bool pitchTick, float& left, float& right);
 
 private:
     bool on_ = false;

@@ -72,10 +72,10 @@ void SnareVoice::setup(float sampleRate, const float* sineTable, const float* co
     }
 }
 
-void SnareVoice::noteOn(voices::VoiceContext& c)
+void SnareVoice::noteOn(const voices::VoiceContext& c)
 {
     auto p = [&](int j) { return c.params[sn::index(j, c.instance)]; };
-    const voices::EasyControls& easy = c.easy;
+    const voices::EasyControls& easy = *c.easy;
     wave_ = kWaveOfChoice[param::readChoiceClamped(p(sn::kOscWave), 1.99f, 2)];
     toneAmpEnv_.setDecay(p(sn::kOscAmpDecay), 0.0f, easy.synthDecayFactor);
     toneAmpEnv_.setHold(p(sn::kOscAmpHold), 0.0f, 1.0f);
@@ -115,27 +115,27 @@ void SnareVoice::kill()
 }
 
 // Pitch and filter settings of the next 16 samples.
-void SnareVoice::setBlock(voices::VoiceContext& c)
+void SnareVoice::setBlock(const voices::VoiceContext& c)
 {
     auto p = [&](int j) { return c.params[sn::index(j, c.instance)]; };
     const float pitchMod = c.modRatio(voicedest::kPitch);
-    phaseScale_ = c.note.phaseIncrement * c.easy.synthPitchFactor * pitchMod;
+    phaseScale_ = c.note->phaseIncrement * c.easy->synthPitchFactor * pitchMod;
     if (clickOn_) {
         clickDropOctaves_ = -kClickDropRangeOctaves * dsp::clamp01(p(sn::kClickFreqDrop));
         clickPhaseScale_ = clickFreq_ * phaseScale_;
     }
-    filterPitch_ = pitchMod * c.easy.synthPitchFactor * c.note.pitchFactor;
-    filterFreqValue_ = p(sn::kNoiseFilterFreq) + velFilterOffset_ + c.easy.filterFreqOffset +
+    filterPitch_ = pitchMod * c.easy->synthPitchFactor * c.note->pitchFactor;
+    filterFreqValue_ = p(sn::kNoiseFilterFreq) + velFilterOffset_ + c.easy->filterFreqOffset +
                        c.modValue(voicedest::kNoiseFreq);
-    filterQValue_ = p(sn::kNoiseFilterQ) + c.easy.filterQOffset + c.modValue(voicedest::kNoiseQ);
+    filterQValue_ = p(sn::kNoiseFilterQ) + c.easy->filterQOffset + c.modValue(voicedest::kNoiseQ);
 }
 
 // Envelope times and gains and the levels, every 64 samples.
-void SnareVoice::setTimes(voices::VoiceContext& c)
+void SnareVoice::setTimes(const voices::VoiceContext& c)
 {
     auto p = [&](int j) { return c.params[sn::index(j, c.instance)]; };
-    const voices::EasyControls& easy = c.easy;
-    const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note.noteLevel;
+    const voices::EasyControls& easy = *c.easy;
+    const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note->noteLevel;
     toneAmpEnv_.setGain(decayGain);
     pitchEnv_.setGain(decayGain);
     noiseAmpEnv_.setGain(decayGain);
@@ -159,7 +159,7 @@ void SnareVoice::setTimes(voices::VoiceContext& c)
     noiseFilterEnv_.setRise(p(sn::kNoiseFilterRise), 0.0f, easy.pitchEnvSpeedFactor);
 }
 
-void SnareVoice::render(voices::VoiceContext& c)
+void SnareVoice::render(const voices::VoiceContext& c)
 {
     if (atControlTick()) {
         setBlock(c);
@@ -196,7 +196,7 @@ void SnareVoice::render(voices::VoiceContext& c)
     emit(c, yLeft, yRight);
 }
 
-float SnareVoice::renderTone(voices::VoiceContext& c, bool pitchTick)
+float SnareVoice::renderTone(const voices::VoiceContext& c, bool pitchTick)
 {
     if (pitchTick) {
         pitchEnv_.step4();
@@ -207,7 +207,7 @@ float SnareVoice::renderTone(voices::VoiceContext& c, bool pitchTick)
            kToneHeadroom;
 }
 
-float SnareVoice::renderClick(voices::VoiceContext& c, bool pitchTick)
+float SnareVoice::renderClick(const voices::VoiceContext& c, bool pitchTick)
 {
     if (!clickOn_)
         return 0.0f;
@@ -224,7 +224,7 @@ float SnareVoice::renderClick(voices::VoiceContext& c, bool pitchTick)
 
 // The noise's own spread keeps each channel on its side: 0 adds the other
 // side in full, 1 keeps them apart.
-void SnareVoice::renderNoise(voices::VoiceContext& c, bool pitchTick, float& left, float& right)
+void SnareVoice::renderNoise(const voices::VoiceContext& c, bool pitchTick, float& left, float& right)
 {
     const float n = noiseAmpEnv_.output() * noiseGain_;
     if (!(n > 0.0f))

@@ -25,20 +25,20 @@ public:
     static voices::SynthVoiceParameters parameters(int instance);
 
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
-    void noteOn(voices::VoiceContext& c);
+    void noteOn(const voices::VoiceContext& c);
     // A stolen voice fades fast, its noise too: left to run out, the noise
     // would still sound when the note after next set this voice up again.
     void kill();
-    void render(voices::VoiceContext& c);
+    void render(const voices::VoiceContext& c);
 
 private:
     static constexpr int kFirstSnareSample = 24;
 
-    void setBlock(voices::VoiceContext& c);
-    void setTimes(voices::VoiceContext& c);
-    float renderTone(voices::VoiceContext& c, bool pitchTick);
-    float renderClick(voices::VoiceContext& c, bool pitchTick);
-    void renderNoise(voices::VoiceContext& c, bool pitchTick, float& left, float& right);
+    void setBlock(const voices::VoiceContext& c);
+    void setTimes(const voices::VoiceContext& c);
+    float renderTone(const voices::VoiceContext& c, bool pitchTick);
+    float renderClick(const voices::VoiceContext& c, bool pitchTick);
+    void renderNoise(const voices::VoiceContext& c, bool pitchTick, float& left, float& right);
 
     bool clickOn_ = false;
     std::int32_t wave_ = 0;

@@ -74,7 +74,7 @@ struct SynthVoice {
     }
 
     // The sample's last steps: fade-in, gains and balance, the count, the bus.
-    void emit(VoiceContext& c, float left, float right)
+    void emit(const VoiceContext& c, float left, float right)
     {
         const float fade = attack.next();
         ++counter;

@@ -19,52 +19,57 @@ namespace voices {
 // Everything a drum voice reads and calls at its note-on and while it plays:
 // its slot's parameters, modulation cells, easy controls and note, the
 // engine's shared tables and random source, its two model filters and the bus
-// it adds into. The engine builds one for each call, so a voice never sees the
-// rest of the engine; all of it inlines.
+// it adds into. Every address is fixed for the engine's life, so the engine
+// binds one context per voice once and a voice never sees the rest of it.
 struct VoiceContext {
-    const float* params;
-    int slot;
-    int instance; // the slot's position among the voices of its kind
-    float sampleRate;
-    const modulation::ModDestinationTable& mod;
-    const EasyControls& easy;
-    const SlotNoteState& note;
-    VoiceOutputOffsets outputOffsets;
-    const tables::WaveTables& waves;
-    const float* sineTable;
-    const float* cosineTable;
-    const tables::NoiseTable& noise;
-    std::uint32_t& noisePosition;
-    std::uint32_t& randomSeed;
-    dsp::VoiceFilter* modelFilters; // the voice's two, of its slot
-    OutputBuses& buses;
+    const float* params = nullptr;
+    int slot = 0;
+    int instance = 0; // the slot's position among the voices of its kind
+    float sampleRate = 44100.0f;
+    const modulation::ModDestinationTable* mod = nullptr;
+    const EasyControls* easy = nullptr;
+    const SlotNoteState* note = nullptr;
+    const float* globalVolumeOffset = nullptr; // "Main Volume" and "Main Pan" modulation
+    const float* globalPanOffset = nullptr;
+    const tables::WaveTables* waves = nullptr;
+    const float* sineTable = nullptr;
+    const float* cosineTable = nullptr;
+    const tables::NoiseTable* noise = nullptr;
+    std::uint32_t* noisePosition = nullptr;
+    std::uint32_t* randomSeed = nullptr;
+    dsp::VoiceFilter* modelFilters = nullptr; // the voice's two, of its slot
+    OutputBuses* buses = nullptr;
 
     // The voice's modulation cell j (its "first" and its multiplying value).
-    float modValue(int j) const { return mod.value[modulation::voiceDestination(slot, j)]; }
-    float modRatio(int j) const { return mod.ratio[modulation::voiceDestination(slot, j)]; }
+    float modValue(int j) const { return mod->value[modulation::voiceDestination(slot, j)]; }
+    float modRatio(int j) const { return mod->ratio[modulation::voiceDestination(slot, j)]; }
 
-    float randomBipolar() { return voices::randomBipolar(randomSeed); }
-    float readNoise() { return voices::readNoise(noise, noisePosition); }
-    void readNoiseStereo(float& left, float& right) { voices::readNoiseStereo(noise, noisePosition, left, right); }
+    float randomBipolar() const { return voices::randomBipolar(*randomSeed); }
+    float readNoise() const { return voices::readNoise(*noise, *noisePosition); }
+    void readNoiseStereo(float& left, float& right) const
+    {
+        voices::readNoiseStereo(*noise, *noisePosition, left, right);
+    }
     float readWave(std::uint32_t& phase, std::uint32_t increment, int table, float amplitude) const
     {
-        return readWaveOsc(phase, increment, waves.bank1(table), amplitude);
+        return readWaveOsc(phase, increment, waves->bank1(table), amplitude);
     }
     float readSine(std::uint32_t& phase, std::uint32_t increment, float amplitude) const
     {
-        return readWaveOsc(phase, increment, waves.sineOscillator(), amplitude);
+        return readWaveOsc(phase, increment, waves->sineOscillator(), amplitude);
     }
 
     // Gains and distortion amounts of the voice, which also prepares its distortion stage.
     VoiceOutputLevels prepareOutput(float velocityFactor, dsp::VoiceDistortion& distortion) const
     {
-        const VoiceOutputLevels levels = voiceOutputLevels(params, slot, mod, outputOffsets, velocityFactor);
+        const VoiceOutputOffsets offsets{*globalVolumeOffset, *globalPanOffset, note->notePan};
+        const VoiceOutputLevels levels = voiceOutputLevels(params, slot, *mod, offsets, velocityFactor);
         distortion.prepare(levels.distortion1, levels.distortion2);
         return levels;
     }
 
     // A bus above 7 is silent; the voice keeps running.
-    void route(float left, float right) { buses.add(note.output, left, right); }
+    void route(float left, float right) const { buses->add(note->output, left, right); }
 };
 
 } // namespace voices

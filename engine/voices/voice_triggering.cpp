@@ -81,24 +81,32 @@ int Engine::nextVoice(int slot, int index)
     return static_cast<int>(note.lastVoice);
 }
 
-voices::VoiceContext Engine::voiceContext(int slot, int voice)
+// The addresses a voice reads stay put, so each voice's context is bound once
+// (again when the sample rate changes) rather than built for every sample.
+void Engine::bindVoiceContexts()
 {
-    return {params,
-            slot,
-            voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)],
-            sampleRate,
-            modulation.slotTable(slot),
-            easyControls[slot],
-            slotNotes[slot],
-            {globalVolumeOffset, globalPanOffset, slotNotes[slot].notePan},
-            *waves,
-            sines->sine,
-            sines->cosine,
-            noise,
-            noisePositions[slot][voice],
-            randomSeed,
-            modelFilters[voice][slot],
-            buses};
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
+        for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+            voices::VoiceContext& c = voiceContexts[voice][slot];
+            c.params = params;
+            c.slot = slot;
+            c.instance = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+            c.sampleRate = sampleRate;
+            c.mod = &modulation.slotTable(slot);
+            c.easy = &easyControls[slot];
+            c.note = &slotNotes[slot];
+            c.globalVolumeOffset = &globalVolumeOffset;
+            c.globalPanOffset = &globalPanOffset;
+            c.waves = waves;
+            c.sineTable = sines->sine;
+            c.cosineTable = sines->cosine;
+            c.noise = &noise;
+            c.noisePosition = &noisePositions[slot][voice];
+            c.randomSeed = &randomSeed;
+            c.modelFilters = modelFilters[voice][slot];
+            c.buses = &buses;
+        }
+    }
 }
 
 // The new note starts on the slot's other voice from a fresh set-up; a sample
@@ -112,7 +120,7 @@ void Engine::triggerSynthVoice(Voice* kindVoices, int slot, float velocity, floa
     const int v = nextVoice(slot, index);
     Voice& r = kindVoices[index + Voice::kInstances * v];
     r.setup(sampleRate, sines->sine, sines->cosine);
-    voices::VoiceContext c = voiceContext(slot, v);
+    const voices::VoiceContext& c = voiceContexts[v][slot];
     r.open(c, velocity, Voice::parameters(index));
     if (r.model >= Voice::kFirstSampleModel)
         startFactorySample(v, slot, Voice::sampleOfModel(r.model));
@@ -128,7 +136,7 @@ void Engine::renderSynthVoices(Voice* kindVoices, int slot)
         Voice& r = kindVoices[index + Voice::kInstances * voice];
         if (!r.playing)
             continue;
-        voices::VoiceContext c = voiceContext(slot, voice);
+        const voices::VoiceContext& c = voiceContexts[voice][slot];
         r.updateOutput(c);
         if (r.model >= Voice::kFirstSampleModel)
             r.playing = renderSampleLayer(voice, slot);
