@@ -50,8 +50,7 @@ protected:
     static Answer read(HKEY key, const char* name)
     {
         char buffer[256];
-        DWORD size = sizeof buffer;
-        DWORD type = 0;
+        DWORD size = sizeof buffer, type = 0;
         const LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
         return result == ERROR_SUCCESS ? found({type, std::string(buffer, size)}) : Answer{result, {}};
     }
@@ -74,15 +73,10 @@ protected:
 TEST_F(Registry, EveryTypeRoundTripsThroughTheFileWhateverTheCaseButATooSmallBufferOrClosedHandleIsRefused)
 {
     const char raw[] = "a\0b\n\r %25 \xff\x7f\t=\"";
-    const std::pair<const char*, RegistryValue> cases[] = {
-        {"Mapping", text("GM")},
-        {"RegProg0", dword(0xFFFFFFFF)},
-        {"odd name %\n", {REG_BINARY, std::string(raw, sizeof raw - 1)}},
-        {"Empty", {REG_SZ, ""}},
-    };
-    for (const auto& [name, value] : cases)
-        store(kMidiKey, name, value);
+    const std::pair<const char*, RegistryValue> cases[] = {{"Mapping", text("GM")}, {"RegProg0", dword(0xFFFFFFFF)},
+        {"odd name %\n", {REG_BINARY, std::string(raw, sizeof raw - 1)}}, {"Empty", {REG_SZ, ""}}};
     for (const auto& [name, value] : cases) {
+        store(kMidiKey, name, value);
         EXPECT_EQ(query("software\\VEXO\\kravo\\MIDI", name), found(value)) << name;
         EXPECT_EQ(file().at("software\\vexo\\kravo\\midi").at(name), value) << name;
     }
@@ -103,8 +97,7 @@ TEST_F(Registry, AKeysChangesAreSeenAtOnceAndReachTheFileInOneWriteAtItsCloseBut
 {
     store(kKravoKey, "Mapping", text("GM"));
     unsigned long before = writes();
-    HKEY key = open(kKravoKey);
-    HKEY midi = open(kMidiKey);
+    HKEY key = open(kKravoKey), midi = open(kMidiKey);
     ASSERT_EQ(set(key, "Mapping", text("Standard")), ERROR_SUCCESS);
     ASSERT_EQ(set(key, "RegProg0", dword(2)), ERROR_SUCCESS);
     EXPECT_EQ(read(key, "RegProg0"), found(dword(2)));
@@ -155,8 +148,7 @@ TEST_F(Registry, AChangeMadeByAnotherInstanceOrThreadIsSeenAtTheNextOpenAndKeptB
         for (int i = first; i < first + 40; ++i)
             store(kMidiKey, std::to_string(i).c_str(), dword(static_cast<DWORD>(i)));
     };
-    std::thread a(writer, 0);
-    std::thread b(writer, 40);
+    std::thread a(writer, 0), b(writer, 40);
     a.join();
     b.join();
     EXPECT_EQ(file().at(kMidiKey).size(), 80u);
@@ -184,8 +176,7 @@ TEST_F(Registry, ABatchHoldsBackThisThreadsChangesUntilTheOutermostEnds)
         other.join();
         EXPECT_EQ(std::tuple(writes(), file().count(kMidiKey)), std::tuple(before + 1, 0u));
     }
-    EXPECT_EQ(seenElsewhere, found(text("GM")));
-    EXPECT_EQ(writes(), before + 2);
+    EXPECT_EQ(std::tuple(seenElsewhere, writes()), std::tuple(found(text("GM")), before + 2));
     EXPECT_EQ(file().at(kKravoKey), (RegistryValues{{"Mapping", text("Standard")}, {"Other", dword(1)}}));
     EXPECT_EQ(file().at(kMidiKey).at("7"), dword(120));
 }
@@ -211,10 +202,8 @@ TEST_F(Registry, AGarbledOrTornFileKeepsTheLinesThatReadAndIsReplacedWholeButOne
     EXPECT_EQ(query(kKravoKey, "x"), kNotFound);
 }
 
-TEST(RegistryFileText, RoundTripsKeysAndValuesAndSkipsLinesThatDoNotParse)
+TEST(RegistryFileText, SkipsLinesThatDoNotParse)
 {
-    const platform::RegistryKeys keys{{kKravoKey, {{"A b", text("x y")}}}, {kMidiKey, {}}};
-    EXPECT_EQ(platform::parseRegistryText(platform::formatRegistryText(keys)), keys);
     const std::string broken = "kravo-registry 1\nvalue Orphan 1 1 x\nkey K\nvalue Good 4 1 x\nvalue WrongSize 1 5 x\n"
                                "value BadEscape 1 1 %G1\nvalue CarriageReturn 1 1 x\r\nvalue Short 1\nkey %ZZ\n"
                                "value AfterBadKey 1 1 x\n";

@@ -19,11 +19,8 @@ using modulation::Modulation;
 
 constexpr int kVelocity = 5;
 constexpr int kOffset = modulation::source::kOffset;
-constexpr int kBd1Pitch = 30;
-constexpr int kBd1EnvSpeed = 31;
-constexpr int kBd1Volume = 26;
-constexpr int kMainVolume = 1;
-constexpr int kMainPan = 2;
+// Destination cells.
+constexpr int kMainVolume = 1, kMainPan = 2, kBd1Volume = 26, kBd1Pitch = 30, kBd1EnvSpeed = 31;
 constexpr float kTempo = 120.0f;
 // A sample number whose low eight bits are not zero: no full rebuild.
 constexpr std::uint32_t kMidBlock = 17;
@@ -59,6 +56,7 @@ protected:
         else
             mod->updateSlot(slot, params.data(), kTempo, counter);
     }
+    float cell(int slot, int d) const { return (slot == kGlobal ? mod->globalTable() : mod->slotTable(slot)).value[d]; }
 
     std::vector<float> params = std::vector<float>(param::kParameterCount, 0.0f);
     std::unique_ptr<Modulation> mod = std::make_unique<Modulation>();
@@ -82,7 +80,7 @@ TEST_F(ModulationTest, RowsOnOneCellCombineByTheCellsKind)
         // A second pass rebuilds the cells the rows point at rather than adding to them.
         run(slot);
         run(slot);
-        EXPECT_FLOAT_EQ(mod->slotTable(slot).value[destination], value) << "case " << slot;
+        EXPECT_FLOAT_EQ(cell(slot, destination), value) << "case " << slot;
     }
     EXPECT_FLOAT_EQ(mod->slotTable(0).ratio[kBd1Pitch], 4.0f);
 }
@@ -95,7 +93,7 @@ TEST_F(ModulationTest, RowsRunOnlyTheModulatorsTheyUseAndRowsWithoutDestinationO
     params[param::modRowModAmount[1]] = 1.0f;
     run(0);
     run(kGlobal);
-    EXPECT_TRUE(mod->slotTable(0).value[0] == 0.0f && mod->slotTable(0).value[kBd1Volume] == 0.0f);
+    EXPECT_TRUE(cell(0, 0) == 0.0f && cell(0, kBd1Volume) == 0.0f);
     EXPECT_FALSE(mod->matrix().envRunning(0) || mod->matrix().lfoRunning(0));
     // A mod row on envelope 1 runs envelope 1, though the envelope's own row has no destination.
     route(2, modulation::source::kEnv1, kBd1Volume, 1.0f);
@@ -108,37 +106,31 @@ TEST_F(ModulationTest, GlobalCellsMoveOnlyInTheGlobalPassVoiceCellsOnlyInTheirSl
     route(0, kOffset, kMainVolume, 0.5f);
     route(1, kOffset, kBd1Volume, 0.5f);
     run(1);
-    EXPECT_TRUE(mod->slotTable(1).value[kMainVolume] == 0.0f && mod->globalTable().value[kMainVolume] == 0.0f);
-    EXPECT_FLOAT_EQ(mod->slotTable(1).value[kBd1Volume], 0.5f);
-    EXPECT_EQ(mod->slotTable(2).value[kBd1Volume], 0.0f);
+    EXPECT_EQ(std::tuple(cell(1, kMainVolume), cell(kGlobal, kMainVolume), cell(1, kBd1Volume), cell(2, kBd1Volume)),
+              std::tuple(0.0f, 0.0f, 0.5f, 0.0f));
     run(kGlobal);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
-    EXPECT_EQ(mod->globalTable().value[kBd1Volume], 0.0f);
+    EXPECT_EQ(std::tuple(cell(kGlobal, kMainVolume), cell(kGlobal, kBd1Volume)), std::tuple(0.5f, 0.0f));
     // A cell no row points at any more keeps its value until the full rebuild.
     route(0, kOffset, kMainPan, 0.5f);
     run(kGlobal);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainVolume], 0.5f);
+    EXPECT_EQ(cell(kGlobal, kMainVolume), 0.5f);
     run(kGlobal, 256);
-    EXPECT_EQ(mod->globalTable().value[kMainVolume], 0.0f);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[kMainPan], 0.5f);
+    EXPECT_EQ(std::tuple(cell(kGlobal, kMainVolume), cell(kGlobal, kMainPan)), std::tuple(0.0f, 0.5f));
 }
 
 TEST_F(ModulationTest, EffectRowsReachTheirSlotCellsGloballyAndNeverPerSlot)
 {
-    const int row = 5; // "Fx 2B"
     params[param::effectModSourceB[1]] = sourceValue(kOffset);
     params[param::effectModDestinationB[1]] = (2 + 0.5f) / 49.99f; // the slot's pan
     params[param::effectModAmountB[1]] = 0.75f; // depth 0.5
     // "Fx 1A" has no destination: it points at the unused cell.
     params[param::effectModSourceA[0]] = sourceValue(kOffset);
     params[param::effectModAmountA[0]] = 1.0f;
-    const int cell = 500 + 13 * row + 2;
+    const int fxPan = 500 + 13 * 5 + 2; // row 5 is "Fx 2B"
     run(kGlobal);
     run(0);
-    EXPECT_FLOAT_EQ(mod->globalTable().value[cell], 0.5f);
-    EXPECT_EQ(mod->slotTable(0).value[cell], 0.0f);
-    EXPECT_EQ(mod->matrix().row(12).destination, 500u);
-    EXPECT_EQ(mod->globalTable().value[500], 0.0f);
+    EXPECT_EQ(std::tuple(cell(kGlobal, fxPan), cell(0, fxPan), mod->matrix().row(12).destination, cell(kGlobal, 500)),
+              std::tuple(0.5f, 0.0f, 500u, 0.0f));
 }
 
 TEST_F(ModulationTest, EachSlotRunsItsOwnEnvelopeAndItsPolyLfoRestartsAtItsNote)
@@ -149,23 +141,22 @@ TEST_F(ModulationTest, EachSlotRunsItsOwnEnvelopeAndItsPolyLfoRestartsAtItsNote)
     for (int block = 0; block < 4; ++block)
         run(0);
     run(1);
-    EXPECT_GT(mod->slotTable(0).value[kBd1Volume], 0.9f); // instant attack, full hold
-    EXPECT_EQ(mod->slotTable(1).value[kBd1Volume], 0.0f); // never triggered
+    EXPECT_GT(cell(0, kBd1Volume), 0.9f); // instant attack, full hold
+    EXPECT_EQ(cell(1, kBd1Volume), 0.0f); // never triggered
     params[param::envelopeBase[0] + param::envelope::kDestination] = 0.0f;
-    params[param::lfoBase[0] + param::lfo::kDestination] = destinationValue(kBd1Volume);
-    params[param::lfoBase[0] + param::lfo::kAmount] = 1.0f;
-    params[param::lfoBase[0] + param::lfo::kSpeed] = 1.0f;
-    params[param::lfoBase[0] + param::lfo::kSymmetry] = 0.5f;
+    for (const auto& [field, value] : {std::pair{param::lfo::kDestination, destinationValue(kBd1Volume)},
+             {param::lfo::kAmount, 1.0f}, {param::lfo::kSpeed, 1.0f}, {param::lfo::kSymmetry, 0.5f}})
+        params[param::lfoBase[0] + field] = value;
     params[param::kEasyLfoSpeed] = 0.5f;
     params[param::kEasyLfoAmount] = 0.5f; // no easy offset on the depth
     for (int block = 0; block < 5; ++block)
         run(2);
-    const float running = mod->slotTable(2).value[kBd1Volume];
+    const float running = cell(2, kBd1Volume);
     mod->startSlotModulators(2, params.data());
     run(2);
     run(4);
-    EXPECT_NE(mod->slotTable(2).value[kBd1Volume], running);
-    EXPECT_FLOAT_EQ(mod->slotTable(2).value[kBd1Volume], mod->slotTable(4).value[kBd1Volume]);
+    EXPECT_NE(cell(2, kBd1Volume), running);
+    EXPECT_FLOAT_EQ(cell(2, kBd1Volume), cell(4, kBd1Volume));
 }
 
 } // namespace

@@ -30,8 +30,7 @@ TEST(TempoSync, FollowsTheHostTempoWithinFiveToSixHundredSizesTheBarByItAndCount
     const std::tuple<std::uint32_t, double, float> steps[] = {
         {kPlayingWithTempo, 90.0, 90.0f},   {kPlayingWithTempo, 2.0, 5.0f},    {kPlayingWithTempo, 900.0, 600.0f},
         {kPlayingWithTempo, 1e300, 600.0f}, {kPlayingWithTempo, kNan, 600.0f}, // not a number keeps the last
-        {HostTimeInfo::kTransportPlaying, 90.0, 600.0f},                        // not flagged valid
-        {kPlayingWithTempo, 120.0, 120.0f}};
+        {HostTimeInfo::kTransportPlaying, 90.0, 600.0f}, {kPlayingWithTempo, 120.0, 120.0f}}; // not flagged valid
     for (const auto& [flags, hostTempo, expected] : steps) {
         const HostTimeInfo info{flags, hostTempo, 0.0};
         sync.syncToHost(&info, false);
@@ -47,9 +46,8 @@ TEST(TempoSync, FollowsTheHostTempoWithinFiveToSixHundredSizesTheBarByItAndCount
         {1e30, 0u, 0.0f, true}, {-1e30, 0u, 0.0f, true}, {kNan, 0u, 0.0f, true}};
     for (const auto& [ppq, step, position, onSixteenth] : cases) {
         syncAt(sync, ppq);
-        EXPECT_EQ(sync.hostStep(), step) << ppq;
-        EXPECT_FLOAT_EQ(sync.hostPosition(), position) << ppq;
-        EXPECT_EQ(sync.onSixteenth(), onSixteenth) << ppq;
+        EXPECT_EQ(std::tuple(sync.hostStep(), sync.hostPosition(), sync.onSixteenth()),
+                  std::tuple(step, position, onSixteenth)) << ppq;
     }
 }
 
@@ -58,11 +56,10 @@ TEST(TempoSync, ReportsTransportStartStopAndLatchChangesOnceAndTakesNoInformatio
     TempoSync sync;
     sync.init(kSampleRate);
     const HostTimeInfo stopped{HostTimeInfo::kTempoValid, 120.0, 0.0};
-    EXPECT_TRUE(syncAt(sync, 0.0).transportStarted);
-    const tempo::SyncEvents still = syncAt(sync, 0.0);
-    EXPECT_FALSE(still.transportStarted || still.transportStopped || still.latchChanged);
-    const tempo::SyncEvents stop = sync.syncToHost(&stopped, false);
-    EXPECT_TRUE(stop.transportStopped && !stop.transportStarted);
+    const auto fired = [](const auto& e) { return std::tuple(e.transportStarted, e.transportStopped, e.latchChanged); };
+    EXPECT_EQ(fired(syncAt(sync, 0.0)), std::tuple(true, false, false));
+    EXPECT_EQ(fired(syncAt(sync, 0.0)), std::tuple(false, false, false));
+    EXPECT_EQ(fired(sync.syncToHost(&stopped, false)), std::tuple(false, true, false));
     EXPECT_FALSE(sync.syncToHost(&stopped, false).transportStopped);
     // A forgotten transport sees a fresh start.
     syncAt(sync, 0.0);
@@ -81,17 +78,14 @@ TEST(TempoSync, ReportsTransportStartStopAndLatchChangesOnceAndTakesNoInformatio
 
 TEST(TempoSyncWaiting, APlayerIsReleasedOnlyOnTheFirstSyncOffTheSixteenthItSaw)
 {
-    // The player is released at the last position of each case and not before.
-    const std::tuple<std::uint32_t, std::vector<double>, bool> cases[] = {
-        {4, {1.1, 1.15, 1.2, 1.24, 1.25}, true}, // the next grid point
-        {4, {1.1, 1.6}, true},                   // jumped past it
-        {5, {1.25}, true},                       // exactly on the grid without a step change
-        {0, {1.1}, true},                        // the host moved on since the player's record
-        {4, {1.1}, false},                       // "Sync" off never waits
-    };
+    // The player is released at the last position of each case and not before: at the next grid point, past it,
+    // exactly on the grid without a step change, once the host moved on since the player's record, and at once
+    // with "Sync" off.
+    const std::tuple<std::uint32_t, std::vector<double>, bool> cases[] = {{4, {1.1, 1.15, 1.2, 1.24, 1.25}, true},
+        {4, {1.1, 1.6}, true}, {5, {1.25}, true}, {0, {1.1}, true}, {4, {1.1}, false}};
+    TempoSync sync;
     for (const auto& [startStep, positions, syncOn] : cases) {
-        TempoSync sync;
-    sync.init(kSampleRate);
+        sync.init(kSampleRate);
         std::uint32_t lastHostStep = startStep;
         for (std::size_t i = 0; i < positions.size(); ++i) {
             syncAt(sync, positions[i]);
@@ -101,13 +95,10 @@ TEST(TempoSyncWaiting, APlayerIsReleasedOnlyOnTheFirstSyncOffTheSixteenthItSaw)
         EXPECT_EQ(lastHostStep, sync.hostStep());
     }
     // A stopped host has no grid to wait for, and leaves the player's record alone.
-    TempoSync sync;
-    sync.init(kSampleRate);
     const HostTimeInfo stopped{0, 120.0, 1.1};
     sync.syncToHost(&stopped, false);
     std::uint32_t lastHostStep = 4;
-    EXPECT_TRUE(sync.releasesWaitingPlayer(lastHostStep, true));
-    EXPECT_EQ(lastHostStep, 4u);
+    EXPECT_TRUE(sync.releasesWaitingPlayer(lastHostStep, true) && lastHostStep == 4u);
 }
 
 } // namespace

@@ -37,26 +37,22 @@ TEST(AudioPluginBase, TheRecordPointsToTheObjectItsFlagsFollowTheSettersAndClose
     EXPECT_TRUE(record.dispatcher && record.processReplacing && record.processDoubleReplacing);
     EXPECT_EQ(std::string(record.future, sizeof record.future), std::string(sizeof record.future, '\0'));
 
-    plugin.isSynth(true);
-    plugin.hasVu(true);
-    plugin.programsAreChunks(true);
     RecordingEditor editor(&plugin);
-    plugin.setEditor(&editor);
-    EXPECT_EQ(record.flags,
-              plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks | plugFlagsHasEditor);
-    const std::int32_t synthCategory = plugin.getPlugCategory();
-    plugin.hasVu(false);
-    plugin.programsAreChunks(false);
-    plugin.canProcessReplacing(false);
-    plugin.setEditor(nullptr);
-    plugin.isSynth(false);
-    EXPECT_EQ(std::tuple(record.flags, synthCategory != 0, plugin.getPlugCategory()), std::tuple(0, true, 0));
+    constexpr std::int32_t kEveryFlag =
+        plugFlagsCanReplacing | plugFlagsIsSynth | plugFlagsHasVu | plugFlagsProgramChunks | plugFlagsHasEditor;
+    for (const bool on : {true, false}) {
+        plugin.isSynth(on);
+        plugin.hasVu(on);
+        plugin.programsAreChunks(on);
+        plugin.canProcessReplacing(on);
+        plugin.setEditor(on ? &editor : nullptr);
+        EXPECT_EQ(std::tuple(record.flags, plugin.getPlugCategory() != 0), std::tuple(on ? kEveryFlag : 0, on));
+    }
 
     bool editorGone = false;
     auto* closing = new BarePlugin(nullptr);
     closing->setEditor(new RecordingEditor(closing, &editorGone));
-    EXPECT_EQ(closing->dispatch(plugClose), 1);
-    EXPECT_TRUE(editorGone);
+    EXPECT_TRUE(closing->dispatch(plugClose) == 1 && editorGone);
 }
 
 TEST(AudioPluginBase, UnknownOpcodesAnswerZeroProgramsStayInRangeAndEditorOpcodesReachTheEditorIfAny)
@@ -82,8 +78,7 @@ TEST(AudioPluginBase, UnknownOpcodesAnswerZeroProgramsStayInRangeAndEditorOpcode
     plugin.setEditor(editor);
     EXPECT_EQ(plugin.dispatch(plugEditGetRect, 0, 0, &rect), 1);
     ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(plugin.dispatch(plugEditOpen), 1);
-    EXPECT_EQ(plugin.dispatch(plugSetEditKnobMode, 0, 2), 1);
+    EXPECT_EQ(std::tuple(plugin.dispatch(plugEditOpen), plugin.dispatch(plugSetEditKnobMode, 0, 2)), std::tuple(1, 1));
     EXPECT_EQ(std::tuple(rect->right, editor->windowOpen, editor->knobMode), std::tuple(200, true, 2));
     PluginRecord* record = plugin.getPluginRecord();
     EXPECT_EQ(record->dispatcher(record, plugEditKeyDown, 'a', 0x1234, nullptr, 3.7f), 0);

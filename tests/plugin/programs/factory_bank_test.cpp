@@ -35,9 +35,7 @@ TEST(FactoryBank, EachProgramIsTheDefaultPatchWithItsFilesNameAndDifferences)
         ASSERT_TRUE(in) << name;
         std::string line;
         while (std::getline(in, line)) {
-            if (line.rfind("name ", 0) == 0) {
-                EXPECT_EQ(factoryProgramNames[p], line.substr(5)) << name;
-            }
+            EXPECT_TRUE(line.rfind("name ", 0) != 0 || factoryProgramNames[p] == line.substr(5)) << name;
             std::istringstream fields(line.substr(0, line.find('#')));
             int index = 0;
             float value = 0.0f;
@@ -84,19 +82,15 @@ TEST_F(FactoryBankGeneratorTest, NamesAndValuesReachTheBankSourceButBadDataOrAMi
 
     const std::tuple<int, std::string, std::string> cases[] = {
         {5, "name Bad\n# comment\n2 0.5\n3 1.5 # too loud\n", "program_05.txt:4: error: value 1.5 of parameter 3"},
-        {0, "name Bad\n2 -0.1\n", "program_00.txt:2: error:"},
         {31, "name Bad\n9900 0.5\n", "program_31.txt:2: error: unknown parameter index 9900"},
-        {1, "name Bad\n2 0.5\n2 0.6\n", "program_01.txt:3: error:"},
-        {2, "2 0.5\n", "program_02.txt:"},
+        {0, "name Bad\n2 -0.1\n", "program_00.txt:2: error:"}, {2, "2 0.5\n", "program_02.txt:"},
+        {1, "name Bad\n2 0.5\n2 0.6\n", "program_01.txt:3: error:"}, {7, "name Bad\n2\n", "program_07.txt:2: error:"},
         {2, "name A name of more than twenty-four characters\n", "program_02.txt:1: error:"},
-        {7, "name Bad\n2\n", "program_07.txt:2: error:"}, {7, "name Bad\ntwo 0.5\n", "program_07.txt:2: error:"},
-        {7, "name Bad\n2 half\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 nan\n", "program_07.txt:2: error:"},
-        {7, "name Bad\n2 0.5 0.6\n", "program_07.txt:2: error:"},
-    };
+        {7, "name Bad\ntwo 0.5\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 half\n", "program_07.txt:2: error:"},
+        {7, "name Bad\n2 nan\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 0.5 0.6\n", "program_07.txt:2: error:"}};
     for (const auto& [program, content, error] : cases) {
         writeProgram(program, content);
-        EXPECT_FALSE(generate()) << content;
-        EXPECT_NE(errors().find(error), std::string::npos) << content << ": " << errors();
+        EXPECT_TRUE(!generate() && errors().find(error) != std::string::npos) << content << ": " << errors();
         writeProgram(program, "name Good\n");
     }
 

@@ -15,10 +15,7 @@ namespace {
 class StartSettings : public kravo::test::UserFilesTest {
 protected:
     void start() { plugin.reset(static_cast<APlugin*>(createEffectInstance(nullptr))); }
-    static std::string recent(const char* prefix, int entry)
-    {
-        return stored((prefix + std::to_string(entry)).c_str());
-    }
+    static std::string recent(const char* prefix, int i) { return stored((prefix + std::to_string(i)).c_str()); }
 
     std::unique_ptr<APlugin> plugin;
     kravo::FolderSettings folders;
@@ -39,7 +36,6 @@ TEST_F(StartSettings, AFreshStoreGetsEveryDefaultInOneWriteAndAStartWithEverySet
         EXPECT_EQ(kravo::readRegDword(("RegProg" + std::to_string(i)).c_str()), 0xFFFFFFFFu) << i;
     }
     EXPECT_EQ(std::tuple(stored("Mapping"), plugin->getNoteMap().padOf(39)), std::tuple("GM", 8));
-    plugin.reset();
     start();
     plugin.reset();
     EXPECT_EQ(platform::registryFileWrites(), before + 1);
@@ -74,23 +70,20 @@ TEST_F(StartSettings, StoredFoldersReachTheirFieldsInTheirStoredFormButAnEmptyOr
     kravo::writeRegString("PatternDir", tooLong.c_str());
     kravo::writeRegString("SampleDir", longest.c_str());
     kravo::loadFolderSettings(folders);
-    EXPECT_NE(stored("ECSDir"), "");
-    EXPECT_EQ(stored("ECSDir"), folders.ecsFolder);
-    EXPECT_EQ(std::tuple(std::string(folders.patternFolder), stored("PatternDir")),
-              std::tuple("C:\\Morvane\\Kravo\\Patterns\\", tooLong));
-    EXPECT_EQ(std::string(folders.sampleFolder), longest + "\\");
+    EXPECT_EQ(std::tuple(std::string(folders.ecsFolder), stored("ECSDir"), std::string(folders.patternFolder),
+                         stored("PatternDir"), std::string(folders.sampleFolder)),
+              std::tuple("C:\\Morvane\\Kravo\\ECS", "C:\\Morvane\\Kravo\\ECS", "C:\\Morvane\\Kravo\\Patterns\\",
+                         tooLong, longest + "\\"));
 }
 
 TEST_F(StartSettings, StoredRecentProgramsAreReadAndANameTooLongToReadIsNotOverwritten)
 {
     const std::string tooLong(kravo::kTextSettingCapacity, 'n');
-    kravo::writeRegString("RegStr0", "Q-groovy 120bpm");
-    kravo::writeRegDword("RegProg0", 4);
-    kravo::writeRegString("RegBank0", "Factory");
-    kravo::writeRegString("RegStr2", tooLong.c_str());
-    kravo::writeRegDword("RegProg2", 7);
-    kravo::writeRegString("RegStr9", "Last");
-    kravo::writeRegDword("RegProg9", 0xFFFFFFFF);
+    for (const auto& [name, text] : {std::pair{"RegStr0", "Q-groovy 120bpm"}, {"RegBank0", "Factory"},
+                                     {"RegStr2", tooLong.c_str()}, {"RegStr9", "Last"}})
+        kravo::writeRegString(name, text);
+    for (const auto& [name, number] : {std::pair{"RegProg0", 4u}, {"RegProg2", 7u}, {"RegProg9", 0xFFFFFFFFu}})
+        kravo::writeRegDword(name, number);
     start();
     const auto& record = plugin->getRecentProgramRecord();
     EXPECT_EQ(std::tuple(record[0].programName, record[0].program, record[0].bankName),
