@@ -20,7 +20,6 @@ struct KindUnderTest {
     int note;
     int synthesisedModels;
 };
-
 constexpr KindUnderTest kKinds[] = {{"BD", DrumKind::Bd, 36, 4}, {"SN", DrumKind::Sn, 38, 2}};
 constexpr int kParameterSets = 3;
 

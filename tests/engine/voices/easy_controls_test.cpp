@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,25 +28,18 @@ TEST_F(EasyControlsTest, KnobsSpanTheirRangesAroundANeutralCentre)
     EXPECT_EQ(compute().synthPitchFactor, 1.0f);
     EXPECT_EQ(compute().synthDecayFactor, 1.0f);
     EXPECT_EQ(compute().lfoSpeedFactor, 1.0f);
-    struct Case {
-        int parameter;
-        float value;
-        float voices::EasyControls::*field;
-        float expected;
-    };
-    const Case cases[] = {
-        {param::kEasySynthSemi, 0.0f, &voices::EasyControls::synthPitchOctaves, -1.0f},
-        {param::kEasySynthSemi, 1.0f, &voices::EasyControls::synthPitchFactor, 2.0f},
-        {param::kEasySampleSemi, 0.0f, &voices::EasyControls::samplePitchFactor, 0.5f},
-        {param::kEasySynthOctave, 0.0f, &voices::EasyControls::synthPitchOctaves, -4.0f},
-        {param::kEasySynthOctave, 1.0f, &voices::EasyControls::synthPitchFactor, 16.0f},
-        {param::kEasySynthDecaySpeed, 0.0f, &voices::EasyControls::synthDecayFactor, 32.0f},
-        {param::kEasySynthDecaySpeed, 1.0f, &voices::EasyControls::synthDecayFactor, 1.0f / 32.0f},
-    };
-    for (const Case& c : cases) {
-        params[c.parameter] = c.value;
-        EXPECT_FLOAT_EQ(compute().*c.field, c.expected) << c.parameter << " at " << c.value;
-        params[c.parameter] = 0.5f;
+    using E = voices::EasyControls;
+    for (const auto& [parameter, value, field, expected] :
+         {std::tuple{param::kEasySynthSemi, 0.0f, &E::synthPitchOctaves, -1.0f},
+          {param::kEasySynthSemi, 1.0f, &E::synthPitchFactor, 2.0f},
+          {param::kEasySampleSemi, 0.0f, &E::samplePitchFactor, 0.5f},
+          {param::kEasySynthOctave, 0.0f, &E::synthPitchOctaves, -4.0f},
+          {param::kEasySynthOctave, 1.0f, &E::synthPitchFactor, 16.0f},
+          {param::kEasySynthDecaySpeed, 0.0f, &E::synthDecayFactor, 32.0f},
+          {param::kEasySynthDecaySpeed, 1.0f, &E::synthDecayFactor, 1.0f / 32.0f}}) {
+        params[parameter] = value;
+        EXPECT_FLOAT_EQ(compute().*field, expected) << parameter << " at " << value;
+        params[parameter] = 0.5f;
     }
 }
 

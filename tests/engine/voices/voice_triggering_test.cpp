@@ -81,17 +81,14 @@ TEST(VoiceChoke, ASharedGroupSilencesOtherSlotsOfAnyKind)
     }
 }
 
-TEST_F(VoiceTriggering, NoteOffLeavesASynthesisedVoiceSounding)
+// A note-off leaves a synthesised drum sounding; an editor pad plays at velocity 96 on the audio thread.
+TEST_F(VoiceTriggering, NoteOffsLeaveSynthesisedVoicesAndEditorPadsPlayOnTheAudioThread)
 {
     renderer.noteOn(kGmBassDrum);
     renderer.midi(100, 0x89, kGmBassDrum, 0);
     renderer.render(4000);
     EXPECT_TRUE(engine().getBassDrumVoice(1, 0).playing);
     EXPECT_GT(renderer.peak(0.05, 0.09), 0.01f);
-}
-
-TEST_F(VoiceTriggering, EditorPadsPlayAtVelocity96OnTheAudioThread)
-{
     renderer.plugin->triggerPadFromEditor(2);
     EXPECT_FALSE(engine().getSnareVoice(1, 0).playing);
     renderer.render(64);
