@@ -41,13 +41,9 @@ TEST(FileSearch, ListsMatchesWithoutCaseSortedByNameWithHiddenDotNamesAndDotEntr
         {"C:\\Patterns\\*", {{".", kFolder}, {"..", kFolder}, {".cache", kFolder | kHidden}, {".hidden.pat", kHidden},
                              {"break.PAT", kFile}, {"Groove.pat", kFile}, {"old.pat.bak", kFile}, {"zeta", kFolder}}},
         {"c:\\Patterns\\*.pat", {{".hidden.pat", kHidden}, {"break.PAT", kFile}, {"Groove.pat", kFile}}},
-        {"C:\\Patterns\\*O*e.pat", {{"Groove.pat", kFile}}},
         {"C:\\Patterns\\zeta\\*", {{".", kFolder}, {"..", kFolder}, {"a.pat", kFile}}},
-        {"C:\\*", {{"Patterns", kFolder}}},
-        {"C:\\Patterns\\zet?", {{"zeta", kFolder}}},
-        {"C:\\Patterns\\zeta?", {}},
-        {"C:\\Missing\\*", {}},
-    };
+        {"C:\\Patterns\\*O*e.pat", {{"Groove.pat", kFile}}}, {"C:\\*", {{"Patterns", kFolder}}},
+        {"C:\\Patterns\\zet?", {{"zeta", kFolder}}}, {"C:\\Patterns\\zeta?", {}}, {"C:\\Missing\\*", {}}};
     for (const auto& [pattern, expected] : cases)
         EXPECT_EQ(list(pattern), expected) << pattern;
     platform::setDriveRoot({});

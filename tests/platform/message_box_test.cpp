@@ -6,14 +6,9 @@
 
 namespace {
 
-class MessageBox : public ::testing::Test {
-protected:
-    void SetUp() override { platform::resetMessageBoxes(); }
-    void TearDown() override { platform::resetMessageBoxes(); }
-};
-
-TEST_F(MessageBox, ScriptedAnswersComeInOrderThenTheDefaultButtonAnswersAndEveryCallIsRecordedUntilAReset)
+TEST(MessageBox, ScriptedAnswersComeInOrderThenTheDefaultButtonAnswersAndEveryCallIsRecordedUntilAReset)
 {
+    platform::resetMessageBoxes();
     platform::scriptMessageBoxAnswers("no, YES,maybe,,yes,cancel");
     EXPECT_EQ(MessageBoxA(nullptr, "first", "", MB_YESNO), IDNO);
     EXPECT_EQ(MessageBoxA(nullptr, "second", "", MB_YESNO | MB_DEFBUTTON2), IDYES);

@@ -8,10 +8,7 @@ namespace {
 
 constexpr std::int32_t kNone = NoteMap::kNoPad;
 
-std::int32_t padOf(const NoteMap::Table& table, int note)
-{
-    return table[static_cast<std::size_t>(note)];
-}
+std::int32_t padOf(const NoteMap::Table& table, int note) { return table[static_cast<std::size_t>(note)]; }
 
 TEST(NoteMaps, ThreeBlocksOf32NotesPlayThePadsAndTheNotesBetweenAndAbovePlayNothing)
 {

@@ -11,12 +11,9 @@ namespace {
 
 using namespace kravo;
 
-struct ParamText : ::testing::Test {
-    std::array<float, param::kParameterCount> values{};
-};
-
-TEST_F(ParamText, PrintableCharactersReadBackAWriteClearsItsWholeFieldButNeverPassesItAndOthersEndTheText)
+TEST(ParamText, PrintableCharactersReadBackAWriteClearsItsWholeFieldButNeverPassesItAndOthersEndTheText)
 {
+    std::array<float, param::kParameterCount> values{};
     std::string text;
     for (char c = 32; c < 127; ++c)
         text.push_back(c);

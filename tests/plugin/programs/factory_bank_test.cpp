@@ -15,10 +15,7 @@ namespace {
 
 using namespace kravo;
 
-std::string programFile(int program)
-{
-    return std::string("program_") + (program < 10 ? "0" : "") + std::to_string(program) + ".txt";
-}
+std::string programFile(int p) { return "program_" + std::string(p < 10 ? "0" : "") + std::to_string(p) + ".txt"; }
 
 // The program files list a name and only what differs from the default patch: every other value must be the
 // default, and every listed one must be in the bank as written.

@@ -12,13 +12,10 @@ using PathFunction = bool (*)(const char*, std::span<char>);
 TEST(PathText, PartsAreTakenAfterTheLastSeparatorSoADotInAFolderIsNoExtensionAndResultsThatDoNotFitAreRefused)
 {
     const std::tuple<PathFunction, const char*, const char*> cases[] = {
-        {kravo::fileTitleFromPath, "C:/Kravo/v1.2/Funk.Kit.pat", "Funk.Kit"},
-        {kravo::fileTitleFromPath, "C:\\a.b\\file", "file"},
-        {kravo::dirFromPath, "C:\\a.b\\file", "C:\\a.b\\"},
-        {kravo::dirFromPath, "Funk.pat", "Funk"},
+        {kravo::fileTitleFromPath, "C:/Kravo/v1.2/Funk.Kit.pat", "Funk.Kit"}, {kravo::dirFromPath, "Funk.pat", "Funk"},
+        {kravo::fileTitleFromPath, "C:\\a.b\\file", "file"}, {kravo::dirFromPath, "C:\\a.b\\file", "C:\\a.b\\"},
         {kravo::stripExtension, "C:\\a.b\\file", "C:\\a.b\\file"},
-        {kravo::fileNameFromPath, "C:\\Kravo\\Funk.pat", "Funk.pat"},
-    };
+        {kravo::fileNameFromPath, "C:\\Kravo\\Funk.pat", "Funk.pat"}};
     char out[kravo::kPathBufferSize];
     for (const auto& [function, in, expected] : cases) {
         ASSERT_TRUE(function(in, std::span<char>(out))) << in;

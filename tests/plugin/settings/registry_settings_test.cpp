@@ -1,5 +1,6 @@
 #include "plugin/settings/registry_settings.h"
 
+#include "platform/registry_file.h"
 #include "tests/plugin/support/user_files_fixture.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +36,8 @@ TEST_F(RegistrySettings, ValuesKeepTheirTypeAndKeyAndAStringThatDoesNotFitOrLack
     kravo::writeRegString("Mapping", "Standard");
     kravo::writeRegDword("RegProg3", 0xFFFFFFFFu);
     kravo::writeMidiMapEntry(127, -1);
-    HKEY handle = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kravo::kSettingsKey, 0, KEY_READ, &handle), ERROR_SUCCESS);
-    DWORD types[2] = {};
-    RegQueryValueExA(handle, "Mapping", nullptr, &types[0], nullptr, nullptr);
-    RegQueryValueExA(handle, "RegProg3", nullptr, &types[1], nullptr, nullptr);
-    RegCloseKey(handle);
-    EXPECT_EQ(std::tuple(types[0], types[1]), std::tuple(REG_SZ, REG_DWORD));
+    const auto settings = platform::readRegistryFile(platform::registryFile()).at(kravo::kSettingsKey);
+    EXPECT_EQ(std::tuple(settings.at("Mapping").type, settings.at("RegProg3").type), std::tuple(REG_SZ, REG_DWORD));
     EXPECT_EQ(std::tuple(kravo::readRegDword("RegProg3"), kravo::readMidiMapEntry(127)), std::tuple(0xFFFFFFFFu, -1));
     // Another byte order or key would lose every stored controller map.
     storeRaw(kravo::kMidiMapKey, "5", REG_DWORD, std::string("\x0c\x00\x00\x00", 4));

@@ -29,11 +29,7 @@ protected:
         platform::resetFileDialogs();
         platform::resetMessageBoxes();
     }
-    void TearDown() override
-    {
-        platform::setRegistryFile(previousRegistry);
-        platform::setDriveRoot(previousDriveRoot);
-    }
+    void TearDown() override { platform::setRegistryFile(previousRegistry); platform::setDriveRoot(previousDriveRoot); }
 
     static void makeFolder(const char* path) { std::filesystem::create_directories(platform::nativePath(path)); }
     static void writeFile(const char* path, const std::string& content)
