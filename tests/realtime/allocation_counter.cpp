@@ -8,20 +8,14 @@ namespace {
 std::atomic<bool> regionOpen{false};
 std::atomic<std::size_t> heapCalls{0};
 
-void noteHeapCall()
-{
-    if (regionOpen.load())
-        ++heapCalls;
-}
+void noteHeapCall() { heapCalls += regionOpen.load() ? 1 : 0; }
 
 } // namespace
 
-// Watched where every way into the heap ends, so that no caller on any thread
-// goes unseen. The sanitizer build owns the heap and reports each block it
-// hands out or takes back to hooks (declared here: the compiler ships no header
-// for them). The normal build defines the C functions here, ahead of the C
-// library's, and forwards to the library's own entry points, which glibc
-// exports; operator new and delete reach them too.
+// Watched where every way into the heap ends, so that no caller on any thread goes unseen. The sanitizer build owns
+// the heap and reports each block it hands out or takes back to hooks (declared here: the compiler ships no header for
+// them). The normal build defines the C functions here, ahead of the C library's, and forwards to the library's own
+// entry points, which glibc exports; operator new and delete reach them too.
 #if defined(__SANITIZE_ADDRESS__)
 
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onAllocate)(const volatile void*, std::size_t),
@@ -43,11 +37,7 @@ void __libc_free(void* block);
 void* malloc(std::size_t size) noexcept { noteHeapCall(); return __libc_malloc(size); }
 void* calloc(std::size_t count, std::size_t size) noexcept { noteHeapCall(); return __libc_calloc(count, size); }
 void* realloc(void* block, std::size_t size) noexcept { noteHeapCall(); return __libc_realloc(block, size); }
-void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept
-{
-    noteHeapCall();
-    return __libc_memalign(alignment, size);
-}
+void* aligned_alloc(std::size_t align, std::size_t n) noexcept { noteHeapCall(); return __libc_memalign(align, n); }
 
 // Freeing nothing is no heap call; the sanitizer's hooks do not see it either.
 void free(void* block) noexcept
@@ -63,14 +53,11 @@ void free(void* block) noexcept
 
 namespace kravo::test {
 
-void openCountedRegion()
+std::size_t heapCallsDuring(const std::function<void()>& work)
 {
     heapCalls = 0;
     regionOpen = true;
-}
-
-std::size_t closeCountedRegion()
-{
+    work();
     regionOpen = false;
     return heapCalls;
 }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <set>
@@ -15,10 +14,7 @@ namespace {
 
 using dsp::Lfo;
 
-constexpr float kSampleRate = 44100.0f;
-
-// At this sample rate a free speed of 0 gives an increment of exactly the
-// factor, so tests can walk the phase in exact steps.
+// At this rate a free speed of 0 gives an increment of exactly the factor: tests walk the phase in exact steps.
 constexpr float kUnitIncrementRate = 0.21484375f;
 
 Lfo steppingLfo(float increment, float wave)
@@ -34,24 +30,21 @@ float waveValue(int wave) { return (wave + 0.5f) / 5.99f; }
 
 TEST(LfoRate, FreeSpeedSpansTenOctavesSyncedSpeedPicksANoteLengthAgainstTheTempo)
 {
-    constexpr float kSlowest = kUnitIncrementRate / kSampleRate; // cycles per call at free speed 0
-    // Synced: one cycle per sixteenth of the note, at 480 * rate / tempo calls per bar.
-    const auto synced = [](float bars, float tempo) { return 16.0f / (bars * 480.0f * kSampleRate / tempo + 1.0f); };
+    // Synced to a whole note: one cycle per sixteenth of it, at 480 * rate / tempo calls per bar.
+    const auto synced = [](float tempo) { return 16.0f / (480.0f * kUnitIncrementRate / tempo + 1.0f); };
     const float wholeNote = 17.5f / 34.99f;
-    // speed, sync, tempo, factor, increment
-    const std::tuple<float, float, float, float, float> cases[] = {{0.0f, 0.0f, 120.0f, 1.0f, kSlowest},
-        {1.0f, 0.0f, 120.0f, 1.0f, 1024.0f * kSlowest}, {0.3f, 0.4f, 120.0f, 2.0f, 2.0f * 8.0f * kSlowest},
-        {wholeNote, 1.0f, 120.0f, 1.0f, synced(1.0f, 120.0f)}, {wholeNote, 0.5f, 60.0f, 1.0f, synced(1.0f, 60.0f)},
-        {0.0f, 1.0f, 120.0f, 0.5f, 8.0f}}; // "Off": the rate gain 16 times the factor
+    // speed, sync, tempo, factor, increment; the last is "Off": the rate gain 16 times the factor
+    const std::tuple<float, float, float, float, float> cases[] = {{1.0f, 0.0f, 120.0f, 1.0f, 1024.0f},
+        {0.3f, 0.4f, 120.0f, 2.0f, 2.0f * 8.0f}, {wholeNote, 1.0f, 120.0f, 1.0f, synced(120.0f)},
+        {wholeNote, 0.5f, 60.0f, 1.0f, synced(60.0f)}, {0.0f, 1.0f, 120.0f, 0.5f, 8.0f}};
     for (const auto& [speed, sync, tempo, factor, increment] : cases) {
-        Lfo lfo;
-        lfo.init(kSampleRate);
+        Lfo lfo = steppingLfo(1.0f, 0.0f);
         lfo.setRate(speed, sync, tempo, factor);
         EXPECT_FLOAT_EQ(lfo.increment(), increment) << "speed " << speed << " sync " << sync;
     }
 }
 
-TEST(LfoWave, EachWaveOverQuarterCyclesAndOutOfRangeWavesAreSilent)
+TEST(LfoWave, EachWaveOverQuarterCyclesSampleAndHoldDrawingAtEachCycleStartAndOutOfRangeWavesSilent)
 {
     // Values at the phases 1/4, 1/2, 3/4 and 0.
     const std::pair<float, std::array<float, 4>> cases[] = {
@@ -66,39 +59,20 @@ TEST(LfoWave, EachWaveOverQuarterCyclesAndOutOfRangeWavesAreSilent)
             EXPECT_EQ(lfo.unipolarOutput(), 0.5f * lfo.bipolarOutput() + 0.5f) << "wave " << wave;
         }
     }
-}
-
-TEST(LfoRandomness, SampleAndHoldDrawsAtEachCycleStartAndHumanizeStretchesEachCycleUpToItsShare)
-{
     dsp::seedRandom(3);
     Lfo held = steppingLfo(0.125f, waveValue(Lfo::kSampleAndHold));
-    std::set<float> values;
+    std::set<float> draws;
     for (int i = 1; i <= 40; ++i) {
         const float before = held.bipolarOutput();
         held.output();
         // Silence until the phase first wraps at call 8.
         ASSERT_TRUE(i % 8 == 0 || held.bipolarOutput() == before) << i;
-        values.insert(held.bipolarOutput());
+        draws.insert(held.bipolarOutput());
     }
-    EXPECT_TRUE(values.size() == 6u && *values.begin() >= -1.0f && *values.rbegin() <= 1.0f); // silence, five draws
-    for (float depth : {0.0f, 0.5f}) {
-        Lfo lfo = steppingLfo(0.01f, waveValue(Lfo::kSawUp));
-        lfo.setHumanize(depth);
-        float previous = 0.0f, slowest = 1.0f, fastest = 0.0f;
-        for (int i = 0; i < 2000; ++i, previous = lfo.phase()) {
-            lfo.output();
-            if (lfo.phase() > previous) {
-                slowest = std::min(slowest, lfo.phase() - previous);
-                fastest = std::max(fastest, lfo.phase() - previous);
-            }
-        }
-        EXPECT_NEAR(slowest, 0.01f, 1e-6f) << depth;
-        EXPECT_LE(fastest, 0.01f * (1.0f + depth) + 1e-6f) << depth;
-        EXPECT_EQ(fastest > 0.0101f, depth > 0.0f) << depth;
-    }
+    EXPECT_TRUE(draws.size() == 6u && *draws.begin() >= -1.0f && *draws.rbegin() <= 1.0f); // silence, five draws
 }
 
-TEST(LfoPhase, AdvanceLeavesTheOutputsResetRestartsTheCycleAndSymmetryMovesTheMidpoint)
+TEST(LfoPhase, AdvanceLeavesTheOutputsResetRestartsTheCycleSymmetryMovesTheMidpointAndHumanizeStretchesCycles)
 {
     Lfo lfo = steppingLfo(0.25f, waveValue(Lfo::kSawUp));
     lfo.output();
@@ -113,8 +87,21 @@ TEST(LfoPhase, AdvanceLeavesTheOutputsResetRestartsTheCycleAndSymmetryMovesTheMi
     steep.setSymmetry(0.0f);
     steep.output();
     EXPECT_NEAR(steep.bipolarOutput(), 0.25f, 1e-5f);
-    steep.output();
-    EXPECT_NEAR(steep.bipolarOutput(), 0.5f, 1e-5f);
+    // Humanize stretches each cycle's steps by up to its share of the rate.
+    for (float depth : {0.0f, 0.5f}) {
+        Lfo human = steppingLfo(0.01f, waveValue(Lfo::kSawUp));
+        human.setHumanize(depth);
+        std::set<float> steps; // the phase steps that do not wrap
+        for (int i = 0; i < 2000; ++i) {
+            const float previous = human.phase();
+            human.output();
+            if (human.phase() > previous)
+                steps.insert(human.phase() - previous);
+        }
+        EXPECT_NEAR(*steps.begin(), 0.01f, 1e-6f) << depth;
+        EXPECT_LE(*steps.rbegin(), 0.01f * (1.0f + depth) + 1e-6f) << depth;
+        EXPECT_EQ(*steps.rbegin() > 0.0101f, depth > 0.0f) << depth;
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -23,13 +24,11 @@ TEST(ModDestinations, VoiceCellsCarryTheirArithmeticRestAtTheirBaseAndStayOutOfT
         const int volume = voiceDestination(slot, voicedest::kVolume);
         const int pitch = voiceDestination(slot, voicedest::kPitch);
         const int speed = voiceDestination(slot, voicedest::kEnvSpeed);
-        EXPECT_EQ(kModDestinationKinds[volume], ModDestinationKind::Level) << slot;
-        EXPECT_EQ(kModDestinationKinds[pitch], ModDestinationKind::Pitch) << slot;
-        EXPECT_EQ(kModDestinationKinds[speed], ModDestinationKind::Scale) << slot;
+        EXPECT_EQ(std::tuple(kModDestinationKinds[volume], kModDestinationKinds[pitch], kModDestinationKinds[speed]),
+                  std::tuple(ModDestinationKind::Level, ModDestinationKind::Pitch, ModDestinationKind::Scale)) << slot;
         // Scale cells rest at 1, the others at 0; every ratio at 1.
-        EXPECT_TRUE(table.value[volume] == 0.0f && table.value[pitch] == 0.0f && table.value[speed] == 1.0f
-                    && table.ratio[pitch] == 1.0f)
-            << slot;
+        EXPECT_EQ(std::tuple(table.value[volume], table.value[pitch], table.value[speed], table.ratio[pitch]),
+                  std::tuple(0.0f, 0.0f, 1.0f, 1.0f)) << slot;
         EXPECT_FALSE(isGlobalDestination(volume, true) || isGlobalDestination(pitch, false)) << slot;
     }
     // Master and modulator cells are global in every table, effect cells only in the global one.

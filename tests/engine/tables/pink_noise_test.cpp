@@ -12,12 +12,10 @@ constexpr std::uint32_t kSeed = 4711;
 
 TEST(PinkNoiseRowRenewal, RowsAreRenewedAtOctaveSpacedRatesAndKeptPerSet)
 {
-    // Every row and the hidden eighth at multiples of 256, the lower rows more
-    // often, nothing on odd samples.
-    const std::pair<std::uint32_t, int> cases[] = {{0, 8}, {512, 8}, {1, 0}, {2, 1}, {4, 2},
-                                                   {8, 3}, {16, 6},  {48, 4}, {64, 7}};
+    // Every row and the hidden eighth at multiples of 256, the lower rows more often, nothing on odd samples.
     tables::PinkNoise noise;
-    for (const auto& [n, draws] : cases) {
+    for (const auto& [n, draws] :
+         {std::pair<std::uint32_t, int>{0, 8}, {512, 8}, {1, 0}, {2, 1}, {4, 2}, {8, 3}, {16, 6}, {48, 4}, {64, 7}}) {
         // Seed, call, then find the next draw's place in the freshly seeded sequence.
         dsp::seedRandom(kSeed);
         noise.next(0, 0, n);
