@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -19,14 +20,18 @@ constexpr float kSteadyStart = 0.2f;
 constexpr float kSteadyEnd = 0.66024f;
 
 // BD 1 as a plain sine sweep with a long, steady amplitude and no distortion,
-// with the given changes on top, after it has rendered its note for `seconds`.
-std::unique_ptr<PluginRenderer> play(std::initializer_list<std::pair<int, float>> changes, double seconds)
+// with the given changes on top (and any other parameters), after it has
+// rendered its note for `seconds`.
+std::unique_ptr<PluginRenderer> play(std::initializer_list<std::pair<int, float>> changes, double seconds,
+                                     const std::vector<std::pair<int, float>>& others = {})
 {
     auto renderer = std::make_unique<PluginRenderer>();
     renderer->setKind(bd::index, {{bd::kModel, drumModelValue(0)}, {bd::kOscWave, 0.0f}, {bd::kAttack, 0.0f},
                                   {bd::kOscAmpHold, 1.0f}, {bd::kOscAmpDecay, 1.0f}, {bd::kOscFreqCurveMode, 0.0f},
                                   {bd::kOscFreqCurve, 0.0f}, {bd::kDistortionType, 0.0f}});
     renderer->setKind(bd::index, changes);
+    for (const auto& [index, value] : others)
+        renderer->set(index, value);
     renderer->noteOn(kGmBassDrum);
     renderer->renderSeconds(seconds);
     return renderer;
@@ -101,25 +106,20 @@ TEST(BassDrum, ClickWithSpreadZeroIsTheSameOnBothSides)
     EXPECT_EQ(r->largestSideDifference(), 0.0f);
 }
 
-// Every modulation row adds two octaves from full velocity: sixteen octaves on
-// top of the highest sweep start overflow a 32-bit phase step many times.
+// Sixteen octaves of pitch modulation on top of the highest sweep start
+// overflow a 32-bit phase step many times.
 TEST(BassDrum, PitchModulationFarBeyondHearingStaysDefined)
 {
     namespace param = kravo::param;
-    constexpr int kVelocitySource = 5;
-    constexpr int kBd1PitchDestination = 30;
-    PluginRenderer renderer;
-    for (int row = 0; row < param::kModRowCount; ++row) {
-        renderer.set(param::modRowSource[row], (kVelocitySource + 0.5f) / param::choicescale::kModSource);
-        renderer.set(param::modRowDestination[row],
-                     (kBd1PitchDestination + 0.5f) / param::choicescale::kModDestination);
-        renderer.set(param::modRowAmount[row], 1.0f);
-    }
-    renderer.setKind(bd::index, {{bd::kModel, drumModelValue(1)}, {bd::kOscFreqStart, 1.0f}, {bd::kClickFreq, 1.0f}});
-    renderer.noteOn(kGmBassDrum);
-    renderer.renderSeconds(0.05);
-    for (std::size_t i = 0; i < renderer.left.size(); ++i)
-        ASSERT_TRUE(std::isfinite(renderer.left[i]) && std::isfinite(renderer.right[i])) << i;
+    std::vector<std::pair<int, float>> rows; // velocity (source 5) onto "BD 1 Pitch" (30), two octaves each
+    for (int row = 0; row < param::kModRowCount; ++row)
+        rows.insert(rows.end(), {{param::modRowSource[row], 5.5f / param::choicescale::kModSource},
+                                 {param::modRowDestination[row], 30.5f / param::choicescale::kModDestination},
+                                 {param::modRowAmount[row], 1.0f}});
+    const auto r =
+        play({{bd::kModel, drumModelValue(1)}, {bd::kOscFreqStart, 1.0f}, {bd::kClickFreq, 1.0f}}, 0.05, rows);
+    for (std::size_t i = 0; i < r->left.size(); ++i)
+        ASSERT_TRUE(std::isfinite(r->left[i]) && std::isfinite(r->right[i])) << i;
 }
 
 TEST(BassDrum, SampleModelsBeyondTheTableAreLimitedToTheLastModel)

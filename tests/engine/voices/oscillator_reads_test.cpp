@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <numeric>
 
 namespace {
 
 // Entry i holds i, so a read tells which entry it hit.
-struct RampTable {
-    RampTable()
-    {
-        for (int i = 0; i < 4096; ++i)
-            entries[i] = static_cast<float>(i);
-    }
-    float entries[4096];
-};
+const std::array<float, 4096> kRamp = [] {
+    std::array<float, 4096> entries{};
+    std::iota(entries.begin(), entries.end(), 0.0f);
+    return entries;
+}();
 
 constexpr std::uint32_t kOneEntry = 1u << 11;
 
@@ -24,7 +23,6 @@ constexpr std::uint32_t kOneEntry = 1u << 11;
 // at 23 bits; an offset shifts the reads but not the stored phase.
 TEST(ReadWaveOsc, AveragesFourReadsAndWrapsTheTwentyThreeBitPhase)
 {
-    const RampTable table;
     struct Case {
         std::uint32_t phase, offset;
         float amplitude, expected;
@@ -34,7 +32,7 @@ TEST(ReadWaveOsc, AveragesFourReadsAndWrapsTheTwentyThreeBitPhase)
                           Case{voices::kPhaseMask - kOneEntry + 1, 0, 1.0f, (0 + 1 + 2 + 3) * 0.25f, 3 * kOneEntry},
                           Case{0, 10 * kOneEntry, 1.0f, (11 + 12 + 13 + 14) * 0.25f, 4 * kOneEntry}}) {
         std::uint32_t phase = c.phase;
-        EXPECT_FLOAT_EQ(voices::readWaveOscOffset(phase, kOneEntry, c.offset, table.entries, c.amplitude), c.expected);
+        EXPECT_FLOAT_EQ(voices::readWaveOscOffset(phase, kOneEntry, c.offset, kRamp.data(), c.amplitude), c.expected);
         EXPECT_EQ(phase, c.phaseAfter);
     }
 }

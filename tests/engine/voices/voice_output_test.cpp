@@ -33,7 +33,7 @@ protected:
     voices::VoiceOutputOffsets offsets;
 };
 
-TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnityTimesVelocity)
+TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnityAndOffsetsAddBeforeTheLaws)
 {
     params[param::voiceVolume[0]] = 0.0009f;
     EXPECT_EQ(levels(0).gain, 0.0f);
@@ -46,10 +46,8 @@ TEST_F(VoiceOutputTest, VolumeRunsFromSilenceThroughMinus30DbToUnityTimesVelocit
     params[16] = 1.0f; // hi-hat volumes are kept in kind order: 16 is OP-HH 1, slot 5
     EXPECT_FLOAT_EQ(levels(5).gain, 1.0f);
     EXPECT_EQ(levels(6).gain, 0.0f);
-}
 
-TEST_F(VoiceOutputTest, OffsetsAndModulationAddBeforeTheLaws)
-{
+    // Offsets and modulation add before the laws.
     params[param::voiceVolume[17]] = 0.25f;
     offsets.globalVolume = 0.25f;
     cell(17, voicedest::kVolume) = 0.5f;

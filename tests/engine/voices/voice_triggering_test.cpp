@@ -27,11 +27,6 @@ void makeLongDrums(PluginRenderer& renderer)
     }
 }
 
-float chokeGroupValue(int group)
-{
-    return (static_cast<float>(group) + 0.5f) / 9.99f;
-}
-
 class VoiceTriggering : public ::testing::Test {
 protected:
     void SetUp() override { makeLongDrums(renderer); }
@@ -70,8 +65,8 @@ TEST(VoiceChoke, ASharedGroupSilencesOtherSlotsOfAnyKind)
     for (const int group : {3, 0}) {
         PluginRenderer renderer;
         makeLongDrums(renderer);
-        renderer.set(kravo::param::voiceChokeGroup[0], chokeGroupValue(group));
-        renderer.set(kravo::param::voiceChokeGroup[2], chokeGroupValue(group));
+        for (const int slot : {0, 2})
+            renderer.set(kravo::param::voiceChokeGroup[slot], (static_cast<float>(group) + 0.5f) / 9.99f);
         renderer.noteOn(kGmBassDrum);
         renderer.render(1000);
         renderer.noteOn(kGmSnare);
