@@ -31,6 +31,7 @@ struct VoiceContext {
     const SlotNoteState* note = nullptr;
     const float* globalVolumeOffset = nullptr; // "Main Volume" and "Main Pan" modulation
     const float* globalPanOffset = nullptr;
+    const float* tempo = nullptr; // the host's, in beats per minute
     const tables::WaveTables* waves = nullptr;
     const float* sineTable = nullptr;
     const float* cosineTable = nullptr;
@@ -54,9 +55,22 @@ struct VoiceContext {
     {
         return readWaveOsc(phase, increment, waves->bank1(table), amplitude);
     }
+    float readWaveOffset(std::uint32_t& phase, std::uint32_t increment, std::uint32_t offset, int table,
+                         float amplitude) const
+    {
+        return readWaveOscOffset(phase, increment, offset, waves->bank1(table), amplitude);
+    }
+    float readWaveBank2(std::uint32_t& phase, std::uint32_t increment, int table, float amplitude) const
+    {
+        return readWaveOsc(phase, increment, waves->bank2(table), amplitude);
+    }
     float readSine(std::uint32_t& phase, std::uint32_t increment, float amplitude) const
     {
         return readWaveOsc(phase, increment, waves->sineOscillator(), amplitude);
+    }
+    float readSineOffset(std::uint32_t& phase, std::uint32_t increment, std::uint32_t offset, float amplitude) const
+    {
+        return readWaveOscOffset(phase, increment, offset, waves->sineOscillator(), amplitude);
     }
 
     // Gains and distortion amounts of the voice, which also prepares its distortion stage.

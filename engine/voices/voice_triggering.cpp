@@ -97,6 +97,7 @@ void Engine::bindVoiceContexts()
             c.note = &slotNotes[slot];
             c.globalVolumeOffset = &globalVolumeOffset;
             c.globalPanOffset = &globalPanOffset;
+            c.tempo = &tempo;
             c.waves = waves;
             c.sineTable = sines->sine;
             c.cosineTable = sines->cosine;
