@@ -15,6 +15,8 @@ constexpr std::uint8_t kKick1 = 36;
 constexpr std::uint8_t kKick2 = 35;
 constexpr std::uint8_t kSnare1 = 38;
 constexpr std::uint8_t kSnare2 = 40;
+// Notes from here on play pads 0.. in order (the full-kit case).
+constexpr std::uint8_t kFirstPadNote = 72;
 
 // Renders the pattern through the plug-in boundary; "realtime_factor" is
 // seconds of audio per second of CPU time.
@@ -24,6 +26,8 @@ void renderPattern(benchmark::State& state, const std::vector<NoteSchedule::Hit>
     plugin->setSampleRate(static_cast<float>(kSampleRate));
     for (std::uint8_t note : {kKick1, kKick2, kSnare1, kSnare2})
         plugin->getNoteMap().set(note, note == kKick1 ? 0 : note == kKick2 ? 1 : note == kSnare1 ? 2 : 3);
+    for (std::uint8_t pad = 0; pad < 16; ++pad)
+        plugin->getNoteMap().set(kFirstPadNote + pad, pad);
     NoteSchedule schedule(loop, 4.0, kTempo, kSampleRate, kBlock);
     std::vector<float> left(kBlock);
     std::vector<float> right(kBlock);
@@ -57,3 +61,14 @@ static void BM_FourDrumSlotsEverySixteenth(benchmark::State& state)
     renderPattern(state, loop);
 }
 BENCHMARK(BM_FourDrumSlotsEverySixteenth)->Unit(benchmark::kMicrosecond);
+
+// Every synthesised slot (0..15) retriggered on every sixteenth: the full kit.
+static void BM_FullKitEverySixteenth(benchmark::State& state)
+{
+    std::vector<NoteSchedule::Hit> loop;
+    for (int step = 0; step < 16; ++step)
+        for (std::uint8_t pad = 0; pad < 16; ++pad)
+            loop.push_back({step * 0.25, static_cast<std::uint8_t>(kFirstPadNote + pad)});
+    renderPattern(state, loop);
+}
+BENCHMARK(BM_FullKitEverySixteenth)->Unit(benchmark::kMicrosecond);
