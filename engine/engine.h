@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/drums/bass_drum_voice.h"
+#include "engine/drums/clap_voice.h"
 #include "engine/drums/snare_voice.h"
 #include "engine/effects/master_effect_slot.h"
 #include "engine/filters/voice_filter.h"
@@ -116,6 +117,10 @@ public:
     {
         return snareVoices[instance + drums::SnareVoice::kInstances * voice];
     }
+    const drums::ClapVoice& getClapVoice(int voice, int instance) const
+    {
+        return clapVoices[instance + drums::ClapVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -157,6 +162,7 @@ private:
     SlotNoteState slotNotes[kNumDrumSlots];
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
+    drums::ClapVoice clapVoices[2 * drums::ClapVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];
