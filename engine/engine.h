@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/drums/bass_drum_voice.h"
+#include "engine/drums/clap_voice.h"
 #include "engine/drums/snare_voice.h"
+#include "engine/drums/tom_voice.h"
 #include "engine/effects/master_effect_slot.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
@@ -116,6 +118,14 @@ public:
     {
         return snareVoices[instance + drums::SnareVoice::kInstances * voice];
     }
+    const drums::ClapVoice& getClapVoice(int voice, int instance) const
+    {
+        return clapVoices[instance + drums::ClapVoice::kInstances * voice];
+    }
+    const drums::TomVoice& getTomVoice(int voice, int instance) const
+    {
+        return tomVoices[instance + drums::TomVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -128,6 +138,9 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
+    // Tom/User slot 10 + index plays its user voice instead of its tom voice.
+    bool isUserMode(int index) const;
+    void triggerTom(int slot, float velocity, float notePitch, float notePan, float noteLevel);
 
     // Each synthesised kind's voices: set up for a sample rate, started by a
     // note and rendered one sample at a time, all through a voice context.
@@ -157,6 +170,8 @@ private:
     SlotNoteState slotNotes[kNumDrumSlots];
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
+    drums::ClapVoice clapVoices[2 * drums::ClapVoice::kInstances];
+    drums::TomVoice tomVoices[2 * drums::TomVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];

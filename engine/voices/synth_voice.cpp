@@ -13,7 +13,8 @@ void SynthVoice::open(const VoiceContext& c, float noteVelocity, const SynthVoic
     playing = true;
     velocityFactor = (1.0f - s) + s * noteVelocity;
     model = param::readChoiceClamped(c.params[kind.model], param::choicescale::kDrumModel, kind.modelCount);
-    attack.start(fadeInRate(c.params[kind.attack], c.sampleRate));
+    if (kind.attack != kNoAttack)
+        attack.start(fadeInRate(c.params[kind.attack], c.sampleRate));
     distortion.start(static_cast<std::uint32_t>(
         param::readChoice(c.params[kind.distortionType], param::choicescale::kDistortionType)));
 }

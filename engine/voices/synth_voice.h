@@ -36,7 +36,9 @@ struct AttackRamp {
     }
 };
 
-// The parameters of a kind that the shared opening of a note-on reads.
+// The parameters of a kind that the shared opening of a note-on reads; a
+// kind without an "Attack" starts every note at full level.
+inline constexpr int kNoAttack = -1;
 struct SynthVoiceParameters {
     int velocityToVolume;
     int model;

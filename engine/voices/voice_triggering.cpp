@@ -30,8 +30,22 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
     switch (kind) {
     case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::Clap: triggerSynthVoice(clapVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::TomOrUser: triggerTom(pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
+}
+
+bool Engine::isUserMode(int index) const
+{
+    return param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(index)]]);
+}
+
+void Engine::triggerTom(int slot, float velocity, float notePitch, float notePan, float noteLevel)
+{
+    if (isUserMode(voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)]))
+        return; // the user kinds play a slot in user mode
+    triggerSynthVoice(tomVoices, slot, velocity, notePitch, notePan, noteLevel);
 }
 
 void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
@@ -151,6 +165,11 @@ void Engine::resetVoice(int voice, int slot, int index)
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
     case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
+    case PadKind::Clap: clapVoices[index + drums::ClapVoice::kInstances * voice].kill(); break;
+    case PadKind::TomOrUser:
+        if (!isUserMode(index))
+            tomVoices[index + drums::TomVoice::kInstances * voice].kill();
+        break;
     default: break;
     }
 }
@@ -179,6 +198,10 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::SnareVoice& r : snareVoices)
         r.stop();
+    for (drums::ClapVoice& r : clapVoices)
+        r.stop();
+    for (drums::TomVoice& r : tomVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -194,6 +217,9 @@ bool Engine::isSlotSounding(int slot) const
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: return getBassDrumVoice(0, index).playing || getBassDrumVoice(1, index).playing;
     case PadKind::Snare: return getSnareVoice(0, index).playing || getSnareVoice(1, index).playing;
+    case PadKind::Clap: return getClapVoice(0, index).playing || getClapVoice(1, index).playing;
+    case PadKind::TomOrUser:
+        return !isUserMode(index) && (getTomVoice(0, index).playing || getTomVoice(1, index).playing);
     default: return false;
     }
 }
@@ -233,6 +259,10 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::SnareVoice& r : snareVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (drums::ClapVoice& r : clapVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (drums::TomVoice& r : tomVoices)
+        r.setup(rate, sines->sine, sines->cosine);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
@@ -247,6 +277,11 @@ void Engine::renderDrumSlots()
         switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
         case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
         case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
+        case PadKind::Clap: renderSynthVoices(clapVoices, slot); break;
+        case PadKind::TomOrUser:
+            if (!isUserMode(voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)]))
+                renderSynthVoices(tomVoices, slot);
+            break;
         default: break;
         }
     }
