@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/drums/bass_drum_voice.h"
+#include "engine/drums/hi_hat_voice.h"
 #include "engine/drums/snare_voice.h"
 #include "engine/effects/master_effect_slot.h"
 #include "engine/filters/voice_filter.h"
@@ -116,6 +117,14 @@ public:
     {
         return snareVoices[instance + drums::SnareVoice::kInstances * voice];
     }
+    const drums::ClosedHatVoice& getClosedHatVoice(int voice, int instance) const
+    {
+        return closedHatVoices[instance + drums::ClosedHatVoice::kInstances * voice];
+    }
+    const drums::OpenHatVoice& getOpenHatVoice(int voice, int instance) const
+    {
+        return openHatVoices[instance + drums::OpenHatVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -157,6 +166,8 @@ private:
     SlotNoteState slotNotes[kNumDrumSlots];
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
+    drums::ClosedHatVoice closedHatVoices[2 * drums::ClosedHatVoice::kInstances];
+    drums::OpenHatVoice openHatVoices[2 * drums::OpenHatVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];

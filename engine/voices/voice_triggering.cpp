@@ -30,6 +30,8 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
     switch (kind) {
     case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::ClosedHat: triggerSynthVoice(closedHatVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::OpenHat: triggerSynthVoice(openHatVoices, pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
 }
@@ -151,6 +153,8 @@ void Engine::resetVoice(int voice, int slot, int index)
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
     case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
+    case PadKind::ClosedHat: closedHatVoices[index + drums::ClosedHatVoice::kInstances * voice].kill(); break;
+    case PadKind::OpenHat: openHatVoices[index + drums::OpenHatVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -179,6 +183,10 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::SnareVoice& r : snareVoices)
         r.stop();
+    for (drums::ClosedHatVoice& r : closedHatVoices)
+        r.stop();
+    for (drums::OpenHatVoice& r : openHatVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -194,6 +202,8 @@ bool Engine::isSlotSounding(int slot) const
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: return getBassDrumVoice(0, index).playing || getBassDrumVoice(1, index).playing;
     case PadKind::Snare: return getSnareVoice(0, index).playing || getSnareVoice(1, index).playing;
+    case PadKind::ClosedHat: return getClosedHatVoice(0, index).playing || getClosedHatVoice(1, index).playing;
+    case PadKind::OpenHat: return getOpenHatVoice(0, index).playing || getOpenHatVoice(1, index).playing;
     default: return false;
     }
 }
@@ -233,6 +243,10 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::SnareVoice& r : snareVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (drums::ClosedHatVoice& r : closedHatVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (drums::OpenHatVoice& r : openHatVoices)
+        r.setup(rate, sines->sine, sines->cosine);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
@@ -247,6 +261,8 @@ void Engine::renderDrumSlots()
         switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
         case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
         case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
+        case PadKind::ClosedHat: renderSynthVoices(closedHatVoices, slot); break;
+        case PadKind::OpenHat: renderSynthVoices(openHatVoices, slot); break;
         default: break;
         }
     }
