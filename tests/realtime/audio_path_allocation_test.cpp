@@ -57,12 +57,13 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         hostTime.samplePos = double(b) * kBlock;
         hostTime.ppqPos = hostTime.samplePos / kSampleRate * 2.0;
         hostTime.flags = plugTimeTempoValid | plugTimePpqPosValid | (b % 4 < 2 ? plugTimeTransportPlaying : 0);
-        // Bass drum and snare notes, controllers (one mapped, one learned, one due in the next block), pitch bend,
-        // pressure, and in one block a reset of all controllers.
+        // Bass drum, snare and hi-hat notes, controllers (one mapped, one learned, one due in the next block), pitch
+        // bend, pressure, and in one block a reset of all controllers.
         PlugEventList events;
         for (const auto& [at, status, data1, data2] : {std::tuple{0, 0x99, 36, 100}, {17, 0x99, 38, 90},
-                 {100, 0x89, 36, 0}, {150, 0xB0, 21, 4 * b}, {200, 0xB0, 7, 4 * b}, {300, 0xE0, 0, 64},
-                 {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {kBlock + 20, 0xB0, 1, 64}})
+                 {30, 0x99, 42, 80}, {40, 0x99, 46, 110}, {100, 0x89, 36, 0}, {150, 0xB0, 21, 4 * b},
+                 {200, 0xB0, 7, 4 * b}, {300, 0xE0, 0, 64}, {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0},
+                 {kBlock + 20, 0xB0, 1, 64}})
             events.add(at, std::uint8_t(status), std::uint8_t(data1), std::uint8_t(data2));
         if (b == 8)
             events.add(10, 0xB0, 123, 0);
