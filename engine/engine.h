@@ -2,6 +2,7 @@
 
 #include "engine/drums/bass_drum_voice.h"
 #include "engine/drums/clap_voice.h"
+#include "engine/drums/hi_hat_voice.h"
 #include "engine/drums/snare_voice.h"
 #include "engine/drums/tom_voice.h"
 #include "engine/effects/master_effect_slot.h"
@@ -126,6 +127,14 @@ public:
     {
         return tomVoices[instance + drums::TomVoice::kInstances * voice];
     }
+    const drums::ClosedHatVoice& getClosedHatVoice(int voice, int instance) const
+    {
+        return closedHatVoices[instance + drums::ClosedHatVoice::kInstances * voice];
+    }
+    const drums::OpenHatVoice& getOpenHatVoice(int voice, int instance) const
+    {
+        return openHatVoices[instance + drums::OpenHatVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -172,6 +181,8 @@ private:
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
     drums::ClapVoice clapVoices[2 * drums::ClapVoice::kInstances];
     drums::TomVoice tomVoices[2 * drums::TomVoice::kInstances];
+    drums::ClosedHatVoice closedHatVoices[2 * drums::ClosedHatVoice::kInstances];
+    drums::OpenHatVoice openHatVoices[2 * drums::OpenHatVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];

@@ -32,6 +32,8 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
     case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Clap: triggerSynthVoice(clapVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::TomOrUser: triggerTom(pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::ClosedHat: triggerSynthVoice(closedHatVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::OpenHat: triggerSynthVoice(openHatVoices, pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
 }
@@ -170,6 +172,8 @@ void Engine::resetVoice(int voice, int slot, int index)
         if (!isUserMode(index))
             tomVoices[index + drums::TomVoice::kInstances * voice].kill();
         break;
+    case PadKind::ClosedHat: closedHatVoices[index + drums::ClosedHatVoice::kInstances * voice].kill(); break;
+    case PadKind::OpenHat: openHatVoices[index + drums::OpenHatVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -202,6 +206,10 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::TomVoice& r : tomVoices)
         r.stop();
+    for (drums::ClosedHatVoice& r : closedHatVoices)
+        r.stop();
+    for (drums::OpenHatVoice& r : openHatVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -220,6 +228,8 @@ bool Engine::isSlotSounding(int slot) const
     case PadKind::Clap: return getClapVoice(0, index).playing || getClapVoice(1, index).playing;
     case PadKind::TomOrUser:
         return !isUserMode(index) && (getTomVoice(0, index).playing || getTomVoice(1, index).playing);
+    case PadKind::ClosedHat: return getClosedHatVoice(0, index).playing || getClosedHatVoice(1, index).playing;
+    case PadKind::OpenHat: return getOpenHatVoice(0, index).playing || getOpenHatVoice(1, index).playing;
     default: return false;
     }
 }
@@ -263,6 +273,10 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::TomVoice& r : tomVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (drums::ClosedHatVoice& r : closedHatVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (drums::OpenHatVoice& r : openHatVoices)
+        r.setup(rate, sines->sine, sines->cosine);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
@@ -282,6 +296,8 @@ void Engine::renderDrumSlots()
             if (!isUserMode(voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)]))
                 renderSynthVoices(tomVoices, slot);
             break;
+        case PadKind::ClosedHat: renderSynthVoices(closedHatVoices, slot); break;
+        case PadKind::OpenHat: renderSynthVoices(openHatVoices, slot); break;
         default: break;
         }
     }

@@ -57,11 +57,11 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         hostTime.samplePos = double(b) * kBlock;
         hostTime.ppqPos = hostTime.samplePos / kSampleRate * 2.0;
         hostTime.flags = plugTimeTempoValid | plugTimePpqPosValid | (b % 4 < 2 ? plugTimeTransportPlaying : 0);
-        // Bass drum, snare, clap and tom notes, controllers (one mapped, one learned, one due in the next block),
-        // pitch bend, pressure, and in one block a reset of all controllers.
+        // Notes of every sounding kind, controllers (one mapped, one learned, one due in the next block), pitch
+        // bend, pressure, and in one block a reset of all controllers.
         PlugEventList events;
         for (const auto& [at, status, data1, data2] : {std::tuple{0, 0x99, 36, 100}, {17, 0x99, 38, 90},
-                 {30, 0x99, 39, 100}, {40, 0x99, 48, 100},
+                 {20, 0x99, 42, 80}, {25, 0x99, 46, 110}, {30, 0x99, 39, 100}, {40, 0x99, 48, 100},
                  {100, 0x89, 36, 0}, {150, 0xB0, 21, 4 * b}, {200, 0xB0, 7, 4 * b}, {300, 0xE0, 0, 64},
                  {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {kBlock + 20, 0xB0, 1, 64}})
             events.add(at, std::uint8_t(status), std::uint8_t(data1), std::uint8_t(data2));
