@@ -19,8 +19,13 @@ struct NoiseChannel {
     void start(float offset, float spread)
     {
         constexpr float kAudibleOffset = 0.001f;
-        if (!(offset > kAudibleOffset))
-            return;
+        if (offset > kAudibleOffset)
+            startStereo(offset, spread);
+    }
+
+    // Two channels even without an offset: each side filters its own noise.
+    void startStereo(float offset, float spread)
+    {
         stereo = true;
         offsetUp = std::exp2(0.5f * offset);
         offsetDown = std::exp2(-0.5f * offset);
