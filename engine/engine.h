@@ -2,6 +2,7 @@
 
 #include "engine/drums/bass_drum_voice.h"
 #include "engine/drums/snare_voice.h"
+#include "engine/drums/user_voice.h"
 #include "engine/effects/master_effect_slot.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
@@ -116,6 +117,10 @@ public:
     {
         return snareVoices[instance + drums::SnareVoice::kInstances * voice];
     }
+    const drums::UserVoice& getUserVoice(int voice, int instance) const
+    {
+        return userVoices[instance + drums::UserVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -128,6 +133,9 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
+    // Slots 13..15, and the Tom/User slots whose switch is on User.
+    bool isUserSlot(int slot) const;
+    bool isUserSounding(int slot) const;
 
     // Each synthesised kind's voices: set up for a sample rate, started by a
     // note and rendered one sample at a time, all through a voice context.
@@ -145,6 +153,7 @@ private:
     bool renderSampleLayer(int voice, int slot);
 
     void renderSlotControls(int slot);
+    void updateUserLfos();
     std::int32_t decodeMasterEffectType(int slot) const;
 
     const float* params = nullptr;
@@ -157,6 +166,9 @@ private:
     SlotNoteState slotNotes[kNumDrumSlots];
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
+    drums::UserVoice userVoices[2 * drums::UserVoice::kInstances];
+    // The filter LFO each user's voices share when "Filter LFO Mode" is off.
+    dsp::Lfo userLfos[drums::UserVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];

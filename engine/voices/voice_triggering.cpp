@@ -30,6 +30,14 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
     switch (kind) {
     case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::TomOrUser:
+        if (isUserSlot(pad)) {
+            triggerSynthVoice(userVoices, pad, f, notePitch, notePan, noteLevel);
+        } else {
+            // Tom mode: the tom kind fills this in.
+        }
+        break;
+    case PadKind::User: triggerSynthVoice(userVoices, pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
 }
@@ -105,6 +113,7 @@ void Engine::bindVoiceContexts()
             c.noisePosition = &noisePositions[slot][voice];
             c.randomSeed = &randomSeed;
             c.modelFilters = modelFilters[voice][slot];
+            c.userLfo = slot >= param::kFirstTomUserSlot ? &userLfos[c.instance] : nullptr;
             c.buses = &buses;
         }
     }
@@ -151,6 +160,11 @@ void Engine::resetVoice(int voice, int slot, int index)
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
     case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
+    case PadKind::TomOrUser:
+        // Tom mode or not, the tom voice fades here first (the tom kind fills this in).
+        userVoices[index + drums::UserVoice::kInstances * voice].kill();
+        break;
+    case PadKind::User: userVoices[index + drums::UserVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -179,6 +193,8 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::SnareVoice& r : snareVoices)
         r.stop();
+    for (drums::UserVoice& r : userVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -194,8 +210,27 @@ bool Engine::isSlotSounding(int slot) const
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: return getBassDrumVoice(0, index).playing || getBassDrumVoice(1, index).playing;
     case PadKind::Snare: return getSnareVoice(0, index).playing || getSnareVoice(1, index).playing;
+    case PadKind::TomOrUser:
+        if (isUserSlot(slot))
+            return isUserSounding(slot);
+        return false; // Tom mode: the tom kind fills this in.
+    case PadKind::User: return isUserSounding(slot);
     default: return false;
     }
+}
+
+bool Engine::isUserSlot(int slot) const
+{
+    const PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
+    return kind == PadKind::User ||
+           (kind == PadKind::TomOrUser &&
+            param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(slot - param::kFirstTomUserSlot)]]));
+}
+
+bool Engine::isUserSounding(int slot) const
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    return getUserVoice(0, index).playing || getUserVoice(1, index).playing;
 }
 
 bool Engine::isAnyVoiceActive() const
@@ -233,6 +268,10 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::SnareVoice& r : snareVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (drums::UserVoice& r : userVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (dsp::Lfo& lfo : userLfos)
+        lfo.init(rate);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
@@ -247,6 +286,14 @@ void Engine::renderDrumSlots()
         switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
         case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
         case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
+        case PadKind::TomOrUser:
+            if (isUserSlot(slot)) {
+                renderSynthVoices(userVoices, slot);
+            } else {
+                // Tom mode: the tom kind fills this in.
+            }
+            break;
+        case PadKind::User: renderSynthVoices(userVoices, slot); break;
         default: break;
         }
     }
