@@ -239,7 +239,8 @@ void UserVoice::updateUserPan(const voices::VoiceContext& c)
     sweepPos_ = dsp::clamp01(sweepRate_ * dsp::kEnvelopeBlockSize * decayGain_ + sweepPos_);
     const float pan = dsp::clamp01(c.params[param::voicePan[c.slot]] + c.note->notePan + *c.globalPanOffset +
                                    c.modValue(voicedest::kPan));
-    const voices::StereoGains gains = voices::balanceGains(dsp::clamp01(sweepDepth_ * sweepPos_ + sweepOffset_ - 0.5f + pan));
+    const voices::StereoGains gains =
+        voices::balanceGains(dsp::clamp01(sweepDepth_ * sweepPos_ + sweepOffset_ - 0.5f + pan));
     panLeft_ = gains.left;
     panRight_ = gains.right;
 }

@@ -55,8 +55,9 @@ TEST(User, AttackZeroStartsAtFullLevelAndAttackFadesIn)
 {
     for (const int model : {7, 9}) {
         for (const float attack : {0.0f, 0.6f}) {
-            const auto r = play(model, {{us::kAttack, attack}, {us::kOscAmpDecayC, 1.0f}, {us::kOscAmpHoldD, 1.0f},
-                                        {us::kOscAmpDecayD, 1.0f}, {us::kClickVolume, 0.0f}, {us::kOscFilterType, 0.0f}},
+            const auto r = play(model,
+                                {{us::kAttack, attack}, {us::kOscAmpDecayC, 1.0f}, {us::kOscAmpHoldD, 1.0f},
+                                 {us::kOscAmpDecayD, 1.0f}, {us::kClickVolume, 0.0f}, {us::kOscFilterType, 0.0f}},
                                 0.5);
             const float ratio = r->peak(0.0, 0.003) / r->peak(0.4, 0.5);
             EXPECT_TRUE(attack == 0.0f ? ratio > 0.5f : ratio < 0.05f) << model << " " << attack << " " << ratio;
