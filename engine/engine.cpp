@@ -8,6 +8,7 @@
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/mixer_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/voice_order.h"
 
 #include <cmath>
 
@@ -198,7 +199,26 @@ void Engine::syncToHost(const PlugTimeInfo* timeInfo)
         allVoicesOff();
 }
 
-void Engine::updateVoiceLfos() {}
+void Engine::updateVoiceLfos()
+{
+    updateUserLfos();
+}
+
+// Each user's shared filter LFO runs at its rate while the user's slot
+// sounds and only moves its phase on otherwise.
+void Engine::updateUserLfos()
+{
+    for (int user = 0; user < drums::UserVoice::kInstances; ++user) {
+        const int slot = param::kFirstTomUserSlot + user;
+        dsp::Lfo& lfo = userLfos[user];
+        if (slotNotes[slot].active && isUserSlot(slot)) {
+            drums::UserVoice::setFilterLfoRate(lfo, voiceContexts[0][slot]);
+            lfo.output();
+        } else {
+            lfo.advance();
+        }
+    }
+}
 
 void Engine::updateEasyControls(int slot)
 {

@@ -5,6 +5,7 @@
 #include "engine/drums/hi_hat_voice.h"
 #include "engine/drums/snare_voice.h"
 #include "engine/drums/tom_voice.h"
+#include "engine/drums/user_voice.h"
 #include "engine/effects/master_effect_slot.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
@@ -135,6 +136,10 @@ public:
     {
         return openHatVoices[instance + drums::OpenHatVoice::kInstances * voice];
     }
+    const drums::UserVoice& getUserVoice(int voice, int instance) const
+    {
+        return userVoices[instance + drums::UserVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -147,9 +152,9 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
-    // Tom/User slot 10 + index plays its user voice instead of its tom voice.
-    bool isUserMode(int index) const;
-    void triggerTom(int slot, float velocity, float notePitch, float notePan, float noteLevel);
+    // Slots 13..15, and the Tom/User slots whose switch is on User.
+    bool isUserSlot(int slot) const;
+    bool isUserSounding(int slot) const;
 
     // Each synthesised kind's voices: set up for a sample rate, started by a
     // note and rendered one sample at a time, all through a voice context.
@@ -167,6 +172,7 @@ private:
     bool renderSampleLayer(int voice, int slot);
 
     void renderSlotControls(int slot);
+    void updateUserLfos();
     std::int32_t decodeMasterEffectType(int slot) const;
 
     const float* params = nullptr;
@@ -183,6 +189,9 @@ private:
     drums::TomVoice tomVoices[2 * drums::TomVoice::kInstances];
     drums::ClosedHatVoice closedHatVoices[2 * drums::ClosedHatVoice::kInstances];
     drums::OpenHatVoice openHatVoices[2 * drums::OpenHatVoice::kInstances];
+    drums::UserVoice userVoices[2 * drums::UserVoice::kInstances];
+    // The filter LFO each user's voices share when "Filter LFO Mode" is off.
+    dsp::Lfo userLfos[drums::UserVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];

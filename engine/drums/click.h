@@ -20,6 +20,14 @@ public:
     // "Click Mix" runs tone -> noise A -> noise B over its travel; the click
     // goes stereo when it is on and its "Click Offset" is audible.
     void start(bool on, float mix, float offset, float spread, float dropOctaves);
+    // A click that is on and in two channels whatever its offset.
+    void startStereo(float mix, float offset, float spread, float dropOctaves)
+    {
+        start(true, mix, offset, spread, dropOctaves);
+        channel_.startStereo(offset, spread);
+    }
+    // For voices whose glide follows "Click Freq Drop" during the note.
+    void setDropOctaves(float octaves) { dropOctaves_ = octaves; }
 
     bool isOn() const { return on_; }
     const NoiseChannel& channel() const { return channel_; }

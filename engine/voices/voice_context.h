@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/distortion/voice_distortion.h"
+#include "engine/dsp/lfo.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/mod_destinations.h"
 #include "engine/tables/noise_table.h"
@@ -39,6 +40,7 @@ struct VoiceContext {
     std::uint32_t* noisePosition = nullptr;
     std::uint32_t* randomSeed = nullptr;
     dsp::VoiceFilter* modelFilters = nullptr; // the voice's two, of its slot
+    dsp::Lfo* userLfo = nullptr; // the filter LFO a user slot's voices share (user slots only)
     OutputBuses* buses = nullptr;
 
     // The voice's modulation cell j (its "first" and its multiplying value).

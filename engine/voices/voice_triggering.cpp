@@ -31,23 +31,17 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
     case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Snare: triggerSynthVoice(snareVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::Clap: triggerSynthVoice(clapVoices, pad, f, notePitch, notePan, noteLevel); break;
-    case PadKind::TomOrUser: triggerTom(pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::ClosedHat: triggerSynthVoice(closedHatVoices, pad, f, notePitch, notePan, noteLevel); break;
     case PadKind::OpenHat: triggerSynthVoice(openHatVoices, pad, f, notePitch, notePan, noteLevel); break;
+    case PadKind::TomOrUser:
+        if (isUserSlot(pad))
+            triggerSynthVoice(userVoices, pad, f, notePitch, notePan, noteLevel);
+        else
+            triggerSynthVoice(tomVoices, pad, f, notePitch, notePan, noteLevel);
+        break;
+    case PadKind::User: triggerSynthVoice(userVoices, pad, f, notePitch, notePan, noteLevel); break;
     default: break; // the other kinds' voices play once they are built
     }
-}
-
-bool Engine::isUserMode(int index) const
-{
-    return param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(index)]]);
-}
-
-void Engine::triggerTom(int slot, float velocity, float notePitch, float notePan, float noteLevel)
-{
-    if (isUserMode(voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)]))
-        return; // the user kinds play a slot in user mode
-    triggerSynthVoice(tomVoices, slot, velocity, notePitch, notePan, noteLevel);
 }
 
 void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
@@ -121,6 +115,7 @@ void Engine::bindVoiceContexts()
             c.noisePosition = &noisePositions[slot][voice];
             c.randomSeed = &randomSeed;
             c.modelFilters = modelFilters[voice][slot];
+            c.userLfo = slot >= param::kFirstTomUserSlot ? &userLfos[c.instance] : nullptr;
             c.buses = &buses;
         }
     }
@@ -168,12 +163,14 @@ void Engine::resetVoice(int voice, int slot, int index)
     case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
     case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
     case PadKind::Clap: clapVoices[index + drums::ClapVoice::kInstances * voice].kill(); break;
-    case PadKind::TomOrUser:
-        if (!isUserMode(index))
-            tomVoices[index + drums::TomVoice::kInstances * voice].kill();
-        break;
     case PadKind::ClosedHat: closedHatVoices[index + drums::ClosedHatVoice::kInstances * voice].kill(); break;
     case PadKind::OpenHat: openHatVoices[index + drums::OpenHatVoice::kInstances * voice].kill(); break;
+    case PadKind::TomOrUser:
+        // Tom mode or not, both the tom voice and the user voice fade.
+        tomVoices[index + drums::TomVoice::kInstances * voice].kill();
+        userVoices[index + drums::UserVoice::kInstances * voice].kill();
+        break;
+    case PadKind::User: userVoices[index + drums::UserVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -210,6 +207,8 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::OpenHatVoice& r : openHatVoices)
         r.stop();
+    for (drums::UserVoice& r : userVoices)
+        r.stop();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
@@ -226,12 +225,29 @@ bool Engine::isSlotSounding(int slot) const
     case PadKind::BassDrum: return getBassDrumVoice(0, index).playing || getBassDrumVoice(1, index).playing;
     case PadKind::Snare: return getSnareVoice(0, index).playing || getSnareVoice(1, index).playing;
     case PadKind::Clap: return getClapVoice(0, index).playing || getClapVoice(1, index).playing;
-    case PadKind::TomOrUser:
-        return !isUserMode(index) && (getTomVoice(0, index).playing || getTomVoice(1, index).playing);
     case PadKind::ClosedHat: return getClosedHatVoice(0, index).playing || getClosedHatVoice(1, index).playing;
     case PadKind::OpenHat: return getOpenHatVoice(0, index).playing || getOpenHatVoice(1, index).playing;
+    case PadKind::TomOrUser:
+        if (isUserSlot(slot))
+            return isUserSounding(slot);
+        return getTomVoice(0, index).playing || getTomVoice(1, index).playing;
+    case PadKind::User: return isUserSounding(slot);
     default: return false;
     }
+}
+
+bool Engine::isUserSlot(int slot) const
+{
+    const PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
+    return kind == PadKind::User ||
+           (kind == PadKind::TomOrUser &&
+            param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(slot - param::kFirstTomUserSlot)]]));
+}
+
+bool Engine::isUserSounding(int slot) const
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    return getUserVoice(0, index).playing || getUserVoice(1, index).playing;
 }
 
 bool Engine::isAnyVoiceActive() const
@@ -277,6 +293,10 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::OpenHatVoice& r : openHatVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (drums::UserVoice& r : userVoices)
+        r.setup(rate, sines->sine, sines->cosine);
+    for (dsp::Lfo& lfo : userLfos)
+        lfo.init(rate);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
@@ -292,12 +312,15 @@ void Engine::renderDrumSlots()
         case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
         case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
         case PadKind::Clap: renderSynthVoices(clapVoices, slot); break;
-        case PadKind::TomOrUser:
-            if (!isUserMode(voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)]))
-                renderSynthVoices(tomVoices, slot);
-            break;
         case PadKind::ClosedHat: renderSynthVoices(closedHatVoices, slot); break;
         case PadKind::OpenHat: renderSynthVoices(openHatVoices, slot); break;
+        case PadKind::TomOrUser:
+            if (isUserSlot(slot))
+                renderSynthVoices(userVoices, slot);
+            else
+                renderSynthVoices(tomVoices, slot);
+            break;
+        case PadKind::User: renderSynthVoices(userVoices, slot); break;
         default: break;
         }
     }

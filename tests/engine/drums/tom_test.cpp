@@ -81,7 +81,7 @@ TEST(Tom, UserModeLeavesTheTomVoicesAloneAndModelsPastTheListPlayTheLast)
     renderer.set(kravo::param::tomUserSwitch[0], 0.0f);
     renderer.noteOn(kGmTom1);
     renderer.render(64);
-    EXPECT_EQ(engine.getTomVoice(1, 0).model, 12);
+    EXPECT_EQ(engine.getTomVoice(static_cast<int>(engine.getSlotNoteState(10).lastVoice), 0).model, 12);
 }
 
 // Any mix of parameter values, in both synthesised models, stays finite.
