@@ -182,8 +182,7 @@ void HiHatVoice<Kind>::render(const voices::VoiceContext& c)
 
     noiseAmpEnv_.step();
     toneAmpEnv_.step();
-    // A path the model does not sound would only keep the voice running unheard.
-    if ((!hasNoise_ || !noiseAmpEnv_.isActive()) && (!hasTone_ || !toneAmpEnv_.isActive())) {
+    if (!noiseAmpEnv_.isActive() && !toneAmpEnv_.isActive()) {
         stop();
         return;
     }
