@@ -48,13 +48,6 @@ void Lfo::setRate(float speed, float sync, float tempo, float factor)
     }
 }
 
-void Lfo::advance()
-{
-    phase_ += increment_ * rateFactor_;
-    if (phase_ >= 1.0f)
-        phase_ -= std::floor(phase_);
-}
-
 void Lfo::output()
 {
     phase_ += increment_ * rateFactor_;

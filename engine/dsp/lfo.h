@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace dsp {
@@ -22,7 +23,12 @@ public:
     void setRate(float speed, float sync, float tempo, float factor);
 
     // Phase step without shape or humanisation.
-    void advance();
+    void advance()
+    {
+        phase_ += increment_ * rateFactor_;
+        if (phase_ >= 1.0f)
+            phase_ -= std::floor(phase_);
+    }
     // Phase step, new random values at each cycle start, and the wave value.
     void output();
 
