@@ -46,14 +46,6 @@ constexpr std::uint32_t kToneFilterTypes[3] = {0, 2, 3}; // off, high-pass, band
 constexpr int kNoiseFilter = 0;
 constexpr int kToneFilter = 1;
 
-// A phase shift of either sign as the offset the carrier's phase wraps with:
-// only its low 23 bits reach the phase, so a shift back by s lands where a
-// shift on by 2^32 - s does.
-std::uint32_t phaseShift(float shift)
-{
-    return shift < 0.0f ? 0u - voices::phaseIncrement(-shift) : voices::phaseIncrement(shift);
-}
-
 } // namespace
 
 template <DrumKind Kind>
@@ -216,7 +208,7 @@ float HiHatVoice<Kind>::renderTone(const voices::VoiceContext& c, bool pitchTick
     if (ringMode_)
         x = (mod * ringAmount_ + 1.0f - ringAmount_) * c.readSine(carrierPhase_, carrierPhaseInc_, 1.0f) * a;
     else
-        x = a * c.readSineOffset(carrierPhase_, carrierPhaseInc_, phaseShift(fmDepth_ * mod), 1.0f);
+        x = a * c.readSineOffset(carrierPhase_, carrierPhaseInc_, voices::phaseShift(fmDepth_ * mod), 1.0f);
     return filter.process(x * toneGain_);
 }
 

@@ -4,7 +4,6 @@
 #include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/tom_parameters.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace drums {
@@ -38,13 +37,6 @@ constexpr std::int32_t kFmModel = 1;
 constexpr int kClickFilter = 0;
 constexpr int kOscFilter = 1;
 constexpr std::uint32_t kLowPass = 1;
-
-// A signed shift of the carrier's phase; only its low 23 bits reach the
-// table, so a shift below zero wraps into place like one above.
-std::uint32_t phaseOffset(float shift, float depth)
-{
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::clamp(shift, -depth, depth)));
-}
 
 } // namespace
 
@@ -189,7 +181,7 @@ void TomVoice::render(const voices::VoiceContext& c)
     if (pitchTick)
         retune(c);
     const float mod = c.readSine(modPhase_, modPhaseInc_, 1.0f);
-    const std::uint32_t offset = phaseOffset(fmDepth_ * mod * modAmpEnv_.output(), fmDepth_);
+    const std::uint32_t offset = voices::phaseShift(fmDepth_ * mod * modAmpEnv_.output());
     const float carrier = c.readSineOffset(carrierPhase_, carrierPhaseInc_, offset, ampEnv_.output());
     const float body = c.modelFilters[kOscFilter].process(carrier);
     float click = 0.0f;

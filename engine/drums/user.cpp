@@ -42,12 +42,6 @@ bool hasShortSweep(int model)
     return model == 0 || model == 2 || model == 4;
 }
 
-// A phase offset either way, wrapped as the phase is.
-std::uint32_t signedPhaseOffset(float offset)
-{
-    return offset < 0.0f ? 0u - voices::phaseIncrement(-offset) : voices::phaseIncrement(offset);
-}
-
 } // namespace
 
 voices::SynthVoiceParameters UserVoice::parameters(int instance)
@@ -260,7 +254,7 @@ float UserVoice::modulatedCarrier(const voices::VoiceContext& c, std::int32_t wa
     const float mod = c.readSine(mod1Phase_, mod1Inc_, 0.5f) + c.readSine(mod2Phase_, mod2Inc_, 0.5f);
     if (ringMode_)
         return (ringAmount_ * mod + 1.0f - ringAmount_) * c.readWave(carrierPhase_, carrierPhaseInc_, wave, 1.0f);
-    return c.readWaveOffset(carrierPhase_, carrierPhaseInc_, signedPhaseOffset(fmDepth_ * mod), wave, 1.0f);
+    return c.readWaveOffset(carrierPhase_, carrierPhaseInc_, voices::phaseShift(fmDepth_ * mod), wave, 1.0f);
 }
 
 void UserVoice::emitPanned(const voices::VoiceContext& c, float left, float right, float fade)

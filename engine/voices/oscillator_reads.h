@@ -27,6 +27,14 @@ inline std::uint32_t phaseIncrement(float step)
     return std::isfinite(step) ? static_cast<std::uint32_t>(std::fmod(step, kPhaseCycle)) : 0u;
 }
 
+// A phase shift of either sign as the offset the phase wraps with: only its
+// low 23 bits reach the phase, so a shift back by s lands where a shift on by
+// 2^32 - s does.
+inline std::uint32_t phaseShift(float shift)
+{
+    return shift < 0.0f ? 0u - phaseIncrement(-shift) : phaseIncrement(shift);
+}
+
 // Reads at phase + offset + i * increment (i = 1..4); the phase advances by
 // four increments and never includes the offset.
 inline float readWaveOscOffset(std::uint32_t& phase, std::uint32_t increment, std::uint32_t offset,

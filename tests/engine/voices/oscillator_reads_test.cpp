@@ -45,6 +45,8 @@ TEST(PhaseIncrement, WrapsLikeThePhaseAndStandsStillOnNonsense)
     EXPECT_EQ(voices::phaseIncrement(1e12f), static_cast<std::uint32_t>(std::fmod(1e12f, cycle)));
     for (float nonsense : {-3.0f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()})
         EXPECT_EQ(voices::phaseIncrement(nonsense), 0u) << nonsense;
+    // A shift back lands where the same shift on from the far side of the cycle does.
+    EXPECT_EQ(voices::phaseShift(-4096.75f) & voices::kPhaseMask, voices::kPhaseMask + 1 - 4096u);
 }
 
 TEST(ReadNoise, StepsOneFrameAndWrapsAtTheTableEnd)
