@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "engine/distortion/voice_distortion.h"
+#include "engine/effects/effect_coefficients.h"
 #include "engine/engine_listener.h"
 #include "engine/tables/pink_noise.h"
 #include "plugin/base/plug_types.h"
@@ -55,8 +56,9 @@ void Engine::initEngine()
         modulation.resetSlotDestinations(slot);
     modulation.resetGlobalDestinations();
 
-    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
-        setupMasterEffectSlot(slot);
+    masterEffects.init(sampleRate);
+    // "Offset" is the matrix's constant source.
+    setModSource(modulation::source::kOffset, 1.0f);
 
     setupAllVoices(sampleRate);
     clearVoiceActiveFlags();
@@ -70,7 +72,7 @@ void Engine::setSampleRate(float rate)
     setupAllVoices(rate);
     modulation.init(rate);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
-        fxSlots[slot].type = decodeMasterEffectType(slot);
+        masterEffects.slot(slot).type = decodeMasterEffectType(slot);
         setupMasterEffectSlot(slot);
     }
 }
@@ -87,7 +89,7 @@ void Engine::resetAllVoices()
     tempoSync.forgetTransport();
     modulation.resetGlobalDestinations();
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
-        fxSlots[slot].type = decodeMasterEffectType(slot);
+        masterEffects.slot(slot).type = decodeMasterEffectType(slot);
         setupMasterEffectSlot(slot);
     }
 }
@@ -121,9 +123,37 @@ void Engine::clearBuses()
     fxOutRight = 0.0f;
 }
 
+effects::EffectRates Engine::effectRates() const
+{
+    return {sampleRate, 1.0f / sampleRate, tempoSync.samplesPerBar(), tempo};
+}
+
+// Each control the slot reads is its parameter plus what the slot's two
+// modulation rows (A and B) put into their global destination cells.
+void Engine::updateMasterEffectSlot(int slot, bool force)
+{
+    constexpr int kRowStride = 13;
+    constexpr int kMixCell = 1;
+    constexpr int kPanCell = 2;
+    constexpr int kFirstParameterCell = 3;
+    const float* mod = modulation.globalTable().value;
+    const int rowA = modulation::globaldest::kEffectNone + kRowStride * slot;
+    const int rowB = rowA + kRowStride * kNumMasterEffectSlots;
+    const auto modulated = [&](int index, int cell) {
+        return effects::clamp01(params[index] + mod[rowA + cell] + mod[rowB + cell]);
+    };
+    effects::SlotControls controls;
+    controls.pan = modulated(param::effectSlotPan[slot], kPanCell);
+    controls.mix = modulated(param::effectSlotMix[slot], kMixCell);
+    for (int k = 0; k < effects::kEffectParameterCount; ++k)
+        controls.parameters[k] = modulated(param::effectParameterIndex(slot, k), kFirstParameterCell + k);
+    effects::updateMasterEffectCoefficients(masterEffects.slot(slot), controls, force, effectRates(), sampleCounter);
+}
+
 void Engine::updateMasterEffectCoefficients(bool tempoChanged)
 {
-    (void)tempoChanged;
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        updateMasterEffectSlot(slot, tempoChanged);
 }
 
 std::int32_t Engine::decodeMasterEffectType(int slot) const
@@ -133,19 +163,21 @@ std::int32_t Engine::decodeMasterEffectType(int slot) const
 
 void Engine::decodeEffectRouting()
 {
-    fxPath = param::readChoice(params[param::kEffectRouting], param::choicescale::kEffectRouting);
+    masterEffects.routing = param::readChoice(params[param::kEffectRouting], param::choicescale::kEffectRouting);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
         const std::int32_t type = decodeMasterEffectType(slot);
-        if (type != fxSlots[slot].type) {
-            fxSlots[slot].type = type;
+        if (type != masterEffects.slot(slot).type) {
+            masterEffects.slot(slot).type = type;
             setupMasterEffectSlot(slot);
+            // The new type's coefficients exist before its first sample.
+            updateMasterEffectSlot(slot, true);
         }
     }
 }
 
 void Engine::setupMasterEffectSlot(int slot)
 {
-    fxSlots[slot].setup(sampleRate);
+    masterEffects.slot(slot).setup(sampleRate);
     // "Offset" is the matrix's constant source.
     setModSource(modulation::source::kOffset, 1.0f);
 }
@@ -182,6 +214,8 @@ void Engine::updateMasterGain()
     lastMainVolumeValue = p;
     // "Main Volume" spans -40 dB .. +10 dB, with the bottom of its travel silent.
     masterGain = p < kSilentVolume ? 0.0f : std::pow(10.0f, (50.0f * p - 40.0f) / 20.0f);
+    // The effects' limiter works 20 dB below the output gain, with a little headroom.
+    effectLimitLevel = p < kSilentVolume ? 0.0f : 1.2f * std::pow(10.0f, (50.0f * p - 60.0f) / 20.0f);
 }
 
 void Engine::syncToHost(const PlugTimeInfo* timeInfo)
@@ -245,7 +279,17 @@ void Engine::renderSampleSlots()
 }
 
 void Engine::tickPatternPlayers() {}
-void Engine::processMasterEffects() {}
+void Engine::processMasterEffects()
+{
+    bool bypassed[kNumMasterEffectSlots];
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        bypassed[slot] = param::isAboveHalf(params[param::effectBypass[slot]]);
+    const effects::EffectClock clock{sampleCounter, sines, effectLimitLevel};
+    masterEffects.process(buses.left, buses.right, bypassed, clock);
+    const effects::StereoPair result = masterEffects.result();
+    fxOutLeft = result.left;
+    fxOutRight = result.right;
+}
 
 void Engine::mixOutput(float& left, float& right) const
 {

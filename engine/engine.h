@@ -6,7 +6,8 @@
 #include "engine/drums/snare_voice.h"
 #include "engine/drums/tom_voice.h"
 #include "engine/drums/user_voice.h"
-#include "engine/effects/master_effect_slot.h"
+#include "engine/effects/effect_rates.h"
+#include "engine/effects/master_effects.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
 #include "engine/tables/noise_table.h"
@@ -103,9 +104,12 @@ public:
     float getGlobalPanOffset() const { return globalPanOffset; }
     const modulation::Modulation& getModulation() const { return modulation; }
     const tables::NoiseTable& getNoiseTable() const { return noise; }
-    const effects::MasterEffectSlot& getMasterEffectSlot(int slot) const { return fxSlots[slot]; }
-    std::int32_t getMasterEffectType(int slot) const { return fxSlots[slot].type; }
-    std::int32_t getEffectRouting() const { return fxPath; }
+    const effects::MasterEffectSlot& getMasterEffectSlot(int slot) const { return masterEffects.slot(slot); }
+    std::int32_t getMasterEffectType(int slot) const { return masterEffects.slot(slot).type; }
+    std::int32_t getEffectRouting() const { return masterEffects.routing; }
+    float getEffectLimitLevel() const { return effectLimitLevel; }
+    float getEffectOutputLeft() const { return fxOutLeft; }
+    float getEffectOutputRight() const { return fxOutRight; }
     const voices::OutputBuses& getBuses() const { return buses; }
     float getPadGate(std::int32_t pad) const { return padGate[pad]; }
     float getModWheel() const { return modWheel; }
@@ -174,6 +178,8 @@ private:
     void renderSlotControls(int slot);
     void updateUserLfos();
     std::int32_t decodeMasterEffectType(int slot) const;
+    void updateMasterEffectSlot(int slot, bool force);
+    effects::EffectRates effectRates() const;
 
     const float* params = nullptr;
     EngineListener* listener = nullptr;
@@ -215,8 +221,9 @@ private:
     std::uint32_t noisePositions[kNumDrumSlots][2] = {};
     std::uint32_t randomSeed = 1;
 
-    effects::MasterEffectSlot fxSlots[kNumMasterEffectSlots];
-    std::int32_t fxPath = 0;
+    effects::MasterEffects masterEffects;
+    // The effects' reference level, which follows "Main Volume".
+    float effectLimitLevel = 0.0f;
 
     tempo::TempoSync tempoSync;
     float tempo = 120.0f;

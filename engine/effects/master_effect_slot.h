@@ -2,7 +2,20 @@
 
 #include "engine/dsp/lfo.h"
 #include "engine/dsp/one_pole_filter.h"
+#include "engine/effects/chorus_effect.h"
+#include "engine/effects/comb_filter_effect.h"
+#include "engine/effects/delay_effect.h"
+#include "engine/effects/delay_lines.h"
+#include "engine/effects/dynamics_distortion_coefficients.h"
+#include "engine/effects/effect_gate.h"
+#include "engine/effects/ensemble_effect.h"
 #include "engine/effects/equalizer_band.h"
+#include "engine/effects/flanger_effect.h"
+#include "engine/effects/limit_effect.h"
+#include "engine/effects/phaser_effect.h"
+#include "engine/effects/reverb_effect.h"
+#include "engine/effects/reverb_engine.h"
+#include "engine/effects/wah_delay_effect.h"
 #include "engine/filters/fx_filter.h"
 #include "engine/tables/amp_sim_kernels.h"
 
@@ -10,22 +23,84 @@
 
 namespace effects {
 
-// One of the four master effect slots: the type it runs and the building
-// blocks the effect types share.
+inline constexpr int kEffectParameterCount = 10;
+
+// The dry/wet mix, pan and activity detectors around a slot's effect; they
+// carry over when the slot changes type.
+struct SlotMix {
+    float panGainLeft = 1.0f;
+    float panGainRight = 1.0f;
+    float mixPosition = 0.0f; // 0 dry only, 0.5 both at full level, 1 wet only
+    float mixTarget = 0.0f;
+    float mixStep = 0.0f;
+    float dryGain = 1.0f;
+    float wetGain = 0.0f;
+    float wetPanLeft = 0.0f;
+    float wetPanRight = 0.0f;
+    double inputLevel = 0.0; // 1 at a loud sample, then decaying
+    double outputLevel = 0.0;
+    bool silent = false; // asleep: input and output quiet for long enough
+    float smoothed[kEffectParameterCount] = {};
+};
+
+// The coefficients and running state of every effect type; a slot set up for
+// a new type starts them all afresh.
+struct EffectStates {
+    DelayEffect delay;
+    CombFilterEffect comb;
+    ReverbEffect reverb;
+    EffectGate gate;
+    ChorusEffect chorus;
+    FlangerEffect flanger;
+    PhaserEffect phaser;
+    WahDelayEffect wahDelay;
+    EnsembleEffect ensemble;
+    EffectLimiter limiter;
+    DynamicsDistortionCoefficients dynamicsDistortion;
+};
+
+// One of the four master effect slots: the type it runs, the mix around it,
+// the building blocks the effect types share and every buffer they use, all
+// fixed arrays (megabytes: a slot lives inside a heap object).
 struct MasterEffectSlot {
     static constexpr int kFilterCount = 4;
     static constexpr int kEqualizerBandCount = 5;
+    static constexpr int kLowPass = 0;
+    static constexpr int kHighPass = 1;
 
+    // Two banks of a left and a right FxFilter.
+    static constexpr int filterIndex(int bank, int side) { return 2 * bank + side; }
+
+    // The start state at the plug-in's construction.
+    void init(float sampleRate);
     // Puts the slot into its start state for its current type at the given
     // rate; whatever the slot was holding (its tail) is lost.
     void setup(float sampleRate);
+    // Clears the buffers the current type reads, and only those.
+    void clearEffectBuffers();
 
     std::int32_t type = 0;
+    float inputLeft = 0.0f;
+    float inputRight = 0.0f;
+    float outputLeft = 0.0f;
+    float outputRight = 0.0f;
+    SlotMix mix;
+    EffectStates states;
+
     dsp::FxFilter filters[kFilterCount];
     dsp::OnePoleFilter onePoles[2]; // low-pass, high-pass
     dsp::Lfo lfo;
     EqualizerBand equalizer[kEqualizerBandCount];
     float ampSimRing[2][tables::kAmpSimKernelLength] = {};
+
+    LongDelayLines delayLines;
+    ModulationLines modulationLines;
+    CombRings combRings;
+    EnsembleLines ensembleLines;
+    SampleRing preDelayLeft;
+    SampleRing preDelayRight;
+    SampleRing spreadRing;
+    ReverbEngine reverbEngines[2];
 };
 
 } // namespace effects

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/effects/effect_clock.h"
+
+#include <cstdint>
+
+namespace effects {
+
+struct MasterEffectSlot;
+
+// "Chorus" and "Chorus / Delay": each side reads its modulation line at a
+// length swept by its own LFO; "Chorus / Delay" then sends the mixed result
+// through a tempo-synced delay stage.
+struct ChorusEffect {
+    // Coefficients.
+    float baseDelay = 1.0f; // samples
+    float width = 0.0f;     // share of the base delay the LFOs sweep
+    std::uint32_t incrementLeft = 0;
+    std::uint32_t incrementRight = 0;
+    float widenOffset = 0.0f; // extra samples on the right side
+    float stageLength = 1.0f; // samples
+    float stageFeedback = 0.0f;
+    float stageVolume = 0.0f;
+
+    // State.
+    std::uint32_t phaseLeft = 0;
+    std::uint32_t phaseRight = 0;
+    float stageCurrent = 0.0f;
+};
+
+StereoPair processChorus(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);
+// The chorus of "Chorus / Delay", before the slot's dry/wet mix.
+StereoPair processChorusForDelay(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);
+// The delay stage of "Chorus / Delay", on the slot's mixed result; gives the new result.
+StereoPair processChorusDelayStage(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);
+
+} // namespace effects

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+namespace effects {
+
+// The slot's two long delay lines, left and right, written at the running
+// sample counter: the delays, the delay stage of "Chorus / Delay" and the
+// "WahWah Delay" share them.
+struct LongDelayLines {
+    static constexpr std::uint32_t kLength = 262144;
+    static constexpr std::uint32_t kMask = kLength - 1;
+    static constexpr float kLongestRead = static_cast<float>(kLength - 1);
+
+    // The sample d samples ago, linearly towards the one before it for the fraction.
+    static float readLinear(const float* line, std::uint32_t counter, float d)
+    {
+        constexpr float kDenormalOffset = 1e-15f;
+        d = std::clamp(d, 0.0f, kLongestRead);
+        const auto whole = static_cast<std::uint32_t>(d);
+        const std::uint32_t p = (counter - whole) & kMask;
+        const float x0 = line[p];
+        const float x1 = line[(p - 1) & kMask];
+        return x0 + (x1 - x0) * (d - static_cast<float>(whole) + kDenormalOffset) + kDenormalOffset;
+    }
+
+    void write(std::uint32_t counter, float l, float r)
+    {
+        left[counter & kMask] = l;
+        right[counter & kMask] = r;
+    }
+
+    void clear()
+    {
+        std::fill(std::begin(left), std::end(left), 0.0f);
+        std::fill(std::begin(right), std::end(right), 0.0f);
+    }
+
+    float left[kLength] = {};
+    float right[kLength] = {};
+};
+
+// The slot's two short modulation lines, left and right: "Chorus",
+// "Chorus / Delay" and "Flanger" read them at moving positions.
+struct ModulationLines {
+    static constexpr std::uint32_t kLength = 16384;
+    static constexpr std::uint32_t kMask = kLength - 1;
+    // The cubic read needs one newer sample than the one it starts from.
+    static constexpr float kLongestRead = static_cast<float>(kLength - 2);
+
+    // The sample d samples ago, by 4-point cubic Hermite interpolation.
+    static float readCubic(const float* line, std::uint32_t counter, float d)
+    {
+        // Long base delays at high rates would reach past the line.
+        d = std::clamp(d, 0.0f, kLongestRead);
+        float q = static_cast<float>(counter & kMask) - d;
+        if (q < 0.0f)
+            q += static_cast<float>(kLength);
+        const auto i = static_cast<std::uint32_t>(q);
+        const float f = q - static_cast<float>(i);
+        const float xm1 = line[(i - 1) & kMask];
+        const float x0 = line[i & kMask];
+        const float x1 = line[(i + 1) & kMask];
+        const float x2 = line[(i + 2) & kMask];
+        const float c1 = 0.5f * (x1 - xm1);
+        const float c2 = xm1 - 2.5f * x0 + 2.0f * x1 - 0.5f * x2;
+        const float c3 = 0.5f * (x2 - xm1) + 1.5f * (x0 - x1);
+        return x0 + f * (c1 + f * (c2 + f * c3));
+    }
+
+    void write(std::uint32_t counter, float l, float r)
+    {
+        left[counter & kMask] = l;
+        right[counter & kMask] = r;
+    }
+
+    void clear()
+    {
+        std::fill(std::begin(left), std::end(left), 0.0f);
+        std::fill(std::begin(right), std::end(right), 0.0f);
+    }
+
+    float left[kLength] = {};
+    float right[kLength] = {};
+};
+
+// A ring of 65536 samples written at the running sample counter and read a
+// whole number of samples behind it: the reverbs' pre-delays and the spread
+// delay of the reverbs and the phaser.
+struct SampleRing {
+    static constexpr std::uint32_t kLength = 65536;
+    static constexpr std::uint32_t kMask = kLength - 1;
+
+    void write(std::uint32_t counter, float x) { samples[counter & kMask] = x; }
+    float read(std::uint32_t counter, std::uint32_t delay) const { return samples[(counter - delay) & kMask]; }
+    void clear() { std::fill(std::begin(samples), std::end(samples), 0.0f); }
+
+    float samples[kLength] = {};
+};
+
+} // namespace effects

@@ -1,0 +1,216 @@
+#include "engine/effects/dynamics_distortion_coefficients.h"
+
+#include "engine/effects/effect_coefficients.h"
+
+#include <cmath>
+
+namespace effects::formulas {
+
+namespace {
+
+constexpr float kSyncedLfoPer16 = 16.0f;
+
+// A drive knob: 0 .. 255 over eight octaves.
+float driveAmount(float x) { return std::exp2(8.0f * x) - 1.0f; }
+
+// A menu of count entries read from a 0..1 value.
+std::int32_t menuEntry(float x, float count) { return static_cast<std::int32_t>(x * (count - 0.01f)); }
+
+// The amp and cabinet types' fixed tone stack: a low-pass bank and a high-pass bank, both opened fully.
+void setToneBanks(MasterEffectSlot& slot)
+{
+    constexpr float kLowBankValue = 200.0f;
+    constexpr float kHighBankValue = 4000.0f;
+    setFilterBank(slot, 0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), kLowBankValue);
+    setFilterBank(slot, 1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), kHighBankValue);
+}
+
+// A 16-step gate pattern stored in one parameter as a 16-bit mask.
+void unpackPattern(float value, float* steps)
+{
+    constexpr float kMaskScale = 65535.8984375f;
+    const auto mask = static_cast<std::uint32_t>(value * kMaskScale);
+    for (int j = 0; j < GatorCoefficients::kSteps; ++j)
+        steps[j] = (mask >> j) & 1u ? 1.0f : 0.0f;
+}
+
+} // namespace
+
+void distort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
+{
+    DistortCoefficients& d = slot.states.dynamicsDistortion.distort;
+    d.limit = in.p[0];
+    d.rectify = 2.0f * in.p[1] - 1.0f;
+    d.drive = driveAmount(in.p[2]);
+    d.tone = in.p[3];
+    d.emphasis = in.p[4];
+    d.volume = decibelGain(in.p[5], 40.0f, 30.0f);
+    d.modWheel = 2.0f * in.p[6] - 1.0f;
+}
+
+void lowFi(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    // The hold period follows the rate, so that a setting sounds the same at every rate.
+    constexpr std::int32_t kLongestHold = 1 << 20;
+    LowFiCoefficients& l = slot.states.dynamicsDistortion.lowFi;
+    l.levels = std::exp2(17.0f - 16.0f * in.p[0]);
+    l.inverseLevels = 1.0f / l.levels;
+    l.holdPeriod = sampleCount(std::exp2(5.0f * in.p[1]) * rates.sampleRate / 44100.0f, kLongestHold);
+    l.filter = in.p[2];
+    l.modWheel = 2.0f * in.p[3] - 1.0f;
+}
+
+void ampSim(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
+{
+    AmpSimCoefficients& a = slot.states.dynamicsDistortion.ampSim;
+    a.ampType = menuEntry(in.p[0], 6.0f);
+    a.drive = driveAmount(in.p[1]);
+    a.bass = decibelGain(in.s[2], 40.0f, 20.0f);
+    a.treble = decibelGain(in.s[3], 40.0f, 20.0f);
+    a.volume = decibelGain(in.p[4], 40.0f, 20.0f);
+    setToneBanks(slot);
+}
+
+void waveshaper(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    WaveshaperCoefficients& w = slot.states.dynamicsDistortion.waveshaper;
+    w.top = std::exp2(4.0f * in.s[0]) - 1.0f;
+    w.bottom = std::exp2(4.0f * in.s[1]) - 1.0f;
+    w.rectify = 1.0f - 2.0f * in.p[2];
+    w.low = in.p[3];
+    w.modulation = in.p[4];
+    w.increment = phaseIncrement(syncedLfoIncrement(in.p[5], rates) * kSyncedLfoPer16);
+}
+
+void widener(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    constexpr float kRateScale = 0.4296875f;
+    WidenerCoefficients& w = slot.states.dynamicsDistortion.widener;
+    w.delayOffset = static_cast<std::uint32_t>(sampleCount(offsetSamples(in.p[0]), ReverbEffect::kLongestRingDelay));
+    w.width = in.p[1];
+    w.lfoRate = freeLfoRate(in.p[2], rates) * kRateScale;
+    slot.onePoles[MasterEffectSlot::kLowPass].setCutoff(effectFrequency(in.p[3]), 1.0f);
+    slot.onePoles[MasterEffectSlot::kHighPass].setCutoff(effectFrequency(in.p[4]), 1.0f);
+}
+
+void autoPan(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    AutoPanCoefficients& a = slot.states.dynamicsDistortion.autoPan;
+    a.depth = 0.5f * in.p[0];
+    a.increment = phaseIncrement(syncedLfoIncrement(in.p[1], rates) * kSyncedLfoPer16);
+}
+
+void gator(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    // Gate steps per sixteenth note, slowest first.
+    constexpr float kGateRates[] = {0.0f,        1.0f / 64.0f, 1.0f / 48.0f, 1.0f / 32.0f, 1.0f / 24.0f,
+                                    1.0f / 16.0f, 3.0f / 32.0f, 1.0f / 12.0f, 1.0f / 8.0f,  3.0f / 16.0f,
+                                    1.0f / 6.0f, 1.0f / 4.0f,  3.0f / 8.0f,  1.0f / 3.0f,  1.0f / 2.0f,
+                                    3.0f / 4.0f, 2.0f / 3.0f,  1.0f,         3.0f / 2.0f,  4.0f / 3.0f,
+                                    2.0f,        3.0f,         8.0f / 3.0f,  4.0f,         6.0f,
+                                    16.0f / 3.0f, 8.0f,        12.0f,        32.0f / 3.0f, 16.0f,
+                                    24.0f,       64.0f / 3.0f, 32.0f,        48.0f,        64.0f};
+    constexpr float kSixteenthsPerBeatMinute = 15.0f; // 60 s / 4 sixteenths per beat
+    GatorCoefficients& g = slot.states.dynamicsDistortion.gator;
+    const float rate = kGateRates[menuEntry(in.p[0], 35.0f)];
+    g.stepIncrement = rates.tempo / kSixteenthsPerBeatMinute * rates.inverseSampleRate * rate;
+    g.halfFactor = 0.5f * rate;
+    g.smoothing = 1.0f / (std::exp2(20.0f * in.p[1] - 8.0f) + 1.0f);
+    g.mode = menuEntry(in.p[2], 3.0f);
+    g.syncMode = menuEntry(in.p[3], 3.0f);
+    unpackPattern(in.p[4], g.pattern[0]);
+    unpackPattern(in.p[5], g.pattern[1]);
+}
+
+void ringMod(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    RingModCoefficients& r = slot.states.dynamicsDistortion.ringMod;
+    r.waveform = menuEntry(in.p[0], 5.0f);
+    r.increment = effectFrequency(in.s[1]) * rates.inverseSampleRate;
+    r.amount = in.p[2];
+}
+
+void filter(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    FilterEffectCoefficients& f = slot.states.dynamicsDistortion.filter;
+    f.filterType = menuEntry(in.p[0], 15.0f);
+    slot.filters[MasterEffectSlot::filterIndex(0, 0)].setDrive(in.p[1], 0.0f);
+    slot.filters[MasterEffectSlot::filterIndex(0, 1)].setDrive(in.p[1], 0.0f);
+    f.frequency = in.s[2];
+    f.q = in.s[3];
+    f.modWheel = in.s[7];
+    f.lfoAmount = in.s[5] * in.s[5];
+    slot.lfo.setWave(0.0f);
+    slot.lfo.setRate(in.p[6], 1.0f, rates.tempo, 1.0f);
+}
+
+void equalizer(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
+{
+    EqualizerCoefficients& e = slot.states.dynamicsDistortion.equalizer;
+    for (int band = 0; band < EqualizerCoefficients::kBands; ++band)
+        e.gains[band] = decibelGain(in.s[band], 40.0f, 20.0f);
+}
+
+void compressor(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    CompressorCoefficients& c = slot.states.dynamicsDistortion.compressor;
+    c.threshold = decibelGainNoMute(in.s[0], 40.0f, 40.0f);
+    c.makeup = 7.0f * in.s[0] - 7.0f;
+    c.slope = 1.0f / std::exp2(7.0f * (1.0f - in.p[1]));
+    c.attack = std::exp(-1000.0f / (std::exp2(7.0f * in.p[2]) * rates.sampleRate));
+    c.release = std::exp(-1000.0f / (std::exp2(10.0f * in.p[3]) * rates.sampleRate));
+    c.volume = decibelGain(in.s[4], 40.0f, 20.0f);
+}
+
+// The same gate values as the reverbs' tail gate, with a slower attack.
+void noiseGate(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    EffectGate& g = slot.states.gate;
+    g.threshold = decibelGain(in.p[0], 40.0f, 40.0f);
+    g.attackStep = 1000.0f / (std::exp2(8.0f * in.p[1]) * rates.sampleRate);
+    g.holdLength = std::exp2(14.0f * in.p[2]) / 1000.0f * rates.sampleRate;
+    g.decayStep = 1000.0f / (std::exp2(14.0f * in.p[3]) * rates.sampleRate);
+}
+
+void cabinet(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
+{
+    // Above this rate a second set of cabinets, made for high rates, is used.
+    constexpr float kHighRate = 80000.0f;
+    constexpr std::int32_t kHighRateSet = 4;
+    // The brighter cabinets are louder and are brought down to match.
+    constexpr float kCabinetLevels[] = {1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f, 1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f};
+    CabinetCoefficients& c = slot.states.dynamicsDistortion.cabinet;
+    c.cabinet = menuEntry(in.p[0], 4.0f) + (rates.sampleRate > kHighRate ? kHighRateSet : 0);
+    c.drive = driveAmount(in.p[1]);
+    c.bass = decibelGain(in.s[2], 40.0f, 20.0f);
+    c.treble = decibelGain(in.s[3], 40.0f, 20.0f);
+    c.volume = decibelGain(in.p[4], 40.0f, 20.0f) * kCabinetLevels[c.cabinet];
+    setToneBanks(slot);
+}
+
+void multiDistort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
+{
+    MultiDistortCoefficients& m = slot.states.dynamicsDistortion.multiDistort;
+    m.curve = menuEntry(in.p[0], 12.0f);
+    m.preBoost = decibelGain(in.p[1], 60.0f, 30.0f);
+    m.amount1 = in.p[2];
+    m.amount2 = in.p[3];
+    m.normalize = in.p[4];
+    setFilterBank(slot, 0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), in.p[5]);
+    setFilterBank(slot, 1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), in.p[6]);
+    m.volume = decibelGain(in.p[7], 60.0f, 30.0f);
+}
+
+void autoWah(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
+{
+    AutoWahCoefficients& a = slot.states.dynamicsDistortion.autoWah;
+    a.filterType = static_cast<std::uint32_t>(in.p[0] < 0.5f ? dsp::FxFilterType::LowPass12
+                                                              : dsp::FxFilterType::BandPass12);
+    a.low = in.p[1];
+    a.high = in.p[2];
+    a.sensitivity = 25.0f * in.p[3] * in.p[3];
+    a.q = 0.99f * in.p[4];
+    a.follower = 1.0f - std::exp2(-8.0f - 8.0f * in.s[5]);
+}
+
+} // namespace effects::formulas

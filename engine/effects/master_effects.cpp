@@ -1,0 +1,221 @@
+#include "engine/effects/master_effects.h"
+
+#include "engine/effects/effect_types.h"
+
+#include <cmath>
+
+namespace effects {
+
+namespace {
+
+constexpr float kDenormalOffset = 1e-15f;
+// Below this a sample counts as silence for the activity detectors.
+constexpr float kActivityThreshold = 0.0001f;
+constexpr std::uint32_t kDecayMask = 0x7F;
+constexpr std::uint32_t kOutputCheckMask = 0xF;
+
+// Whether the type's per-sample algorithm exists; the others pass the slot's input through unchanged.
+constexpr bool runsAlgorithm(std::int32_t t)
+{
+    switch (t) {
+    case type::kMonoDelay:
+    case type::kStereoDelay:
+    case type::kCombFilter:
+    case type::kReverb:
+    case type::kHqReverb:
+    case type::kChorus:
+    case type::kChorusDelay:
+    case type::kFlanger:
+    case type::kPhaser:
+    case type::kWahWahDelay:
+    case type::kEnsemble:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The one dispatch over the type, per sample.
+StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    switch (slot.type) {
+    case type::kMonoDelay:
+    case type::kStereoDelay:
+        return processDelay(slot, clock, left, right);
+    case type::kCombFilter:
+        return processCombFilter(slot, clock, left, right);
+    case type::kReverb:
+        return processReverb(slot, clock, left, right);
+    case type::kHqReverb:
+        return processHqReverb(slot, clock, left, right);
+    case type::kChorus:
+        return processChorus(slot, clock, left, right);
+    case type::kChorusDelay:
+        return processChorusForDelay(slot, clock, left, right);
+    case type::kFlanger:
+        return processFlanger(slot, clock, left, right);
+    case type::kPhaser:
+        return processPhaser(slot, clock, left, right);
+    case type::kWahWahDelay:
+        return processWahDelay(slot, clock, left, right);
+    case type::kEnsemble:
+        return processEnsemble(slot, clock, left, right);
+    default:
+        return {left, right};
+    }
+}
+
+// A detector holds 1 after activity and then falls by 0.2 % every 128
+// samples: about 13 s at 44.1 kHz until it reads as quiet.
+void decayLevel(double& level)
+{
+    constexpr double kKeep = 0.998;
+    level = level * kKeep + 1e-15;
+    if (level < kActivityThreshold)
+        level = 0.0;
+}
+
+// Position 0 is dry only, 0.5 both at full level, 1 wet only.
+void stepCrossfade(SlotMix& m)
+{
+    m.mixPosition = std::fmin(std::fmax(m.mixPosition + m.mixStep, 0.0f), 1.0f);
+    m.dryGain = std::fmin(std::fmax(2.0f - 2.0f * m.mixPosition, 0.0f), 1.0f);
+    m.wetGain = std::fmin(std::fmax(2.0f * m.mixPosition, 0.0f), 1.0f);
+    m.wetPanLeft = m.panGainLeft * m.wetGain;
+    m.wetPanRight = m.panGainRight * m.wetGain;
+}
+
+void detectOutput(SlotMix& m, std::uint32_t counter, float left, float right)
+{
+    if ((counter & kOutputCheckMask) != 0)
+        return;
+    float b = std::fabs(left) + std::fabs(right);
+    if (b < kActivityThreshold)
+        b = 0.0f;
+    if (b > m.outputLevel)
+        m.outputLevel = 1.0;
+    if ((counter & kDecayMask) == 0)
+        decayLevel(m.outputLevel);
+}
+
+} // namespace
+
+void MasterEffects::init(float sampleRate)
+{
+    for (MasterEffectSlot& s : slots_)
+        s.init(sampleRate);
+}
+
+void MasterEffects::setType(int s, std::int32_t type, float sampleRate)
+{
+    slots_[s].type = type;
+    slots_[s].setup(sampleRate);
+}
+
+void MasterEffects::processMasterEffectSlot(int s, bool bypassed, const EffectClock& clock)
+{
+    MasterEffectSlot& slot = slots_[s];
+    slot.outputLeft = slot.inputLeft;
+    slot.outputRight = slot.inputRight;
+    if (!runsAlgorithm(slot.type) || bypassed)
+        return;
+
+    SlotMix& m = slot.mix;
+    const float left = slot.inputLeft + kDenormalOffset;
+    const float right = slot.inputRight + kDenormalOffset;
+    const float a = std::fabs(left) + std::fabs(right);
+    if (a >= kActivityThreshold && a > m.inputLevel)
+        m.inputLevel = 1.0;
+    if ((clock.sampleCounter & kDecayMask) == 0)
+        decayLevel(m.inputLevel);
+    m.silent = m.inputLevel < kActivityThreshold && m.outputLevel < kActivityThreshold;
+    if (m.silent) {
+        slot.outputLeft = slot.outputRight = 0.0f;
+        return;
+    }
+
+    stepCrossfade(m);
+    const StereoPair wet = runEffect(slot, clock, left, right);
+    StereoPair mixed{left * m.dryGain + m.wetPanLeft * wet.left, right * m.dryGain + m.wetPanRight * wet.right};
+    // "Chorus / Delay" sends its mixed chorus through its delay stage, which has no second dry/wet.
+    if (slot.type == type::kChorusDelay)
+        mixed = processChorusDelayStage(slot, clock, mixed.left, mixed.right);
+    detectOutput(m, clock.sampleCounter, mixed.left, mixed.right);
+    slot.outputLeft = mixed.left + kDenormalOffset;
+    slot.outputRight = mixed.right + kDenormalOffset;
+}
+
+void MasterEffects::routeSlotOutput(int from, int to)
+{
+    slots_[to].inputLeft += slots_[from].outputLeft;
+    slots_[to].inputRight += slots_[from].outputRight;
+}
+
+void MasterEffects::runRouting(const bool* bypassed, const EffectClock& clock)
+{
+    const auto run = [&](int s) { processMasterEffectSlot(s, bypassed[s], clock); };
+    const auto add = [&](int s) {
+        result_.left += slots_[s].outputLeft;
+        result_.right += slots_[s].outputRight;
+    };
+    switch (routing) {
+    case 0: // "Parallel"
+        for (int s = 0; s < kSlotCount; ++s) {
+            run(s);
+            add(s);
+        }
+        break;
+    case 1: // "Serial"
+        run(0);
+        for (int s = 1; s < kSlotCount; ++s) {
+            routeSlotOutput(s - 1, s);
+            run(s);
+        }
+        add(3);
+        break;
+    case 2: // "[1,2,3]>4"
+        for (int s = 0; s < 3; ++s) {
+            run(s);
+            routeSlotOutput(s, 3);
+        }
+        run(3);
+        add(3);
+        break;
+    case 3: // "[1,2]>3>4"
+        run(0);
+        run(1);
+        routeSlotOutput(0, 2);
+        routeSlotOutput(1, 2);
+        run(2);
+        routeSlotOutput(2, 3);
+        run(3);
+        add(3);
+        break;
+    case 4: // "1>2 + 3>4"
+        run(0);
+        routeSlotOutput(0, 1);
+        run(1);
+        run(2);
+        routeSlotOutput(2, 3);
+        run(3);
+        add(3);
+        add(1);
+        break;
+    default:
+        break;
+    }
+}
+
+void MasterEffects::process(const float* busLeft, const float* busRight, const bool* bypassed,
+                            const EffectClock& clock)
+{
+    // Buses 1..4 are the slots' sends.
+    for (int s = 0; s < kSlotCount; ++s) {
+        slots_[s].inputLeft = busLeft[1 + s];
+        slots_[s].inputRight = busRight[1 + s];
+    }
+    result_ = {};
+    runRouting(bypassed, clock);
+}
+
+} // namespace effects

@@ -1,0 +1,77 @@
+#include "engine/effects/reverb_effect.h"
+
+#include "engine/effects/master_effect_slot.h"
+
+#include <cmath>
+
+namespace effects {
+
+namespace {
+
+constexpr float kDenormalOffset = 1e-15f;
+
+// The engines' own pre-delay sweeps between 7.2 and 8 samples along a slow
+// triangle, so that the left input never lines up with a fixed comb grid.
+std::uint32_t sweptPreDelay(ReverbEffect& reverb)
+{
+    constexpr float kSweepStep = 2.2624e-5f; // per 16 samples
+    constexpr float kLongest = 8.0f;
+    reverb.sweepPhase += kSweepStep;
+    reverb.sweepPhase -= std::floor(reverb.sweepPhase);
+    const float triangle = 1.0f - std::fabs(2.0f * reverb.sweepPhase - 1.0f);
+    return static_cast<std::uint32_t>(kLongest * (0.9f + 0.1f * triangle));
+}
+
+// The pre-delayed input pair of this sample.
+StereoPair preDelay(MasterEffectSlot& slot, std::uint32_t counter, float left, float right)
+{
+    const std::uint32_t length = slot.states.reverb.preDelayLength;
+    slot.preDelayLeft.write(counter, left);
+    slot.preDelayRight.write(counter, right);
+    return {slot.preDelayLeft.read(counter, length), slot.preDelayRight.read(counter, length)};
+}
+
+// The right output leaves through the spread delay; then the gate.
+StereoPair spreadAndGate(MasterEffectSlot& slot, std::uint32_t counter, float wetLeft, float wetRight)
+{
+    slot.spreadRing.write(counter, wetRight);
+    const float delayedRight = slot.spreadRing.read(counter, slot.states.reverb.spreadLength);
+    return slot.states.gate.process(wetLeft, delayedRight);
+}
+
+} // namespace
+
+StereoPair processReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    constexpr float kWetGain = 0.5f;
+    ReverbEngine& engine = slot.reverbEngines[0];
+    if (clock.controlTick())
+        engine.setPreDelay(sweptPreDelay(slot.states.reverb));
+    const StereoPair delayed = preDelay(slot, clock.sampleCounter, left, right);
+    StereoPair wet;
+    engine.process(delayed.left, delayed.right, wet.left, wet.right);
+    return spreadAndGate(slot, clock.sampleCounter, kWetGain * wet.left, kWetGain * wet.right);
+}
+
+StereoPair processHqReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    // Two engines summed: a little less of each keeps the level near the single engine's.
+    constexpr float kWetGain = 0.35f;
+    ReverbEngine& a = slot.reverbEngines[0];
+    ReverbEngine& b = slot.reverbEngines[1];
+    if (clock.controlTick()) {
+        const std::uint32_t samples = sweptPreDelay(slot.states.reverb);
+        a.setPreDelay(samples);
+        b.setPreDelay(samples);
+    }
+    const StereoPair delayed =
+        preDelay(slot, clock.sampleCounter, left + kDenormalOffset, right + kDenormalOffset);
+    StereoPair wetA;
+    StereoPair wetB;
+    a.process(delayed.left, delayed.right, wetA.left, wetA.right);
+    b.process(delayed.left, delayed.right, wetB.left, wetB.right);
+    return spreadAndGate(slot, clock.sampleCounter, kWetGain * (wetA.left + wetB.left) + kDenormalOffset,
+                         kWetGain * (wetA.right + wetB.right) + kDenormalOffset);
+}
+
+} // namespace effects

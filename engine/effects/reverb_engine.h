@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+
+namespace effects {
+
+// A stereo reverberator: ten parallel damped combs per side, a low-pass and
+// high-pass pair, then four series all-passes per side. Every buffer is a
+// fixed array sized for the highest sample rate the plug-in accepts, so a
+// rate change only recomputes lengths and nothing is ever allocated.
+class ReverbEngine {
+public:
+    static constexpr int kCombCount = 10;
+    static constexpr int kAllpassCount = 4;
+    static constexpr int kSides = 2;
+    static constexpr std::uint32_t kCombFrames = 32768;
+    static constexpr std::uint32_t kCombMask = kCombFrames - 1;
+    // Holds the longest all-pass, (556 + 23) samples at 44.1 kHz, at 500 kHz.
+    static constexpr std::int32_t kAllpassCapacity = 8192;
+    static constexpr std::uint32_t kPreDelayLength = 65536;
+    static constexpr std::uint32_t kPreDelayMask = kPreDelayLength - 1;
+    // The right side's tunings are this many samples (at 44.1 kHz) longer, to decorrelate the sides.
+    static constexpr std::int32_t kStereoSpread = 23;
+
+    void init();
+    void setSampleRate(float rate);
+    void clear();
+
+    void setRoomSize(float x);
+    void setDamping(float x);
+    void setFilters(float lowPass, float highPass);
+    void setLengthScale(float scale);
+    void setLengthFactors(float left, float right);
+    void setPreDelay(std::uint32_t samples);
+
+    void process(float inLeft, float inRight, float& outLeft, float& outRight);
+
+    std::int32_t combLength(int side, int comb) const { return combLength_[side][comb]; }
+    std::int32_t allpassLength(int side, int k) const { return allpasses_[side][k].length; }
+    float feedback() const { return feedback_; }
+    float lowPassCoefficient() const { return lowPassA_; }
+    float highPassCoefficient() const { return highPassB_; }
+
+private:
+    struct Allpass {
+        float buffer[kAllpassCapacity];
+        std::int32_t length;
+        std::int32_t index;
+    };
+
+    void buildDelayLines();
+    void updateCoefficients();
+    void setCombLength(int side, int comb, float samples);
+    float runCombs(int side, float x);
+    float runAllpasses(int side, float y);
+
+    float sampleRate_ = 44100.0f;
+    float roomSize_ = 0.0f;
+    float damping_ = 0.0f;
+    float feedback_ = 0.0f;
+    float damp1_ = 0.0f;
+    float damp2_ = 1.0f;
+
+    // One frame per index: the ten left combs, then the ten right ones.
+    float combMemory_[kCombFrames][kSides * kCombCount] = {};
+    std::uint32_t writeIndex_ = 0;
+    std::int32_t combLength_[kSides][kCombCount] = {};
+    std::uint32_t combOffset_[kSides][kCombCount] = {};
+    float combState_[kSides][kCombCount] = {};
+    float lengthFactor_[kCombCount] = {};
+    // The longest comb the current rate can ask for; clearing only reaches this far back.
+    std::int32_t longestComb_ = kCombFrames - 1;
+
+    float lowPassA_ = 1.0f;
+    float highPassB_ = 0.0f;
+    float lowState_[kSides] = {};
+    float highState_[kSides] = {};
+
+    Allpass allpasses_[kSides][kAllpassCount] = {};
+
+    float preDelay_[kPreDelayLength] = {};
+    std::uint32_t preDelayCounter_ = 0;
+    std::uint32_t preDelayReadOffset_ = 0;
+};
+
+} // namespace effects

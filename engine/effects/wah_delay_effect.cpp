@@ -1,0 +1,46 @@
+#include "engine/effects/wah_delay_effect.h"
+
+#include "engine/effects/delay_effect.h"
+#include "engine/effects/effect_rates.h"
+#include "engine/effects/master_effect_slot.h"
+
+#include <algorithm>
+
+namespace effects {
+
+namespace {
+
+void sweep(MasterEffectSlot& slot, const tables::SineTables& sines)
+{
+    constexpr float kJumpRatio = 10.0f;
+    WahDelayEffect& w = slot.states.wahDelay;
+    w.phase = advancePhase(w.phase, w.increment);
+    const float frequency = w.low + (w.high - w.low) * sines.unipolarSine[w.phase >> kPhaseToTableShift];
+    for (int side = 0; side < 2; ++side) {
+        dsp::FxFilter& filter = slot.filters[MasterEffectSlot::filterIndex(0, side)];
+        filter.setType(static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12));
+        filter.setFrequency(frequency);
+        filter.setResonance(w.resonance);
+        filter.updateCoefficients(false);
+    }
+    w.currentLength =
+        followDelayLength(w.currentLength, std::min(w.delayLength, LongDelayLines::kLongestRead), kJumpRatio);
+}
+
+} // namespace
+
+StereoPair processWahDelay(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    WahDelayEffect& w = slot.states.wahDelay;
+    if (clock.controlTick())
+        sweep(slot, *clock.sines);
+    const float wahLeft = slot.filters[MasterEffectSlot::filterIndex(0, 0)].process(left);
+    const float wahRight = slot.filters[MasterEffectSlot::filterIndex(0, 1)].process(right);
+    LongDelayLines& lines = slot.delayLines;
+    const float delayedLeft = LongDelayLines::readLinear(lines.left, clock.sampleCounter, w.currentLength);
+    const float delayedRight = LongDelayLines::readLinear(lines.right, clock.sampleCounter, w.currentLength);
+    lines.write(clock.sampleCounter, wahLeft + w.feedback * delayedLeft, wahRight + w.feedback * delayedRight);
+    return {wahLeft + w.volume * delayedLeft, wahRight + w.volume * delayedRight};
+}
+
+} // namespace effects
