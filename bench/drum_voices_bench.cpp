@@ -1,5 +1,7 @@
 #include "bench/note_schedule.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/effect_parameters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,10 +22,13 @@ constexpr std::uint8_t kFirstPadNote = 72;
 
 // Renders the pattern through the plug-in boundary; "realtime_factor" is
 // seconds of audio per second of CPU time.
-void renderPattern(benchmark::State& state, const std::vector<NoteSchedule::Hit>& loop)
+void renderPattern(benchmark::State& state, const std::vector<NoteSchedule::Hit>& loop,
+                   void (*prepare)(APlugin&) = nullptr)
 {
     std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(nullptr)));
     plugin->setSampleRate(static_cast<float>(kSampleRate));
+    if (prepare)
+        prepare(*plugin);
     for (std::uint8_t note : {kKick1, kKick2, kSnare1, kSnare2})
         plugin->getNoteMap().set(note, note == kKick1 ? 0 : note == kKick2 ? 1 : note == kSnare1 ? 2 : 3);
     for (std::uint8_t pad = 0; pad < 16; ++pad)
@@ -72,3 +77,25 @@ static void BM_FullKitEverySixteenth(benchmark::State& state)
     renderPattern(state, loop);
 }
 BENCHMARK(BM_FullKitEverySixteenth)->Unit(benchmark::kMicrosecond);
+
+// The full kit, its slots sent in turn to the four master effect slots, each
+// running "HQ Reverb" half wet: the heaviest effect load the plug-in has.
+static void BM_FullKitFourHqReverbs(benchmark::State& state)
+{
+    constexpr int kHqReverb = 5;
+    std::vector<NoteSchedule::Hit> loop;
+    for (int step = 0; step < 16; ++step)
+        for (std::uint8_t pad = 0; pad < 16; ++pad)
+            loop.push_back({step * 0.25, static_cast<std::uint8_t>(kFirstPadNote + pad)});
+    renderPattern(state, loop, [](APlugin& plugin) {
+        for (int slot = 0; slot < 16; ++slot)
+            plugin.setParameter(kravo::param::voiceOutput[slot], (1.5f + static_cast<float>(slot % 4)) / 24.99f);
+        for (int fx = 0; fx < kravo::param::kEffectSlotCount; ++fx) {
+            plugin.setParameter(kravo::param::effectType[fx], (kHqReverb + 0.5f) / 49.99f);
+            plugin.setParameter(kravo::param::effectSlotMix[fx], 0.5f);
+            for (int k = 0; k < kravo::param::kEffectParameterCount; ++k)
+                plugin.setParameter(kravo::param::effectParameterIndex(fx, k), 0.5f);
+        }
+    });
+}
+BENCHMARK(BM_FullKitFourHqReverbs)->Unit(benchmark::kMicrosecond);

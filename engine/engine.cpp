@@ -71,10 +71,8 @@ void Engine::setSampleRate(float rate)
     tempoSync.setSampleRate(rate);
     setupAllVoices(rate);
     modulation.init(rate);
-    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
-        masterEffects.slot(slot).type = decodeMasterEffectType(slot);
-        setupMasterEffectSlot(slot);
-    }
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        retypeMasterEffectSlot(slot, decodeMasterEffectType(slot));
 }
 
 void Engine::resetAllVoices()
@@ -88,13 +86,9 @@ void Engine::resetAllVoices()
     // The next sync sees the host's transport as a fresh start.
     tempoSync.forgetTransport();
     modulation.resetGlobalDestinations();
-    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
-        masterEffects.slot(slot).type = decodeMasterEffectType(slot);
-        setupMasterEffectSlot(slot);
-    }
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        retypeMasterEffectSlot(slot, decodeMasterEffectType(slot));
 }
-
-
 
 void Engine::setPadGate(std::int32_t pad, float gate)
 {
@@ -166,13 +160,18 @@ void Engine::decodeEffectRouting()
     masterEffects.routing = param::readChoice(params[param::kEffectRouting], param::choicescale::kEffectRouting);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot) {
         const std::int32_t type = decodeMasterEffectType(slot);
-        if (type != masterEffects.slot(slot).type) {
-            masterEffects.slot(slot).type = type;
-            setupMasterEffectSlot(slot);
-            // The new type's coefficients exist before its first sample.
-            updateMasterEffectSlot(slot, true);
-        }
+        if (type != masterEffects.slot(slot).type)
+            retypeMasterEffectSlot(slot, type);
     }
+}
+
+// The setup clears the type's coefficients with its state, and a new rate
+// changes them: the new ones must exist before the slot's next sample.
+void Engine::retypeMasterEffectSlot(int slot, std::int32_t type)
+{
+    masterEffects.slot(slot).type = type;
+    setupMasterEffectSlot(slot);
+    updateMasterEffectSlot(slot, true);
 }
 
 void Engine::setupMasterEffectSlot(int slot)

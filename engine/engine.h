@@ -179,6 +179,7 @@ private:
     void updateUserLfos();
     std::int32_t decodeMasterEffectType(int slot) const;
     void updateMasterEffectSlot(int slot, bool force);
+    void retypeMasterEffectSlot(int slot, std::int32_t type);
     effects::EffectRates effectRates() const;
 
     const float* params = nullptr;

@@ -1,6 +1,8 @@
 #include "plugin/aplugin.h"
 
 #include "plugin/base/plug_event_list.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/effect_parameters.h"
 #include "tests/plugin/base/recording_editor.h"
 #include "tests/realtime/allocation_counter.h"
 
@@ -20,6 +22,19 @@ constexpr float kSampleRate = 48000.0f;
 constexpr int kBlock = 512;
 constexpr int kBlocks = 32; // two 8192-sample marks, where pending reloads complete
 constexpr std::int32_t kLearnedParameter = 40;
+
+// Sends the bass drum, snare, closed hat and clap to the four effect slots and
+// gives the slots the given types: a type change sets a slot up and clears
+// its memory on the audio thread.
+void sendDrumsThroughEffects(PluginRecord* record, const int (&types)[4])
+{
+    constexpr int kSendingSlots[4] = {0, 2, 4, 8};
+    for (int s = 0; s < 4; ++s) {
+        record->setParameter(record, kravo::param::voiceOutput[kSendingSlots[s]], (1.5f + s) / 24.99f);
+        record->setParameter(record, kravo::param::effectType[s], (types[s] + 0.5f) / 49.99f);
+        record->setParameter(record, kravo::param::effectSlotMix[s], 0.5f);
+    }
+}
 
 PlugTimeInfo hostTime{0.0, kSampleRate, 0.0, 120.0, 4, 4, 0};
 
@@ -71,6 +86,12 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
             record->dispatcher(record, plugProcessEvents, 0, 0, events.list(), 0.0f);
             if (b == 18) // the last parameter asks for a reload at the next mark
                 record->setParameter(record, kNumParams - 1, 1.0f);
+            // "HQ Reverb", "Stereo Delay", "Chorus / Delay", "Ensemble"; after the program change
+            // "Phaser", "Comb Filter", "Flanger", "WahWah Delay".
+            if (b == 0)
+                sendDrumsThroughEffects(record, {5, 2, 7, 23});
+            if (b == 20)
+                sendDrumsThroughEffects(record, {9, 3, 8, 10});
             record->processReplacing(record, nullptr, outputs, kBlock);
         });
         for (float sample : left)

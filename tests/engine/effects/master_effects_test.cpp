@@ -211,6 +211,7 @@ TEST(MasterEffects, EveryTypeStaysFiniteAndBoundedThroughTenSecondsOfNoiseBursts
 
 // "BD 1" sent to bus 1 reaches the output through "FX 1": the slot's type,
 // mix, bypass and modulation row and the routing are read from the program.
+// A rate change sets the slot up anew, which must not lose its delay length.
 TEST(MasterEffectsInThePlugin, ABassDrumOnBusOnePlaysThroughTheFirstSlot)
 {
     namespace param = kravo::param;
@@ -223,14 +224,17 @@ TEST(MasterEffectsInThePlugin, ABassDrumOnBusOnePlaysThroughTheFirstSlot)
         float routing;
         bool heardAtOnce;
         bool heardAsEcho;
+        float startRate = 44100.0f;
     };
+    constexpr int kSettle = 32768;
     const auto choice = [](int n, float scale) { return (static_cast<float>(n) + 0.5f) / scale; };
     for (const Case& c : {Case{"none", 0, 1.0f, 0.5f, 0.0f, 0.0f, true, false},
                           Case{"wet delay", 1, 1.0f, 0.5f, 0.0f, 0.0f, false, true},
                           Case{"delay mixed wet by its row", 1, 0.0f, 1.0f, 0.0f, 0.0f, false, true},
                           Case{"bypassed delay", 1, 1.0f, 0.5f, 1.0f, 0.0f, true, false},
-                          Case{"no routing", 0, 1.0f, 0.5f, 0.0f, 0.6f, false, false}}) {
-        kravo::test::PluginRenderer renderer;
+                          Case{"no routing", 0, 1.0f, 0.5f, 0.0f, 0.6f, false, false},
+                          Case{"wet delay after a rate change", 1, 1.0f, 0.5f, 0.0f, 0.0f, false, true, 48000.0f}}) {
+        kravo::test::PluginRenderer renderer(c.startRate);
         renderer.set(param::voiceOutput[0], choice(1, param::choicescale::kOutput));
         renderer.set(param::effectType[0], choice(c.type, param::choicescale::kEffectType));
         renderer.set(param::effectSlotMix[0], c.mix);
@@ -241,12 +245,17 @@ TEST(MasterEffectsInThePlugin, ABassDrumOnBusOnePlaysThroughTheFirstSlot)
         renderer.set(param::effectModAmountA[0], c.rowAmount);
         for (int k = 0; k < 4; ++k)
             renderer.set(param::effectParameterIndex(0, k), monoDelay(0.5f, 1.0f).parameters[k]);
-        renderer.render(256);
+        // Long enough for the smoothed parameters to settle, so that only a forced update sets coefficients.
+        renderer.render(kSettle);
+        renderer.plugin->setSampleRate(44100.0f);
+        renderer.left.clear();
+        renderer.right.clear();
+        renderer.rate = 44100.0f;
         renderer.noteOn(36);
         renderer.render(2600);
-        const float atOnce = renderer.peak(0.0, 2800.0 / 44100.0);
+        const float atOnce = renderer.peak(0.0, 2600.0 / 44100.0);
         renderer.render(2400);
-        const float later = renderer.peak(3300.0 / 44100.0, 5000.0 / 44100.0);
+        const float later = renderer.peak(3100.0 / 44100.0, 5000.0 / 44100.0);
         EXPECT_EQ(atOnce > 0.01f, c.heardAtOnce) << c.name << ": " << atOnce;
         EXPECT_TRUE(atOnce > 0.01f || atOnce < 1e-6f) << c.name << ": " << atOnce;
         if (!c.heardAtOnce) {
