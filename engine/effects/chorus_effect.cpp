@@ -50,11 +50,7 @@ StereoPair processChorusDelayStage(MasterEffectSlot& slot, const EffectClock& cl
     if (clock.controlTick())
         c.stageCurrent =
             followDelayLength(c.stageCurrent, std::min(c.stageLength, LongDelayLines::kLongestRead), kJumpRatio);
-    LongDelayLines& lines = slot.delayLines;
-    const float delayedLeft = LongDelayLines::readLinear(lines.left, clock.sampleCounter, c.stageCurrent);
-    const float delayedRight = LongDelayLines::readLinear(lines.right, clock.sampleCounter, c.stageCurrent);
-    lines.write(clock.sampleCounter, left + c.stageFeedback * delayedLeft, right + c.stageFeedback * delayedRight);
-    return {left + c.stageVolume * delayedLeft, right + c.stageVolume * delayedRight};
+    return slot.delayLines.echo(clock.sampleCounter, c.stageCurrent, left, right, c.stageFeedback, c.stageVolume);
 }
 
 } // namespace effects

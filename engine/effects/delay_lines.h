@@ -1,30 +1,19 @@
 #pragma once
 
+#include "engine/effects/effect_clock.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 
 namespace effects {
 
-// The slot's two long delay lines, left and right, written at the running
-// sample counter: the delays, the delay stage of "Chorus / Delay" and the
-// "WahWah Delay" share them.
-struct LongDelayLines {
-    static constexpr std::uint32_t kLength = 262144;
+// A left and a right line of a power-of-two length, written at the running
+// sample counter.
+template <std::uint32_t Length>
+struct StereoLines {
+    static constexpr std::uint32_t kLength = Length;
     static constexpr std::uint32_t kMask = kLength - 1;
-    static constexpr float kLongestRead = static_cast<float>(kLength - 1);
-
-    // The sample d samples ago, linearly towards the one before it for the fraction.
-    static float readLinear(const float* line, std::uint32_t counter, float d)
-    {
-        constexpr float kDenormalOffset = 1e-15f;
-        d = std::clamp(d, 0.0f, kLongestRead);
-        const auto whole = static_cast<std::uint32_t>(d);
-        const std::uint32_t p = (counter - whole) & kMask;
-        const float x0 = line[p];
-        const float x1 = line[(p - 1) & kMask];
-        return x0 + (x1 - x0) * (d - static_cast<float>(whole) + kDenormalOffset) + kDenormalOffset;
-    }
 
     void write(std::uint32_t counter, float l, float r)
     {
@@ -42,11 +31,38 @@ struct LongDelayLines {
     float right[kLength] = {};
 };
 
-// The slot's two short modulation lines, left and right: "Chorus",
-// "Chorus / Delay" and "Flanger" read them at moving positions.
-struct ModulationLines {
-    static constexpr std::uint32_t kLength = 16384;
-    static constexpr std::uint32_t kMask = kLength - 1;
+// The slot's two long delay lines: the delays, the delay stage of
+// "Chorus / Delay" and the "WahWah Delay" share them.
+struct LongDelayLines : StereoLines<262144> {
+    static constexpr float kLongestRead = static_cast<float>(kLength - 1);
+
+    // The sample d samples ago, linearly towards the one before it for the fraction.
+    static float readLinear(const float* line, std::uint32_t counter, float d)
+    {
+        constexpr float kDenormalOffset = 1e-15f;
+        d = std::clamp(d, 0.0f, kLongestRead);
+        const auto whole = static_cast<std::uint32_t>(d);
+        const std::uint32_t p = (counter - whole) & kMask;
+        const float x0 = line[p];
+        const float x1 = line[(p - 1) & kMask];
+        return x0 + (x1 - x0) * (d - static_cast<float>(whole) + kDenormalOffset) + kDenormalOffset;
+    }
+
+    // A plain echo with feedback on both sides at one length: the lines take
+    // the input plus the fed-back echo, the result is the input plus the echo
+    // at the given volume.
+    StereoPair echo(std::uint32_t counter, float length, float l, float r, float feedback, float volume)
+    {
+        const float delayedLeft = readLinear(left, counter, length);
+        const float delayedRight = readLinear(right, counter, length);
+        write(counter, l + feedback * delayedLeft, r + feedback * delayedRight);
+        return {l + volume * delayedLeft, r + volume * delayedRight};
+    }
+};
+
+// The slot's two short modulation lines: "Chorus", "Chorus / Delay" and
+// "Flanger" read them at moving positions.
+struct ModulationLines : StereoLines<16384> {
     // The cubic read needs one newer sample than the one it starts from.
     static constexpr float kLongestRead = static_cast<float>(kLength - 2);
 
@@ -69,21 +85,6 @@ struct ModulationLines {
         const float c3 = 0.5f * (x2 - xm1) + 1.5f * (x0 - x1);
         return x0 + f * (c1 + f * (c2 + f * c3));
     }
-
-    void write(std::uint32_t counter, float l, float r)
-    {
-        left[counter & kMask] = l;
-        right[counter & kMask] = r;
-    }
-
-    void clear()
-    {
-        std::fill(std::begin(left), std::end(left), 0.0f);
-        std::fill(std::begin(right), std::end(right), 0.0f);
-    }
-
-    float left[kLength] = {};
-    float right[kLength] = {};
 };
 
 // A ring of 65536 samples written at the running sample counter and read a

@@ -36,11 +36,7 @@ StereoPair processWahDelay(MasterEffectSlot& slot, const EffectClock& clock, flo
         sweep(slot, *clock.sines);
     const float wahLeft = slot.filters[MasterEffectSlot::filterIndex(0, 0)].process(left);
     const float wahRight = slot.filters[MasterEffectSlot::filterIndex(0, 1)].process(right);
-    LongDelayLines& lines = slot.delayLines;
-    const float delayedLeft = LongDelayLines::readLinear(lines.left, clock.sampleCounter, w.currentLength);
-    const float delayedRight = LongDelayLines::readLinear(lines.right, clock.sampleCounter, w.currentLength);
-    lines.write(clock.sampleCounter, wahLeft + w.feedback * delayedLeft, wahRight + w.feedback * delayedRight);
-    return {wahLeft + w.volume * delayedLeft, wahRight + w.volume * delayedRight};
+    return slot.delayLines.echo(clock.sampleCounter, w.currentLength, wahLeft, wahRight, w.feedback, w.volume);
 }
 
 } // namespace effects
