@@ -98,16 +98,7 @@ void Engine::setPadGate(std::int32_t pad, float gate)
 
 void Engine::rotateEqualizerTaps()
 {
-    // The master equalizer keeps a three-sample history in a ring; these are
-    // the ring positions of its newest, previous and oldest sample.
-    static constexpr std::int32_t kNext[3] = {1, 2, 0};
-    static constexpr std::int32_t kTap0[3] = {2, 1, 0};
-    static constexpr std::int32_t kTap1[3] = {0, 2, 1};
-    static constexpr std::int32_t kTap2[3] = {1, 0, 2};
-    eqPhase = kNext[eqPhase];
-    eqTap0 = kTap0[eqPhase];
-    eqTap1 = kTap1[eqPhase];
-    eqTap2 = kTap2[eqPhase];
+    equalizerTaps.rotate();
 }
 
 void Engine::clearBuses()
@@ -283,7 +274,14 @@ void Engine::processMasterEffects()
     bool bypassed[kNumMasterEffectSlots];
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
         bypassed[slot] = param::isAboveHalf(params[param::effectBypass[slot]]);
-    const effects::EffectClock clock{sampleCounter, sines, effectLimitLevel};
+    constexpr float kSixteenthsPerQuarter = 4.0f;
+    const effects::EffectClock clock{sampleCounter,
+                                     sines,
+                                     effectLimitLevel,
+                                     modWheel,
+                                     tempoSync.hostPosition() / kSixteenthsPerQuarter,
+                                     tempoSync.transportPlaying(),
+                                     equalizerTaps};
     masterEffects.process(buses.left, buses.right, bypassed, clock);
     const effects::StereoPair result = masterEffects.result();
     fxOutLeft = result.left;

@@ -232,8 +232,5 @@ private:
     voices::OutputBuses buses;
     float fxOutLeft = 0.0f;
     float fxOutRight = 0.0f;
-    std::int32_t eqPhase = 0;
-    std::int32_t eqTap0 = 0;
-    std::int32_t eqTap1 = 0;
-    std::int32_t eqTap2 = 0;
+    effects::EqualizerTaps equalizerTaps;
 };

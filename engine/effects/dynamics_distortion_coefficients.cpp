@@ -1,5 +1,3 @@
-#include "engine/effects/dynamics_distortion_coefficients.h"
-
 #include "engine/effects/effect_coefficients.h"
 
 #include <cmath>
@@ -30,7 +28,7 @@ void unpackPattern(float value, float* steps)
 {
     constexpr float kMaskScale = 65535.8984375f;
     const auto mask = static_cast<std::uint32_t>(value * kMaskScale);
-    for (int j = 0; j < GatorCoefficients::kSteps; ++j)
+    for (int j = 0; j < GatorEffect::kSteps; ++j)
         steps[j] = (mask >> j) & 1u ? 1.0f : 0.0f;
 }
 
@@ -38,7 +36,7 @@ void unpackPattern(float value, float* steps)
 
 void distort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
-    DistortCoefficients& d = slot.states.dynamicsDistortion.distort;
+    DistortEffect& d = slot.states.distort;
     d.limit = in.p[0];
     d.rectify = 2.0f * in.p[1] - 1.0f;
     d.drive = driveAmount(in.p[2]);
@@ -52,7 +50,7 @@ void lowFi(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& ra
 {
     // The hold period follows the rate, so that a setting sounds the same at every rate.
     constexpr std::int32_t kLongestHold = 1 << 20;
-    LowFiCoefficients& l = slot.states.dynamicsDistortion.lowFi;
+    LowFiEffect& l = slot.states.lowFi;
     l.levels = std::exp2(17.0f - 16.0f * in.p[0]);
     l.inverseLevels = 1.0f / l.levels;
     l.holdPeriod = sampleCount(std::exp2(5.0f * in.p[1]) * rates.sampleRate / 44100.0f, kLongestHold);
@@ -62,7 +60,7 @@ void lowFi(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& ra
 
 void ampSim(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
-    AmpSimCoefficients& a = slot.states.dynamicsDistortion.ampSim;
+    AmpSimEffect& a = slot.states.ampSim;
     a.ampType = menuEntry(in.p[0], 6.0f);
     a.drive = driveAmount(in.p[1]);
     a.bass = decibelGain(in.s[2], 40.0f, 20.0f);
@@ -73,7 +71,7 @@ void ampSim(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 
 void waveshaper(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
-    WaveshaperCoefficients& w = slot.states.dynamicsDistortion.waveshaper;
+    WaveshaperEffect& w = slot.states.waveshaper;
     w.top = std::exp2(4.0f * in.s[0]) - 1.0f;
     w.bottom = std::exp2(4.0f * in.s[1]) - 1.0f;
     w.rectify = 1.0f - 2.0f * in.p[2];
@@ -85,7 +83,7 @@ void waveshaper(MasterEffectSlot& slot, const EffectInputs& in, const EffectRate
 void widener(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
     constexpr float kRateScale = 0.4296875f;
-    WidenerCoefficients& w = slot.states.dynamicsDistortion.widener;
+    WidenerEffect& w = slot.states.widener;
     w.delayOffset = static_cast<std::uint32_t>(sampleCount(offsetSamples(in.p[0]), ReverbEffect::kLongestRingDelay));
     w.width = in.p[1];
     w.lfoRate = freeLfoRate(in.p[2], rates) * kRateScale;
@@ -95,7 +93,7 @@ void widener(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
 
 void autoPan(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
-    AutoPanCoefficients& a = slot.states.dynamicsDistortion.autoPan;
+    AutoPanEffect& a = slot.states.autoPan;
     a.depth = 0.5f * in.p[0];
     a.increment = phaseIncrement(syncedLfoIncrement(in.p[1], rates) * kSyncedLfoPer16);
 }
@@ -111,7 +109,7 @@ void gator(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& ra
                                     16.0f / 3.0f, 8.0f,        12.0f,        32.0f / 3.0f, 16.0f,
                                     24.0f,       64.0f / 3.0f, 32.0f,        48.0f,        64.0f};
     constexpr float kSixteenthsPerBeatMinute = 15.0f; // 60 s / 4 sixteenths per beat
-    GatorCoefficients& g = slot.states.dynamicsDistortion.gator;
+    GatorEffect& g = slot.states.gator;
     const float rate = kGateRates[menuEntry(in.p[0], 35.0f)];
     g.stepIncrement = rates.tempo / kSixteenthsPerBeatMinute * rates.inverseSampleRate * rate;
     g.halfFactor = 0.5f * rate;
@@ -124,7 +122,7 @@ void gator(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& ra
 
 void ringMod(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
-    RingModCoefficients& r = slot.states.dynamicsDistortion.ringMod;
+    RingModEffect& r = slot.states.ringMod;
     r.waveform = menuEntry(in.p[0], 5.0f);
     r.increment = effectFrequency(in.s[1]) * rates.inverseSampleRate;
     r.amount = in.p[2];
@@ -132,7 +130,7 @@ void ringMod(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
 
 void filter(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
-    FilterEffectCoefficients& f = slot.states.dynamicsDistortion.filter;
+    FilterEffect& f = slot.states.filter;
     f.filterType = menuEntry(in.p[0], 15.0f);
     slot.filters[MasterEffectSlot::filterIndex(0, 0)].setDrive(in.p[1], 0.0f);
     slot.filters[MasterEffectSlot::filterIndex(0, 1)].setDrive(in.p[1], 0.0f);
@@ -146,14 +144,14 @@ void filter(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& r
 
 void equalizer(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
-    EqualizerCoefficients& e = slot.states.dynamicsDistortion.equalizer;
-    for (int band = 0; band < EqualizerCoefficients::kBands; ++band)
+    EqualizerEffect& e = slot.states.equalizer;
+    for (int band = 0; band < EqualizerEffect::kBands; ++band)
         e.gains[band] = decibelGain(in.s[band], 40.0f, 20.0f);
 }
 
 void compressor(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
-    CompressorCoefficients& c = slot.states.dynamicsDistortion.compressor;
+    CompressorEffect& c = slot.states.compressor;
     c.threshold = decibelGainNoMute(in.s[0], 40.0f, 40.0f);
     c.makeup = 7.0f * in.s[0] - 7.0f;
     c.slope = 1.0f / std::exp2(7.0f * (1.0f - in.p[1]));
@@ -179,7 +177,7 @@ void cabinet(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
     constexpr std::int32_t kHighRateSet = 4;
     // The brighter cabinets are louder and are brought down to match.
     constexpr float kCabinetLevels[] = {1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f, 1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f};
-    CabinetCoefficients& c = slot.states.dynamicsDistortion.cabinet;
+    CabinetEffect& c = slot.states.cabinet;
     c.cabinet = menuEntry(in.p[0], 4.0f) + (rates.sampleRate > kHighRate ? kHighRateSet : 0);
     c.drive = driveAmount(in.p[1]);
     c.bass = decibelGain(in.s[2], 40.0f, 20.0f);
@@ -190,7 +188,7 @@ void cabinet(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
 
 void multiDistort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
-    MultiDistortCoefficients& m = slot.states.dynamicsDistortion.multiDistort;
+    MultiDistortEffect& m = slot.states.multiDistort;
     m.curve = menuEntry(in.p[0], 12.0f);
     m.preBoost = decibelGain(in.p[1], 60.0f, 30.0f);
     m.amount1 = in.p[2];
@@ -203,7 +201,7 @@ void multiDistort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRa
 
 void autoWah(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
-    AutoWahCoefficients& a = slot.states.dynamicsDistortion.autoWah;
+    AutoWahEffect& a = slot.states.autoWah;
     a.filterType = static_cast<std::uint32_t>(in.p[0] < 0.5f ? dsp::FxFilterType::LowPass12
                                                               : dsp::FxFilterType::BandPass12);
     a.low = in.p[1];

@@ -36,7 +36,7 @@ void MasterEffectSlot::setup(float sampleRate)
         engine.setSampleRate(sampleRate);
     clearEffectBuffers();
     for (int band = 0; band < kEqualizerBandCount; ++band)
-        equalizer[band].setup(kEqualizerBandHz[band], sampleRate);
+        equalizerBands[band].setup(kEqualizerBandHz[band], sampleRate);
 }
 
 void MasterEffectSlot::clearEffectBuffers()

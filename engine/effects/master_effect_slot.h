@@ -6,8 +6,21 @@
 #include "engine/effects/comb_filter_effect.h"
 #include "engine/effects/delay_effect.h"
 #include "engine/effects/delay_lines.h"
-#include "engine/effects/dynamics_distortion_coefficients.h"
 #include "engine/effects/effect_gate.h"
+#include "engine/effects/distort_effect.h"
+#include "engine/effects/low_fi_effect.h"
+#include "engine/effects/amp_sim_effect.h"
+#include "engine/effects/waveshaper_effect.h"
+#include "engine/effects/widener_effect.h"
+#include "engine/effects/auto_pan_effect.h"
+#include "engine/effects/gator_effect.h"
+#include "engine/effects/ring_mod_effect.h"
+#include "engine/effects/filter_effect.h"
+#include "engine/effects/equalizer_effect.h"
+#include "engine/effects/compressor_effect.h"
+#include "engine/effects/cabinet_effect.h"
+#include "engine/effects/multi_distort_effect.h"
+#include "engine/effects/auto_wah_effect.h"
 #include "engine/effects/ensemble_effect.h"
 #include "engine/effects/equalizer_band.h"
 #include "engine/effects/flanger_effect.h"
@@ -56,7 +69,20 @@ struct EffectStates {
     WahDelayEffect wahDelay;
     EnsembleEffect ensemble;
     EffectLimiter limiter;
-    DynamicsDistortionCoefficients dynamicsDistortion;
+    DistortEffect distort;
+    LowFiEffect lowFi;
+    AmpSimEffect ampSim;
+    WaveshaperEffect waveshaper;
+    WidenerEffect widener;
+    AutoPanEffect autoPan;
+    GatorEffect gator;
+    RingModEffect ringMod;
+    FilterEffect filter;
+    EqualizerEffect equalizer;
+    CompressorEffect compressor;
+    CabinetEffect cabinet;
+    MultiDistortEffect multiDistort;
+    AutoWahEffect autoWah;
 };
 
 // One of the four master effect slots: the type it runs, the mix around it,
@@ -90,7 +116,7 @@ struct MasterEffectSlot {
     dsp::FxFilter filters[kFilterCount];
     dsp::OnePoleFilter onePoles[2]; // low-pass, high-pass
     dsp::Lfo lfo;
-    EqualizerBand equalizer[kEqualizerBandCount];
+    EqualizerBand equalizerBands[kEqualizerBandCount];
     float ampSimRing[2][tables::kAmpSimKernelLength] = {};
 
     LongDelayLines delayLines;

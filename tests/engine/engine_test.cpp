@@ -76,9 +76,9 @@ TEST_F(EngineTest, EffectTypesAreTakenUpAtTheNextDecodeAndRetunedWithTheRate)
     EXPECT_EQ(engine->getMasterEffectType(1), 0);
     EXPECT_EQ(engine->getEffectRouting(), 3);
 
-    const float before = engine->getMasterEffectSlot(0).equalizer[4].a1;
+    const float before = engine->getMasterEffectSlot(0).equalizerBands[4].a1;
     engine->setSampleRate(96000.0f);
-    EXPECT_NE(engine->getMasterEffectSlot(0).equalizer[4].a1, before);
+    EXPECT_NE(engine->getMasterEffectSlot(0).equalizerBands[4].a1, before);
 }
 
 TEST_F(EngineTest, EasyLfoFollowsItsTwoKnobs)

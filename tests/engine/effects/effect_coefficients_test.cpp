@@ -87,15 +87,15 @@ TEST(EffectCoefficients, DynamicsAndDistortionTypesGetTheirCoefficients)
         float expected;
     };
     const Case cases[] = {
-        {type::kEqualizer, 44100.0f, 0.5f, [](const Slot& s) { return s.states.dynamicsDistortion.equalizer.gains[3]; }, 1.0f},
-        {type::kCompressor, 44100.0f, 1.0f, [](const Slot& s) { return s.states.dynamicsDistortion.compressor.slope; }, 1.0f},
+        {type::kEqualizer, 44100.0f, 0.5f, [](const Slot& s) { return s.states.equalizer.gains[3]; }, 1.0f},
+        {type::kCompressor, 44100.0f, 1.0f, [](const Slot& s) { return s.states.compressor.slope; }, 1.0f},
         {type::kNoiseGate, 44100.0f, 0.0f, [](const Slot& s) { return s.states.gate.threshold; }, 0.0f},
         {type::kNoiseGate, 44100.0f, 1.0f, [](const Slot& s) { return s.states.gate.holdLength; }, 16.384f * 44100.0f},
-        {type::kCabinet, 96000.0f, 1.0f, [](const Slot& s) { return float(s.states.dynamicsDistortion.cabinet.cabinet); }, 7.0f},
-        {type::kLowFi, 88200.0f, 1.0f, [](const Slot& s) { return float(s.states.dynamicsDistortion.lowFi.holdPeriod); }, 64.0f},
-        {type::kGator, 44100.0f, 1.0f, [](const Slot& s) { return s.states.dynamicsDistortion.gator.pattern[1][15]; }, 1.0f},
+        {type::kCabinet, 96000.0f, 1.0f, [](const Slot& s) { return float(s.states.cabinet.cabinet); }, 7.0f},
+        {type::kLowFi, 88200.0f, 1.0f, [](const Slot& s) { return float(s.states.lowFi.holdPeriod); }, 64.0f},
+        {type::kGator, 44100.0f, 1.0f, [](const Slot& s) { return s.states.gator.pattern[1][15]; }, 1.0f},
         {type::kAmpSim, 44100.0f, 0.0f, [](const Slot& s) { return float(s.filters[2].type()); }, 4.0f},
-        {type::kAutoWah, 44100.0f, 1.0f, [](const Slot& s) { return float(s.states.dynamicsDistortion.autoWah.filterType); }, 5.0f},
+        {type::kAutoWah, 44100.0f, 1.0f, [](const Slot& s) { return float(s.states.autoWah.filterType); }, 5.0f},
     };
     for (const Case& c : cases) {
         MasterSection section(c.rate);

@@ -188,7 +188,7 @@ TEST(MasterEffects, EveryTypeStaysFiniteAndBoundedThroughTenSecondsOfNoiseBursts
     };
     for (int t = 1; t < type::kCount; ++t) {
         MasterSection section;
-        section.limitLevel = kDefaultVolumeLimit;
+        section.clock.limitLevel = kDefaultVolumeLimit;
         section.configure(0, t, slotControls(0.5f, 0.5f, {}));
         float peak = 0.0f;
         for (int second = 0; second < 10; ++second) {

@@ -16,6 +16,7 @@ public:
     {
         rates = {rate, 1.0f / rate, rate * 240.0f / 120.0f, 120.0f};
         effects->init(rate);
+        clock.sines = &tables::sineTables();
     }
 
     // A new type for slot s with the given controls, its mix already at its target.
@@ -38,7 +39,9 @@ public:
         if ((counter & 0xF) == 0)
             for (int slot = 0; slot < effects::MasterEffects::kSlotCount; ++slot)
                 effects::updateMasterEffectCoefficients(effects->slot(slot), controls[slot], false, rates, counter);
-        effects->process(busLeft, busRight, bypassed, {counter, &tables::sineTables(), limitLevel});
+        clock.sampleCounter = counter;
+        clock.equalizerTaps.rotate();
+        effects->process(busLeft, busRight, bypassed, clock);
         return effects->result();
     }
 
@@ -46,7 +49,8 @@ public:
     effects::EffectRates rates;
     effects::SlotControls controls[effects::MasterEffects::kSlotCount];
     bool bypassed[effects::MasterEffects::kSlotCount] = {};
-    float limitLevel = 0.0f;
+    // The engine's side of each sample: tests set the limit level, mod wheel and host position.
+    effects::EffectClock clock;
     std::uint32_t counter = 0;
 };
 
