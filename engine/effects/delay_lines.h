@@ -96,6 +96,13 @@ struct SampleRing {
 
     void write(std::uint32_t counter, float x) { samples[counter & kMask] = x; }
     float read(std::uint32_t counter, std::uint32_t delay) const { return samples[(counter - delay) & kMask]; }
+    // The sample d samples ago, linearly towards the one before it for the fraction.
+    float readLinear(std::uint32_t counter, float d) const
+    {
+        const auto whole = static_cast<std::uint32_t>(d);
+        const float x0 = read(counter, whole);
+        return x0 + (read(counter, whole + 1) - x0) * (d - static_cast<float>(whole));
+    }
     void clear() { std::fill(std::begin(samples), std::end(samples), 0.0f); }
 
     float samples[kLength] = {};

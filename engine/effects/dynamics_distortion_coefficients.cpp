@@ -112,7 +112,7 @@ void gator(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& ra
     GatorEffect& g = slot.states.gator;
     const float rate = kGateRates[menuEntry(in.p[0], 35.0f)];
     g.stepIncrement = rates.tempo / kSixteenthsPerBeatMinute * rates.inverseSampleRate * rate;
-    g.halfFactor = 0.5f * rate;
+    g.rate = rate;
     g.smoothing = 1.0f / (std::exp2(20.0f * in.p[1] - 8.0f) + 1.0f);
     g.mode = menuEntry(in.p[2], 3.0f);
     g.syncMode = menuEntry(in.p[3], 3.0f);
@@ -131,7 +131,7 @@ void ringMod(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
 void filter(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
 {
     FilterEffect& f = slot.states.filter;
-    f.filterType = menuEntry(in.p[0], 15.0f);
+    f.filterType = static_cast<std::uint32_t>(menuEntry(in.p[0], 15.0f));
     slot.filters[MasterEffectSlot::filterIndex(0, 0)].setDrive(in.p[1], 0.0f);
     slot.filters[MasterEffectSlot::filterIndex(0, 1)].setDrive(in.p[1], 0.0f);
     f.frequency = in.s[2];
@@ -153,7 +153,6 @@ void compressor(MasterEffectSlot& slot, const EffectInputs& in, const EffectRate
 {
     CompressorEffect& c = slot.states.compressor;
     c.threshold = decibelGainNoMute(in.s[0], 40.0f, 40.0f);
-    c.makeup = 7.0f * in.s[0] - 7.0f;
     c.slope = 1.0f / std::exp2(7.0f * (1.0f - in.p[1]));
     c.attack = std::exp(-1000.0f / (std::exp2(7.0f * in.p[2]) * rates.sampleRate));
     c.release = std::exp(-1000.0f / (std::exp2(10.0f * in.p[3]) * rates.sampleRate));
@@ -208,7 +207,7 @@ void autoWah(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
     a.high = in.p[2];
     a.sensitivity = 25.0f * in.p[3] * in.p[3];
     a.q = 0.99f * in.p[4];
-    a.follower = 1.0f - std::exp2(-8.0f - 8.0f * in.s[5]);
+    a.followerKeep = 1.0f - std::exp2(-8.0f - 8.0f * in.s[5]);
 }
 
 } // namespace effects::formulas

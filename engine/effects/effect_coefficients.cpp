@@ -312,13 +312,7 @@ void setDelayLengths(DelayEffect& delay, float a, float b, float c, float sync, 
 
 void setFilterBank(MasterEffectSlot& slot, int bank, std::uint32_t filterType, float frequencyValue)
 {
-    for (int side = 0; side < 2; ++side) {
-        dsp::FxFilter& f = slot.filters[MasterEffectSlot::filterIndex(bank, side)];
-        f.setType(filterType);
-        f.setFrequency(frequencyValue);
-        f.setResonance(0.0f);
-        f.updateCoefficients(false);
-    }
+    slot.tuneFilterBank(bank, filterType, frequencyValue, 0.0f);
 }
 
 void updateMasterEffectCoefficients(MasterEffectSlot& slot, const SlotControls& controls, bool force,

@@ -5,56 +5,57 @@
 
 namespace effects {
 
-// Rises at once to a new peak and falls slowly, so that the gate reads the
-// envelope of the signal rather than its waveform.
-void EffectGate::followLevel(float left, float right)
+float EffectGate::step(Side& side, float peak) const
 {
+    // Rises at once to a new peak and falls slowly, so that the gate reads the
+    // envelope of the signal rather than its waveform.
     constexpr float kKeep = 0.9999f;
     constexpr float kDenormalOffset = 1e-15f;
-    const float peak = std::max(std::fabs(left), std::fabs(right));
-    level = level >= peak ? kKeep * level + (1.0f - kKeep) * peak + kDenormalOffset : peak;
-}
+    side.level = side.level >= peak ? kKeep * side.level + (1.0f - kKeep) * peak + kDenormalOffset : peak;
 
-void EffectGate::step()
-{
-    switch (state) {
+    switch (side.state) {
     case kClosed:
-        if (level >= threshold)
-            state = kOpening;
+        if (side.level >= threshold)
+            side.state = kOpening;
         break;
     case kOpening:
-        gain += attackStep;
-        if (gain >= 1.0f) {
-            gain = 1.0f;
-            holdCounter = holdLength;
-            state = kHolding;
+        side.gain += attackStep;
+        if (side.gain >= 1.0f) {
+            side.gain = 1.0f;
+            side.holdCounter = holdLength;
+            side.state = kHolding;
         }
         break;
     case kHolding:
-        holdCounter -= 1.0f;
-        if (holdCounter < 0.0f && level < threshold)
-            state = kClosing;
+        side.holdCounter -= 1.0f;
+        if (side.holdCounter < 0.0f && side.level < threshold)
+            side.state = kClosing;
         break;
     case kClosing:
         // Floored first, so that a gate reopening at the end of its decay never turns the signal over.
-        gain -= decayStep;
-        if (gain <= 0.0f) {
-            gain = 0.0f;
-            state = kClosed;
+        side.gain -= decayStep;
+        if (side.gain <= 0.0f) {
+            side.gain = 0.0f;
+            side.state = kClosed;
         }
-        if (level > threshold)
-            state = kOpening;
+        if (side.level > threshold)
+            side.state = kOpening;
         break;
     default:
         break;
     }
+    return side.gain;
 }
 
 StereoPair EffectGate::process(float left, float right)
 {
-    followLevel(left, right);
-    step();
+    const float gain = step(sides[0], std::max(std::fabs(left), std::fabs(right)));
     return {left * gain, right * gain};
+}
+
+StereoPair EffectGate::processEachSide(float left, float right)
+{
+    return {left * step(sides[0], std::fabs(left)), right * step(sides[1], std::fabs(right))};
 }
 
 } // namespace effects

@@ -16,9 +16,9 @@ void EqualizerBand::setup(float frequency, float sampleRate)
     b2 = -2.0f * g;
     a1 = -2.0f * std::cos(w) * (0.5f + r);
     a2 = 2.0f * r;
-    for (auto& channel : state)
-        for (float& s : channel)
-            s = 0.0f;
+    for (auto& side : output)
+        for (float& y : side)
+            y = 0.0f;
 }
 
 } // namespace effects

@@ -81,4 +81,15 @@ void MasterEffectSlot::clearEffectBuffers()
     }
 }
 
+void MasterEffectSlot::tuneFilterBank(int bank, std::uint32_t filterType, float frequencyValue, float resonance)
+{
+    for (int side = 0; side < 2; ++side) {
+        dsp::FxFilter& f = filters[filterIndex(bank, side)];
+        f.setType(filterType);
+        f.setFrequency(frequencyValue);
+        f.setResonance(resonance);
+        f.updateCoefficients(false);
+    }
+}
+
 } // namespace effects

@@ -20,6 +20,7 @@
 #include "engine/effects/compressor_effect.h"
 #include "engine/effects/cabinet_effect.h"
 #include "engine/effects/multi_distort_effect.h"
+#include "engine/effects/noise_gate_effect.h"
 #include "engine/effects/auto_wah_effect.h"
 #include "engine/effects/ensemble_effect.h"
 #include "engine/effects/equalizer_band.h"
@@ -104,6 +105,8 @@ struct MasterEffectSlot {
     void setup(float sampleRate);
     // Clears the buffers the current type reads, and only those.
     void clearEffectBuffers();
+    // Sets both filters of a bank (0 or 1) to a type, frequency value and resonance.
+    void tuneFilterBank(int bank, std::uint32_t filterType, float frequencyValue, float resonance);
 
     std::int32_t type = 0;
     float inputLeft = 0.0f;

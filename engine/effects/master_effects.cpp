@@ -29,6 +29,16 @@ constexpr bool runsAlgorithm(std::int32_t t)
     case type::kPhaser:
     case type::kWahWahDelay:
     case type::kEnsemble:
+    case type::kLowFi:
+    case type::kWidener:
+    case type::kAutoPan:
+    case type::kGator:
+    case type::kRingMod:
+    case type::kFilter:
+    case type::kEqualizer:
+    case type::kCompressor:
+    case type::kNoiseGate:
+    case type::kAutoWah:
         return true;
     default:
         return false;
@@ -60,6 +70,26 @@ StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float lef
         return processWahDelay(slot, clock, left, right);
     case type::kEnsemble:
         return processEnsemble(slot, clock, left, right);
+    case type::kLowFi:
+        return processLowFi(slot, clock, left, right);
+    case type::kWidener:
+        return processWidener(slot, clock, left, right);
+    case type::kAutoPan:
+        return processAutoPan(slot, clock, left, right);
+    case type::kGator:
+        return processGator(slot, clock, left, right);
+    case type::kRingMod:
+        return processRingMod(slot, clock, left, right);
+    case type::kFilter:
+        return processFilter(slot, clock, left, right);
+    case type::kEqualizer:
+        return processEqualizer(slot, clock, left, right);
+    case type::kCompressor:
+        return processCompressor(slot, clock, left, right);
+    case type::kNoiseGate:
+        return processNoiseGate(slot, clock, left, right);
+    case type::kAutoWah:
+        return processAutoWah(slot, clock, left, right);
     default:
         return {left, right};
     }

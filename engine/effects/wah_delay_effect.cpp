@@ -16,13 +16,7 @@ void sweep(MasterEffectSlot& slot, const tables::SineTables& sines)
     WahDelayEffect& w = slot.states.wahDelay;
     w.phase = advancePhase(w.phase, w.increment);
     const float frequency = w.low + (w.high - w.low) * sines.unipolarSine[w.phase >> kPhaseToTableShift];
-    for (int side = 0; side < 2; ++side) {
-        dsp::FxFilter& filter = slot.filters[MasterEffectSlot::filterIndex(0, side)];
-        filter.setType(static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12));
-        filter.setFrequency(frequency);
-        filter.setResonance(w.resonance);
-        filter.updateCoefficients(false);
-    }
+    slot.tuneFilterBank(0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), frequency, w.resonance);
     w.currentLength =
         followDelayLength(w.currentLength, std::min(w.delayLength, LongDelayLines::kLongestRead), kJumpRatio);
 }

@@ -14,9 +14,9 @@ TEST(MasterEffectSlot, SetupClearsTheHistoriesAndTunesEachEqualizerBandToPassOnl
 {
     auto slot = std::make_unique<effects::MasterEffectSlot>();
     slot->ampSimRing[0][5] = 1.0f;
-    slot->equalizerBands[2].state[1][3] = 0.7f;
+    slot->equalizerBands[2].output[1][2] = 0.7f;
     slot->setup(kravo::test::kTestRate);
-    EXPECT_TRUE(slot->ampSimRing[0][5] == 0.0f && slot->equalizerBands[2].state[1][3] == 0.0f);
+    EXPECT_TRUE(slot->ampSimRing[0][5] == 0.0f && slot->equalizerBands[2].output[1][2] == 0.0f);
     const double centres[] = {60.0, 200.0, 600.0, 2000.0, 8000.0};
     for (int band = 0; band < effects::MasterEffectSlot::kEqualizerBandCount; ++band)
         for (int at = 0; at < effects::MasterEffectSlot::kEqualizerBandCount; ++at) {
