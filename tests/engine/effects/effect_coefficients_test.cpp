@@ -54,8 +54,7 @@ TEST(EffectCoefficients, StereoDelayEqualisesFeedbackOrSharesItWithTheCrossFeed)
     }
 }
 
-// The comb's frequency knob is read smoothed; a slot whose smoothed value
-// already sits at the knob shows the length the knob gives.
+// The comb's frequency knob is read smoothed, here already at the knob.
 TEST(EffectCoefficients, CombLengthsStayWithinTheirRangeAtEveryRate)
 {
     struct Case {
@@ -66,7 +65,6 @@ TEST(EffectCoefficients, CombLengthsStayWithinTheirRangeAtEveryRate)
     for (const Case& k : {Case{44100.0f, 0.0f, 0.0f, 537600, -1.0f}, Case{44100.0f, 1.0f, 1.0f, 551, 1.0f},
                           Case{8000.0f, 1.0f, 0.5f, 513, 0.0f}, Case{500000.0f, 0.0f, 0.75f, 2097150, 0.840896f}}) {
         MasterSection section(k.rate);
-        section.effects->slot(0).mix.smoothed[0] = k.frequency;
         section.configure(0, type::kCombFilter, slotControls(0.5f, 1.0f, {k.frequency, k.feed}));
         const effects::CombFilterEffect::Comb& comb = section.effects->slot(0).states.comb.combs[0];
         EXPECT_EQ(comb.length, k.length) << k.rate;
@@ -99,8 +97,6 @@ TEST(EffectCoefficients, DynamicsAndDistortionTypesGetTheirCoefficients)
     };
     for (const Case& c : cases) {
         MasterSection section(c.rate);
-        for (float& s : section.effects->slot(0).mix.smoothed)
-            s = c.value;
         effects::SlotControls controls = slotControls(0.5f, 1.0f, {});
         for (float& p : controls.parameters)
             p = c.value;

@@ -19,10 +19,12 @@ public:
         clock.sines = &tables::sineTables();
     }
 
-    // A new type for slot s with the given controls, its mix already at its target.
+    // A new type for slot s with the given controls, its mix and smoothed parameters already at their targets.
     void configure(int s, int type, const effects::SlotControls& slotControls)
     {
         controls[s] = slotControls;
+        for (int k = 0; k < effects::kEffectParameterCount; ++k)
+            effects->slot(s).mix.smoothed[k] = slotControls.parameters[k];
         effects->setType(s, type, rates.sampleRate);
         for (int settle = 0; settle < 2; ++settle)
             effects::updateMasterEffectCoefficients(effects->slot(s), controls[s], true, rates, counter);
