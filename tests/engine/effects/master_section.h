@@ -37,6 +37,12 @@ public:
         float busRight[8] = {};
         busLeft[1 + s] = left;
         busRight[1 + s] = right;
+        return stepBuses(busLeft, busRight);
+    }
+
+    // One sample with all eight buses given (bus 1 + s feeds slot s).
+    effects::StereoPair stepBuses(const float* busLeft, const float* busRight)
+    {
         ++counter;
         if ((counter & 0xF) == 0)
             for (int slot = 0; slot < effects::MasterEffects::kSlotCount; ++slot)
