@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,7 +25,7 @@ constexpr std::uint8_t kFirstPadNote = 72;
 // Renders the pattern through the plug-in boundary; "realtime_factor" is
 // seconds of audio per second of CPU time.
 void renderPattern(benchmark::State& state, const std::vector<NoteSchedule::Hit>& loop,
-                   void (*prepare)(APlugin&) = nullptr)
+                   const std::function<void(APlugin&)>& prepare = nullptr)
 {
     std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(nullptr)));
     plugin->setSampleRate(static_cast<float>(kSampleRate));
@@ -78,24 +80,27 @@ static void BM_FullKitEverySixteenth(benchmark::State& state)
 }
 BENCHMARK(BM_FullKitEverySixteenth)->Unit(benchmark::kMicrosecond);
 
-// The full kit, its slots sent in turn to the four master effect slots, each
-// running "HQ Reverb" half wet: the heaviest effect load the plug-in has.
-static void BM_FullKitFourHqReverbs(benchmark::State& state)
+// The full kit, its slots sent in turn to the four master effect slots,
+// which run the types in Args half wet, every effect parameter at its middle.
+static void BM_FullKitThroughFourEffects(benchmark::State& state)
 {
-    constexpr int kHqReverb = 5;
     std::vector<NoteSchedule::Hit> loop;
     for (int step = 0; step < 16; ++step)
         for (std::uint8_t pad = 0; pad < 16; ++pad)
             loop.push_back({step * 0.25, static_cast<std::uint8_t>(kFirstPadNote + pad)});
-    renderPattern(state, loop, [](APlugin& plugin) {
+    std::array<float, kravo::param::kEffectSlotCount> typeValues{};
+    for (int fx = 0; fx < kravo::param::kEffectSlotCount; ++fx)
+        typeValues[fx] = (static_cast<float>(state.range(fx)) + 0.5f) / 49.99f;
+    renderPattern(state, loop, [typeValues](APlugin& plugin) {
         for (int slot = 0; slot < 16; ++slot)
             plugin.setParameter(kravo::param::voiceOutput[slot], (1.5f + static_cast<float>(slot % 4)) / 24.99f);
         for (int fx = 0; fx < kravo::param::kEffectSlotCount; ++fx) {
-            plugin.setParameter(kravo::param::effectType[fx], (kHqReverb + 0.5f) / 49.99f);
+            plugin.setParameter(kravo::param::effectType[fx], typeValues[fx]);
             plugin.setParameter(kravo::param::effectSlotMix[fx], 0.5f);
             for (int k = 0; k < kravo::param::kEffectParameterCount; ++k)
                 plugin.setParameter(kravo::param::effectParameterIndex(fx, k), 0.5f);
         }
     });
 }
-BENCHMARK(BM_FullKitFourHqReverbs)->Unit(benchmark::kMicrosecond);
+// Four "HQ Reverb"s; then "Amp Sim", "Cabinet", "Ensemble" and "Compressor", the heaviest of the rest.
+BENCHMARK(BM_FullKitThroughFourEffects)->Args({5, 5, 5, 5})->Args({13, 24, 23, 21})->Unit(benchmark::kMicrosecond);
