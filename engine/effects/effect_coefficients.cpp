@@ -310,13 +310,13 @@ void setDelayLengths(DelayEffect& delay, float a, float b, float c, float sync, 
     delay.lengthRight = std::min(right, kLongestDelay);
 }
 
-void setFilterBank(MasterEffectSlot& slot, int bank, std::uint32_t filterType, float frequencyValue)
+void setFilterBank(MasterEffectSlot& slot, int bank, std::uint32_t filterType, float frequencyValue, float resonance)
 {
     for (int side = 0; side < 2; ++side) {
         dsp::FxFilter& f = slot.filters[MasterEffectSlot::filterIndex(bank, side)];
         f.setType(filterType);
         f.setFrequency(frequencyValue);
-        f.setResonance(0.0f);
+        f.setResonance(resonance);
         f.updateCoefficients(false);
     }
 }

@@ -28,7 +28,12 @@ constexpr bool runsAlgorithm(std::int32_t t)
     case type::kFlanger:
     case type::kPhaser:
     case type::kWahWahDelay:
+    case type::kDistort:
+    case type::kAmpSim:
+    case type::kWaveshaper:
     case type::kEnsemble:
+    case type::kCabinet:
+    case type::kMultiDistort:
         return true;
     default:
         return false;
@@ -58,8 +63,18 @@ StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float lef
         return processPhaser(slot, clock, left, right);
     case type::kWahWahDelay:
         return processWahDelay(slot, clock, left, right);
+    case type::kDistort:
+        return processDistort(slot, clock, left, right);
+    case type::kAmpSim:
+        return processAmpSim(slot, clock, left, right);
+    case type::kWaveshaper:
+        return processWaveshaper(slot, clock, left, right);
     case type::kEnsemble:
         return processEnsemble(slot, clock, left, right);
+    case type::kCabinet:
+        return processCabinet(slot, clock, left, right);
+    case type::kMultiDistort:
+        return processMultiDistort(slot, clock, left, right);
     default:
         return {left, right};
     }

@@ -28,6 +28,14 @@ public:
             effects::updateMasterEffectCoefficients(effects->slot(s), controls[s], true, rates, counter);
     }
 
+    // The same with the slot's smoothed parameters already at the controls' values.
+    void configureSettled(int s, int type, const effects::SlotControls& slotControls)
+    {
+        for (int k = 0; k < effects::kEffectParameterCount; ++k)
+            effects->slot(s).mix.smoothed[k] = slotControls.parameters[k];
+        configure(s, type, slotControls);
+    }
+
     // One sample with the given pair on slot s's bus and silence on the others.
     effects::StereoPair step(int s, float left, float right)
     {
