@@ -14,13 +14,18 @@ float driveAmount(float x) { return std::exp2(8.0f * x) - 1.0f; }
 // A menu of count entries read from a 0..1 value.
 std::int32_t menuEntry(float x, float count) { return static_cast<std::int32_t>(x * (count - 0.01f)); }
 
-// The amp and cabinet types' fixed tone stack: a low-pass bank and a high-pass bank, both opened fully.
-void setToneBanks(MasterEffectSlot& slot)
+// The amp and cabinet types' tone stack, from "Distort", "Bass", "Treble" and
+// "Volume"; its filters are a low-pass bank and a high-pass bank, both opened fully.
+void setToneStack(MasterEffectSlot& slot, AmpToneStack& stack, const EffectInputs& in, float level)
 {
     constexpr float kLowBankValue = 200.0f;
     constexpr float kHighBankValue = 4000.0f;
-    setFilterBank(slot, 0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), kLowBankValue);
-    setFilterBank(slot, 1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), kHighBankValue);
+    stack.drive = driveAmount(in.p[1]);
+    stack.bass = decibelGain(in.s[2], 40.0f, 20.0f);
+    stack.treble = decibelGain(in.s[3], 40.0f, 20.0f);
+    stack.volume = decibelGain(in.p[4], 40.0f, 20.0f) * level;
+    slot.tuneFilterBank(0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), kLowBankValue, 0.0f);
+    slot.tuneFilterBank(1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), kHighBankValue, 0.0f);
 }
 
 // A 16-step gate pattern stored in one parameter as a 16-bit mask.
@@ -62,11 +67,7 @@ void ampSim(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
     AmpSimEffect& a = slot.states.ampSim;
     a.ampType = menuEntry(in.p[0], 6.0f);
-    a.drive = driveAmount(in.p[1]);
-    a.bass = decibelGain(in.s[2], 40.0f, 20.0f);
-    a.treble = decibelGain(in.s[3], 40.0f, 20.0f);
-    a.volume = decibelGain(in.p[4], 40.0f, 20.0f);
-    setToneBanks(slot);
+    setToneStack(slot, a.tone, in, 1.0f);
 }
 
 void waveshaper(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& rates)
@@ -173,28 +174,21 @@ void cabinet(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates& 
 {
     // Above this rate a second set of cabinets, made for high rates, is used.
     constexpr float kHighRate = 80000.0f;
-    constexpr std::int32_t kHighRateSet = 4;
-    // The brighter cabinets are louder and are brought down to match.
+    // The sealed cabinets come out 9.5 dB louder than the open one and are brought down to match.
     constexpr float kCabinetLevels[] = {1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f, 1.0f, 1.0f, 1.0f / 3.0f, 1.0f / 3.0f};
     CabinetEffect& c = slot.states.cabinet;
-    c.cabinet = menuEntry(in.p[0], 4.0f) + (rates.sampleRate > kHighRate ? kHighRateSet : 0);
-    c.drive = driveAmount(in.p[1]);
-    c.bass = decibelGain(in.s[2], 40.0f, 20.0f);
-    c.treble = decibelGain(in.s[3], 40.0f, 20.0f);
-    c.volume = decibelGain(in.p[4], 40.0f, 20.0f) * kCabinetLevels[c.cabinet];
-    setToneBanks(slot);
+    c.cabinet = menuEntry(in.p[0], 4.0f) + (rates.sampleRate > kHighRate ? tables::kHighRateCabinets : 0);
+    setToneStack(slot, c.tone, in, kCabinetLevels[c.cabinet]);
 }
 
 void multiDistort(MasterEffectSlot& slot, const EffectInputs& in, const EffectRates&)
 {
     MultiDistortEffect& m = slot.states.multiDistort;
-    m.curve = menuEntry(in.p[0], 12.0f);
+    m.curve = prepareCurve(menuEntry(in.p[0], 12.0f), in.p[2], in.p[3]);
     m.preBoost = decibelGain(in.p[1], 60.0f, 30.0f);
-    m.amount1 = in.p[2];
-    m.amount2 = in.p[3];
     m.normalize = in.p[4];
-    setFilterBank(slot, 0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), in.p[5]);
-    setFilterBank(slot, 1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), in.p[6]);
+    slot.tuneFilterBank(0, static_cast<std::uint32_t>(dsp::FxFilterType::LowPass12), in.p[5], 0.0f);
+    slot.tuneFilterBank(1, static_cast<std::uint32_t>(dsp::FxFilterType::HighPass12), in.p[6], 0.0f);
     m.volume = decibelGain(in.p[7], 60.0f, 30.0f);
 }
 

@@ -310,11 +310,6 @@ void setDelayLengths(DelayEffect& delay, float a, float b, float c, float sync, 
     delay.lengthRight = std::min(right, kLongestDelay);
 }
 
-void setFilterBank(MasterEffectSlot& slot, int bank, std::uint32_t filterType, float frequencyValue)
-{
-    slot.tuneFilterBank(bank, filterType, frequencyValue, 0.0f);
-}
-
 void updateMasterEffectCoefficients(MasterEffectSlot& slot, const SlotControls& controls, bool force,
                                     const EffectRates& rates, std::uint32_t sampleCounter)
 {

@@ -33,9 +33,6 @@ void updateMasterEffectCoefficients(MasterEffectSlot& slot, const SlotControls& 
 // time b, right-side offset c, sync switch.
 void setDelayLengths(DelayEffect& delay, float a, float b, float c, float sync, const EffectRates& rates);
 
-// Sets a bank's two FxFilters to a type and frequency value with no resonance.
-void setFilterBank(MasterEffectSlot& slot, int bank, std::uint32_t filterType, float frequencyValue);
-
 // One formula set per type; the dynamics and distortion ones in their own unit.
 using CoefficientFormula = void (*)(MasterEffectSlot&, const EffectInputs&, const EffectRates&);
 namespace formulas {

@@ -14,37 +14,6 @@ constexpr float kActivityThreshold = 0.0001f;
 constexpr std::uint32_t kDecayMask = 0x7F;
 constexpr std::uint32_t kOutputCheckMask = 0xF;
 
-// Whether the type's per-sample algorithm exists; the others pass the slot's input through unchanged.
-constexpr bool runsAlgorithm(std::int32_t t)
-{
-    switch (t) {
-    case type::kMonoDelay:
-    case type::kStereoDelay:
-    case type::kCombFilter:
-    case type::kReverb:
-    case type::kHqReverb:
-    case type::kChorus:
-    case type::kChorusDelay:
-    case type::kFlanger:
-    case type::kPhaser:
-    case type::kWahWahDelay:
-    case type::kEnsemble:
-    case type::kLowFi:
-    case type::kWidener:
-    case type::kAutoPan:
-    case type::kGator:
-    case type::kRingMod:
-    case type::kFilter:
-    case type::kEqualizer:
-    case type::kCompressor:
-    case type::kNoiseGate:
-    case type::kAutoWah:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The one dispatch over the type, per sample.
 StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
 {
@@ -68,10 +37,14 @@ StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float lef
         return processPhaser(slot, clock, left, right);
     case type::kWahWahDelay:
         return processWahDelay(slot, clock, left, right);
-    case type::kEnsemble:
-        return processEnsemble(slot, clock, left, right);
+    case type::kDistort:
+        return processDistort(slot, clock, left, right);
     case type::kLowFi:
         return processLowFi(slot, clock, left, right);
+    case type::kAmpSim:
+        return processAmpSim(slot, clock, left, right);
+    case type::kWaveshaper:
+        return processWaveshaper(slot, clock, left, right);
     case type::kWidener:
         return processWidener(slot, clock, left, right);
     case type::kAutoPan:
@@ -88,6 +61,12 @@ StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float lef
         return processCompressor(slot, clock, left, right);
     case type::kNoiseGate:
         return processNoiseGate(slot, clock, left, right);
+    case type::kEnsemble:
+        return processEnsemble(slot, clock, left, right);
+    case type::kCabinet:
+        return processCabinet(slot, clock, left, right);
+    case type::kMultiDistort:
+        return processMultiDistort(slot, clock, left, right);
     case type::kAutoWah:
         return processAutoWah(slot, clock, left, right);
     default:
@@ -147,7 +126,7 @@ void MasterEffects::processMasterEffectSlot(int s, bool bypassed, const EffectCl
     MasterEffectSlot& slot = slots_[s];
     slot.outputLeft = slot.inputLeft;
     slot.outputRight = slot.inputRight;
-    if (!runsAlgorithm(slot.type) || bypassed)
+    if (!isActiveType(slot.type) || bypassed)
         return;
 
     SlotMix& m = slot.mix;
