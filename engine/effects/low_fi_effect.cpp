@@ -36,8 +36,9 @@ StereoPair processLowFi(MasterEffectSlot& slot, const EffectClock& clock, float 
     // Cut toward zero: everything within one step of zero is silent.
     const float quantisedLeft = std::trunc(l.heldLeft * l.levels) * l.inverseLevels;
     const float quantisedRight = std::trunc(l.heldRight * l.levels) * l.inverseLevels;
-    return {slot.filters[MasterEffectSlot::filterIndex(0, 0)].process(quantisedLeft),
-            slot.filters[MasterEffectSlot::filterIndex(0, 1)].process(quantisedRight)};
+    // The filter's plain low-pass pass: no drive and no limit.
+    return {slot.filters[MasterEffectSlot::filterIndex(0, 0)].lowPass(quantisedLeft),
+            slot.filters[MasterEffectSlot::filterIndex(0, 1)].lowPass(quantisedRight)};
 }
 
 } // namespace effects

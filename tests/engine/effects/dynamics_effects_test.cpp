@@ -68,10 +68,10 @@ TEST(DynamicsEffects, CompressorLagsByItsLookAheadAndHoldsTheLevelToTheThreshold
 TEST(DynamicsEffects, LowFiAtOneBitQuantisesInHalvesTowardZero)
 {
     // "Bits" 1, no sample hold, the low-pass fully open; constant inputs settle
-    // to their step, which the low-pass passes at +3 dB and limits at 1.
+    // to their step, which the low-pass passes at +3 dB.
     const float half = 0.5f * std::numbers::sqrt2_v<float>;
     for (const auto& [in, expected] :
-         {std::pair{0.6f, half}, {0.9f, half}, {0.4f, 0.0f}, {-0.45f, 0.0f}, {-0.7f, -half}, {1.0f, 1.0f}}) {
+         {std::pair{0.6f, half}, {0.9f, half}, {0.4f, 0.0f}, {-0.45f, 0.0f}, {-0.7f, -half}, {1.0f, 2.0f * half}}) {
         MasterSection section = wetSlot(type::kLowFi, {1.0f, 0.0f, 1.0f, 0.5f});
         effects::StereoPair out;
         for (int i = 0; i < 4000; ++i)
