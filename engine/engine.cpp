@@ -208,19 +208,23 @@ void Engine::updateMasterGain()
     effectLimitLevel = p < kSilentVolume ? 0.0f : 1.2f * std::pow(10.0f, (50.0f * p - 60.0f) / 20.0f);
 }
 
-void Engine::syncToHost(const PlugTimeInfo* timeInfo)
+void Engine::syncToHost()
 {
     tempo::HostTimeInfo host;
-    if (timeInfo) {
-        host.flags = static_cast<std::uint32_t>(timeInfo->flags);
-        host.tempo = timeInfo->tempo;
-        host.ppqPos = timeInfo->ppqPos;
+    if (hostTime) {
+        host.flags = static_cast<std::uint32_t>(hostTime->flags);
+        host.tempo = hostTime->tempo;
+        host.ppqPos = hostTime->ppqPos;
     }
-    const tempo::SyncEvents events =
-        tempoSync.syncToHost(timeInfo ? &host : nullptr, param::isSwitchOn(params[param::kPatternLatching]));
+    // The latch is read as the players read their parameters: frozen while the patterns are locked.
+    const tempo::SyncEvents events = tempoSync.syncToHost(
+        hostTime ? &host : nullptr, param::isSwitchOn(patternValues()[param::kPatternLatching]));
     tempo = tempoSync.tempo();
+    if (events.latchChanged)
+        haltPatternPlayers(true);
     if (events.transportStopped)
         allVoicesOff();
+    releaseWaitingPatternPlayers();
 }
 
 void Engine::updateVoiceLfos()
@@ -268,7 +272,6 @@ void Engine::renderSampleSlots()
             renderSlotControls(slot);
 }
 
-void Engine::tickPatternPlayers() {}
 void Engine::processMasterEffects()
 {
     bool bypassed[kNumMasterEffectSlots];

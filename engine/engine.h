@@ -10,10 +10,11 @@
 #include "engine/effects/master_effects.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
+#include "engine/patterns/pattern_player.h"
 #include "engine/tables/noise_table.h"
-#include "engine/tempo/tempo_sync.h"
 #include "engine/tables/sine_tables.h"
 #include "engine/tables/wave_tables.h"
+#include "engine/tempo/tempo_sync.h"
 #include "engine/voices/easy_controls.h"
 #include "engine/voices/oscillator_reads.h"
 #include "engine/voices/output_buses.h"
@@ -22,6 +23,7 @@
 #include "engine/voices/voice_context.h"
 #include "engine/voices/voice_output.h"
 
+#include <atomic>
 #include <cstdint>
 #include <limits>
 
@@ -33,6 +35,7 @@ constexpr int kNoPad = 32;
 constexpr int kNumDrumSlots = 24;
 constexpr int kNumSynthSlots = 16;
 constexpr int kNumMasterEffectSlots = 4;
+constexpr int kNumPatterns = 8;
 
 // The sound engine: voices, modulators, pattern players and master effects,
 // all fixed arrays, reading the live parameter values of the plug-in object.
@@ -53,6 +56,21 @@ public:
     // Notes and controllers from the MIDI dispatch, the editor and the pattern players.
     void triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch, float notePan, float noteLevel);
     void releasePad(std::int32_t pad, std::int32_t velocity);
+
+    // Pattern players: a pattern pad's note-on starts its pattern (or
+    // restarts it), its note-off stops it unless "Latching" is on.
+    void startPattern(int pattern);
+    // Releases the pattern's pad and rewinds it to its first step.
+    void stopPattern(int pattern);
+    std::uint32_t getPatternStep(int pattern) const { return shownPatternSteps[pattern].load(std::memory_order_relaxed); }
+    const patterns::PatternPlayer& getPatternPlayer(int pattern) const { return patternPlayers[pattern]; }
+    // While locked the players read a frozen copy of all parameters, which the
+    // owner keeps unchanged until it unlocks.
+    void lockPatterns(const float* frozenValues) { patternLockValues = frozenValues; }
+    void unlockPatterns() { patternLockValues = nullptr; }
+    // What the pattern code reads a parameter from: the copy while locked, else the program.
+    const float* patternValues() const { return patternLockValues ? patternLockValues : params; }
+    std::uint8_t getPatternRestarted(int slot) const { return patternRestarted[slot]; }
     // Every voice stops at once (transport stop): notes off, modulators back to rest.
     void allVoicesOff();
     bool isAnyVoiceActive() const;
@@ -76,7 +94,9 @@ public:
     void updateGlobalModulators();
     void updateEasyLfo();
     void updateMasterGain();
-    void syncToHost(const PlugTimeInfo* timeInfo);
+    // The host's time information of the block (may be null), read by every sync.
+    void setHostTime(const PlugTimeInfo* timeInfo) { hostTime = timeInfo; }
+    void syncToHost();
     void updateVoiceLfos();
     void renderDrumSlots();
     void renderSampleSlots();
@@ -177,6 +197,13 @@ private:
 
     void renderSlotControls(int slot);
     void updateUserLfos();
+    void tickPatternPlayer(int pattern);
+    void playPatternStep(int pattern, const float* values);
+    void releasePattern(int pattern);
+    void haltPatternPlayers(bool waitForGrid);
+    void releaseWaitingPatternPlayers();
+    static std::uint32_t patternTrackPad(const float* values, int pattern, int track);
+    static bool isTrackMuted(const float* values, int pattern, int track);
     std::int32_t decodeMasterEffectType(int slot) const;
     void updateMasterEffectSlot(int slot, bool force);
     void retypeMasterEffectSlot(int slot, std::int32_t type);
@@ -227,6 +254,14 @@ private:
     float effectLimitLevel = 0.0f;
 
     tempo::TempoSync tempoSync;
+    const PlugTimeInfo* hostTime = nullptr;
+    patterns::PatternPlayer patternPlayers[kNumPatterns];
+    // The step each player shows the editor, which reads it from its own thread.
+    std::atomic<std::uint32_t> shownPatternSteps[kNumPatterns] = {};
+    std::uint32_t lastStartedPattern = 0;
+    const float* patternLockValues = nullptr;
+    // Set for a pattern track's pad when its pattern restarts; the sample slots read it.
+    std::uint8_t patternRestarted[kNumDrumSlots] = {};
     float tempo = 120.0f;
     float masterGain = 0.0f;
     voices::OutputBuses buses;

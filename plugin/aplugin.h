@@ -3,7 +3,7 @@
 #include "engine/engine.h"
 #include "engine/engine_listener.h"
 #include "plugin/base/audio_plugin_x.h"
-#include "plugin/editor_pad_requests.h"
+#include "plugin/editor_requests.h"
 #include "plugin/midi/midi_cc_map.h"
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
@@ -85,6 +85,20 @@ public:
     void startPatternFromEditor(std::int32_t pattern);
     void releaseSlotByPad(std::int32_t pad);
 
+    // The pattern page. A stop releases the pattern's pad (a latched pattern
+    // plays on) and rewinds it; it reaches the player before the next block.
+    void stopPattern(std::int32_t pattern);
+    std::int32_t getPatternStep(std::int32_t pattern) const;
+    // The pattern lock: 1 freezes a copy of the parameters, which the players
+    // then play and the editor shows; 2 writes the copy's pattern values back
+    // into the program and unlocks. getPatternLockMode gives 0 or 1.
+    void setPatternLockMode(std::int32_t mode);
+    std::int32_t getPatternLockMode() const { return patternLockMode.load(); }
+    // The locked copy's value while locked, else the program's.
+    float getParameterValue(std::int32_t index) const;
+    // A step edit from the pattern page; refused while the patterns are locked.
+    void setPatternParameter(std::int32_t index, float value);
+
     // Set by the editor for the length of its open, so requests raised while it
     // builds its controls are not taken for requests to a finished editor.
     std::atomic<bool> editorOpening{false};
@@ -150,10 +164,10 @@ private:
     float outRight = 0.0f;
     float lastTempo = 0.0f;
 
-    void playEditorPadRequests();
+    void playEditorRequests();
 
     MidiEventQueue midiQueue;
-    EditorPadRequests editorPadRequests;
+    EditorRequests editorRequests;
     NoteMap noteMap;
     MidiCcMap midiCcMap;
     Engine engine;
@@ -181,6 +195,17 @@ private:
     float defaultValues[kNumParams] = {};
     float zeroValues[kNumParams] = {};
     float patternClearValues[kNumParams] = {};
+    // The pattern lock's frozen copies. The engine reads the copy of the last
+    // lock it has taken until it takes an unlock; a new lock is written into a
+    // copy that neither the engine reads nor a queued lock will make it read.
+    static constexpr std::int32_t kPatternLockCopies = 3;
+    static constexpr std::int32_t kNoLockCopy = -1;
+    std::int32_t freeLockCopy() const;
+    std::atomic<std::int32_t> patternLockMode{0};
+    float patternLockCopies[kPatternLockCopies][kNumParams] = {};
+    std::int32_t shownLockCopy = 0;               // the editor's, while locked
+    std::int32_t queuedLockCopy = kNoLockCopy;    // of the newest lock or unlock request
+    std::atomic<std::int32_t> engineLockCopy{kNoLockCopy};
 };
 
 // Creates a plug-in instance for the host adaptor; null when it cannot be allocated.

@@ -32,6 +32,8 @@ public:
     void setSampleRate(float sampleRate);
     // The next sync with a playing host then reports a fresh start.
     void forgetTransport() { transportPlaying_ = false; }
+    // The next sync then takes "Latching" afresh, and its being on counts as a change.
+    void forgetLatch() { latchPatterns_ = false; }
 
     // timeInfo may be null: the transport then counts as stopped at position 0
     // and the last tempo stays. latching is the pattern pads' "Latching" switch.

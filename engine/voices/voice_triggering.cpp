@@ -24,8 +24,10 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
         return;
     const float f = static_cast<float>(velocity) / 127.0f;
     const PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(pad)];
-    if (kind == PadKind::Pattern)
-        return; // the pattern players start their patterns
+    if (kind == PadKind::Pattern) {
+        startPattern(voices::kIndexInKindOfPad[static_cast<std::size_t>(pad)]);
+        return;
+    }
     slotNotes[pad].pad = static_cast<std::uint32_t>(pad);
     switch (kind) {
     case PadKind::BassDrum: triggerSynthVoice(bassDrumVoices, pad, f, notePitch, notePan, noteLevel); break;
@@ -47,9 +49,10 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
 void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
 {
     // Synthesised drums always play out their envelopes; sample slots release
-    // their looping layers and pattern pads stop their pattern, once those exist.
-    (void)pad;
+    // their looping layers once those exist.
     (void)velocity;
+    if (pad >= 0 && pad < kNumPads && voices::kKindOfPad[static_cast<std::size_t>(pad)] == PadKind::Pattern)
+        releasePattern(voices::kIndexInKindOfPad[static_cast<std::size_t>(pad)]);
 }
 
 void Engine::prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel)
@@ -184,6 +187,8 @@ void Engine::allNotesOff(int slot)
 
 void Engine::allVoicesOff()
 {
+    haltPatternPlayers(false);
+    tempoSync.forgetLatch();
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         allNotesOff(slot);
         modulation.resetSlotModulators(slot);
@@ -209,9 +214,11 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::UserVoice& r : userVoices)
         r.stop();
+    haltPatternPlayers(true);
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
         slotNotes[slot].alternate = 0;
+        patternRestarted[slot] = 0;
         padGate[slot] = 0.0f;
         if (listener)
             listener->showVoiceActivity(slot, false);

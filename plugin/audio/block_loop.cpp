@@ -18,7 +18,8 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
         audioThreadSeeded = true;
     }
     timeInfo = getTimeInfo(kTimeInfoFilter);
-    playEditorPadRequests();
+    engine.setHostTime(timeInfo);
+    playEditorRequests();
     float* left = outputs[0];
     float* right = outputs[1];
     for (std::int32_t i = 0; i < frames; ++i) {
@@ -64,7 +65,7 @@ void APlugin::renderSample()
     engine.updateGlobalModulators();
     engine.updateEasyLfo();
     engine.updateMasterGain();
-    engine.syncToHost(timeInfo);
+    engine.syncToHost();
     engine.updateVoiceLfos();
     engine.renderDrumSlots();
     engine.renderSampleSlots();

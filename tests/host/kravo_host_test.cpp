@@ -137,4 +137,26 @@ TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWith
     }
 }
 
+// Note 60 starts the first pattern; its first track plays the kick on steps 0
+// and 8, half a bar apart: 1 s at 120 BPM, 2 s at 60.
+TEST_F(KravoHost, APatternPadPlaysThePatternInTimeWithTheTempo)
+{
+    const std::string wav = (folder / "groove.wav").string();
+    for (const auto& [tempo, second] : {std::pair{120, 1.0}, std::pair{60, 2.0}}) {
+        const RunResult result = run("render --quiet --out " + wav + " --play --tempo " + std::to_string(tempo) +
+                                     " --set 2400=1 --set 2408=1 --note 0:60:100:3 --seconds 2.5");
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        ASSERT_EQ(readWav(wav).frames, 110250);
+        const auto peak = [&](double from, double to) { // times in seconds of interleaved stereo
+            float p = 0.0f;
+            for (long i = std::lround(from * 88200); i < std::lround(to * 88200); ++i)
+                p = std::max(p, std::abs(samples[static_cast<std::size_t>(i)]));
+            return p;
+        };
+        EXPECT_GT(peak(0.0, 0.05), 0.1f) << tempo;
+        EXPECT_LT(peak(second - 0.15, second - 0.01), 0.02f) << tempo;
+        EXPECT_GT(peak(second, second + 0.05), 0.1f) << tempo;
+    }
+}
+
 } // namespace

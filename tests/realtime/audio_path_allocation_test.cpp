@@ -82,6 +82,17 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
             events.add(at, std::uint8_t(status), std::uint8_t(data1), std::uint8_t(data2));
         if (b == 8)
             events.add(10, 0xB0, 123, 0);
+        // The first pattern, its first step on, started, locked, stopped and written back from the editor.
+        if (b == 3) {
+            record->setParameter(record, 2400, 1.0f);
+            events.add(5, 0x99, 60, 100);
+        }
+        if (b == 5)
+            plugin->setPatternLockMode(1);
+        if (b == 6)
+            plugin->stopPattern(0);
+        if (b == 7)
+            plugin->setPatternLockMode(2);
         heapCalls += heapCallsDuring([&] {
             record->dispatcher(record, plugProcessEvents, 0, 0, events.list(), 0.0f);
             if (b == 18) // the last parameter asks for a reload at the next mark

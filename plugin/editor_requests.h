@@ -4,19 +4,20 @@
 #include <atomic>
 #include <cstdint>
 
-// Pad presses of the editor, handed from the user-interface thread to the
-// audio thread, which plays them before its next block: voice records are
-// only ever written by the thread that renders them. One producer, one
-// consumer, no lock; a press that finds the ring full is dropped.
-class EditorPadRequests {
+// Pad presses, pattern stops and pattern locks of the editor, handed from the
+// user-interface thread to the audio thread, which carries them out before
+// its next block: voice and player records are only ever written by the
+// thread that renders them. One producer, one consumer, no lock; a request
+// that finds the ring full is dropped.
+class EditorRequests {
 public:
-    enum class Action : std::uint8_t { trigger, release };
+    enum class Action : std::uint8_t { trigger, release, stopPattern, lockPatterns, unlockPatterns };
     struct Request {
         Action action;
-        std::int32_t pad;
+        std::int32_t pad; // the pad; the pattern for stopPattern; the frozen copy for lockPatterns
     };
 
-    bool push(Action action, std::int32_t pad)
+    bool push(Action action, std::int32_t pad = 0)
     {
         const std::uint32_t head = head_.load(std::memory_order_relaxed);
         if (head - tail_.load(std::memory_order_acquire) == kCapacity)
