@@ -144,6 +144,13 @@ TEST(PatternPlayer, ANoteOffStopsThePatternUnlessLatchingAndAStopRewindsIt)
         rig.r.render(kTick);
         EXPECT_EQ(rig.r.plugin->getPatternStep(0), 0) << latching;
         EXPECT_EQ(rig.r.plugin->getEngine().getPatternPlayer(0).running, latching ? 1 : 0);
+
+        // Turning "Latching" over stops every pattern.
+        rig.r.plugin->startPatternFromEditor(0);
+        rig.r.render(kTick);
+        rig.r.set(param::kPatternLatching, latching ? 0.0f : 1.0f);
+        rig.r.render(kTick);
+        EXPECT_EQ(rig.r.plugin->getEngine().getPatternPlayer(0).running, 0) << latching;
     }
 }
 
