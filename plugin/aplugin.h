@@ -8,6 +8,7 @@
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
 #include "plugin/programs/recent_programs.h"
+#include "plugin/samples/layer_samples.h"
 #include "plugin/settings/folder_settings.h"
 #include "plugin/settings/recent_program_record.h"
 
@@ -121,6 +122,8 @@ public:
 
     float getSamplePeriod() const { return samplePeriod; }
     const Engine& getEngine() const { return engine; }
+    // The user samples of the sample slots' layers (layer + 2 x slot).
+    LayerSamples& getLayerSamples() { return layerSamples; }
     NoteMap& getNoteMap() { return noteMap; }
     MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
@@ -171,6 +174,7 @@ private:
     NoteMap noteMap;
     MidiCcMap midiCcMap;
     Engine engine;
+    LayerSamples layerSamples;
     std::atomic<bool> editorRefreshFlag{false};
     std::atomic<bool> patternViewRefreshFlag{false};
     std::atomic<bool> programReloadBusy{false};

@@ -20,6 +20,7 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
     timeInfo = getTimeInfo(kTimeInfoFilter);
     engine.setHostTime(timeInfo);
     playEditorRequests();
+    layerSamples.takePublished();
     float* left = outputs[0];
     float* right = outputs[1];
     for (std::int32_t i = 0; i < frames; ++i) {

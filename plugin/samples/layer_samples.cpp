@@ -1,0 +1,33 @@
+#include "plugin/samples/layer_samples.h"
+
+#include <algorithm>
+
+LayerSamples::LayerSamples()
+{
+    for (int layer = 0; layer < kLayers; ++layer) {
+        auto placeholder = std::make_unique<SampleBuffer>();
+        placeholder->reset();
+        published[static_cast<std::size_t>(layer)].store(placeholder.get());
+        playing[static_cast<std::size_t>(layer)] = placeholder.release();
+    }
+}
+
+LayerSamples::~LayerSamples()
+{
+    for (auto& buffer : published)
+        delete buffer.load();
+}
+
+void LayerSamples::replace(int layer, std::unique_ptr<SampleBuffer> buffer)
+{
+    SampleBuffer* old = published[static_cast<std::size_t>(layer)].exchange(buffer.release(), std::memory_order_acq_rel);
+    const std::uint64_t count = publishCount.fetch_add(1, std::memory_order_acq_rel) + 1;
+    retired.push_back({std::unique_ptr<SampleBuffer>(old), count});
+    freeRetired();
+}
+
+void LayerSamples::freeRetired()
+{
+    const std::uint64_t taken = takenCount.load(std::memory_order_acquire);
+    std::erase_if(retired, [taken](const Retired& r) { return r.publishedAt <= taken; });
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "plugin/samples/sample_conversion.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+// One user sample file held in memory exactly as its bytes stand in the file,
+// with what is needed to read it: rate, frame count and a format code. Every
+// output sample is decoded on the fly from the two frames around a position.
+// The audio side uses only the inline readers below.
+class SampleBuffer {
+public:
+    static constexpr std::size_t kPathCapacity = 258; // 257 characters and the terminator
+    static constexpr std::int32_t kPlaceholderFrames = 100;
+    // The largest frame count a stored loop point can address.
+    static constexpr std::int64_t kMostFrames = 67108863;
+
+    // Back to the not-loaded placeholder: a zeroed block of 100 frames of
+    // the widest format, rate 44100, path "Nil". Start, end and format stay.
+    void reset();
+    // Room for frames frames of bytes bytes (and a little slack); frames 0 does nothing.
+    void allocate(std::int32_t frames, std::int64_t bytes);
+    // False, leaving the path as it was, when the text does not fit.
+    bool setPath(const char* text);
+    const char* getPath() const { return path; }
+
+    // The file named by the path into the buffer; false (and not loaded) on any
+    // problem with the file, which is never read past its end.
+    bool readWavFile();
+    bool readAiffFile();
+
+    bool isLoaded() const { return loaded; }
+    float getRateRatio(float hostRate) const { return sampleRate / hostRate; }
+    std::int32_t getLastFrame() const { return frameCount - 1; }
+    std::int32_t getStart() const { return startFrame; }
+    std::int32_t getEnd() const { return endFrame; }
+    float getSampleRate() const { return sampleRate; }
+    std::int32_t getFrameCount() const { return frameCount; }
+    std::int32_t getFormatCode() const { return formatCode; }
+
+    // One stereo sample at a fractional frame position, linear between the
+    // two frames around it; positions outside the sample read its first or last frame.
+    void readInterpolated(float position, float& left, float& right) const
+    {
+        // Held to what a frame index can be before the cut toward zero (NaN reads frame 0).
+        constexpr float kFurthest = 2147483520.0f;
+        if (!(position == position))
+            position = 0.0f;
+        auto i0 = static_cast<std::int32_t>(std::clamp(position, -1.0f, kFurthest));
+        auto i1 = static_cast<std::int32_t>(std::clamp(position + 1.0f, -1.0f, kFurthest));
+        const std::int32_t last = frameCount - 1;
+        i0 = std::max(std::min(i0, last), 0);
+        i1 = std::max(std::min(i1, last), 0);
+        const float frac = position - static_cast<float>(i0);
+        float l0 = 0.0f;
+        float r0 = 0.0f;
+        float l1 = 0.0f;
+        float r1 = 0.0f;
+        decodeFrame(i0, l0, r0);
+        decodeFrame(i1, l1, r1);
+        left = l0 + (l1 - l0) * frac + dcOffset;
+        right = r0 + (r1 - r0) * frac + dcOffset;
+    }
+
+private:
+    void decodeFrame(std::int32_t i, float& left, float& right) const
+    {
+        const std::uint8_t* d = data.get();
+        if (d == nullptr)
+            return;
+        using samples::kSigned16;
+        using samples::kSigned8;
+        using samples::kUnsigned8;
+        // Little-endian words are high byte second, big-endian first; 24-bit samples use their top two bytes.
+        const auto le16 = [d](std::size_t at) { return kSigned16[d[at] | (d[at + 1] << 8)]; };
+        const auto be16 = [d](std::size_t at) { return kSigned16[(d[at] << 8) | d[at + 1]]; };
+        const auto n = static_cast<std::size_t>(i);
+        switch (formatCode) {
+        case 0: left = right = kUnsigned8[d[n]]; break;
+        case 1: left = kUnsigned8[d[2 * n]]; right = kUnsigned8[d[2 * n + 1]]; break;
+        case 2: left = right = le16(2 * n); break;
+        case 3: left = le16(4 * n); right = le16(4 * n + 2); break;
+        case 4: left = right = le16(3 * n + 1); break;
+        case 5: left = le16(6 * n + 1); right = le16(6 * n + 4); break;
+        case 6: left = right = kSigned8[d[n]]; break;
+        case 7: left = kSigned8[d[2 * n]]; right = kSigned8[d[2 * n + 1]]; break;
+        case 8: left = right = be16(2 * n); break;
+        case 9: left = be16(4 * n); right = be16(4 * n + 2); break;
+        case 10: left = right = be16(3 * n); break;
+        case 11: left = be16(6 * n); right = be16(6 * n + 3); break;
+        default: break;
+        }
+    }
+
+    std::unique_ptr<std::uint8_t[]> data;
+    float dcOffset = 1e-15f; // keeps silence from decaying into denormal numbers
+    bool loaded = false;
+    char path[kPathCapacity] = "Nil";
+    float sampleRate = 44100.0f;
+    std::int32_t frameCount = kPlaceholderFrames;
+    std::int32_t startFrame = 0;
+    std::int32_t endFrame = 0;
+    std::int32_t formatCode = 0;
+};
