@@ -30,10 +30,12 @@ constexpr std::uint32_t kSlot0SecondNoisePosition = 123124;
 // audio thread never meets their first use.
 Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables()) {}
 
-void Engine::attach(const float* parameterValues, EngineListener* engineListener)
+void Engine::attach(const float* parameterValues, EngineListener* engineListener,
+                    const LayerSamples* layerSamplesOfSlots)
 {
     params = parameterValues;
     listener = engineListener;
+    layerSamples = layerSamplesOfSlots;
     bindVoiceContexts();
 }
 
@@ -230,6 +232,7 @@ void Engine::syncToHost()
 void Engine::updateVoiceLfos()
 {
     updateUserLfos();
+    updateSampleSlotLfos();
 }
 
 // Each user's shared filter LFO runs at its rate while the user's slot
@@ -264,13 +267,6 @@ void Engine::renderSlotControls(int slot)
     ++state.controlCounter;
 }
 
-
-void Engine::renderSampleSlots()
-{
-    for (int slot = kNumSynthSlots; slot < kNumDrumSlots; ++slot)
-        if (slotNotes[slot].active)
-            renderSlotControls(slot);
-}
 
 void Engine::processMasterEffects()
 {

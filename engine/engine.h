@@ -11,6 +11,7 @@
 #include "engine/filters/voice_filter.h"
 #include "engine/modulation/modulation.h"
 #include "engine/patterns/pattern_player.h"
+#include "engine/samples/sample_slot_voice.h"
 #include "engine/tables/noise_table.h"
 #include "engine/tables/sine_tables.h"
 #include "engine/tables/wave_tables.h"
@@ -28,6 +29,7 @@
 #include <limits>
 
 class EngineListener;
+class LayerSamples;
 struct PlugTimeInfo;
 
 constexpr int kNumPads = 32;
@@ -47,7 +49,10 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    void attach(const float* parameterValues, EngineListener* engineListener);
+    // The layer samples are the sample slots' user samples, read through
+    // their audio-thread side only; without them the sample slots stay silent.
+    void attach(const float* parameterValues, EngineListener* engineListener,
+                const LayerSamples* layerSamples = nullptr);
     // Builds the tables and puts every modulator and effect slot into its start state.
     void initEngine();
     void setSampleRate(float rate);
@@ -164,6 +169,10 @@ public:
     {
         return userVoices[instance + drums::UserVoice::kInstances * voice];
     }
+    const samples::SampleSlotVoice& getSampleSlotVoice(int voice, int instance) const
+    {
+        return sampleSlotVoices[instance + samples::SampleSlotVoice::kInstances * voice];
+    }
 
 private:
     static constexpr int kVoicesPerSlot = 2;
@@ -194,6 +203,13 @@ private:
     // The built-in sample a synthesised voice plays for its sample models.
     void startFactorySample(int voice, int slot, int sample);
     bool renderSampleLayer(int voice, int slot);
+
+    // The sample slots: note-on, note-off of their looping layers, and what their voices play from.
+    void triggerSampleSlot(int slot, float velocity, float notePitch, float notePan, float noteLevel);
+    void releaseSlot(int sampleSlot);
+    samples::SlotSources sampleSlotSources(int sampleSlot);
+    bool isAnySampleLayerEnabled(int sampleSlot) const;
+    void updateSampleSlotLfos();
 
     void renderSlotControls(int slot);
     void updateUserLfos();
@@ -228,7 +244,11 @@ private:
     dsp::Lfo userLfos[drums::UserVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
-    voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumSynthSlots];
+    samples::SampleSlotVoice sampleSlotVoices[2 * samples::SampleSlotVoice::kInstances];
+    // The filter LFO of each sample slot's layer that its voices share when "LFO Mode" is off.
+    dsp::Lfo sampleSlotLfos[samples::SampleSlotVoice::kInstances][samples::kLayerCount];
+    const LayerSamples* layerSamples = nullptr;
+    voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
     float padGate[kNumPads] = {};
     float modWheel = 0.0f;
 

@@ -27,7 +27,7 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
 {
     // The settings a start reads and writes back reach the store in one write.
     platform::RegistryBatch settingsWrites;
-    engine.attach(currentValues, this);
+    engine.attach(currentValues, this, &layerSamples);
     seedRandomSource();
     setNumInputs(2);
     setNumOutputs(2);

@@ -80,6 +80,13 @@ inline constexpr int kLfoAmount = 10;
 inline constexpr int kLfoSpeed = 11;
 } // namespace voicedest
 
+// The sample voices' cells differ from the synthesised voices' from j = 8 on.
+namespace sampledest {
+inline constexpr int kLfoAmount = 8;
+inline constexpr int kLfoSpeed = 9;
+inline constexpr int kMix = 10;
+} // namespace sampledest
+
 constexpr int voiceDestination(int slot, int j)
 {
     constexpr int kSynthFirst = 26;

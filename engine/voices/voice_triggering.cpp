@@ -42,17 +42,23 @@ void Engine::triggerPad(std::int32_t pad, std::int32_t velocity, float notePitch
             triggerSynthVoice(tomVoices, pad, f, notePitch, notePan, noteLevel);
         break;
     case PadKind::User: triggerSynthVoice(userVoices, pad, f, notePitch, notePan, noteLevel); break;
-    default: break; // the other kinds' voices play once they are built
+    case PadKind::SampleSlot: triggerSampleSlot(pad, f, notePitch, notePan, noteLevel); break;
+    default: break;
     }
 }
 
 void Engine::releasePad(std::int32_t pad, std::int32_t velocity)
 {
-    // Synthesised drums always play out their envelopes; sample slots release
-    // their looping layers once those exist.
+    // Synthesised drums always play out their envelopes; sample slots release their looping layers.
     (void)velocity;
-    if (pad >= 0 && pad < kNumPads && voices::kKindOfPad[static_cast<std::size_t>(pad)] == PadKind::Pattern)
-        releasePattern(voices::kIndexInKindOfPad[static_cast<std::size_t>(pad)]);
+    if (pad < 0 || pad >= kNumPads)
+        return;
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(pad)];
+    switch (voices::kKindOfPad[static_cast<std::size_t>(pad)]) {
+    case PadKind::SampleSlot: releaseSlot(index); break;
+    case PadKind::Pattern: releasePattern(index); break;
+    default: break;
+    }
 }
 
 void Engine::prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel)
@@ -99,7 +105,7 @@ int Engine::nextVoice(int slot, int index)
 void Engine::bindVoiceContexts()
 {
     for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
-        for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+        for (int slot = 0; slot < kNumDrumSlots; ++slot) {
             voices::VoiceContext& c = voiceContexts[voice][slot];
             c.params = params;
             c.slot = slot;
@@ -117,8 +123,9 @@ void Engine::bindVoiceContexts()
             c.noise = &noise;
             c.noisePosition = &noisePositions[slot][voice];
             c.randomSeed = &randomSeed;
-            c.modelFilters = modelFilters[voice][slot];
-            c.userLfo = slot >= param::kFirstTomUserSlot ? &userLfos[c.instance] : nullptr;
+            // Only the synthesised voices have model filters and only the user slots a shared LFO.
+            c.modelFilters = slot < kNumSynthSlots ? modelFilters[voice][slot] : nullptr;
+            c.userLfo = slot >= param::kFirstTomUserSlot && slot < kNumSynthSlots ? &userLfos[c.instance] : nullptr;
             c.buses = &buses;
         }
     }
@@ -174,6 +181,7 @@ void Engine::resetVoice(int voice, int slot, int index)
         userVoices[index + drums::UserVoice::kInstances * voice].kill();
         break;
     case PadKind::User: userVoices[index + drums::UserVoice::kInstances * voice].kill(); break;
+    case PadKind::SampleSlot: sampleSlotVoices[index + samples::SampleSlotVoice::kInstances * voice].kill(); break;
     default: break;
     }
 }
@@ -214,6 +222,8 @@ void Engine::clearVoiceActiveFlags()
         r.stop();
     for (drums::UserVoice& r : userVoices)
         r.stop();
+    for (samples::SampleSlotVoice& r : sampleSlotVoices)
+        r.stop();
     haltPatternPlayers(true);
     for (int slot = 0; slot < kNumDrumSlots; ++slot) {
         slotNotes[slot].lastVoice = 0;
@@ -239,6 +249,7 @@ bool Engine::isSlotSounding(int slot) const
             return isUserSounding(slot);
         return getTomVoice(0, index).playing || getTomVoice(1, index).playing;
     case PadKind::User: return isUserSounding(slot);
+    case PadKind::SampleSlot: return getSampleSlotVoice(0, index).playing || getSampleSlotVoice(1, index).playing;
     default: return false;
     }
 }
@@ -302,8 +313,13 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (drums::UserVoice& r : userVoices)
         r.setup(rate, sines->sine, sines->cosine);
+    for (samples::SampleSlotVoice& r : sampleSlotVoices)
+        r.setup(rate, sines->sine, sines->cosine);
     for (dsp::Lfo& lfo : userLfos)
         lfo.init(rate);
+    for (auto& lfos : sampleSlotLfos)
+        for (dsp::Lfo& lfo : lfos)
+            lfo.init(rate);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);

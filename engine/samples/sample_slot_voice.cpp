@@ -1,0 +1,408 @@
+#include "engine/samples/sample_slot_voice.h"
+
+#include "engine/dsp/dsp_constants.h"
+#include "engine/dsp/random_source.h"
+#include "engine/voices/synth_voice.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/sample_position.h"
+#include "plugin/parameters/sample_slot_parameters.h"
+#include "plugin/samples/sample_buffer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace samples {
+
+namespace {
+
+namespace param = kravo::param;
+namespace sound = kravo::param::soundblock;
+namespace play = kravo::param::playblock;
+namespace voicedest = modulation::voicedest;
+namespace sampledest = modulation::sampledest;
+
+// A layer's "Volume" spans -40 dB .. 0 dB.
+constexpr float kLayerVolumeRangeDb = 40.0f;
+// "Tuning" covers -36..+36 semitones in whole steps, "Fine-Tuning" +-100 cents.
+constexpr float kTuningScale = 72.99f;
+constexpr float kTuningRangeSemitones = 36.0f;
+constexpr float kFineTuningRangeCents = 100.0f;
+constexpr int kFilterTypes = 7;
+constexpr std::uint32_t kRetriggerCounts[] = {0, 1, 2, 3, 4, 6, 8, 12};
+constexpr float kRetriggerScale = 7.99f;
+constexpr int kRetriggerChoices = 8;
+
+// One layer's parameters of one sample slot.
+struct LayerParameters {
+    const float* p;
+    param::SampleLayer layer;
+    int slot;
+
+    const param::SampleLayerLayout& layout() const { return param::sampleLayerLayouts[layer]; }
+    float at(int first) const { return p[first + slot]; }
+    float sound(int j) const { return p[param::soundBlockIndex(layer, j, slot)]; }
+    float play(int j) const { return p[param::playBlockIndex(layer, j, slot)]; }
+    float position(int high, int low) const
+    {
+        return static_cast<float>(param::SamplePosition::read(at(high), at(low)));
+    }
+};
+
+LayerParameters layerParameters(const voices::VoiceContext& c, int layer)
+{
+    return {c.params, static_cast<param::SampleLayer>(layer), c.instance};
+}
+
+float tuningOctaves(float tuning, float fineTuning)
+{
+    const int semitones = static_cast<int>(tuning * kTuningScale - kTuningRangeSemitones);
+    const float cents = (2.0f * fineTuning - 1.0f) * kFineTuningRangeCents;
+    return static_cast<float>(semitones) / 12.0f + cents / 1200.0f;
+}
+
+// Forward and reverse play are mirror images: a bound is passed once the
+// position is beyond it in the direction of play.
+template <bool Reverse>
+bool passes(float position, float bound)
+{
+    return Reverse ? position < bound : position > bound;
+}
+
+// One step; false once the layer has run past its end. A jump lands exactly
+// on its target, dropping the overshoot.
+template <bool Reverse>
+bool moveLayer(LayerState& s)
+{
+    s.position += Reverse ? -s.step : s.step;
+    if (s.retriggerCount < s.retriggerLimit) {
+        if (passes<Reverse>(s.position, s.retriggerBound)) {
+            s.position = s.startPosition;
+            ++s.retriggerCount;
+        }
+        return true;
+    }
+    if (!s.looping)
+        return !passes<Reverse>(s.position, s.endPosition);
+    if (passes<Reverse>(s.position, Reverse ? s.loopStart : s.loopEnd))
+        s.position = Reverse ? s.loopEnd : s.loopStart;
+    return true;
+}
+
+} // namespace
+
+void SampleSlotVoice::setup(float sampleRate, const float* sineTable, const float* cosineTable)
+{
+    playing = false;
+    counter_ = 0;
+    combineMode_ = CombineMode::SampleA;
+    shareLayerA_ = false;
+    lfoPerVoice_ = false;
+    velocity_ = 0.0f;
+    velocityGain_ = 1.0f;
+    voiceGain_ = 0.0f;
+    mix_ = 0.0f;
+    timeFactor_ = 1.0f;
+    for (int l = 0; l < kLayerCount; ++l) {
+        Layer& layer = layers_[l];
+        spread_[l] = 0.0f;
+        layer.state = LayerState{};
+        for (dsp::AhdEnvelope* envelope : {&layer.ampEnv, &layer.pitchEnv, &layer.filterEnv}) {
+            envelope->init(sampleRate);
+            envelope->setHoldFlag(true);
+        }
+        layer.filter.init(sampleRate);
+        layer.lfo.init(sampleRate);
+        layer.distortion.init(sampleRate, sineTable, cosineTable);
+    }
+}
+
+void SampleSlotVoice::noteOn(const voices::VoiceContext& c, const SlotSources& sources, float velocity,
+                             std::uint32_t alternate)
+{
+    const float* p = c.params;
+    const int s = c.instance;
+    playing = true;
+    velocity_ = velocity;
+    const float v = p[param::voiceVelocityToVolume[c.slot]];
+    velocityGain_ = (1.0f - v) + v * velocity;
+    const int mode = param::readChoice(p[param::sampleSlotLayerMode[s]], param::choicescale::kSampleLayerMode);
+    combineMode_ = static_cast<CombineMode>(std::clamp(mode, 0, static_cast<int>(CombineMode::Mix)));
+    const float spread = combineMode_ == CombineMode::Mix ? 0.5f * p[param::sampleSlotSpread[s]] : 0.0f;
+    spread_[0] = -spread;
+    spread_[1] = spread;
+
+    bool on[kLayerCount];
+    for (int l = 0; l < kLayerCount; ++l)
+        on[l] = sources.buffers[l] != nullptr && sources.buffers[l]->isLoaded();
+    playing = on[0] || on[1];
+    // A split value right at the velocity plays B.
+    const bool playsB = combineMode_ == CombineMode::Alternate ? alternate == 1
+                                                               : p[param::sampleSlotVelocitySplit[s]] <= velocity;
+    switch (combineMode_) {
+    case CombineMode::SampleA: on[1] = false; break;
+    case CombineMode::SampleB: on[0] = false; break;
+    case CombineMode::Alternate:
+    case CombineMode::Split: on[playsB ? 0 : 1] = false; break;
+    case CombineMode::Mix: break;
+    }
+
+    shareLayerA_ = param::isAboveHalf(p[param::sampleSlotCombine[s]]);
+    lfoPerVoice_ = param::isSwitchOn(p[param::sampleSlotLfoMode[s]]);
+    const auto kind = static_cast<std::uint32_t>(
+        param::readChoice(p[param::voiceDistortionType[c.slot]], param::choicescale::kDistortionType));
+    for (int l = 0; l < kLayerCount; ++l) {
+        layers_[l].distortion.start(kind);
+        startLayer(c, l, sources.buffers[l]);
+        layers_[l].state.on = on[l];
+    }
+}
+
+void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const SampleBuffer* buffer)
+{
+    const LayerParameters p = layerParameters(c, layer);
+    const param::SampleLayerLayout& at = p.layout();
+    Layer& L = layers_[layer];
+    LayerState& s = L.state;
+    if (buffer != nullptr) {
+        s.rateRatio = buffer->getRateRatio(c.sampleRate);
+        s.lastFrame = static_cast<float>(buffer->getLastFrame());
+    }
+    const float last = s.lastFrame;
+    s.looping = param::isAboveHalf(p.at(at.loop));
+    s.reverse = param::isSwitchOn(p.at(at.reverse));
+    // Points stored for a longer file than the one loaded now end the loop at its last frame.
+    s.loopStart = std::min(p.position(at.loopStartHigh, at.loopStartLow), last);
+    s.loopEnd = std::max(std::min(p.position(at.loopEndHigh, at.loopEndLow), last), s.loopStart);
+
+    s.retriggerLimit = kRetriggerCounts[param::readChoiceClamped(p.play(play::kRetriggers), kRetriggerScale,
+                                                                 kRetriggerChoices)];
+    s.retriggerCount = 0;
+    const float offset = p.play(play::kOffset) * p.play(play::kOffset);
+    const float time = p.play(play::kRetriggerTime) * p.play(play::kRetriggerTime);
+    if (s.reverse) {
+        s.startPosition = last - last * offset;
+        s.endPosition = 0.0f;
+        s.retriggerBound = s.startPosition - time * s.startPosition;
+    } else {
+        s.startPosition = last * offset;
+        s.endPosition = last;
+        s.retriggerBound = s.startPosition + time * (last - s.startPosition);
+    }
+    s.position = s.startPosition;
+
+    const voices::EasyControls& easy = *c.easy;
+    const float pitchSpeed = easy.pitchEnvSpeedFactor;
+    L.ampEnv.setStages(p.sound(sound::kAmpAttack), p.sound(sound::kAmpHold), p.sound(sound::kAmpDecay), 0.0f, 0.0f,
+                       0.0f, 1.0f, 1.0f, easy.sampleDecayFactor);
+    L.pitchEnv.setStages(p.sound(sound::kPitchEnvAttack), p.sound(sound::kPitchEnvHold),
+                         p.sound(sound::kPitchEnvDecay), 0.0f, 0.0f, 0.0f, pitchSpeed, pitchSpeed, pitchSpeed);
+    L.filterEnv.setStages(p.sound(sound::kFilterEnvAttack), p.sound(sound::kFilterEnvHold),
+                          p.sound(sound::kFilterEnvDecay), 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f);
+    L.ampEnv.trigger();
+    L.pitchEnv.trigger();
+    L.filterEnv.trigger();
+    s.pitchEnvAmount = 2.0f * p.sound(sound::kPitchEnv) - 1.0f;
+    s.pitchEnvOn = s.pitchEnvAmount != 0.0f;
+    s.filterEnvAmount = param::readBipolar(p.sound(sound::kFilterEnv));
+    const float q = p.play(play::kRandomToPitch);
+    s.randomPitch = (2.0f * dsp::randomUnit() - 1.0f) * q * q;
+    s.velocityPitch = param::readBipolar(p.play(play::kVelToPitch)) * velocity_;
+    s.velocityFreq = param::readBipolar(p.play(play::kFilterVelToFreq)) * velocity_;
+    L.filter.setType(static_cast<std::uint32_t>(
+        param::readChoiceClamped(p.sound(sound::kFilterType), param::choicescale::kVoiceFilterType, kFilterTypes)));
+    L.lfo.resetPhase();
+    setFilterLfoRate(L.lfo, c, layer);
+    const voices::FadeIn sweep =
+        voices::fadeInRateScaled(p.play(play::kStereoTime), c.sampleRate, dsp::kSampleStereoTimeRange);
+    s.sweepPhase = sweep.start;
+    s.sweepRate = sweep.increment;
+    s.stereoStart = p.play(play::kStereoStart);
+    s.stereoEnd = p.play(play::kStereoEnd);
+}
+
+void SampleSlotVoice::setFilterLfoRate(dsp::Lfo& lfo, const voices::VoiceContext& c, int parameterLayer)
+{
+    const LayerParameters p = layerParameters(c, parameterLayer);
+    lfo.setRate(p.at(p.layout().filterLfoSpeed), c.params[param::sampleSlotLfoSync[c.instance]], *c.tempo,
+                c.modValue(sampledest::kLfoSpeed) * c.easy->lfoSpeedFactor);
+}
+
+void SampleSlotVoice::kill()
+{
+    for (Layer& layer : layers_)
+        layer.ampEnv.kill();
+}
+
+void SampleSlotVoice::releaseLoopingLayers()
+{
+    for (Layer& layer : layers_)
+        if (layer.state.looping)
+            layer.ampEnv.release();
+}
+
+void SampleSlotVoice::stop()
+{
+    playing = false;
+    for (Layer& layer : layers_)
+        layer.state.on = false;
+}
+
+void SampleSlotVoice::render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled)
+{
+    if (!layersEnabled)
+        playing = false;
+    if (!playing)
+        return;
+    // The ticks count from the note's first sample, so its first sample
+    // already has its gains, step and filter.
+    const std::uint32_t n = counter_++;
+    if ((n & voicetick::kControlMask) == 0) {
+        updateControls(c, sources, (n & voicetick::kCoefficientMask) == 0);
+        if (!playing)
+            return;
+    }
+    const bool pitchTick = (n & voicetick::kPitchMask) == 0;
+    const LayerState& a = layers_[0].state;
+    const LayerState& b = layers_[1].state;
+    float left = 0.0f;
+    float right = 0.0f;
+    switch (combineMode_) {
+    case CombineMode::SampleA:
+        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
+        left = a.outLeft;
+        right = a.outRight;
+        break;
+    case CombineMode::SampleB:
+        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
+        left = b.outLeft;
+        right = b.outRight;
+        break;
+    case CombineMode::Alternate:
+    case CombineMode::Split:
+        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
+        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
+        left = a.outLeft + b.outLeft;
+        right = a.outRight + b.outRight;
+        break;
+    case CombineMode::Mix:
+        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
+        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
+        left = a.outLeft * (1.0f - mix_) + b.outLeft * mix_;
+        right = a.outRight * (1.0f - mix_) + b.outRight * mix_;
+        break;
+    }
+    c.route(left, right);
+}
+
+// Every 16 samples: the voice's gains, distortion and mix, then each sounding layer.
+void SampleSlotVoice::updateControls(const voices::VoiceContext& c, const SlotSources& sources, bool timesTick)
+{
+    const voices::VoiceOutputLevels levels = c.prepareOutput(velocityGain_, layers_[0].distortion);
+    layers_[1].distortion.prepare(levels.distortion1, levels.distortion2);
+    voiceGain_ = levels.gain;
+    mix_ = dsp::clamp01(c.params[param::sampleSlotMix[c.instance]] + c.modValue(sampledest::kMix));
+    timeFactor_ = c.note->noteLevel * c.modValue(voicedest::kEnvSpeed);
+    for (int l = 0; l < kLayerCount; ++l)
+        if (layers_[l].state.on)
+            updateLayer(c, l, sources.sharedLfos[l], timesTick);
+    playing = layerAOn() || layerBOn();
+}
+
+void SampleSlotVoice::updateLayer(const voices::VoiceContext& c, int layer, dsp::Lfo& sharedLfo, bool timesTick)
+{
+    const int pl = parameterLayer(layer);
+    const LayerParameters p = layerParameters(c, pl);
+    Layer& L = layers_[layer];
+    LayerState& s = L.state;
+    s.volumeGain = voices::dbGain(p.at(p.layout().volume), kLayerVolumeRangeDb, kLayerVolumeRangeDb);
+
+    s.sweepPhase = dsp::clamp01(s.sweepPhase + s.sweepRate * dsp::kEnvelopeBlockSize * timeFactor_);
+    const float base = dsp::clamp01(c.params[param::voicePan[c.slot]] + c.note->notePan + *c.globalPanOffset +
+                                    spread_[layer] + c.modValue(voicedest::kPan));
+    const voices::StereoGains gains = voices::balanceGains(
+        dsp::clamp01(base + s.sweepPhase * (s.stereoEnd - s.stereoStart) + s.stereoStart - 0.5f));
+    s.panLeft = gains.left * s.volumeGain;
+    s.panRight = gains.right * s.volumeGain;
+
+    const float octaves =
+        tuningOctaves(p.sound(sound::kTuning), p.sound(sound::kFineTuning)) + s.randomPitch + s.velocityPitch;
+    s.baseStep = std::exp2(octaves) * c.note->pitchFactor * c.easy->samplePitchFactor * c.modRatio(voicedest::kPitch) *
+                 s.rateRatio;
+    s.filterFreq = p.sound(sound::kFilterFreq) + c.easy->filterFreqOffset + c.modValue(voicedest::kFilterFreq) +
+                   s.velocityFreq;
+    s.filterQ = p.sound(sound::kFilterQ) + c.easy->filterQOffset + c.modValue(voicedest::kFilterQ);
+
+    if (timesTick)
+        setEnvelopeTimes(c, L, pl);
+    L.ampEnv.process();
+    L.pitchEnv.process();
+    L.filterEnv.process();
+    updateFilterLfo(c, L, sharedLfo, pl);
+    s.on = L.ampEnv.isActive();
+}
+
+// Every 64 samples; the stages speed up with the slot's decay modulation and the easy speeds.
+void SampleSlotVoice::setEnvelopeTimes(const voices::VoiceContext& c, Layer& layer, int parameterLayer)
+{
+    const LayerParameters p = layerParameters(c, parameterLayer);
+    const float level = timeFactor_ * c.easy->sampleDecayFactor;
+    const float pitch = timeFactor_ * c.easy->pitchEnvSpeedFactor;
+    layer.ampEnv.setStages(p.sound(sound::kAmpAttack), p.sound(sound::kAmpHold), p.sound(sound::kAmpDecay), 0.0f,
+                           0.0f, 0.0f, level, level, level);
+    layer.pitchEnv.setStages(p.sound(sound::kPitchEnvAttack), p.sound(sound::kPitchEnvHold),
+                             p.sound(sound::kPitchEnvDecay), 0.0f, 0.0f, 0.0f, pitch, pitch, pitch);
+    layer.filterEnv.setStages(p.sound(sound::kFilterEnvAttack), p.sound(sound::kFilterEnvHold),
+                              p.sound(sound::kFilterEnvDecay), 0.0f, 0.0f, 0.0f, level, level, level);
+}
+
+void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& layer, dsp::Lfo& sharedLfo,
+                                      int parameterLayer)
+{
+    const LayerParameters p = layerParameters(c, parameterLayer);
+    const float depth = dsp::clamp01(p.at(p.layout().filterLfoAmount) + c.modValue(sampledest::kLfoAmount) +
+                                     c.easy->lfoAmountOffset);
+    const float amount = depth * depth;
+    layer.state.lfoValue = 0.0f;
+    if (amount == 0.0f)
+        return;
+    dsp::Lfo& lfo = lfoPerVoice_ ? layer.lfo : sharedLfo;
+    setFilterLfoRate(lfo, c, parameterLayer);
+    lfo.output();
+    layer.state.lfoValue = lfo.bipolarOutput() * amount;
+}
+
+void SampleSlotVoice::renderSampleSlotLayer(int layer, const SampleBuffer* buffer, bool pitchTick)
+{
+    Layer& L = layers_[layer];
+    LayerState& s = L.state;
+    s.outLeft = 0.0f;
+    s.outRight = 0.0f;
+    if (buffer == nullptr || !buffer->isLoaded() || !s.on)
+        return;
+    L.ampEnv.step();
+    if (pitchTick) {
+        L.pitchEnv.step4();
+        L.filterEnv.step4();
+        s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+        if (L.filter.isOn())
+            L.filter.setParameters(
+                voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
+                s.filterQ, 1.0f);
+    }
+    if (!(s.reverse ? moveLayer<true>(s) : moveLayer<false>(s))) {
+        s.on = false;
+        return;
+    }
+    float left = 0.0f;
+    float right = 0.0f;
+    buffer->readInterpolated(s.position, left, right);
+    if (L.filter.isOn())
+        L.filter.processStereo(left, right);
+    L.distortion.processStereo(left, right);
+    const float level = voiceGain_ * L.ampEnv.level();
+    s.outLeft = s.panLeft * left * level;
+    s.outRight = s.panRight * right * level;
+}
+
+} // namespace samples

@@ -1,0 +1,99 @@
+#include "engine/engine.h"
+
+#include "engine/voices/pad_table.h"
+#include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/sample_slot_parameters.h"
+#include "plugin/samples/layer_samples.h"
+
+namespace {
+
+namespace param = kravo::param;
+using samples::SampleSlotVoice;
+
+// The layer samples are numbered layer + 2 x sample slot.
+int layerSampleIndex(int sampleSlot, int layer)
+{
+    return layer + samples::kLayerCount * sampleSlot;
+}
+
+} // namespace
+
+// The slot's layers take turns from note to note; a pattern that restarts
+// puts the turn back to its start for the slots it plays.
+void Engine::triggerSampleSlot(int slot, float velocity, float notePitch, float notePan, float noteLevel)
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    prepareTrigger(slot, velocity, notePitch, notePan, noteLevel);
+    SlotNoteState& note = slotNotes[slot];
+    note.alternate = 1 - note.alternate;
+    note.controlCounter = 0;
+    if (patternRestarted[slot] == 1)
+        note.alternate = 0;
+    patternRestarted[slot] = 0;
+    const int v = nextVoice(slot, index);
+    SampleSlotVoice& r = sampleSlotVoices[index + SampleSlotVoice::kInstances * v];
+    r.setup(sampleRate, sines->sine, sines->cosine);
+    r.noteOn(voiceContexts[v][slot], sampleSlotSources(index), velocity, note.alternate);
+}
+
+void Engine::releaseSlot(int sampleSlot)
+{
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice)
+        sampleSlotVoices[sampleSlot + SampleSlotVoice::kInstances * voice].releaseLoopingLayers();
+}
+
+samples::SlotSources Engine::sampleSlotSources(int sampleSlot)
+{
+    samples::SlotSources sources;
+    if (layerSamples != nullptr)
+        for (int layer = 0; layer < samples::kLayerCount; ++layer)
+            sources.buffers[layer] = &layerSamples->audioBuffer(layerSampleIndex(sampleSlot, layer));
+    sources.sharedLfos = sampleSlotLfos[sampleSlot];
+    return sources;
+}
+
+bool Engine::isAnySampleLayerEnabled(int sampleSlot) const
+{
+    for (const param::SampleLayerLayout& layout : param::sampleLayerLayouts)
+        if (param::isSwitchOn(params[layout.on + sampleSlot]))
+            return true;
+    return false;
+}
+
+// Each sample slot's shared layer LFOs run at their rate while the slot
+// sounds and only move their phase on otherwise.
+void Engine::updateSampleSlotLfos()
+{
+    for (int sampleSlot = 0; sampleSlot < SampleSlotVoice::kInstances; ++sampleSlot) {
+        const int slot = param::kFirstSampleSlot + sampleSlot;
+        for (int layer = 0; layer < samples::kLayerCount; ++layer) {
+            dsp::Lfo& lfo = sampleSlotLfos[sampleSlot][layer];
+            if (slotNotes[slot].active) {
+                SampleSlotVoice::setFilterLfoRate(lfo, voiceContexts[0][slot], layer);
+                lfo.output();
+            } else {
+                lfo.advance();
+            }
+        }
+    }
+}
+
+// The control rate of every sounding slot first, then the slots' voices.
+void Engine::renderSampleSlots()
+{
+    for (int slot = kNumSynthSlots; slot < kNumDrumSlots; ++slot)
+        if (slotNotes[slot].active)
+            renderSlotControls(slot);
+    for (int sampleSlot = 0; sampleSlot < SampleSlotVoice::kInstances; ++sampleSlot) {
+        const int slot = param::kFirstSampleSlot + sampleSlot;
+        if (!slotNotes[slot].active)
+            continue;
+        const samples::SlotSources sources = sampleSlotSources(sampleSlot);
+        const bool enabled = isAnySampleLayerEnabled(sampleSlot);
+        for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
+            SampleSlotVoice& r = sampleSlotVoices[sampleSlot + SampleSlotVoice::kInstances * voice];
+            if (r.playing)
+                r.render(voiceContexts[voice][slot], sources, enabled);
+        }
+    }
+}
