@@ -3,8 +3,12 @@
 #include "plugin/base/plug_event_list.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/sample_position.h"
+#include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/plugin/base/recording_editor.h"
 #include "tests/realtime/allocation_counter.h"
+#include "tests/support/sample_files.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +40,22 @@ void sendDrumsThroughEffects(PluginRecord* record, const int (&types)[4])
     }
 }
 
+// "Sample 1" layer A, from the main thread: a looping sample, as the sample page loads one.
+void loadLoopingSample(APlugin& plugin, const kravo::test::TempFolder& folder)
+{
+    namespace param = kravo::param;
+    const std::string path = (folder / "loop.wav").string();
+    kravo::test::writeFile(path, kravo::test::wavBytes(std::vector<std::int16_t>(2000, 12000), 2, 22050));
+    auto buffer = std::make_unique<SampleBuffer>();
+    buffer->reset();
+    ASSERT_TRUE(buffer->setPath(path.c_str()) && buffer->readWavFile());
+    plugin.getLayerSamples().replace(0, std::move(buffer));
+    const param::SampleLayerLayout& a = param::sampleLayerLayouts[param::kLayerA];
+    for (const auto& [index, value] : {std::pair{a.on, 1.0f}, {a.volume, 1.0f}, {a.loop, 1.0f},
+             {a.loopStartLow, param::SamplePosition::low(100)}, {a.loopEndLow, param::SamplePosition::low(900)}})
+        plugin.setParameter(index, value);
+}
+
 PlugTimeInfo hostTime{0.0, kSampleRate, 0.0, 120.0, 4, 4, 0};
 
 TEST(AudioPath, EventsAndRenderingAllocateNothing)
@@ -60,6 +80,8 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
     editor->voiceLeds.reserve(64 * kBlocks);
     editor->parameterUpdates.reserve(64 * kBlocks);
     plugin->setEditor(editor);
+    kravo::test::TempFolder folder;
+    loadLoopingSample(*plugin, folder);
     float left[kBlock] = {}, right[kBlock] = {};
     float* outputs[2] = {left, right};
     std::size_t heapCalls = 0;
@@ -78,7 +100,7 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         for (const auto& [at, status, data1, data2] : {std::tuple{0, 0x99, 36, 100}, {17, 0x99, 38, 90},
                  {20, 0x99, 42, 80}, {25, 0x99, 46, 110}, {30, 0x99, 39, 100}, {40, 0x99, 48, 100},
                  {100, 0x89, 36, 0}, {150, 0xB0, 21, 4 * b}, {200, 0xB0, 7, 4 * b}, {300, 0xE0, 0, 64},
-                 {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {kBlock + 20, 0xB0, 1, 64}})
+                 {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {45, 0x99, 16, 100}, {450, 0x89, 16, 0}, {kBlock + 20, 0xB0, 1, 64}})
             events.add(at, std::uint8_t(status), std::uint8_t(data1), std::uint8_t(data2));
         if (b == 8)
             events.add(10, 0xB0, 123, 0);
