@@ -2,10 +2,14 @@
 #include "plugin/aplugin.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/sample_slot_parameters.h"
+#include "tests/support/sample_files.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -104,3 +108,40 @@ static void BM_FullKitThroughFourEffects(benchmark::State& state)
 }
 // Four "HQ Reverb"s; then "Amp Sim", "Cabinet", "Ensemble" and "Compressor", the heaviest of the rest.
 BENCHMARK(BM_FullKitThroughFourEffects)->Args({5, 5, 5, 5})->Args({13, 24, 23, 21})->Unit(benchmark::kMicrosecond);
+
+// All eight sample slots on every sixteenth, each mixing two layers of a
+// one-second stereo sample at 48 kHz through a low-pass filter its LFO moves:
+// the heaviest way to play them.
+static void BM_EightSampleSlotsEverySixteenth(benchmark::State& state)
+{
+    namespace param = kravo::param;
+    constexpr std::uint8_t kFirstSampleNote = 16;
+    std::vector<NoteSchedule::Hit> loop;
+    for (int step = 0; step < 16; ++step)
+        for (std::uint8_t s = 0; s < param::kSampleSlotCount; ++s)
+            loop.push_back({step * 0.25, static_cast<std::uint8_t>(kFirstSampleNote + s)});
+    std::vector<std::int16_t> frames;
+    for (int i = 0; i < 2 * 48000; ++i)
+        frames.push_back(static_cast<std::int16_t>(12000.0 * std::sin(0.01 * i)));
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "kravo-bench-sample.wav";
+    kravo::test::writeFile(path.string(), kravo::test::wavBytes(frames, 2, 48000));
+    renderPattern(state, loop, [&path](APlugin& plugin) {
+        for (int s = 0; s < param::kSampleSlotCount; ++s) {
+            plugin.setParameter(param::sampleSlotLayerMode[s], 4.5f / 9.99f);
+            for (const param::SampleLayer layer : {param::kLayerA, param::kLayerB}) {
+                auto buffer = std::make_unique<SampleBuffer>();
+                buffer->reset();
+                if (!buffer->setPath(path.string().c_str()) || !buffer->readWavFile())
+                    return;
+                plugin.getLayerSamples().replace(layer + 2 * s, std::move(buffer));
+                const param::SampleLayerLayout& at = param::sampleLayerLayouts[layer];
+                plugin.setParameter(at.on + s, 1.0f);
+                plugin.setParameter(at.volume + s, 1.0f);
+                plugin.setParameter(at.filterLfoAmount + s, 0.5f);
+                plugin.setParameter(param::soundBlockIndex(layer, param::soundblock::kFilterType, s), 1.5f / 6.99f);
+            }
+        }
+    });
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_EightSampleSlotsEverySixteenth)->Unit(benchmark::kMicrosecond);

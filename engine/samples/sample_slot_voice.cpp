@@ -54,6 +54,20 @@ LayerParameters layerParameters(const voices::VoiceContext& c, int layer)
     return {c.params, static_cast<param::SampleLayer>(layer), c.instance};
 }
 
+// An envelope's attack, hold and decay from the three parameters that follow
+// each other from `attack` on, each stage's rate times its own factor.
+struct StageFactors {
+    float attack;
+    float hold;
+    float decay;
+};
+
+void setStages(dsp::AhdEnvelope& envelope, const LayerParameters& p, int attack, StageFactors f)
+{
+    envelope.setStages(p.sound(attack), p.sound(attack + 1), p.sound(attack + 2), 0.0f, 0.0f, 0.0f, f.attack, f.hold,
+                       f.decay);
+}
+
 float tuningOctaves(float tuning, float fineTuning)
 {
     const int semitones = static_cast<int>(tuning * kTuningScale - kTuningRangeSemitones);
@@ -191,14 +205,10 @@ void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const
     }
     s.position = s.startPosition;
 
-    const voices::EasyControls& easy = *c.easy;
-    const float pitchSpeed = easy.pitchEnvSpeedFactor;
-    L.ampEnv.setStages(p.sound(sound::kAmpAttack), p.sound(sound::kAmpHold), p.sound(sound::kAmpDecay), 0.0f, 0.0f,
-                       0.0f, 1.0f, 1.0f, easy.sampleDecayFactor);
-    L.pitchEnv.setStages(p.sound(sound::kPitchEnvAttack), p.sound(sound::kPitchEnvHold),
-                         p.sound(sound::kPitchEnvDecay), 0.0f, 0.0f, 0.0f, pitchSpeed, pitchSpeed, pitchSpeed);
-    L.filterEnv.setStages(p.sound(sound::kFilterEnvAttack), p.sound(sound::kFilterEnvHold),
-                          p.sound(sound::kFilterEnvDecay), 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f);
+    const float pitchSpeed = c.easy->pitchEnvSpeedFactor;
+    setStages(L.ampEnv, p, sound::kAmpAttack, {1.0f, 1.0f, c.easy->sampleDecayFactor});
+    setStages(L.pitchEnv, p, sound::kPitchEnvAttack, {pitchSpeed, pitchSpeed, pitchSpeed});
+    setStages(L.filterEnv, p, sound::kFilterEnvAttack, {1.0f, 1.0f, 1.0f});
     L.ampEnv.trigger();
     L.pitchEnv.trigger();
     L.filterEnv.trigger();
@@ -348,12 +358,9 @@ void SampleSlotVoice::setEnvelopeTimes(const voices::VoiceContext& c, Layer& lay
     const LayerParameters p = layerParameters(c, parameterLayer);
     const float level = timeFactor_ * c.easy->sampleDecayFactor;
     const float pitch = timeFactor_ * c.easy->pitchEnvSpeedFactor;
-    layer.ampEnv.setStages(p.sound(sound::kAmpAttack), p.sound(sound::kAmpHold), p.sound(sound::kAmpDecay), 0.0f,
-                           0.0f, 0.0f, level, level, level);
-    layer.pitchEnv.setStages(p.sound(sound::kPitchEnvAttack), p.sound(sound::kPitchEnvHold),
-                             p.sound(sound::kPitchEnvDecay), 0.0f, 0.0f, 0.0f, pitch, pitch, pitch);
-    layer.filterEnv.setStages(p.sound(sound::kFilterEnvAttack), p.sound(sound::kFilterEnvHold),
-                              p.sound(sound::kFilterEnvDecay), 0.0f, 0.0f, 0.0f, level, level, level);
+    setStages(layer.ampEnv, p, sound::kAmpAttack, {level, level, level});
+    setStages(layer.pitchEnv, p, sound::kPitchEnvAttack, {pitch, pitch, pitch});
+    setStages(layer.filterEnv, p, sound::kFilterEnvAttack, {level, level, level});
 }
 
 void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& layer, dsp::Lfo& sharedLfo,

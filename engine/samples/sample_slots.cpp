@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "engine/voices/pad_table.h"
+#include "engine/voices/synth_voice.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/sample_slot_parameters.h"
 #include "plugin/samples/layer_samples.h"
@@ -61,15 +62,18 @@ bool Engine::isAnySampleLayerEnabled(int sampleSlot) const
 }
 
 // Each sample slot's shared layer LFOs run at their rate while the slot
-// sounds and only move their phase on otherwise.
+// sounds and only move their phase on otherwise. The rate follows the slot's
+// modulation, which moves at the slot's control rate, so it is set only then.
 void Engine::updateSampleSlotLfos()
 {
     for (int sampleSlot = 0; sampleSlot < SampleSlotVoice::kInstances; ++sampleSlot) {
         const int slot = param::kFirstSampleSlot + sampleSlot;
+        const SlotNoteState& note = slotNotes[slot];
         for (int layer = 0; layer < samples::kLayerCount; ++layer) {
             dsp::Lfo& lfo = sampleSlotLfos[sampleSlot][layer];
-            if (slotNotes[slot].active) {
-                SampleSlotVoice::setFilterLfoRate(lfo, voiceContexts[0][slot], layer);
+            if (note.active) {
+                if ((note.controlCounter & voicetick::kControlMask) == 0)
+                    SampleSlotVoice::setFilterLfoRate(lfo, voiceContexts[0][slot], layer);
                 lfo.output();
             } else {
                 lfo.advance();
