@@ -146,9 +146,11 @@ void SampleSlotVoice::noteOn(const voices::VoiceContext& c, const SlotSources& s
     spread_[0] = -spread;
     spread_[1] = spread;
 
+    // A switched-off layer may still hold the sample of an earlier program; it does not start.
     bool on[kLayerCount];
     for (int l = 0; l < kLayerCount; ++l)
-        on[l] = sources.buffers[l] != nullptr && sources.buffers[l]->isLoaded();
+        on[l] = sources.buffers[l] != nullptr && sources.buffers[l]->isLoaded() &&
+                param::isSwitchOn(p[param::sampleLayerLayouts[l].on + s]);
     playing = on[0] || on[1];
     // A split value right at the velocity plays B.
     const bool playsB = combineMode_ == CombineMode::Alternate ? alternate == 1

@@ -172,7 +172,7 @@ TEST(SampleSlot, EndsRetriggersAndLoopsLandExactlyOnTheirBounds)
     }
 }
 
-// Which layers a note starts by "Mode", of those that hold a sample.
+// Which layers a note starts by "Mode", of those that hold a sample and are switched on.
 TEST(SampleSlot, ModeChoosesTheLayersANoteStarts)
 {
     using samples::CombineMode;
@@ -180,24 +180,27 @@ TEST(SampleSlot, ModeChoosesTheLayersANoteStarts)
         const char* name;
         float mode;
         std::uint8_t velocity;
-        bool loadB;
+        int layerB; // layer B: 0 no sample, 1 a sample, 2 a sample but switched off
         bool a;
         bool b;
     };
     const Case cases[] = {
-        {"Sample A", modeValue(CombineMode::SampleA), 100, true, true, false},
-        {"Sample B", modeValue(CombineMode::SampleB), 100, true, false, true},
-        {"Split at the split value", modeValue(CombineMode::Split), 64, true, false, true},
-        {"Split below", modeValue(CombineMode::Split), 63, true, true, false},
-        {"Mix", modeValue(CombineMode::Mix), 100, true, true, true},
-        {"mode 9", 1.0f, 100, true, true, true},
-        {"Sample B without a B sample", modeValue(CombineMode::SampleB), 100, false, false, false},
+        {"Sample A", modeValue(CombineMode::SampleA), 100, 1, true, false},
+        {"Sample B", modeValue(CombineMode::SampleB), 100, 1, false, true},
+        {"Split at the split value", modeValue(CombineMode::Split), 64, 1, false, true},
+        {"Split below", modeValue(CombineMode::Split), 63, 1, true, false},
+        {"Mix", modeValue(CombineMode::Mix), 100, 1, true, true},
+        {"mode 9", 1.0f, 100, 1, true, true},
+        {"Mix with B switched off", modeValue(CombineMode::Mix), 100, 2, true, false},
+        {"Sample B without a B sample", modeValue(CombineMode::SampleB), 100, 0, false, false},
     };
     for (const Case& c : cases) {
         SlotRig rig;
         rig.load(kA, ramp(3000, 1000, 1));
-        if (c.loadB)
+        if (c.layerB > 0)
             rig.load(kB, ramp(3000, 1000, 1));
+        if (c.layerB == 2)
+            rig.setField(kB, &param::SampleLayerLayout::on, 0.0f);
         rig.r.set(param::sampleSlotLayerMode[kSampleSlot], c.mode);
         rig.r.set(param::sampleSlotVelocitySplit[kSampleSlot], 64.0f / 127.0f);
         rig.r.noteOn(kNote, c.velocity);
