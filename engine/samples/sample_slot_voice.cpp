@@ -275,36 +275,20 @@ void SampleSlotVoice::render(const voices::VoiceContext& c, const SlotSources& s
             return;
     }
     const bool pitchTick = (n & voicetick::kPitchMask) == 0;
+    // "Sample A" and "Sample B" play one layer; "Alternate" and "Split" sum
+    // both (their note started one), "Mix" weighs them.
+    const bool rendersA = combineMode_ != CombineMode::SampleB;
+    const bool rendersB = combineMode_ != CombineMode::SampleA;
+    if (rendersA)
+        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
+    if (rendersB)
+        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
+    const bool mixes = combineMode_ == CombineMode::Mix;
+    const float weightA = mixes ? 1.0f - mix_ : (rendersA ? 1.0f : 0.0f);
+    const float weightB = mixes ? mix_ : (rendersB ? 1.0f : 0.0f);
     const LayerState& a = layers_[0].state;
     const LayerState& b = layers_[1].state;
-    float left = 0.0f;
-    float right = 0.0f;
-    switch (combineMode_) {
-    case CombineMode::SampleA:
-        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
-        left = a.outLeft;
-        right = a.outRight;
-        break;
-    case CombineMode::SampleB:
-        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
-        left = b.outLeft;
-        right = b.outRight;
-        break;
-    case CombineMode::Alternate:
-    case CombineMode::Split:
-        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
-        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
-        left = a.outLeft + b.outLeft;
-        right = a.outRight + b.outRight;
-        break;
-    case CombineMode::Mix:
-        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
-        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
-        left = a.outLeft * (1.0f - mix_) + b.outLeft * mix_;
-        right = a.outRight * (1.0f - mix_) + b.outRight * mix_;
-        break;
-    }
-    c.route(left, right);
+    c.route(a.outLeft * weightA + b.outLeft * weightB, a.outRight * weightA + b.outRight * weightB);
 }
 
 // Every 16 samples: the voice's gains, distortion and mix, then each sounding layer.
