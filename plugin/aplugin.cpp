@@ -5,7 +5,6 @@
 #include "platform/registry.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/default_patch.h"
-#include "plugin/samples/sample_conversion_tables.h"
 
 #include <cmath>
 #include <new>
@@ -39,7 +38,6 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     patternViewRefreshFlag = false;
     editorRefreshFlag = false;
     loadMidiCcMap();
-    fillSampleConversionTables();
     clearRecentPrograms();
     loadFactoryPrograms();
     initEngine();

@@ -1,10 +1,12 @@
 #include "plugin/samples/sample_buffer.h"
 
-#include "platform/windows_paths.h"
+#include "plugin/samples/sample_file.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <new>
+
+using samples::SampleFile;
 
 namespace {
 
@@ -12,92 +14,9 @@ constexpr std::int64_t kSmallestFile = 35;
 constexpr std::int64_t kAllocationSlack = 4096;
 // The widest frame: 24-bit stereo.
 constexpr std::int64_t kWidestFrameBytes = 6;
-constexpr float kLowestWavRate = 4700.0f;
-constexpr float kHighestWavRate = 190000.0f;
+constexpr float kLowestRate = 4700.0f;
+constexpr float kHighestRate = 190000.0f;
 constexpr float kDefaultRate = 44100.0f;
-
-// A sample file read from its start, never past its end.
-class SampleFile {
-public:
-    explicit SampleFile(const char* path) : file(platform::openFile(path, "rb"))
-    {
-        if (file && std::fseek(file, 0, SEEK_END) == 0) {
-            size = static_cast<std::int64_t>(std::ftell(file));
-            std::rewind(file);
-        }
-    }
-    ~SampleFile()
-    {
-        if (file)
-            std::fclose(file);
-    }
-    SampleFile(const SampleFile&) = delete;
-    SampleFile& operator=(const SampleFile&) = delete;
-
-    bool usable() const { return file != nullptr && size >= kSmallestFile; }
-    std::int64_t remaining() const { return size - position; }
-
-    bool read(void* target, std::int64_t bytes)
-    {
-        if (bytes < 0 || bytes > remaining())
-            return false;
-        const auto got = std::fread(target, 1, static_cast<std::size_t>(bytes), file);
-        position += static_cast<std::int64_t>(got);
-        return static_cast<std::int64_t>(got) == bytes;
-    }
-
-    bool skip(std::int64_t bytes)
-    {
-        if (bytes < 0 || bytes > remaining() || std::fseek(file, static_cast<long>(position + bytes), SEEK_SET) != 0)
-            return false;
-        position += bytes;
-        return true;
-    }
-
-    // Reads on from where it stands until the last four bytes read are the tag.
-    bool findTag(const char* tag)
-    {
-        char last[4] = {};
-        int c = 0;
-        while ((c = std::fgetc(file)) != EOF) {
-            ++position;
-            std::memmove(last, last + 1, 3);
-            last[3] = static_cast<char>(c);
-            if (std::memcmp(last, tag, 4) == 0)
-                return true;
-        }
-        return false;
-    }
-
-    // The first occurrence of the tag anywhere in the file, the chunk structure not walked.
-    bool findTagFromStart(const char* tag)
-    {
-        std::rewind(file);
-        position = 0;
-        return findTag(tag);
-    }
-
-    bool readLittle(std::uint32_t& value, int bytes) { return readWord(value, bytes, false); }
-    bool readBig(std::uint32_t& value, int bytes) { return readWord(value, bytes, true); }
-
-private:
-    bool readWord(std::uint32_t& value, int bytes, bool bigEndian)
-    {
-        std::uint8_t b[4] = {};
-        if (!read(b, bytes))
-            return false;
-        value = 0;
-        for (int i = 0; i < bytes; ++i) {
-            const int shift = bigEndian ? 8 * (bytes - 1 - i) : 8 * i;
-            value |= static_cast<std::uint32_t>(b[i]) << shift;
-        }
-        return true;
-    }
-
-    std::FILE* file = nullptr;
-    std::int64_t size = 0;
-    std::int64_t position = 0;
-};
 
 // An extended-precision (80-bit, big-endian) number; NaN for what no sample rate can be.
 double decodeExtended(const std::uint8_t* bytes)
@@ -111,6 +30,22 @@ double decodeExtended(const std::uint8_t* bytes)
     return std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);
 }
 
+bool isChannelCount(std::uint32_t channels)
+{
+    return channels == 1 || channels == 2;
+}
+
+bool isSampleWidth(std::uint32_t bits)
+{
+    return bits == 8 || bits == 16 || bits == 24;
+}
+
+// The code of a layout counts 8, 16 and 24 bits in steps of two, mono before stereo.
+std::int32_t layoutCode(std::uint32_t bits, std::uint32_t channels)
+{
+    return static_cast<std::int32_t>(2 * (bits / 8 - 1) + (channels - 1));
+}
+
 } // namespace
 
 void SampleBuffer::reset()
@@ -119,10 +54,13 @@ void SampleBuffer::reset()
     frameCount = kPlaceholderFrames;
     sampleRate = kDefaultRate;
     loaded = false;
-    // Zeroed and wide enough for any format, so a stray read of the placeholder is silence.
-    const auto bytes = static_cast<std::size_t>(kPlaceholderFrames * kWidestFrameBytes);
-    data = std::make_unique<std::uint8_t[]>(bytes);
-    std::memset(data.get(), 0, bytes);
+    // Wide enough for any format, and silence in the kept one (unsigned 8-bit
+    // bytes have their zero at 128), so a stray read of the placeholder is harmless.
+    constexpr std::size_t kPlaceholderBytes = kPlaceholderFrames * kWidestFrameBytes;
+    constexpr std::int32_t kLastUnsignedCode = 1;
+    data = std::make_unique<std::uint8_t[]>(kPlaceholderBytes);
+    if (formatCode >= 0 && formatCode <= kLastUnsignedCode)
+        std::memset(data.get(), 0x80, kPlaceholderBytes);
     std::strcpy(path, "Nil");
 }
 
@@ -131,7 +69,8 @@ void SampleBuffer::allocate(std::int32_t frames, std::int64_t bytes)
     if (frames == 0)
         return;
     frameCount = frames;
-    data = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(bytes + kAllocationSlack));
+    // A file too large for memory is a failed read, not an exception on the editor's thread.
+    data.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(bytes + kAllocationSlack)]);
 }
 
 bool SampleBuffer::setPath(const char* text)
@@ -142,48 +81,51 @@ bool SampleBuffer::setPath(const char* text)
     return true;
 }
 
+bool SampleBuffer::readFrames(SampleFile& file, std::int64_t size, std::int64_t frameBytes, std::int32_t code)
+{
+    const std::int64_t frames = size / frameBytes;
+    if (size > file.remaining() || frames == 0 || frames > kMostFrames)
+        return false;
+    allocate(static_cast<std::int32_t>(frames), size);
+    if (data == nullptr || !file.read(data.get(), size)) {
+        reset();
+        return false;
+    }
+    startFrame = 0;
+    endFrame = static_cast<std::int32_t>(frames - 1);
+    formatCode = code;
+    loaded = true;
+    return true;
+}
+
 bool SampleBuffer::readWavFile()
 {
     SampleFile file(path);
-    if (!file.usable() || !file.findTagFromStart("fmt "))
+    if (!file.usable(kSmallestFile) || !file.findTagFromStart("fmt "))
         return false;
     std::uint32_t chunkSize = 0, formatTag = 0, channels = 0, rate = 0, byteRate = 0, blockAlign = 0, bits = 0;
     if (!file.readLittle(chunkSize, 4) || !file.readLittle(formatTag, 2) || !file.readLittle(channels, 2) ||
         !file.readLittle(rate, 4) || !file.readLittle(byteRate, 4) || !file.readLittle(blockAlign, 2) ||
         !file.readLittle(bits, 2))
         return false;
-    if (channels != 1 && channels != 2)
+    if (!isChannelCount(channels))
         return false;
     sampleRate = static_cast<float>(rate);
-    if (sampleRate < kLowestWavRate || sampleRate > kHighestWavRate)
-        return false;
-    if (bits != 8 && bits != 16 && bits != 24)
+    if (sampleRate < kLowestRate || sampleRate > kHighestRate || !isSampleWidth(bits))
         return false;
     std::uint32_t size = 0;
-    if (!file.findTagFromStart("data") || !file.readLittle(size, 4) || size > file.remaining())
+    if (!file.findTagFromStart("data") || !file.readLittle(size, 4))
         return false;
-    const std::int64_t frameBytes = static_cast<std::int64_t>(bits / 8) * channels;
-    const std::int64_t frames = size / frameBytes;
-    if (frames == 0 || frames > kMostFrames)
-        return false;
-    allocate(static_cast<std::int32_t>(frames), size);
-    if (!file.read(data.get(), size)) {
-        reset();
-        return false;
-    }
-    startFrame = 0;
-    endFrame = static_cast<std::int32_t>(frames - 1);
-    formatCode = static_cast<std::int32_t>(2 * (bits / 8 - 1) + (channels - 1));
-    loaded = true;
-    return true;
+    return readFrames(file, size, static_cast<std::int64_t>(bits / 8) * channels, layoutCode(bits, channels));
 }
 
 bool SampleBuffer::readAiffFile()
 {
     constexpr std::int64_t kFormHeader = 8;
     constexpr std::int64_t kChunkHeader = 8;
+    constexpr std::int32_t kFirstAiffCode = 6;
     SampleFile file(path);
-    if (!file.usable() || !file.skip(kFormHeader) || !file.findTag("AIFF") || !file.skip(kChunkHeader))
+    if (!file.usable(kSmallestFile) || !file.skip(kFormHeader) || !file.findTag("AIFF") || !file.skip(kChunkHeader))
         return false;
     std::uint32_t channels = 0, frameField = 0, bits = 0;
     std::uint8_t rateBytes[10] = {};
@@ -192,31 +134,15 @@ bool SampleBuffer::readAiffFile()
         return false;
     // The rate's last six bytes only refine it; a file that ends inside them still loads.
     file.read(rateBytes + 4, std::min<std::int64_t>(6, file.remaining()));
-    if (channels != 1 && channels != 2)
+    if (!isChannelCount(channels) || !isSampleWidth(bits))
         return false;
-    if (bits != 8 && bits != 16 && bits != 24)
-        return false;
+    // Rates a WAV file may have play at their own pitch; anything else, at 44100.
     const double rate = decodeExtended(rateBytes);
-    sampleRate = rate >= kLowestWavRate && rate <= kHighestWavRate ? static_cast<float>(rate) : kDefaultRate;
+    sampleRate = rate >= kLowestRate && rate <= kHighestRate ? static_cast<float>(rate) : kDefaultRate;
     std::uint32_t chunkSize = 0, offset = 0, blockSize = 0;
     if (!file.findTagFromStart("SSND") || !file.readBig(chunkSize, 4) || !file.readBig(offset, 4) ||
         !file.readBig(blockSize, 4) || !file.skip(offset))
         return false;
     const std::int64_t frameBytes = static_cast<std::int64_t>(bits / 8) * channels;
-    const std::int64_t size = frameBytes * frameField;
-    if (size > file.remaining())
-        return false;
-    const std::int64_t frames = size / frameBytes;
-    if (frames == 0 || frames > kMostFrames)
-        return false;
-    allocate(static_cast<std::int32_t>(frames), size);
-    if (!file.read(data.get(), size)) {
-        reset();
-        return false;
-    }
-    startFrame = 0;
-    endFrame = static_cast<std::int32_t>(frames - 1);
-    formatCode = static_cast<std::int32_t>(6 + 2 * (bits / 8 - 1) + (channels - 1));
-    loaded = true;
-    return true;
+    return readFrames(file, frameBytes * frameField, frameBytes, kFirstAiffCode + layoutCode(bits, channels));
 }

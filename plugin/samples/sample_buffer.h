@@ -1,10 +1,15 @@
 #pragma once
 
 #include "plugin/samples/sample_conversion.h"
+#include "plugin/samples/sample_position.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+
+namespace samples {
+class SampleFile;
+}
 
 // One user sample file held in memory exactly as its bytes stand in the file,
 // with what is needed to read it: rate, frame count and a format code. Every
@@ -14,8 +19,8 @@ class SampleBuffer {
 public:
     static constexpr std::size_t kPathCapacity = 258; // 257 characters and the terminator
     static constexpr std::int32_t kPlaceholderFrames = 100;
-    // The largest frame count a stored loop point can address.
-    static constexpr std::int64_t kMostFrames = 67108863;
+    // Longer samples are refused: their loop points could not be stored.
+    static constexpr std::int64_t kMostFrames = SamplePosition::kLargestFrame;
 
     // Back to the not-loaded placeholder: a zeroed block of 100 frames of
     // the widest format, rate 44100, path "Nil". Start, end and format stay.
@@ -44,12 +49,14 @@ public:
     // two frames around it; positions outside the sample read its first or last frame.
     void readInterpolated(float position, float& left, float& right) const
     {
-        // Held to what a frame index can be before the cut toward zero (NaN reads frame 0).
-        constexpr float kFurthest = 2147483520.0f;
-        if (!(position == position))
-            position = 0.0f;
-        auto i0 = static_cast<std::int32_t>(std::clamp(position, -1.0f, kFurthest));
-        auto i1 = static_cast<std::int32_t>(std::clamp(position + 1.0f, -1.0f, kFurthest));
+        // Held far past any sample's end, yet inside the integer range of the
+        // cut toward zero: further out reads the same end frame, and an
+        // infinite position no longer turns the interpolation into NaN.
+        // NaN reads frame 0.
+        constexpr float kFurthest = 1073741824.0f;
+        position = position == position ? std::clamp(position, -1.0f, kFurthest) : 0.0f;
+        auto i0 = static_cast<std::int32_t>(position);
+        auto i1 = static_cast<std::int32_t>(position + 1.0f);
         const std::int32_t last = frameCount - 1;
         i0 = std::max(std::min(i0, last), 0);
         i1 = std::max(std::min(i1, last), 0);
@@ -65,6 +72,8 @@ public:
     }
 
 private:
+    // The sample data from where the file stands: size bytes of frames of frameBytes each, in layout code.
+    bool readFrames(samples::SampleFile& file, std::int64_t size, std::int64_t frameBytes, std::int32_t code);
     void decodeFrame(std::int32_t i, float& left, float& right) const
     {
         const std::uint8_t* d = data.get();
