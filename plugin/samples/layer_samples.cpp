@@ -1,6 +1,7 @@
 #include "plugin/samples/layer_samples.h"
 
 #include <algorithm>
+#include <cassert>
 
 LayerSamples::LayerSamples()
 {
@@ -20,6 +21,8 @@ LayerSamples::~LayerSamples()
 
 void LayerSamples::replace(int layer, std::unique_ptr<SampleBuffer> buffer)
 {
+    // The audio thread reads whatever is published, so there is always a buffer.
+    assert(layer >= 0 && layer < kLayers && buffer != nullptr);
     SampleBuffer* old = published[static_cast<std::size_t>(layer)].exchange(buffer.release(), std::memory_order_acq_rel);
     const std::uint64_t count = publishCount.fetch_add(1, std::memory_order_acq_rel) + 1;
     retired.push_back({std::unique_ptr<SampleBuffer>(old), count});

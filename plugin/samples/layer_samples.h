@@ -38,7 +38,9 @@ public:
                 published[static_cast<std::size_t>(layer)].load(std::memory_order_acquire);
         takenCount.store(seen, std::memory_order_release);
     }
-    // Audio thread: the buffer it plays for a layer.
+    // Audio thread: the buffer it plays for a layer. The reference holds only
+    // until the next takePublished, after which the buffer may be freed: ask
+    // again every block rather than keep it.
     const SampleBuffer& audioBuffer(int layer) const { return *playing[static_cast<std::size_t>(layer)]; }
 
 private:
