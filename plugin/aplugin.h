@@ -124,6 +124,31 @@ public:
     const Engine& getEngine() const { return engine; }
     // The user samples of the sample slots' layers (layer + 2 x slot).
     LayerSamples& getLayerSamples() { return layerSamples; }
+
+    // Sample-slot layers (slot 0..7, layer 0 A or 1 B): the switch, the loop points and the
+    // last frame are parameters, so programs and saved states keep them. Positions are whole
+    // frames; kinds 0 loop start, 1 loop end, 2 last frame. The setters keep
+    // 0 <= loop start <= loop end <= last frame; the unclamped ones are for the loader.
+    float getSamplePosition(std::int32_t kind, std::int32_t slot, std::int32_t layer) const;
+    void setSamplePosition(std::int32_t kind, std::int32_t slot, std::int32_t layer, float value);
+    float getLoopStart(std::int32_t slot, std::int32_t layer) const;
+    float getLoopEnd(std::int32_t slot, std::int32_t layer) const;
+    float getLayerLastFrame(std::int32_t slot, std::int32_t layer) const;
+    void setLoopStart(std::int32_t slot, std::int32_t layer, float value);
+    void setLoopEnd(std::int32_t slot, std::int32_t layer, float value);
+    void setLayerLastFrame(std::int32_t slot, std::int32_t layer, float value);
+    bool isLayerEnabled(std::int32_t slot, std::int32_t layer) const;
+    void setLayerEnabled(std::int32_t slot, std::int32_t layer, bool on);
+    float setLoopStartClamped(std::int32_t slot, std::int32_t layer, float value);
+    float setLoopEndClamped(std::int32_t slot, std::int32_t layer, float value);
+    // The sample page's loop buttons: a step of 2 % of the sample, or to a zero crossing.
+    void nudgeLoopStart(std::int32_t slot, std::int32_t layer, float delta);
+    void nudgeLoopEnd(std::int32_t slot, std::int32_t layer, float delta);
+    void snapLoopStart(std::int32_t slot, std::int32_t layer, float direction);
+    void snapLoopEnd(std::int32_t slot, std::int32_t layer, float direction);
+    // The left channel of the layer's sample as the editor's thread sees it; 0 while the layer is off.
+    float sampleValueAt(std::int32_t slot, std::int32_t layer, float position) const;
+    std::int32_t findZeroCrossing(std::int32_t slot, std::int32_t layer, float startFrame, float direction) const;
     NoteMap& getNoteMap() { return noteMap; }
     MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
