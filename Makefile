@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 ASAN_DIR := build/asan
 DEMO_WAV := build/demo.wav
 
-.PHONY: deps release asan demo test test-release test-asan bench clean
+.PHONY: deps release asan demo test test-release test-asan bench deps-fuzz fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -43,6 +43,27 @@ test: test-release test-asan
 
 bench: release
 	$(RELEASE_DIR)/bench/kravo-bench
+
+# Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
+# tests' crafted files; clang's libFuzzer with ASan and UBSan, in its own build.
+# Inputs that found something new stay in FUZZ_DIR/corpus for the next run;
+# a crash leaves its input in FUZZ_DIR as crash-*.
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+
+deps-fuzz:
+	@scripts/install-deps --fuzz
+
+$(FUZZ_DIR)/build.ninja: | deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DKRAVO_FUZZ=ON -DKRAVO_TESTS=OFF -DKRAVO_BENCH=OFF
+
+fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds
+	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus $(FUZZ_DIR)/seeds
 
 clean:
 	rm -rf build
