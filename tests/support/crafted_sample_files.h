@@ -30,7 +30,8 @@ inline std::vector<CraftedSampleFile> craftedSampleFiles()
     const std::string versionChunk = FileBytes().text("FVER").big(4, 4).big(0xA2805140, 4).bytes;
     return {
         {"wav-valid", wav, true, false}, // a ".WAV" name sends it to the AIFF reader
-        {"wav-34-bytes", wav.substr(0, 34)},
+        // Without the RIFF header the chunks alone would load: 34 bytes is one too few.
+        {"wav-34-bytes", WavFile{.bits = 8, .frames = "ab"}.bytes().substr(12)},
         {"wav-no-fmt", noFormat},
         {"wav-fmt-at-end", formatAtEnd},
         {"wav-3-channels", WavFile{.channels = 3, .frames = frames + frames}.bytes()},
