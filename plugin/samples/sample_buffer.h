@@ -1,7 +1,7 @@
 #pragma once
 
+#include "plugin/parameters/sample_position.h"
 #include "plugin/samples/sample_conversion.h"
-#include "plugin/samples/sample_position.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,7 +20,7 @@ public:
     static constexpr std::size_t kPathCapacity = 258; // 257 characters and the terminator
     static constexpr std::int32_t kPlaceholderFrames = 100;
     // Longer samples are refused: their loop points could not be stored.
-    static constexpr std::int64_t kMostFrames = SamplePosition::kLargestFrame;
+    static constexpr std::int64_t kMostFrames = kravo::param::SamplePosition::kLargestFrame;
 
     // Back to the not-loaded placeholder: a zeroed block of 100 frames of
     // the widest format, rate 44100, path "Nil". Start, end and format stay.

@@ -1,8 +1,8 @@
 #include "plugin/aplugin.h"
 
 #include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/sample_position.h"
 #include "plugin/parameters/sample_slot_parameters.h"
-#include "plugin/samples/sample_position.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +10,7 @@
 namespace {
 
 using kravo::param::kSampleSlotCount;
+using kravo::param::SamplePosition;
 using kravo::param::sampleLayerLayouts;
 
 // One press of a nudge button moves a loop point by this share of the sample.
@@ -53,7 +54,7 @@ float APlugin::getSamplePosition(std::int32_t kind, std::int32_t slot, std::int3
     const auto [high, low] = positionParameters(kind, slot, layer);
     if (high < 0)
         return 0.0f;
-    return static_cast<float>(SamplePosition{currentValues[high], currentValues[low]}.frame());
+    return static_cast<float>(SamplePosition::read(currentValues[high], currentValues[low]));
 }
 
 void APlugin::setSamplePosition(std::int32_t kind, std::int32_t slot, std::int32_t layer, float value)
@@ -63,9 +64,9 @@ void APlugin::setSamplePosition(std::int32_t kind, std::int32_t slot, std::int32
     const auto [high, low] = positionParameters(kind, slot, layer);
     if (high < 0)
         return;
-    const SamplePosition position = SamplePosition::fromFrame(value);
-    setParameter(low, position.low);
-    setParameter(high, position.high);
+    const std::int32_t frame = SamplePosition::heldFrame(value);
+    setParameter(low, SamplePosition::low(frame));
+    setParameter(high, SamplePosition::high(frame));
 }
 
 float APlugin::getLoopStart(std::int32_t slot, std::int32_t layer) const

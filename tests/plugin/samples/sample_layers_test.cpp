@@ -1,4 +1,5 @@
 #include "plugin/aplugin.h"
+#include "plugin/parameters/sample_position.h"
 #include "tests/plugin/samples/sample_loading.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 namespace {
 
 using namespace kravo::test;
+using kravo::param::SamplePosition;
 
 class SampleLayers : public ::testing::Test {
 protected:
@@ -35,8 +37,9 @@ TEST_F(SampleLayers, PositionsAndTheSwitchLiveInTheLayersParameters)
         {0, 0, 1, 5, 6544, 6552},      {1, 3, 1, 8192, 6563, 6571}, {2, 7, 1, 8191, 6727, 6735}};
     for (const auto& [kind, slot, layer, frame, high, low] : cases) {
         plugin->setSamplePosition(kind, slot, layer, frame);
-        const SamplePosition stored = SamplePosition::fromFrame(frame);
-        EXPECT_EQ(std::tuple(plugin->getParameter(high), plugin->getParameter(low)), std::tuple(stored.high, stored.low));
+        const auto n = static_cast<std::int32_t>(frame);
+        EXPECT_EQ(std::tuple(plugin->getParameter(high), plugin->getParameter(low)),
+                  std::tuple(SamplePosition::high(n), SamplePosition::low(n)));
         EXPECT_EQ(plugin->getSamplePosition(kind, slot, layer), frame);
     }
     EXPECT_EQ(std::tuple(plugin->getLoopStart(2, 0), plugin->getLoopEnd(3, 1), plugin->getLayerLastFrame(7, 1)),
