@@ -22,7 +22,7 @@ public:
     // Longer samples are refused: their loop points could not be stored.
     static constexpr std::int64_t kMostFrames = kravo::param::SamplePosition::kLargestFrame;
 
-    // Back to the not-loaded placeholder: a zeroed block of 100 frames of
+    // Back to the not-loaded placeholder: a silent block of 100 frames of
     // the widest format, rate 44100, path "Nil". Start, end and format stay.
     void reset();
     // Room for frames frames of bytes bytes (and a little slack); frames 0 does nothing.
