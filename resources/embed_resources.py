@@ -2,7 +2,10 @@
 """Turns the resource script into an assembly file that embeds each file with .incbin and a C++ table
 {type, id, begin, end} over them.
 
-usage: embed_resources.py RESOURCE_LIST SOURCE_FOLDER OUTPUT.S OUTPUT.cpp
+Further lists, such as those of resources the build generates, may follow; their paths are relative
+to the folder of the list.
+
+usage: embed_resources.py RESOURCE_LIST SOURCE_FOLDER OUTPUT.S OUTPUT.cpp [GENERATED_LIST ...]
 """
 import os
 import re
@@ -13,9 +16,8 @@ def fail(message):
     sys.exit(f"embed_resources: {message}")
 
 
-def read_list(list_path, source_folder):
+def read_list(list_path, source_folder, seen):
     entries = []
-    seen = set()
     with open(list_path, encoding="utf-8") as script:
         for number, line in enumerate(script, 1):
             line = line.split("#", 1)[0].strip()
@@ -74,10 +76,13 @@ def table(entries):
 
 
 def main():
-    if len(sys.argv) != 5:
+    if len(sys.argv) < 5:
         fail(__doc__.strip().splitlines()[-1])
-    list_path, source_folder, assembly_path, table_path = sys.argv[1:]
-    entries = read_list(list_path, source_folder)
+    list_path, source_folder, assembly_path, table_path = sys.argv[1:5]
+    seen = set()
+    entries = read_list(list_path, source_folder, seen)
+    for generated in sys.argv[5:]:
+        entries += read_list(generated, os.path.dirname(os.path.abspath(generated)), seen)
     # Always rewritten: the assembler does not know that the embedded files are its inputs.
     with open(assembly_path, "w", encoding="utf-8") as out:
         out.write(assembly(entries))

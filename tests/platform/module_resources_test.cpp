@@ -25,7 +25,7 @@ TEST(ModuleResources, AResourceIsFoundByIdAndTypeInAnyCaseAndHoldsItsFileButNoth
     }
     int foreign = 0;
     const auto foreignModule = reinterpret_cast<HMODULE>(&foreign);
-    for (HRSRC missing : {FindResourceA(module, MAKEINTRESOURCEA(17000), "TXT"), FindResourceA(module, check, "PNG"),
+    for (HRSRC missing : {FindResourceA(module, MAKEINTRESOURCEA(2), "TXT"), FindResourceA(module, check, "PNG"),
                           FindResourceA(module, check, nullptr), FindResourceA(module, "NAMED", "TXT"),
                           FindResourceA(foreignModule, check, "TXT"), reinterpret_cast<HRSRC>(&foreign)})
         EXPECT_TRUE(LoadResource(module, missing) == nullptr && SizeofResource(module, missing) == 0);
