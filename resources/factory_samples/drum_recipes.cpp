@@ -20,6 +20,18 @@ template <typename Render> void perChannel(Sound& s, Render render)
     }
 }
 
+double envelope(const std::vector<Stroke>& strokes, double t)
+{
+    double env = 0.0;
+    for (const auto& k : strokes) {
+        if (t < k.at)
+            continue;
+        const double since = t - k.at;
+        env += k.gain * (since < k.attack ? since / k.attack : expo(-(since - k.attack) / k.decay));
+    }
+    return env;
+}
+
 double square(double cycles) { return cycles - std::floor(cycles) < 0.5 ? 1.0 : -1.0; }
 
 } // namespace
@@ -118,26 +130,20 @@ void metal(Sound& s, const Metal& m)
 void clap(Sound& s, const Clap& c)
 {
     Random timing(s.seed + 99);
-    std::vector<double> starts;
+    // A few hands a little apart, the last of them ringing on in the room.
+    std::vector<Stroke> hands;
     double at = 0.0;
     for (int b = 0; b < c.bursts; ++b) {
-        starts.push_back(at);
+        hands.push_back({at, 0.0003, b + 1 == c.bursts ? c.tailTau : 0.0022, 1.0});
         at += c.spacing * timing.range(0.75, 1.25);
     }
     perChannel(s, [&](Channel& out, Random& r) {
         Svf band = makeSvf(c.centreHz, c.q);
         Svf high = makeSvf(c.centreHz * 0.5, 0.7);
         for (std::size_t i = 0; i < out.size(); ++i) {
-            const double t = seconds(static_cast<int>(i));
-            double env = 0.0;
-            for (std::size_t b = 0; b < starts.size(); ++b)
-                if (t >= starts[b]) {
-                    const double since = t - starts[b];
-                    env += b + 1 == starts.size() ? expo(-since / c.tailTau) : expo(-since / 0.0022);
-                }
             high.run(r.noise());
             band.run(high.high);
-            out[i] += band.band * env;
+            out[i] += band.band * envelope(hands, seconds(static_cast<int>(i)));
         }
     });
 }
@@ -206,14 +212,7 @@ void shake(Sound& s, const Shake& p)
         Svf band = makeSvf(p.centreHz, p.q);
         Svf high = makeSvf(p.centreHz * 0.4, 0.7);
         for (std::size_t i = 0; i < out.size(); ++i) {
-            const double t = seconds(static_cast<int>(i));
-            double env = 0.0;
-            for (const auto& k : p.strokes) {
-                if (t < k.at)
-                    continue;
-                const double since = t - k.at;
-                env += k.gain * (since < k.attack ? since / k.attack : expo(-(since - k.attack) / k.decay));
-            }
+            const double env = envelope(p.strokes, seconds(static_cast<int>(i)));
             const double bead = r.unit() < p.density ? r.noise() : 0.05 * r.noise();
             band.run(bead);
             high.run(band.band);

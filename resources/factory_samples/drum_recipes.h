@@ -38,6 +38,11 @@ struct Metal {
 };
 void metal(Sound& s, const Metal& m);
 
+// One stroke of an envelope: a linear rise to the gain, then an exponential decay.
+struct Stroke {
+    double at, attack, decay, gain;
+};
+
 struct Clap {
     int bursts;
     double spacing, tailTau, centreHz, q;
@@ -64,9 +69,6 @@ struct Cowbell {
 void cowbell(Sound& s, const Cowbell& c);
 
 // Beads in a shell: sparse random impulses through a filter, shaped by strokes.
-struct Stroke {
-    double at, attack, decay, gain;
-};
 struct Shake {
     std::vector<Stroke> strokes;
     double centreHz, q, density;

@@ -251,6 +251,13 @@ Sound shakerStrokes(std::uint64_t seed, double seconds, std::vector<Stroke> stro
     return s;
 }
 
+Sound spoken(std::uint64_t seed, double length, bool stereo, const std::vector<VoicePoint>& path)
+{
+    Sound s = makeSound(length, stereo, seed);
+    voice(s, path);
+    return s;
+}
+
 Sound userSound(int entry, const std::string& name, Random& p)
 {
     const std::uint64_t seed = static_cast<std::uint64_t>(entry) + 1;
@@ -416,39 +423,27 @@ Sound userSound(int entry, const std::string& name, Random& p)
         addRoom(s, 1.5, 0.2, 0.4);
         return s;
     }
-    if (has(name, "Huh")) {
-        Sound s = makeSound(0.45, false, seed);
-            voice(s, std::vector<VoicePoint>({{0.0, 600, 1170, 2400, 160, 0.0, 0.0},
-                                {0.03, 600, 1170, 2400, 160, 0.1, 1.0},
-                                {0.1, 640, 1190, 2390, 150, 0.9, 1.0},
-                                {0.4, 600, 1150, 2400, 120, 0.6, 0.0}}));
-        return s;
-    }
-    if (has(name, "Auw")) {
-        Sound s = makeSound(0.7, false, seed);
-            voice(s, std::vector<VoicePoint>({{0.0, 800, 1150, 2900, 230, 0.9, 0.0},
-                                {0.03, 800, 1150, 2900, 230, 0.9, 1.0},
-                                {0.3, 700, 1100, 2800, 210, 1.0, 1.0},
-                                {0.65, 325, 700, 2530, 160, 1.0, 0.0}}));
-        return s;
-    }
+    if (has(name, "Huh")) // a breath into a short, falling vowel
+        return spoken(seed, 0.45, false, {{0.0, 600, 1170, 2400, 160, 0.0, 0.0}, {0.03, 600, 1170, 2400, 160, 0.1, 1.0},
+                                          {0.1, 640, 1190, 2390, 150, 0.9, 1.0}, {0.4, 600, 1150, 2400, 120, 0.6, 0.0}});
+    if (has(name, "Auw")) // an open vowel closing to a round one
+        return spoken(seed, 0.7, false, {{0.0, 800, 1150, 2900, 230, 0.9, 0.0}, {0.03, 800, 1150, 2900, 230, 0.9, 1.0},
+                                         {0.3, 700, 1100, 2800, 210, 1.0, 1.0}, {0.65, 325, 700, 2530, 160, 1.0, 0.0}});
     if (has(name, "Whoe")) {
-        Sound s = makeSound(1.5, true, seed);
-        voice(s, std::vector<VoicePoint>({{0.0, 325, 700, 2530, 190, 0.9, 0.0},  {0.05, 325, 700, 2530, 190, 0.9, 1.0},
+        Sound s = spoken(seed, 1.5, true, {{0.0, 325, 700, 2530, 190, 0.9, 0.0},  {0.05, 325, 700, 2530, 190, 0.9, 1.0},
                             {0.3, 450, 800, 2830, 200, 1.0, 1.0},  {0.55, 800, 1150, 2900, 230, 1.0, 1.0},
                             {0.75, 800, 1150, 2900, 220, 0.1, 0.6}, {0.85, 450, 800, 2830, 200, 1.0, 1.0},
-                            {1.45, 450, 800, 2830, 150, 1.0, 0.0}}));
+                            {1.45, 450, 800, 2830, 150, 1.0, 0.0}});
         addRoom(s, 0.9, 0.2, 0.5);
         return s;
     }
     if (has(name, "Cough") || has(name, "Breath")) {
         Sound s = makeSound(has(name, "Breath") ? 0.7 : 0.45, false, seed);
         snare(s, {190.0, 0.04, 0.08, 3000.0, 900.0, 0.7, 1.4, 0.3});
-        Sound v = makeSound(has(name, "Breath") ? 0.7 : 0.45, false, seed + 11);
         const double tail = has(name, "Breath") ? 0.65 : 0.35;
-        voice(v, std::vector<VoicePoint>({{0.0, 700, 1200, 2600, 140, 0.0, 1.0}, {tail * 0.3, 650, 1150, 2500, 130, 0.15, 0.8},
-                            {tail, 600, 1100, 2500, 120, 0.0, 0.0}}));
-        mix(s, v, 2.5);
+        mix(s, spoken(seed + 11, tail + 0.05, false, {{0.0, 700, 1200, 2600, 140, 0.0, 1.0},
+                                                      {tail * 0.3, 650, 1150, 2500, 130, 0.15, 0.8},
+                                                      {tail, 600, 1100, 2500, 120, 0.0, 0.0}}), 2.5);
         return s;
     }
     if (has(name, "Whistle") || has(name, "Doppler") || has(name, "QV FX")) {
