@@ -145,6 +145,8 @@ bool APlugin::loadSampleIntoLayer(std::int32_t slot, std::int32_t layer, std::in
     if (!loaded)
         return false;
     setParamText(nameIndex(slot, layer), name, kSampleNameLength, -1);
+    // What the layer holds now: a program that stores the same name need not read it again.
+    browseState(slot, layer).loadedName = name;
     setLayerLastFrame(slot, layer, lastFrame);
     setLoopStart(slot, layer, 0.0f);
     setLoopEnd(slot, layer, lastFrame);
