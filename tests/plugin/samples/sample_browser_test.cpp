@@ -1,4 +1,5 @@
 #include "platform/windows_paths.h"
+#include "plugin/audio/audio_thread.h"
 #include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/support/plugin_renderer.h"
 #include "tests/support/sample_files.h"
@@ -149,6 +150,16 @@ TEST_F(SampleBrowser, ReloadsTurnOffLayersWhoseNamesFailAndReadOnlyWhenTheNameCh
         plugin->setParameter(kNumParams - 1, 0.5f); // reloads the program
         EXPECT_EQ(plugin->isLayerEnabled(3, 0), on) << name;
     }
+
+    // Written while a block renders, the reload reads no file until the main thread's next idle.
+    plugin->setParamText(nameIndex(3, 0), "gone.wav", kNameLength, -1);
+    {
+        const kravo::RenderingBlockScope rendering;
+        plugin->setParameter(kNumParams - 1, 0.25f);
+    }
+    EXPECT_TRUE(plugin->isLayerEnabled(3, 0));
+    plugin->dispatcher(plugEditIdle, 0, 0, nullptr, 0.0f);
+    EXPECT_FALSE(plugin->isLayerEnabled(3, 0));
 
     sample("loop.wav");
     listed(0, 0);
