@@ -132,6 +132,7 @@ public:
     const effects::MasterEffectSlot& getMasterEffectSlot(int slot) const { return masterEffects.slot(slot); }
     std::int32_t getMasterEffectType(int slot) const { return masterEffects.slot(slot).type; }
     std::int32_t getEffectRouting() const { return masterEffects.routing; }
+    float getMasterGain() const { return masterGain; }
     float getEffectLimitLevel() const { return effectLimitLevel; }
     float getEffectOutputLeft() const { return fxOutLeft; }
     float getEffectOutputRight() const { return fxOutRight; }

@@ -56,8 +56,11 @@ APlugin::~APlugin()
 PlugIntPtr APlugin::dispatcher(std::int32_t opcode, std::int32_t index, PlugIntPtr value, void* ptr, float opt)
 {
     // The editor's idle is the main thread's regular visit while MIDI learn is possible.
-    if (opcode == plugEditIdle)
+    if (opcode == plugEditIdle) {
         saveLearnedControllers();
+        if (layerReloadsWanted.exchange(false))
+            reloadLayerSamples();
+    }
     return AudioPluginX::dispatcher(opcode, index, value, ptr, opt);
 }
 

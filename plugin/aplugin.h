@@ -9,11 +9,15 @@
 #include "plugin/midi/note_map.h"
 #include "plugin/programs/recent_programs.h"
 #include "plugin/samples/layer_samples.h"
+#include "plugin/samples/sample_browser.h"
+#include "plugin/samples/sample_preview.h"
 #include "plugin/settings/folder_settings.h"
 #include "plugin/settings/recent_program_record.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 constexpr std::int32_t kNumPrograms = 32;
 constexpr std::int32_t kNumParams = 9900;
@@ -149,6 +153,32 @@ public:
     // The left channel of the layer's sample as the editor's thread sees it; 0 while the layer is off.
     float sampleValueAt(std::int32_t slot, std::int32_t layer, float position) const;
     std::int32_t findZeroCrossing(std::int32_t slot, std::int32_t layer, float startFrame, float direction) const;
+
+    // Texts kept in parameters, one character per parameter; "/" is kept as "\".
+    // program -1 is the current program, written through setParameter; another
+    // program number writes that program's stored values.
+    void setParamText(std::int32_t first, const std::string& text, std::int32_t count, std::int32_t program);
+    std::string getParamText(std::int32_t first, std::int32_t count, std::int32_t program) const;
+
+    // The sample browser (slot 0..7, layer 0 or 1, entry n of the list). The list
+    // is one for the plug-in, holding the last folder listed.
+    void listSampleFolder(std::int32_t slot, std::int32_t layer);
+    std::int32_t getSampleFileCount() const { return sampleList.count(); }
+    std::int32_t getSampleFileType(std::int32_t n) const { return sampleList.kind(n); }
+    std::string getSampleFileName(std::int32_t n) const { return sampleList.name(n); }
+    std::string getLayerBrowseFolder(std::int32_t slot, std::int32_t layer) const;
+    void enterSampleFolder(std::int32_t slot, std::int32_t layer, std::int32_t n);
+    void sampleFolderUp(std::int32_t slot, std::int32_t layer);
+    std::string getLayerSampleName(std::int32_t slot, std::int32_t layer) const;
+    void previewSample(std::int32_t slot, std::int32_t layer, std::int32_t n);
+    void stopPreview() { samplePreview.stop(); }
+    bool isPreviewPlaying() const { return samplePreview.isPlaying(); }
+    // False, changing nothing, for a name the parameters could not hold; false
+    // with the layer off for a file that cannot be read.
+    bool loadSampleIntoLayer(std::int32_t slot, std::int32_t layer, std::int32_t n);
+    // Main thread: loads the layer from its stored name when that differs from the one loaded last.
+    void reloadLayerSample(std::int32_t slot, std::int32_t layer);
+    void reloadLayerSamples();
     NoteMap& getNoteMap() { return noteMap; }
     MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
@@ -177,9 +207,12 @@ private:
     void reapplyCurrentProgram();
     void loadFirstProgram();
     void completeProgramChange();
-    void reloadProgramSamples();
     void loadFactorySamplesOfVoices();
     void updateRecentPrograms();
+
+    kravo::LayerBrowseState& browseState(std::int32_t slot, std::int32_t layer);
+    // The block loop's preview: only the preview is heard while it sounds.
+    void renderPreviewSample();
 
     float samplePeriod = 1.0f / 44100.0f;
     // The random source keeps its state per thread: the seed drawn at
@@ -220,6 +253,12 @@ private:
     kravo::RecentProgramList recentPrograms;
     kravo::RecentProgramRecord recentProgramRecord;
     kravo::FolderSettings folderSettings;
+
+    kravo::SampleBrowserList sampleList;
+    std::array<kravo::LayerBrowseState, LayerSamples::kLayers> layerBrowse{};
+    SamplePreview samplePreview;
+    // A reload asked for on the audio thread, where no file is read: done at the main thread's next visit.
+    std::atomic<bool> layerReloadsWanted{false};
 
     float defaultValues[kNumParams] = {};
     float zeroValues[kNumParams] = {};

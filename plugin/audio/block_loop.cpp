@@ -1,6 +1,7 @@
 #include "plugin/aplugin.h"
 
 #include "engine/dsp/random_source.h"
+#include "plugin/audio/audio_thread.h"
 
 namespace {
 
@@ -19,8 +20,13 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
     }
     timeInfo = getTimeInfo(kTimeInfoFilter);
     engine.setHostTime(timeInfo);
+    const kravo::RenderingBlockScope rendering;
     playEditorRequests();
+    // Asked before the buffers are taken, so a preview begins with its own buffer.
+    const bool previewStarting = samplePreview.isStarting();
     layerSamples.takePublished();
+    if (previewStarting)
+        samplePreview.begin(layerSamples.audioBuffer(LayerSamples::kPreview));
     float* left = outputs[0];
     float* right = outputs[1];
     for (std::int32_t i = 0; i < frames; ++i) {
@@ -49,6 +55,10 @@ void APlugin::renderSample()
         applyPendingProgram();
     outLeft = 0.0f;
     outRight = 0.0f;
+    if (samplePreview.isSounding()) {
+        renderPreviewSample();
+        return;
+    }
     engine.clearBuses();
 
     if ((sampleCounter & kEvery16) == 0) {

@@ -13,9 +13,7 @@ constexpr float kCharacterBands = 256.0f;
 
 float paramTextValue(char c)
 {
-    const auto code = static_cast<signed char>(c);
-    if (code < 0)
-        return 0.0f;
+    const auto code = static_cast<unsigned char>(c);
     return (static_cast<float>(code) + 0.5f) / kCharacterBands;
 }
 

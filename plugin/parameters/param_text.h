@@ -13,9 +13,9 @@ namespace kravo {
 using ParameterSpan = std::span<float, param::kParameterCount>;
 using ConstParameterSpan = std::span<const float, param::kParameterCount>;
 
-// A character c (taken as a signed 8-bit code) is stored as (c + 0.5) / 256, the middle of its
-// 1/256 band, so that truncating value * 256 gives c back exactly. Codes above 127 would be
-// negative and cannot be held in 0..1: they are stored as 0.0, which ends the text.
+// A character c is stored as (c + 0.5) / 256, the middle of its 1/256 band, so that truncating
+// value * 256 gives c back exactly. Codes are taken as unsigned bytes: a UTF-8 name (a file name
+// above all) survives a reload, and ASCII is stored as ever.
 float paramTextValue(char c);
 char paramTextChar(float value);
 

@@ -1,5 +1,6 @@
 #include "plugin/aplugin.h"
 
+#include "plugin/audio/audio_thread.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/param_text.h"
 #include "plugin/programs/factory_bank.h"
@@ -98,6 +99,10 @@ void APlugin::setProgram(std::int32_t program)
     loadStoredProgram(program);
     // Entered after the values are in, so the entry carries this program's own bank name.
     updateRecentPrograms();
+    samplePreview.stop();
+    // The layers' samples are read here, on the main thread, and handed to the
+    // audio thread complete; its half of the change never reads a file.
+    reloadLayerSamples();
     programReloadPending = true;
 }
 
@@ -108,6 +113,10 @@ void APlugin::reapplyCurrentProgram()
     compareShowsEdited = false;
     compareShowsOriginal = false;
     loadStoredProgram(curProgram);
+    if (kravo::renderingBlock)
+        layerReloadsWanted = true;
+    else
+        reloadLayerSamples();
     programReloadPending = true;
 }
 
@@ -143,7 +152,6 @@ void APlugin::applyPendingProgram()
 void APlugin::completeProgramChange()
 {
     resetAllVoices();
-    reloadProgramSamples();
     engine.decodeModulationMatrix();
     engine.updateGlobalModulators();
     loadFactorySamplesOfVoices();
@@ -204,7 +212,5 @@ void APlugin::compareShowEdited(std::int32_t program)
     compareShowsOriginal = false;
 }
 
-// Sample reloads of the sample slots and the factory samples of the synthesised
-// voices come with the sample units.
-void APlugin::reloadProgramSamples() {}
+// The factory samples of the synthesised voices come with the sample units.
 void APlugin::loadFactorySamplesOfVoices() {}

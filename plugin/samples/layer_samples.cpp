@@ -5,7 +5,7 @@
 
 LayerSamples::LayerSamples()
 {
-    for (int layer = 0; layer < kLayers; ++layer) {
+    for (int layer = 0; layer < kBuffers; ++layer) {
         auto placeholder = std::make_unique<SampleBuffer>();
         placeholder->reset();
         published[static_cast<std::size_t>(layer)].store(placeholder.get());
@@ -22,7 +22,7 @@ LayerSamples::~LayerSamples()
 void LayerSamples::replace(int layer, std::unique_ptr<SampleBuffer> buffer)
 {
     // The audio thread reads whatever is published, so there is always a buffer.
-    assert(layer >= 0 && layer < kLayers && buffer != nullptr);
+    assert(layer >= 0 && layer < kBuffers && buffer != nullptr);
     SampleBuffer* old = published[static_cast<std::size_t>(layer)].exchange(buffer.release(), std::memory_order_acq_rel);
     const std::uint64_t count = publishCount.fetch_add(1, std::memory_order_acq_rel) + 1;
     retired.push_back({std::unique_ptr<SampleBuffer>(old), count});

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-// The user samples of the sample slots' layers (layer + 2 x slot), and the
-// hand-over that lets the editor's thread replace one while the audio thread
+// The user samples of the sample slots' layers (layer + 2 x slot) and the
+// browser's preview sample (kPreview), and the hand-over that lets the editor's thread replace one while the audio thread
 // plays it: a new buffer is fully read before it is published, the audio
 // thread takes the published buffers once per block and says so, and a
 // replaced buffer is freed on the editor's thread only after the audio
@@ -17,6 +17,8 @@
 class LayerSamples {
 public:
     static constexpr int kLayers = 16;
+    static constexpr int kPreview = kLayers;
+    static constexpr int kBuffers = kLayers + 1;
 
     LayerSamples();
     ~LayerSamples();
@@ -33,7 +35,7 @@ public:
     void takePublished()
     {
         const std::uint64_t seen = publishCount.load(std::memory_order_acquire);
-        for (int layer = 0; layer < kLayers; ++layer)
+        for (int layer = 0; layer < kBuffers; ++layer)
             playing[static_cast<std::size_t>(layer)] =
                 published[static_cast<std::size_t>(layer)].load(std::memory_order_acquire);
         takenCount.store(seen, std::memory_order_release);
@@ -50,8 +52,8 @@ private:
     };
     void freeRetired();
 
-    std::array<std::atomic<SampleBuffer*>, kLayers> published{};
-    std::array<const SampleBuffer*, kLayers> playing{};
+    std::array<std::atomic<SampleBuffer*>, kBuffers> published{};
+    std::array<const SampleBuffer*, kBuffers> playing{};
     std::atomic<std::uint64_t> publishCount{0};
     std::atomic<std::uint64_t> takenCount{0};
     std::vector<Retired> retired;

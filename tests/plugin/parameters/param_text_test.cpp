@@ -33,7 +33,7 @@ TEST(ParamText, PrintableCharactersReadBackAWriteClearsItsWholeFieldButNeverPass
     EXPECT_EQ(readParamText(values, 9300, 24), "");
 
     writeParamText(values, 0, "ab\xE9" "cd", 8);
-    EXPECT_EQ(readParamText(values, 0, 8), "ab");
+    EXPECT_EQ(readParamText(values, 0, 8), "ab\xE9" "cd");
     writeParamText(values, param::kBankNameFirst, "Kit 7", param::kBankNameLength);
     EXPECT_EQ(readBankName(values), "Kit 7");
     values[param::kBankNameFirst + 2] = paramTextValue('\t');
