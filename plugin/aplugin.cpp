@@ -107,6 +107,8 @@ void APlugin::clearRecentPrograms()
 
 void APlugin::initEngine()
 {
+    engine.attachFactorySamples(&factorySamples);
+    initSampleTable();
     engine.initEngine();
 }
 

@@ -204,7 +204,11 @@ void APlugin::compareShowEdited(std::int32_t program)
     compareShowsOriginal = false;
 }
 
-// Sample reloads of the sample slots and the factory samples of the synthesised
-// voices come with the sample units.
+// Sample reloads of the sample slots come with the sample units.
 void APlugin::reloadProgramSamples() {}
-void APlugin::loadFactorySamplesOfVoices() {}
+
+void APlugin::loadFactorySamplesOfVoices()
+{
+    for (std::int32_t slot = 0; slot < samples::FactorySamples::kSlots; ++slot)
+        loadFactorySample(slot);
+}
