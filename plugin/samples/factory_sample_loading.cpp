@@ -2,11 +2,12 @@
 
 #include "platform/module_resources.h"
 
+#ifndef KRAVO_FACTORY_SAMPLE_TABLE
 namespace factory_samples {
-// The generator's table is linked in with the embedded samples; a build without
-// them has none, and every slot then stays empty.
+// A build without the generated sample set has no table, and every slot then stays empty.
 extern const Spec kSpecs[kCount] __attribute__((weak));
 } // namespace factory_samples
+#endif
 
 void APlugin::initSampleTable()
 {
