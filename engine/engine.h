@@ -22,6 +22,7 @@
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
 #include "engine/voices/voice_context.h"
+#include "engine/voices/voice_layer.h"
 #include "engine/voices/voice_output.h"
 
 #include <atomic>
@@ -31,6 +32,9 @@
 class EngineListener;
 class LayerSamples;
 struct PlugTimeInfo;
+namespace samples {
+class FactorySamples;
+}
 
 constexpr int kNumPads = 32;
 constexpr int kNoPad = 32;
@@ -53,6 +57,14 @@ public:
     // their audio-thread side only; without them the sample slots stay silent.
     void attach(const float* parameterValues, EngineListener* engineListener,
                 const LayerSamples* layerSamples = nullptr);
+    // The synthesised slots' copies of the built-in samples; without them the sample models stay silent.
+    void attachFactorySamples(const samples::FactorySamples* buffers) { factorySamples = buffers; }
+    static constexpr int kNoFactorySample = -1;
+    // The built-in sample the slot's current model names: kNoFactorySample for a
+    // synthesised model, one past the kind's list, or a slot that is not synthesised.
+    int factorySampleOfSlot(int slot) const;
+    const samples::LayerState& getVoiceLayer(int voice, int slot) const { return voiceLayers[voice][slot].state(); }
+
     // Builds the tables and puts every modulator and effect slot into its start state.
     void initEngine();
     void setSampleRate(float rate);
@@ -203,7 +215,7 @@ private:
 
     // The built-in sample a synthesised voice plays for its sample models.
     void startFactorySample(int voice, int slot, int sample);
-    bool renderSampleLayer(int voice, int slot);
+    bool renderSampleLayer(int voice, int slot, voices::SynthVoice& r);
 
     // The sample slots: note-on, note-off of their looping layers, and what their voices play from.
     void triggerSampleSlot(int slot, float velocity, float notePitch, float notePan, float noteLevel);
@@ -249,6 +261,10 @@ private:
     // The filter LFO of each sample slot's layer that its voices share when "LFO Mode" is off.
     dsp::Lfo sampleSlotLfos[samples::SampleSlotVoice::kInstances][samples::kLayerCount];
     const LayerSamples* layerSamples = nullptr;
+    // The sample layer of each synthesised voice, and the filter LFO a slot's two layers share.
+    voices::VoiceLayer voiceLayers[kVoicesPerSlot][kNumSynthSlots];
+    dsp::Lfo layerLfos[kNumSynthSlots];
+    const samples::FactorySamples* factorySamples = nullptr;
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
     float padGate[kNumPads] = {};
     float modWheel = 0.0f;

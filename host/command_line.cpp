@@ -13,6 +13,8 @@ const char* const kUsage =
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
     "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n"
     "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index\n"
+    "  kravo-host samples --out FILE.wav [--rate HZ] [--block N] [--program N] [--bits 16|24|32f] [--quiet]\n"
+    "      renders every built-in drum sample once, in order, each followed by a short gap\n"
     "  kravo-host help\n";
 
 namespace {

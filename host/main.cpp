@@ -22,6 +22,8 @@ int main(int argc, char** argv)
     try {
         if (args[0] == "render")
             return host::runRender(host::parseRenderOptions(rest));
+        if (args[0] == "samples")
+            return host::runSamples(host::parseRenderOptions(rest));
         if (args[0] == "params")
             return host::runParams(host::parseParamsOptions(rest));
         throw host::UsageError("unknown command '" + args[0] + "'");

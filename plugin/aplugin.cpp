@@ -110,6 +110,8 @@ void APlugin::clearRecentPrograms()
 
 void APlugin::initEngine()
 {
+    engine.attachFactorySamples(&factorySamples);
+    initSampleTable();
     engine.initEngine();
 }
 

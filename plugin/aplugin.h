@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/engine_listener.h"
+#include "engine/samples/factory_samples.h"
 #include "plugin/base/audio_plugin_x.h"
 #include "plugin/editor_requests.h"
 #include "plugin/midi/midi_cc_map.h"
@@ -180,6 +181,14 @@ public:
     void reloadLayerSample(std::int32_t slot, std::int32_t layer);
     void reloadLayerSamples();
     NoteMap& getNoteMap() { return noteMap; }
+
+    // The built-in drum samples of the synthesised slots 0..15. A slot's model
+    // picks the entry; its copy is what the slot's sample layer plays. Loads
+    // only copy from the module's resources, so they may run on any thread.
+    void initSampleTable();
+    void loadSampleResource(std::int32_t slot, std::int32_t entry);
+    void loadFactorySample(std::int32_t slot);
+    samples::FactorySamples& getFactorySamples() { return factorySamples; }
     MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
 private:
@@ -233,6 +242,7 @@ private:
     MidiCcMap midiCcMap;
     Engine engine;
     LayerSamples layerSamples;
+    samples::FactorySamples factorySamples;
     std::atomic<bool> editorRefreshFlag{false};
     std::atomic<bool> patternViewRefreshFlag{false};
     std::atomic<bool> programReloadBusy{false};

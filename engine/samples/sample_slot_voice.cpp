@@ -2,6 +2,7 @@
 
 #include "engine/dsp/dsp_constants.h"
 #include "engine/dsp/random_source.h"
+#include "engine/samples/layer_motion.h"
 #include "engine/voices/synth_voice.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
@@ -29,9 +30,6 @@ constexpr float kTuningScale = 72.99f;
 constexpr float kTuningRangeSemitones = 36.0f;
 constexpr float kFineTuningRangeCents = 100.0f;
 constexpr int kFilterTypes = 7;
-constexpr std::uint32_t kRetriggerCounts[] = {0, 1, 2, 3, 4, 6, 8, 12};
-constexpr float kRetriggerScale = 7.99f;
-constexpr int kRetriggerChoices = 8;
 
 // One layer's parameters of one sample slot.
 struct LayerParameters {
@@ -73,34 +71,6 @@ float tuningOctaves(float tuning, float fineTuning)
     const int semitones = static_cast<int>(tuning * kTuningScale - kTuningRangeSemitones);
     const float cents = (2.0f * fineTuning - 1.0f) * kFineTuningRangeCents;
     return static_cast<float>(semitones) / 12.0f + cents / 1200.0f;
-}
-
-// Forward and reverse play are mirror images: a bound is passed once the
-// position is beyond it in the direction of play.
-template <bool Reverse>
-bool passes(float position, float bound)
-{
-    return Reverse ? position < bound : position > bound;
-}
-
-// One step; false once the layer has run past its end. A jump lands exactly
-// on its target, dropping the overshoot.
-template <bool Reverse>
-bool moveLayer(LayerState& s)
-{
-    s.position += Reverse ? -s.step : s.step;
-    if (s.retriggerCount < s.retriggerLimit) {
-        if (passes<Reverse>(s.position, s.retriggerBound)) {
-            s.position = s.startPosition;
-            ++s.retriggerCount;
-        }
-        return true;
-    }
-    if (!s.looping)
-        return !passes<Reverse>(s.position, s.endPosition);
-    if (passes<Reverse>(s.position, Reverse ? s.loopStart : s.loopEnd))
-        s.position = Reverse ? s.loopEnd : s.loopStart;
-    return true;
 }
 
 } // namespace
@@ -191,21 +161,8 @@ void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const
     s.loopStart = std::min(p.position(at.loopStartHigh, at.loopStartLow), last);
     s.loopEnd = std::max(std::min(p.position(at.loopEndHigh, at.loopEndLow), last), s.loopStart);
 
-    s.retriggerLimit = kRetriggerCounts[param::readChoiceClamped(p.play(play::kRetriggers), kRetriggerScale,
-                                                                 kRetriggerChoices)];
-    s.retriggerCount = 0;
-    const float offset = p.play(play::kOffset) * p.play(play::kOffset);
-    const float time = p.play(play::kRetriggerTime) * p.play(play::kRetriggerTime);
-    if (s.reverse) {
-        s.startPosition = last - last * offset;
-        s.endPosition = 0.0f;
-        s.retriggerBound = s.startPosition - time * s.startPosition;
-    } else {
-        s.startPosition = last * offset;
-        s.endPosition = last;
-        s.retriggerBound = s.startPosition + time * (last - s.startPosition);
-    }
-    s.position = s.startPosition;
+    s.retriggerLimit = retriggerLimit(p.play(play::kRetriggers));
+    placeLayer(s, last, p.play(play::kOffset), p.play(play::kRetriggerTime));
 
     const float pitchSpeed = c.easy->pitchEnvSpeedFactor;
     setStages(L.ampEnv, p, sound::kAmpAttack, {1.0f, 1.0f, c.easy->sampleDecayFactor});
@@ -383,7 +340,7 @@ void SampleSlotVoice::renderSampleSlotLayer(int layer, const SampleBuffer* buffe
                 voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
                 s.filterQ, 1.0f);
     }
-    if (!(s.reverse ? moveLayer<true>(s) : moveLayer<false>(s))) {
+    if (!moveLayer(s)) {
         s.on = false;
         return;
     }

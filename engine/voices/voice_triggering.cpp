@@ -161,7 +161,7 @@ void Engine::renderSynthVoices(Voice* kindVoices, int slot)
         const voices::VoiceContext& c = voiceContexts[voice][slot];
         r.updateOutput(c);
         if (r.model >= Voice::kFirstSampleModel)
-            r.playing = renderSampleLayer(voice, slot);
+            r.playing = renderSampleLayer(voice, slot, r);
         else
             r.render(c);
     }
@@ -169,6 +169,8 @@ void Engine::renderSynthVoices(Voice* kindVoices, int slot)
 
 void Engine::resetVoice(int voice, int slot, int index)
 {
+    if (slot < kNumSynthSlots)
+        voiceLayers[voice][slot].kill();
     switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
     case PadKind::BassDrum: bassDrumVoices[index + drums::BassDrumVoice::kInstances * voice].kill(); break;
     case PadKind::Snare: snareVoices[index + drums::SnareVoice::kInstances * voice].kill(); break;
@@ -323,6 +325,11 @@ void Engine::setupAllVoices(float rate)
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
             setupModelFilters(voice, slot, rate);
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice)
+        for (voices::VoiceLayer& layer : voiceLayers[voice])
+            layer.setup(rate);
+    for (dsp::Lfo& lfo : layerLfos)
+        lfo.init(rate);
 }
 
 void Engine::renderDrumSlots()
@@ -346,5 +353,40 @@ void Engine::renderDrumSlots()
         case PadKind::User: renderSynthVoices(userVoices, slot); break;
         default: break;
         }
+    }
+}
+
+namespace {
+
+// The built-in sample of a kind's model m; models below the kind's samples are
+// synthesised, and past its list there is nothing to load.
+template <typename Voice>
+int factorySampleOfModel(const float* params, int instance)
+{
+    const int m = param::readChoice(params[Voice::parameters(instance).model], param::choicescale::kDrumModel);
+    if (m < Voice::kFirstSampleModel || m >= Voice::kModelCount)
+        return Engine::kNoFactorySample;
+    return Voice::sampleOfModel(m);
+}
+
+} // namespace
+
+int Engine::factorySampleOfSlot(int slot) const
+{
+    if (slot < 0 || slot >= kNumSynthSlots)
+        return kNoFactorySample;
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
+    case PadKind::BassDrum: return factorySampleOfModel<drums::BassDrumVoice>(params, index);
+    case PadKind::Snare: return factorySampleOfModel<drums::SnareVoice>(params, index);
+    case PadKind::Clap: return factorySampleOfModel<drums::ClapVoice>(params, index);
+    case PadKind::ClosedHat: return factorySampleOfModel<drums::ClosedHatVoice>(params, index);
+    case PadKind::OpenHat: return factorySampleOfModel<drums::OpenHatVoice>(params, index);
+    case PadKind::TomOrUser:
+        if (isUserSlot(slot))
+            return factorySampleOfModel<drums::UserVoice>(params, index);
+        return factorySampleOfModel<drums::TomVoice>(params, index);
+    case PadKind::User: return factorySampleOfModel<drums::UserVoice>(params, index);
+    default: return kNoFactorySample;
     }
 }

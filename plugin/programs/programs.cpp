@@ -212,5 +212,8 @@ void APlugin::compareShowEdited(std::int32_t program)
     compareShowsOriginal = false;
 }
 
-// The factory samples of the synthesised voices come with the sample units.
-void APlugin::loadFactorySamplesOfVoices() {}
+void APlugin::loadFactorySamplesOfVoices()
+{
+    for (std::int32_t slot = 0; slot < samples::FactorySamples::kSlots; ++slot)
+        loadFactorySample(slot);
+}

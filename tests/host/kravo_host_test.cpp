@@ -160,3 +160,15 @@ TEST_F(KravoHost, APatternPadPlaysThePatternInTimeWithTheTempo)
 }
 
 } // namespace
+
+// The listening sheet: every built-in sample with a quarter-second gap after it; the gaps alone fill 265 quarters.
+TEST_F(KravoHost, TheSampleSheetHoldsEveryBuiltInSampleWithAGapAfterEach)
+{
+    const std::string wav = (folder / "sheet.wav").string();
+    const RunResult result = run("samples --quiet --rate 8000 --bits 16 --out " + wav);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const SF_INFO info = readWav(wav);
+    EXPECT_EQ(std::tuple(info.samplerate, info.channels, info.format), std::tuple(8000, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    EXPECT_GE(info.frames, 265 * 2000);
+    EXPECT_TRUE(std::all_of(samples.end() - 2 * 2000, samples.end(), [](float s) { return s == 0.0f; }));
+}

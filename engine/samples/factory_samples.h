@@ -1,0 +1,60 @@
+#pragma once
+
+#include "resources/factory_samples/factory_sample_specs.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+namespace samples {
+
+// The built-in drum samples as the synthesised slots play them: the table of
+// the set's entries and, per slot, the copy of the entry its model chose.
+// Copies are made off the audio path's allocation rules: every buffer is a
+// fixed array sized to the set's longest entry, so a load only writes.
+class FactorySamples {
+public:
+    static constexpr int kEntries = factory_samples::kCount;
+    static constexpr int kSlots = 16;
+    static constexpr int kNoEntry = -1;
+
+    struct Entry {
+        float length = 0.0f; // frames to use
+        float gain = 1.0f;
+        std::uint8_t stereo = 0;
+    };
+
+    void setSampleEntry(int index, float length, std::uint8_t stereo);
+    const Entry& entry(int index) const { return entries_[index]; }
+
+    // Copies the entry's frames out of its raw resource bytes (signed 16-bit
+    // little-endian, left then right for a stereo entry): its length, but
+    // never more than the resource or the buffer holds. A missing resource
+    // (null or empty) leaves the slot as it was. False when nothing was copied.
+    bool loadSampleResource(int slot, int entry, const unsigned char* bytes, std::size_t size);
+
+    bool isStereo(int slot) const { return slots_[slot].stereo.load(std::memory_order_relaxed) != 0; }
+    // Frames of the slot's current copy; 0 before the first load.
+    std::int32_t loadedFrames(int slot) const { return slots_[slot].frames.load(std::memory_order_relaxed); }
+    std::int32_t loadedEntry(int slot) const { return slots_[slot].entry.load(std::memory_order_relaxed); }
+
+    // The slot's sample at a fractional frame, linearly interpolated towards
+    // the next frame, which is held at `lastFrame` and at the copy's end. A
+    // mono copy gives both channels the same value.
+    void read(int slot, float position, float lastFrame, float& left, float& right) const;
+
+private:
+    struct Slot {
+        // No initialiser: the buffers are only ever read below the loaded frame count.
+        std::int16_t stereoFrames[factory_samples::kLongestFrames][2];
+        std::int16_t monoFrames[factory_samples::kLongestFrames];
+        std::atomic<std::uint8_t> stereo{0};
+        std::atomic<std::int32_t> frames{0};
+        std::atomic<std::int32_t> entry{kNoEntry};
+    };
+
+    Entry entries_[kEntries];
+    Slot slots_[kSlots];
+};
+
+} // namespace samples

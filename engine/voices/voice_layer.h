@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/dsp/ahd_envelope.h"
+#include "engine/dsp/lfo.h"
+#include "engine/filters/voice_filter.h"
+#include "engine/samples/sample_slot_voice.h"
+#include "engine/voices/synth_voice.h"
+
+namespace samples {
+class FactorySamples;
+}
+
+namespace voices {
+
+// The sample layer of one voice of a synthesised slot: plays the built-in
+// sample that the slot's sample model copied into the slot's buffer, with
+// the slot's tuning, start offset, retriggers, direction, amplitude envelope,
+// filter with its own envelope and LFO, the voice's distortion and a stereo
+// sweep. It never loops; it ends with its envelope or at the sample's end.
+class VoiceLayer {
+public:
+    void setup(float sampleRate);
+    // `length`: the entry's frames; the layer plays no further than the slot's copy holds.
+    void start(const VoiceContext& c, float velocity, float length, std::int32_t loadedFrames);
+    void kill() { ampEnv_.kill(); }
+    // One output sample, added to the slot's bus; false once the layer has ended.
+    bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers, dsp::Lfo& sharedLfo);
+
+    const samples::LayerState& state() const { return state_; }
+
+private:
+    void updateControls(const VoiceContext& c, SynthVoice& voice, dsp::Lfo& sharedLfo);
+    void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
+    void setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c) const;
+
+    samples::LayerState state_;
+    bool lfoPerVoice_ = false;
+    float panLeft_ = 0.0f;
+    float panRight_ = 0.0f;
+    dsp::AhdEnvelope ampEnv_;
+    dsp::AhdEnvelope filterEnv_;
+    dsp::VoiceFilter filter_;
+    dsp::Lfo lfo_;
+};
+
+} // namespace voices
