@@ -57,6 +57,9 @@ public:
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;
     bool getProgramNameIndexed(std::int32_t category, std::int32_t index, char* text) override;
+    // Names for the host; the unit label is a blank, as the display texts carry their units.
+    void getParameterName(std::int32_t index, char* text) override;
+    void getParameterLabel(std::int32_t index, char* label) override;
     void compareShowOriginal(std::int32_t program);
     void compareShowEdited(std::int32_t program);
     void callUpdateDisplay() { updateDisplay(); }
