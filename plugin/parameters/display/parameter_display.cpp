@@ -451,9 +451,10 @@ private:
             out_.print("%.0f Hz", f);
     }
 
-    void time(float v)
+    // A time of t ms set by v: "Off" at the very bottom, seconds from a second on, and short
+    // times with the digits `shortPattern` gives.
+    void milliseconds(float v, float t, const char* shortPattern)
     {
-        const float t = std::exp2(14.0f * v);
         if (v < 0.001f)
             out_.copy("Off");
         else if (t >= 1000.0f)
@@ -461,8 +462,10 @@ private:
         else if (t >= 100.0f)
             out_.print("%.0f ms", t);
         else
-            out_.print("%.1f ms", t);
+            out_.printValue(shortPattern, t);
     }
+
+    void time(float v) { milliseconds(v, std::exp2(14.0f * v), "%.1f ms"); }
 
     void rateText(float v, float divisor, float octaves, bool offAtZero)
     {
@@ -556,18 +559,7 @@ void Formatter::format(const Rule& rule, int index)
             out_.print("%.1f kHz", f / 1000.0f);
         break;
     }
-    case Format::PowerTime: {
-        const float t = std::pow(rule.scale, v);
-        if (v < 0.001f)
-            out_.copy("Off");
-        else if (t >= 1000.0f)
-            out_.print("%.1f sec", t / 1000.0f);
-        else if (t >= 100.0f)
-            out_.print("%.0f ms", t);
-        else
-            out_.print("%.2f ms", t);
-        break;
-    }
+    case Format::PowerTime: milliseconds(v, std::pow(rule.scale, v), "%.2f ms"); break;
     case Format::OffsetPowerTime: {
         const float t = std::pow(rule.scale + 0.5f, v) - 0.5f;
         if (v < 0.001f)

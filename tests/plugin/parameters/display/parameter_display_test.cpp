@@ -99,44 +99,43 @@ TEST_F(ParameterDisplay, ModulationAmountFollowsTheDestinationKind)
            {1633, 0.0f, "-100.0 %", {{1634, 1.5f / 699.99f}}}, {1661, 0.5f, "-", {{1667, 0.0f}}}});
 }
 
-constexpr float effectType(int type) { return (static_cast<float>(type) + 0.5f) / 49.99f; }
+// Effect and distortion types are read alike, as int(value * 49.99).
+constexpr float typeValue(int type) { return (static_cast<float>(type) + 0.5f) / 49.99f; }
 
 TEST_F(ParameterDisplay, EffectParametersFollowTheSlotsType)
 {
     check({{1590, 0.5f, "", {{1550, 0.0f}}},
            {1590, 0.5f, "", {{1550, 0.9f}}},
-           {1591, 0.0f, "None", {{1550, effectType(21)}}},
-           {1591, 1.0f, "Limiter", {{1550, effectType(21)}}},
-           {1592, 0.0f, "Off", {{1550, effectType(21)}}},
-           {1600, 0.0f, "1 ms", {{1551, effectType(1)}}},
-           {1600, 1.0f, "1/2*", {{1551, effectType(1)}, {1607, 1.0f}}},
-           {1611, 0.5f, "1/8", {{1552, effectType(2)}, {1618, 1.0f}}},
-           {1620, 1.0f, "+20.0 dB", {{1553, effectType(20)}}},
-           {1620, 1.0f, "Radio", {{1553, effectType(13)}}},
-           {1621, 0.5f, "4.00 m", {{1553, effectType(4)}}},
-           {1627, 0.0f, "-40.0 dB", {{1553, effectType(4)}}},
-           {1627, 0.0f, "-20.0 dB", {{1553, effectType(5)}}},
-           {1590, 1.0f, "Vocal", {{1550, effectType(19)}}},
-           {1590, 1.0f, "1", {{1550, effectType(12)}}},
-           {1591, 1.0f, "1378", {{1550, effectType(12)}}},
-           {1591, 0.5f, "1/1", {{1550, effectType(16)}}},
+           {1591, 0.0f, "None", {{1550, typeValue(21)}}},
+           {1591, 1.0f, "Limiter", {{1550, typeValue(21)}}},
+           {1592, 0.0f, "Off", {{1550, typeValue(21)}}},
+           {1600, 0.0f, "1 ms", {{1551, typeValue(1)}}},
+           {1600, 1.0f, "1/2*", {{1551, typeValue(1)}, {1607, 1.0f}}},
+           {1611, 0.5f, "1/8", {{1552, typeValue(2)}, {1618, 1.0f}}},
+           {1620, 1.0f, "+20.0 dB", {{1553, typeValue(20)}}},
+           {1620, 1.0f, "Radio", {{1553, typeValue(13)}}},
+           {1621, 0.5f, "4.00 m", {{1553, typeValue(4)}}},
+           {1627, 0.0f, "-40.0 dB", {{1553, typeValue(4)}}},
+           {1627, 0.0f, "-20.0 dB", {{1553, typeValue(5)}}},
+           {1590, 1.0f, "Vocal", {{1550, typeValue(19)}}},
+           {1590, 1.0f, "1", {{1550, typeValue(12)}}},
+           {1591, 1.0f, "1378", {{1550, typeValue(12)}}},
+           {1591, 0.5f, "1/1", {{1550, typeValue(16)}}},
            {1566, 0.0f, "None"},
            {1570, 2.5f / 49.99f, "Pan"}});
 }
 
-constexpr float distortionType(int type) { return (static_cast<float>(type) + 0.5f) / 49.99f; }
-
 TEST_F(ParameterDisplay, DistortionParametersFollowTheVoicesDistortionType)
 {
     check({{132, 0.5f, "", {{136, 0.0f}}},
-           {132, 0.5f, "8.0", {{136, distortionType(1)}}},
-           {134, 0.5f, "50.0 %", {{136, distortionType(1)}}},
-           {132, 0.0f, "-100.0 %", {{136, distortionType(2)}}},
-           {134, 1.0f, "X 16.0", {{136, distortionType(7)}}},
-           {863, 0.5f, "", {{869, distortionType(17)}}},
-           {6272, 1.0f, "-100.0 %", {{6264, distortionType(14)}}},
-           {6280, 1.0f, "-100.0 %", {{6264, distortionType(19)}}},
-           {6273, 1.0f, "1024.0", {{6265, distortionType(15)}}},
+           {132, 0.5f, "8.0", {{136, typeValue(1)}}},
+           {134, 0.5f, "50.0 %", {{136, typeValue(1)}}},
+           {132, 0.0f, "-100.0 %", {{136, typeValue(2)}}},
+           {134, 1.0f, "X 16.0", {{136, typeValue(7)}}},
+           {863, 0.5f, "", {{869, typeValue(17)}}},
+           {6272, 1.0f, "-100.0 %", {{6264, typeValue(14)}}},
+           {6280, 1.0f, "-100.0 %", {{6264, typeValue(19)}}},
+           {6273, 1.0f, "1024.0", {{6265, typeValue(15)}}},
            {133, 0.25f, "25.0 %", {{137, 1.0f}}}});
 }
 
