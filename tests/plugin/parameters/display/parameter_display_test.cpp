@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,12 @@ TEST_F(ParameterDisplay, IndicesPastTheLastLeaveTheTextEmptyAndTheLastPlusOneSho
     EXPECT_EQ(display(kParameterCount + 1), "");
     EXPECT_EQ(display(-1), "");
     formatParameterDisplay(2, ConstParameterSpan(values), nullptr, kDisplayTextSize);
+}
+
+TEST_F(ParameterDisplay, ValuesOutsideTheRangeAreReadAtItsEnds)
+{
+    check({{144, std::numeric_limits<float>::quiet_NaN(), "BD Model 1"}, {144, 2.0f, "BD Kravo 20"},
+           {1722, -1.0f, "-100.0 %", {{1698, 1e9f}}}, {1620, 0.5f, "", {{1553, 7.0f}}}});
 }
 
 TEST_F(ParameterDisplay, EveryIndexAtEveryValueGivesABoundedPrintableText)
