@@ -53,6 +53,7 @@ public:
     // survive a program change and the host's state chunk sees them.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
+    void getParameterDisplay(std::int32_t index, char* text) override;
     void setProgram(std::int32_t program) override;
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;

@@ -82,15 +82,15 @@ TEST_F(KravoHost, ANoteAtTheStartSoundsItsWholeLength)
 
 TEST_F(KravoHost, ParamsPrintsOneLinePerIndexHelpTheUsageOnStdoutAndBadArgumentsAreAUsageErrorWritingNothing)
 {
-    const RunResult result = run("params --set 3=0.25 0 3 9899 2 1783");
-    EXPECT_EQ(std::tuple(result.exitCode, std::count(result.out.begin(), result.out.end(), '\n')), std::tuple(0, 5));
-    // index, name, display text, unit label (a blank), value
+    const RunResult result = run("params --set 3=0.25 --set 2=0.5 --set 1550=1 0 3 9899 2 1783 1550");
+    EXPECT_EQ(std::tuple(result.exitCode, std::count(result.out.begin(), result.out.end(), '\n')), std::tuple(0, 6));
+    // index, name, display text, unit label (a blank), value; index 3 carries no setting and shows dashes
     const std::string unnamed = "\t-------------------\t";
     EXPECT_TRUE(result.out.rfind("0" + unnamed, 0) == 0 && result.out.find("\n9899" + unnamed) != std::string::npos &&
-                result.out.find("\n3" + unnamed) != std::string::npos &&
-                result.out.find("\t \t0.25\n") != std::string::npos &&
-                result.out.find("\n2\tMain Volume\t") != std::string::npos &&
-                result.out.find("\n1783\tOP-OH 2 Easy Bypass\t") != std::string::npos)
+                result.out.find("\n3" + unnamed + "----\t \t0.25\n") != std::string::npos &&
+                result.out.find("\n2\tMain Volume\t-15.0 dB\t \t0.5\n") != std::string::npos &&
+                result.out.find("\n1783\tOP-OH 2 Easy Bypass\t") != std::string::npos &&
+                result.out.find("\tAutoWah\t") != std::string::npos)
         << result.out << result.err;
 
     for (const std::string arguments : {"help", "--help"}) {
