@@ -7,6 +7,7 @@
 #include "plugin/parameters/display/display_rules.h"
 #include "plugin/parameters/display/model_names.h"
 #include "plugin/parameters/display/modulation_names.h"
+#include "plugin/parameters/effect_parameter_names.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/effect_type_names.h"
 #include "plugin/parameters/modulation_parameters.h"
@@ -509,11 +510,14 @@ private:
     void effectModDestination(int typeIndex, float v)
     {
         const int k = readChoice(v, choicescale::kEffectType);
-        if (k < static_cast<int>(kEffectModTargetNames.size()))
+        const int firstParameter = static_cast<int>(kEffectModTargetNames.size());
+        if (k < firstParameter) {
             out_.copy(kEffectModTargetNames[static_cast<std::size_t>(k)]);
-        // The effect's own parameters (3..12) are named by the names of the effect parameters,
-        // which this text does not reach yet; they stay empty like the entries past them.
-        (void)typeIndex;
+        } else if (k < firstParameter + kEffectParameterCount) {
+            // Named as the slot's current effect calls its parameter; a type past the list reads as the last.
+            const int type = std::min(readChoice(value(typeIndex), choicescale::kEffectType), kEffectTypeCount - 1);
+            out_.copy(kEffectParameterNames[static_cast<std::size_t>(type)][static_cast<std::size_t>(k - firstParameter)]);
+        }
     }
 
     ConstParameterSpan values_;

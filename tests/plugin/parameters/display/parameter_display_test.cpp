@@ -123,7 +123,11 @@ TEST_F(ParameterDisplay, EffectParametersFollowTheSlotsType)
            {1591, 1.0f, "1378", {{1550, typeValue(12)}}},
            {1591, 0.5f, "1/1", {{1550, typeValue(16)}}},
            {1566, 0.0f, "None"},
-           {1570, 2.5f / 49.99f, "Pan"}});
+           {1570, 2.5f / 49.99f, "Pan"},
+           // A routing's target among the effect's own parameters takes the slot's type's names.
+           {1567, 3.5f / 49.99f, "Length", {{1551, typeValue(1)}}},
+           {1571, 12.5f / 49.99f, "Gate Decay", {{1551, typeValue(5)}}},
+           {1568, 13.5f / 49.99f, "", {{1552, typeValue(5)}}}});
 }
 
 TEST_F(ParameterDisplay, DistortionParametersFollowTheVoicesDistortionType)
