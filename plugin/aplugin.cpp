@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/default_patch.h"
+#include "plugin/parameters/voice_order.h"
 
 #include <cmath>
 #include <new>
@@ -116,7 +117,11 @@ void APlugin::initEngine()
 }
 
 // Drum presets are listed by the drum-preset unit.
-void APlugin::listAllDrumPresets() {}
+void APlugin::listAllDrumPresets()
+{
+    for (std::int32_t slot = 0; slot < kravo::param::kVoiceSlotCount; ++slot)
+        listDrumPresets(slot);
+}
 
 void APlugin::initDefaultPatch()
 {

@@ -8,6 +8,8 @@
 #include "plugin/midi/midi_cc_map.h"
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
+#include "plugin/presets/drum_preset_list.h"
+#include "plugin/presets/drum_preset_tables.h"
 #include "plugin/programs/recent_programs.h"
 #include "plugin/samples/layer_samples.h"
 #include "plugin/samples/sample_browser.h"
@@ -195,6 +197,29 @@ public:
     samples::FactorySamples& getFactorySamples() { return factorySamples; }
     MidiCcMap& getMidiCcMap() { return midiCcMap; }
 
+    // Drum presets of the 24 voice slots. Each slot lists, loads and saves in the folder of its kind;
+    // the Tom/User slots follow their mode. Loads, resets and undo go through setParameter.
+    void listDrumPresets(std::int32_t slot);
+    std::int32_t getDrumPresetCount(std::int32_t slot) const;
+    std::string getDrumPresetName(std::int32_t slot, std::int32_t n) const;
+    std::string getDrumSlotPresetName(std::int32_t slot) const;
+    void setDrumSlotPresetName(std::int32_t slot, const std::string& name);
+    // A load that fails changes nothing, its undo state included.
+    void loadDrumPresetByIndex(std::int32_t slot, std::int32_t n);
+    bool loadDrumPresetFile(std::int32_t slot, const char* path);
+    void loadDefaultDrumPreset(std::int32_t slot);
+    // Back to the values before the last load or reset; again and again, until the next one.
+    void undoDrumPreset(std::int32_t slot);
+    // Writes the slot's sound as name + ".dpr" in its preset folder, replacing a file of that name.
+    bool saveDrumPreset(std::int32_t slot, const std::string& name);
+    // Refuses a name that is taken.
+    bool renameDrumPreset(std::int32_t slot, std::int32_t n, const std::string& name);
+    bool deleteDrumPreset(std::int32_t slot, std::int32_t n);
+    std::int32_t getPresetParameterIndex(std::int32_t slot, std::int32_t k) const;
+    std::int32_t getPresetValueCount(std::int32_t slot) const;
+    std::int32_t getPresetDrumType(std::int32_t slot) const;
+    std::int32_t getPresetFolderIndex(std::int32_t slot) const;
+
 private:
     // Construction steps, in the order the constructor runs them.
     void seedRandomSource();
@@ -267,6 +292,16 @@ private:
     kravo::RecentProgramList recentPrograms;
     kravo::RecentProgramRecord recentProgramRecord;
     kravo::FolderSettings folderSettings;
+
+    kravo::presets::DrumPresetSlot presetSlot(std::int32_t slot) const;
+    std::string presetPath(std::int32_t slot, const std::string& name) const;
+    std::string presetFileTitle(std::int32_t slot, std::int32_t n) const;
+    bool isPresetFileName(std::int32_t slot, const std::string& name) const;
+    void reloadSlotSamples(std::int32_t slot);
+    void presetApplied(std::int32_t slot);
+    std::array<kravo::presets::DrumPresetList, kravo::presets::kPresetFolderCount> drumPresetLists{};
+    float presetUndoValues[kNumParams] = {};
+    bool presetUndoAvailable = false;
 
     kravo::SampleBrowserList sampleList;
     std::array<kravo::LayerBrowseState, LayerSamples::kLayers> layerBrowse{};
