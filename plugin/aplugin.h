@@ -298,7 +298,7 @@ private:
     std::string presetFileTitle(std::int32_t slot, std::int32_t n) const;
     bool isPresetFileName(std::int32_t slot, const std::string& name) const;
     void reloadSlotSamples(std::int32_t slot);
-    void presetApplied(std::int32_t slot);
+    void presetApplied();
     std::array<kravo::presets::DrumPresetList, kravo::presets::kPresetFolderCount> drumPresetLists{};
     float presetUndoValues[kNumParams] = {};
     bool presetUndoAvailable = false;

@@ -1,26 +1,13 @@
 #include "plugin/midi/ecs_file.h"
 
 #include "platform/windows_paths.h"
+#include "plugin/settings/text_file_reading.h"
 
 #include <cstdio>
 
 namespace kravo {
 
 namespace {
-
-bool isWhiteSpace(int c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The next byte that is not white space, or EOF.
-int skipWhiteSpace(std::FILE* file)
-{
-    int c = std::fgetc(file);
-    while (isWhiteSpace(c))
-        c = std::fgetc(file);
-    return c;
-}
 
 // Reads the token that starts with `first` up to the next white space or the end, as a number in 0..9900:
 // an optional sign and at least one digit, nothing else.

@@ -2,6 +2,7 @@
 
 #include "platform/windows_paths.h"
 #include "plugin/presets/drum_preset_tables.h"
+#include "plugin/settings/text_file_reading.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,19 +12,6 @@
 namespace kravo::presets {
 
 namespace {
-
-bool isWhiteSpace(int c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-int skipWhiteSpace(std::FILE* file)
-{
-    int c = std::fgetc(file);
-    while (isWhiteSpace(c))
-        c = std::fgetc(file);
-    return c;
-}
 
 // The next white-space separated token; nothing at the end of the file or for a token too long to be a
 // number.

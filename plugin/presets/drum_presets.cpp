@@ -159,7 +159,7 @@ bool APlugin::loadDrumPresetFile(std::int32_t slot, const char* path)
     char title[kravo::kPathBufferSize];
     kravo::fileTitleFromPath(path, title);
     setDrumSlotPresetName(slot, title);
-    presetApplied(slot);
+    presetApplied();
     return true;
 }
 
@@ -179,7 +179,7 @@ void APlugin::loadDefaultDrumPreset(std::int32_t slot)
                 setParameter(sampleNameFirst(slot, layer) + i, 0.0f);
         reloadSlotSamples(slot);
     }
-    presetApplied(slot);
+    presetApplied();
 }
 
 void APlugin::undoDrumPreset(std::int32_t slot)
@@ -189,7 +189,7 @@ void APlugin::undoDrumPreset(std::int32_t slot)
     for (std::int32_t index = 0; index < kNumParams; ++index)
         setParameter(index, presetUndoValues[index]);
     reloadSlotSamples(slot);
-    presetApplied(slot);
+    presetApplied();
 }
 
 void APlugin::reloadSlotSamples(std::int32_t slot)
@@ -200,7 +200,7 @@ void APlugin::reloadSlotSamples(std::int32_t slot)
         reloadLayerSample(slot - kravo::param::kFirstSampleSlot, layer);
 }
 
-void APlugin::presetApplied(std::int32_t)
+void APlugin::presetApplied()
 {
     requestEditorRefresh();
     refreshSampleBrowserIfOpen();
