@@ -87,7 +87,6 @@ public:
     void unlockPatterns() { patternLockValues = nullptr; }
     // What the pattern code reads a parameter from: the copy while locked, else the program.
     const float* patternValues() const { return patternLockValues ? patternLockValues : params; }
-    std::uint8_t getPatternRestarted(int slot) const { return patternRestarted[slot]; }
     // Every voice stops at once (transport stop): notes off, modulators back to rest.
     void allVoicesOff();
     bool isAnyVoiceActive() const;
@@ -145,9 +144,6 @@ public:
     std::int32_t getMasterEffectType(int slot) const { return masterEffects.slot(slot).type; }
     std::int32_t getEffectRouting() const { return masterEffects.routing; }
     float getMasterGain() const { return masterGain; }
-    float getEffectLimitLevel() const { return effectLimitLevel; }
-    float getEffectOutputLeft() const { return fxOutLeft; }
-    float getEffectOutputRight() const { return fxOutRight; }
     const voices::OutputBuses& getBuses() const { return buses; }
     float getPadGate(std::int32_t pad) const { return padGate[pad]; }
     float getModWheel() const { return modWheel; }
@@ -231,7 +227,6 @@ private:
     void releasePattern(int pattern);
     void haltPatternPlayers(bool waitForGrid);
     void releaseWaitingPatternPlayers();
-    static std::uint32_t patternTrackPad(const float* values, int pattern, int track);
     static bool isTrackMuted(const float* values, int pattern, int track);
     std::int32_t decodeMasterEffectType(int slot) const;
     void updateMasterEffectSlot(int slot, bool force);

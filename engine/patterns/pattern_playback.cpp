@@ -113,7 +113,7 @@ void Engine::tickPatternPlayer(int pattern)
         p.step = 0;
         p.swingPhase = 0;
         for (int t = 0; t < patterns::kTrackCount; ++t)
-            patternRestarted[patternTrackPad(values, pattern, t)] = 1;
+            patternRestarted[patterns::trackTargetPad(values, pattern, t)] = 1;
         p.smoothedValue = p.sequence[0];
         std::fill(std::begin(p.armed), std::end(p.armed), std::uint8_t{1});
     } else {
@@ -143,7 +143,7 @@ void Engine::playPatternStep(int pattern, const float* values)
             p.armed[t] = 0;
             p.flamState = 0;
             if (p.stepOn[t][s] && !isTrackMuted(values, pattern, t))
-                triggerPad(static_cast<std::int32_t>(patternTrackPad(values, pattern, t)),
+                triggerPad(static_cast<std::int32_t>(patterns::trackTargetPad(values, pattern, t)),
                            static_cast<std::int32_t>(std::min(p.stepVelocity[t][s], kLargestVelocity)),
                            p.stepPitch[t][s], p.stepPan[t][s], p.stepLength[t][s]);
         }
@@ -157,12 +157,6 @@ void Engine::playPatternStep(int pattern, const float* values)
             triggerPad(static_cast<std::int32_t>(p.trackPad[t]),
                        static_cast<std::int32_t>(std::min(p.stepVelocity[t][s], kLargestVelocity)),
                        p.stepPitch[t][s], p.stepPan[t][s], p.stepLength[t][s]);
-}
-
-std::uint32_t Engine::patternTrackPad(const float* values, int pattern, int track)
-{
-    return static_cast<std::uint32_t>(param::readChoiceClamped(
-        values[param::trackTargetPadIndex(pattern, track)], param::choicescale::kTrackTargetPad, kNumDrumSlots));
 }
 
 bool Engine::isTrackMuted(const float* values, int pattern, int track)

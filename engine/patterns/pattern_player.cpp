@@ -28,8 +28,7 @@ void PatternPlayer::readSettings(const float* values, int pattern)
     swingFactor[1] = swingFactor[0] / (1.0f + swing);
     flamPoint = values[param::patternFlam[pattern]];
     for (int t = 0; t < kTrackCount; ++t) {
-        trackPad[t] = static_cast<std::uint32_t>(param::readChoiceClamped(
-            values[param::trackTargetPadIndex(pattern, t)], param::choicescale::kTrackTargetPad, kTargetPads));
+        trackPad[t] = trackTargetPad(values, pattern, t);
         armed[t] = 0;
     }
 }
@@ -68,6 +67,12 @@ void PatternPlayer::advance()
         step = startStep;
     for (std::uint8_t& a : armed)
         a = 1;
+}
+
+std::uint32_t trackTargetPad(const float* values, int pattern, int track)
+{
+    return static_cast<std::uint32_t>(param::readChoiceClamped(
+        values[param::trackTargetPadIndex(pattern, track)], param::choicescale::kTrackTargetPad, kTargetPads));
 }
 
 float stepsPerTick(float speedValue, float tempo, float sampleRate)

@@ -52,6 +52,9 @@ struct PatternPlayer {
     void advance();
 };
 
+// The pad (0..23) a track of the pattern plays, from its "Track Pad" parameter.
+std::uint32_t trackTargetPad(const float* values, int pattern, int track);
+
 // Steps per tick at the pattern's "Speed", the tempo and rate, without humanisation.
 float stepsPerTick(float speedValue, float tempo, float sampleRate);
 
