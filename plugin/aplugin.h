@@ -8,12 +8,15 @@
 #include "plugin/midi/midi_cc_map.h"
 #include "plugin/midi/midi_event_queue.h"
 #include "plugin/midi/note_map.h"
+#include "plugin/patterns/pattern_clipboard.h"
+#include "plugin/patterns/pattern_file.h"
 #include "plugin/presets/drum_preset_list.h"
 #include "plugin/presets/drum_preset_tables.h"
 #include "plugin/programs/recent_programs.h"
 #include "plugin/samples/layer_samples.h"
 #include "plugin/samples/sample_browser.h"
 #include "plugin/samples/sample_preview.h"
+#include "plugin/settings/file_browser_list.h"
 #include "plugin/settings/folder_settings.h"
 #include "plugin/settings/recent_program_record.h"
 
@@ -220,6 +223,35 @@ public:
     std::int32_t getPresetDrumType(std::int32_t slot) const;
     std::int32_t getPresetFolderIndex(std::int32_t slot) const;
 
+    // The pattern menu's commands on pattern 0..7 and track 0..3, ignored while the patterns are
+    // locked. Every command but Undo first keeps all values for Undo. Commands: 0, 6, 9 copy (all
+    // three clipboard parts at once); 1 paste track, 7 paste pattern, 10 paste all; 2 clear track,
+    // 8 clear pattern, 11 clear all; 3 random track; 4 and 5 move the track left and right; 12 Undo;
+    // 13 only keeps the undo copy; 14 load and 15 save through a dialog; 16 deletes the browser's
+    // selected file so that Undo can bring it back; 17 returns the browser to its root.
+    void handlePatternMenu(std::int32_t command, std::int32_t pattern, std::int32_t track);
+    // A file that cannot be read whole changes nothing. A loaded file names the pattern, and the
+    // browser follows its folder.
+    void loadPatternFile(std::int32_t pattern, const std::string& path);
+    // The browser's selected file, kept for Undo like a command.
+    void loadSelectedPatternFile(std::int32_t pattern);
+    // The pattern's file, folder and title without extension; "None" when it has none.
+    std::string getPatternName(std::int32_t pattern) const;
+
+    // The pattern browser: one list over the pattern folder and a sub-folder of it, which is ""
+    // at the root and otherwise ends in "\".
+    void scanPatternFolder();
+    std::int32_t getPatternFileCount() const { return patternList.count(); }
+    std::int32_t getPatternFileType(std::int32_t n) const { return patternList.kind(n); }
+    std::string getPatternFileName(std::int32_t n) const { return patternList.name(n); }
+    void selectPatternFile(std::int32_t n) { selectedPatternFile = patternList.name(n); }
+    void setSelectedPatternFile(const std::string& name) { selectedPatternFile = name; }
+    const std::string& getSelectedPatternFile() const { return selectedPatternFile; }
+    const std::string& getPatternBrowserFolder() const { return patternBrowserFolder; }
+    // Only a folder entry whose path fits is entered.
+    void enterPatternFolder(std::int32_t n);
+    void patternBrowserToRoot();
+
 private:
     // Construction steps, in the order the constructor runs them.
     void seedRandomSource();
@@ -303,11 +335,32 @@ private:
     float presetUndoValues[kNumParams] = {};
     bool presetUndoAvailable = false;
 
-    kravo::SampleBrowserList sampleList;
+    kravo::FileBrowserList sampleList{kravo::isSampleFileName};
     std::array<kravo::LayerBrowseState, LayerSamples::kLayers> layerBrowse{};
     SamplePreview samplePreview;
     // A reload asked for on the audio thread, where no file is read: done at the main thread's next visit.
     std::atomic<bool> layerReloadsWanted{false};
+
+    void keepPatternUndoCopy();
+    void copyPatterns(std::int32_t pattern, std::int32_t track);
+    void writeTrack(std::int32_t pattern, std::int32_t track, const float* values);
+    void clearTrack(std::int32_t pattern, std::int32_t track);
+    void randomizeTrack(std::int32_t pattern, std::int32_t track);
+    void moveTrack(std::int32_t pattern, std::int32_t track, std::int32_t direction);
+    void writePatternList(std::int32_t pattern, const float* values);
+    void undoPatternCommand();
+    void loadPatternFromDialog(std::int32_t pattern);
+    void savePatternFromDialog(std::int32_t pattern);
+    void deleteSelectedPatternFile();
+    void rememberPatternFile(std::int32_t pattern, const std::string& path);
+    kravo::patterns::PatternClipboard patternClipboard;
+    float patternUndoCopy[kNumParams] = {};
+    bool patternUndoValid = false;
+    // Where the file that command 16 deleted came from; Undo copies it back from "zLastDeleted.zzz".
+    std::string lastDeletedPatternPath;
+    kravo::FileBrowserList patternList{kravo::patterns::isPatternFileName};
+    std::string patternBrowserFolder;
+    std::string selectedPatternFile;
 
     float defaultValues[kNumParams] = {};
     float zeroValues[kNumParams] = {};

@@ -117,12 +117,10 @@ void setPatternDefaults(ParameterSpan values)
         values[patternEndStep[pattern]] = 1.0f;
         values[patternSpeed[pattern]] = 0.5f;
         for (int track = 0; track < kTrackCount; ++track) {
-            for (int step = 0; step < kStepCount; ++step) {
-                values[stepAttributeIndex(StepAttribute::Pitch, pattern, track, step)] = 0.5f;
-                values[stepAttributeIndex(StepAttribute::Velocity, pattern, track, step)] = 1.0f;
-                values[stepAttributeIndex(StepAttribute::Pan, pattern, track, step)] = 0.5f;
-                values[stepAttributeIndex(StepAttribute::Length, pattern, track, step)] = 0.5f;
-            }
+            for (int step = 0; step < kStepCount; ++step)
+                for (int attribute = 0; attribute < kStepAttributeCount; ++attribute)
+                    values[stepAttributeIndex(static_cast<StepAttribute>(attribute), pattern, track, step)] =
+                        kClearedStepValues[static_cast<std::size_t>(attribute)];
         }
         for (int step = 0; step < kStepCount; ++step)
             values[sequencerValueIndex(pattern, step)] = 0.5f;

@@ -2,62 +2,15 @@
 
 #include "platform/windows_paths.h"
 #include "plugin/presets/drum_preset_tables.h"
+#include "plugin/settings/number_file.h"
 #include "plugin/settings/text_file_reading.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
 namespace kravo::presets {
 
 namespace {
-
-// The next white-space separated token; nothing at the end of the file or for a token too long to be a
-// number.
-std::optional<std::string> readToken(std::FILE* file)
-{
-    constexpr std::size_t kLongestToken = 64;
-    std::string token;
-    int c = skipWhiteSpace(file);
-    for (; c != EOF && !isWhiteSpace(c); c = std::fgetc(file)) {
-        if (token.size() == kLongestToken)
-            return std::nullopt;
-        token.push_back(static_cast<char>(c));
-    }
-    if (token.empty())
-        return std::nullopt;
-    return token;
-}
-
-template <typename T>
-std::optional<T> parseWhole(const std::string& token)
-{
-    const char* first = token.data();
-    const char* last = first + token.size();
-    if (first != last && *first == '+')
-        ++first;
-    T value{};
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> readInteger(std::FILE* file)
-{
-    const auto token = readToken(file);
-    return token ? parseWhole<int>(*token) : std::nullopt;
-}
-
-std::optional<float> readValue(std::FILE* file)
-{
-    const auto token = readToken(file);
-    const auto value = token ? parseWhole<float>(*token) : std::nullopt;
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
-    return value;
-}
 
 // The name is not used: the slot shows the file's name. It runs from the first byte that is not white
 // space to the end of its line.
@@ -75,7 +28,7 @@ bool readValues(std::FILE* file, int count, std::size_t kept, std::vector<float>
 {
     values.clear();
     for (int k = 0; k < count; ++k) {
-        const auto value = readValue(file);
+        const auto value = readFiniteValue(file);
         if (!value)
             return false;
         if (values.size() < kept)
@@ -113,16 +66,6 @@ std::string nameLine(const std::string& name)
     return line;
 }
 
-bool writeValue(std::FILE* file, float value)
-{
-    char text[32];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    if (error != std::errc())
-        return false;
-    *end = '\0';
-    return std::fprintf(file, "%s\n", text) >= 0;
-}
-
 } // namespace
 
 DrumPresetRead readDrumPresetFile(const char* path, int slotType, std::size_t listSize, bool withSampleNames,
@@ -144,9 +87,9 @@ bool writeDrumPresetFile(const char* path, int type, const std::string& name, st
         return false;
     bool written = std::fprintf(file, "1\n%d\n%zu\n%s\n", type, values.size(), nameLine(name).c_str()) >= 0;
     for (const float value : values)
-        written = writeValue(file, value) && written;
+        written = writeValueLine(file, value) && written;
     for (const float value : sampleNames)
-        written = writeValue(file, value) && written;
+        written = writeValueLine(file, value) && written;
     if (std::fclose(file) != 0)
         written = false;
     return written;

@@ -1,40 +1,12 @@
 #pragma once
 
 #include "plugin/samples/sample_buffer.h"
+#include "plugin/settings/file_browser_list.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kravo {
-
-// What the sample page lists of one folder below the sample folder: its
-// visible sub-folders, then its sample files, each group in the order the
-// file system gives them.
-class SampleBrowserList {
-public:
-    static constexpr int kMostEntries = 1024;
-    // Longer names are left out: cut, they would name a file or folder that is not there.
-    static constexpr std::size_t kLongestName = 127;
-    enum Kind : std::int32_t { kNone = 0, kFolder = 1, kFile = 2 };
-
-    SampleBrowserList() { entries.reserve(kMostEntries); }
-
-    // folder is a full path ending in "\"; a folder that cannot be listed lists nothing.
-    void list(const std::string& folder);
-    std::int32_t count() const { return static_cast<std::int32_t>(entries.size()); }
-    // kNone and "" for an entry that is not there.
-    Kind kind(std::int32_t n) const;
-    std::string name(std::int32_t n) const;
-
-private:
-    struct Entry {
-        std::string name;
-        Kind kind;
-    };
-    std::vector<Entry> entries;
-};
 
 // What the browser keeps per layer: the folder shown, relative to the sample
 // folder ("" or ending in "\"), and the stored name the layer loaded last.

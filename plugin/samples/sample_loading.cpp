@@ -78,7 +78,7 @@ void APlugin::listSampleFolder(std::int32_t slot, std::int32_t layer)
 
 void APlugin::enterSampleFolder(std::int32_t slot, std::int32_t layer, std::int32_t n)
 {
-    if (!isLayer(slot, layer) || sampleList.kind(n) != kravo::SampleBrowserList::kFolder)
+    if (!isLayer(slot, layer) || sampleList.kind(n) != kravo::FileBrowserList::kFolder)
         return;
     std::string entered = browseState(slot, layer).browseFolder + sampleList.name(n) + "\\";
     // Cut, it would be another folder.
@@ -108,7 +108,7 @@ std::string APlugin::getLayerSampleName(std::int32_t slot, std::int32_t layer) c
 
 void APlugin::previewSample(std::int32_t slot, std::int32_t layer, std::int32_t n)
 {
-    if (samplePreview.isPlaying() || !isLayer(slot, layer) || sampleList.kind(n) != kravo::SampleBrowserList::kFile)
+    if (samplePreview.isPlaying() || !isLayer(slot, layer) || sampleList.kind(n) != kravo::FileBrowserList::kFile)
         return;
     auto buffer = std::make_unique<SampleBuffer>();
     const std::string path = folderSettings.sampleFolder + browseState(slot, layer).browseFolder + sampleList.name(n);
@@ -132,7 +132,7 @@ void APlugin::renderPreviewSample()
 
 bool APlugin::loadSampleIntoLayer(std::int32_t slot, std::int32_t layer, std::int32_t n)
 {
-    if (!isLayer(slot, layer) || sampleList.kind(n) != kravo::SampleBrowserList::kFile)
+    if (!isLayer(slot, layer) || sampleList.kind(n) != kravo::FileBrowserList::kFile)
         return false;
     const std::string name = withBackslashes(browseState(slot, layer).browseFolder + sampleList.name(n));
     if (name.size() > kLongestSampleName)

@@ -25,6 +25,14 @@ public:
     }
 
     void set(int index, float value) { plugin->setParameter(index, value); }
+    // All current parameter values, for comparing whole states.
+    std::vector<float> values() const
+    {
+        std::vector<float> all;
+        for (int i = 0; i < kNumParams; ++i)
+            all.push_back(plugin->getParameter(i));
+        return all;
+    }
     // Kind parameters j of one of the kind's voices, through the kind's index rule.
     void setKind(int (*index)(int, int), std::initializer_list<std::pair<int, float>> values, int voice = 0)
     {

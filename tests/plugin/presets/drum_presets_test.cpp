@@ -44,13 +44,7 @@ protected:
         }
         return text;
     }
-    std::vector<float> values() const
-    {
-        std::vector<float> all;
-        for (int i = 0; i < kNumParams; ++i)
-            all.push_back(plugin->getParameter(i));
-        return all;
-    }
+    std::vector<float> values() const { return renderer->values(); }
     std::vector<std::string> notices() const
     {
         std::vector<std::string> texts;
