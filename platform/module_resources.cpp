@@ -1,6 +1,7 @@
 #include "platform/module_resources.h"
 
 #include "platform/embedded_resource.h"
+#include "platform/platform_module.h"
 
 #include <cctype>
 #include <functional>
@@ -10,19 +11,22 @@
 #pragma weak kravoResourceTable
 #pragma weak kravoResourceCount
 
-struct PlatformModule {
-    std::span<const platform::EmbeddedResource> resources;
-};
-
-namespace {
+namespace platform {
 
 PlatformModule& ownModule()
 {
-    static PlatformModule module{&kravoResourceCount != nullptr
-                                     ? std::span(kravoResourceTable, kravoResourceCount)
-                                     : std::span<const platform::EmbeddedResource>()};
+    static PlatformModule module{.kind = PlatformModule::Kind::own,
+                                 .resources = &kravoResourceCount != nullptr
+                                                  ? std::span(kravoResourceTable, kravoResourceCount)
+                                                  : std::span<const platform::EmbeddedResource>()};
     return module;
 }
+
+} // namespace platform
+
+namespace {
+
+using platform::ownModule;
 
 bool isIntegerResource(LPCSTR name) { return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0; }
 
@@ -54,11 +58,6 @@ const platform::EmbeddedResource* entryOf(PlatformModule* module, const void* ha
 }
 
 } // namespace
-
-HMODULE GetModuleHandleA(LPCSTR moduleName)
-{
-    return moduleName == nullptr ? &ownModule() : nullptr;
-}
 
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
 {

@@ -4,12 +4,11 @@
 // handle. Resources are named by integer id only (MAKEINTRESOURCEA) and typed by name ("TXT", "PNG"),
 // which compares without case.
 
+#include "platform/module_loading.h"
 #include "platform/win_types.h"
 
 #define MAKEINTRESOURCEA(id) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(id))))
 
-// The module that holds the resources for a null name; no other module is loaded.
-HMODULE GetModuleHandleA(LPCSTR moduleName);
 // A null module stands for the plug-in's own, as it does for the main program's on Windows.
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);

@@ -1,0 +1,42 @@
+#pragma once
+
+// The host framework's one exception and the checks that throw it. A host error code is signed,
+// 0 for success and negative for a failure; the barrier at every host call turns the exception back
+// into its code.
+
+#include <cstdint>
+
+inline constexpr std::int32_t kHostErrNotImplemented = -7000;
+inline constexpr std::int32_t kHostErrNoGroup = -7003;
+inline constexpr std::int32_t kHostErrNullValue = -7053;
+inline constexpr std::int32_t kHostErrNotAnEffectType = -7055;
+inline constexpr std::int32_t kHostErrOperation38Default = -7102;
+inline constexpr std::int32_t kHostErrNoStemFormats = -7110;
+inline constexpr std::int32_t kHostErrNoComponentDispatcher = -7175;
+inline constexpr std::int32_t kHostErrBadListPosition = -7300;
+inline constexpr std::int32_t kHostErrHostCall156Default = -7304;
+inline constexpr std::int32_t kHostErrCheckFailed = -7400;
+inline constexpr std::int32_t kHostErrUnexpected = -7401;
+inline constexpr std::int32_t kHostErrNoMemory = -9006;
+inline constexpr std::int32_t kHostErrNoRoutine = -9007;
+
+class CHostError {
+public:
+    explicit CHostError(std::int32_t code) : code(code) {}
+    // A 16-bit host result keeps its sign.
+    explicit CHostError(std::int16_t code) : code(code) {}
+    virtual ~CHostError() = default;
+    CHostError(const CHostError&) = default;
+    CHostError& operator=(const CHostError&) = default;
+
+    std::int32_t GetCode() const { return code; }
+
+private:
+    std::int32_t code;
+};
+
+void ThrowIfFalse(bool condition);
+void ThrowIfNull(const void* pointer);
+void ThrowIfZero(std::int32_t value);
+// A nonzero 16-bit result of a host library function becomes the exception.
+void ThrowIfError(std::int16_t code);

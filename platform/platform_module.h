@@ -1,0 +1,33 @@
+#pragma once
+
+// What a module handle stands for. Shared by the platform's resource and module-loading units only.
+
+#include "platform/embedded_resource.h"
+#include "platform/win_types.h"
+
+#include <span>
+
+namespace platform {
+
+struct BuiltInFunction;
+
+} // namespace platform
+
+struct PlatformModule {
+    enum class Kind { own, hostLibrary, builtIn };
+    Kind kind = Kind::own;
+    // own: the resources embedded in the plug-in's module.
+    std::span<const platform::EmbeddedResource> resources{};
+    // hostLibrary: the Windows name and the stand-in's shared library file; the handle while loaded.
+    const char* name = nullptr;
+    const char* file = nullptr;
+    void* library = nullptr;
+    // builtIn: its functions by name.
+    std::span<const platform::BuiltInFunction> functions{};
+};
+
+namespace platform {
+
+PlatformModule& ownModule();
+
+} // namespace platform
