@@ -45,9 +45,10 @@ bench: release
 	$(RELEASE_DIR)/bench/kravo-bench
 
 # Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
-# tests' crafted files; clang's libFuzzer with ASan and UBSan, in its own build.
-# Inputs that found something new stay in FUZZ_DIR/corpus for the next run;
-# a crash leaves its input in FUZZ_DIR as crash-*.
+# tests' crafted files, then the typed chunk record parser for as long, seeded
+# with two small records; clang's libFuzzer with ASan and UBSan, in its own build.
+# Inputs that found something new stay in FUZZ_DIR/corpus and FUZZ_DIR/chunk-corpus
+# for the next run; a crash leaves its input in FUZZ_DIR as crash-*.
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
@@ -59,11 +60,19 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 	  -DKRAVO_FUZZ=ON -DKRAVO_TESTS=OFF -DKRAVO_BENCH=OFF
 
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus $(FUZZ_DIR)/seeds
+	mkdir -p $(FUZZ_DIR)/chunk-corpus
+	{ printf 'H\0\0\0'; head -c 52 /dev/zero; printf '\1\1\1\1f_gain\0\0\77\200\0\0'; } \
+	  > $(FUZZ_DIR)/chunk-corpus/seed-float
+	{ printf '\134\0\0\0'; head -c 52 /dev/zero; \
+	  printf '\1\1\1\1d_x\0\300\4\0\0\0\0\0\0l_ab\0\0\0\0\1\2\3\4s_s\0\377\376\0\0'; } \
+	  > $(FUZZ_DIR)/chunk-corpus/seed-every-type
+	$(FUZZ_DIR)/fuzz/kravo-chunk-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/chunk-corpus
 
 clean:
 	rm -rf build

@@ -13,6 +13,7 @@ inline constexpr std::int32_t kHostErrNotAnEffectType = -7055;
 inline constexpr std::int32_t kHostErrOperation38Default = -7102;
 inline constexpr std::int32_t kHostErrNoStemFormats = -7110;
 inline constexpr std::int32_t kHostErrNoComponentDispatcher = -7175;
+inline constexpr std::int32_t kHostErrNoComponentParameters = -7176;
 inline constexpr std::int32_t kHostErrBadListPosition = -7300;
 inline constexpr std::int32_t kHostErrHostCall156Default = -7304;
 inline constexpr std::int32_t kHostErrCheckFailed = -7400;

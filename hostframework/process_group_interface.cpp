@@ -1,5 +1,7 @@
 #include "hostframework/process_group_interface.h"
 
+#include "hostlibs/extension/host_extension.h"
+
 #include <algorithm>
 #include <iterator>
 #include <cstring>
@@ -12,6 +14,15 @@ constinit ComponentDispatcher gComponentDispatcher = nullptr;
 constexpr std::int16_t kFirstRoutine = 0;
 constexpr std::int16_t kLastRoutine = 173;
 constexpr std::int16_t kFirstNegativeSelector = -6;
+
+constexpr std::int16_t kComponentPrepare = 17;
+constexpr std::int16_t kComponentRequest51 = 10;
+constexpr std::int16_t kComponentRequest52 = 11;
+constexpr std::int16_t kComponentRequest53 = 12;
+constexpr std::int16_t kComponentRequest54 = 14;
+constexpr std::int16_t kComponentRequest55 = 19;
+constexpr std::int16_t kComponentRequest56 = 20;
+constexpr std::int16_t kComponentRequest110 = 15;
 
 constexpr std::int16_t kWordSizeRequest = 21;
 constexpr std::uint32_t kWordSize = 27;
@@ -128,39 +139,61 @@ std::int32_t CProcessGroupInterface::HostCall37(std::int32_t* arg1, std::int32_t
     return clearOut(arg1, arg2);
 }
 
-std::int32_t CProcessGroupInterface::Operation51(std::int32_t, std::int32_t, std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation51(std::int32_t arg1, std::int32_t arg2, std::int32_t arg3,
+                                                 std::int32_t arg4)
 {
-    return kHostErrNoComponentDispatcher;
+    const std::int32_t prepared = componentCall(kComponentPrepare, {arg1, arg2, arg3, arg4});
+    return prepared != 0 ? prepared : componentCall(kComponentRequest51, {arg1, arg2, arg3, arg4});
 }
 
-std::int32_t CProcessGroupInterface::Operation52(std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation52(std::int32_t arg1, std::int32_t arg2)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest52, {arg1, arg2});
 }
 
-std::int32_t CProcessGroupInterface::Operation53(std::int32_t, std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation53(std::int32_t arg1, std::int32_t arg2, std::int32_t arg3)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest53, {arg1, arg2, arg3});
 }
 
-std::int32_t CProcessGroupInterface::Operation54(std::int32_t, std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation54(std::int32_t arg1, std::int32_t arg2, std::int32_t arg3)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest54, {arg1, arg2, arg3});
 }
 
-std::int32_t CProcessGroupInterface::Operation55(std::int32_t, std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation55(std::int32_t arg1, std::int32_t arg2, std::int32_t arg3)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest55, {arg1, arg2, arg3});
 }
 
-std::int32_t CProcessGroupInterface::Operation56(std::int32_t, std::int32_t, std::int32_t)
+std::int32_t CProcessGroupInterface::Operation56(std::int32_t arg1, std::int32_t arg2, std::int32_t arg3)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest56, {arg1, arg2, arg3});
 }
 
-std::int32_t CProcessGroupInterface::Operation110(std::int32_t)
+std::int32_t CProcessGroupInterface::Operation110(std::int32_t arg1)
 {
-    return kHostErrNoComponentDispatcher;
+    return componentCall(kComponentRequest110, {arg1});
+}
+
+// The arguments in order, then the host context, in a parameter block the host owns for the call.
+std::int32_t CProcessGroupInterface::componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments)
+{
+    const ComponentDispatcher dispatcher = gComponentDispatcher;
+    if (dispatcher == nullptr)
+        return kHostErrNoComponentDispatcher;
+    const std::size_t argumentBytes = arguments.size() * sizeof(std::int32_t);
+    const auto size = static_cast<std::int32_t>(argumentBytes + sizeof hostContext);
+    HostHandle block = HostExtNewHandle(size);
+    if (block == nullptr)
+        return kHostErrNoComponentParameters;
+    HostExtLockHandle(block);
+    std::memcpy(*block, std::data(arguments), argumentBytes);
+    std::memcpy(*block + argumentBytes, &hostContext, sizeof hostContext);
+    const std::int16_t result = dispatcher(request, nullptr, block);
+    HostExtUnlockHandle(block);
+    HostExtDisposeHandle(block);
+    return result;
 }
 
 std::int32_t CProcessGroupInterface::CompareChunk(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
@@ -184,8 +217,20 @@ std::int32_t CProcessGroupInterface::HostCall122(std::int32_t /*arg1*/, std::int
     return 0;
 }
 
+// Gives the host its lock for a while: leaves every level this call holds, lets the host work, and
+// takes the same levels again.
 std::int32_t CProcessGroupInterface::YieldHostCall()
 {
+    std::int32_t left = 0;
+    for (;;) {
+        ++left;
+        if (LeaveHostCall() <= 0)
+            break;
+    }
+    std::int32_t waited = 0;
+    HostExtWaitForHost(0, &waited);
+    for (; left > 0; --left)
+        EnterHostCall();
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "hostframework/host_records.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 class CProcessGroupInterface {
 public:
@@ -350,6 +351,8 @@ public:
     std::int32_t GetSampleRate() const { return sampleRate; }
 
 protected:
+    std::int32_t componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments);
+
     template <typename... T>
     static std::int32_t clearOut(T*... outs)
     {

@@ -4,6 +4,25 @@
 
 #include <cstdint>
 
+struct IEngineUnknown;
+
+// The host's lock service, answered by the capability query 'pisi'. A lock may be entered again by
+// the thread that holds it.
+struct HostLock;
+class IHostLockService {
+public:
+    virtual std::int32_t GetVersion() = 0;
+    virtual HostLock* CreateLock() = 0;
+    virtual HostLock* CreateNamedLock(const char* name) = 0;
+    virtual void DeleteLock(HostLock* lock) = 0;
+    virtual void EnterLock(HostLock* lock) = 0;
+    virtual std::uint8_t TryEnterLock(HostLock* lock) = 0;
+    virtual void LeaveLock(HostLock* lock) = 0;
+
+protected:
+    ~IHostLockService() = default;
+};
+
 extern "C" {
 
 using PlugInOpenProc = std::int16_t (*)();
@@ -12,5 +31,12 @@ using PlugInCloseProc = std::int16_t (*)();
 // The host calls the open procedure when it wants the plug-in and the close procedure when it is done.
 void SetPlugInOpenAndCloseProcs(PlugInOpenProc open, PlugInCloseProc close);
 using SetPlugInOpenAndCloseProcsFunction = void (*)(PlugInOpenProc open, PlugInCloseProc close);
+
+// The host's capability query: 0 with the answer for a selector it knows, else an error and 0.
+std::int16_t HostGestalt(std::uint32_t selector, std::intptr_t* answer);
+
+// Looked up at run time; 0 with the engine's object.
+std::int32_t HostGetEngineUnknown(IEngineUnknown** engine);
+using HostGetEngineUnknownFunction = std::int32_t (*)(IEngineUnknown** engine);
 
 } // extern "C"

@@ -16,4 +16,18 @@ std::int16_t openPlugIn();
 std::int16_t closePlugIn();
 void forgetOpenAndCloseProcs();
 
+// The lock service: offered or not, its version, whether creating a lock fails, and what it saw.
+void offerLockService(bool offered);
+void setLockServiceVersion(std::int32_t version);
+void failLockCreation(bool fail);
+struct LockServiceCounts {
+    int created = 0;
+    int deleted = 0;
+    int entered = 0;
+    int left = 0;
+    const char* lastName = nullptr;
+};
+LockServiceCounts lockServiceCounts();
+void resetLockService();
+
 } // namespace hostengine

@@ -15,4 +15,29 @@ using ResourceByteOrderProc = std::int32_t (*)(std::intptr_t context, std::uint3
 std::int16_t HostExtOpenResourceFile(const char* path, ResourceByteOrderProc byteOrder);
 void HostExtReleaseResourceFile(const char* path);
 
+// Memory handles: a handle points at the pointer to its block. Null when the block cannot be had.
+using HostHandle = char**;
+HostHandle HostExtNewHandle(std::int32_t size);
+void HostExtLockHandle(HostHandle handle);
+void HostExtUnlockHandle(HostHandle handle);
+std::int32_t HostExtGetHandleSize(HostHandle handle);
+void HostExtDisposeHandle(HostHandle handle);
+
+// The state of the keyboard: 128 keys, one bit each, key k at bit (k mod 8) of byte (k div 8).
+void HostExtGetKeys(std::uint8_t keys[16]);
+
+// A 64-bit counter that runs while the host runs.
+std::uint64_t HostExtReadTimeCounter();
+
+// Texts with a length byte in front ("length-prefixed"), at most 255 characters.
+void HostExtNumberToText(std::int32_t number, std::uint8_t* text);
+void HostExtTextToLengthPrefixed(const char* text, std::uint8_t* out);
+void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out);
+
+// Lets the host run its own work for a while; the result is written to *out.
+void HostExtWaitForHost(std::int32_t flags, std::int32_t* out);
+
+// A message to the host's debugger, length-prefixed.
+void HostExtDebugMessage(const std::uint8_t* text);
+
 } // extern "C"

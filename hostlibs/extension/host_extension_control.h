@@ -4,8 +4,11 @@
 
 #include "hostlibs/extension/host_extension.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+struct ComponentRecord;
 
 namespace hostext {
 
@@ -21,5 +24,26 @@ std::vector<ResourceFileEvent> resourceFileEvents();
 void forgetResourceFileEvents();
 // The byte-order procedure of the last open, null before any.
 ResourceByteOrderProc lastByteOrderProc();
+
+// Handles not yet disposed of; the next `count` allocations fail.
+int liveHandleCount();
+void failNextHandles(int count);
+
+// The keys HostExtGetKeys reports as down.
+void setKeyDown(int key, bool down);
+
+int waitForHostCount();
+std::vector<std::string> debugMessages();
+
+// A component dispatcher as the host hands one over: it records each request with a copy of its
+// parameter block and answers `answer` (0 unless set).
+struct ComponentRequest {
+    std::int16_t request;
+    std::vector<std::uint8_t> block;
+};
+std::int16_t RecordComponentRequest(std::int16_t request, ComponentRecord* component, char** parameters);
+std::vector<ComponentRequest> componentRequests();
+void setComponentAnswer(std::int16_t answer);
+void forgetComponentRequests();
 
 } // namespace hostext
