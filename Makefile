@@ -46,9 +46,11 @@ bench: release
 
 # Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
 # tests' crafted files, then the typed chunk record parser for as long, seeded
-# with two small records; clang's libFuzzer with ASan and UBSan, in its own build.
-# Inputs that found something new stay in FUZZ_DIR/corpus and FUZZ_DIR/chunk-corpus
-# for the next run; a crash leaves its input in FUZZ_DIR as crash-*.
+# with two small records, then the host resource file reader, seeded with the
+# plug-in's own resource file and a small two-resource one; clang's libFuzzer
+# with ASan and UBSan, in its own build. Inputs that found something new stay in
+# FUZZ_DIR/corpus, FUZZ_DIR/chunk-corpus and FUZZ_DIR/resource-corpus for the
+# next run; a crash leaves its input in FUZZ_DIR as crash-*.
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
@@ -60,7 +62,8 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 	  -DKRAVO_FUZZ=ON -DKRAVO_TESTS=OFF -DKRAVO_BENCH=OFF
 
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
+	  kravo-resource-fuzzer kravo_host_resources
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -73,6 +76,12 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	  > $(FUZZ_DIR)/chunk-corpus/seed-every-type
 	$(FUZZ_DIR)/fuzz/kravo-chunk-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/chunk-corpus
+	mkdir -p $(FUZZ_DIR)/resource-corpus
+	cp $(FUZZ_DIR)/hostframework/libkravo.so.rsr $(FUZZ_DIR)/resource-corpus/seed-plugin
+	printf 'KRSR\0\1\0\2STR \377\377\4name\0\0\0\3abccfrg\0\0\0\0\0\0\0' \
+	  > $(FUZZ_DIR)/resource-corpus/seed-two
+	$(FUZZ_DIR)/fuzz/kravo-resource-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/resource-corpus
 
 clean:
 	rm -rf build

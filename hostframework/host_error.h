@@ -12,6 +12,11 @@ inline constexpr std::int32_t kHostErrNullValue = -7053;
 inline constexpr std::int32_t kHostErrNotAnEffectType = -7055;
 inline constexpr std::int32_t kHostErrOperation38Default = -7102;
 inline constexpr std::int32_t kHostErrNoStemFormats = -7110;
+inline constexpr std::int32_t kHostErrNoProcessType = -7125;
+inline constexpr std::int32_t kHostErrNoProcess = -7126;
+inline constexpr std::int32_t kHostErrFormatANotAllowed = -7152;
+inline constexpr std::int32_t kHostErrFormatBNotAllowed = -7153;
+inline constexpr std::int32_t kHostErrNoSuchChunk = -7157;
 inline constexpr std::int32_t kHostErrNoComponentDispatcher = -7175;
 inline constexpr std::int32_t kHostErrNoComponentParameters = -7176;
 inline constexpr std::int32_t kHostErrBadListPosition = -7300;
@@ -20,6 +25,7 @@ inline constexpr std::int32_t kHostErrCheckFailed = -7400;
 inline constexpr std::int32_t kHostErrUnexpected = -7401;
 inline constexpr std::int32_t kHostErrNoMemory = -9006;
 inline constexpr std::int32_t kHostErrNoRoutine = -9007;
+inline constexpr std::int32_t kHostErrNullArgument = -9013;
 
 class CHostError {
 public:

@@ -40,6 +40,11 @@ struct SHostPlugInStemFormats {
     std::int32_t formats[3];
 };
 
+// A process's view settings travel in it: thirteen words.
+struct SHostPlugInSpec {
+    std::int32_t words[13];
+};
+
 enum EMeterType : std::int32_t {};
 enum EMeterOrientation : std::int32_t {};
 
@@ -47,7 +52,6 @@ struct OpaqueGrafPtr;
 struct SHostAutoTimeRampData;
 struct SHostCardAutoElem;
 struct SHostPlugInChunk;
-struct SHostPlugInSpec;
 struct SHostPlugInStemInfo;
 struct SASPRegion;
 struct SFileList;

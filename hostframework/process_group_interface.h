@@ -54,8 +54,8 @@ public:
     virtual std::int32_t SetViewOrigin(std::uint32_t /*typeID*/, std::int32_t /*processID*/, Point /*origin*/)
         { return 0; }
     virtual std::int32_t HostCall12(std::int32_t capacity, char* text);
-    virtual std::int32_t HostCall25(std::uint32_t /*typeID*/, std::int32_t* processID) { return clearOut(processID); }
-    virtual std::int32_t GetTypeName(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
+    virtual std::int32_t HostCall25(std::uint32_t /*typeID*/, std::int32_t* value) { return clearOut(value); }
+    virtual std::int32_t GetTypeName(std::uint32_t /*typeID*/, std::int32_t /*maxLength*/,
             char* name) { return clearOut(name); }
     virtual std::int32_t HostCall6(std::int32_t arg1, std::uint32_t* arg2, std::uint32_t* arg3, std::uint32_t* arg4) = 0;
     virtual std::int32_t SetSampleRate(std::int32_t rate);
@@ -83,7 +83,7 @@ public:
         { return 0; }
     virtual std::int32_t SetFormatB(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int16_t /*format*/)
         { return 0; }
-    virtual std::int32_t HostCall79(std::uint32_t /*arg1*/, std::int16_t* arg2) { return clearOut(arg2); }
+    virtual std::int32_t HostCall79(std::uint32_t /*typeID*/, std::int16_t* value) { return clearOut(value); }
     virtual std::int32_t Operation37(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
             std::uint8_t* arg3) { return clearOut(arg3); }
     virtual std::int32_t Operation38() { return kHostErrOperation38Default; }
@@ -158,7 +158,7 @@ public:
             std::uint8_t /*arg4*/) { return 0; }
     virtual std::int32_t HostCall52(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int32_t /*arg3*/,
             std::uint8_t* arg4) { return clearOut(arg4); }
-    virtual std::int32_t HostCall133(std::uint32_t /*arg1*/, std::int32_t /*arg2*/, std::uint32_t /*arg3*/,
+    virtual std::int32_t HostCall133(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::uint32_t /*arg3*/,
             std::uint32_t /*arg4*/, std::int32_t* /*arg5*/) { return 0; }
     virtual std::int32_t HostCall134(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::uint32_t* /*arg3*/)
         { return 0; }
@@ -224,11 +224,11 @@ public:
     virtual std::int32_t GetLongValue(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
             std::int32_t* value) { return clearOut(value); }
     virtual std::int32_t EnableProcessType(std::int32_t /*enable*/) { return kHostErrNotImplemented; }
-    virtual std::int32_t GetTypeKind(std::uint32_t /*typeID*/, std::int32_t* /*processID*/)
+    virtual std::int32_t GetTypeKind(std::uint32_t /*typeID*/, std::int32_t* /*kind*/)
         { return kHostErrNotImplemented; }
-    virtual std::int32_t HostCall93(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int32_t* /*arg3*/)
+    virtual std::int32_t HostCall93(std::uint32_t /*typeID*/, std::int32_t /*attribute*/, std::int32_t* /*value*/)
         { return kHostErrNotImplemented; }
-    virtual std::int32_t GetInfoText(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int32_t /*arg3*/,
+    virtual std::int32_t GetInfoText(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int32_t /*kind*/,
             std::uint8_t* /*text*/) { return kHostErrNotImplemented; }
     virtual std::int32_t HostCall94(std::uint32_t /*typeID*/, std::int32_t /*processID*/, std::int16_t /*arg3*/,
             std::int16_t /*arg4*/, char* /*arg5*/) { return kHostErrNotImplemented; }
@@ -349,6 +349,7 @@ public:
 
     void* GetHostContext() const { return hostContext; }
     std::int32_t GetSampleRate() const { return sampleRate; }
+    const std::int32_t* GetTimeCodePair() const { return timeCodePair; }
 
 protected:
     std::int32_t componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments);

@@ -35,6 +35,13 @@ using SetPlugInOpenAndCloseProcsFunction = void (*)(PlugInOpenProc open, PlugInC
 // The host's capability query: 0 with the answer for a selector it knows, else an error and 0.
 std::int16_t HostGestalt(std::uint32_t selector, std::intptr_t* answer);
 
+// The host's object server, behind the capability 'hsds': servers and objects are handles, 0 = none.
+bool HostIsAlive();
+std::intptr_t HostNewServer();
+std::intptr_t HostFindStandardType(std::intptr_t server, std::int32_t standardType);
+std::intptr_t HostNewObject(std::intptr_t server, std::intptr_t type);
+std::int16_t HostDelete(std::intptr_t handle);
+
 // Looked up at run time; 0 with the engine's object.
 std::int32_t HostGetEngineUnknown(IEngineUnknown** engine);
 using HostGetEngineUnknownFunction = std::int32_t (*)(IEngineUnknown** engine);

@@ -3,6 +3,8 @@
 // The stand-in host engine's controls, for the stand-in host and tests.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace hostengine {
 
@@ -29,5 +31,12 @@ struct LockServiceCounts {
 };
 LockServiceCounts lockServiceCounts();
 void resetLockService();
+
+// The object server: off by default (no 'hsds', not alive). Every call is recorded by name.
+void offerObjectServer(bool offered);
+std::vector<std::string> objectServerCalls();
+// Servers and objects made and not yet deleted.
+int liveObjectServerHandles();
+void resetObjectServer();
 
 } // namespace hostengine

@@ -1,43 +1,37 @@
 #include "hostlibs/extension/host_extension.h"
 
-#include "hostlibs/extension/host_extension_control.h"
-#include "hostlibs/withheld_names.h"
+#include "hostlibs/extension/extension_state.h"
 
 #include <algorithm>
-#include <bitset>
-#include <cstdio>
 #include <cstring>
-#include <map>
-#include <mutex>
 
-namespace {
-
-struct Block {
-    char* data;
-    std::int32_t size;
-};
-
-struct ExtensionState {
-    std::mutex lock;
-    hostlibs::WithheldNames withheld;
-    std::vector<hostext::ResourceFileEvent> resourceFileEvents;
-    ResourceByteOrderProc byteOrder = nullptr;
-    std::int16_t nextReference = 1;
-    std::map<HostHandle, Block> handles;
-    int failingHandles = 0;
-    std::bitset<128> keys;
-    std::uint64_t timeCounter = 0;
-    int waits = 0;
-    std::vector<std::string> debugMessages;
-    std::vector<hostext::ComponentRequest> componentRequests;
-    std::int16_t componentAnswer = 0;
-};
+namespace hostext {
 
 ExtensionState& state()
 {
     static ExtensionState extension;
     return extension;
 }
+
+HostHandle newHandle(ExtensionState& extension, const void* data, std::int32_t size)
+{
+    if (size < 0 || extension.failingHandles > 0) {
+        extension.failingHandles = std::max(0, extension.failingHandles - 1);
+        return nullptr;
+    }
+    auto* master = new char*(new char[static_cast<std::size_t>(size) + 1]());
+    if (data != nullptr)
+        std::memcpy(*master, data, static_cast<std::size_t>(size));
+    extension.handles[master] = Block{*master, size};
+    return master;
+}
+
+} // namespace hostext
+
+namespace {
+
+using hostext::Guard;
+using hostext::state;
 
 std::string lengthPrefixed(const std::uint8_t* text)
 {
@@ -60,33 +54,10 @@ bool kravoHostLibraryOffers(const char* name)
     return state().withheld.offers(name);
 }
 
-std::int16_t HostExtOpenResourceFile(const char* path, ResourceByteOrderProc byteOrder)
-{
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.resourceFileEvents.push_back({true, path != nullptr ? path : ""});
-    extension.byteOrder = byteOrder;
-    return extension.nextReference++;
-}
-
-void HostExtReleaseResourceFile(const char* path)
-{
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.resourceFileEvents.push_back({false, path != nullptr ? path : ""});
-}
-
 HostHandle HostExtNewHandle(std::int32_t size)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    if (size < 0 || extension.failingHandles > 0) {
-        extension.failingHandles = std::max(0, extension.failingHandles - 1);
-        return nullptr;
-    }
-    auto* master = new char*(new char[static_cast<std::size_t>(size) + 1]());
-    extension.handles[master] = {*master, size};
-    return master;
+    const Guard guard(state().lock);
+    return hostext::newHandle(state(), nullptr, size);
 }
 
 void HostExtLockHandle(HostHandle) {}
@@ -95,41 +66,37 @@ void HostExtUnlockHandle(HostHandle) {}
 
 std::int32_t HostExtGetHandleSize(HostHandle handle)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    const auto found = extension.handles.find(handle);
-    return found == extension.handles.end() ? 0 : found->second.size;
+    const Guard guard(state().lock);
+    const auto found = state().handles.find(handle);
+    return found == state().handles.end() ? 0 : found->second.size;
 }
 
 void HostExtDisposeHandle(HostHandle handle)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    const auto found = extension.handles.find(handle);
-    if (found == extension.handles.end())
+    const Guard guard(state().lock);
+    const auto found = state().handles.find(handle);
+    if (found == state().handles.end())
         return;
     delete[] found->second.data;
     delete handle;
-    extension.handles.erase(found);
+    state().handles.erase(found);
 }
 
 void HostExtGetKeys(std::uint8_t keys[16])
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    for (int k = 0; k < 128; ++k)
-        if (extension.keys[static_cast<std::size_t>(k)])
-            keys[k / 8] = static_cast<std::uint8_t>(keys[k / 8] | (1u << (k % 8)));
-        else
-            keys[k / 8] = static_cast<std::uint8_t>(keys[k / 8] & ~(1u << (k % 8)));
+    const Guard guard(state().lock);
+    for (int k = 0; k < 128; ++k) {
+        const auto bit = static_cast<std::uint8_t>(1u << (k % 8));
+        keys[k / 8] = static_cast<std::uint8_t>(state().keys[static_cast<std::size_t>(k)] ? keys[k / 8] | bit
+                                                                                           : keys[k / 8] & ~bit);
+    }
 }
 
 // Every read moves the counter on, so a wait for it always ends.
 std::uint64_t HostExtReadTimeCounter()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return ++extension.timeCounter;
+    const Guard guard(state().lock);
+    return ++state().timeCounter;
 }
 
 void HostExtNumberToText(std::int32_t number, std::uint8_t* text)
@@ -154,18 +121,16 @@ void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out)
 
 void HostExtWaitForHost(std::int32_t, std::int32_t* out)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    ++extension.waits;
+    const Guard guard(state().lock);
+    ++state().waits;
     if (out != nullptr)
         *out = 0;
 }
 
 void HostExtDebugMessage(const std::uint8_t* text)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.debugMessages.push_back(lengthPrefixed(text));
+    const Guard guard(state().lock);
+    state().debugMessages.push_back(lengthPrefixed(text));
 }
 
 } // extern "C"
@@ -182,94 +147,64 @@ void offerEverything()
     state().withheld.offerEverything();
 }
 
-std::vector<ResourceFileEvent> resourceFileEvents()
-{
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return extension.resourceFileEvents;
-}
-
-void forgetResourceFileEvents()
-{
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.resourceFileEvents.clear();
-}
-
-ResourceByteOrderProc lastByteOrderProc()
-{
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return extension.byteOrder;
-}
-
 int liveHandleCount()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return static_cast<int>(extension.handles.size());
+    const Guard guard(state().lock);
+    return static_cast<int>(state().handles.size());
 }
 
 void failNextHandles(int count)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.failingHandles = count;
+    const Guard guard(state().lock);
+    state().failingHandles = count;
 }
 
 void setKeyDown(int key, bool down)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
+    const Guard guard(state().lock);
     if (key >= 0 && key < 128)
-        extension.keys[static_cast<std::size_t>(key)] = down;
+        state().keys[static_cast<std::size_t>(key)] = down;
 }
 
 int waitForHostCount()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return extension.waits;
+    const Guard guard(state().lock);
+    return state().waits;
 }
 
 std::vector<std::string> debugMessages()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return extension.debugMessages;
+    const Guard guard(state().lock);
+    return state().debugMessages;
 }
 
 std::int16_t RecordComponentRequest(std::int16_t request, ComponentRecord*, char** parameters)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
+    const Guard guard(state().lock);
     ComponentRequest recorded{request, {}};
-    const auto found = extension.handles.find(parameters);
-    if (found != extension.handles.end())
+    const auto found = state().handles.find(parameters);
+    if (found != state().handles.end())
         recorded.block.assign(found->second.data, found->second.data + found->second.size);
-    extension.componentRequests.push_back(recorded);
-    return extension.componentAnswer;
+    state().componentRequests.push_back(recorded);
+    return state().componentAnswer;
 }
 
 std::vector<ComponentRequest> componentRequests()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    return extension.componentRequests;
+    const Guard guard(state().lock);
+    return state().componentRequests;
 }
 
 void setComponentAnswer(std::int16_t answer)
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.componentAnswer = answer;
+    const Guard guard(state().lock);
+    state().componentAnswer = answer;
 }
 
 void forgetComponentRequests()
 {
-    ExtensionState& extension = state();
-    const std::lock_guard<std::mutex> guard(extension.lock);
-    extension.componentRequests.clear();
+    const Guard guard(state().lock);
+    state().componentRequests.clear();
 }
 
 } // namespace hostext

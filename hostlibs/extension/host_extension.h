@@ -11,9 +11,23 @@ extern "C" {
 using ResourceByteOrderProc = std::int32_t (*)(std::intptr_t context, std::uint32_t type, std::int32_t index,
                                                void* data);
 
-// Opens the resource file at path for the caller; the result is a reference number, 0 when it failed.
+// Host resource files. Opening a path already open answers its number again; a file that cannot be
+// read, or is not a resource file, answers a number of 0 or below. Closing by number undoes one open;
+// releasing by path drops the file whatever its opens. Resources are looked for in the current file and
+// come as handles holding copies, counted from 1 within their type.
 std::int16_t HostExtOpenResourceFile(const char* path, ResourceByteOrderProc byteOrder);
 void HostExtReleaseResourceFile(const char* path);
+std::int16_t HostExtCurrentResourceFile();
+void HostExtUseResourceFile(std::int16_t file);
+void HostExtCloseResourceFile(std::int16_t file);
+// The name is length-prefixed and compared without case.
+char** HostExtGetNamedResource(std::uint32_t type, const std::uint8_t* name);
+char** HostExtGetIndexedResource(std::uint32_t type, std::int16_t index);
+std::int16_t HostExtCountResources(std::uint32_t type);
+void HostExtGetResourceInfo(char** resource, std::int16_t* id, std::uint32_t* type, std::uint8_t* name);
+void HostExtReleaseResource(char** resource);
+// The handle stays the caller's as a plain memory handle.
+void HostExtDetachResource(char** resource);
 
 // Memory handles: a handle points at the pointer to its block. Null when the block cannot be had.
 using HostHandle = char**;

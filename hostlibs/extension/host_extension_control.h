@@ -24,6 +24,9 @@ std::vector<ResourceFileEvent> resourceFileEvents();
 void forgetResourceFileEvents();
 // The byte-order procedure of the last open, null before any.
 ResourceByteOrderProc lastByteOrderProc();
+int openResourceFileCount();
+// How many opens of the file at that path are not yet closed; 0 when it is not open.
+int resourceFileOpens(const std::string& path);
 
 // Handles not yet disposed of; the next `count` allocations fail.
 int liveHandleCount();

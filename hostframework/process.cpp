@@ -1,0 +1,494 @@
+#include "hostframework/process.h"
+
+#include "hostframework/plugin_library.h"
+#include "hostframework/process_group_interface.h"
+#include "hostframework/process_type.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+constexpr std::uint32_t kNoViewID = ('N' << 24) | ('O' << 16) | ('N' << 8) | 'E';
+constexpr std::uint32_t kBlankChunkID = 0x20202020;
+constexpr std::uint32_t kControlNameKind = ('P' << 24) | ('c' << 16) | ('T' << 8) | 'L';
+constexpr std::int32_t kShortNameLength = 31;
+constexpr std::int32_t kLengthFlag = 100;
+
+std::int32_t saturatingAdd(std::int32_t a, std::int32_t b)
+{
+    const std::int64_t sum = std::int64_t{a} + b;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+// Tables are host resources, stored big-endian.
+std::int16_t readWord(const std::uint8_t* at)
+{
+    return static_cast<std::int16_t>((at[0] << 8) | at[1]);
+}
+
+} // namespace
+
+CProcess::CProcess()
+    : sampleRate(gProcessGroup != nullptr ? gProcessGroup->GetSampleRate() : 44100),
+      hostPair{gProcessGroup != nullptr ? gProcessGroup->GetTimeCodePair()[0] : 5,
+               gProcessGroup != nullptr ? gProcessGroup->GetTimeCodePair()[1] : 0}
+{
+}
+
+CProcess::~CProcess() = default;
+
+std::int32_t CProcess::Initialize()
+{
+    return 0;
+}
+
+std::int32_t CProcess::Uninitialize()
+{
+    return 0;
+}
+
+std::int32_t CProcess::Idle(EventRecord* /*event*/)
+{
+    DoIdle();
+    return 0;
+}
+
+void CProcess::DoIdle() {}
+
+// The root view is built with the host-side views; until a process has one these do nothing.
+std::int32_t CProcess::DrawView(Rect* /*rect*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::HandleViewEvent(EventRecord* /*event*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::HandleKeyEvent(EventRecord* /*event*/, std::uint8_t* handled)
+{
+    return clearOut(handled);
+}
+
+std::int32_t CProcess::GetViewRect(Rect* /*rect*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::SetViewPort(OpaqueGrafPtr* /*port*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::SetViewOrigin(Point /*origin*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::ActivateView()
+{
+    return 0;
+}
+
+std::int32_t CProcess::DeactivateView()
+{
+    return 0;
+}
+
+std::int32_t CProcess::GetControlHighlight(std::int32_t /*control*/, std::int16_t* on, std::int16_t* colour)
+{
+    return clearOut(on, colour);
+}
+
+std::int32_t CProcess::SetControlHighlight(std::int32_t /*control*/, std::int16_t /*on*/, std::int16_t /*colour*/)
+{
+    return 0;
+}
+
+void CProcess::HighlightControl(std::int32_t /*control*/, std::int16_t /*on*/, std::int16_t /*colour*/,
+                                std::int16_t /*style*/, const char* /*text*/)
+{
+}
+
+std::int32_t CProcess::UpdateControlView(std::int32_t /*control*/, std::int32_t /*value*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
+{
+    return clearOut(control);
+}
+
+CPlugInView* CProcess::CreateRootView()
+{
+    return nullptr;
+}
+
+std::int32_t CProcess::GetControlViewID(std::int32_t control, std::uint32_t* id)
+{
+    *id = kNoViewID;
+    if (!IsValidControlIndex(control))
+        return kHostErrBadListPosition;
+    *id = GetControl(control)->GetID();
+    return 0;
+}
+
+// The type decides which stream formats it takes; no type here restricts them.
+std::int32_t CProcess::SetFormatA(std::int16_t format)
+{
+    formatA = format;
+    return 0;
+}
+
+std::int32_t CProcess::SetFormatB(std::int16_t format)
+{
+    formatB = format;
+    return 0;
+}
+
+std::int32_t CProcess::GetNumControls(std::int16_t* count)
+{
+    return setOut(count, static_cast<std::int16_t>(controls.Count()));
+}
+
+std::int32_t CProcess::IsControlAutomatable(std::int32_t control, std::int16_t* automatable)
+{
+    return setOut(automatable, IsValidControlIndex(control) ? std::int16_t{GetControl(control)->IsAutomatable()} : 0);
+}
+
+std::int32_t CProcess::GetControlNumSteps(std::int32_t control, std::int32_t* steps)
+{
+    return setOut(steps, IsValidControlIndex(control) ? GetControl(control)->GetNumSteps() : 0);
+}
+
+std::int32_t CProcess::SetControlValueFromText(std::int32_t control, const char* text, std::int32_t* value)
+{
+    if (!IsValidControlIndex(control))
+        return setOut(value, 0);
+    try {
+        return setOut(value, GetControl(control)->SetValueFromText(text));
+    } catch (const CHostError& error) {
+        return error.GetCode();
+    }
+}
+
+std::int32_t CProcess::IsControlKeyValid(std::int32_t control, std::int16_t key, std::uint8_t* valid)
+{
+    return setOut(valid, IsValidControlIndex(control) && GetControl(control)->IsKeyValid(key) ? 1 : 0);
+}
+
+// The text comes back length-prefixed, in place.
+std::int32_t CProcess::GetControlValueText(std::int32_t control, std::int32_t value, std::int32_t length, char* text)
+{
+    if (text == nullptr)
+        return 0;
+    text[0] = '\0';
+    if (IsValidControlIndex(control))
+        GetControl(control)->GetValueText(text, length, value);
+    const std::size_t size = std::min<std::size_t>(std::strlen(text), 255);
+    std::memmove(text + 1, text, size);
+    text[0] = static_cast<char>(size);
+    return 0;
+}
+
+std::int32_t CProcess::GetControlName(std::int32_t control, char* name)
+{
+    if (name == nullptr)
+        return 0;
+    name[0] = '\0';
+    if (IsValidControlIndex(control))
+        GetControl(control)->GetName(name, kShortNameLength);
+    return 0;
+}
+
+std::int32_t CProcess::GetControlNameOfLength(std::int32_t control, char* name, std::int32_t length,
+                                              std::uint32_t /*kind*/, std::int16_t* arg5)
+{
+    if (name == nullptr)
+        return 0;
+    if (IsValidControlIndex(control)) {
+        GetControl(control)->GetName(name, length);
+        return clearOut(arg5);
+    }
+    char shortName[kShortNameLength + 1] = {};
+    GetControlName(control, shortName);
+    const std::size_t kept = std::min<std::size_t>(std::strlen(shortName), static_cast<std::size_t>(std::max(length, 0)));
+    std::memcpy(name, shortName, kept);
+    name[kept] = '\0';
+    return 0;
+}
+
+std::int32_t CProcess::GetControlSDSName(std::int32_t control, char* name)
+{
+    GetControlName(control, name);
+    return 0;
+}
+
+std::int32_t CProcess::GetControlValue(std::int32_t control, std::int32_t* value)
+{
+    return setOut(value, IsValidControlIndex(control) ? GetControl(control)->GetHostValue() : 0);
+}
+
+std::int32_t CProcess::SetControlValue(std::int32_t control, std::int32_t value)
+{
+    if (!IsValidControlIndex(control))
+        return 0;
+    ApplyControlValue(control, value);
+    UpdateControlView(control, value);
+    return 0;
+}
+
+std::int32_t CProcess::IncrementControlValue(std::int32_t control, std::int32_t delta)
+{
+    std::int32_t current = 0;
+    GetControlValue(control, &current);
+    return SetControlValue(control, saturatingAdd(current, delta));
+}
+
+std::int32_t CProcess::IncrementControlValueNow(std::int32_t control, std::int32_t delta)
+{
+    std::int32_t current = 0;
+    GetControlValue(control, &current);
+    return ApplyControlValue(control, saturatingAdd(current, delta));
+}
+
+std::int32_t CProcess::ApplyControlValue(std::int32_t control, std::int32_t value)
+{
+    ++changeCount;
+    if (!IsValidControlIndex(control))
+        return 0;
+    GetControl(control)->SetHostValue(value);
+    ControlValueChanged(control);
+    return 0;
+}
+
+std::int32_t CProcess::GetControlDefaultValue(std::int32_t control, std::int32_t* value)
+{
+    if (IsValidControlIndex(control))
+        return setOut(value, GetControl(control)->GetValue());
+    return GetControlValue(control, value);
+}
+
+std::int32_t CProcess::SetControlDefaultValue(std::int32_t control, std::int32_t value)
+{
+    if (IsValidControlIndex(control))
+        GetControl(control)->SetValue(value);
+    return 0;
+}
+
+std::int32_t CProcess::GetControlAttributeA(std::int32_t control, std::int32_t* value)
+{
+    return setOut(value, IsValidControlIndex(control) ? GetControl(control)->GetAttributeA() : 0);
+}
+
+std::int32_t CProcess::GetControlAttributeC(std::int32_t control, std::int32_t* value)
+{
+    return setOut(value, IsValidControlIndex(control) ? GetControl(control)->GetAttributeC() : 1);
+}
+
+std::int32_t CProcess::GetControlAttributeB(std::int32_t control, std::int32_t* value)
+{
+    return setOut(value, IsValidControlIndex(control) ? GetControl(control)->GetAttributeB() : 0);
+}
+
+std::int32_t CProcess::GetControlValueTextOfLength(std::int32_t control, std::int32_t value, char* text,
+                                                   std::int32_t length)
+{
+    if (text == nullptr)
+        return 0;
+    if (length > 99)
+        length -= kLengthFlag;
+    if (IsValidControlIndex(control)) {
+        GetControl(control)->GetValueText(text, length, value);
+        return 0;
+    }
+    char prefixed[256] = {};
+    GetControlValueText(control, value, length, prefixed);
+    const auto kept = std::min<std::size_t>(static_cast<unsigned char>(prefixed[0]), static_cast<std::size_t>(std::max(length, 0)));
+    std::memcpy(text, prefixed + 1, kept);
+    text[kept] = '\0';
+    return 0;
+}
+
+std::int32_t CProcess::GetChunkID(std::int32_t /*index*/, std::uint32_t* chunkID)
+{
+    setOut(chunkID, kBlankChunkID);
+    return kHostErrNoSuchChunk;
+}
+
+std::int32_t CProcess::GetChunkName(std::uint32_t /*chunkID*/, std::uint8_t* name)
+{
+    clearOut(name);
+    return kHostErrNoSuchChunk;
+}
+
+std::int32_t CProcess::GetChunkSize(std::uint32_t /*chunkID*/, std::int32_t* size)
+{
+    clearOut(size);
+    return kHostErrNoSuchChunk;
+}
+
+std::int32_t CProcess::CompareChunk(SHostPlugInChunk* /*chunk*/, std::uint8_t* same)
+{
+    return clearOut(same);
+}
+
+std::int32_t CProcess::GetChangeCount(std::int32_t* count)
+{
+    if (changeCount >= 0)
+        setOut(count, changeCount);
+    return 0;
+}
+
+std::int32_t CProcess::GetLongValue(std::int32_t* value)
+{
+    std::int16_t shortValue = 0;
+    const std::int32_t result = GetShortValue(&shortValue);
+    setOut(value, std::int32_t{shortValue});
+    return result;
+}
+
+std::int32_t CProcess::GetSDSNameID(void** nameID)
+{
+    return clearOut(nameID);
+}
+
+std::int32_t CProcess::GetControlSDSNameID(std::int32_t /*control*/, void** nameID)
+{
+    return clearOut(nameID);
+}
+
+std::int32_t CProcess::SetHostWord(std::int32_t word)
+{
+    hostWord = word;
+    return 0;
+}
+
+std::int32_t CProcess::GetViewSettings(SHostPlugInSpec* spec)
+{
+    if (spec != nullptr)
+        std::copy(viewSettings.begin(), viewSettings.end(), spec->words);
+    return 0;
+}
+
+std::int32_t CProcess::SetViewSettings(SHostPlugInSpec* spec)
+{
+    if (spec != nullptr)
+        std::copy(spec->words, spec->words + viewSettings.size(), viewSettings.begin());
+    return 0;
+}
+
+void CProcess::GetBaseName(char* name)
+{
+    std::strcpy(name, "Plug-Ins/Undefined BaseName");
+}
+
+std::int32_t CProcess::ReserveSDSName(std::int32_t /*parentNameID*/)
+{
+    return 0;
+}
+
+std::int32_t CProcess::ReserveControlSDSNames()
+{
+    return 0;
+}
+
+std::int32_t CProcess::CreateSDSListener()
+{
+    return 0;
+}
+
+std::int32_t CProcess::FreeSDSName()
+{
+    return 0;
+}
+
+std::int32_t CProcess::FreeControlSDSNames()
+{
+    return 0;
+}
+
+void CProcess::DeleteSDSListeners() {}
+
+void CProcess::TouchControl(std::int32_t /*control*/) {}
+
+void CProcess::ReleaseControl(std::int32_t /*control*/) {}
+
+std::uint8_t* CProcess::GetTypeResource(std::uint32_t id)
+{
+    return processType != nullptr ? processType->GetCachedResource(id) : nullptr;
+}
+
+// Walks the table's records within its buffer; a record running past the end ends the table.
+bool CProcess::FindTableEntry(std::uint32_t id, std::int16_t key, STableEntry& entry)
+{
+    const std::uint8_t* table = GetTypeResource(id);
+    const std::size_t size = processType != nullptr ? processType->GetCachedResourceSize(id) : 0;
+    if (table == nullptr)
+        return false;
+    std::optional<STableEntry> keyOne;
+    for (std::size_t at = 0; at + 6 <= size && readWord(table + at) != 0;) {
+        const std::int16_t valueCount = std::max<std::int16_t>(readWord(table + at + 4), 0);
+        const std::size_t next = at + 6 + 2 * static_cast<std::size_t>(valueCount);
+        if (next > size)
+            break;
+        const STableEntry record{readWord(table + at), readWord(table + at + 2), valueCount, table + at + 6};
+        if (key == -1 || record.key == key) {
+            entry = record;
+            return true;
+        }
+        if (record.key == 1 && !keyOne)
+            keyOne = record;
+        at = next;
+    }
+    if (!keyOne)
+        return false;
+    entry = *keyOne;
+    return true;
+}
+
+std::int32_t CProcess::GetTableEntryCount(std::uint32_t table, std::int16_t entry)
+{
+    STableEntry found{};
+    if (!FindTableEntry(table, entry, found))
+        return -1;
+    if (entry == -1 || found.key <= 0)
+        return found.groupCount;
+    const std::int32_t ratio = entry / found.key;
+    if (ratio <= 0)
+        return found.groupCount;
+    return (found.groupCount + ratio - 1) / ratio;
+}
+
+std::int32_t CProcess::GetTableEntryValue(std::uint32_t table, std::int16_t entry, std::int16_t group,
+                                          std::int16_t item)
+{
+    STableEntry found{};
+    if (!FindTableEntry(table, entry, found))
+        return -1;
+    if (entry == -1) {
+        if (group >= 0 && item >= 0 && group < found.groupCount && item < found.key)
+            return found.value(group * found.key + item);
+        return 0;
+    }
+    const std::int32_t ratio = found.key > 0 ? entry / found.key : 0;
+    const std::int32_t remaining = std::min(found.groupCount - ratio * group, ratio);
+    if (item >= 0 && remaining > 0 && item < found.key * remaining)
+        return found.value(found.key * ratio * group + item);
+    return 0;
+}
+
+std::int32_t CProcess::HasTableEntry(std::uint32_t table, std::int16_t entry)
+{
+    if (GetTypeResource(table) == nullptr)
+        return 0;
+    if (entry == -1)
+        return 1;
+    STableEntry found{};
+    return FindTableEntry(table, entry, found) && found.key == entry ? 1 : 0;
+}

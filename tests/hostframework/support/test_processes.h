@@ -1,0 +1,146 @@
+#pragma once
+
+// A group, a type and a process made for tests: the type's factory makes TestProcesses, numbered as
+// the library numbers its own, and each class answers what a test sets.
+
+#include "hostframework/doa_unknown.h"
+#include "hostframework/process.h"
+#include "hostframework/process_group.h"
+#include "hostframework/process_type.h"
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kravo::test {
+
+class TestProcess : public CProcess {
+public:
+    std::int32_t GetNumInputs(std::int16_t* count) override { return setOut(count, inputs); }
+    std::int32_t GetNumOutputs(std::int16_t* count) override { return setOut(count, outputs); }
+    std::int32_t Uninitialize() override
+    {
+        ++shutDowns;
+        return CProcess::Uninitialize();
+    }
+
+    std::int16_t inputs = 2;
+    std::int16_t outputs = 2;
+    int shutDowns = 0;
+};
+
+// A process that an outer object aggregates: the type lets go of it through the outer object.
+class AggregatedProcess : public TestProcess, public DOA::CUnknown {
+public:
+    explicit AggregatedProcess(DOA::INondelegatingUnknown* outer) : DOA::CUnknown(outer) {}
+};
+
+class CountingOuter : public DOA::INondelegatingUnknown {
+public:
+    std::int32_t QueryInterface(const DOA::SInterfaceID&, void** out) override
+    {
+        *out = nullptr;
+        return DOA::kNoSuchInterface;
+    }
+    std::int32_t AddRef() override { return ++references; }
+    std::int32_t Release() override
+    {
+        ++releases;
+        return --references;
+    }
+    std::int32_t references = 1;
+    int releases = 0;
+};
+
+class TestType : public CProcessType {
+public:
+    explicit TestType(std::uint32_t id, std::int32_t kind = 0) : id(id) { typeKind = kind; }
+
+    std::int32_t GetTypeID(std::uint32_t* out) override { return setOut(out, id); }
+    std::int32_t GetNumInputs(std::int32_t processID, std::int16_t* count) override
+    {
+        CProcess* process = FindProcess(processID);
+        return process != nullptr ? process->GetNumInputs(count) : kHostErrNoProcess;
+    }
+    std::int32_t GetNumOutputs(std::int32_t processID, std::int16_t* count) override
+    {
+        CProcess* process = FindProcess(processID);
+        return process != nullptr ? process->GetNumOutputs(count) : kHostErrNoProcess;
+    }
+    std::int32_t SetSampleRate(std::int32_t rate) override
+    {
+        ++sampleRateCalls;
+        CProcessType::SetSampleRate(rate);
+        return sampleRateAnswer;
+    }
+    // The lowest free id, as the library numbers processes.
+    std::int32_t CreateProcessInstance(std::int32_t* newProcessID) override
+    {
+        CProcess* process = makeProcess ? makeProcess() : new TestProcess;
+        std::int32_t processID = 1;
+        while (FindProcess(processID) != nullptr)
+            ++processID;
+        processes.push_back(process);
+        *newProcessID = processID;
+        process->SetProcessType(this);
+        process->SetIndexA(typeIndex);
+        process->SetIndexB(static_cast<std::int16_t>(processID));
+        process->Initialize();
+        return 0;
+    }
+    TestProcess* process(std::int32_t processID) { return dynamic_cast<TestProcess*>(FindProcess(processID)); }
+
+    std::uint32_t id;
+    std::int32_t sampleRateAnswer = 0;
+    int sampleRateCalls = 0;
+    std::function<CProcess*()> makeProcess;
+};
+
+class TestGroup : public CProcessGroup {
+public:
+    std::int32_t HostCall6(std::int32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*) override { return 0; }
+    std::int32_t GetPlugInName(std::uint8_t* name, std::int32_t maxLength) override
+    {
+        const auto length = std::min<std::size_t>(plugInName.size(), static_cast<std::size_t>(maxLength));
+        name[0] = static_cast<std::uint8_t>(length);
+        std::memcpy(name + 1, plugInName.data(), length);
+        return 0;
+    }
+    void CreateProcessTypes() override
+    {
+        for (CProcessType* type : typesToAdd)
+            AddProcessType(type);
+        typesToAdd.clear();
+    }
+    void SortProcessTypes() override
+    {
+        ++sorts;
+        CProcessGroup::SortProcessTypes();
+    }
+    std::vector<std::uint32_t> typeOrder()
+    {
+        std::vector<std::uint32_t> ids;
+        for (std::int16_t n = 1;; ++n) {
+            try {
+                std::uint32_t id = 0;
+                GetProcessTypeByIndex(n)->GetTypeID(&id);
+                ids.push_back(id);
+            } catch (const CHostError&) {
+                return ids;
+            }
+        }
+    }
+
+    std::string plugInName = "Kravo Test";
+    std::vector<CProcessType*> typesToAdd;
+    int sorts = 0;
+};
+
+constexpr std::uint32_t fourCC(const char (&text)[5])
+{
+    return (std::uint32_t(std::uint8_t(text[0])) << 24) | (std::uint32_t(std::uint8_t(text[1])) << 16) |
+           (std::uint32_t(std::uint8_t(text[2])) << 8) | std::uint32_t(std::uint8_t(text[3]));
+}
+
+} // namespace kravo::test
