@@ -47,10 +47,11 @@ bench: release
 # Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
 # tests' crafted files, then the typed chunk record parser for as long, seeded
 # with two small records, then the host resource file reader, seeded with the
-# plug-in's own resource file and a small two-resource one; clang's libFuzzer
-# with ASan and UBSan, in its own build. Inputs that found something new stay in
-# FUZZ_DIR/corpus, FUZZ_DIR/chunk-corpus and FUZZ_DIR/resource-corpus for the
-# next run; a crash leaves its input in FUZZ_DIR as crash-*.
+# plug-in's own resource file and a small two-resource one, then the keyed tables
+# of type resources, seeded with a two-record table; clang's libFuzzer with ASan
+# and UBSan, in its own build. Inputs that found something new stay in the
+# FUZZ_DIR/*corpus folders for the next run; a crash leaves its input in FUZZ_DIR
+# as crash-*.
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
@@ -63,7 +64,7 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
-	  kravo-resource-fuzzer kravo_host_resources
+	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -82,6 +83,11 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	  > $(FUZZ_DIR)/resource-corpus/seed-two
 	$(FUZZ_DIR)/fuzz/kravo-resource-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/resource-corpus
+	mkdir -p $(FUZZ_DIR)/table-corpus
+	printf '\0\2\0\3\0\6\0\12\0\13\0\14\0\15\0\16\0\17\0\1\0\1\0\1\0\7\0\0' \
+	  > $(FUZZ_DIR)/table-corpus/seed-two-records
+	$(FUZZ_DIR)/fuzz/kravo-table-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/table-corpus
 
 clean:
 	rm -rf build

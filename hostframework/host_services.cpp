@@ -1,5 +1,6 @@
 #include "hostframework/host_services.h"
 
+#include "hostframework/four_char_code.h"
 #include "hostlibs/dspshell/dsp_shell.h"
 #include "platform/module_loading.h"
 
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr std::uint32_t kLockServiceSelector = ('p' << 24) | ('i' << 16) | ('s' << 8) | 'i';
-constexpr std::uint32_t kProgramListClient = ('P' << 24) | ('r' << 16) | ('g' << 8) | 'L';
+constexpr std::uint32_t kLockServiceSelector = FourCharCode("pisi");
+constexpr std::uint32_t kProgramListClient = FourCharCode("PrgL");
 constexpr std::int32_t kProgramListMessage = 1002;
 
 constinit IHostLockService* gHostLockService = nullptr;

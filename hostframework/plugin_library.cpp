@@ -1,6 +1,6 @@
 #include "hostframework/plugin_library.h"
 
-#include "plugin/base/plug_types.h"
+#include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
 #include "hostframework/process_group_interface.h"
 #include "hostlibs/engine/host_engine.h"
@@ -167,7 +167,7 @@ std::int32_t FlipResourceByteOrder(std::intptr_t /*context*/, std::uint32_t type
     auto* bytes = static_cast<unsigned char*>(data);
     if (bytes == nullptr)
         return 0;
-    if (type == static_cast<std::uint32_t>(fourCharCode('t', 'h', 'n', 'g'))) {
+    if (type == FourCharCode("thng")) {
         for (const std::size_t offset : {0, 4, 8, 12, 16})
             reverseBytes(bytes + offset, 4);
         for (const std::size_t record : {20, 26, 32, 38}) {
@@ -176,7 +176,7 @@ std::int32_t FlipResourceByteOrder(std::intptr_t /*context*/, std::uint32_t type
         }
         return 1;
     }
-    if (type == static_cast<std::uint32_t>(fourCharCode('c', 'f', 'r', 'g'))) {
+    if (type == FourCharCode("cfrg")) {
         reverseBytes(bytes + 32, 4);
         return 1;
     }

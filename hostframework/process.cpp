@@ -1,5 +1,7 @@
 #include "hostframework/process.h"
 
+#include "hostframework/four_char_code.h"
+#include "hostframework/keyed_table.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/process_type.h"
@@ -7,13 +9,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <optional>
 
 namespace {
 
-constexpr std::uint32_t kNoViewID = ('N' << 24) | ('O' << 16) | ('N' << 8) | 'E';
+constexpr std::uint32_t kNoViewID = FourCharCode("NONE");
 constexpr std::uint32_t kBlankChunkID = 0x20202020;
-constexpr std::uint32_t kControlNameKind = ('P' << 24) | ('c' << 16) | ('T' << 8) | 'L';
 constexpr std::int32_t kShortNameLength = 31;
 constexpr std::int32_t kLengthFlag = 100;
 
@@ -21,12 +21,6 @@ std::int32_t saturatingAdd(std::int32_t a, std::int32_t b)
 {
     const std::int64_t sum = std::int64_t{a} + b;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
-}
-
-// Tables are host resources, stored big-endian.
-std::int16_t readWord(const std::uint8_t* at)
-{
-    return static_cast<std::int16_t>((at[0] << 8) | at[1]);
 }
 
 } // namespace
@@ -40,23 +34,11 @@ CProcess::CProcess()
 
 CProcess::~CProcess() = default;
 
-std::int32_t CProcess::Initialize()
-{
-    return 0;
-}
-
-std::int32_t CProcess::Uninitialize()
-{
-    return 0;
-}
-
 std::int32_t CProcess::Idle(EventRecord* /*event*/)
 {
     DoIdle();
     return 0;
 }
-
-void CProcess::DoIdle() {}
 
 // The root view is built with the host-side views; until a process has one these do nothing.
 std::int32_t CProcess::DrawView(Rect* /*rect*/)
@@ -234,15 +216,6 @@ std::int32_t CProcess::GetControlValue(std::int32_t control, std::int32_t* value
     return setOut(value, IsValidControlIndex(control) ? GetControl(control)->GetHostValue() : 0);
 }
 
-std::int32_t CProcess::SetControlValue(std::int32_t control, std::int32_t value)
-{
-    if (!IsValidControlIndex(control))
-        return 0;
-    ApplyControlValue(control, value);
-    UpdateControlView(control, value);
-    return 0;
-}
-
 std::int32_t CProcess::IncrementControlValue(std::int32_t control, std::int32_t delta)
 {
     std::int32_t current = 0;
@@ -255,16 +228,6 @@ std::int32_t CProcess::IncrementControlValueNow(std::int32_t control, std::int32
     std::int32_t current = 0;
     GetControlValue(control, &current);
     return ApplyControlValue(control, saturatingAdd(current, delta));
-}
-
-std::int32_t CProcess::ApplyControlValue(std::int32_t control, std::int32_t value)
-{
-    ++changeCount;
-    if (!IsValidControlIndex(control))
-        return 0;
-    GetControl(control)->SetHostValue(value);
-    ControlValueChanged(control);
-    return 0;
 }
 
 std::int32_t CProcess::GetControlDefaultValue(std::int32_t control, std::int32_t* value)
@@ -353,16 +316,6 @@ std::int32_t CProcess::GetLongValue(std::int32_t* value)
     return result;
 }
 
-std::int32_t CProcess::GetSDSNameID(void** nameID)
-{
-    return clearOut(nameID);
-}
-
-std::int32_t CProcess::GetControlSDSNameID(std::int32_t /*control*/, void** nameID)
-{
-    return clearOut(nameID);
-}
-
 std::int32_t CProcess::SetHostWord(std::int32_t word)
 {
     hostWord = word;
@@ -388,107 +341,32 @@ void CProcess::GetBaseName(char* name)
     std::strcpy(name, "Plug-Ins/Undefined BaseName");
 }
 
-std::int32_t CProcess::ReserveSDSName(std::int32_t /*parentNameID*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::ReserveControlSDSNames()
-{
-    return 0;
-}
-
-std::int32_t CProcess::CreateSDSListener()
-{
-    return 0;
-}
-
-std::int32_t CProcess::FreeSDSName()
-{
-    return 0;
-}
-
-std::int32_t CProcess::FreeControlSDSNames()
-{
-    return 0;
-}
-
-void CProcess::DeleteSDSListeners() {}
-
-void CProcess::TouchControl(std::int32_t /*control*/) {}
-
-void CProcess::ReleaseControl(std::int32_t /*control*/) {}
-
 std::uint8_t* CProcess::GetTypeResource(std::uint32_t id)
 {
     return processType != nullptr ? processType->GetCachedResource(id) : nullptr;
 }
 
-// Walks the table's records within its buffer; a record running past the end ends the table.
-bool CProcess::FindTableEntry(std::uint32_t id, std::int16_t key, STableEntry& entry)
-{
-    const std::uint8_t* table = GetTypeResource(id);
-    const std::size_t size = processType != nullptr ? processType->GetCachedResourceSize(id) : 0;
-    if (table == nullptr)
-        return false;
-    std::optional<STableEntry> keyOne;
-    for (std::size_t at = 0; at + 6 <= size && readWord(table + at) != 0;) {
-        const std::int16_t valueCount = std::max<std::int16_t>(readWord(table + at + 4), 0);
-        const std::size_t next = at + 6 + 2 * static_cast<std::size_t>(valueCount);
-        if (next > size)
-            break;
-        const STableEntry record{readWord(table + at), readWord(table + at + 2), valueCount, table + at + 6};
-        if (key == -1 || record.key == key) {
-            entry = record;
-            return true;
-        }
-        if (record.key == 1 && !keyOne)
-            keyOne = record;
-        at = next;
-    }
-    if (!keyOne)
-        return false;
-    entry = *keyOne;
-    return true;
-}
-
 std::int32_t CProcess::GetTableEntryCount(std::uint32_t table, std::int16_t entry)
 {
-    STableEntry found{};
-    if (!FindTableEntry(table, entry, found))
-        return -1;
-    if (entry == -1 || found.key <= 0)
-        return found.groupCount;
-    const std::int32_t ratio = entry / found.key;
-    if (ratio <= 0)
-        return found.groupCount;
-    return (found.groupCount + ratio - 1) / ratio;
+    const std::uint8_t* bytes = GetTypeResource(table);
+    return tableEntryCount(bytes, TypeResourceSize(table), entry);
 }
 
 std::int32_t CProcess::GetTableEntryValue(std::uint32_t table, std::int16_t entry, std::int16_t group,
                                           std::int16_t item)
 {
-    STableEntry found{};
-    if (!FindTableEntry(table, entry, found))
-        return -1;
-    if (entry == -1) {
-        if (group >= 0 && item >= 0 && group < found.groupCount && item < found.key)
-            return found.value(group * found.key + item);
-        return 0;
-    }
-    const std::int32_t ratio = found.key > 0 ? entry / found.key : 0;
-    const std::int32_t remaining = std::min(found.groupCount - ratio * group, ratio);
-    if (item >= 0 && remaining > 0 && item < found.key * remaining)
-        return found.value(found.key * ratio * group + item);
-    return 0;
+    const std::uint8_t* bytes = GetTypeResource(table);
+    return tableEntryValue(bytes, TypeResourceSize(table), entry, group, item);
 }
 
 std::int32_t CProcess::HasTableEntry(std::uint32_t table, std::int16_t entry)
 {
-    if (GetTypeResource(table) == nullptr)
-        return 0;
-    if (entry == -1)
-        return 1;
-    STableEntry found{};
-    return FindTableEntry(table, entry, found) && found.key == entry ? 1 : 0;
+    const std::uint8_t* bytes = GetTypeResource(table);
+    return hasTableEntry(bytes, TypeResourceSize(table), entry) ? 1 : 0;
+}
+
+// Asked after GetTypeResource, which may load the resource into the cache.
+std::size_t CProcess::TypeResourceSize(std::uint32_t id) const
+{
+    return processType != nullptr ? processType->GetCachedResourceSize(id) : 0;
 }

@@ -11,8 +11,9 @@
 #include "hostframework/ptr_vector.h"
 
 #include <array>
-#include <type_traits>
 #include <cstdint>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 class CProcessType;
@@ -211,21 +212,8 @@ public:
     CProcessType* GetProcessType() const { return processType; }
     CPlugInView* GetRootView() const { return rootView; }
 
-    // A record of a keyed table from the type's resources: key, group count, value count, values.
-    struct STableEntry {
-        std::int16_t key;
-        std::int16_t groupCount;
-        std::int16_t valueCount;
-        const std::uint8_t* values;
-        // A value outside the record reads as 0.
-        std::int16_t value(std::int32_t index) const
-        {
-            if (index < 0 || index >= valueCount)
-                return 0;
-            return static_cast<std::int16_t>((values[2 * index] << 8) | values[2 * index + 1]);
-        }
-    };
-    bool FindTableEntry(std::uint32_t id, std::int16_t key, STableEntry& entry);
+    // The size of the type's cached resource behind GetTypeResource.
+    std::size_t TypeResourceSize(std::uint32_t id) const;
 
 protected:
     template <typename... T>
@@ -259,4 +247,27 @@ protected:
     std::int32_t hostWord = 0;
     std::array<std::int32_t, 13> viewSettings{};
     CPtrVector<CPluginControl> controls;
+
+    // The process's presence in the host's messaging service: its own name, one name per control
+    // under it, three listeners per control. The per-control tables are indexed by position (entry 0
+    // unused) and exist only while the service is present.
+    struct STaskRecord {
+        CProcess* process;
+        std::int32_t position;
+    };
+    static bool HasMessagingService();
+    void SendToken(std::int32_t destination, std::uint32_t messageClass, std::uint32_t selector, std::int32_t source,
+                   std::int32_t value, std::int16_t length, std::int16_t* result = nullptr);
+    std::int32_t CreateListener(std::int32_t position, std::uint32_t messageClass, std::uint32_t selector,
+                                std::intptr_t& listener);
+    std::int32_t processSDSNameID = 0;
+    std::int32_t processSDSNameParent = 0;
+    std::string processSDSName;
+    std::int32_t rootSDSNameID = 0;
+    std::vector<std::int32_t> controlSDSNames;
+    std::vector<std::intptr_t> curvListeners;
+    std::vector<std::intptr_t> getvListeners;
+    std::vector<std::intptr_t> setvListeners;
+    std::vector<std::int32_t> touchCounts;
+    std::vector<STaskRecord> taskRecords;
 };

@@ -1,6 +1,7 @@
 #include "hostframework/process_group.h"
 
 #include "hostframework/dsp_library.h"
+#include "hostframework/four_char_code.h"
 #include "hostframework/host_services.h"
 #include "hostframework/plugin_library.h"
 #include "hostlibs/extension/host_extension.h"
@@ -13,7 +14,7 @@ namespace {
 
 constexpr std::uint32_t kPlugInNameTypeID = 0x3f3f3f3f; // '????'
 constexpr std::uint32_t kBlankTypeID = 0x20202020;
-constexpr std::uint32_t kObjectServerSelector = ('h' << 24) | ('s' << 16) | ('d' << 8) | 's';
+constexpr std::uint32_t kObjectServerSelector = FourCharCode("hsds");
 constexpr std::int32_t kServerObjectType = 57;
 constexpr std::int32_t kDspProcessRequest = 0x47892354;
 constexpr std::int32_t kLongestLockName = 63;

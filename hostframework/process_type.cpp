@@ -1,28 +1,22 @@
 #include "hostframework/process_type.h"
 
 #include "hostframework/doa_unknown.h"
+#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
 #include "hostlibs/extension/host_extension.h"
 #include "platform/clock.h"
-#include "plugin/base/plug_types.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr std::uint32_t code(const char (&text)[5])
-{
-    return (std::uint32_t(std::uint8_t(text[0])) << 24) | (std::uint32_t(std::uint8_t(text[1])) << 16) |
-           (std::uint32_t(std::uint8_t(text[2])) << 8) | std::uint32_t(std::uint8_t(text[3]));
-}
-
-constexpr std::uint32_t kEmptyCacheKey = code("----");
-constexpr std::uint32_t kBaseTypeID = code("swCl");
+constexpr std::uint32_t kEmptyCacheKey = FourCharCode("----");
+constexpr std::uint32_t kBaseTypeID = FourCharCode("swCl");
 constexpr std::array<std::uint32_t, CProcessType::kCacheEntries> kCachedKinds = {
-    code("PgTL"), code("MkTL"), code("PcTL"), code("FrTL"), code("HgTL"),
-    code("DgEQ"), code("DgCP"), code("DgGT"), code("BkCS"), code("BkSF")};
+    FourCharCode("PgTL"), FourCharCode("MkTL"), FourCharCode("PcTL"), FourCharCode("FrTL"), FourCharCode("HgTL"),
+    FourCharCode("DgEQ"), FourCharCode("DgCP"), FourCharCode("DgGT"), FourCharCode("BkCS"), FourCharCode("BkSF")};
 constexpr std::int32_t kStemFormatAttribute = 29;
 constexpr std::int32_t kHostCall134Attribute = 21;
 constexpr std::int32_t kNoStemFormat = -100;

@@ -1,6 +1,7 @@
 #include "hostlibs/engine/host_engine.h"
 
 #include "hostlibs/engine/host_engine_control.h"
+#include "hostlibs/engine/engine_state.h"
 #include "hostlibs/withheld_names.h"
 
 #include <atomic>
@@ -19,7 +20,6 @@ namespace {
 constexpr std::uint32_t kLockServiceSelector = ('p' << 24) | ('i' << 16) | ('s' << 8) | 'i';
 constexpr std::uint32_t kObjectServerSelector = ('h' << 24) | ('s' << 16) | ('d' << 8) | 's';
 constexpr std::int16_t kUnknownSelector = -5551;
-constexpr std::int16_t kNoSuchHandle = -50;
 
 hostlibs::WithheldNames& withheldNames()
 {
@@ -86,27 +86,6 @@ LockService& lockService()
     return service;
 }
 
-struct ObjectServer {
-    std::mutex lock;
-    bool offered = false;
-    std::vector<std::string> calls;
-    std::set<std::intptr_t> live;
-    std::intptr_t nextHandle = 0x1000;
-
-    std::intptr_t make(const std::string& call)
-    {
-        calls.push_back(call);
-        live.insert(nextHandle);
-        return nextHandle++;
-    }
-};
-
-ObjectServer& objectServer()
-{
-    static ObjectServer server;
-    return server;
-}
-
 } // namespace
 
 extern "C" {
@@ -126,50 +105,14 @@ std::int16_t HostGestalt(std::uint32_t selector, std::intptr_t* answer)
 {
     if (answer != nullptr)
         *answer = 0;
-    if (selector == kObjectServerSelector) {
-        const std::lock_guard<std::mutex> guard(objectServer().lock);
-        objectServer().calls.push_back("HostGestalt hsds");
-        return objectServer().offered ? std::int16_t{0} : kUnknownSelector;
-    }
+    if (selector == kObjectServerSelector)
+        return hostengine::answerObjectServerGestalt() ? std::int16_t{0} : kUnknownSelector;
     if (selector == kLockServiceSelector && lockService().offered) {
         if (answer != nullptr)
             *answer = reinterpret_cast<std::intptr_t>(static_cast<IHostLockService*>(&lockService()));
         return 0;
     }
     return kUnknownSelector;
-}
-
-bool HostIsAlive()
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    objectServer().calls.push_back("HostIsAlive");
-    return objectServer().offered;
-}
-
-std::intptr_t HostNewServer()
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    return objectServer().make("HostNewServer");
-}
-
-std::intptr_t HostFindStandardType(std::intptr_t, std::int32_t standardType)
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    objectServer().calls.push_back("HostFindStandardType " + std::to_string(standardType));
-    return 0x100 + standardType;
-}
-
-std::intptr_t HostNewObject(std::intptr_t, std::intptr_t)
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    return objectServer().make("HostNewObject");
-}
-
-std::int16_t HostDelete(std::intptr_t handle)
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    objectServer().calls.push_back("HostDelete");
-    return objectServer().live.erase(handle) == 1 ? std::int16_t{0} : kNoSuchHandle;
 }
 
 std::int32_t HostGetEngineUnknown(IEngineUnknown** engine)
@@ -243,32 +186,6 @@ void resetLockService()
     service.version = 2;
     service.failCreation = false;
     service.counts = {};
-}
-
-void offerObjectServer(bool offered)
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    objectServer().offered = offered;
-}
-
-std::vector<std::string> objectServerCalls()
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    return objectServer().calls;
-}
-
-int liveObjectServerHandles()
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    return static_cast<int>(objectServer().live.size());
-}
-
-void resetObjectServer()
-{
-    const std::lock_guard<std::mutex> guard(objectServer().lock);
-    objectServer().offered = false;
-    objectServer().calls.clear();
-    objectServer().live.clear();
 }
 
 } // namespace hostengine

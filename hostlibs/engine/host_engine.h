@@ -42,6 +42,30 @@ std::intptr_t HostFindStandardType(std::intptr_t server, std::int32_t standardTy
 std::intptr_t HostNewObject(std::intptr_t server, std::intptr_t type);
 std::int16_t HostDelete(std::intptr_t handle);
 
+// The host's messaging service: names in a tree (0 is the root), listeners made as objects of
+// standard type 56 and configured by their setters, and tokens (message records) fetched per task,
+// dispatched and given back. Name ids are 32-bit; 0 answers mean success.
+std::int16_t HostSDSReserveName(std::int32_t parent, const char* name, std::int32_t* id);
+std::int16_t HostSDSGetNameId(std::int32_t parent, const char* name, std::int32_t* id);
+std::int16_t HostSDSFreeName(std::int32_t parent, const char* name);
+std::int16_t HostSDSSetListenerName(std::intptr_t listener, std::int32_t name, std::int32_t flags);
+std::int16_t HostSDSSetListenerType(std::intptr_t listener, std::uint32_t messageClass);
+std::int16_t HostSDSSetListenerSubType(std::intptr_t listener, std::uint32_t selector);
+std::int16_t HostSDSSetListenerGoal(std::intptr_t listener, std::int32_t goal);
+std::int16_t HostSDSSetListenerCriticalFlag(std::intptr_t listener, std::int32_t critical);
+std::int16_t HostSDSSetListenerLatestFlag(std::intptr_t listener, std::int32_t latest);
+std::int16_t HostSDSSetListenerTaskVal(std::intptr_t listener, void* taskValue);
+std::int16_t HostSDSSetListenerTask(std::intptr_t listener, std::intptr_t task);
+std::int16_t HostSDSSetListenerProtocol(std::intptr_t listener, std::uint32_t protocol);
+std::int16_t HostSDSSetListenerManufacturer(std::intptr_t listener, std::uint32_t manufacturer);
+// The next token for the task, null when none waits; the host keeps it until it is given back.
+std::int16_t HostSDSGetTokenAndTaskVal(std::intptr_t task, std::int32_t* word, void** taskValue,
+                                       std::uint8_t** token);
+// The service copies the token; the first 38 bytes and its length word (at 36) describe it.
+std::int16_t HostSDSDispatchToken(const std::uint8_t* token);
+std::int16_t HostSDSDoneWithToken(std::uint8_t* token);
+void HostPersonalityDoIdle();
+
 // Looked up at run time; 0 with the engine's object.
 std::int32_t HostGetEngineUnknown(IEngineUnknown** engine);
 using HostGetEngineUnknownFunction = std::int32_t (*)(IEngineUnknown** engine);

@@ -39,4 +39,30 @@ std::vector<std::string> objectServerCalls();
 int liveObjectServerHandles();
 void resetObjectServer();
 
+// The messaging service, offered with the object server. Every dispatched token is kept; tokens a
+// test queues are handed out by the next fetches with the task value given.
+std::vector<std::vector<std::uint8_t>> dispatchedTokens();
+void queueToken(std::vector<std::uint8_t> token, void* taskValue);
+int queuedTokens();
+// The next name reservations answer this code (0: they succeed again).
+void refuseNames(std::int16_t code);
+// The next listener objects cannot be made.
+void failListenerObjects(bool fail);
+// Names reserved and not freed, each as "parent/name".
+std::vector<std::string> reservedNames();
+struct ListenerSetup {
+    std::int32_t name = 0;
+    std::uint32_t messageClass = 0;
+    std::uint32_t selector = 0;
+    std::int32_t goal = -1;
+    std::int32_t critical = -1;
+    std::int32_t latest = 0;
+    void* taskValue = nullptr;
+    std::intptr_t task = 0;
+    std::uint32_t protocol = 0;
+    std::uint32_t manufacturer = 0;
+};
+std::vector<ListenerSetup> liveListeners();
+int idleCalls();
+
 } // namespace hostengine

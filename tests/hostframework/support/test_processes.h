@@ -4,10 +4,13 @@
 // the library numbers its own, and each class answers what a test sets.
 
 #include "hostframework/doa_unknown.h"
+#include "hostframework/four_char_code.h"
 #include "hostframework/process.h"
 #include "hostframework/process_group.h"
 #include "hostframework/process_type.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -139,8 +142,52 @@ public:
 
 constexpr std::uint32_t fourCC(const char (&text)[5])
 {
-    return (std::uint32_t(std::uint8_t(text[0])) << 24) | (std::uint32_t(std::uint8_t(text[1])) << 16) |
-           (std::uint32_t(std::uint8_t(text[2])) << 8) | std::uint32_t(std::uint8_t(text[3]));
+    return FourCharCode(text);
 }
+
+} // namespace kravo::test
+
+namespace kravo::test {
+
+// A control whose value text is its host value in decimal and whose name is its own.
+class TestControl : public CPluginControl {
+public:
+    TestControl(std::uint32_t id, std::string name, std::int32_t value = 0) : id(id), name(std::move(name)), value(value)
+    {
+        SetHostValue(value);
+    }
+    std::uint32_t GetID() override { return id; }
+    std::int32_t GetValue() override { return value; }
+    void SetValue(std::int32_t hostValue) override { value = hostValue; }
+    std::int32_t GetNumSteps() override { return 128; }
+    std::int32_t SetValueFromText(const char* text) override
+    {
+        if (text == nullptr || *text == '\0')
+            throw CHostError(kHostErrUnexpected);
+        return std::atoi(text);
+    }
+    bool IsKeyValid(std::int16_t character) override { return character >= '0' && character <= '9'; }
+    void GetName(char* out, std::int32_t maxLength) override
+    {
+        const auto length = std::min<std::size_t>(name.size(), static_cast<std::size_t>(std::max(maxLength, 0)));
+        std::memcpy(out, name.data(), length);
+        out[length] = '\0';
+    }
+    std::int32_t GetAttributeA() override { return 0; }
+    std::int32_t GetAttributeB() override { return 8; }
+    std::int32_t GetAttributeC() override { return 1; }
+    void GetValueText(char* text, std::int32_t maxLength, std::int32_t hostValue) override
+    {
+        const std::string number = std::to_string(hostValue);
+        const auto length = std::min<std::size_t>(number.size(), static_cast<std::size_t>(std::max(maxLength, 0)));
+        std::memcpy(text, number.data(), length);
+        text[length] = '\0';
+    }
+    bool IsAutomatable() override { return true; }
+
+    std::uint32_t id;
+    std::string name;
+    std::int32_t value;
+};
 
 } // namespace kravo::test
