@@ -48,7 +48,8 @@ bench: release
 # tests' crafted files, then the typed chunk record parser for as long, seeded
 # with two small records, then the host resource file reader, seeded with the
 # plug-in's own resource file and a small two-resource one, then the keyed tables
-# of type resources, seeded with a two-record table; clang's libFuzzer with ASan
+# of type resources, seeded with a two-record table, then the host controls' value
+# texts; clang's libFuzzer with ASan
 # and UBSan, in its own build. Inputs that found something new stay in the
 # FUZZ_DIR/*corpus folders for the next run; a crash leaves its input in FUZZ_DIR
 # as crash-*.
@@ -64,7 +65,7 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
-	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer
+	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -88,6 +89,10 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	  > $(FUZZ_DIR)/table-corpus/seed-two-records
 	$(FUZZ_DIR)/fuzz/kravo-table-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/table-corpus
+	mkdir -p $(FUZZ_DIR)/value-text-corpus
+	printf '2.5 kHz' > $(FUZZ_DIR)/value-text-corpus/seed-kilohertz
+	$(FUZZ_DIR)/fuzz/kravo-value-text-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/value-text-corpus
 
 clean:
 	rm -rf build
