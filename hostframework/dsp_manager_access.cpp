@@ -33,3 +33,8 @@ IDSPManager* GetDSPManagerInterface()
     unknown->Release();
     return kept;
 }
+
+void ForgetDSPManagerInterface()
+{
+    keptManager() = nullptr;
+}

@@ -1,6 +1,7 @@
 #include "hostframework/process_group.h"
 
 #include "hostframework/dsp_library.h"
+#include "hostframework/dsp_process.h"
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_services.h"
 #include "hostframework/plugin_library.h"
@@ -348,9 +349,12 @@ std::int32_t CProcessGroup::HostCall36(std::int32_t* a, std::int32_t* b, std::ui
                                        std::int32_t arg5)
 {
     CProcessType* type = GetProcessType(typeID);
-    // The request for a DSP process's own interface is answered only by DSP processes.
-    if (b != nullptr && *b == kDspProcessRequest)
+    // The request for a DSP process's word is answered only by DSP processes.
+    if (b != nullptr && *b == kDspProcessRequest) {
+        if (auto* process = dynamic_cast<CDSPProcess*>(type->FindProcess(processID)))
+            *b = process->GetProcessWord();
         return 0;
+    }
     CProcessGroupInterface::HostCall36(a, b, typeID, processID, arg5);
     const std::int32_t first = type->GetRefA(processID, a);
     return first != 0 ? first : type->GetRefB(processID, b);
@@ -491,6 +495,11 @@ bool CProcessGroup::HostViewsDisabled()
 void CProcessGroup::SetHostViewsDisabled(bool disabled)
 {
     gHostViewsDisabled = disabled;
+}
+
+void CProcessGroup::GetConversantCodes(std::uint32_t& manufacturer, std::uint32_t& product, std::uint32_t& type)
+{
+    manufacturer = product = type = FourCharCode("XXXX");
 }
 
 std::intptr_t CProcessGroup::GetObjectServer()

@@ -245,6 +245,9 @@ public:
     // The plug-in's name, length-prefixed, at most maxLength characters.
     virtual std::int32_t GetPlugInName(std::uint8_t* name, std::int32_t maxLength) = 0;
 
+    // The codes the host's engine knows the library's plug-ins by; 'XXXX' for each the group lacks.
+    virtual void GetConversantCodes(std::uint32_t& manufacturer, std::uint32_t& product, std::uint32_t& type);
+
     CProcessType* GetProcessTypeByIndex(std::int16_t number);
     std::int16_t GetProcessTypeIndex(std::uint32_t typeID);
     // The list owns the type from here on.

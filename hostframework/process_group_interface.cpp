@@ -176,20 +176,21 @@ std::int32_t CProcessGroupInterface::Operation110(std::int32_t arg1)
     return componentCall(kComponentRequest110, {arg1});
 }
 
-// The arguments in order, then the host context, in a parameter block the host owns for the call.
-std::int32_t CProcessGroupInterface::componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments)
+std::int32_t CProcessGroupInterface::componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments,
+                                                   bool withContext)
 {
     const ComponentDispatcher dispatcher = gComponentDispatcher;
     if (dispatcher == nullptr)
         return kHostErrNoComponentDispatcher;
     const std::size_t argumentBytes = arguments.size() * sizeof(std::int32_t);
-    const auto size = static_cast<std::int32_t>(argumentBytes + sizeof hostContext);
+    const auto size = static_cast<std::int32_t>(argumentBytes + (withContext ? sizeof hostContext : 0));
     HostHandle block = HostExtNewHandle(size);
     if (block == nullptr)
         return kHostErrNoComponentParameters;
     HostExtLockHandle(block);
     std::memcpy(*block, std::data(arguments), argumentBytes);
-    std::memcpy(*block + argumentBytes, &hostContext, sizeof hostContext);
+    if (withContext)
+        std::memcpy(*block + argumentBytes, &hostContext, sizeof hostContext);
     const std::int16_t result = dispatcher(request, nullptr, block);
     HostExtUnlockHandle(block);
     HostExtDisposeHandle(block);

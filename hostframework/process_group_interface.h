@@ -352,7 +352,10 @@ public:
     const std::int32_t* GetTimeCodePair() const { return timeCodePair; }
 
 protected:
-    std::int32_t componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments);
+    // The arguments in a parameter block for the host's component dispatcher, the host context after
+    // them unless left out.
+    std::int32_t componentCall(std::int16_t request, std::initializer_list<std::int32_t> arguments,
+                               bool withContext = true);
 
     template <typename... T>
     static std::int32_t clearOut(T*... outs)

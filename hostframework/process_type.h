@@ -313,6 +313,8 @@ public:
 
     // The live process with that id; ids count from 1.
     CProcess* FindProcess(std::int32_t processID) const;
+    const std::vector<CProcess*>& GetProcesses() const { return processes; }
+    CProcessGroup* GetProcessGroup() const { return processGroup; }
     // The size of the cached resource of that kind, 0 when it is not cached.
     std::size_t GetCachedResourceSize(std::uint32_t kind) const;
 

@@ -4,6 +4,10 @@
 
 #include <atomic>
 #include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,9 +34,26 @@ public:
     {
         if (out != nullptr)
             *out = 1;
-        return 0;
+        return record("AttachGroup");
     }
-    std::int16_t DetachGroup(std::int32_t) override { return 0; }
+    std::int16_t DetachGroup(std::int32_t) override { return record("DetachGroup"); }
+    std::int16_t RegisterConversant(void*) override { return record("RegisterConversant"); }
+    std::int16_t ActivateConversant(void*) override { return record("ActivateConversant"); }
+    std::int16_t DeactivateConversant(void*) override { return record("DeactivateConversant"); }
+    std::int16_t UnregisterConversant(void*) override { return record("UnregisterConversant"); }
+    std::int16_t SetConversantDSP(void*, std::int32_t, std::int16_t) override { return record("SetConversantDSP"); }
+
+    std::int16_t record(const std::string& name)
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        recorded.push_back(name);
+        const auto failure = failures.find(name);
+        return failure != failures.end() ? failure->second : std::int16_t{0};
+    }
+
+    std::mutex lock;
+    std::vector<std::string> recorded;
+    std::map<std::string, std::int16_t> failures;
 
     std::atomic<std::int32_t> references{0};
     std::atomic<bool> present{false};
@@ -61,8 +82,24 @@ namespace dspmanager {
 
 void provide(bool present)
 {
-    manager().present = present;
-    manager().requests = 0;
+    FakeManager& fake = manager();
+    fake.present = present;
+    fake.requests = 0;
+    const std::lock_guard<std::mutex> guard(fake.lock);
+    fake.recorded.clear();
+    fake.failures.clear();
+}
+
+std::vector<std::string> calls()
+{
+    const std::lock_guard<std::mutex> guard(manager().lock);
+    return manager().recorded;
+}
+
+void failCall(const std::string& name, std::int16_t code)
+{
+    const std::lock_guard<std::mutex> guard(manager().lock);
+    manager().failures[name] = code;
 }
 
 std::int32_t outstandingReferences()

@@ -26,11 +26,18 @@ protected:
     ~IDSPManagerUnknown() = default;
 };
 
-// The manager's own interface: groups attach to it and detach again.
+// The manager's own interface: groups attach to it and detach again, and processes register the
+// interface by which the host's engine talks to them (their "conversant") in two steps.
 class IDSPManager : public IDSPManagerUnknown {
 public:
     virtual std::int16_t AttachGroup(void* group, std::int32_t* out) = 0;
     virtual std::int16_t DetachGroup(std::int32_t value) = 0;
+    virtual std::int16_t RegisterConversant(void* conversant) = 0;
+    virtual std::int16_t ActivateConversant(void* conversant) = 0;
+    virtual std::int16_t DeactivateConversant(void* conversant) = 0;
+    virtual std::int16_t UnregisterConversant(void* conversant) = 0;
+    // A process tells the manager which DSP (index and slot) it runs on; 0, 0 for none.
+    virtual std::int16_t SetConversantDSP(void* conversant, std::int32_t index, std::int16_t slot) = 0;
 
 protected:
     ~IDSPManager() = default;

@@ -2,9 +2,13 @@
 
 // Shared by the stand-in engine's units.
 
+#include <cstdint>
+
 namespace hostengine {
 
 // Records the capability query for the object server; true when it is offered.
 bool answerObjectServerGestalt();
+// The connection capabilities: true with the answer for 'cmvc' and 'prec', false for other selectors.
+bool answerConnectionGestalt(std::uint32_t selector, std::intptr_t* answer);
 
 } // namespace hostengine

@@ -66,6 +66,20 @@ std::int16_t HostSDSDispatchToken(const std::uint8_t* token);
 std::int16_t HostSDSDoneWithToken(std::uint8_t* token);
 void HostPersonalityDoIdle();
 
+// The host's connections between the processes' talkers and listeners, and their preparation.
+struct SConversantInfo;
+std::int16_t HostReactivateTalker(void* talker, std::int16_t value);
+std::int16_t HostDeactivateTalker(void* talker, std::int16_t value);
+std::int16_t HostReactivateListener(void* listener, std::int16_t value);
+std::int16_t HostDeactivateListener(void* listener, std::int16_t value);
+std::int16_t HostPrepareForConnections(std::int32_t reserved, std::int16_t start);
+// Nonzero in the low byte while connections are being prepared.
+std::int16_t HostPrepareForConnectionsStatus(std::int32_t reserved);
+std::int16_t HostCreatePlugInSpec(std::uint32_t manufacturer, std::uint32_t product, std::uint32_t type,
+                                  SConversantInfo* info);
+// The routine the capability 'prec' answers.
+using HostPrecisionRoutine = std::int16_t (*)();
+
 // Looked up at run time; 0 with the engine's object.
 std::int32_t HostGetEngineUnknown(IEngineUnknown** engine);
 using HostGetEngineUnknownFunction = std::int32_t (*)(IEngineUnknown** engine);

@@ -65,4 +65,12 @@ struct ListenerSetup {
 std::vector<ListenerSetup> liveListeners();
 int idleCalls();
 
+// Connections: whether the host offers their preparation ('cmvc') and a precision routine ('prec'),
+// whether they are prepared now, and every connection call as "Name arguments...".
+void offerConnectionPreparation(bool offered);
+void offerPrecision(std::int16_t precision);
+void setConnectionsPrepared(bool prepared);
+std::vector<std::string> connectionCalls();
+void forgetConnectionCalls();
+
 } // namespace hostengine
