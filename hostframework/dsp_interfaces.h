@@ -78,7 +78,8 @@ public:
     virtual bool CanAddProcess(CProcessDSP* instance) = 0;
     virtual bool HasRoomA(CProcessDSP* instance) = 0;
     virtual bool HasRoomB(CProcessDSP* instance) = 0;
-    virtual void GetUsage(std::int16_t* first, std::int16_t* second) = 0;
+    // What the type's processes on the instance's DSP use of it.
+    virtual void GetUsage(CProcessDSP* instance, std::int16_t* first, std::int16_t* second) = 0;
     virtual std::int32_t ReservedB() = 0;
     virtual std::int32_t ReservedC() = 0;
     virtual std::int32_t AttachInstance(CProcessDSP* instance) = 0;

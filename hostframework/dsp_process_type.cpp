@@ -274,7 +274,7 @@ bool CDSPProcessType::HasRoomA(CProcessDSP* instance)
     return instance != nullptr;
 }
 
-void CDSPProcessType::GetUsage(std::int16_t* first, std::int16_t* second)
+void CDSPProcessType::GetUsage(CProcessDSP* /*instance*/, std::int16_t* first, std::int16_t* second)
 {
     setOut(first, 0);
     setOut(second, 0);

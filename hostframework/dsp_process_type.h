@@ -58,7 +58,7 @@ public:
     bool CanAddProcess(CProcessDSP* instance) override;
     bool HasRoomA(CProcessDSP* instance) override;
     bool HasRoomB(CProcessDSP* instance) override { return HasRoomA(instance); }
-    void GetUsage(std::int16_t* first, std::int16_t* second) override;
+    void GetUsage(CProcessDSP* instance, std::int16_t* first, std::int16_t* second) override;
     std::int32_t ReservedB() override { return 0; }
     std::int32_t ReservedC() override { return 0; }
     std::int32_t AttachInstance(CProcessDSP* instance) override;

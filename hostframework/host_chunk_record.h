@@ -13,7 +13,13 @@ struct SHostPlugInChunk {
     std::uint32_t length;
     // Kept by the typed-record parser when it reads the chunk; its meaning is the framework's.
     std::int32_t secondWord;
-    std::uint8_t frameworkFields[48];
+    // Whose chunk it is: the effect type fills these when it hands a chunk out and checks the
+    // plug-in ID when one comes back.
+    std::uint32_t plugInID;
+    std::uint32_t typeID;
+    std::uint32_t chunkID;
+    std::uint32_t zeroWord;
+    std::uint8_t unusedFields[32];
 };
 
 static_assert(sizeof(SHostPlugInChunk) == kChunkHeaderSize);

@@ -45,6 +45,17 @@ struct SHostPlugInSpec {
     std::int32_t words[13];
 };
 
+// One output stream as the host sees it: whether it is there, its first global channel, its stem
+// format and its name.
+struct SHostPlugInStemInfo {
+    std::int32_t present = -1;
+    std::int32_t firstChannel = -1;
+    std::int32_t stemFormat = -100;
+    char name[256] = {};
+};
+
+static_assert(sizeof(SHostPlugInStemInfo) == 268);
+
 enum EMeterType : std::int32_t {};
 enum EMeterOrientation : std::int32_t {};
 
@@ -52,7 +63,6 @@ struct OpaqueGrafPtr;
 struct SHostAutoTimeRampData;
 struct SHostCardAutoElem;
 struct SHostPlugInChunk;
-struct SHostPlugInStemInfo;
 struct SASPRegion;
 struct SFileList;
 struct IEngineUnknown;

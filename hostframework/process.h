@@ -209,6 +209,9 @@ public:
     bool IsValidControlIndex(std::int32_t position) const { return controls.IsValidIndex(position); }
     std::int32_t GetChangeCountValue() const { return changeCount; }
     bool IsDirty() const { return dirtyFlag; }
+    // Set when the process rendered; the meter cache clears it once it read the levels.
+    bool AreMetersReady() const { return metersReady; }
+    void SetMetersReady(bool ready) { metersReady = ready; }
     CProcessType* GetProcessType() const { return processType; }
     CPlugInView* GetRootView() const { return rootView; }
 

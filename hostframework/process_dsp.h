@@ -34,6 +34,8 @@ public:
     virtual std::int32_t GetReportValue() { return 0; }
     virtual void SetChipKind(std::int16_t /*kind*/) {}
     virtual std::int32_t GetDSPIndex() { return 0; }
+    // How many processes the DSP holds.
+    virtual std::int16_t GetCapacity() { return 0; }
     virtual std::int16_t GetDSPSlot() { return 0; }
     // The four process operations of routine selectors 30 to 33, with the process's DSP index and slot.
     virtual void ProcessCall30(std::int32_t /*index*/, std::int16_t /*slot*/, std::int32_t /*a*/, std::int32_t /*b*/) {}
