@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+class CEffectGroup;
+
 class CEffectType : public CDSPProcessType {
 public:
     using ProcessFactory = CProcess* (*)();
@@ -40,6 +42,9 @@ public:
     // 1 for a key without a stored value.
     std::int32_t GetCardAttribute(std::int32_t key) const;
     std::uint32_t GetPlugInID() const { return plugInID; }
+    // The group of a native real-time type, which it asks for its identity when it makes a process.
+    void SetGroupLink(CEffectGroup* group) { groupLink = group; }
+    CEffectGroup* GetGroupLink() const { return groupLink; }
     const std::string& GetNameList() const { return nameList; }
 
     // The host's type operations.
@@ -77,4 +82,5 @@ protected:
     std::array<std::int32_t, kCardKeys.size()> cardAttributes{1, 1, 1, 1, 1};
     std::int32_t dspCounts[2] = {0, 0};
     std::int32_t dspLimit = -1;
+    CEffectGroup* groupLink = nullptr;
 };

@@ -13,6 +13,7 @@ inline constexpr std::int32_t kHostErrNoDSPProcessGroup = -7027;
 inline constexpr std::int32_t kHostErrNotAnEffectType = -7055;
 inline constexpr std::int32_t kHostErrNoFreeInstance = -7077;
 inline constexpr std::int32_t kHostErrNoDSPManager = -7080;
+inline constexpr std::int32_t kHostErrNoMIDIInstance = -7082;
 inline constexpr std::int32_t kHostErrEmptyChunk = -7083;
 inline constexpr std::int32_t kHostErrOperation38Default = -7102;
 inline constexpr std::int32_t kHostErrInputConnected = -7100;
@@ -37,6 +38,7 @@ inline constexpr std::int32_t kHostErrUnexpected = -7401;
 inline constexpr std::int32_t kHostErrNoMemory = -9006;
 inline constexpr std::int32_t kHostErrNoRoutine = -9007;
 inline constexpr std::int32_t kHostErrNullArgument = -9013;
+inline constexpr std::int32_t kHostErrMIDIUnsupported = -9145;
 
 class CHostError {
 public:

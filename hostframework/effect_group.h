@@ -1,0 +1,49 @@
+#pragma once
+
+// The group of an effect plug-in: who made it, what it is called, the effect types it offers and
+// the answers the host asks of them.
+
+#include "hostframework/dsp_process_group.h"
+
+#include <set>
+#include <string>
+
+class CEffectType;
+
+class CEffectGroup : public CDSPProcessGroup {
+public:
+    static constexpr std::int32_t kGroupKind = 3;
+
+    void SetManufacturer(const char* names, std::uint32_t id);
+    void SetPlugInNames(const char* names, std::int32_t number);
+    void AddCapability(std::int32_t code) { capabilities.insert(code); }
+    // A native real-time type learns its group; the group owns the type from here on.
+    void AddEffectType(CEffectType* type);
+
+    // The fitting form of each name list as the host's length-prefixed text.
+    std::int32_t GetManufacturerName(std::uint8_t* text, std::int32_t capacity);
+    std::int32_t GetPlugInName(std::uint8_t* text, std::int32_t capacity) override;
+    std::int32_t GetPlugInNumber() const { return plugInNumber; }
+    std::uint32_t GetManufacturerID() const { return manufacturerID; }
+    // "Plug-Ins/<manufacturer>/<plug-in>/<number>", built at the first request and kept.
+    void GetPlugInPath(char* text);
+
+    // Routine 12: the manufacturer's name.
+    std::int32_t HostCall12(std::int32_t capacity, char* text) override;
+    // Routine 6: a type's IDs and the manufacturer ID; -77 for a type that is no effect type.
+    std::int32_t HostCall6(std::int32_t index, std::uint32_t* manufacturer, std::uint32_t* plugInID,
+                           std::uint32_t* secondaryID) override;
+    // Routine 93: the group's capabilities, then the type's attributes.
+    std::int32_t HostCall93(std::uint32_t typeID, std::int32_t code, std::int32_t* value) override;
+    // Routine 75: the kind of the group.
+    std::int32_t HostCall75() override { return kGroupKind; }
+    std::int32_t Operation3() override { return plugInNumber; }
+
+private:
+    std::string manufacturerNames;
+    std::uint32_t manufacturerID = 0;
+    std::string plugInNames;
+    std::int32_t plugInNumber = 0;
+    std::set<std::int32_t> capabilities;
+    std::string plugInPath;
+};
