@@ -3,11 +3,11 @@
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
 #include "hostframework/process_group_interface.h"
+#include "hostframework/template_no_ui_group.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/extension/host_extension.h"
 #include "platform/module_loading.h"
 
-#include <new>
 #include <utility>
 #include <vector>
 
@@ -38,12 +38,6 @@ ModulePaths& modulePaths()
     static ModulePaths paths;
     return paths;
 }
-
-// Stands in for the process group until the group classes build the real one.
-class CBareProcessGroup final : public CProcessGroupInterface {
-public:
-    std::int32_t HostCall6(std::int32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*) override { return 0; }
-};
 
 std::string moduleFileName()
 {
@@ -202,7 +196,7 @@ extern "C" std::int32_t NewPlugIn(std::int32_t /*reserved*/)
     try {
         // A group made earlier by a direct call is replaced, not leaked.
         DeletePlugInGroup();
-        gProcessGroup = new (std::nothrow) CBareProcessGroup();
+        gProcessGroup = CreateTemplateNoUIGroup();
         if (gProcessGroup == nullptr)
             return kHostErrNoGroup;
         gProcessGroup->Initialize();

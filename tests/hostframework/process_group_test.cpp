@@ -47,6 +47,7 @@ protected:
             DllMain(platform::pluginModule(), kProcessAttach, nullptr);
             ASSERT_EQ(hostengine::openPlugIn(), 0);
         }
+        hostengine::resetLockService(); // the library's own group took a lock of its own
         group = std::make_unique<TestGroup>();
         group->typesToAdd = std::move(types);
         ASSERT_EQ(group->Initialize(), 0);
