@@ -32,6 +32,8 @@ public:
     std::int32_t HostCall25(std::uint32_t typeID, std::int32_t* value) override;
     std::int32_t ShowView(std::uint32_t typeID, std::int32_t processID) override;
     std::int32_t HideView(std::uint32_t typeID, std::int32_t processID) override;
+    std::int32_t GetNumInputs(std::uint32_t typeID, std::int32_t processID, std::int16_t* count) override;
+    std::int32_t GetNumOutputs(std::uint32_t typeID, std::int32_t processID, std::int16_t* count) override;
     std::int32_t GetStemFormats(std::uint32_t typeID, std::int32_t processID,
                                 SHostPlugInStemFormats* formats) override;
     std::int32_t HostCall15(std::uint32_t typeID, std::int32_t processID, EventRecord* event) override;

@@ -38,6 +38,16 @@ std::int32_t CProcessGroup::HideView(std::uint32_t typeID, std::int32_t processI
     return GetProcessType(typeID)->DeactivateView(processID);
 }
 
+std::int32_t CProcessGroup::GetNumInputs(std::uint32_t typeID, std::int32_t processID, std::int16_t* count)
+{
+    return GetProcessType(typeID)->GetNumInputs(processID, count);
+}
+
+std::int32_t CProcessGroup::GetNumOutputs(std::uint32_t typeID, std::int32_t processID, std::int16_t* count)
+{
+    return GetProcessType(typeID)->GetNumOutputs(processID, count);
+}
+
 std::int32_t CProcessGroup::GetStemFormats(std::uint32_t typeID, std::int32_t processID,
                                            SHostPlugInStemFormats* formats)
 {
