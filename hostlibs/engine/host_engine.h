@@ -84,4 +84,12 @@ using HostPrecisionRoutine = std::int16_t (*)();
 std::int32_t HostGetEngineUnknown(IEngineUnknown** engine);
 using HostGetEngineUnknownFunction = std::int32_t (*)(IEngineUnknown** engine);
 
+// The host's direct MIDI clients. A client asks for an interface version; a host that speaks it
+// answers 0 and writes its MIDI interface object (host_midi.h) into *interfaceWord. The context
+// comes back with every packet the host delivers directly.
+class IHostMIDI;
+std::int16_t HostRegisterDirectMIDIClient(std::int32_t version, std::intptr_t* interfaceWord,
+                                          const SConversantInfo* client, void* deliveryContext);
+std::int16_t HostUnRegisterDirectMIDIClient(IHostMIDI* midi);
+
 } // extern "C"

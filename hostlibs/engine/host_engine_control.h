@@ -73,4 +73,28 @@ void setConnectionsPrepared(bool prepared);
 std::vector<std::string> connectionCalls();
 void forgetConnectionCalls();
 
+// Direct MIDI clients. The host speaks one MIDI interface version, 1..7 (7 unless a test sets
+// another; 0: it takes no direct MIDI clients), and records every registration and every operation
+// of its MIDI interfaces as "Name arguments...". The controls that hand packets over act on the
+// client registered last. An enabled flag set on a node is kept as the node's option and does not
+// hold its packets back.
+void setMIDIInterfaceVersion(std::int32_t version);
+// Registration then answers 0 without handing out an interface object.
+void registerMIDIClientsWithoutInterface(bool withhold);
+// Calls of the named operation answer the code from now on (0: they are served again).
+void refuseMIDICall(const std::string& operation, std::int16_t code);
+int registeredMIDIClients();
+std::vector<std::string> midiCalls();
+void setMIDITransport(double tempo, bool playing, std::int64_t ticks);
+struct MIDIInputPacket {
+    std::int32_t sampleOffset = 0;
+    std::uint8_t bytes[4] = {};
+};
+// The packets of the current block of a connected buffered input node; false when there is none.
+bool bufferMIDIInput(std::int32_t node, const std::vector<MIDIInputPacket>& packets);
+// Hands a packet at once to the direct node connected at the port (0..15, or 255 for the single
+// direct output); false when there is none.
+bool deliverMIDI(std::int32_t port, const MIDIInputPacket& packet);
+void resetMIDIClients();
+
 } // namespace hostengine
