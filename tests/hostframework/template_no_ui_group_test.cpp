@@ -119,7 +119,12 @@ TEST(TemplateGroupExports, TheHostSeesOneNativeStereoTypeAndNoGroupLock)
     ASSERT_NE(library, nullptr) << dlerror();
     const auto getRoutine = reinterpret_cast<std::int32_t (*)(std::uint32_t, HostRoutine*)>(
         dlsym(library, "_PI_GetRoutineDescriptor"));
-    ASSERT_NE(getRoutine, nullptr);
+    const auto open = reinterpret_cast<std::int32_t (*)(std::int32_t)>(dlsym(library, "WinPlugInOpen"));
+    const auto close = reinterpret_cast<std::int32_t (*)()>(dlsym(library, "WinPlugInClose"));
+    ASSERT_TRUE(getRoutine && open && close);
+    // Opened here as well as (on a first load) by the load itself: a library kept loaded by an
+    // earlier test is not attached again.
+    ASSERT_EQ(open(73), 0);
     const auto routine = [&](std::uint32_t selector) {
         HostRoutine found = nullptr;
         EXPECT_EQ(getRoutine(selector, &found), 0);
@@ -174,7 +179,8 @@ TEST(TemplateGroupExports, TheHostSeesOneNativeStereoTypeAndNoGroupLock)
     EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t*)>(routine(19))(kKrst, &id), -7053);
     EXPECT_EQ(hostengine::lockServiceCounts().entered, 0);
 
-    reinterpret_cast<std::int32_t (*)()>(dlsym(library, "WinPlugInClose"))();
+    close();
+    close(); // the load's open, when there was one; an extra close is ignored
     dlclose(library);
     hostengine::offerEverything();
 }
