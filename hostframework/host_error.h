@@ -6,8 +6,12 @@
 
 #include <cstdint>
 
+// A container of the plug-in object model could not grow, or a report record was read past its end.
+inline constexpr std::int32_t kHostErrContainerFailure = -1;
 inline constexpr std::int32_t kHostErrNotImplemented = -7000;
+inline constexpr std::int32_t kHostErrNoSuchInstance = -7001;
 inline constexpr std::int32_t kHostErrNoGroup = -7003;
+inline constexpr std::int32_t kHostErrRefused = -7026;
 inline constexpr std::int32_t kHostErrNullValue = -7053;
 inline constexpr std::int32_t kHostErrNoDSPProcessGroup = -7027;
 inline constexpr std::int32_t kHostErrNotAnEffectType = -7055;
@@ -38,6 +42,8 @@ inline constexpr std::int32_t kHostErrUnexpected = -7401;
 inline constexpr std::int32_t kHostErrNoMemory = -9006;
 inline constexpr std::int32_t kHostErrNoRoutine = -9007;
 inline constexpr std::int32_t kHostErrNullArgument = -9013;
+// A plug-in object lacks what it needs to answer: a type for its fallback objects, a laid-out data record.
+inline constexpr std::int32_t kHostErrNotSetUp = -9060;
 inline constexpr std::int32_t kHostErrMIDIUnsupported = -9145;
 
 class CHostError {

@@ -5,6 +5,7 @@
 #include "hostlibs/extension/host_extension.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,5 +49,28 @@ std::int16_t RecordComponentRequest(std::int16_t request, ComponentRecord* compo
 std::vector<ComponentRequest> componentRequests();
 void setComponentAnswer(std::int16_t answer);
 void forgetComponentRequests();
+
+// The host's component dispatcher with its object tracker: records every request as
+// RecordComponentRequest does and answers request 18 by handing out the tracker, or refusing it.
+std::int16_t AnswerComponentRequest(std::int16_t request, ComponentRecord* component, char** parameters);
+// A nonzero answer refuses the tracker with it; 0 (the start) hands it out.
+void refuseObjectTracker(std::int16_t answer);
+
+// What the tracker was told, in order. A report carries the record's words and the kind its sender
+// was tracked with (0 when the sender is not tracked).
+enum class TrackerCall { track, untrack, report };
+struct TrackerEvent {
+    TrackerCall call;
+    const void* object;
+    std::int32_t kind;
+    std::vector<std::uintptr_t> words;
+};
+std::vector<TrackerEvent> trackerEvents();
+// Forgets the events and the tracked objects, and hands the tracker out again with no buffer to install.
+void resetObjectTracker();
+// The kind of every object tracked and not yet untracked.
+std::map<const void*, std::int32_t> trackedObjects();
+// The next report of a data block gets this buffer installed through the field address it reports.
+void installBufferOnNextDataReport(void* buffer);
 
 } // namespace hostext

@@ -1,0 +1,7 @@
+#include "hostframework/plugin_model/set.h"
+
+CStatisticsEntry& GetSetStatistics()
+{
+    static CStatisticsEntry entry("Maximum # of CSet<T>");
+    return entry;
+}
