@@ -1,7 +1,8 @@
 #pragma once
 
 // The effect type of the host's native real-time format: processing block by block on the host's
-// own processor.
+// own processor. Each process it makes is presented to the host's real-time engine by an adaptor
+// object carrying the type's identity.
 
 #include "hostframework/effect_type.h"
 
@@ -21,4 +22,8 @@ public:
         if (feature == 41)
             CEffectType::AddFeature(38);
     }
+
+    // A process of another class than the native one answers -77; a process whose adaptor cannot
+    // be made is let go of again.
+    std::int32_t CreateProcess(std::int32_t* newProcessID) override;
 };

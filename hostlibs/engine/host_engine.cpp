@@ -107,7 +107,7 @@ std::int16_t HostGestalt(std::uint32_t selector, std::intptr_t* answer)
         *answer = 0;
     if (selector == kObjectServerSelector)
         return hostengine::answerObjectServerGestalt() ? std::int16_t{0} : kUnknownSelector;
-    if (hostengine::answerConnectionGestalt(selector, answer))
+    if (hostengine::answerConnectionGestalt(selector, answer) || hostengine::answerCapability(selector, answer))
         return 0;
     if (selector == kLockServiceSelector && lockService().offered) {
         if (answer != nullptr)

@@ -97,4 +97,15 @@ bool bufferMIDIInput(std::int32_t node, const std::vector<MIDIInputPacket>& pack
 bool deliverMIDI(std::int32_t port, const MIDIInputPacket& packet);
 void resetMIDIClients();
 
+// Native rendering: answers to capability queries by selector (e.g. 5, 38, 41, 48, 'vqta'), the
+// auxiliary connections listed beside every instance, and the longest native block (0: none).
+void setCapability(std::uint32_t selector, std::intptr_t answer);
+struct AuxConnection {
+    std::int32_t format;
+    bool active;
+};
+void setAuxConnections(std::vector<AuxConnection> connections);
+void setMaximumNativeQuantum(std::int32_t frames);
+void resetNativeHost();
+
 } // namespace hostengine

@@ -72,5 +72,17 @@ void resetObjectTracker();
 std::map<const void*, std::int32_t> trackedObjects();
 // The next report of a data block gets this buffer installed through the field address it reports.
 void installBufferOnNextDataReport(void* buffer);
+// As a host does: every data block that reports gets a buffer of the tracker's own (kept until the
+// block is untracked), which the block then mirrors its record into.
+void keepDataBuffers(bool keep);
+// Every tracked instance as its latest reports describe it: the render callback of its worker and
+// the buffer the tracker keeps for its worker's data block (null when none).
+struct TrackedInstance {
+    const void* instance;
+    std::uintptr_t renderCallback;
+    const std::uint8_t* data;
+    std::size_t dataSize;
+};
+std::vector<TrackedInstance> trackedInstances();
 
 } // namespace hostext
