@@ -26,11 +26,12 @@ CEffectProcessNative::~CEffectProcessNative()
 
 void CEffectProcessNative::MakeArrays()
 {
+    // Fresh storage: the engine must see new addresses as new.
     const auto size = static_cast<std::size_t>(capacity);
-    inputChannels.assign(size, nullptr);
-    outputChannels.assign(size, nullptr);
-    inputFlags.assign(size, 0);
-    outputFlags.assign(size, 0);
+    inputChannels = std::vector<float*>(size, nullptr);
+    outputChannels = std::vector<float*>(size, nullptr);
+    inputFlags = std::vector<std::int32_t>(size, 0);
+    outputFlags = std::vector<std::int32_t>(size, 0);
 }
 
 void CEffectProcessNative::SetChannelCapacity(std::int32_t newCapacity)
@@ -125,10 +126,13 @@ std::int32_t CEffectProcessNative::RenderEntry(void* renderRecord, void* context
     auto* render = static_cast<SHostNativeRender*>(renderRecord);
     auto* context = static_cast<SHostNativeContext*>(contextRecord);
     SHostNativeInstance* instance = render->instance;
-    auto* process = static_cast<CEffectProcessNative*>(instance->process);
+    // The engine knows the process by the process face the adaptor gave it.
+    auto* process = dynamic_cast<CEffectProcessNative*>(static_cast<CProcess*>(instance->process));
     const std::int32_t inputs = instance->inputCount + (instance->hasSideInput != 0 ? 1 : 0);
     const std::int32_t outputs = instance->outputCount;
     try {
+        if (process == nullptr)
+            throw CHostError(kHostErrNullValue);
         process->instanceRecord = instance;
         process->contextRecord = context;
         const std::int32_t usedInputs = std::clamp(inputs, 0, process->capacity);
@@ -141,7 +145,8 @@ std::int32_t CEffectProcessNative::RenderEntry(void* renderRecord, void* context
     } catch (...) {
         for (std::int32_t output = 0; output < outputs; ++output)
             render->cells[inputs + output] = context->replacementOutput;
-        std::fill(process->outputChannels.begin(), process->outputChannels.end(), context->replacementOutput);
+        if (process != nullptr)
+            std::fill(process->outputChannels.begin(), process->outputChannels.end(), context->replacementOutput);
     }
     return 0;
 }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-// The instance as the engine keeps it: the process that renders, its channel counts (the input
-// count without the side input) and two flags.
+// The instance as the engine keeps it: the process that renders (as the instance's data block gives
+// it), its channel counts (the input count without the side input) and two flags.
 struct SHostNativeInstance {
     void* process;
     std::int32_t inputCount;

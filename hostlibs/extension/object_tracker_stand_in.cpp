@@ -6,6 +6,8 @@
 
 namespace {
 
+// The first word of a record that describes its sender.
+constexpr std::uintptr_t kObjectRecordWord = 1;
 // Word 3 of a data block's report is its record size, word 4 the address of its external-buffer field.
 constexpr std::size_t kDataSizeWord = 2;
 constexpr std::size_t kDataBufferFieldWord = 3;
@@ -59,7 +61,9 @@ public:
             event.words.assign(record->data, record->data + record->size / sizeof(std::uintptr_t));
         if (event.kind == kPlugInDataObject && event.words.size() > kDataBufferFieldWord)
             installBuffer(object, event.words);
-        if (event.kind == kPlugInWorkerObject || event.kind == kPlugInObject)
+        // An instance also sends its phase records (2 and 3); only its object record describes it.
+        const bool objectRecord = !event.words.empty() && event.words[0] == kObjectRecordWord;
+        if (objectRecord && (event.kind == kPlugInWorkerObject || event.kind == kPlugInObject))
             latestReports[object] = event.words;
         events.push_back(std::move(event));
         return 0;
