@@ -37,6 +37,7 @@ public:
     virtual std::int32_t SetViewPort(OpaqueGrafPtr* port);
     virtual std::int32_t SetViewOrigin(Point origin);
     virtual void SetSampleRate(std::int32_t rate) { sampleRate = rate; }
+    std::int32_t GetSampleRate() const { return sampleRate; }
     // Receive the type's process word and its two flags; nothing uses them at this level.
     virtual std::int32_t OptionalHook1(std::int32_t /*word*/) { return 0; }
     virtual std::int32_t SetBypass(std::int32_t /*control*/, std::uint8_t /*bypass*/) { return 0; }

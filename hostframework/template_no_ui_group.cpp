@@ -1,5 +1,6 @@
 #include "hostframework/template_no_ui_group.h"
 
+#include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/effect_type_native.h"
 #include "hostframework/views/keyword_map.h"
 
@@ -40,6 +41,7 @@ void CTemplateNoUIGroup::CreateProcessTypes()
     type->SetDefaultCardAttribute(kCardAttribute);
     type->AddFeature(kFeature);
     type->SetStemFormats(kStereo, kStereo, 0);
+    type->SetProcessFactory(&MakeTemplateNoUIProcessNative);
     AddEffectType(type);
 }
 

@@ -176,7 +176,8 @@ TEST(TemplateGroupExports, TheHostSeesOneNativeStereoTypeAndNoGroupLock)
     EXPECT_EQ(attribute(32), 6);
 
     std::int32_t id = 0;
-    EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t*)>(routine(19))(kKrst, &id), -7053);
+    EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t*)>(routine(19))(kKrst, &id), 0);
+    EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t)>(routine(20))(kKrst, id), 0);
     EXPECT_EQ(hostengine::lockServiceCounts().entered, 0);
 
     close();

@@ -1,0 +1,98 @@
+#include "hostframework/adaptor/host_master_callback.h"
+
+#include "hostframework/adaptor/template_no_ui_process.h"
+#include "plugin/base/audio_plugin.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// What the plug-in asks its host.
+enum EHostRequest : std::int32_t {
+    kAutomate = 0,
+    kVersion = 1,
+    kCurrentID = 2,
+    kIdle = 3,
+    kGetTime = 7,
+    kSampleRate = 16,
+    kBlockSize = 17,
+    kVendorText = 32,
+    kProductText = 33,
+    kUpdateDisplay = 42,
+};
+
+constexpr PlugIntPtr kHostVersion = 2;
+constexpr PlugIntPtr kCurrentIDAnswer = fourCharCode('K', 'r', 'C', 'H');
+constexpr PlugIntPtr kHostBlockSize = 32;
+
+CTemplateNoUIProcess* processOf(PluginRecord* effect)
+{
+    return effect != nullptr ? reinterpret_cast<CTemplateNoUIProcess*>(effect->resvd1) : nullptr;
+}
+
+void copyText(void* ptr, const char* text)
+{
+    if (ptr != nullptr)
+        std::memcpy(ptr, text, std::strlen(text) + 1);
+}
+
+} // namespace
+
+PlugIntPtr hostMasterCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t index, PlugIntPtr /*value*/,
+                              void* ptr, float opt)
+{
+    CTemplateNoUIProcess* process = processOf(effect);
+    if (process == nullptr || opcode > kUpdateDisplay)
+        return 0;
+    switch (opcode) {
+    case kAutomate:
+        if (opt >= 0.0f && opt <= 1.0f)
+            process->AutomateFromPlugIn(index, opt);
+        return 0;
+    case kVersion:
+        return kHostVersion;
+    case kCurrentID:
+        return kCurrentIDAnswer;
+    case kIdle:
+        process->DoIdle();
+        return 0;
+    case kGetTime:
+        return reinterpret_cast<PlugIntPtr>(&process->GetTimeInfo());
+    case kSampleRate:
+        return process->GetSampleRate();
+    case kBlockSize:
+        return kHostBlockSize;
+    case kVendorText:
+        copyText(ptr, "Vexo");
+        return 0;
+    case kProductText:
+        copyText(ptr, "Kravo");
+        return 0;
+    case kUpdateDisplay:
+        if (auto* plugIn = static_cast<AudioPlugin*>(effect->object))
+            plugIn->getProgram();
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+std::int32_t FloatToHostInteger(float value, float minimum, float maximum)
+{
+    const float held = minimum < maximum ? std::clamp(value, minimum, maximum) : std::clamp(value, maximum, minimum);
+    const float ratio = (held - minimum) / (maximum - minimum);
+    const double host = std::floor(static_cast<double>(ratio) * 4294967295.0 - 2147483648.0 + 0.5);
+    if (!(host >= -2147483648.0))
+        return INT32_MIN;
+    return host >= 2147483647.0 ? INT32_MAX : static_cast<std::int32_t>(host);
+}
+
+PlugIntPtr CallPlugInDispatcher(PluginRecord* record, std::int32_t opcode, std::int32_t index, PlugIntPtr value,
+                                void* ptr, float opt)
+{
+    if (record == nullptr || record->dispatcher == nullptr)
+        return 0;
+    return record->dispatcher(record, opcode, index, value, ptr, opt);
+}

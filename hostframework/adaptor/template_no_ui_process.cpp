@@ -1,0 +1,155 @@
+#include "hostframework/adaptor/template_no_ui_process.h"
+
+#include "hostframework/adaptor/host_master_callback.h"
+#include "hostframework/adaptor/parameter_control_names.h"
+#include "hostframework/controls/linear_control.h"
+#include "hostframework/controls/linear_gain_control.h"
+#include "hostframework/controls/on_off_control.h"
+#include "hostframework/controls/value_text.h"
+#include "plugin/aplugin.h"
+#include "plugin/settings/registry_settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <span>
+
+namespace {
+
+constexpr std::int32_t kDefaultRate = 44100;
+constexpr double kDefaultTempo = 120.0;
+constexpr std::uint32_t kBypassID = FourCharCode("bypa");
+constexpr std::uint32_t kFirstGainID = FourCharCode("sld1");
+constexpr std::uint32_t kSecondGainID = FourCharCode("sld2");
+constexpr std::uint32_t kFirstParameterID = 11;
+constexpr double kParameterStep = 1e-6;
+constexpr double kGainStep = 0.1;
+// The state chunk: magic and counts ahead of the programs, and room it never fills.
+constexpr std::int32_t kStateHeaderWords = 16;
+constexpr std::int32_t kStateSlackBytes = 80;
+constexpr std::int32_t kNoPlugInStateSize = 16;
+
+constexpr std::uint16_t kKeyDown = 3;
+constexpr std::uint16_t kKeyUp = 4;
+constexpr std::uint32_t kDownArrow = 32031;
+constexpr std::uint32_t kUpArrow = 32286;
+constexpr std::size_t kKeySettingBytes = 25;
+
+} // namespace
+
+CTemplateNoUIProcess::CTemplateNoUIProcess()
+{
+    plugIn.reset(createEffectInstance(&hostMasterCallback));
+    if (!plugIn)
+        throw CHostError(kHostErrNoMemory);
+    pluginRecord = plugIn->getPluginRecord();
+    pluginRecord->resvd1 = reinterpret_cast<PlugIntPtr>(this);
+
+    const std::int32_t rate = sampleRate != 0 ? sampleRate : kDefaultRate;
+    plugIn->setSampleRate(static_cast<float>(rate));
+    std::fprintf(stderr, "Process sr= %d, numParams = %d\n", rate, GetParameterCount());
+
+    timeInfo.sampleRate = rate;
+    timeInfo.tempo = kDefaultTempo;
+    timeInfo.timeSigNumerator = 4;
+    timeInfo.timeSigDenominator = 4;
+    timeInfo.ppqPos = 0.0;
+    timeInfo.flags = kTimeInfoFilter;
+
+    AddControl(new CPluginControl_OnOff(kBypassID, "0000 Master Bypass\nBypass", 0, true, nullptr, nullptr));
+    SetMasterBypassControl(1);
+    AddParameterControls();
+    for (std::uint32_t id : {kFirstGainID, kSecondGainID})
+        AddControl(new CPluginControl_LinearGain(id, "Mono Gain\nGain\nGan", 0.0, 1.0, kGainStep, 1.0, false, nullptr,
+                                                 nullptr));
+    controlsReady = true;
+    DeclareChunk(kStateChunkID, "plugstate", StateChunkSize());
+}
+
+// The plug-in goes before the bases: its last calls may still reach this process.
+CTemplateNoUIProcess::~CTemplateNoUIProcess()
+{
+    plugIn.reset();
+}
+
+std::int32_t CTemplateNoUIProcess::GetParameterCount() const
+{
+    return pluginRecord != nullptr ? pluginRecord->numParams : 0;
+}
+
+void CTemplateNoUIProcess::AddParameterControls()
+{
+    const std::span<const SPrefixRecord> prefixes = ValuePrefixesFromEmpty();
+    CParameterControlNames names;
+    const std::int32_t count = GetParameterCount();
+    for (std::int32_t index = 0; index < count; ++index) {
+        char name[32] = {};
+        plugIn->getParameterName(index, name);
+        name[sizeof name - 1] = '\0';
+        const auto list = names.Next(name);
+        AddControl(new CPluginControl_Linear(kFirstParameterID + static_cast<std::uint32_t>(index), list.names.c_str(),
+                                             0.0, 1.0, kParameterStep, plugIn->getParameter(index), list.automatable,
+                                             prefixes.data(), &prefixes.back()));
+    }
+}
+
+std::int32_t CTemplateNoUIProcess::StateChunkSize() const
+{
+    if (pluginRecord == nullptr)
+        return kNoPlugInStateSize;
+    return (GetParameterCount() + kStateHeaderWords) * pluginRecord->numPrograms * 4 + kStateSlackBytes;
+}
+
+void CTemplateNoUIProcess::AutomateFromPlugIn(std::int32_t index, float value)
+{
+    if (!controlsReady || index < 0 || index >= GetParameterCount())
+        return;
+    SetControlValue(index + kFirstParameterPosition, FloatToHostInteger(value, 0.0f, 1.0f));
+}
+
+void CTemplateNoUIProcess::ControlValueChanged(std::int32_t control)
+{
+    CEffectProcessMIDI::ControlValueChanged(control);
+    const std::int32_t index = control - kFirstParameterPosition;
+    const std::int32_t count = GetParameterCount();
+    if (index == count) {
+        hostAutomationEnabled = true;
+        return;
+    }
+    if (applyingToPlugIn || !hostAutomationEnabled || index < 0 || index >= count)
+        return;
+    auto* parameter = dynamic_cast<CPluginControl_Continuous*>(GetControl(control));
+    if (parameter == nullptr)
+        return;
+    // A change that came from the plug-in already holds: sending it back would round its value.
+    if (FloatToHostInteger(plugIn->getParameter(index), 0.0f, 1.0f) == parameter->GetHostValue())
+        return;
+    plugIn->setParameter(index, static_cast<float>(parameter->GetCurrentValue()));
+}
+
+void CTemplateNoUIProcess::UpdateControlsBeforeChunk()
+{
+    const std::int32_t count = GetParameterCount();
+    for (std::int32_t index = 0; index < count; ++index)
+        GetControl(index + kFirstParameterPosition)
+            ->SetHostValue(FloatToHostInteger(plugIn->getParameter(index), 0.0f, 1.0f));
+}
+
+bool CTemplateNoUIProcess::HandleKeyInProcess(EventRecord* event)
+{
+    if (event == nullptr || event->what == kKeyUp)
+        return false;
+    char setting[kKeySettingBytes] = {};
+    kravo::readRegString("Key", std::span<char>(setting, kKeySettingBytes));
+    if (std::strcmp(setting, "N") == 0 || event->what != kKeyDown)
+        return false;
+    std::int32_t step = 0;
+    if (event->message == kDownArrow)
+        step = 1;
+    else if (event->message == kUpArrow)
+        step = -1;
+    else
+        return false;
+    const std::int32_t program = (plugIn->getProgram() + step + kPrograms) % kPrograms;
+    plugIn->setProgram(program);
+    return true;
+}
