@@ -32,6 +32,8 @@ public:
     // Sees the text of the text query's selector 5 and may change it.
     virtual void TextHook(char* /*text*/) {}
 
+    // Once the process is placed in the host, at the end of its creation: the arrays are prepared.
+    virtual void ConnectMIDINode() { Prepare(); }
     // When the host connects the process: the arrays are cleared for the engine to fill its flags.
     void Prepare();
     bool IsPrepared() const { return prepared; }

@@ -31,7 +31,10 @@ std::int32_t CEffectTypeNative::CreateProcess(std::int32_t* newProcessID)
     const SPlugInID identity{{manufacturer, plugIn, secondary, typeID, static_cast<std::uintptr_t>(processID)}};
     auto* process = dynamic_cast<CEffectProcessNative*>(FindProcess(processID));
     const std::int32_t attached = process != nullptr ? process->AttachAdaptor(identity) : kNotANativeProcess;
-    if (attached != 0)
+    if (attached != 0) {
         DeleteProcess(processID);
-    return attached;
+        return attached;
+    }
+    process->ConnectMIDINode();
+    return 0;
 }

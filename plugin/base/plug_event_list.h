@@ -35,6 +35,15 @@ public:
         return true;
     }
 
+    // A host's MIDI packet: its four bytes as they stand.
+    bool addPacket(std::int32_t deltaFrames, const std::uint8_t (&bytes)[4])
+    {
+        if (!add(deltaFrames, bytes[0], bytes[1], bytes[2]))
+            return false;
+        records_[static_cast<std::size_t>(count_ - 1)].midiData[3] = bytes[3];
+        return true;
+    }
+
     void clear() { count_ = 0; }
     std::int32_t count() const { return count_; }
 
