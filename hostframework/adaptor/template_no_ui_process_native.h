@@ -27,6 +27,8 @@ public:
     void ConnectMIDINode() override;
 
     const CEffectMIDINativeBufferedNode* GetMIDINode() const { return midiNode.get(); }
+    // What the last block handed the plug-in.
+    PlugEventList& GetEventList() { return events; }
 
 private:
     void TakeEvents();

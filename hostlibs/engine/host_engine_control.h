@@ -75,7 +75,8 @@ void forgetConnectionCalls();
 
 // Direct MIDI clients. The host speaks one MIDI interface version, 1..7 (7 unless a test sets
 // another; 0: it takes no direct MIDI clients), and records every registration and every operation
-// of its MIDI interfaces as "Name arguments...". The controls that hand packets over act on the
+// of its MIDI interfaces as "Name arguments..." but the three transport queries, which it answers
+// on the audio thread without taking from the heap. The controls that hand packets over act on the
 // client registered last. An enabled flag set on a node is kept as the node's option and does not
 // hold its packets back.
 void setMIDIInterfaceVersion(std::int32_t version);

@@ -1,0 +1,84 @@
+#include "hostframework/host_records.h"
+#include "hostframework/plugin_library.h"
+#include "hostframework/routine_table.h"
+#include "hostlibs/engine/host_engine_control.h"
+#include "hostlibs/engine/host_native_render.h"
+#include "hostlibs/extension/host_extension_control.h"
+#include "platform/module_loading.h"
+#include "tests/realtime/allocation_counter.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kKrst = ('K' << 24) | ('r' << 16) | ('s' << 8) | 't';
+constexpr int kBlock = 256;
+constexpr int kBlocks = 40; // past an 8192-sample mark
+
+template <typename Function>
+Function routine(std::uint32_t selector)
+{
+    HostRoutine found = nullptr;
+    EXPECT_EQ(_PI_GetRoutineDescriptor(selector, &found), 0);
+    return reinterpret_cast<Function>(found);
+}
+
+// As the host's engine renders an instance: MIDI packets, the transport and the bypass change
+// between blocks on the main thread; the render entry runs alone.
+TEST(AudioPath, TheHostRoadAllocatesNothing)
+{
+    kravo::test::TempFolder folder;
+    std::ofstream(folder / "Kravo.dll.rsr", std::ios::binary).close();
+    platform::setModulePath((folder / "Kravo.dll").string());
+    hostext::keepDataBuffers(true);
+    ASSERT_EQ(WinPlugInOpen(73), 0);
+    routine<std::int32_t (*)(ComponentDispatcher)>(14)(&hostext::AnswerComponentRequest);
+    routine<std::int32_t (*)(std::int32_t)>(91)(3);
+    std::int32_t id = 0;
+    ASSERT_EQ(routine<std::int32_t (*)(std::uint32_t, std::int32_t*)>(19)(kKrst, &id), 0);
+    const auto instances = hostext::trackedInstances();
+    ASSERT_EQ(instances.size(), 1u);
+    const auto entry = reinterpret_cast<HostNativeRenderEntry>(instances[0].renderCallback);
+    SHostNativeInstance record{};
+    std::uintptr_t process = 0;
+    std::memcpy(&process, instances[0].data, sizeof process);
+    record.process = reinterpret_cast<void*>(process);
+    record.inputCount = 2;
+    record.outputCount = 2;
+    record.hasBlockLength = 1;
+
+    std::vector<float> left(kBlock), right(kBlock), silence(kBlock), replacement(kBlock);
+    float* cells[4] = {silence.data(), silence.data(), left.data(), right.data()};
+    SHostNativeRender render{&record, cells};
+    SHostNativeContext context{kBlock, replacement.data()};
+    const auto bypass = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::uint8_t)>(39);
+    std::size_t heapCalls = 0;
+    float peak = 0.0f;
+    for (int b = 0; b < kBlocks; ++b) {
+        std::vector<hostengine::MIDIInputPacket> packets(3);
+        packets[0] = {0, {0x99, 36, 100, 0}};
+        packets[1] = {40, {0x99, 38, 90, 0}};
+        packets[2] = {90, {0xB0, 7, static_cast<std::uint8_t>(b), 0}};
+        hostengine::bufferMIDIInput(0, packets);
+        hostengine::setMIDITransport(120.0, b % 4 < 2, std::int64_t{b} * 480000);
+        bypass(kKrst, id, 1, b == 10 ? 1 : 0);
+        heapCalls += kravo::test::heapCallsDuring([&] { entry(&render, &context); });
+        for (float sample : left)
+            peak = std::max(peak, std::abs(sample));
+    }
+    EXPECT_EQ(heapCalls, 0u);
+    EXPECT_GT(peak, 0.0f);
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t)>(20)(kKrst, id);
+    while (gProcessGroup != nullptr)
+        WinPlugInClose();
+    platform::setModulePath("");
+}
+
+} // namespace
