@@ -6,16 +6,23 @@
 
 namespace host {
 
+const char* const kDefaultPluginPath = KRAVO_LIBRARY_PATH;
+
 const char* const kUsage =
     "usage:\n"
-    "  kravo-host render --out FILE.wav [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
+    "  kravo-host render --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
-    "  kravo-host params [--program N] [--set INDEX=VALUE]... INDEX...\n"
-    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index\n"
-    "  kravo-host samples --out FILE.wav [--rate HZ] [--block N] [--program N] [--bits 16|24|32f] [--quiet]\n"
+    "  kravo-host params [--plugin PATH] [--host] [--program N] [--set INDEX=VALUE]... INDEX...\n"
+    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index, as the\n"
+    "      plug-in object gives them; with --host what a host sees instead:\n"
+    "      INDEX<TAB>control name<TAB>value text<TAB>automatable<TAB>value\n"
+    "  kravo-host samples --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--program N]\n"
+    "                     [--bits 16|24|32f] [--quiet]\n"
     "      renders every built-in drum sample once, in order, each followed by a short gap\n"
-    "  kravo-host help\n";
+    "  kravo-host help\n"
+    "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
+    "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
 
 namespace {
 
@@ -110,6 +117,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
         const std::string option = list.take();
         if (option == "--out")
             options.outPath = list.valueOf(option);
+        else if (option == "--plugin")
+            options.pluginPath = list.valueOf(option);
         else if (option == "--rate")
             options.sampleRate = toInteger(list.valueOf(option), "sample rate", kMinSampleRate, kMaxSampleRate);
         else if (option == "--block")
@@ -162,6 +171,10 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
             options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
         else if (option == "--set")
             options.settings.push_back(parseSetting(list.valueOf(option)));
+        else if (option == "--plugin")
+            options.pluginPath = list.valueOf(option);
+        else if (option == "--host")
+            options.hostView = true;
         else if (!option.empty() && option[0] == '-' && option.size() > 1)
             throw UsageError("unknown option '" + option + "'");
         else

@@ -30,7 +30,11 @@ struct ParameterSetting {
     float value;
 };
 
+// The plug-in library the host loads unless told another: the one built beside it.
+extern const char* const kDefaultPluginPath;
+
 struct RenderOptions {
+    std::string pluginPath = kDefaultPluginPath;
     std::string outPath;
     double sampleRate = 44100.0;
     int blockSize = 512;
@@ -46,6 +50,9 @@ struct RenderOptions {
 };
 
 struct ParamsOptions {
+    std::string pluginPath = kDefaultPluginPath;
+    // What a host sees of each parameter, instead of what the plug-in object says of it.
+    bool hostView = false;
     int program = 0;
     std::vector<ParameterSetting> settings;
     std::vector<int> indices;

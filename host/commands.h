@@ -10,4 +10,9 @@ int runParams(const ParamsOptions& options);
 // Every built-in drum sample once, in entry order, with a short gap after each.
 int runSamples(const RenderOptions& options);
 
+class HostedPlugin;
+// Steps from the first program to `program` with the program keys and lets the change complete,
+// unheard; throws when the plug-in does not take the keys.
+void selectProgram(HostedPlugin& plugin, int program);
+
 } // namespace host

@@ -1,7 +1,11 @@
 #include "host/commands.h"
-#include "host/plugin_host.h"
+#include "host/hosted_plugin.h"
+#include "platform/shared_library.h"
+#include "plugin/base/audio_plugin.h"
 
 #include <cstdio>
+#include <memory>
+#include <stdexcept>
 
 namespace host {
 
@@ -11,24 +15,54 @@ constexpr double kSampleRate = 44100.0;
 constexpr std::int32_t kBlockSize = 512;
 constexpr std::size_t kTextSize = 256; // far above what any parameter text needs
 
-} // namespace
-
-int runParams(const ParamsOptions& options)
+// The plug-in object's own view, asked of an object the library makes for the inspector: no host
+// stands behind it, so its callback answers nothing.
+int inspectPlugInObject(const ParamsOptions& options)
 {
-    PluginHost pluginHost(kSampleRate, kBlockSize);
-    pluginHost.dispatch(plugSetProgram, 0, options.program);
+    platform::SharedLibrary library(options.pluginPath);
+    using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
+    const auto create = reinterpret_cast<CreateEffectInstance>(library.symbol("createEffectInstance"));
+    if (create == nullptr)
+        throw std::runtime_error(options.pluginPath + " has no createEffectInstance to inspect");
+    const HostCallback noHost = [](PluginRecord*, std::int32_t, std::int32_t, PlugIntPtr, void*, float) {
+        return PlugIntPtr{0};
+    };
+    std::unique_ptr<AudioPlugin> plugin(create(noHost));
+    if (!plugin)
+        throw std::runtime_error("the plug-in object could not be made");
+    PluginRecord* record = plugin->getPluginRecord();
+    record->dispatcher(record, plugSetProgram, 0, options.program, nullptr, 0.0f);
     for (const ParameterSetting& setting : options.settings)
-        pluginHost.setParameter(setting.index, setting.value);
+        record->setParameter(record, setting.index, setting.value);
     for (const int index : options.indices) {
         char name[kTextSize] = {};
         char display[kTextSize] = {};
         char label[kTextSize] = {};
-        pluginHost.dispatch(plugGetParamName, index, 0, name);
-        pluginHost.dispatch(plugGetParamDisplay, index, 0, display);
-        pluginHost.dispatch(plugGetParamLabel, index, 0, label);
-        std::printf("%d\t%s\t%s\t%s\t%g\n", index, name, display, label, pluginHost.getParameter(index));
+        record->dispatcher(record, plugGetParamName, index, 0, name, 0.0f);
+        record->dispatcher(record, plugGetParamDisplay, index, 0, display, 0.0f);
+        record->dispatcher(record, plugGetParamLabel, index, 0, label, 0.0f);
+        std::printf("%d\t%s\t%s\t%s\t%g\n", index, name, display, label, record->getParameter(record, index));
     }
     return 0;
+}
+
+int showHostView(const ParamsOptions& options)
+{
+    HostedPlugin plugin(options.pluginPath, kSampleRate, kBlockSize);
+    selectProgram(plugin, options.program);
+    for (const ParameterSetting& setting : options.settings)
+        plugin.setParameter(setting.index, setting.value);
+    for (const int index : options.indices)
+        std::printf("%d\t%s\t%s\t%s\t%g\n", index, plugin.controlName(index).c_str(), plugin.valueText(index).c_str(),
+                    plugin.isAutomatable(index) ? "automatable" : "fixed", plugin.controlValue(index));
+    return 0;
+}
+
+} // namespace
+
+int runParams(const ParamsOptions& options)
+{
+    return options.hostView ? showHostView(options) : inspectPlugInObject(options);
 }
 
 } // namespace host

@@ -1,6 +1,6 @@
 #include "host/commands.h"
 #include "host/midi_file.h"
-#include "host/plugin_host.h"
+#include "host/hosted_plugin.h"
 #include "host/wav_writer.h"
 
 #include <algorithm>
@@ -92,8 +92,8 @@ int renderInto(const RenderOptions& options, const Timeline& timeline)
     StopOnSignals stopOnSignals;
     WavStream out(options.outPath, static_cast<int>(rate), options.format, timeline.frames);
 
-    PluginHost pluginHost(rate, options.blockSize);
-    pluginHost.selectProgram(options.program);
+    HostedPlugin pluginHost(options.pluginPath, rate, options.blockSize);
+    selectProgram(pluginHost, options.program);
     for (const ParameterSetting& setting : options.settings)
         pluginHost.setParameter(setting.index, setting.value);
     pluginHost.setTransport(options.play, tempoAt(timeline.tempoMap, 0.0));

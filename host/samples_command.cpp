@@ -1,11 +1,12 @@
 #include "host/commands.h"
-#include "host/plugin_host.h"
+#include "host/hosted_plugin.h"
 #include "host/wav_writer.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 #include <vector>
 
 namespace host {
@@ -54,7 +55,7 @@ const SampleRun& runOf(int entry)
 float modelValue(int model) { return (static_cast<float>(model) + 0.5f) / 199.99f; }
 
 // Every layer setting neutral, the whole sample held, and no master effect to ring on.
-void prepareSlots(PluginHost& plugin)
+void prepareSlots(HostedPlugin& plugin)
 {
     for (const SampleRun& run : kRuns)
         for (const auto& [j, value] :
@@ -70,12 +71,14 @@ void prepareSlots(PluginHost& plugin)
 }
 
 // Renders the entry until it has been silent for a while; what is kept ends at its last sound.
-void renderEntry(PluginHost& plugin, int entry, double rate, std::int32_t block, std::vector<float>& interleaved)
+void renderEntry(HostedPlugin& plugin, int entry, double rate, std::int32_t block, std::vector<float>& interleaved)
 {
     const SampleRun& run = runOf(entry);
     plugin.setParameter(run.modelParameter, modelValue(run.firstModel + entry - run.firstEntry));
-    // Reselecting the program reloads the slots' samples at its next reload mark, unheard.
-    plugin.dispatch(plugSetProgram, 0, plugin.dispatch(plugGetProgram));
+    // Stepping away and back reloads the program, and the slots' samples with it, at its next reload
+    // mark, unheard.
+    if (!plugin.stepPrograms(1) || !plugin.stepPrograms(-1))
+        throw std::runtime_error("the plug-in does not take the program keys (its setting \"Key\" is \"N\")");
     std::vector<float> left(static_cast<std::size_t>(block));
     std::vector<float> right(static_cast<std::size_t>(block));
     std::size_t next = 0;
@@ -107,8 +110,8 @@ void renderEntry(PluginHost& plugin, int entry, double rate, std::int32_t block,
 int runSamples(const RenderOptions& options)
 {
     const double rate = options.sampleRate;
-    PluginHost plugin(rate, options.blockSize);
-    plugin.selectProgram(options.program);
+    HostedPlugin plugin(options.pluginPath, rate, options.blockSize);
+    selectProgram(plugin, options.program);
     prepareSlots(plugin);
     std::vector<float> interleaved;
     for (int entry = 0; entry < kEntries; ++entry) {

@@ -18,7 +18,7 @@ constexpr float kMaxSampleRate = 500000.0f;
 
 } // namespace
 
-AudioPlugin* createEffectInstance(HostCallback masterCallback)
+extern "C" AudioPlugin* createEffectInstance(HostCallback masterCallback)
 {
     return new (std::nothrow) APlugin(masterCallback);
 }

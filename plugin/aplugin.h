@@ -379,4 +379,5 @@ private:
 };
 
 // Creates a plug-in instance for the host adaptor; null when it cannot be allocated.
-AudioPlugin* createEffectInstance(HostCallback masterCallback);
+// Exported under its plain name: an inspector loading the library finds it there.
+extern "C" AudioPlugin* createEffectInstance(HostCallback masterCallback);

@@ -1,0 +1,259 @@
+#include "host/hosted_plugin.h"
+
+#include "hostframework/host_records.h"
+#include "hostlibs/engine/host_engine_control.h"
+#include "hostlibs/extension/host_extension_control.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+constexpr std::uint32_t code(const char (&text)[5])
+{
+    return (static_cast<std::uint32_t>(static_cast<unsigned char>(text[0])) << 24) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[1])) << 16) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[2])) << 8) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(text[3]));
+}
+
+// The library's routines as the host reaches them.
+enum ERoutine : std::uint32_t {
+    kHandleKey = 2,
+    kSetSampleRate = 7,
+    kSetComponentDispatcher = 14,
+    kCreateProcess = 19,
+    kDeleteProcess = 20,
+    kIsControlAutomatable = 41,
+    kGetControlName = 44,
+    kGetControlValue = 45,
+    kSetControlValue = 46,
+    kGetControlValueText = 90,
+    kEnableProcessKind = 91,
+};
+
+constexpr std::uint32_t kType = code("Krst");
+constexpr std::int32_t kInterfaceVersion = 73;
+constexpr std::int32_t kNativeKind = 3;
+constexpr std::int32_t kMIDIInterfaceVersion = 7;
+constexpr std::int32_t kFirstParameterControl = 2;
+// The first "Mono Gain" control: the host writes it once its own values are in place, and only from
+// then on do its writes of parameter controls reach the plug-in.
+constexpr std::int32_t kFirstGainControl = 9902;
+constexpr std::int32_t kFullGain = 2147483647;
+constexpr std::uint16_t kKeyDown = 3;
+constexpr std::uint32_t kDownArrow = 32031;
+constexpr std::uint32_t kUpArrow = 32286;
+constexpr std::int32_t kProgramChangeFrames = 8192;
+constexpr double kTicksPerQuarterNote = 960000.0;
+constexpr std::int32_t kBufferedInputNode = 0;
+constexpr std::size_t kTextSize = 256;
+
+// The host engine as this host runs it: no lock or messaging service, MIDI interface 7, and none of
+// the native capabilities. The engine is the host's own, so it is set before the library loads.
+const std::string& configureHost(const std::string& libraryPath)
+{
+    hostengine::offerEverything();
+    hostengine::offerLockService(false);
+    hostengine::offerObjectServer(false);
+    hostengine::setMIDIInterfaceVersion(kMIDIInterfaceVersion);
+    for (std::uint32_t capability : {5u, 38u, 41u, 48u, code("vqta")})
+        hostengine::setCapability(capability, 0);
+    hostext::keepDataBuffers(true);
+    return libraryPath;
+}
+
+// A parameter value (0..1) as the host's control value, rounded as the host framework rounds it.
+std::int32_t hostValueOf(float value)
+{
+    const float ratio = std::clamp(value, 0.0f, 1.0f);
+    const double host = std::floor(static_cast<double>(ratio) * 4294967295.0 - 2147483648.0 + 0.5);
+    return host >= 2147483647.0 ? 2147483647 : static_cast<std::int32_t>(host);
+}
+
+} // namespace
+
+template <typename Function>
+Function HostedPlugin::routine(std::uint32_t selector) const
+{
+    const auto getRoutine = reinterpret_cast<std::int32_t (*)(std::uint32_t, Routine*)>(
+        library_.symbol("_PI_GetRoutineDescriptor"));
+    Routine found = nullptr;
+    if (getRoutine == nullptr || getRoutine(selector, &found) != 0 || found == nullptr)
+        throw std::runtime_error(library_.path() + " has no routine " + std::to_string(selector));
+    return reinterpret_cast<Function>(found);
+}
+
+HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize)
+    : library_(configureHost(libraryPath)), sampleRate_(sampleRate), blockSize_(blockSize),
+      silence_(static_cast<std::size_t>(blockSize), 0.0f), replacement_(static_cast<std::size_t>(blockSize), 0.0f)
+{
+    const auto open = reinterpret_cast<std::int32_t (*)(std::int32_t)>(library_.symbol("WinPlugInOpen"));
+    if (open == nullptr)
+        throw std::runtime_error(libraryPath + " is not a plug-in library: it has no WinPlugInOpen");
+    if (const std::int32_t opened = open(kInterfaceVersion); opened != 0)
+        throw std::runtime_error(libraryPath + " did not open: code " + std::to_string(opened));
+    routine<std::int32_t (*)(ComponentDispatcher)>(kSetComponentDispatcher)(&hostext::AnswerComponentRequest);
+    routine<std::int32_t (*)(std::int32_t)>(kSetSampleRate)(static_cast<std::int32_t>(sampleRate));
+    routine<std::int32_t (*)(std::int32_t)>(kEnableProcessKind)(kNativeKind);
+    if (const std::int32_t created =
+            routine<std::int32_t (*)(std::uint32_t, std::int32_t*)>(kCreateProcess)(kType, &processID_);
+        created != 0)
+        throw std::runtime_error("the plug-in made no instance: code " + std::to_string(created));
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
+        kType, processID_, kFirstGainControl, kFullGain);
+
+    // The instance as its reports describe it: the render entry and the data block's fields.
+    for (const hostext::TrackedInstance& instance : hostext::trackedInstances()) {
+        if (instance.data == nullptr || instance.dataSize < 36)
+            continue;
+        std::uintptr_t process = 0;
+        std::int32_t sideInputPort = 0;
+        std::memcpy(&process, instance.data, sizeof process);
+        std::memcpy(&instance_.inputCount, instance.data + 24, 4);
+        std::memcpy(&instance_.outputCount, instance.data + 28, 4);
+        std::memcpy(&sideInputPort, instance.data + 32, 4);
+        instance_.process = reinterpret_cast<void*>(process);
+        instance_.hasSideInput = sideInputPort != 0 ? 1 : 0;
+        instance_.hasBlockLength = 1;
+        entry_ = reinterpret_cast<HostNativeRenderEntry>(instance.renderCallback);
+    }
+    if (entry_ == nullptr)
+        throw std::runtime_error("the plug-in's instance reported no render entry");
+}
+
+HostedPlugin::~HostedPlugin()
+{
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t)>(kDeleteProcess)(kType, processID_);
+    if (const auto close = reinterpret_cast<std::int32_t (*)()>(library_.symbol("WinPlugInClose")))
+        close();
+}
+
+bool HostedPlugin::stepPrograms(int count)
+{
+    const auto handleKey =
+        routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*, std::uint8_t*)>(kHandleKey);
+    for (int n = 0; n < std::abs(count); ++n) {
+        EventRecord key{};
+        key.what = kKeyDown;
+        key.message = count > 0 ? kDownArrow : kUpArrow;
+        std::uint8_t handled = 0;
+        handleKey(kType, processID_, &key, &handled);
+        if (handled == 0)
+            return false;
+    }
+    return true;
+}
+
+void HostedPlugin::completeProgramChange()
+{
+    std::vector<float> left(static_cast<std::size_t>(blockSize_));
+    std::vector<float> right(static_cast<std::size_t>(blockSize_));
+    const std::vector<ScheduledMidi> none;
+    std::size_t next = 0;
+    for (std::int32_t done = 0; done < kProgramChangeFrames; done += blockSize_)
+        renderBlock(none, next, left.data(), right.data(), std::min(blockSize_, kProgramChangeFrames - done));
+    // Unheard: the render proper starts at frame 0 and quarter note 0.
+    position_ = 0;
+    quarterNotes_ = 0.0;
+}
+
+void HostedPlugin::setParameter(int index, float value)
+{
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
+        kType, processID_, index + kFirstParameterControl, hostValueOf(value));
+}
+
+std::string HostedPlugin::controlName(int index)
+{
+    char name[kTextSize] = {};
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, char*)>(kGetControlName)(
+        kType, processID_, index + kFirstParameterControl, name);
+    return name;
+}
+
+std::string HostedPlugin::valueText(int index)
+{
+    std::int32_t value = 0;
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t*)>(kGetControlValue)(
+        kType, processID_, index + kFirstParameterControl, &value);
+    char text[kTextSize] = {};
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t, char*, std::int32_t)>(
+        kGetControlValueText)(kType, processID_, index + kFirstParameterControl, value, text, 31);
+    return text;
+}
+
+bool HostedPlugin::isAutomatable(int index)
+{
+    std::int16_t automatable = 0;
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int16_t*)>(kIsControlAutomatable)(
+        kType, processID_, index + kFirstParameterControl, &automatable);
+    return automatable != 0;
+}
+
+float HostedPlugin::controlValue(int index)
+{
+    std::int32_t value = 0;
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t*)>(kGetControlValue)(
+        kType, processID_, index + kFirstParameterControl, &value);
+    return static_cast<float>((static_cast<double>(value) + 2147483648.0) / 4294967295.0);
+}
+
+void HostedPlugin::setTransport(bool playing, double tempoBpm)
+{
+    playing_ = playing;
+    tempo_ = tempoBpm;
+}
+
+void HostedPlugin::renderBlock(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left,
+                               float* right, std::int32_t frames)
+{
+    const std::int64_t blockEnd = position_ + frames;
+    std::vector<hostengine::MIDIInputPacket> packets;
+    // Messages held back by a full block are delivered at the start of the next.
+    while (next < schedule.size() && schedule[next].frame < blockEnd && packets.size() < kMaxEventsPerBlock) {
+        const ScheduledMidi& message = schedule[next++];
+        hostengine::MIDIInputPacket packet;
+        packet.sampleOffset = static_cast<std::int32_t>(std::max<std::int64_t>(0, message.frame - position_));
+        std::copy(std::begin(message.bytes), std::end(message.bytes), packet.bytes);
+        packets.push_back(packet);
+    }
+    hostengine::bufferMIDIInput(kBufferedInputNode, packets);
+    hostengine::setMIDITransport(tempo_, playing_, std::llround(quarterNotes_ * kTicksPerQuarterNote));
+
+    const std::int32_t inputs = instance_.inputCount + instance_.hasSideInput;
+    std::vector<float*> cells(static_cast<std::size_t>(inputs), silence_.data());
+    cells.push_back(left);
+    cells.push_back(right);
+    std::vector<std::vector<float>> extraOutputs;
+    for (std::int32_t output = 2; output < instance_.outputCount; ++output)
+        cells.push_back(extraOutputs.emplace_back(static_cast<std::size_t>(frames)).data());
+    SHostNativeRender render{&instance_, cells.data()};
+    SHostNativeContext context{frames, replacement_.data()};
+    entry_(&render, &context);
+    // An instance that failed its block points its outputs at the replacement buffer.
+    float* const outputs[2] = {left, right};
+    for (std::size_t k = 0; k < 2; ++k)
+        if (cells[static_cast<std::size_t>(inputs) + k] != outputs[k])
+            std::copy_n(cells[static_cast<std::size_t>(inputs) + k], frames, outputs[k]);
+
+    if (playing_)
+        quarterNotes_ += frames / sampleRate_ * tempo_ / 60.0;
+    position_ += frames;
+}
+
+void HostedPlugin::render(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
+                          std::int32_t frames)
+{
+    for (std::int32_t done = 0; done < frames;) {
+        const std::int32_t n = std::min(blockSize_, frames - done);
+        renderBlock(schedule, next, left + done, right + done, n);
+        done += n;
+    }
+}
+
+} // namespace host

@@ -1,0 +1,75 @@
+#pragma once
+
+// The host's part for one instance of the plug-in library, through the library's four exports only:
+// the library is opened, its group told the rate and its native kind enabled, one 'Krst' process is
+// created, and each block the instance's MIDI and transport are handed to the host's engine before
+// the render entry the instance's worker reported is called.
+
+#include "hostlibs/engine/host_native_render.h"
+#include "platform/shared_library.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// A MIDI message due at a frame of the render.
+struct ScheduledMidi {
+    std::int64_t frame;
+    std::uint8_t bytes[3];
+};
+
+class HostedPlugin {
+public:
+    static constexpr int kMaxEventsPerBlock = 2048;
+
+    HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize);
+    ~HostedPlugin();
+    HostedPlugin(const HostedPlugin&) = delete;
+    HostedPlugin& operator=(const HostedPlugin&) = delete;
+
+    // Steps `count` programs on with the down-arrow key; false when the plug-in did not take a key.
+    bool stepPrograms(int count);
+    // Runs the plug-in unheard past its next 8192-frame mark, where a program change completes.
+    void completeProgramChange();
+    // Through the parameter's host control, as the host's value for it.
+    void setParameter(int index, float value);
+
+    // What a host shows of a parameter's control.
+    std::string controlName(int index);
+    std::string valueText(int index);
+    bool isAutomatable(int index);
+    float controlValue(int index);
+
+    void setTransport(bool playing, double tempoBpm);
+    void setTempo(double tempoBpm) { tempo_ = tempoBpm; }
+
+    // Renders frames into left/right, delivering the messages of `schedule` that fall due
+    // (schedule is sorted by frame; `next` is advanced).
+    void render(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
+                std::int32_t frames);
+    std::int64_t framesRendered() const { return position_; }
+
+private:
+    using Routine = void (*)();
+    template <typename Function>
+    Function routine(std::uint32_t selector) const;
+    void renderBlock(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
+                     std::int32_t frames);
+
+    platform::SharedLibrary library_;
+    double sampleRate_;
+    std::int32_t blockSize_;
+    std::int32_t processID_ = 0;
+    HostNativeRenderEntry entry_ = nullptr;
+    SHostNativeInstance instance_{};
+    std::vector<float> silence_;
+    std::vector<float> replacement_;
+    double tempo_ = 120.0;
+    bool playing_ = false;
+    double quarterNotes_ = 0.0;
+    std::int64_t position_ = 0;
+};
+
+} // namespace host
