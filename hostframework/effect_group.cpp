@@ -115,3 +115,21 @@ std::int32_t CEffectGroup::HostCall93(std::uint32_t typeID, std::int32_t code, s
     *value = 0;
     return CDSPProcessGroup::HostCall93(typeID, code, value);
 }
+
+std::int32_t CEffectGroup::GetChunk(std::uint32_t typeID, std::int32_t processID, std::uint32_t chunkID,
+                                    SHostPlugInChunk* chunk)
+{
+    return GetProcessType(typeID)->GetChunk(processID, chunkID, chunk);
+}
+
+std::int32_t CEffectGroup::SetChunk(std::uint32_t typeID, std::int32_t processID, std::uint32_t chunkID,
+                                    SHostPlugInChunk* chunk)
+{
+    return GetProcessType(typeID)->SetChunk(processID, chunkID, chunk);
+}
+
+std::int32_t CEffectGroup::CompareChunk(std::uint32_t typeID, std::int32_t processID, SHostPlugInChunk* chunk,
+                                        std::uint8_t* same)
+{
+    return GetProcessType(typeID)->CompareChunk(processID, chunk, same);
+}

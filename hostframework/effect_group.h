@@ -35,6 +35,13 @@ public:
                            std::uint32_t* secondaryID) override;
     // Routine 93: the group's capabilities, then the type's attributes.
     std::int32_t HostCall93(std::uint32_t typeID, std::int32_t code, std::int32_t* value) override;
+    // Routines 66, 67 and 128: the group owns no chunk of its own, so every chunk is its type's.
+    std::int32_t GetChunk(std::uint32_t typeID, std::int32_t processID, std::uint32_t chunkID,
+                          SHostPlugInChunk* chunk) override;
+    std::int32_t SetChunk(std::uint32_t typeID, std::int32_t processID, std::uint32_t chunkID,
+                          SHostPlugInChunk* chunk) override;
+    std::int32_t CompareChunk(std::uint32_t typeID, std::int32_t processID, SHostPlugInChunk* chunk,
+                              std::uint8_t* same) override;
     // Routine 75: the kind of the group.
     std::int32_t HostCall75() override { return kGroupKind; }
     std::int32_t Operation3() override { return plugInNumber; }

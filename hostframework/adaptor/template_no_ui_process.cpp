@@ -2,6 +2,7 @@
 
 #include "hostframework/adaptor/host_master_callback.h"
 #include "hostframework/adaptor/parameter_control_names.h"
+#include "hostframework/adaptor/state_chunk.h"
 #include "hostframework/controls/linear_control.h"
 #include "hostframework/controls/linear_gain_control.h"
 #include "hostframework/controls/on_off_control.h"
@@ -23,9 +24,6 @@ constexpr std::uint32_t kSecondGainID = FourCharCode("sld2");
 constexpr std::uint32_t kFirstParameterID = 11;
 constexpr double kParameterStep = 1e-6;
 constexpr double kGainStep = 0.1;
-// The state chunk: magic and counts ahead of the programs, and room it never fills.
-constexpr std::int32_t kStateHeaderWords = 16;
-constexpr std::int32_t kStateSlackBytes = 80;
 constexpr std::int32_t kNoPlugInStateSize = 16;
 
 constexpr std::uint16_t kKeyDown = 3;
@@ -96,7 +94,7 @@ std::int32_t CTemplateNoUIProcess::StateChunkSize() const
 {
     if (pluginRecord == nullptr)
         return kNoPlugInStateSize;
-    return (GetParameterCount() + kStateHeaderWords) * pluginRecord->numPrograms * 4 + kStateSlackBytes;
+    return StateChunkDataSize(GetParameterCount(), pluginRecord->numPrograms);
 }
 
 void CTemplateNoUIProcess::AutomateFromPlugIn(std::int32_t index, float value)
@@ -152,4 +150,40 @@ bool CTemplateNoUIProcess::HandleKeyInProcess(EventRecord* event)
     const std::int32_t program = (plugIn->getProgram() + step + kPrograms) % kPrograms;
     plugIn->setProgram(program);
     return true;
+}
+
+std::int32_t CTemplateNoUIProcess::GetChunk(std::uint32_t chunkID, SHostPlugInChunk* chunk)
+{
+    if (chunkID != kStateChunkID)
+        return CEffectProcessMIDI::GetChunk(chunkID, chunk);
+    if (chunk == nullptr)
+        return kHostErrNullArgument;
+    chunk->length = static_cast<std::uint32_t>(StateChunkSize()) + kChunkHeaderSize;
+    if (pluginRecord == nullptr)
+        return 0;
+    chunkWalkInProgress = true;
+    currentProgram = WriteStateChunk(*plugIn, GetParameterCount(), pluginRecord->numPrograms, ChunkData(chunk));
+    chunkWalkInProgress = false;
+    plugIn->setProgram(currentProgram);
+    return 0;
+}
+
+std::int32_t CTemplateNoUIProcess::SetChunk(std::uint32_t chunkID, SHostPlugInChunk* chunk)
+{
+    if (chunkID != kStateChunkID)
+        return CEffectProcessMIDI::SetChunk(chunkID, chunk);
+    if (chunk == nullptr || pluginRecord == nullptr || chunk->length < kChunkHeaderSize)
+        return 0;
+    chunkWalkInProgress = true;
+    applyingToPlugIn = true;
+    const std::optional<std::int32_t> stored =
+        ReadStateChunk(*plugIn, GetParameterCount(), pluginRecord->numPrograms,
+                       std::span<const std::uint8_t>(ChunkData(chunk), chunk->length - kChunkHeaderSize));
+    chunkWalkInProgress = false;
+    applyingToPlugIn = false;
+    if (stored) {
+        currentProgram = *stored;
+        plugIn->setProgram(currentProgram);
+    }
+    return 0;
 }

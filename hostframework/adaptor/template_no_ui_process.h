@@ -37,6 +37,10 @@ public:
     void ControlValueChanged(std::int32_t control) override;
     // The controls show the plug-in's values before their chunk is built.
     void UpdateControlsBeforeChunk() override;
+    // "plugstate" ('tQQt'): every program of the plug-in; other chunks go on to the MIDI process.
+    std::int32_t GetChunk(std::uint32_t chunkID, SHostPlugInChunk* chunk) override;
+    std::int32_t SetChunk(std::uint32_t chunkID, SHostPlugInChunk* chunk) override;
+    std::int32_t GetCurrentProgram() const { return currentProgram; }
 
 protected:
     // The state chunk's data size for the plug-in's programs and parameters.
