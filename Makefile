@@ -65,7 +65,8 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
-	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer
+	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer \
+	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -93,6 +94,16 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	printf '2.5 kHz' > $(FUZZ_DIR)/value-text-corpus/seed-kilohertz
 	$(FUZZ_DIR)/fuzz/kravo-value-text-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/value-text-corpus
+	mkdir -p $(FUZZ_DIR)/state-chunk-corpus
+	{ printf 'oxev\0\0\0\1\0\0\0\2\0\0\0\2'; head -c 64 /dev/zero; printf '\77\200\0\0\0\0\0\0'; } \
+	  > $(FUZZ_DIR)/state-chunk-corpus/seed-two-values
+	$(FUZZ_DIR)/fuzz/kravo-state-chunk-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/state-chunk-corpus
+	mkdir -p $(FUZZ_DIR)/state-file-corpus
+	{ printf 'KRAVO-STATE\0\0\0\1\0\0\0\1tQQt\0\0\0\70\70\0\0\0'; head -c 52 /dev/zero; } \
+	  > $(FUZZ_DIR)/state-file-corpus/seed-one-chunk
+	$(FUZZ_DIR)/fuzz/kravo-state-file-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/state-file-corpus
 
 clean:
 	rm -rf build

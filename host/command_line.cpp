@@ -13,6 +13,7 @@ const char* const kUsage =
     "  kravo-host render --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
+    "                    [--load-state FILE] [--save-state FILE]\n"
     "  kravo-host params [--plugin PATH] [--host] [--program N] [--set INDEX=VALUE]... INDEX...\n"
     "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index, as the\n"
     "      plug-in object gives them; with --host what a host sees instead:\n"
@@ -153,11 +154,17 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
                 throw UsageError("--bits expects 16, 24 or 32f");
         } else if (option == "--quiet")
             options.quiet = true;
+        else if (option == "--load-state")
+            options.loadStatePath = list.valueOf(option);
+        else if (option == "--save-state")
+            options.saveStatePath = list.valueOf(option);
         else
             throw UsageError("unknown option '" + option + "'");
     }
     if (options.outPath.empty())
         throw UsageError("render needs --out FILE.wav");
+    if (!options.loadStatePath.empty() && options.program != 0)
+        throw UsageError("--program and --load-state cannot be combined: the state holds its own program");
     return options;
 }
 

@@ -47,6 +47,9 @@ struct RenderOptions {
     std::optional<double> seconds;
     SampleFormat format = SampleFormat::float32;
     bool quiet = false;
+    // The instance's whole state, taken before the render or kept after it.
+    std::string loadStatePath;
+    std::string saveStatePath;
 };
 
 struct ParamsOptions {

@@ -32,6 +32,11 @@ enum ERoutine : std::uint32_t {
     kGetControlName = 44,
     kGetControlValue = 45,
     kSetControlValue = 46,
+    kGetNumChunks = 62,
+    kGetChunkID = 63,
+    kGetChunkSize = 65,
+    kGetChunk = 66,
+    kSetChunk = 67,
     kGetControlValueText = 90,
     kEnableProcessKind = 91,
 };
@@ -166,6 +171,41 @@ void HostedPlugin::setParameter(int index, float value)
 {
     routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
         kType, processID_, index + kFirstParameterControl, hostValueOf(value));
+}
+
+std::vector<StateChunkRecord> HostedPlugin::saveState()
+{
+    std::int32_t count = 0;
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t*)>(kGetNumChunks)(kType, processID_, &count);
+    std::vector<StateChunkRecord> chunks;
+    for (std::int32_t index = 1; index <= count; ++index) {
+        std::uint32_t id = 0;
+        std::int32_t size = 0;
+        routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::uint32_t*)>(kGetChunkID)(
+            kType, processID_, index, &id);
+        routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, std::int32_t*)>(kGetChunkSize)(
+            kType, processID_, id, &size);
+        std::vector<std::uint8_t> record(static_cast<std::size_t>(std::max(size, 0)));
+        const std::int32_t filled = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, void*)>(
+            kGetChunk)(kType, processID_, id, record.data());
+        if (filled != 0)
+            throw std::runtime_error("the plug-in did not give its chunk " + std::to_string(id) + ": code " +
+                                     std::to_string(filled));
+        chunks.push_back({id, std::move(record)});
+    }
+    return chunks;
+}
+
+void HostedPlugin::loadState(const std::vector<StateChunkRecord>& chunks)
+{
+    for (StateChunkRecord chunk : chunks) {
+        const std::int32_t taken = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, void*)>(
+            kSetChunk)(kType, processID_, chunk.id, chunk.record.data());
+        if (taken != 0)
+            throw std::runtime_error("the plug-in did not take its chunk " + std::to_string(chunk.id) + ": code " +
+                                     std::to_string(taken));
+    }
+    completeProgramChange();
 }
 
 std::string HostedPlugin::controlName(int index)

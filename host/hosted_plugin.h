@@ -5,6 +5,7 @@
 // created, and each block the instance's MIDI and transport are handed to the host's engine before
 // the render entry the instance's worker reported is called.
 
+#include "host/state_file.h"
 #include "hostlibs/engine/host_native_render.h"
 #include "platform/shared_library.h"
 
@@ -35,6 +36,11 @@ public:
     void completeProgramChange();
     // Through the parameter's host control, as the host's value for it.
     void setParameter(int index, float value);
+
+    // Every chunk the instance declares, in the order it lists them, as it fills their records.
+    std::vector<StateChunkRecord> saveState();
+    // Gives the instance each chunk in turn; the state's program completes at the next mark.
+    void loadState(const std::vector<StateChunkRecord>& chunks);
 
     // What a host shows of a parameter's control.
     std::string controlName(int index);

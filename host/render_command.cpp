@@ -1,5 +1,6 @@
 #include "host/commands.h"
 #include "host/midi_file.h"
+#include "host/state_file.h"
 #include "host/hosted_plugin.h"
 #include "host/wav_writer.h"
 
@@ -86,13 +87,15 @@ struct Timeline {
 };
 
 // Answers the signal that stopped the render, or 0 when the file was written.
-int renderInto(const RenderOptions& options, const Timeline& timeline)
+int renderInto(const RenderOptions& options, const Timeline& timeline, const std::vector<StateChunkRecord>& state)
 {
     const double rate = options.sampleRate;
     StopOnSignals stopOnSignals;
     WavStream out(options.outPath, static_cast<int>(rate), options.format, timeline.frames);
 
     HostedPlugin pluginHost(options.pluginPath, rate, options.blockSize);
+    if (!state.empty())
+        pluginHost.loadState(state);
     selectProgram(pluginHost, options.program);
     for (const ParameterSetting& setting : options.settings)
         pluginHost.setParameter(setting.index, setting.value);
@@ -124,6 +127,9 @@ int renderInto(const RenderOptions& options, const Timeline& timeline)
     if (stopSignal != 0)
         return stopSignal;
     out.commit();
+    // After the render: keeping the state walks the programs, which a render must not hear.
+    if (!options.saveStatePath.empty())
+        writeStateFile(options.saveStatePath, pluginHost.saveState());
     if (showProgress)
         std::fprintf(stderr, "\rkravo-host: rendered %.1f s\n", timeline.seconds);
     return 0;
@@ -178,7 +184,17 @@ int runRender(const RenderOptions& options)
     }
     timeline.frames = std::max<std::int64_t>(1, frameAt(timeline.seconds, rate));
 
-    const int stoppedBy = renderInto(options, timeline);
+    std::vector<StateChunkRecord> state;
+    if (!options.loadStatePath.empty()) {
+        try {
+            state = readStateFile(options.loadStatePath);
+        } catch (const StateFileError& error) {
+            std::fprintf(stderr, "kravo-host: the state file %s cannot be loaded: %s\n", options.loadStatePath.c_str(),
+                         error.what());
+            return 2;
+        }
+    }
+    const int stoppedBy = renderInto(options, timeline, state);
     if (stoppedBy == 0)
         return 0;
     std::fprintf(stderr, "\nkravo-host: stopped; %s was not written\n", options.outPath.c_str());

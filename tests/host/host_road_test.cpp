@@ -100,4 +100,25 @@ TEST_F(HostRoad, ProgramKeysTurnedOffStopTheRender)
     EXPECT_EQ(run("render --quiet --seconds 0.1 --out " + (io / "take.wav").string()), 0); // program 0 needs no key
 }
 
+// A whole instance kept in a state file comes back in a fresh run: the same notes sound the same.
+TEST_F(HostRoad, AKeptStateRendersTheSameInAFreshRun)
+{
+    const std::string state = (io / "kit.state").string();
+    const std::string notes = " --note 0:36 --note 0.25:36:70 --seconds 0.5 --quiet --out ";
+    ASSERT_EQ(run("render --program 2 --set 2=0.5 --set 144=0.25" + notes + (io / "first.wav").string() +
+                  " --save-state " + state),
+              0)
+        << io.readFile("err.txt");
+    ASSERT_EQ(run("render --load-state " + state + notes + (io / "second.wav").string()), 0) << io.readFile("err.txt");
+    const auto first = readFloats((io / "first.wav").string());
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first, readFloats((io / "second.wav").string()));
+
+    const std::string kept = io.readFile("kit.state");
+    io.writeFile("cut.state", kept.substr(0, kept.size() / 2));
+    EXPECT_EQ(run("render --load-state " + (io / "cut.state").string() + notes + (io / "third.wav").string()), 2);
+    EXPECT_NE(io.readFile("err.txt").find("cannot be loaded: the file ends inside chunk 'tQQt'"), std::string::npos);
+    EXPECT_EQ(run("render --program 1 --load-state " + state + notes + (io / "third.wav").string()), 2);
+}
+
 } // namespace

@@ -1,0 +1,129 @@
+#include "host/state_file.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace host {
+
+namespace {
+
+constexpr char kMagic[] = "KRAVO-STATE";
+constexpr std::size_t kMagicBytes = sizeof kMagic - 1;
+constexpr std::uint32_t kVersion = 1;
+// A chunk record holds at least the host's chunk header, whose first word is the record's length.
+constexpr std::size_t kChunkHeaderBytes = 56;
+
+void putWord(std::vector<std::uint8_t>& bytes, std::uint32_t word)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<std::uint8_t>(word >> shift));
+}
+
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t remaining() const { return bytes_.size() - at_; }
+    std::uint32_t word(const char* what)
+    {
+        need(4, what);
+        std::uint32_t value = 0;
+        for (int n = 0; n < 4; ++n)
+            value = (value << 8) | bytes_[at_++];
+        return value;
+    }
+    std::span<const std::uint8_t> take(std::size_t count, const char* what)
+    {
+        need(count, what);
+        const auto taken = bytes_.subspan(at_, count);
+        at_ += count;
+        return taken;
+    }
+
+private:
+    void need(std::size_t count, const char* what) const
+    {
+        if (count > remaining())
+            throw StateFileError(std::string("the file ends inside ") + what);
+    }
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
+
+std::string codeText(std::uint32_t id)
+{
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const auto c = static_cast<char>(id >> shift);
+        text += c >= ' ' && c <= '~' ? c : '?';
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeStateFile(const std::vector<StateChunkRecord>& chunks)
+{
+    std::vector<std::uint8_t> bytes(kMagic, kMagic + kMagicBytes);
+    putWord(bytes, kVersion);
+    putWord(bytes, static_cast<std::uint32_t>(chunks.size()));
+    for (const StateChunkRecord& chunk : chunks) {
+        putWord(bytes, chunk.id);
+        putWord(bytes, static_cast<std::uint32_t>(chunk.record.size()));
+        bytes.insert(bytes.end(), chunk.record.begin(), chunk.record.end());
+    }
+    return bytes;
+}
+
+std::vector<StateChunkRecord> decodeStateFile(std::span<const std::uint8_t> bytes)
+{
+    Reader reader(bytes);
+    const auto magic = reader.take(kMagicBytes, "its header");
+    if (std::memcmp(magic.data(), kMagic, kMagicBytes) != 0)
+        throw StateFileError("it is not a kravo-host state file (no \"KRAVO-STATE\" at its start)");
+    if (const std::uint32_t version = reader.word("its header"); version != kVersion)
+        throw StateFileError("its version " + std::to_string(version) + " is not one this kravo-host reads (1)");
+    const std::uint32_t count = reader.word("its header");
+    std::vector<StateChunkRecord> chunks;
+    for (std::uint32_t n = 0; n < count; ++n) {
+        const std::uint32_t id = reader.word("a chunk's heading");
+        const std::uint32_t length = reader.word("a chunk's heading");
+        const std::string name = "chunk '" + codeText(id) + "'";
+        if (length < kChunkHeaderBytes)
+            throw StateFileError(name + " is shorter than a chunk record's header");
+        if (length > reader.remaining())
+            throw StateFileError("the file ends inside " + name);
+        const auto record = reader.take(length, "a chunk");
+        std::uint32_t ownLength = 0;
+        std::memcpy(&ownLength, record.data(), sizeof ownLength);
+        if (ownLength != length)
+            throw StateFileError(name + " says its record holds " + std::to_string(ownLength) + " bytes, the file " +
+                                 std::to_string(length));
+        chunks.push_back({id, std::vector<std::uint8_t>(record.begin(), record.end())});
+    }
+    if (reader.remaining() != 0)
+        throw StateFileError("the file goes on past its last chunk");
+    return chunks;
+}
+
+void writeStateFile(const std::string& path, const std::vector<StateChunkRecord>& chunks)
+{
+    const std::vector<std::uint8_t> bytes = encodeStateFile(chunks);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw std::runtime_error("cannot write the state file " + path);
+}
+
+std::vector<StateChunkRecord> readStateFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw StateFileError("it cannot be opened");
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return decodeStateFile(bytes);
+}
+
+} // namespace host
