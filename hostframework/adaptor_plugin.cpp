@@ -1,6 +1,7 @@
 #include "hostframework/adaptor_plugin.h"
 
 #include "hostframework/classes.h"
+#include "hostframework/effect_process.h"
 #include "hostframework/four_char_code.h"
 #include "hostframework/process.h"
 #include "hostframework/process_type.h"
@@ -18,6 +19,7 @@ constexpr std::uint32_t kAuxConnectionsCapability = 41;
 constexpr std::uint32_t kBlockLengthCapability = 48;
 constexpr std::uint32_t kNativeQuantumCapability = FourCharCode("vqta");
 constexpr std::int32_t kLongestName = 63;
+constexpr std::int32_t kDefaultBlockFrames = 32;
 
 std::intptr_t capability(std::uint32_t selector)
 {
@@ -63,13 +65,13 @@ std::unique_ptr<Port> makePort(CPlugIn& owner, std::int32_t position)
 
 } // namespace
 
-CAdaptorPlugIn::CAdaptorPlugIn(const SPlugInID& identity, CProcess& process, std::int32_t* inputFlags,
-                               std::int32_t* outputFlags, PlugInRenderCallback callback)
-    : CPlugIn(identity)
+CAdaptorPlugIn::CAdaptorPlugIn(const SPlugInID& identity, CProcess& process, void* inputFlags, void* outputFlags,
+                               PlugInRenderCallback callback)
+    : CPlugIn(identity), process(&process)
 {
     if (!nameOf(process, name))
         std::strcpy(name, "<unknown>");
-    worker = std::make_unique<CPlugInWorker>(*this, callback, name);
+    worker = std::make_unique<CPlugInWorker>(*this, callback != nullptr ? callback : &DefaultRenderEntry, name);
     dataBlock = std::make_unique<S_NativeP_CustomDataAdmin>();
 
     std::int16_t inputs = 0;
@@ -120,8 +122,36 @@ CAdaptorPlugIn::~CAdaptorPlugIn()
     worker.reset();
 }
 
-void CAdaptorPlugIn::SetConnectionFlags(std::int32_t* inputFlags, std::int32_t* outputFlags)
+void CAdaptorPlugIn::SetConnectionFlags(void* inputFlags, void* outputFlags)
 {
     dataBlock->inputFlags.Set(reinterpret_cast<std::uintptr_t>(inputFlags));
     dataBlock->outputFlags.Set(reinterpret_cast<std::uintptr_t>(outputFlags));
+}
+
+std::int32_t CAdaptorPlugIn::DefaultRenderEntry(void* renderRecord, void* contextRecord)
+{
+    auto* render = static_cast<SHostNativeRender*>(renderRecord);
+    auto* context = static_cast<SHostNativeContext*>(contextRecord);
+    SHostNativeInstance* instance = render->instance;
+    auto* process = static_cast<CProcess*>(instance->process);
+    auto* adaptor = dynamic_cast<CEffectProcess*>(process) != nullptr
+                        ? dynamic_cast<CEffectProcess*>(process)->GetAdaptorPlugIn()
+                        : nullptr;
+    if (adaptor == nullptr)
+        return kHostErrNullValue;
+    const std::int32_t frames = instance->hasBlockLength != 0 ? context->blockLength : kDefaultBlockFrames;
+    const std::int32_t inputs = instance->inputCount + (instance->hasSideInput != 0 ? 1 : 0);
+    std::int32_t cell = 0;
+    for (const auto& port : adaptor->inputPorts)
+        port->SetBuffer(cell < inputs ? render->cells[cell++] : nullptr, frames);
+    for (std::int32_t output = 0; output < static_cast<std::int32_t>(adaptor->outputPorts.size()); ++output)
+        adaptor->outputPorts[static_cast<std::size_t>(output)]->SetBuffer(
+            output < instance->outputCount ? render->cells[inputs + output] : nullptr, frames);
+    const std::int32_t rendered = adaptor->Render(frames);
+    process->SetMetersReady(true);
+    if (rendered != 0)
+        return rendered;
+    for (std::int32_t output = 0; output < instance->outputCount; ++output)
+        render->cells[inputs + output] = context->replacementOutput;
+    return instance->outputCount;
 }

@@ -16,19 +16,26 @@ class CProcess;
 
 class CAdaptorPlugIn : public CPlugIn {
 public:
-    // A port that cannot be made throws -9006.
-    CAdaptorPlugIn(const SPlugInID& identity, CProcess& process, std::int32_t* inputFlags,
-                   std::int32_t* outputFlags, PlugInRenderCallback callback);
+    // The port arrays are the process's connection flags or tables, whose addresses the engine reads
+    // from the data block. Without a callback the adaptor renders through its ports itself. A port
+    // that cannot be made throws -9006.
+    CAdaptorPlugIn(const SPlugInID& identity, CProcess& process, void* inputFlags, void* outputFlags,
+                   PlugInRenderCallback callback);
     ~CAdaptorPlugIn() override;
 
     // The process's flag arrays moved: the engine learns the new addresses at the next report.
-    void SetConnectionFlags(std::int32_t* inputFlags, std::int32_t* outputFlags);
+    void SetConnectionFlags(void* inputFlags, void* outputFlags);
+    CProcess& GetProcess() const { return *process; }
+    // The entry for a process that gives none: the block's channels go to the ports, the instance
+    // renders them, and the engine reads the outputs from its replacement buffer.
+    static std::int32_t DefaultRenderEntry(void* render, void* context);
     S_NativeP_CustomDataAdmin& GetDataBlock() { return *dataBlock; }
     const char* GetName() const { return name; }
     std::int16_t GetInputPortCount() const { return inputPortCount; }
     std::int16_t GetOutputPortCount() const { return outputPortCount; }
 
 private:
+    CProcess* process;
     std::int16_t inputPortCount = 0;
     std::int16_t outputPortCount = 0;
     char name[64] = {};

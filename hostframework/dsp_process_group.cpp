@@ -209,17 +209,6 @@ std::int32_t CDSPProcessGroup::ReportDSPObject(std::int32_t first, std::int32_t 
     return componentCall(kReportRequest, {first, second, third}, false);
 }
 
-template <typename Operation>
-void CDSPProcessGroup::forEachDSPProcess(Operation operation)
-{
-    if (!processTypes)
-        return;
-    for (const auto& type : *processTypes)
-        for (CProcess* process : type->GetProcesses())
-            if (auto* dspProcess = dynamic_cast<CDSPProcess*>(process))
-                operation(*dspProcess);
-}
-
 std::int32_t CDSPProcessGroup::GetDSPUsagePercent(std::int32_t chip)
 {
     double usage = 0.0;

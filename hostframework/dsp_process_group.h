@@ -4,6 +4,7 @@
 // shell's driver, the lists it shares with its DSP process types, and one DSP object per card in use.
 
 #include "hostframework/dsp_interfaces.h"
+#include "hostframework/dsp_process.h"
 #include "hostframework/process_dsp.h"
 #include "hostframework/process_group.h"
 
@@ -60,3 +61,14 @@ protected:
     std::unique_ptr<std::vector<void*>> secondList;
     std::int32_t word = 0;
 };
+
+template <typename Operation>
+void CDSPProcessGroup::forEachDSPProcess(Operation operation)
+{
+    if (!processTypes)
+        return;
+    for (const auto& type : *processTypes)
+        for (CProcess* process : type->GetProcesses())
+            if (auto* dspProcess = dynamic_cast<CDSPProcess*>(process))
+                operation(*dspProcess);
+}

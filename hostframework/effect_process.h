@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+class CAdaptorPlugIn;
+
 class CEffectProcess : public CDSPProcess {
 public:
     // The chunk of every control's value, always the first declared, and the MIDI connection chunk;
@@ -54,6 +56,8 @@ public:
 
     // The effect type passes routine 15 on to its process.
     virtual std::int32_t HostCall15(EventRecord* /*event*/) { return 0; }
+    // The object that presents the process to the host's real-time engine, when it has one.
+    virtual CAdaptorPlugIn* GetAdaptorPlugIn() const { return nullptr; }
     // A key the root view left alone; true when the process used it.
     virtual bool HandleKeyInProcess(EventRecord* /*event*/) { return false; }
     // The effect's own set-up at Initialize, before the meter arrays are sized: the place to add meters.

@@ -2,6 +2,7 @@
 
 #include "hostframework/adaptor_plugin.h"
 #include "hostframework/host_error.h"
+#include "hostframework/host_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -103,12 +104,7 @@ std::int32_t CEffectProcessNative::GetChunkAltName(std::int32_t selector, std::u
 {
     if (selector != kHookSelector || text == nullptr)
         return CEffectProcess::GetChunkAltName(selector, text);
-    char plain[256] = {};
-    std::memcpy(plain, text + 1, text[0]);
-    TextHook(plain);
-    const std::size_t length = std::min<std::size_t>(std::strlen(plain), 255);
-    text[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(text + 1, plain, length);
+    WithPlainText(text, [this](char* plain) { TextHook(plain); });
     return 0;
 }
 

@@ -54,6 +54,7 @@ public:
     void ControlValueChanged(std::int32_t control) override;
 
     CAdaptorPlugIn* GetAdaptor() const { return adaptor.get(); }
+    CAdaptorPlugIn* GetAdaptorPlugIn() const override { return adaptor.get(); }
     const SHostNativeInstance* GetInstanceRecord() const { return instanceRecord; }
     const SHostNativeContext* GetContextRecord() const { return contextRecord; }
 

@@ -2,6 +2,7 @@
 
 #include "hostframework/effect_group.h"
 #include "hostframework/effect_process_native.h"
+#include "hostframework/effect_process_offline.h"
 
 namespace {
 
@@ -29,12 +30,16 @@ std::int32_t CEffectTypeNative::CreateProcess(std::int32_t* newProcessID)
         }
     }
     const SPlugInID identity{{manufacturer, plugIn, secondary, typeID, static_cast<std::uintptr_t>(processID)}};
-    auto* process = dynamic_cast<CEffectProcessNative*>(FindProcess(processID));
-    const std::int32_t attached = process != nullptr ? process->AttachAdaptor(identity) : kNotANativeProcess;
-    if (attached != 0) {
-        DeleteProcess(processID);
-        return attached;
+    CProcess* made = FindProcess(processID);
+    std::int32_t attached = kNotANativeProcess;
+    if (auto* offline = dynamic_cast<CEffectProcessOffline*>(made))
+        attached = offline->Start(identity);
+    else if (auto* native = dynamic_cast<CEffectProcessNative*>(made)) {
+        attached = native->AttachAdaptor(identity);
+        if (attached == 0)
+            native->ConnectMIDINode();
     }
-    process->ConnectMIDINode();
-    return 0;
+    if (attached != 0)
+        DeleteProcess(processID);
+    return attached;
 }

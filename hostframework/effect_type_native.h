@@ -23,7 +23,7 @@ public:
             CEffectType::AddFeature(38);
     }
 
-    // A process of another class than the native one answers -77; a process whose adaptor cannot
-    // be made is let go of again.
+    // A process of another class than the native or the offline one answers -77; a process whose
+    // adaptor cannot be made is let go of again.
     std::int32_t CreateProcess(std::int32_t* newProcessID) override;
 };

@@ -2,7 +2,9 @@
 
 // Small texts the framework hands the host.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 // A name list holds its variants longest first, separated by line feeds ("Mono Gain\nGain\nGan").
@@ -17,3 +19,16 @@ void FormatFixed2(float value, std::uint8_t* text);
 // TextToBits throws -7401 for any other character.
 std::string BitsToText(std::uint32_t value, std::int32_t count);
 std::uint32_t TextToBits(const std::string& text);
+
+// Hands a length-prefixed text to `work` as a zero-terminated one and puts what `work` left back in
+// the prefixed form; `text` holds 256 bytes.
+template <typename Work>
+void WithPlainText(std::uint8_t* text, Work work)
+{
+    char plain[256] = {};
+    std::memcpy(plain, text + 1, text[0]);
+    work(plain);
+    const std::size_t length = std::min<std::size_t>(std::strlen(plain), 255);
+    text[0] = static_cast<std::uint8_t>(length);
+    std::memcpy(text + 1, plain, length);
+}

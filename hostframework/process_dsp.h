@@ -42,6 +42,11 @@ public:
     virtual void ProcessCall31(std::int32_t /*index*/, std::int16_t /*slot*/, std::int32_t /*a*/, std::int32_t /*b*/) {}
     virtual void ProcessCall32(std::int32_t /*index*/, std::int16_t /*slot*/, std::int32_t /*a*/) {}
     virtual void ProcessCall33(std::int32_t /*index*/, std::int16_t /*slot*/, std::int32_t /*a*/) {}
+    // Writing a connection into the DSP's memory: access first (false: refused), the write, then
+    // access given back.
+    virtual bool AcquireAccess() { return false; }
+    virtual void WriteConnection(std::int32_t /*address*/, std::int32_t /*direction*/, std::int32_t /*value*/) {}
+    virtual void ReleaseAccess() {}
     // What a process asks of its DSP through its host face.
     virtual std::int32_t Operate(std::int32_t /*value*/) { return 0; }
     virtual std::int32_t Operate() { return 0; }

@@ -99,6 +99,8 @@ public:
     virtual std::int16_t Extension43(std::int32_t) { return 0; }
     virtual std::int16_t Extension44(std::int32_t) { return 0; }
 
+    // Renders the block its ports carry; 0 on success, a host error otherwise. Nothing here.
+    virtual std::int32_t Render(std::int32_t /*frames*/) { return 0; }
     // The whole graph between an opening and a closing record: ports, workers, their data blocks,
     // then the instance itself.
     virtual void ReportState();

@@ -49,6 +49,14 @@ public:
 
     CPlugIn* GetOwner() const { return owner; }
     std::int32_t GetPosition() const { return position; }
+    // The channel the port carries in the current block, for an instance that renders its ports.
+    void SetBuffer(float* channel, std::int32_t frameCount)
+    {
+        buffer = channel;
+        frames = frameCount;
+    }
+    float* GetBuffer() const { return buffer; }
+    std::int32_t GetFrames() const { return frames; }
 
 protected:
     CPlugInPort(CPlugIn* owner, std::int32_t position) : owner(owner), position(position) {}
@@ -57,6 +65,8 @@ private:
     std::int32_t connection = 0;
     CPlugIn* owner;
     std::int32_t position;
+    float* buffer = nullptr;
+    std::int32_t frames = 0;
 };
 
 class CPlugInInput : public CPlugInPort {
