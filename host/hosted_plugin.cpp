@@ -1,5 +1,6 @@
 #include "host/hosted_plugin.h"
 
+#include "hostframework/four_char_code.h"
 #include "hostframework/host_records.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
@@ -12,14 +13,6 @@
 namespace host {
 
 namespace {
-
-constexpr std::uint32_t code(const char (&text)[5])
-{
-    return (static_cast<std::uint32_t>(static_cast<unsigned char>(text[0])) << 24) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[1])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[2])) << 8) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(text[3]));
-}
 
 // The library's routines as the host reaches them.
 enum ERoutine : std::uint32_t {
@@ -41,7 +34,7 @@ enum ERoutine : std::uint32_t {
     kEnableProcessKind = 91,
 };
 
-constexpr std::uint32_t kType = code("Krst");
+constexpr std::uint32_t kType = FourCharCode("Krst");
 constexpr std::int32_t kInterfaceVersion = 73;
 constexpr std::int32_t kNativeKind = 3;
 constexpr std::int32_t kMIDIInterfaceVersion = 7;
@@ -66,7 +59,7 @@ const std::string& configureHost(const std::string& libraryPath)
     hostengine::offerLockService(false);
     hostengine::offerObjectServer(false);
     hostengine::setMIDIInterfaceVersion(kMIDIInterfaceVersion);
-    for (std::uint32_t capability : {5u, 38u, 41u, 48u, code("vqta")})
+    for (std::uint32_t capability : {5u, 38u, 41u, 48u, FourCharCode("vqta")})
         hostengine::setCapability(capability, 0);
     hostext::keepDataBuffers(true);
     return libraryPath;

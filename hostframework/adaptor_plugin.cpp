@@ -113,6 +113,25 @@ CAdaptorPlugIn::CAdaptorPlugIn(const SPlugInID& identity, CProcess& process, voi
     dataBlock->blockLengthAnswer.Set(blockLength);
 }
 
+std::int32_t CAdaptorPlugIn::Create(std::unique_ptr<CAdaptorPlugIn>& made, const SPlugInID& identity,
+                                    CProcess& process, void* inputFlags, void* outputFlags,
+                                    PlugInRenderCallback callback)
+{
+    try {
+        made.reset(new (std::nothrow) CAdaptorPlugIn(identity, process, inputFlags, outputFlags, callback));
+        if (!made)
+            return kHostErrNoMemory;
+        made->ReportState();
+        return 0;
+    } catch (const CHostError& error) {
+        made.reset();
+        return error.GetCode();
+    } catch (const std::bad_alloc&) {
+        made.reset();
+        return kHostErrNoMemory;
+    }
+}
+
 CAdaptorPlugIn::~CAdaptorPlugIn()
 {
     inputPorts.clear();

@@ -23,6 +23,11 @@ public:
                    PlugInRenderCallback callback);
     ~CAdaptorPlugIn() override;
 
+    // Makes the adaptor of a process and has it report: 0, -9006 when it cannot be made, or the code
+    // of a host error thrown meanwhile (made stays empty then).
+    static std::int32_t Create(std::unique_ptr<CAdaptorPlugIn>& made, const SPlugInID& identity, CProcess& process,
+                               void* inputFlags, void* outputFlags, PlugInRenderCallback callback);
+
     // The process's flag arrays moved: the engine learns the new addresses at the next report.
     void SetConnectionFlags(void* inputFlags, void* outputFlags);
     CProcess& GetProcess() const { return *process; }

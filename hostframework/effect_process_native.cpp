@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -49,18 +48,7 @@ void CEffectProcessNative::SetChannelCapacity(std::int32_t newCapacity)
 
 std::int32_t CEffectProcessNative::AttachAdaptor(const SPlugInID& identity)
 {
-    try {
-        adaptor.reset(new (std::nothrow)
-                          CAdaptorPlugIn(identity, *this, inputFlags.data(), outputFlags.data(), &RenderEntry));
-        if (!adaptor)
-            return kHostErrNoMemory;
-        adaptor->ReportState();
-        return 0;
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    } catch (const std::bad_alloc&) {
-        return kHostErrNoMemory;
-    }
+    return CAdaptorPlugIn::Create(adaptor, identity, *this, inputFlags.data(), outputFlags.data(), &RenderEntry);
 }
 
 // The arrays keep their addresses, which the engine holds: they are cleared, not made anew.

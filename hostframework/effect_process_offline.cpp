@@ -3,7 +3,6 @@
 #include "hostframework/adaptor_plugin.h"
 #include "hostframework/host_text.h"
 
-#include <new>
 
 namespace {
 
@@ -20,17 +19,7 @@ CEffectProcessOffline::~CEffectProcessOffline()
 
 std::int32_t CEffectProcessOffline::Start(const SPlugInID& identity)
 {
-    try {
-        adaptor.reset(new (std::nothrow) CAdaptorPlugIn(identity, *this, inputs.data(), outputs.data(), nullptr));
-        if (!adaptor)
-            return kHostErrNoMemory;
-        adaptor->ReportState();
-        return 0;
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    } catch (const std::bad_alloc&) {
-        return kHostErrNoMemory;
-    }
+    return CAdaptorPlugIn::Create(adaptor, identity, *this, inputs.data(), outputs.data(), nullptr);
 }
 
 std::int32_t CEffectProcessOffline::Query(Table& table, std::int32_t position, std::uint8_t* connected)

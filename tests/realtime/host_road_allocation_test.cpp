@@ -1,10 +1,10 @@
 #include "hostframework/host_records.h"
 #include "hostframework/plugin_library.h"
-#include "hostframework/routine_table.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/engine/host_native_render.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "platform/module_loading.h"
+#include "tests/hostframework/support/routines.h"
 #include "tests/realtime/allocation_counter.h"
 #include "tests/support/temp_folder.h"
 
@@ -18,17 +18,11 @@
 
 namespace {
 
+using kravo::test::routine;
+
 constexpr std::uint32_t kKrst = ('K' << 24) | ('r' << 16) | ('s' << 8) | 't';
 constexpr int kBlock = 256;
 constexpr int kBlocks = 40; // past an 8192-sample mark
-
-template <typename Function>
-Function routine(std::uint32_t selector)
-{
-    HostRoutine found = nullptr;
-    EXPECT_EQ(_PI_GetRoutineDescriptor(selector, &found), 0);
-    return reinterpret_cast<Function>(found);
-}
 
 // As the host's engine renders an instance: MIDI packets, the transport and the bypass change
 // between blocks on the main thread; the render entry runs alone.

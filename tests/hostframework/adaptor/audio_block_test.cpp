@@ -1,11 +1,11 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
-#include "hostframework/routine_table.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "platform/module_loading.h"
 #include "tests/hostframework/support/resource_file_writer.h"
+#include "tests/hostframework/support/routines.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +16,11 @@
 
 namespace {
 
+using kravo::test::routine;
 using kravo::test::TempFolder;
 
 constexpr std::uint32_t kKrst = FourCharCode("Krst");
 constexpr std::int32_t kFrames = 64;
-
-template <typename Function>
-Function routine(std::uint32_t selector)
-{
-    HostRoutine found = nullptr;
-    EXPECT_EQ(_PI_GetRoutineDescriptor(selector, &found), 0);
-    return reinterpret_cast<Function>(found);
-}
 
 // One instance made through the routines and rendered as the host's engine does: through the render
 // entry its worker reports, with the process and counts its data block gives.

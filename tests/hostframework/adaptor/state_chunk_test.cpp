@@ -2,10 +2,10 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
-#include "hostframework/routine_table.h"
 #include "platform/module_loading.h"
 #include "plugin/aplugin.h"
 #include "tests/hostframework/support/resource_file_writer.h"
+#include "tests/hostframework/support/routines.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 
 namespace {
 
+using kravo::test::routine;
 using kravo::test::TempFolder;
 
 constexpr std::uint32_t kKrst = FourCharCode("Krst");
@@ -25,14 +26,6 @@ constexpr std::uint32_t kState = FourCharCode("tQQt");
 constexpr std::uint32_t kControls = FourCharCode("elck");
 constexpr std::int32_t kParameters = 9900;
 constexpr std::int32_t kPrograms = 32;
-
-template <typename Function>
-Function routine(std::uint32_t selector)
-{
-    HostRoutine found = nullptr;
-    EXPECT_EQ(_PI_GetRoutineDescriptor(selector, &found), 0);
-    return reinterpret_cast<Function>(found);
-}
 
 std::vector<std::uint8_t> bigEndian(std::initializer_list<std::uint32_t> words)
 {

@@ -3,11 +3,11 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
-#include "hostframework/routine_table.h"
 #include "platform/module_loading.h"
 #include "plugin/base/audio_plugin.h"
 #include "plugin/settings/registry_settings.h"
 #include "tests/hostframework/support/resource_file_writer.h"
+#include "tests/hostframework/support/routines.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +18,12 @@
 
 namespace {
 
+using kravo::test::routine;
 using kravo::test::TempFolder;
 
 constexpr std::uint32_t kKrst = FourCharCode("Krst");
 constexpr std::int32_t kGain = 9902;
 constexpr std::int32_t kSecondGain = 9903;
-
-template <typename Function>
-Function routine(std::uint32_t selector)
-{
-    HostRoutine found = nullptr;
-    EXPECT_EQ(_PI_GetRoutineDescriptor(selector, &found), 0);
-    return reinterpret_cast<Function>(found);
-}
 
 // One instance as the host makes it on the WinPlugInOpen road: the native kind enabled (routine 91)
 // and a 'Krst' process created (routine 19).

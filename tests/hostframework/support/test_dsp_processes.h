@@ -128,10 +128,7 @@ public:
     std::int32_t HostCall6(std::int32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*) override { return 0; }
     std::int32_t GetPlugInName(std::uint8_t* name, std::int32_t maxLength) override
     {
-        const auto length = std::min<std::size_t>(plugInName.size(), static_cast<std::size_t>(maxLength));
-        name[0] = static_cast<std::uint8_t>(length);
-        std::memcpy(name + 1, plugInName.data(), length);
-        return 0;
+        return WritePlugInName(plugInName, name, maxLength);
     }
     void CreateProcessTypes() override
     {
