@@ -4,9 +4,9 @@
 // engine, the DSP object it runs on when it runs on a DSP card (none for native processes), and the
 // preparation of the host's connections when that DSP comes or goes.
 
+#include "hostframework/dsp_card/process_dsp.h"
 #include "hostframework/dsp_interfaces.h"
 #include "hostframework/process.h"
-#include "hostframework/process_dsp.h"
 
 class CDSPProcessType;
 

@@ -3,9 +3,9 @@
 // The process group made into a reference-counted object and given the host's DSP cards: the DSP
 // shell's driver, the lists it shares with its DSP process types, and one DSP object per card in use.
 
+#include "hostframework/dsp_card/process_dsp.h"
 #include "hostframework/dsp_interfaces.h"
 #include "hostframework/dsp_process.h"
-#include "hostframework/process_dsp.h"
 #include "hostframework/process_group.h"
 
 #include <memory>

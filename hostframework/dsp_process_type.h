@@ -3,8 +3,8 @@
 // The process type the host's DSP manager and the DSP process group talk to through its interface,
 // and the base of every effect type: it makes, numbers, registers and deletes the processes.
 
+#include "hostframework/dsp_card/process_dsp.h"
 #include "hostframework/dsp_interfaces.h"
-#include "hostframework/process_dsp.h"
 #include "hostframework/process_type.h"
 
 #include <vector>

@@ -8,6 +8,8 @@
 
 // A container of the plug-in object model could not grow, or a report record was read past its end.
 inline constexpr std::int32_t kHostErrContainerFailure = -1;
+// The state data given to a DSP is missing or smaller than its word count says.
+inline constexpr std::int32_t kHostErrStateDataMissing = -108;
 inline constexpr std::int32_t kHostErrNotImplemented = -7000;
 inline constexpr std::int32_t kHostErrNoSuchInstance = -7001;
 inline constexpr std::int32_t kHostErrNoGroup = -7003;
@@ -35,10 +37,14 @@ inline constexpr std::int32_t kHostErrFormatBNotAllowed = -7153;
 inline constexpr std::int32_t kHostErrNoSuchChunk = -7157;
 inline constexpr std::int32_t kHostErrNoComponentDispatcher = -7175;
 inline constexpr std::int32_t kHostErrNoComponentParameters = -7176;
+// A DSP's host port did not answer in time.
+inline constexpr std::int32_t kHostErrDSPTimedOut = -7201;
 inline constexpr std::int32_t kHostErrBadListPosition = -7300;
 inline constexpr std::int32_t kHostErrHostCall156Default = -7304;
 inline constexpr std::int32_t kHostErrCheckFailed = -7400;
 inline constexpr std::int32_t kHostErrUnexpected = -7401;
+// The DSP code answered -1 when asked whether it takes a timed value.
+inline constexpr std::int32_t kHostErrTimedValueRefused = -7433;
 inline constexpr std::int32_t kHostErrNoMemory = -9006;
 inline constexpr std::int32_t kHostErrNoRoutine = -9007;
 inline constexpr std::int32_t kHostErrNullArgument = -9013;

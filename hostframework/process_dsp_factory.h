@@ -1,8 +1,8 @@
 #pragma once
 
-#include "hostframework/process_dsp.h"
+#include "hostframework/dsp_card/process_dsp.h"
 
-// The DSP object for the card of a DSP shell. The chip classes come with the DSP-card path; until a
-// card of a known family is found this ends with the runtime error "unrecognized card type in
-// GetNewCProcessDSP()", as it does on a host without DSP cards.
+// The DSP object for the DSP a shell runs on, of the class its card asks for: the generic card's,
+// or the chip family's that the DSP shell reports. Ends with the runtime error "unrecognized card
+// type in GetNewCProcessDSP()" when none fits, as it does on a host without DSP cards.
 CProcessDSP* GetNewCProcessDSP(DshShell* shell);

@@ -3,12 +3,37 @@
 // The host's DSP shell library (DSPSHELL.DLL) as the plug-in sees it: the driver's records of cards,
 // DSPs, shells and clients, the functions the plug-in imports directly, and the accessors it binds by
 // name at run time. Accessors answer 0 or a driver error (16-bit), results through their last argument.
+// Every DSP shows the host its host port, a few registers the host reads and writes word by word.
 
 #include <cstdint>
 
 struct DshCard;
 struct DshShell;
 struct DshClient;
+
+// The host-port registers, in the order of the driver's address table.
+enum DshHostRegister : std::int32_t {
+    kDshInterruptControl,
+    kDshHostStatus,
+    kDshCommandVector,
+    kDshTransmit,
+    kDshReceive,
+    kDshHostRegisterCount
+};
+
+// Bits of the status register: a word waits in receive, transmit takes a word.
+inline constexpr std::uint32_t kDshReceiveReady = 1;
+inline constexpr std::uint32_t kDshTransmitReady = 2;
+// Bit of the command-vector register: set with a command, cleared by the DSP once it has taken it.
+inline constexpr std::uint32_t kDshCommandPending = 1;
+
+// Where the driver maps a DSP's host port. The card, not memory, answers a read of a register, so
+// the registers are reached through the driver's two access routines.
+struct DshHostPort {
+    std::intptr_t addresses[kDshHostRegisterCount];
+    std::uint32_t (*read)(std::intptr_t address);
+    void (*write)(std::intptr_t address, std::uint32_t value);
+};
 
 struct DshDSP {
     DshDSP* next;
@@ -22,6 +47,7 @@ struct DshDSP {
     DshShell* shell;
     std::uint8_t hostControl;
     std::uint8_t hostStatus;
+    DshHostPort hostPort;
 };
 
 struct DshCard {
@@ -34,7 +60,11 @@ struct DshCard {
     std::int32_t clientValue;
 };
 
+// A shell asks its host-code handler for the routine that serves a selector (0: none) and calls
+// that routine with the DSP and the arguments of the matching shell operation below.
 using DshHostCodeHandler = std::intptr_t (*)(std::int32_t selector);
+inline constexpr std::int32_t kDshFirstHostCodeSelector = 256;
+inline constexpr std::int32_t kDshLastHostCodeSelector = 273;
 
 struct DshShell {
     DshShell* next;
@@ -71,6 +101,35 @@ std::int16_t DshLoadShell(DshDSP* dsp, DshShell* shell, std::int32_t flags);
 std::int16_t ResetDSP(DshDSP* dsp);
 std::int16_t DshSendMsg(const DshMessage* message);
 std::int16_t DshPrintf(const char* text);
+
+// The shell operations, each on the DSP a shell runs on. Memory spaces X, Y and P; changing bits
+// replaces the bits of the mask with those of the value.
+std::int16_t SGetXWord(DshDSP* dsp, std::int32_t address, std::int32_t* word);
+std::int16_t SGetYWord(DshDSP* dsp, std::int32_t address, std::int32_t* word);
+std::int16_t SGetPWord(DshDSP* dsp, std::int32_t address, std::int32_t* word);
+std::int16_t SChangeXBits(DshDSP* dsp, std::int32_t address, std::int32_t mask, std::int32_t bits);
+std::int16_t SChangeYBits(DshDSP* dsp, std::int32_t address, std::int32_t mask, std::int32_t bits);
+std::int16_t SChangePBits(DshDSP* dsp, std::int32_t address, std::int32_t mask, std::int32_t bits);
+std::int16_t SExecute(DshDSP* dsp, std::int32_t address);
+std::int16_t SSetLeftRightBit(DshDSP* dsp, std::int32_t value);
+std::int16_t SGetControlLatch(DshDSP* dsp, std::int32_t* latch);
+std::int16_t SSetControlLatch(DshDSP* dsp, std::int32_t latch);
+std::int16_t SInitShell(DshDSP* dsp);
+std::int16_t SStartShell(DshDSP* dsp);
+std::int16_t SPauseShell(DshDSP* dsp);
+std::int16_t SResumeShell(DshDSP* dsp);
+std::int16_t SSetInputDelay(DshDSP* dsp, std::int32_t delay);
+std::int16_t SSetOutputDelay(DshDSP* dsp, std::int32_t delay);
+std::int16_t SUpdateDSPPeripheral(DshDSP* dsp);
+std::int16_t SGetDSPCodeInfo(DshDSP* dsp, std::int32_t code, std::int32_t* info);
+
+// The DSP lock service: its count says whether it serves lock users (1 or more); a registered user
+// takes and gives back locks on its DSP, nesting.
+struct DshLockUser;
+std::int16_t DshGetLockServiceCount(std::int32_t* count);
+std::int16_t DshRegisterLockUser(DshDSP* dsp, DshLockUser** user);
+std::int16_t DshLockDSP(DshLockUser* user);
+std::int16_t DshUnlockDSP(DshLockUser* user);
 
 // Bound by name at run time.
 std::int16_t DshIsDSP321(DshDSP* dsp, std::uint8_t* is);

@@ -33,6 +33,7 @@ protected:
     {
         hostext::forgetComponentRequests();
         hostext::setComponentAnswer(0);
+        group.HostCall14(nullptr); // the dispatcher is module-wide: an earlier test may have left one
         group.HostCall38(reinterpret_cast<void*>(0x1122334455667788));
     }
     void TearDown() override { group.HostCall14(nullptr); }

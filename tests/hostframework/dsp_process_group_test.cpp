@@ -31,6 +31,8 @@ protected:
     void TearDown() override
     {
         group.reset();
+        if (gProcessGroup != nullptr) // the dispatcher is module-wide: later tests start without one
+            gProcessGroup->HostCall14(nullptr);
         while (gProcessGroup != nullptr)
             WinPlugInClose();
         dspshell::failDriverStart(0);
