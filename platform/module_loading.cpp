@@ -35,7 +35,7 @@ std::array<PlatformModule, 4>& hostLibraries()
 struct BuiltInModules {
     std::mutex lock;
     // A deque keeps the handles given out valid while modules are added.
-    std::deque<PlatformModule> modules;
+    std::deque<PlatformModule> modules{platform::imageLibraryModule()};
 };
 
 BuiltInModules& builtInModules()
@@ -58,7 +58,7 @@ PlatformModule* findBuiltIn(const char* name)
     const std::lock_guard<std::mutex> guard(registry.lock);
     for (PlatformModule& module : registry.modules)
         if (sameName(module.name, name))
-            return &module;
+            return module.present == nullptr || module.present() ? &module : nullptr;
     return nullptr;
 }
 
@@ -128,6 +128,8 @@ ProcAddress GetProcAddress(HMODULE module, LPCSTR name)
         return reinterpret_cast<ProcAddress>(dlsym(module->library, plain.c_str()));
     }
     case PlatformModule::Kind::builtIn:
+        if (module->offers != nullptr && !module->offers(plain.c_str()))
+            return nullptr;
         for (const platform::BuiltInFunction& function : module->functions)
             if (plain == function.name)
                 return function.function;

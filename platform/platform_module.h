@@ -1,6 +1,7 @@
 #pragma once
 
-// What a module handle stands for. Shared by the platform's resource and module-loading units only.
+// What a module handle stands for. Shared by the platform's resource and module-loading units and the
+// built-in modules only.
 
 #include "platform/embedded_resource.h"
 #include "platform/win_types.h"
@@ -22,12 +23,17 @@ struct PlatformModule {
     const char* name = nullptr;
     const char* file = nullptr;
     void* library = nullptr;
-    // builtIn: its functions by name.
+    // builtIn: its functions by name; a module that can be switched off, as on a system without it, tells
+    // whether it is there and which of its names it offers now (null: always, all).
     std::span<const platform::BuiltInFunction> functions{};
+    bool (*present)() = nullptr;
+    bool (*offers)(const char* name) = nullptr;
 };
 
 namespace platform {
 
 PlatformModule& ownModule();
+// The system's image library, msimg32 (gdi/image_library.cpp).
+PlatformModule imageLibraryModule();
 
 } // namespace platform

@@ -14,6 +14,7 @@
 // stored meanwhile survives, and replaces the file atomically only if some value or key really differs.
 // Until then the changes are visible to the thread that made them, and to reads through the handle.
 
+#include "platform/last_error.h"
 #include "platform/win_types.h"
 
 #include <filesystem>
@@ -22,14 +23,6 @@ using REGSAM = DWORD;
 struct SECURITY_ATTRIBUTES;
 
 #define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(ULONG_PTR{0x80000001}))
-
-inline constexpr LONG ERROR_SUCCESS = 0;
-inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
-inline constexpr LONG ERROR_ACCESS_DENIED = 5;
-inline constexpr LONG ERROR_INVALID_HANDLE = 6;
-inline constexpr LONG ERROR_WRITE_FAULT = 29;
-inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
-inline constexpr LONG ERROR_MORE_DATA = 234;
 
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_BINARY = 3;
