@@ -94,14 +94,16 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     }
     const std::uint32_t pattern = platform::gdi::pixelOf(brush.colour, monochrome);
     const std::uint32_t mask = monochrome ? 1 : 0xFFFFFFFF;
-    for (LONG row = area.top; row < area.bottom; ++row)
-        for (LONG column = area.left; column < area.right; ++column) {
-            std::uint32_t& pixel = target->pixels.at(column, row);
-            pixel = combine(operation, pattern,
-                        sources[static_cast<std::size_t>(row - area.top) * static_cast<std::size_t>(areaWidth) +
-                            static_cast<std::size_t>(column - area.left)],
-                        pixel) &
-                mask;
-        }
+    target->forEachClipPart(area, [&](const RECT& part) {
+        for (LONG row = part.top; row < part.bottom; ++row)
+            for (LONG column = part.left; column < part.right; ++column) {
+                std::uint32_t& pixel = target->pixels.at(column, row);
+                pixel = combine(operation, pattern,
+                            sources[static_cast<std::size_t>(row - area.top) * static_cast<std::size_t>(areaWidth) +
+                                static_cast<std::size_t>(column - area.left)],
+                            pixel) &
+                    mask;
+            }
+    });
     return TRUE;
 }

@@ -15,8 +15,8 @@ namespace {
 
 class Screen : public platform::DrawingSurface {
 public:
-    static constexpr int kWidth = 1920;
-    static constexpr int kHeight = 1080;
+    static constexpr int kWidth = platform::kScreenWidth;
+    static constexpr int kHeight = platform::kScreenHeight;
 
     platform::PixelBuffer pixels() override
     {
@@ -26,17 +26,11 @@ public:
         return {pixels_.data(), kWidth, kHeight};
     }
     POINT origin() override { return {0, 0}; }
-    RECT deviceClip() override { return {0, 0, kWidth, kHeight}; }
+    platform::RectangleSet deviceClip() override { return platform::RectangleSet(RECT{0, 0, kWidth, kHeight}); }
 
 private:
     std::vector<std::uint32_t> pixels_;
 };
-
-Screen& screen()
-{
-    static Screen surface;
-    return surface;
-}
 
 void select(HGDIOBJ object)
 {
@@ -91,7 +85,9 @@ int clipComplexity(HDC dc, RECT* box)
     const bool empty = platform::gdi::isEmpty(target->clip);
     if (box != nullptr)
         *box = empty ? RECT{} : platform::gdi::offsetRect(target->clip, {-target->origin.x, -target->origin.y});
-    return empty ? NULLREGION : SIMPLEREGION;
+    if (empty)
+        return NULLREGION;
+    return target->clipParts.size() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 } // namespace
@@ -116,33 +112,30 @@ BOOL DeleteDC(HDC dc)
     return TRUE;
 }
 
-HDC GetDC(HWND window)
-{
-    if (window != nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    return newContext(&screen());
-}
-
-int ReleaseDC(HWND, HDC dc)
-{
-    DeviceContext* context = find<DeviceContext>(dc, "ReleaseDC");
-    if (context == nullptr)
-        return 0;
-    if (context->surface == nullptr) {
-        reportMisuse("ReleaseDC: a memory DC is deleted with DeleteDC", true);
-        return 0;
-    }
-    destroyContext(dc, *context);
-    return 1;
-}
-
 namespace platform {
+
+DrawingSurface& screenSurface()
+{
+    static Screen screen;
+    return screen;
+}
 
 HDC createSurfaceDC(DrawingSurface& surface)
 {
     return newContext(&surface);
+}
+
+bool releaseSurfaceDC(HDC dc)
+{
+    DeviceContext* context = find<DeviceContext>(dc, "ReleaseDC");
+    if (context == nullptr)
+        return false;
+    if (context->surface == nullptr) {
+        reportMisuse("ReleaseDC: a memory DC is deleted with DeleteDC", true);
+        return false;
+    }
+    destroyContext(dc, *context);
+    return true;
 }
 
 } // namespace platform

@@ -41,12 +41,13 @@ inline constexpr UINT OBJ_BITMAP = 4;
 inline constexpr int RGN_ERROR = 0;
 inline constexpr int NULLREGION = 1;
 inline constexpr int SIMPLEREGION = 2;
+inline constexpr int COMPLEXREGION = 3;
 
 // Null: compatible with the screen.
 HDC CreateCompatibleDC(HDC dc);
 BOOL DeleteDC(HDC dc);
-// Null: the screen, 32 bits per pixel, 1920 × 1080. There are no windows here yet: for one, null with
-// ERROR_INVALID_HANDLE; the window stand-in gives its windows DCs through platform::createSurfaceDC.
+// Null: the screen (platform::screenSurface); a window: its client area, clipped to what shows of it.
+// Both belong to the window stand-in (platform/window/window_dc.cpp), which keeps the windows' pixels.
 HDC GetDC(HWND window);
 // Releases a DC from GetDC or platform::createSurfaceDC; 1 when released.
 int ReleaseDC(HWND window, HDC dc);

@@ -30,16 +30,21 @@ std::optional<DrawTarget> drawTarget(HDC dc, const char* call)
     if (context == nullptr)
         return std::nullopt;
     DrawTarget target{.dc = context};
+    RectangleSet visible;
     if (context->surface != nullptr) {
         target.pixels = context->surface->pixels();
         target.origin = context->surface->origin();
-        target.bounds = intersection(context->surface->deviceClip(), {0, 0, target.pixels.width, target.pixels.height});
+        visible = context->surface->deviceClip();
+        visible.intersect(RECT{0, 0, target.pixels.width, target.pixels.height});
     } else {
         target.pixels = selectedObject<Bitmap>(context->bitmap).pixels();
-        target.bounds = {0, 0, target.pixels.width, target.pixels.height};
+        visible = RectangleSet(RECT{0, 0, target.pixels.width, target.pixels.height});
     }
-    target.clip = context->clipRegion ? intersection(target.bounds, offsetRect(*context->clipRegion, target.origin))
-                                      : target.bounds;
+    target.bounds = visible.bounds();
+    if (context->clipRegion)
+        visible.intersect(offsetRect(*context->clipRegion, target.origin));
+    target.clipParts = visible.rectangles();
+    target.clip = visible.bounds();
     return target;
 }
 

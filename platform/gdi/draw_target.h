@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace platform::gdi {
 
@@ -18,14 +19,30 @@ struct DrawTarget {
     PixelBuffer pixels{};
     // The pixel of the DC's (0, 0).
     POINT origin{};
-    // In pixel coordinates: the pixels the device has (the bitmap, or the surface's visible part), and
-    // of those the ones the clip region leaves.
+    // In pixel coordinates: the box around the pixels the device has (the bitmap, or the surface's
+    // visible part); of those, the ones the clip region leaves, as rectangles that do not overlap, and the
+    // box around them.
     RECT bounds{};
+    std::vector<RECT> clipParts{};
     RECT clip{};
 
     bool inClip(int pixelX, int pixelY) const
     {
-        return pixelX >= clip.left && pixelX < clip.right && pixelY >= clip.top && pixelY < clip.bottom;
+        if (pixelX < clip.left || pixelX >= clip.right || pixelY < clip.top || pixelY >= clip.bottom)
+            return false;
+        for (const RECT& part : clipParts)
+            if (pixelX >= part.left && pixelX < part.right && pixelY >= part.top && pixelY < part.bottom)
+                return true;
+        return false;
+    }
+
+    // Calls paint(rectangle) for each piece of the area (pixel coordinates) that may be drawn.
+    template <class Paint>
+    void forEachClipPart(const RECT& area, Paint paint) const
+    {
+        for (const RECT& part : clipParts)
+            if (const RECT piece = intersection(part, area); !isEmpty(piece))
+                paint(piece);
     }
 };
 

@@ -203,11 +203,12 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush)
     }
     if (fill->style == BS_NULL)
         return 1;
-    const RECT area = platform::gdi::intersection(target->clip, platform::gdi::offsetRect(*rect, target->origin));
     const std::uint32_t pixel = platform::gdi::pixelOf(fill->colour, target->pixels.monochrome);
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            target->pixels.at(x, y) = pixel;
+    target->forEachClipPart(platform::gdi::offsetRect(*rect, target->origin), [&](const RECT& area) {
+        for (LONG y = area.top; y < area.bottom; ++y)
+            for (LONG x = area.left; x < area.right; ++x)
+                target->pixels.at(x, y) = pixel;
+    });
     return 1;
 }
 
@@ -279,7 +280,7 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour)
     const std::int64_t pixelX = std::int64_t{x} + target->origin.x;
     const std::int64_t pixelY = std::int64_t{y} + target->origin.y;
     if (pixelX < target->clip.left || pixelX >= target->clip.right || pixelY < target->clip.top ||
-        pixelY >= target->clip.bottom)
+        pixelY >= target->clip.bottom || !target->inClip(static_cast<int>(pixelX), static_cast<int>(pixelY)))
         return CLR_INVALID;
     std::uint32_t& pixel = target->pixels.at(static_cast<int>(pixelX), static_cast<int>(pixelY));
     pixel = platform::gdi::pixelOf(colour, target->pixels.monochrome);
@@ -294,7 +295,7 @@ COLORREF GetPixel(HDC dc, int x, int y)
     const std::int64_t pixelX = std::int64_t{x} + target->origin.x;
     const std::int64_t pixelY = std::int64_t{y} + target->origin.y;
     if (pixelX < target->clip.left || pixelX >= target->clip.right || pixelY < target->clip.top ||
-        pixelY >= target->clip.bottom)
+        pixelY >= target->clip.bottom || !target->inClip(static_cast<int>(pixelX), static_cast<int>(pixelY)))
         return CLR_INVALID;
     return platform::gdi::colourOf(
         target->pixels.at(static_cast<int>(pixelX), static_cast<int>(pixelY)), target->pixels.monochrome);

@@ -4,11 +4,15 @@
 // windows show. The window stand-in gives each window's device contexts a surface of its own.
 
 #include "platform/gdi/gdi_types.h"
+#include "platform/gdi/rectangle_set.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace platform {
+
+inline constexpr int kScreenWidth = 1920;
+inline constexpr int kScreenHeight = 1080;
 
 // Rows of pixels, each a 32-bit word with blue in the low byte, then green, red and a fourth byte that
 // only blits and blends carry; in a monochrome bitmap each word is 0 or 1.
@@ -36,11 +40,16 @@ public:
     // Where the device context's (0, 0) lies in the pixels.
     virtual POINT origin() = 0;
     // The pixels a device context may touch, in pixel coordinates: what is visible of the window.
-    virtual RECT deviceClip() = 0;
+    virtual RectangleSet deviceClip() = 0;
 };
 
-// A device context over the surface, with GDI's defaults; given back with ReleaseDC. The surface must
-// outlive it.
+// The screen: 32 bits per pixel, kScreenWidth × kScreenHeight, what GetDC(NULL) draws on.
+DrawingSurface& screenSurface();
+
+// A device context over the surface, with GDI's defaults. The surface must outlive it.
 HDC createSurfaceDC(DrawingSurface& surface);
+// Ends a DC from createSurfaceDC; false, as misuse, for any other handle (a memory DC is deleted with
+// DeleteDC).
+bool releaseSurfaceDC(HDC dc);
 
 } // namespace platform

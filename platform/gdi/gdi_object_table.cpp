@@ -30,13 +30,6 @@ std::uintptr_t key(const void* handle)
     return reinterpret_cast<std::uintptr_t>(handle);
 }
 
-HGDIOBJ addStock(Object object)
-{
-    HGDIOBJ handle = addObject(std::move(object));
-    findEntry(handle)->stock = true;
-    return handle;
-}
-
 StockObjects makeStockObjects()
 {
     Font systemFont;
@@ -46,11 +39,11 @@ StockObjects makeStockObjects()
     Bitmap defaultBitmap{.width = 1, .height = 1, .monochrome = true};
     defaultBitmap.storage = std::make_unique<std::uint32_t[]>(1);
     return {
-        .whiteBrush = static_cast<HBRUSH>(addStock(Brush{.style = BS_SOLID, .colour = RGB(255, 255, 255)})),
-        .blackPen = static_cast<HPEN>(addStock(Pen{.style = PS_SOLID, .width = 1, .colour = RGB(0, 0, 0)})),
-        .nullPen = static_cast<HPEN>(addStock(Pen{.style = PS_NULL})),
-        .systemFont = static_cast<HFONT>(addStock(std::move(systemFont))),
-        .defaultBitmap = static_cast<HBITMAP>(addStock(std::move(defaultBitmap))),
+        .whiteBrush = static_cast<HBRUSH>(addStockObject(Brush{.style = BS_SOLID, .colour = RGB(255, 255, 255)})),
+        .blackPen = static_cast<HPEN>(addStockObject(Pen{.style = PS_SOLID, .width = 1, .colour = RGB(0, 0, 0)})),
+        .nullPen = static_cast<HPEN>(addStockObject(Pen{.style = PS_NULL})),
+        .systemFont = static_cast<HFONT>(addStockObject(std::move(systemFont))),
+        .defaultBitmap = static_cast<HBITMAP>(addStockObject(std::move(defaultBitmap))),
     };
 }
 
@@ -62,6 +55,13 @@ HGDIOBJ addObject(Object object)
     const std::uintptr_t handle = objects.nextHandle++;
     objects.entries.emplace(handle, Entry{.object = std::move(object)});
     return reinterpret_cast<HGDIOBJ>(handle);
+}
+
+HGDIOBJ addStockObject(Object object)
+{
+    HGDIOBJ handle = addObject(std::move(object));
+    findEntry(handle)->stock = true;
+    return handle;
 }
 
 Entry* findEntry(const void* handle)

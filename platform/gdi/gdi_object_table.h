@@ -77,6 +77,8 @@ struct Entry {
 };
 
 HGDIOBJ addObject(Object object);
+// An object every program shares: never deleted, not counted.
+HGDIOBJ addStockObject(Object object);
 // The entry, or null (without complaint) for a handle that is not one.
 Entry* findEntry(const void* handle);
 void removeObject(const void* handle);

@@ -57,6 +57,15 @@ HBRUSH CreateSolidBrush(COLORREF colour)
     return static_cast<HBRUSH>(platform::gdi::addObject(Brush{.style = BS_SOLID, .colour = colour & 0xFFFFFF}));
 }
 
+namespace platform {
+
+HBRUSH createStockBrush(COLORREF colour)
+{
+    return static_cast<HBRUSH>(gdi::addStockObject(Brush{.style = BS_SOLID, .colour = colour & 0xFFFFFF}));
+}
+
+} // namespace platform
+
 HRGN CreateRectRgn(int left, int top, int right, int bottom)
 {
     RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};

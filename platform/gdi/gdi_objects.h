@@ -51,6 +51,9 @@ int GetObjectA(HGDIOBJ object, int size, void* buffer);
 
 namespace platform {
 
+// A solid brush that is a stock object: the system's colour brushes.
+HBRUSH createStockBrush(COLORREF colour);
+
 struct GdiObjectCounts {
     int deviceContexts = 0;
     int bitmaps = 0;

@@ -59,16 +59,20 @@ BOOL blendBlocks(const char* call, HDC destination, int x, int y, int width, int
         return TRUE;
     const POINT shift{sourceBlock.left - (x + target->origin.x), sourceBlock.top - (y + target->origin.y)};
     // Read first, so that a block may overlap itself in one DC.
+    const LONG areaWidth = area.right - area.left;
     std::vector<std::uint32_t> sources;
     for (LONG row = area.top; row < area.bottom; ++row)
         for (LONG column = area.left; column < area.right; ++column)
             sources.push_back(from->pixels.at(column + shift.x, row + shift.y));
-    auto next = sources.begin();
-    for (LONG row = area.top; row < area.bottom; ++row)
-        for (LONG column = area.left; column < area.right; ++column) {
-            std::uint32_t& pixel = target->pixels.at(column, row);
-            pixel = combine(*next++, pixel);
-        }
+    target->forEachClipPart(area, [&](const RECT& part) {
+        for (LONG row = part.top; row < part.bottom; ++row)
+            for (LONG column = part.left; column < part.right; ++column) {
+                std::uint32_t& pixel = target->pixels.at(column, row);
+                pixel = combine(sources[static_cast<std::size_t>(row - area.top) * static_cast<std::size_t>(areaWidth) +
+                                    static_cast<std::size_t>(column - area.left)],
+                    pixel);
+            }
+    });
     return TRUE;
 }
 

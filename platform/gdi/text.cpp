@@ -161,7 +161,9 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int count)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    drawLine(call->target, *call->face, x, y, {text, static_cast<std::size_t>(count)}, call->target.clip);
+    call->target.forEachClipPart(call->target.clip, [&](const RECT& part) {
+        drawLine(call->target, *call->face, x, y, {text, static_cast<std::size_t>(count)}, part);
+    });
     return TRUE;
 }
 
@@ -193,9 +195,8 @@ int DrawTextA(HDC dc, LPCSTR text, int count, RECT* rect, UINT format)
     int y = rect->top;
     if ((format & DT_VCENTER) != 0)
         y = rect->top + (rect->bottom - rect->top - height) / 2;
-    const RECT clip =
-        platform::gdi::intersection(call->target.clip, platform::gdi::offsetRect(*rect, call->target.origin));
-    drawLine(call->target, *call->face, x, y, line, clip);
+    call->target.forEachClipPart(platform::gdi::offsetRect(*rect, call->target.origin),
+        [&](const RECT& part) { drawLine(call->target, *call->face, x, y, line, part); });
     return y + height - rect->top;
 }
 

@@ -60,11 +60,16 @@ protected:
     {
         const auto actual = platform::captureImage(dc, {at.x, at.y, at.x + expected.width(), at.y + expected.height()});
         ASSERT_TRUE(actual.has_value());
+        expectSamePicture(*actual, expected);
+    }
+
+    void expectSamePicture(const platform::Image& actual, const platform::Image& expected)
+    {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         const std::string name =
             std::string(test->test_suite_name()) + "." + test->name() + "-" + std::to_string(++pictures_);
         const std::string difference =
-            platform::compareImages(*actual, expected, std::filesystem::current_path() / "test-pictures", name);
+            platform::compareImages(actual, expected, std::filesystem::current_path() / "test-pictures", name);
         EXPECT_TRUE(difference.empty()) << difference;
     }
 

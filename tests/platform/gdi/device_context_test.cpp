@@ -1,5 +1,6 @@
 #include "platform/gdi/device_context.h"
 
+#include "platform/gdi/blits.h"
 #include "platform/gdi/drawing_surface.h"
 #include "platform/last_error.h"
 #include "tests/support/gdi_checked_test.h"
@@ -77,7 +78,7 @@ class TestSurface : public platform::DrawingSurface {
 public:
     platform::PixelBuffer pixels() override { return {pixels_.data(), 20, 20}; }
     POINT origin() override { return {5, 4}; }
-    RECT deviceClip() override { return {5, 4, 15, 12}; }
+    platform::RectangleSet deviceClip() override { return platform::RectangleSet(RECT{5, 4, 15, 12}); }
     std::uint32_t at(int x, int y) const
     {
         return pixels_[static_cast<std::size_t>(y) * 20 + static_cast<std::size_t>(x)];
@@ -106,6 +107,41 @@ TEST_F(GdiDeviceContexts, ASurfaceDCDrawsFromItsOriginWithinItsDeviceClip)
         DeleteObject(object);
     ReleaseDC(nullptr, dc);
     expectMisuses(1);
+}
+
+// Shows an L: the surface less its top-right quarter.
+class LShapedSurface : public TestSurface {
+public:
+    platform::RectangleSet deviceClip() override
+    {
+        platform::RectangleSet shown(RECT{0, 0, 20, 20});
+        shown.subtract(RECT{10, 0, 20, 10});
+        return shown;
+    }
+};
+
+TEST_F(GdiDeviceContexts, ASurfaceThatShowsMoreThanOneRectangleLimitsFillsBlitsAndPixelsToIt)
+{
+    LShapedSurface surface;
+    HDC dc = platform::createSurfaceDC(surface);
+    RECT box{};
+    EXPECT_EQ(GetClipBox(dc, &box), COMPLEXREGION);
+    EXPECT_TRUE(same(box, {-5, -4, 15, 16}));
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT everything{-100, -100, 100, 100};
+    FillRect(dc, &everything, brush);
+    HDC source = canvas(20, 20, RGB(0, 0, 255));
+    BitBlt(dc, -5, 6, 20, 10, source, 0, 0, SRCCOPY);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const bool shown = x < 10 || y >= 10;
+            const std::uint32_t expected = !shown ? 0u : y >= 10 && y < 20 ? 0x0000FFu : 0xFF0000u;
+            EXPECT_EQ(surface.at(x, y), expected) << x << ", " << y;
+        }
+    EXPECT_EQ(SetPixel(dc, 10, -2, RGB(0, 255, 0)), CLR_INVALID); // in the box, not in the L
+    EXPECT_EQ(GetPixel(dc, 10, -2), CLR_INVALID);
+    DeleteObject(brush);
+    ReleaseDC(nullptr, dc);
 }
 
 TEST_F(GdiDeviceContexts, AClipRegionIsCopiedIntoTheDCAndLimitsDrawing)

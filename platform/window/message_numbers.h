@@ -1,0 +1,60 @@
+#pragma once
+
+// Window message numbers, and what each carries. Mouse messages are numbered together, and so are key
+// messages, so that PeekMessageA's number range can pick either group.
+
+#include "platform/window/window_types.h"
+
+inline constexpr UINT WM_NULL = 0x0000;
+// Sent to each window that DestroyWindow ends, its children before it.
+inline constexpr UINT WM_DESTROY = 0x0001;
+// Asks the window to close; DefWindowProcA destroys it.
+inline constexpr UINT WM_CLOSE = 0x0002;
+// wParam: the exit code of PostQuitMessage. GetMessageA answers 0 for it.
+inline constexpr UINT WM_QUIT = 0x0003;
+// Made while the window has an update region or an internal paint request.
+inline constexpr UINT WM_PAINT = 0x0004;
+// wParam: the paint DC. Answer non-zero when the background was erased.
+inline constexpr UINT WM_ERASEBKGND = 0x0005;
+// wParam: the window that had the keyboard focus, or null.
+inline constexpr UINT WM_SETFOCUS = 0x0006;
+// wParam: the window that gets the keyboard focus, or null.
+inline constexpr UINT WM_KILLFOCUS = 0x0007;
+// Sent before a mouse message is handed out, to the window under the pointer when no window has the
+// capture. wParam: that window; lParam: the mouse message. Answer TRUE when the cursor was set.
+inline constexpr UINT WM_SETCURSOR = 0x0008;
+// wParam: the timer's id; lParam: its TIMERPROC, or 0.
+inline constexpr UINT WM_TIMER = 0x0009;
+
+// Key messages go to the window with the keyboard focus. wParam: the virtual key (virtual_keys.h).
+inline constexpr UINT WM_KEYFIRST = 0x0020;
+inline constexpr UINT WM_KEYDOWN = 0x0020;
+inline constexpr UINT WM_KEYUP = 0x0021;
+// Posted by TranslateMessage. wParam: the character.
+inline constexpr UINT WM_CHAR = 0x0022;
+inline constexpr UINT WM_KEYLAST = 0x0022;
+
+// Mouse messages go to the window with the capture, else to the window under the pointer. wParam: the
+// MK_ flags after the change; lParam: the point in the receiving window's client coordinates, x in the
+// low and y in the high 16 bits, both signed.
+inline constexpr UINT WM_MOUSEFIRST = 0x0040;
+inline constexpr UINT WM_MOUSEMOVE = 0x0040;
+inline constexpr UINT WM_LBUTTONDOWN = 0x0041;
+inline constexpr UINT WM_LBUTTONUP = 0x0042;
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0043;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0044;
+inline constexpr UINT WM_RBUTTONUP = 0x0045;
+inline constexpr UINT WM_RBUTTONDBLCLK = 0x0046;
+inline constexpr UINT WM_MBUTTONDOWN = 0x0047;
+inline constexpr UINT WM_MBUTTONUP = 0x0048;
+inline constexpr UINT WM_MBUTTONDBLCLK = 0x0049;
+// Goes to the window under the pointer. wParam: the MK_ flags in the low 16 bits and the signed turn in
+// the high 16 bits, WHEEL_DELTA a notch, away from the user positive; lParam: the pointer's screen
+// position, x low and y high.
+inline constexpr UINT WM_MOUSEWHEEL = 0x004A;
+inline constexpr UINT WM_MOUSELAST = 0x004A;
+
+inline constexpr int WHEEL_DELTA = 120;
+
+// Numbers from here on are free for a program's own messages.
+inline constexpr UINT WM_USER = 0x1000;

@@ -1,0 +1,81 @@
+#include "platform/window/window_data.h"
+
+#include "platform/last_error.h"
+#include "platform/window/ui_thread.h"
+#include "platform/window/window_styles.h"
+#include "platform/window/window_table.h"
+
+#include <utility>
+
+using platform::window::Window;
+
+LONG_PTR GetWindowLongPtrA(HWND handle, int index)
+{
+    platform::window::checkThread();
+    const Window* window = platform::window::find(handle);
+    if (window == nullptr)
+        return 0;
+    switch (index) {
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->proc);
+    case GWLP_USERDATA: return window->userData;
+    case GWL_STYLE: return static_cast<LONG_PTR>(window->style);
+    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
+    }
+}
+
+LONG_PTR SetWindowLongPtrA(HWND handle, int index, LONG_PTR value)
+{
+    platform::window::checkThread();
+    Window* window = platform::window::find(handle);
+    if (window == nullptr)
+        return 0;
+    switch (index) {
+    case GWLP_WNDPROC:
+        if (value == 0) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        return reinterpret_cast<LONG_PTR>(std::exchange(window->proc, reinterpret_cast<WNDPROC>(value)));
+    case GWLP_USERDATA: return std::exchange(window->userData, value);
+    case GWL_STYLE: {
+        const DWORD kept = window->style & WS_CHILD;
+        const DWORD style = (static_cast<DWORD>(value) & ~WS_CHILD) | kept;
+        return static_cast<LONG_PTR>(std::exchange(window->style, style));
+    }
+    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
+    }
+}
+
+LONG_PTR GetWindowLongA(HWND window, int index)
+{
+    return GetWindowLongPtrA(window, index);
+}
+
+LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value)
+{
+    return SetWindowLongPtrA(window, index, value);
+}
+
+HWND GetParent(HWND handle)
+{
+    platform::window::checkThread();
+    const Window* window = platform::window::find(handle);
+    return window != nullptr ? window->parent : nullptr;
+}
+
+BOOL SetWindowTextA(HWND handle, LPCSTR text)
+{
+    platform::window::checkThread();
+    Window* window = platform::window::find(handle);
+    if (window == nullptr)
+        return FALSE;
+    window->text = text != nullptr ? text : "";
+    return TRUE;
+}
+
+int GetWindowTextA(HWND handle, LPSTR buffer, int size)
+{
+    platform::window::checkThread();
+    const Window* window = platform::window::find(handle);
+    return window != nullptr ? platform::window::copyText(window->text, buffer, size) : 0;
+}
