@@ -11,6 +11,7 @@ inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_WRITE_FAULT = 29;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
+inline constexpr LONG ERROR_INSUFFICIENT_BUFFER = 1200;
 
 DWORD GetLastError();
 void SetLastError(DWORD error);
