@@ -11,6 +11,7 @@ inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_WRITE_FAULT = 29;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
+inline constexpr LONG ERROR_INSUFFICIENT_BUFFER = 1200;
 // RegisterClassA: a class of that name is registered already.
 inline constexpr LONG ERROR_CLASS_ALREADY_EXISTS = 1410;
 inline constexpr LONG ERROR_INVALID_WINDOW_HANDLE = 1420;

@@ -1,8 +1,9 @@
 #pragma once
 
-// Virtual keys (GetAsyncKeyState, GetKeyState, key messages, scripted input) and the MK_ flags of
-// mouse messages. All virtual keys are below 256.
+// Virtual keys (GetAsyncKeyState, GetKeyState, key messages, scripted input), with the MK_ flags that
+// mouse messages carry in wParam (buttons logical: after the swap setting). All virtual keys are below 256.
 
+#include "platform/input/mouse_key_state.h"
 #include "platform/window/window_types.h"
 
 // The physical mouse buttons.
@@ -46,9 +47,3 @@ inline constexpr int VK_0 = 0x40;
 // The letter keys A..Z: VK_A + letter - 'A'.
 inline constexpr int VK_A = 0x60;
 
-// Buttons (logical: after the swap setting) and keys held, in wParam of mouse messages.
-inline constexpr WPARAM MK_LBUTTON = 0x0001;
-inline constexpr WPARAM MK_MBUTTON = 0x0002;
-inline constexpr WPARAM MK_RBUTTON = 0x0004;
-inline constexpr WPARAM MK_SHIFT = 0x0008;
-inline constexpr WPARAM MK_CONTROL = 0x0010;

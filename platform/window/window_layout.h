@@ -3,12 +3,8 @@
 // Where windows are: showing and hiding, moving, sizing and stacking them, and mapping points between
 // windows and the screen. Each change repaints what it newly shows (see LayoutChange).
 
+#include "platform/show_window_command.h"
 #include "platform/window/window_types.h"
-
-// ShowWindow commands.
-inline constexpr int SW_HIDE = 0;
-inline constexpr int SW_SHOWNORMAL = 1;
-inline constexpr int SW_SHOW = 2;
 
 // SetWindowPos flags: keep the size, the position, the place in the z-order.
 inline constexpr UINT SWP_NOSIZE = 0x0001;
