@@ -28,9 +28,15 @@ void MenuTracking::openSubmenu(std::size_t menu, std::size_t item)
         return;
     const RECT openerMenu = menus_[menu].rect;
     const RECT openerItem = opener.rect;
-    menus_.resize(menu + 1);
+    closeSubmenus(menu);
     OpenMenu& submenu = prepare(opener.submenuHandle, opener.submenu);
     show(submenu, menu::placeSubmenu(submenu.layout.size, openerMenu, openerItem));
+}
+
+void MenuTracking::closeSubmenus(std::size_t menu)
+{
+    if (menu + 1 < menus_.size())
+        menus_.resize(menu + 1);
 }
 
 void MenuTracking::select(std::size_t menu, std::optional<std::size_t> item)

@@ -38,6 +38,8 @@ public:
     // Closes the menus after the given one and opens the sub-menu of its item; nothing for an item
     // without one.
     void openSubmenu(std::size_t menu, std::size_t item);
+    // Closes the menus after the given one.
+    void closeSubmenus(std::size_t menu);
     // Selects the item of the open menu (no item: none), painting what changes.
     void select(std::size_t menu, std::optional<std::size_t> item);
     // The open menus, later ones over earlier ones, over black; the picture's top-left corner on the

@@ -1,5 +1,7 @@
 #include "platform/shell/shell_execute.h"
 
+#include "platform/desktop/desktop_switch.h"
+#include "platform/desktop/open_on_desktop.h"
 #include "platform/last_error.h"
 #include "platform/windows_paths.h"
 
@@ -36,6 +38,8 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parame
                         INT showCommand)
 {
     const INT_PTR answer = opens(operation, file) ? kOpened : ERROR_FILE_NOT_FOUND;
+    if (answer == kOpened && platform::desktop::showing())
+        platform::desktop::openOnDesktop(platform::nativePath(file));
     calls().push_back({.owner = owner,
                        .operation = text(operation),
                        .file = text(file),

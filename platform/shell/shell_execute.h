@@ -1,7 +1,9 @@
 #pragma once
 
-// Opening a document with the program the system associates with it. The stand-in opens nothing yet;
-// it checks that the file exists and records the call, so that tests can see what would be opened.
+// Opening a document with the program the system associates with it. The stand-in checks that the file
+// exists and records the call, so that tests can see what would be opened. Only while the windows show on
+// the desktop does it open the file for real (platform/desktop/open_on_desktop.h): a headless run or a
+// test never starts another program.
 
 #include "platform/show_window_command.h"
 #include "platform/win_types.h"

@@ -1,5 +1,6 @@
 #include "platform/window/cursors.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/last_error.h"
 #include "platform/window/ui_thread.h"
 
@@ -50,7 +51,9 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name)
 HCURSOR SetCursor(HCURSOR cursor)
 {
     platform::window::checkThread();
-    return std::exchange(current, cursor);
+    const HCURSOR previous = std::exchange(current, cursor);
+    platform::desktop::cursorChanged(cursor);
+    return previous;
 }
 
 HCURSOR GetCursor()

@@ -1,7 +1,8 @@
 #pragma once
 
 // The system's cursors and its application icon, named by resource id (MAKEINTRESOURCEA), and the
-// cursor in force. There is no pointer to show: SetCursor only keeps the cursor for GetCursor.
+// cursor in force. Headless there is no pointer to show: SetCursor only keeps the cursor for GetCursor;
+// on the desktop the pointer shows it too (platform/desktop/desktop_cursors.h).
 
 #include "platform/module_resources.h"
 #include "platform/window/window_types.h"

@@ -1,5 +1,6 @@
 #include "platform/window/painting.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/gdi/gdi_object_table.h"
 #include "platform/last_error.h"
 #include "platform/window/message_numbers.h"
@@ -186,5 +187,8 @@ BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return ReleaseDC(handle, paint->dc) == 1 ? TRUE : FALSE;
+    if (ReleaseDC(handle, paint->dc) != 1)
+        return FALSE;
+    platform::desktop::painted(handle);
+    return TRUE;
 }

@@ -28,7 +28,7 @@ BOOL RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags);
 // Validates the window and answers a DC that draws only where the update region was, after WM_ERASEBKGND
 // when an erase was asked for. The paint record gets the DC and the update region's box.
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
-// Gives back the DC of BeginPaint.
+// Gives back the DC of BeginPaint; on the desktop the window then shows what was painted.
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
 namespace platform::window {

@@ -9,7 +9,9 @@
 // The watchdog ends loops that wait for input the script never gives: when reads go on 10 s past the
 // last step, it records a failure, releases every key and button held and posts WM_QUIT; when reads still
 // go on 10 s after that, it stops the program. GetMessageA with neither a step nor a timer to wait for
-// is a failure too.
+// is a failure too. The watchdog belongs to the script as the input source: a live source that lets
+// queued steps go first (platform/desktop/desktop_input.h) takes them through pull and never runs it,
+// since a person may leave the program waiting as long as they like.
 
 #include "platform/window/input_events.h"
 #include "platform/window/input_source.h"
@@ -37,6 +39,11 @@ public:
 
     // Every step is applied.
     bool finished() const { return steps_.empty(); }
+    // When the next step is due; nothing once every step is applied.
+    std::optional<DWORD> nextStep() const
+    {
+        return steps_.empty() ? std::nullopt : std::optional<DWORD>(steps_.front().time);
+    }
     unsigned failures() const { return failures_; }
     const std::string& lastFailure() const { return lastFailure_; }
     void recordFailure(const std::string& what);

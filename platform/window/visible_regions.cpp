@@ -1,5 +1,6 @@
 #include "platform/window/visible_regions.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/window/painting.h"
 #include "platform/window/window_classes.h"
 #include "platform/window/window_styles.h"
@@ -61,9 +62,14 @@ LayoutChange::LayoutChange(Window& window) : topLevel_(topLevelOf(window).handle
 LayoutChange::~LayoutChange()
 {
     Window* topLevel = lookUp(topLevel_);
-    if (topLevel == nullptr)
-        return;
-    forEachInTree(*topLevel, [this](Window& each) {
+    if (topLevel != nullptr)
+        invalidateExposed(*topLevel);
+    platform::desktop::windowsChanged();
+}
+
+void LayoutChange::invalidateExposed(Window& topLevel) const
+{
+    forEachInTree(topLevel, [this](Window& each) {
         const POINT origin = originInTopLevel(each);
         RectangleSet exposed = shownRegion(each);
         const auto was = std::find_if(before_.begin(), before_.end(),

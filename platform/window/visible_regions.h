@@ -25,7 +25,8 @@ RectangleSet shownRegion(const Window& window);
 // Taken before a change to the windows of one top-level window; when it ends, each window gets
 // invalidated (with erasing) where it shows now and did not before. A window that moved, or came, shows
 // anew everywhere: pixels are not carried along. A window that changed its width with CS_HREDRAW, or its
-// height with CS_VREDRAW, shows anew everywhere too.
+// height with CS_VREDRAW, shows anew everywhere too. The desktop then follows the windows
+// (platform/desktop/desktop_switch.h).
 class LayoutChange {
 public:
     explicit LayoutChange(Window& window);
@@ -41,6 +42,8 @@ private:
         int height;
         RectangleSet shown;
     };
+
+    void invalidateExposed(Window& topLevel) const;
 
     HWND topLevel_;
     std::vector<Placement> before_;

@@ -1,5 +1,6 @@
 #include "platform/window/window_data.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/last_error.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_styles.h"
@@ -70,6 +71,8 @@ BOOL SetWindowTextA(HWND handle, LPCSTR text)
     if (window == nullptr)
         return FALSE;
     window->text = text != nullptr ? text : "";
+    if (window->parent == nullptr)
+        platform::desktop::windowsChanged();
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/window/window_dc.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/gdi/drawing_surface.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/visible_regions.h"
@@ -19,6 +20,8 @@ public:
         if (paintRegion != nullptr)
             paintRegion_ = *paintRegion;
     }
+
+    HWND window() const { return window_; }
 
     platform::PixelBuffer pixels() override
     {
@@ -92,8 +95,12 @@ HDC GetDC(HWND handle)
 
 int ReleaseDC(HWND, HDC dc)
 {
+    const auto held = surfaces().find(dc);
+    const HWND drawnOn = held != surfaces().end() ? held->second->window() : nullptr;
     if (!platform::releaseSurfaceDC(dc))
         return 0;
     surfaces().erase(dc);
+    if (drawnOn != nullptr)
+        platform::desktop::drawnOn(drawnOn);
     return 1;
 }

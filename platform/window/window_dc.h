@@ -3,7 +3,8 @@
 // Device contexts on windows. GetDC and ReleaseDC (declared with the other DC calls in
 // platform/gdi/device_context.h) are defined here: a window's DC draws into its top-level window's
 // pixels from the window's client origin, only where the window's drawing may land (its clipping
-// styles), and each draw finds the window where it is then.
+// styles), and each draw finds the window where it is then. What was drawn shows on the desktop once the
+// DC is given back (platform/desktop/desktop_switch.h).
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/rectangle_set.h"

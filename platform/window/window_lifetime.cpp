@@ -1,5 +1,6 @@
 #include "platform/window/window_lifetime.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/last_error.h"
 #include "platform/window/focus.h"
 #include "platform/window/input_state.h"
@@ -84,6 +85,7 @@ HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, in
     if (parentWindow == nullptr && (style & WS_VISIBLE) != 0) {
         const RECT client{0, 0, made.width(), made.height()};
         platform::window::invalidate(made, platform::RectangleSet(client), true, false);
+        platform::desktop::windowsChanged();
     }
     return handle;
 }
@@ -103,6 +105,7 @@ BOOL DestroyWindow(HWND handle)
     platform::window::dropCaptureWithin(*window);
     if (Window* still = platform::window::lookUp(handle); still != nullptr && !still->destroying)
         destroyTree(*still);
+    platform::desktop::windowsChanged();
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/window/window_testing.h"
 
+#include "platform/desktop/desktop_switch.h"
 #include "platform/window/cursors.h"
 #include "platform/window/focus.h"
 #include "platform/window/input_events.h"
@@ -64,6 +65,7 @@ std::size_t windowCount()
 
 void resetWindowSystem()
 {
+    desktop::reset();
     window::releaseAllWindowDCs();
     for (HWND handle : window::allWindows())
         window::runWindowEndHooks(handle);

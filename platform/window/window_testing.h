@@ -22,10 +22,11 @@ std::optional<Image> captureWindow(HWND window);
 
 std::size_t windowCount();
 
-// Back to the start: no windows (ended without messages, but told to the window end hooks), classes,
-// queued messages, timers, window DCs, focus, capture or keys held; the pointer at (0, 0), the arrow
-// cursor, the buttons not swapped, the scripted input empty and starting from now, the input source the
-// script, no user-interface thread.
+// Back to the start: headless, KRAVO_SHOW_WINDOWS to be read again (platform/desktop/desktop_switch.h);
+// no windows (ended without messages, but told to the window end hooks), classes, queued messages,
+// timers, window DCs, focus, capture or keys held; the pointer at (0, 0), the arrow cursor, the buttons
+// not swapped, the scripted input empty and starting from now, the input source the script, no
+// user-interface thread.
 void resetWindowSystem();
 
 } // namespace platform
