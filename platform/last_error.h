@@ -18,6 +18,7 @@ inline constexpr LONG ERROR_INVALID_WINDOW_HANDLE = 1420;
 inline constexpr LONG ERROR_CLASS_DOES_NOT_EXIST = 1421;
 // UnregisterClassA: windows of the class still exist.
 inline constexpr LONG ERROR_CLASS_HAS_WINDOWS = 1422;
+inline constexpr LONG ERROR_INVALID_MENU_HANDLE = 1430;
 
 DWORD GetLastError();
 void SetLastError(DWORD error);

@@ -1,6 +1,8 @@
 #include "platform/ole/drag_drop_registry.h"
 
 #include "platform/ole/ole_initialize.h"
+#include "platform/window/window_lifetime.h"
+#include "platform/window/window_table.h"
 
 #include <unordered_map>
 
@@ -13,14 +15,21 @@ std::unordered_map<HWND, IDropTarget*>& targets()
     return registered;
 }
 
+// A window's registration ends with it, as if it had revoked it.
+void forgetEndingWindow(HWND window)
+{
+    RevokeDragDrop(window);
+}
+
 } // namespace
 
 HRESULT RegisterDragDrop(HWND window, IDropTarget* target)
 {
     if (platform::oleInitializeCount() == 0)
         return CO_E_NOTINITIALIZED;
-    if (window == nullptr || target == nullptr)
+    if (platform::window::lookUp(window) == nullptr || target == nullptr)
         return E_INVALIDARG;
+    platform::addWindowEndHook(&forgetEndingWindow);
     if (!targets().try_emplace(window, target).second)
         return DRAGDROP_E_ALREADYREGISTERED;
     target->AddRef();

@@ -10,7 +10,6 @@
 #include "platform/window/window_styles.h"
 #include "platform/window/window_table.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -137,8 +136,7 @@ void applyInput(const InputEvent& event)
     InputState& state = platform::window::inputState();
     switch (event.kind) {
     case InputEvent::Kind::move:
-        state.cursor = {std::clamp<LONG>(event.point.x, 0, GetSystemMetrics(SM_CXSCREEN) - 1),
-            std::clamp<LONG>(event.point.y, 0, GetSystemMetrics(SM_CYSCREEN) - 1)};
+        platform::window::placePointer(event.point);
         postMouse(mouseTarget(state), WM_MOUSEMOVE, event);
         return;
     case InputEvent::Kind::press:

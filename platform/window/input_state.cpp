@@ -2,8 +2,11 @@
 
 #include "platform/last_error.h"
 #include "platform/window/input_source.h"
+#include "platform/window/system_metrics.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_table.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,12 @@ InputState& inputState()
 {
     static InputState state;
     return state;
+}
+
+void placePointer(POINT point)
+{
+    inputState().cursor = {std::clamp<LONG>(point.x, 0, GetSystemMetrics(SM_CXSCREEN) - 1),
+        std::clamp<LONG>(point.y, 0, GetSystemMetrics(SM_CYSCREEN) - 1)};
 }
 
 void dropCaptureWithin(const Window& window)

@@ -35,6 +35,8 @@ struct InputState {
 };
 
 InputState& inputState();
+// Moves the pointer to the screen point, kept on the screen, without input messages.
+void placePointer(POINT point);
 // Ends the capture when the window or a window below it has it.
 void dropCaptureWithin(const Window& window);
 void forgetInputState();

@@ -26,6 +26,14 @@ inline constexpr UINT WM_SETCURSOR = 0x0008;
 // wParam: the timer's id; lParam: its TIMERPROC, or 0.
 inline constexpr UINT WM_TIMER = 0x0009;
 
+// Sent or posted to the owner of a pop-up menu (platform/menu/). WM_COMMAND: an item was chosen, its id
+// in the low 16 bits of wParam and 0 in the high ones; lParam 0. WM_MEASUREITEM and WM_DRAWITEM: an
+// owner-drawn item is measured or drawn; wParam 0, lParam the MEASUREITEMSTRUCT or DRAWITEMSTRUCT
+// (platform/menu/owner_drawn_items.h). Answer TRUE when handled.
+inline constexpr UINT WM_COMMAND = 0x0010;
+inline constexpr UINT WM_MEASUREITEM = 0x0011;
+inline constexpr UINT WM_DRAWITEM = 0x0012;
+
 // Key messages go to the window with the keyboard focus. wParam: the virtual key (virtual_keys.h).
 inline constexpr UINT WM_KEYFIRST = 0x0020;
 inline constexpr UINT WM_KEYDOWN = 0x0020;

@@ -20,6 +20,12 @@ using platform::window::Window;
 
 namespace {
 
+std::vector<platform::WindowEndHook>& endHooks()
+{
+    static std::vector<platform::WindowEndHook> hooks;
+    return hooks;
+}
+
 void destroyTree(Window& window)
 {
     window.destroying = true;
@@ -29,6 +35,7 @@ void destroyTree(Window& window)
             destroyTree(*below);
     const HWND handle = window.handle;
     SendMessageA(handle, WM_DESTROY, 0, 0);
+    platform::window::runWindowEndHooks(handle);
     platform::window::killTimersOf(handle);
     platform::window::dropMessagesOf(handle);
     std::erase(platform::window::siblingsOf(window), handle);
@@ -98,3 +105,23 @@ BOOL DestroyWindow(HWND handle)
         destroyTree(*still);
     return TRUE;
 }
+
+namespace platform {
+
+void addWindowEndHook(WindowEndHook hook)
+{
+    if (std::find(endHooks().begin(), endHooks().end(), hook) == endHooks().end())
+        endHooks().push_back(hook);
+}
+
+} // namespace platform
+
+namespace platform::window {
+
+void runWindowEndHooks(HWND window)
+{
+    for (const WindowEndHook hook : endHooks())
+        hook(window);
+}
+
+} // namespace platform::window

@@ -24,3 +24,19 @@ HWND CreateWindowExA(DWORD extendedStyle, LPCSTR className, LPCSTR windowName, D
 // getting WM_DESTROY while it still exists; their timers and waiting messages go with them. What the
 // window covered in its parent is repainted.
 BOOL DestroyWindow(HWND window);
+
+namespace platform {
+
+// Told of each window as it ends, after its WM_DESTROY while its handle still answers (and of each
+// window resetWindowSystem forgets), so that a service keeping something for the window lets it go.
+using WindowEndHook = void (*)(HWND window);
+// A hook added again is kept once; hooks stay for the process.
+void addWindowEndHook(WindowEndHook hook);
+
+} // namespace platform
+
+namespace platform::window {
+
+void runWindowEndHooks(HWND window);
+
+} // namespace platform::window

@@ -61,6 +61,15 @@ std::size_t windowCount()
     return table().windows.size();
 }
 
+std::vector<HWND> allWindows()
+{
+    std::vector<HWND> handles;
+    handles.reserve(table().windows.size());
+    for (const auto& [key, window] : table().windows)
+        handles.push_back(window->handle);
+    return handles;
+}
+
 void forgetAllWindows()
 {
     table().windows.clear();

@@ -51,6 +51,7 @@ Window* lookUp(HWND handle);
 HWND addWindow(std::unique_ptr<Window> window);
 void removeWindow(HWND handle);
 std::size_t windowCount();
+std::vector<HWND> allWindows();
 void forgetAllWindows();
 
 // The top-level windows, the top of the z-order first.

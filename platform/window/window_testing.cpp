@@ -13,6 +13,7 @@
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_classes.h"
 #include "platform/window/window_dc.h"
+#include "platform/window/window_lifetime.h"
 #include "platform/window/window_table.h"
 
 #include <string>
@@ -64,6 +65,8 @@ std::size_t windowCount()
 void resetWindowSystem()
 {
     window::releaseAllWindowDCs();
+    for (HWND handle : window::allWindows())
+        window::runWindowEndHooks(handle);
     window::forgetAllWindows();
     window::forgetAllClasses();
     window::forgetAllMessages();

@@ -22,9 +22,10 @@ std::optional<Image> captureWindow(HWND window);
 
 std::size_t windowCount();
 
-// Back to the start: no windows (ended without messages), classes, queued messages, timers, window DCs,
-// focus, capture or keys held; the pointer at (0, 0), the arrow cursor, the buttons not swapped, the
-// scripted input empty and starting from now, the input source the script, no user-interface thread.
+// Back to the start: no windows (ended without messages, but told to the window end hooks), classes,
+// queued messages, timers, window DCs, focus, capture or keys held; the pointer at (0, 0), the arrow
+// cursor, the buttons not swapped, the scripted input empty and starting from now, the input source the
+// script, no user-interface thread.
 void resetWindowSystem();
 
 } // namespace platform
