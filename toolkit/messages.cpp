@@ -1,0 +1,7 @@
+#include "toolkit/messages.h"
+
+namespace Toolkit {
+
+const char kMsgCheckIfViewContainer[] = "kMsgCheckIfViewContainer";
+
+} // namespace Toolkit
