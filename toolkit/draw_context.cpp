@@ -13,7 +13,7 @@
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_layout.h"
 #include "toolkit/font_table.h"
-#include "toolkit/frame_link.h"
+#include "toolkit/frame.h"
 #include "toolkit/mouse_buttons.h"
 #include "toolkit/process_state.h"
 
@@ -29,6 +29,14 @@ namespace Toolkit {
 namespace {
 
 constexpr CRect kClipWithoutFrame{0, 0, 1000, 1000};
+
+CRect clipOf(CFrame* frame)
+{
+    CRect whole = kClipWithoutFrame;
+    if (frame != nullptr)
+        frame->getViewSize(whole);
+    return whole;
+}
 
 // Within this square around where a click began, the pointer has not moved.
 CRect nearPoint(const CPoint& where)
@@ -63,7 +71,7 @@ bool outlines(std::int32_t drawStyle)
 } // namespace
 
 CDrawContext::CDrawContext(CFrame* frame, HDC systemContext, HWND window)
-    : clipRect_(frame != nullptr ? frameViewSize(*frame) : kClipWithoutFrame),
+    : clipRect_(clipOf(frame)),
       systemContext_(systemContext),
       window_(window),
       frame_(frame)
@@ -247,7 +255,7 @@ CRect& CDrawContext::getClipRect(CRect& clip) const
 
 void CDrawContext::resetClipRect()
 {
-    const CRect whole = frame_ != nullptr ? frameViewSize(*frame_) : kClipWithoutFrame;
+    const CRect whole = clipOf(frame_);
     setClipRect(whole);
     clipRect_ = whole;
 }
@@ -498,7 +506,7 @@ bool CDrawContext::waitDrag()
     if ((getMouseButtons() & kLeftButton) == 0)
         return false;
     while (true) {
-        frameIdle(*frame_);
+        frame_->doIdleStuff();
         getMouseLocation(where);
         if (!near.pointInside(where))
             return true;

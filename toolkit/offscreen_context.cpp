@@ -5,7 +5,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_objects.h"
 #include "toolkit/bitmap.h"
-#include "toolkit/frame_link.h"
+#include "toolkit/frame.h"
 
 namespace Toolkit {
 
@@ -52,7 +52,7 @@ COffscreenContext::COffscreenContext(CFrame* frame, std::int32_t width, std::int
     : CDrawContext(frame, nullptr, nullptr), height_(height), width_(width), backgroundColor_(background)
 {
     clipRect_ = bufferRect(width, height);
-    HWND window = frame != nullptr ? frameWindow(*frame) : nullptr;
+    HWND window = frame != nullptr ? frame->getWindow() : nullptr;
     HDC windowDC = GetDC(window);
     adoptDC(CreateCompatibleDC(windowDC));
     if (windowDC != nullptr) {

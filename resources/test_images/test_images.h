@@ -121,6 +121,29 @@ constexpr Rgba opaqueRgb(int x, int y)
     return {static_cast<std::uint8_t>(x * 120), static_cast<std::uint8_t>(255 - y * 77), 33, 255};
 }
 
+// The frame's background in the toolkit's window pictures: every pixel tells where it is.
+constexpr Rgba frameBackground(int x, int y)
+{
+    return {static_cast<std::uint8_t>(x * 5), static_cast<std::uint8_t>(y * 7), 120, 255};
+}
+
+// A badge with holes that show what lies under it; its left column and top row are transparent, as a
+// view that is only partly redrawn keeps its first column and row from the last time.
+constexpr bool badgeHole(int x, int y)
+{
+    return x == 0 || y == 0 || x == 7 || y == 7 || (x + y) % 5 == 0;
+}
+
+constexpr Rgba badge(int x, int y)
+{
+    return badgeHole(x, y) ? Rgba{0, 0, 0, 0} : Rgba{200, 40, 40, 255};
+}
+
+constexpr Rgba badgeLit(int x, int y)
+{
+    return badgeHole(x, y) ? Rgba{0, 0, 0, 0} : Rgba{40, 200, 90, 255};
+}
+
 } // namespace detail
 
 inline constexpr Picture kFourByThree{101, "four_by_three.png", Encoding::rgba8, false, 4, 3, detail::fourByThree};
@@ -140,8 +163,14 @@ inline constexpr Picture kGreyTransparentLevel{
 inline constexpr Picture kDeep{110, "deep.png", Encoding::rgba16, false, 3, 2, detail::deep};
 inline constexpr Picture kOpaqueRgb{111, "opaque_rgb.png", Encoding::rgb8, false, 3, 2, detail::opaqueRgb};
 
-inline constexpr std::array<Picture, 11> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
-    kPaletteTransparent, kPaletteOpaque, kGrey2, kGreyAlpha, kGreyTransparentLevel, kDeep, kOpaqueRgb};
+inline constexpr Picture kFrameBackground{
+    140, "frame_background.png", Encoding::rgb8, false, 48, 32, detail::frameBackground};
+inline constexpr Picture kBadge{141, "badge.png", Encoding::rgba8, false, 8, 8, detail::badge};
+inline constexpr Picture kBadgeLit{142, "badge_lit.png", Encoding::rgba8, false, 8, 8, detail::badgeLit};
+
+inline constexpr std::array<Picture, 14> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
+    kPaletteTransparent, kPaletteOpaque, kGrey2, kGreyAlpha, kGreyTransparentLevel, kDeep, kOpaqueRgb,
+    kFrameBackground, kBadge, kBadgeLit};
 
 // Damaged copies of kPattern's file, each a PNG resource of its own.
 enum class Damage { cutInSignature, cutInHeader, cutInData, badCrc, zeroWidth, hugeHeader, unknownColourType };

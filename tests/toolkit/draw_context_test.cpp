@@ -11,6 +11,7 @@
 namespace {
 
 using namespace Toolkit;
+using kravo::test::WindowlessFrame;
 using kravo::test::Held;
 using DrawContext = kravo::test::ToolkitTest;
 
@@ -191,8 +192,7 @@ TEST_F(DrawContext, TheClipIsKeptInDeviceCoordinatesAndAnswersInTheCallersOnes)
 TEST_F(DrawContext, WithAFrameTheClipStartsAndResetsToTheFramesViewSize)
 {
     HDC dc = canvas(30, 30);
-    CFrame frame;
-    frame.viewSize = {0, 0, 20, 12};
+    WindowlessFrame frame({0, 0, 20, 12});
     CDrawContext context(&frame, dc, nullptr);
     CRect clip;
     EXPECT_EQ(context.getClipRect(clip), (CRect{0, 0, 20, 12}));

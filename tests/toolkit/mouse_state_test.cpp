@@ -10,6 +10,7 @@
 namespace {
 
 using namespace Toolkit;
+using kravo::test::WindowlessFrame;
 using MouseState = kravo::test::ToolkitWindowTest;
 
 TEST_F(MouseState, ButtonsAndModifiersAreReadAsTheyAreNowWithLeftAndRightSwappedAsTheSettingWasWhenRead)
@@ -171,7 +172,7 @@ TEST_F(Drags, NoDragWithoutAFrameOrWithTheLeftButtonUp)
     CDrawContext frameless(nullptr, nullptr, nullptr);
     EXPECT_FALSE(frameless.waitDrag());
     script().release(VK_LBUTTON);
-    CFrame frame;
+    WindowlessFrame frame;
     CDrawContext context(&frame, nullptr, nullptr);
     EXPECT_FALSE(context.waitDrag());
     EXPECT_EQ(frame.idlePasses, 0);
@@ -179,7 +180,7 @@ TEST_F(Drags, NoDragWithoutAFrameOrWithTheLeftButtonUp)
 
 TEST_F(Drags, MovingTwoPixelsWithTheButtonHeldStartsADragWhileTheFrameIdles)
 {
-    CFrame frame;
+    WindowlessFrame frame;
     CDrawContext context(&frame, nullptr, nullptr);
     script().move(40, 40);
     script().press(VK_LBUTTON);
@@ -198,7 +199,7 @@ TEST_F(Drags, MovingTwoPixelsWithTheButtonHeldStartsADragWhileTheFrameIdles)
 
 TEST_F(Drags, ReleasingTheButtonBeforeMovingAwayIsNoDrag)
 {
-    CFrame frame;
+    WindowlessFrame frame;
     CDrawContext context(&frame, nullptr, nullptr);
     script().move(40, 40);
     script().press(VK_LBUTTON);
@@ -217,7 +218,7 @@ TEST_F(Drags, WithSwappedButtonsThePhysicalRightButtonDrags)
 {
     platform::setSwapButtons(true);
     readSwapButtons();
-    CFrame frame;
+    WindowlessFrame frame;
     CDrawContext context(&frame, nullptr, nullptr);
     script().move(40, 40);
     script().press(VK_RBUTTON);

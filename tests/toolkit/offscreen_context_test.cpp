@@ -11,6 +11,7 @@
 namespace {
 
 using namespace Toolkit;
+using kravo::test::WindowlessFrame;
 using kravo::test::Held;
 using OffscreenContext = kravo::test::ToolkitTest;
 
@@ -41,7 +42,7 @@ TEST_F(OffscreenContext, MadeWithoutABitmapItIsTwentyByTwentyAndBlackEverywhere)
 
 TEST_F(OffscreenContext, AFrameBufferShowsItsBackgroundEverywhereBlackIncluded)
 {
-    CFrame frame;
+    WindowlessFrame frame;
     for (const CColor background : {kBlackColor, CColor{10, 120, 230, 255}}) {
         Held<COffscreenContext> buffer(new COffscreenContext(&frame, 30, 12, background));
         EXPECT_EQ(pictureOf(*buffer.get()), platform::Image(30, 12, background.gdiValue()))
@@ -52,7 +53,7 @@ TEST_F(OffscreenContext, AFrameBufferShowsItsBackgroundEverywhereBlackIncluded)
 TEST_F(OffscreenContext, TheContextsOwnPenBrushFontAndColoursAreInForceFromTheStart)
 {
     platform::setTextAntialiasing(false);
-    CFrame frame;
+    WindowlessFrame frame;
     Held<COffscreenContext> buffer(new COffscreenContext(&frame, 60, 20, kBlackColor));
     HDC dc = buffer->getSystemContext();
     EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
@@ -142,7 +143,7 @@ TEST_F(OffscreenContext, CopyToTakesTheSourceBlockMovedByTheSourcesOriginToTheDe
     CDrawContext source(nullptr, dc, nullptr);
     source.drawPoint({6, 7}, kRed);
     source.offset = {2, 3};
-    CFrame frame;
+    WindowlessFrame frame;
     Held<COffscreenContext> buffer(new COffscreenContext(&frame, 6, 6, kBlackColor));
     buffer->offset = {100, 100}; // the destination point is not moved
     buffer->copyTo(&source, {3, 3, 5, 5}, {1, 2});

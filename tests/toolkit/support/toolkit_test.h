@@ -11,7 +11,7 @@
 #include "resources/test_images/test_images.h"
 #include "tests/support/gdi_checked_test.h"
 #include "tests/support/window_test.h"
-#include "tests/toolkit/support/frame_stand_in.h"
+#include "toolkit/frame.h"
 #include "toolkit/image_library.h"
 #include "toolkit/process_state.h"
 
@@ -70,6 +70,23 @@ protected:
         WindowTest::TearDown();
         resetToolkitState();
     }
+};
+
+// Where the window is on the screen.
+inline Toolkit::CRect screenRectOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A frame without a window, as drawing contexts see one: a view size, and idle passes counted.
+class WindowlessFrame : public Toolkit::CFrame {
+public:
+    explicit WindowlessFrame(const Toolkit::CRect& size = {0, 0, 1000, 1000}) : CFrame(size, nullptr, nullptr) {}
+    void doIdleStuff() override { ++idlePasses; }
+
+    int idlePasses = 0;
 };
 
 // Drops the reference it holds at the end of the scope.
