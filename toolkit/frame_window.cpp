@@ -1,5 +1,6 @@
 #include "toolkit/frame_window.h"
 
+#include "platform/menu/owner_drawn_items.h"
 #include "platform/module_loading.h"
 #include "platform/window/cursors.h"
 #include "platform/window/message_numbers.h"
@@ -13,6 +14,8 @@
 #include "toolkit/frame.h"
 #include "toolkit/mouse_buttons.h"
 #include "toolkit/offscreen_context.h"
+#include "toolkit/option_menu.h"
+#include "toolkit/option_menu_scheme.h"
 #include "toolkit/process_state.h"
 
 #include <cstdio>
@@ -47,6 +50,55 @@ void paint(CFrame& frame, HWND window)
         direct->forget();
     }
     EndPaint(window, &paint);
+}
+
+// Owner-drawn items belong to the pop-up of the option menu that has the focus while it is open; they
+// are drawn in its scheme. Null when the focus is elsewhere or the menu has no scheme.
+COptionMenuScheme* schemeOfOpenMenu(CFrame& frame)
+{
+    CView* focus = frame.getFocusView();
+    if (focus == nullptr || !focus->isTypeOf("COptionMenu"))
+        return nullptr;
+    return static_cast<COptionMenu*>(focus)->getScheme();
+}
+
+std::int32_t itemStateOf(UINT state)
+{
+    std::int32_t bits = 0;
+    if ((state & ODS_CHECKED) != 0)
+        bits |= COptionMenuScheme::kItemChecked;
+    if ((state & (ODS_DISABLED | ODS_GRAYED)) != 0)
+        bits |= COptionMenuScheme::kItemDisabled;
+    if ((state & ODS_SELECTED) != 0)
+        bits |= COptionMenuScheme::kItemSelected;
+    return bits;
+}
+
+bool measureItem(CFrame& frame, HWND window, MEASUREITEMSTRUCT* item)
+{
+    COptionMenuScheme* scheme = schemeOfOpenMenu(frame);
+    if (item == nullptr || item->type != ODT_MENU || item->itemData == 0 || scheme == nullptr)
+        return false;
+    CDrawContext* context = new CDrawContext(&frame, nullptr, window);
+    CPoint size;
+    scheme->getItemSize(reinterpret_cast<const char*>(item->itemData), context, size);
+    context->forget();
+    item->itemWidth = static_cast<UINT>(size.h);
+    item->itemHeight = static_cast<UINT>(size.v);
+    return true;
+}
+
+bool drawItem(CFrame& frame, const DRAWITEMSTRUCT* item)
+{
+    COptionMenuScheme* scheme = schemeOfOpenMenu(frame);
+    if (item == nullptr || item->type != ODT_MENU || item->itemData == 0 || scheme == nullptr)
+        return false;
+    CDrawContext* context = new CDrawContext(&frame, item->dc, nullptr);
+    const CRect rect{item->item.left, item->item.top, item->item.right, item->item.bottom + 1};
+    scheme->drawItem(reinterpret_cast<const char*>(item->itemData), static_cast<std::int32_t>(item->itemId),
+        itemStateOf(item->itemState), context, rect);
+    context->forget();
+    return true;
 }
 
 } // namespace
@@ -113,6 +165,14 @@ LRESULT frameWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lP
         // The parent hears of the turn too.
         break;
     }
+    case WM_MEASUREITEM:
+        if (measureItem(*frame, window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return 1;
+        break;
+    case WM_DRAWITEM:
+        if (drawItem(*frame, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return 1;
+        break;
     default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

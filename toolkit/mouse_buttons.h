@@ -13,6 +13,9 @@ enum MouseButtons : std::int32_t {
     kShiftHeld = 8,
     kCtrlHeld = 16,
     kAltHeld = 32,
+    // A modifier that getMouseButtons never reports; callers may pass it.
+    kFurtherModifier = 64,
+    kAnyModifier = kShiftHeld | kCtrlHeld | kAltHeld | kFurtherModifier,
     // Passed instead of a button set: the receiver reads the state when it needs it.
     kButtonsUnread = -1,
     // The click with which a control returns to its default value.

@@ -144,6 +144,20 @@ constexpr Rgba badgeLit(int x, int y)
     return badgeHole(x, y) ? Rgba{0, 0, 0, 0} : Rgba{40, 200, 90, 255};
 }
 
+// Filmstrips of controls: every image in a colour of its own, so that a picture of a control names the
+// image it shows. Image n of a strip of square images four pixels high.
+inline constexpr int kStripImageHeight = 4;
+
+constexpr Rgba stripImageColour(int image)
+{
+    return {static_cast<std::uint8_t>(image), static_cast<std::uint8_t>(255 - image), 60, 255};
+}
+
+constexpr Rgba strip(int, int y)
+{
+    return stripImageColour(y / kStripImageHeight);
+}
+
 } // namespace detail
 
 inline constexpr Picture kFourByThree{101, "four_by_three.png", Encoding::rgba8, false, 4, 3, detail::fourByThree};
@@ -168,9 +182,18 @@ inline constexpr Picture kFrameBackground{
 inline constexpr Picture kBadge{141, "badge.png", Encoding::rgba8, false, 8, 8, detail::badge};
 inline constexpr Picture kBadgeLit{142, "badge_lit.png", Encoding::rgba8, false, 8, 8, detail::badgeLit};
 
-inline constexpr std::array<Picture, 14> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
+// The knob's 151 images, and strips of two and four for buttons.
+inline constexpr int kKnobImages = 151;
+inline constexpr Picture kKnobStrip{
+    150, "knob_strip.png", Encoding::rgba8, false, 4, kKnobImages * detail::kStripImageHeight, detail::strip};
+inline constexpr Picture kTwoImageStrip{
+    151, "two_image_strip.png", Encoding::rgba8, false, 4, 2 * detail::kStripImageHeight, detail::strip};
+inline constexpr Picture kFourImageStrip{
+    152, "four_image_strip.png", Encoding::rgba8, false, 4, 4 * detail::kStripImageHeight, detail::strip};
+
+inline constexpr std::array<Picture, 17> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
     kPaletteTransparent, kPaletteOpaque, kGrey2, kGreyAlpha, kGreyTransparentLevel, kDeep, kOpaqueRgb,
-    kFrameBackground, kBadge, kBadgeLit};
+    kFrameBackground, kBadge, kBadgeLit, kKnobStrip, kTwoImageStrip, kFourImageStrip};
 
 // Damaged copies of kPattern's file, each a PNG resource of its own.
 enum class Damage { cutInSignature, cutInHeader, cutInData, badCrc, zeroWidth, hugeHeader, unknownColourType };

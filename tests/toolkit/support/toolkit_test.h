@@ -13,6 +13,7 @@
 #include "tests/support/window_test.h"
 #include "toolkit/frame.h"
 #include "toolkit/image_library.h"
+#include "toolkit/option_menu_scheme.h"
 #include "toolkit/process_state.h"
 
 #include <cstdint>
@@ -26,6 +27,7 @@ inline void resetToolkitState()
     Toolkit::systemVersion = {};
     Toolkit::swapButtons = false;
     Toolkit::knobMode = 0;
+    Toolkit::defaultOptionMenuScheme = nullptr;
     platform::setImageLibrary(platform::ImageLibrary::complete);
     platform::setSystemFamily(platform::SystemFamily::nt);
     platform::setSwapButtons(false);
