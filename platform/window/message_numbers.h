@@ -25,6 +25,26 @@ inline constexpr UINT WM_KILLFOCUS = 0x0007;
 inline constexpr UINT WM_SETCURSOR = 0x0008;
 // wParam: the timer's id; lParam: its TIMERPROC, or 0.
 inline constexpr UINT WM_TIMER = 0x0009;
+// lParam: the new text (null: empty). SetWindowTextA sends it; DefWindowProcA keeps the text and answers
+// TRUE.
+inline constexpr UINT WM_SETTEXT = 0x000A;
+// wParam: the buffer's size in characters; lParam: the buffer. GetWindowTextA sends it; DefWindowProcA
+// copies the text, cut to fit with its terminating zero, and answers the characters copied.
+inline constexpr UINT WM_GETTEXT = 0x000B;
+// wParam: the font to draw text with (null: the system font), which stays the caller's; lParam: non-zero
+// to have the window repainted.
+inline constexpr UINT WM_SETFONT = 0x000C;
+// Asks a control which keys it handles itself; answered with DLGC_ bits.
+inline constexpr UINT WM_GETDLGCODE = 0x000D;
+// Sent by an edit control to its parent as it paints. wParam: the edit's paint DC, whose text and
+// background colours the parent may set; lParam: the edit window. Answer the brush for the edit's
+// background; 0 leaves the system's window colours.
+inline constexpr UINT WM_CTLCOLOREDIT = 0x000E;
+
+// Answers of WM_GETDLGCODE.
+inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+inline constexpr LRESULT DLGC_WANTCHARS = 0x0008;
 
 // Sent or posted to the owner of a pop-up menu (platform/menu/). WM_COMMAND: an item was chosen, its id
 // in the low 16 bits of wParam and 0 in the high ones; lParam 0. WM_MEASUREITEM and WM_DRAWITEM: an
@@ -63,6 +83,17 @@ inline constexpr UINT WM_MOUSEWHEEL = 0x004A;
 inline constexpr UINT WM_MOUSELAST = 0x004A;
 
 inline constexpr int WHEEL_DELTA = 120;
+
+// Messages of the edit control (platform/window/edit/edit_control.h).
+// wParam: where the selection starts; lParam: where it ends, at the caret. Positions past the text mean
+// its end, so (0, -1) selects everything; a start of -1 takes the selection away and keeps the caret.
+inline constexpr UINT EM_SETSEL = 0x0080;
+// wParam: the most characters typing may make the text (0: the default limit). Text set with
+// WM_SETTEXT is not held to it.
+inline constexpr UINT EM_LIMITTEXT = 0x0081;
+// wParam: EC_LEFTMARGIN and/or EC_RIGHTMARGIN; lParam: the left margin in the low 16 bits and the
+// right margin in the high ones, in pixels.
+inline constexpr UINT EM_SETMARGINS = 0x0082;
 
 // Numbers from here on are free for a program's own messages.
 inline constexpr UINT WM_USER = 0x1000;

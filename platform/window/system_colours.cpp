@@ -12,13 +12,15 @@ struct SystemColour {
     COLORREF colour;
 };
 
-constexpr std::array<SystemColour, 6> kColours{{
+constexpr std::array<SystemColour, 8> kColours{{
     {COLOR_MENU, RGB(192, 192, 192)},
     {COLOR_MENUTEXT, RGB(0, 0, 0)},
     {COLOR_HIGHLIGHT, RGB(0, 0, 128)},
     {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
     {COLOR_GRAYTEXT, RGB(128, 128, 128)},
     {COLOR_BTNFACE, RGB(192, 192, 192)},
+    {COLOR_WINDOW, RGB(255, 255, 255)},
+    {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
 }};
 
 std::optional<std::size_t> position(int index)

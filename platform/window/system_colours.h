@@ -10,6 +10,9 @@ inline constexpr int COLOR_HIGHLIGHT = 13;
 inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
 inline constexpr int COLOR_GRAYTEXT = 17;
 inline constexpr int COLOR_BTNFACE = 20;
+// The background and text of edit controls.
+inline constexpr int COLOR_WINDOW = 21;
+inline constexpr int COLOR_WINDOWTEXT = 22;
 
 // 0 for an index it does not know.
 DWORD GetSysColor(int index);

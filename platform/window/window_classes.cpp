@@ -1,6 +1,7 @@
 #include "platform/window/window_classes.h"
 
 #include "platform/last_error.h"
+#include "platform/window/edit/edit_control.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_table.h"
 
@@ -15,10 +16,15 @@ using platform::window::WindowClass;
 namespace {
 
 struct ClassRegistry {
+    static constexpr ATOM kEditAtom = 0x8001;
+    static constexpr ATOM kFirstAtom = 0xC000;
+
+    // Found by every program without registering it, and never unregistered.
+    WindowClass edit{.name = platform::window::kEditClassName,
+        .atom = kEditAtom,
+        .proc = &platform::window::editWindowProcedure};
     std::vector<std::unique_ptr<WindowClass>> classes;
     ATOM nextAtom = kFirstAtom;
-
-    static constexpr ATOM kFirstAtom = 0xC000;
 };
 
 ClassRegistry& registry()
@@ -42,7 +48,10 @@ WindowClass* findClass(LPCSTR name)
 {
     if (name == nullptr)
         return nullptr;
-    for (const auto& windowClass : registry().classes)
+    ClassRegistry& classes = registry();
+    if (sameName(classes.edit.name, name))
+        return &classes.edit;
+    for (const auto& windowClass : classes.classes)
         if (sameName(windowClass->name, name))
             return windowClass.get();
     return nullptr;
@@ -85,6 +94,10 @@ BOOL UnregisterClassA(LPCSTR className, HINSTANCE)
     WindowClass* windowClass = platform::window::findClass(className);
     if (windowClass == nullptr) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+        return FALSE;
+    }
+    if (windowClass == &registry().edit) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     if (windowClass->windows > 0) {

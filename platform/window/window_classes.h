@@ -1,7 +1,8 @@
 #pragma once
 
-// Window classes: registered by name for the whole process until unregistered. Names are matched
-// without regard to case, as class names are.
+// Window classes: registered by name for the whole process until unregistered, besides the predefined
+// class "EDIT" (platform/window/edit/edit_control.h). Names are matched without regard to case, as class
+// names are.
 
 #include "platform/window/window_types.h"
 
@@ -11,7 +12,8 @@
 // icon and menu are not used. 0 with ERROR_CLASS_ALREADY_EXISTS when the name is taken, with
 // ERROR_INVALID_PARAMETER without a name or window procedure.
 ATOM RegisterClassA(const WNDCLASSA* windowClass);
-// Fails with ERROR_CLASS_DOES_NOT_EXIST, or ERROR_CLASS_HAS_WINDOWS while windows of the class exist.
+// Fails with ERROR_CLASS_DOES_NOT_EXIST, ERROR_ACCESS_DENIED for a predefined class, or
+// ERROR_CLASS_HAS_WINDOWS while windows of the class exist.
 // The module is not compared: names are unique in the process.
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
 // Copies the window's class name, cut to fit the buffer with its terminating zero; answers the number

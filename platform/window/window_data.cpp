@@ -2,6 +2,8 @@
 
 #include "platform/desktop/desktop_switch.h"
 #include "platform/last_error.h"
+#include "platform/window/message_numbers.h"
+#include "platform/window/message_queue.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_styles.h"
 #include "platform/window/window_table.h"
@@ -64,21 +66,33 @@ HWND GetParent(HWND handle)
     return window != nullptr ? window->parent : nullptr;
 }
 
-BOOL SetWindowTextA(HWND handle, LPCSTR text)
+namespace platform::window {
+
+void setText(HWND handle, LPCSTR text)
 {
-    platform::window::checkThread();
-    Window* window = platform::window::find(handle);
+    Window* window = lookUp(handle);
     if (window == nullptr)
-        return FALSE;
+        return;
     window->text = text != nullptr ? text : "";
     if (window->parent == nullptr)
         platform::desktop::windowsChanged();
-    return TRUE;
+}
+
+} // namespace platform::window
+
+BOOL SetWindowTextA(HWND handle, LPCSTR text)
+{
+    platform::window::checkThread();
+    if (platform::window::find(handle) == nullptr)
+        return FALSE;
+    return SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0 ? TRUE : FALSE;
 }
 
 int GetWindowTextA(HWND handle, LPSTR buffer, int size)
 {
     platform::window::checkThread();
-    const Window* window = platform::window::find(handle);
-    return window != nullptr ? platform::window::copyText(window->text, buffer, size) : 0;
+    if (platform::window::find(handle) == nullptr || buffer == nullptr || size <= 0)
+        return 0;
+    return static_cast<int>(
+        SendMessageA(handle, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }

@@ -23,6 +23,15 @@ LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value);
 // Null for a top-level window.
 HWND GetParent(HWND window);
 
+// The window's text: its title, or what an edit control holds. Set and read through WM_SETTEXT and
+// WM_GETTEXT, so that the window's procedure sees both.
 BOOL SetWindowTextA(HWND window, LPCSTR text);
-// Copies the title, cut to fit the buffer with its terminating zero; answers the characters copied.
+// Copies the text, cut to fit the buffer with its terminating zero; answers the characters copied.
 int GetWindowTextA(HWND window, LPSTR buffer, int size);
+
+namespace platform::window {
+
+// What DefWindowProcA does with WM_SETTEXT: the text (null: empty) becomes the window's.
+void setText(HWND window, LPCSTR text);
+
+} // namespace platform::window

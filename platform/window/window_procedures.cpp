@@ -8,6 +8,7 @@
 #include "platform/window/painting.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_classes.h"
+#include "platform/window/window_data.h"
 #include "platform/window/window_lifetime.h"
 #include "platform/window/window_table.h"
 
@@ -40,6 +41,9 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         return window->parent != nullptr ? SendMessageA(window->parent, message, wParam, lParam) : 0;
     case WM_CLOSE: DestroyWindow(handle); return 0;
+    case WM_SETTEXT: platform::window::setText(handle, reinterpret_cast<LPCSTR>(lParam)); return TRUE;
+    case WM_GETTEXT:
+        return platform::window::copyText(window->text, reinterpret_cast<LPSTR>(lParam), static_cast<int>(wParam));
     default: return 0;
     }
 }

@@ -30,6 +30,8 @@ TEST_F(SystemValues, SystemColoursComeFromAFixedTableWithOneSharedBrushEach)
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHTTEXT), RGB(255, 255, 255));
     EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(192, 192, 192));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0));
     EXPECT_EQ(GetSysColor(999), 0u);
 
     HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);

@@ -177,7 +177,7 @@ TEST_F(WindowTree, AWindowKeepsAPointerSizedValueAndItsProcedureCanBeReplacedAnd
     DestroyWindow(window);
 }
 
-TEST_F(WindowTree, TitlesAndClassNamesAreCutToTheCallersBuffer)
+TEST_F(WindowTree, TitlesGoThroughTheProcedureAndTitlesAndClassNamesAreCutToTheCallersBuffer)
 {
     registerRecordingClass();
     HWND window = CreateWindowExA(
@@ -188,6 +188,8 @@ TEST_F(WindowTree, TitlesAndClassNamesAreCutToTheCallersBuffer)
     SetWindowTextA(window, "Window");
     EXPECT_EQ(GetWindowTextA(window, text, 3), 2);
     EXPECT_EQ(std::string(text), "Wi");
+    EXPECT_EQ(count(WM_SETTEXT, window), 1); // both go through the window's procedure
+    EXPECT_EQ(count(WM_GETTEXT, window), 2);
     char name[64] = {};
     EXPECT_EQ(GetClassNameA(window, name, sizeof name), static_cast<int>(std::string(kRecordingClass).size()));
     EXPECT_EQ(std::string(name), kRecordingClass);
