@@ -16,6 +16,14 @@ namespace {
 // Shorter system settings make double clicks too hard to hit.
 constexpr DWORD kShortestDoubleClick = 250;
 
+// The plug-in interface's arrow keys, and its Shift modifier bit.
+constexpr unsigned char kLeftArrow = 11;
+constexpr unsigned char kUpArrow = 12;
+constexpr unsigned char kRightArrow = 13;
+constexpr unsigned char kDownArrow = 14;
+constexpr unsigned char kShiftModifier = 1;
+constexpr float kFineStep = 0.1f;
+
 } // namespace
 
 CControl::CControl(const CRect& size, CControlListener* listener, std::int32_t tag, CBitmap* background)
@@ -112,6 +120,43 @@ bool CControl::mouseGoesOn(CDrawContext* context, std::int32_t& buttons, bool le
         listener->controlModifierClicked(context, this, buttons) != 0)
         return false;
     return (buttons & kLeftButton) != 0;
+}
+
+bool CControl::stepByWheel(CDrawContext* context, float distance)
+{
+    if (!mouseEnabled)
+        return false;
+    const bool fine = context != nullptr && (context->getMouseButtons() & kShiftHeld) != 0;
+    value += wheelInc * distance * (fine ? kFineStep : 1.0f);
+    bounceValue();
+    if (isDirty() && listener != nullptr) {
+        beginEdit();
+        report(context);
+        endEdit();
+    }
+    return true;
+}
+
+std::int32_t CControl::stepByArrowKey(PlugKeyCode& key)
+{
+    float step = 0.0f;
+    switch (key.virt) {
+    case kUpArrow:
+    case kRightArrow: step = 1.0f; break;
+    case kLeftArrow:
+    case kDownArrow: step = -1.0f; break;
+    default: return -1;
+    }
+    if ((key.modifier & kShiftModifier) != 0)
+        step *= kFineStep;
+    value += step * wheelInc;
+    bounceValue();
+    if (isDirty() && listener != nullptr) {
+        beginEdit();
+        report(nullptr);
+        endEdit();
+    }
+    return 1;
 }
 
 void CControl::report(CDrawContext* context)

@@ -61,6 +61,11 @@ protected:
     // read when they came unread. A control needs a context to poll the mouse. A listener may take a
     // click with a modifier for itself; leftFirst drops a click without the left button before that.
     bool mouseGoesOn(CDrawContext* context, std::int32_t& buttons, bool leftFirst);
+    // The wheel and the arrow keys step the value by wheelInc, a tenth as far with Shift, and report a
+    // change between beginEdit and endEdit. Up and right step up; a wheel turn is consumed even at a bound.
+    bool stepByWheel(CDrawContext* context, float distance);
+    // −1 for any other key.
+    std::int32_t stepByArrowKey(PlugKeyCode& key);
     void report(CDrawContext* context);
     void reportIfDirty(CDrawContext* context);
     // The background at the control's rectangle from the point in the bitmap.

@@ -89,6 +89,10 @@ CFrame::CFrame(const CRect& size, HWND parentWindow, PluginGUIEditor* editor)
 
 CFrame::~CFrame()
 {
+    // The focus view ends what it is doing while the frame is whole: a text edit's window would
+    // otherwise lose the keyboard focus as the frame's window goes.
+    if (focusView != nullptr)
+        setFocusView(nullptr);
     if (modalView != nullptr)
         removeView(modalView, false);
     modalView = nullptr;

@@ -17,6 +17,7 @@
 #include "toolkit/option_menu.h"
 #include "toolkit/option_menu_scheme.h"
 #include "toolkit/process_state.h"
+#include "toolkit/text_edit.h"
 
 #include <cstdio>
 
@@ -172,6 +173,12 @@ LRESULT frameWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DRAWITEM:
         if (drawItem(*frame, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
             return 1;
+        break;
+    case WM_CTLCOLOREDIT:
+        // The one EDIT window in the frame belongs to the text edit that has the focus.
+        if (CView* focus = frame->getFocusView(); focus != nullptr && focus->isTypeOf("CTextEdit"))
+            return reinterpret_cast<LRESULT>(
+                static_cast<CTextEdit*>(focus)->colourEditWindow(reinterpret_cast<HDC>(wParam)));
         break;
     default: break;
     }

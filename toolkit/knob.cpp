@@ -22,14 +22,6 @@ constexpr float kDefaultRangeAngle = -4.712389f; // 270° clockwise
 // Pixels of a linear drag over the whole range.
 constexpr float kLinearRange = 200.0f;
 
-// The plug-in interface's arrow keys, and its Shift modifier bit.
-constexpr unsigned char kLeftArrow = 11;
-constexpr unsigned char kUpArrow = 12;
-constexpr unsigned char kRightArrow = 13;
-constexpr unsigned char kDownArrow = 14;
-constexpr unsigned char kShiftModifier = 1;
-constexpr float kFineStep = 0.1f;
-
 std::int32_t handleInset(const CBitmap& handle)
 {
     return static_cast<std::int32_t>(handle.getWidth() * 0.5f + 2.5f);
@@ -255,39 +247,12 @@ void CKnob::mouse(CDrawContext* context, const CPoint& where, std::int32_t butto
 
 bool CKnob::onWheel(CDrawContext* context, const CPoint&, float distance)
 {
-    if (!mouseEnabled)
-        return false;
-    const bool fine = context != nullptr && (context->getMouseButtons() & kShiftHeld) != 0;
-    value += wheelInc * distance * (fine ? kFineStep : 1.0f);
-    bounceValue();
-    if (isDirty() && listener != nullptr) {
-        beginEdit();
-        report(context);
-        endEdit();
-    }
-    return true;
+    return stepByWheel(context, distance);
 }
 
 std::int32_t CKnob::onKeyDown(PlugKeyCode& key)
 {
-    float step = 0.0f;
-    switch (key.virt) {
-    case kUpArrow:
-    case kRightArrow: step = 1.0f; break;
-    case kLeftArrow:
-    case kDownArrow: step = -1.0f; break;
-    default: return -1;
-    }
-    if ((key.modifier & kShiftModifier) != 0)
-        step *= kFineStep;
-    value += step * wheelInc;
-    bounceValue();
-    if (isDirty() && listener != nullptr) {
-        beginEdit();
-        report(nullptr);
-        endEdit();
-    }
-    return 1;
+    return stepByArrowKey(key);
 }
 
 } // namespace Toolkit

@@ -3,5 +3,6 @@
 namespace Toolkit {
 
 const char kMsgCheckIfViewContainer[] = "kMsgCheckIfViewContainer";
+const char kMsgLooseFocus[] = "LooseFocus";
 
 } // namespace Toolkit

@@ -7,5 +7,7 @@ namespace Toolkit {
 
 // Answered with 1 by view containers.
 extern const char kMsgCheckIfViewContainer[];
+// Sent by a text edit to its container (or the frame) when its edit has ended.
+extern const char kMsgLooseFocus[];
 
 } // namespace Toolkit

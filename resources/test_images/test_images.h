@@ -158,6 +158,35 @@ constexpr Rgba strip(int, int y)
     return stripImageColour(y / kStripImageHeight);
 }
 
+// Strips of images 20 pixels on a side, for switches that divide an image among their positions: one
+// downwards, one across.
+inline constexpr int kLargeStripImageSize = 20;
+
+constexpr Rgba tallStrip(int, int y)
+{
+    return stripImageColour(y / kLargeStripImageSize);
+}
+
+constexpr Rgba wideStrip(int x, int)
+{
+    return stripImageColour(x / kLargeStripImageSize);
+}
+
+// A level meter's lit and unlit pictures, each in the colour of a strip image that no strip above
+// reaches in the tests.
+inline constexpr int kMeterLitImage = 200;
+inline constexpr int kMeterUnlitImage = 201;
+
+constexpr Rgba meterLit(int, int)
+{
+    return stripImageColour(kMeterLitImage);
+}
+
+constexpr Rgba meterUnlit(int, int)
+{
+    return stripImageColour(kMeterUnlitImage);
+}
+
 } // namespace detail
 
 inline constexpr Picture kFourByThree{101, "four_by_three.png", Encoding::rgba8, false, 4, 3, detail::fourByThree};
@@ -191,9 +220,18 @@ inline constexpr Picture kTwoImageStrip{
 inline constexpr Picture kFourImageStrip{
     152, "four_image_strip.png", Encoding::rgba8, false, 4, 4 * detail::kStripImageHeight, detail::strip};
 
-inline constexpr std::array<Picture, 17> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
+inline constexpr Picture kFiveTallImageStrip{153, "five_tall_image_strip.png", Encoding::rgba8, false,
+    detail::kLargeStripImageSize, 5 * detail::kLargeStripImageSize, detail::tallStrip};
+inline constexpr Picture kFiveWideImageStrip{154, "five_wide_image_strip.png", Encoding::rgba8, false,
+    5 * detail::kLargeStripImageSize, detail::kLargeStripImageSize, detail::wideStrip};
+// Ten LEDs of four pixels, in a column.
+inline constexpr Picture kMeterLit{155, "meter_lit.png", Encoding::rgba8, false, 4, 40, detail::meterLit};
+inline constexpr Picture kMeterUnlit{156, "meter_unlit.png", Encoding::rgba8, false, 4, 40, detail::meterUnlit};
+
+inline constexpr std::array<Picture, 21> kPictures{kFourByThree, kSinglePixel, kPattern, kPatternInterlaced,
     kPaletteTransparent, kPaletteOpaque, kGrey2, kGreyAlpha, kGreyTransparentLevel, kDeep, kOpaqueRgb,
-    kFrameBackground, kBadge, kBadgeLit, kKnobStrip, kTwoImageStrip, kFourImageStrip};
+    kFrameBackground, kBadge, kBadgeLit, kKnobStrip, kTwoImageStrip, kFourImageStrip, kFiveTallImageStrip,
+    kFiveWideImageStrip, kMeterLit, kMeterUnlit};
 
 // Damaged copies of kPattern's file, each a PNG resource of its own.
 enum class Damage { cutInSignature, cutInHeader, cutInData, badCrc, zeroWidth, hugeHeader, unknownColourType };
