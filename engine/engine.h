@@ -61,8 +61,12 @@ public:
     void attachFactorySamples(const samples::FactorySamples* buffers) { factorySamples = buffers; }
     static constexpr int kNoFactorySample = -1;
     // The built-in sample the slot's current model names: kNoFactorySample for a
-    // synthesised model, one past the kind's list, or a slot that is not synthesised.
+    // synthesised model or a slot that is not synthesised. A model past the kind's
+    // list names the last model's sample, as the voice plays the last model.
     int factorySampleOfSlot(int slot) const;
+    static constexpr int kNoSlot = -1;
+    // The synthesised slot whose Model (for a Tom/User slot, either of its two) the parameter is.
+    int slotOfModelParameter(int index) const;
     const samples::LayerState& getVoiceLayer(int voice, int slot) const { return voiceLayers[voice][slot].state(); }
 
     // Builds the tables and puts every modulator and effect slot into its start state.
