@@ -154,6 +154,8 @@ public:
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
     // Voice records, for the renderers' tests.
+    // The filter LFO a synthesised slot's sample layers share.
+    const dsp::Lfo& getLayerLfo(int slot) const { return layerLfos[slot]; }
     const drums::BassDrumVoice& getBassDrumVoice(int voice, int instance) const
     {
         return bassDrumVoices[instance + drums::BassDrumVoice::kInstances * voice];
@@ -226,6 +228,7 @@ private:
 
     void renderSlotControls(int slot);
     void updateUserLfos();
+    void updateSynthSlotLfos();
     void tickPatternPlayer(int pattern);
     void playPatternStep(int pattern, const float* values);
     void releasePattern(int pattern);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -173,6 +174,30 @@ TEST_F(SampleLayerPlay, AnEntryLongerThanTheCopyPlaysOnlyTheCopy)
     EXPECT_EQ(r->plugin->getEngine().getVoiceLayer(0, 0).lastFrame, 98.0f);
     r->render(100);
     EXPECT_FALSE(r->plugin->getEngine().getBassDrumVoice(0, 0).playing);
+}
+
+} // namespace
+
+namespace {
+
+// The shared layer LFO runs at its own rate, once a sample, while the slot sounds: not at the voices'
+// control rate, and not only while a layer plays.
+TEST(SynthSlotLayerLfo, StepsOnceASampleWhileItsSlotSounds)
+{
+    PluginRenderer renderer;
+    renderer.set(param::synthLayer[layer::kFilterLfoSpeed][0], 0.5f);
+    renderer.set(param::synthLayer[layer::kFilterLfoTempoSync][0], 0.0f);
+    renderer.noteOn(36);
+    renderer.render(64);
+    const dsp::Lfo& lfo = renderer.plugin->getEngine().getLayerLfo(0);
+    const float start = lfo.phase();
+    const float increment = lfo.increment();
+    ASSERT_GT(increment, 0.0f) << "the rate follows the slot's parameters while it sounds";
+    constexpr int kFrames = 1000;
+    renderer.render(kFrames);
+    ASSERT_TRUE(renderer.plugin->getEngine().getBassDrumVoice(kVoice, 0).playing);
+    const float expected = std::fmod(start + static_cast<float>(kFrames) * increment, 1.0f);
+    EXPECT_NEAR(lfo.phase(), expected, 1e-3f);
 }
 
 } // namespace
