@@ -233,6 +233,24 @@ void Engine::updateVoiceLfos()
 {
     updateUserLfos();
     updateSampleSlotLfos();
+    updateSynthSlotLfos();
+}
+
+// The filter LFO a synthesised slot's sample layers share steps once a sample, however many of its voices
+// sound; its rate follows the slot's parameters at the slot's control rate.
+void Engine::updateSynthSlotLfos()
+{
+    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+        const SlotNoteState& note = slotNotes[slot];
+        dsp::Lfo& lfo = layerLfos[slot];
+        if (note.active) {
+            if ((note.controlCounter & kSlotControlMask) == 0)
+                voices::VoiceLayer::setFilterLfoRate(lfo, voiceContexts[0][slot]);
+            lfo.output();
+        } else {
+            lfo.advance();
+        }
+    }
 }
 
 // Each user's shared filter LFO runs at its rate while the user's slot

@@ -61,8 +61,12 @@ public:
     void attachFactorySamples(const samples::FactorySamples* buffers) { factorySamples = buffers; }
     static constexpr int kNoFactorySample = -1;
     // The built-in sample the slot's current model names: kNoFactorySample for a
-    // synthesised model, one past the kind's list, or a slot that is not synthesised.
+    // synthesised model or a slot that is not synthesised. A model past the kind's
+    // list names the last model's sample, as the voice plays the last model.
     int factorySampleOfSlot(int slot) const;
+    static constexpr int kNoSlot = -1;
+    // The synthesised slot whose Model (for a Tom/User slot, either of its two) the parameter is.
+    int slotOfModelParameter(int index) const;
     const samples::LayerState& getVoiceLayer(int voice, int slot) const { return voiceLayers[voice][slot].state(); }
 
     // Builds the tables and puts every modulator and effect slot into its start state.
@@ -150,6 +154,8 @@ public:
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
     // Voice records, for the renderers' tests.
+    // The filter LFO a synthesised slot's sample layers share.
+    const dsp::Lfo& getLayerLfo(int slot) const { return layerLfos[slot]; }
     const drums::BassDrumVoice& getBassDrumVoice(int voice, int instance) const
     {
         return bassDrumVoices[instance + drums::BassDrumVoice::kInstances * voice];
@@ -222,6 +228,7 @@ private:
 
     void renderSlotControls(int slot);
     void updateUserLfos();
+    void updateSynthSlotLfos();
     void tickPatternPlayer(int pattern);
     void playPatternStep(int pattern, const float* values);
     void releasePattern(int pattern);

@@ -13,7 +13,8 @@
 namespace {
 
 constexpr std::int32_t kUniqueId = fourCharCode('K', 'r', 'C', 'H');
-constexpr float kMinSampleRate = 1.0f;
+// No host plays audio below this; far below it the drum models' filters blow up.
+constexpr float kMinSampleRate = 1000.0f;
 constexpr float kMaxSampleRate = 500000.0f;
 
 } // namespace
@@ -67,14 +68,11 @@ PlugIntPtr APlugin::dispatcher(std::int32_t opcode, std::int32_t index, PlugIntP
 
 void APlugin::setSampleRate(float rate)
 {
-    if (!std::isfinite(rate))
+    if (!std::isfinite(rate) || rate < kMinSampleRate || rate > kMaxSampleRate || rate == sampleRate)
         return;
-    const float r = rate < kMinSampleRate ? kMinSampleRate : rate;
-    if (r > kMaxSampleRate || r == sampleRate)
-        return;
-    sampleRate = r;
-    samplePeriod = 1.0f / r;
-    engine.setSampleRate(r);
+    sampleRate = rate;
+    samplePeriod = 1.0f / rate;
+    engine.setSampleRate(rate);
 }
 
 void APlugin::resetAllVoices()

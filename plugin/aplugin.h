@@ -273,7 +273,6 @@ private:
     void saveEcsFile();
     void renderSample();
     void loadStoredProgram(std::int32_t program);
-    void keepShownValuesAsEdited();
     void reapplyCurrentProgram();
     void loadFirstProgram();
     void completeProgramChange();

@@ -85,9 +85,17 @@ void ClapVoice::noteOn(const voices::VoiceContext& c)
         channel_.spreadCross = channel_.spreadNorm = 1.0f;
     }
     repeats_ = kRepeatsOfChoice[param::readChoiceClamped(p(cl::kNumberOfRepeats), kRepeatsScale, kRepeatChoices)];
-    const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note->noteLevel;
-    startHit(c, decayGain, left_);
-    startHit(c, decayGain, right_);
+    // The note-on's hits run at their own rates: gain 1, and a final hit (no
+    // repeats) untouched by the Easy decay speed. The humanised model draws
+    // both levels before the hits' own values; the others start at full level.
+    if (model == kHumanisedModel) {
+        left_.level = drawLevel();
+        right_.level = drawLevel();
+    }
+    constexpr float kNoteOnGain = 1.0f;
+    constexpr float kNoteOnDecayFactor = 1.0f;
+    startHit(c, kNoteOnGain, kNoteOnDecayFactor, left_);
+    startHit(c, kNoteOnGain, kNoteOnDecayFactor, right_);
     const float filterRandom = p(cl::kFilterRndToFreq);
     filterOffset_ = kFilterJitter * filterRandom * filterRandom * bipolarDraw();
     c.modelFilters[kNoiseFilter].setType(static_cast<std::uint32_t>(
@@ -96,11 +104,15 @@ void ClapVoice::noteOn(const voices::VoiceContext& c)
 
 // A side's next hit: short repeats at the burst's speed until the side has
 // played all of them, then the final hit with its own hold, decay and curve.
-void ClapVoice::startHit(const voices::VoiceContext& c, float decayGain, Side& side)
+float ClapVoice::drawLevel() const
+{
+    return 1.0f - levelJitter_ * dsp::randomUnit();
+}
+
+void ClapVoice::startHit(const voices::VoiceContext& c, float decayGain, float decayFactor, Side& side)
 {
     auto p = [&](int j) { return c.params[cl::index(j, c.instance)]; };
     dsp::HoldDecayEnvelope& envelope = side.envelope;
-    side.level = 1.0f - levelJitter_ * dsp::randomUnit();
     const float jitter = bipolarDraw();
     envelope.setGain(decayGain);
     if (side.hits < repeats_) {
@@ -109,7 +121,6 @@ void ClapVoice::startHit(const voices::VoiceContext& c, float decayGain, Side& s
         envelope.setDecay(p(cl::kRepeatSpeed), 0.0f, std::exp2(jitter * speedJitter_) * side.speed);
         envelope.setCurveExponent(0.0f);
     } else {
-        const float decayFactor = c.easy->synthDecayFactor;
         envelope.setDecayTimeScale(kFinalTimeScaleMs);
         envelope.setHold(p(cl::kAmpHold), 0.0f, decayFactor);
         envelope.setDecay(p(cl::kAmpDecay), 0.0f, std::exp2(jitter * decayJitter_) * decayFactor);
@@ -145,8 +156,10 @@ void ClapVoice::render(const voices::VoiceContext& c)
         const float decayGain = c.modValue(voicedest::kEnvSpeed) * c.note->noteLevel;
         // A side's next hit starts at the first block boundary after its last one has ended.
         for (Side* side : {&left_, &right_}) {
-            if (!side->envelope.isActive() && ++side->hits <= repeats_)
-                startHit(c, decayGain, *side);
+            if (!side->envelope.isActive() && ++side->hits <= repeats_) {
+                side->level = drawLevel();
+                startHit(c, decayGain, c.easy->synthDecayFactor, *side);
+            }
             side->envelope.process();
         }
         tuneFilter(c);

@@ -40,7 +40,8 @@ private:
         float level = 1.0f;
     };
 
-    void startHit(const voices::VoiceContext& c, float decayGain, Side& side);
+    float drawLevel() const;
+    void startHit(const voices::VoiceContext& c, float decayGain, float decayFactor, Side& side);
     void tuneFilter(const voices::VoiceContext& c);
 
     std::int32_t repeats_ = 0;

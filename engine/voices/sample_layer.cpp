@@ -101,14 +101,14 @@ void VoiceLayer::start(const VoiceContext& c, float velocity, float length, std:
     s.stereoEnd = p(c, layer::kStereoEnd);
 }
 
-void VoiceLayer::setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c) const
+void VoiceLayer::setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c)
 {
     lfo.setRate(p(c, layer::kFilterLfoSpeed), p(c, layer::kFilterLfoTempoSync), *c.tempo,
                 c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor);
 }
 
 // Every 16 samples: step, filter settings, envelope blocks, LFO and pan.
-void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, dsp::Lfo& sharedLfo)
+void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, const dsp::Lfo& sharedLfo)
 {
     samples::LayerState& s = state_;
     s.baseStep = std::exp2(tuningOctaves(p(c, layer::kSemi), p(c, layer::kFine))) * s.rateRatio *
@@ -127,10 +127,11 @@ void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, dsp::L
         dsp::clamp01(p(c, layer::kFilterLfoAmount) + c.modValue(voicedest::kLfoAmount) + c.easy->lfoAmountOffset);
     s.lfoValue = 0.0f;
     if (depth > 0.0f) {
-        dsp::Lfo& lfo = lfoPerVoice_ ? lfo_ : sharedLfo;
-        setFilterLfoRate(lfo, c);
-        lfo.output();
-        s.lfoValue = lfo.bipolarOutput() * depth * depth;
+        if (lfoPerVoice_) {
+            setFilterLfoRate(lfo_, c);
+            lfo_.output();
+        }
+        s.lfoValue = (lfoPerVoice_ ? lfo_ : sharedLfo).bipolarOutput() * depth * depth;
     }
 
     s.sweepPhase = dsp::clamp01(s.sweepPhase + s.sweepRate * dsp::kEnvelopeBlockSize * timeFactor);
@@ -151,7 +152,7 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
 }
 
 bool VoiceLayer::render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                        dsp::Lfo& sharedLfo)
+                        const dsp::Lfo& sharedLfo)
 {
     samples::LayerState& s = state_;
     if (!s.on)

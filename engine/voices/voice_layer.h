@@ -24,14 +24,16 @@ public:
     void start(const VoiceContext& c, float velocity, float length, std::int32_t loadedFrames);
     void kill() { ampEnv_.kill(); }
     // One output sample, added to the slot's bus; false once the layer has ended.
-    bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers, dsp::Lfo& sharedLfo);
+    // `sharedLfo`: the slot's filter LFO, which the engine steps once a sample.
+    bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
+                const dsp::Lfo& sharedLfo);
+    static void setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c);
 
     const samples::LayerState& state() const { return state_; }
 
 private:
-    void updateControls(const VoiceContext& c, SynthVoice& voice, dsp::Lfo& sharedLfo);
+    void updateControls(const VoiceContext& c, SynthVoice& voice, const dsp::Lfo& sharedLfo);
     void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
-    void setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c) const;
 
     samples::LayerState state_;
     bool lfoPerVoice_ = false;

@@ -359,17 +359,44 @@ void Engine::renderDrumSlots()
 namespace {
 
 // The built-in sample of a kind's model m; models below the kind's samples are
-// synthesised, and past its list there is nothing to load.
+// synthesised. A value past the list plays, and is shown as, the last model.
 template <typename Voice>
 int factorySampleOfModel(const float* params, int instance)
 {
-    const int m = param::readChoice(params[Voice::parameters(instance).model], param::choicescale::kDrumModel);
-    if (m < Voice::kFirstSampleModel || m >= Voice::kModelCount)
+    const int m = param::readChoiceClamped(params[Voice::parameters(instance).model], param::choicescale::kDrumModel,
+                                           Voice::kModelCount);
+    if (m < Voice::kFirstSampleModel)
         return Engine::kNoFactorySample;
     return Voice::sampleOfModel(m);
 }
 
 } // namespace
+
+int Engine::slotOfModelParameter(int index) const
+{
+    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+        const int i = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+        int model = -1;
+        switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
+        case PadKind::BassDrum: model = drums::BassDrumVoice::parameters(i).model; break;
+        case PadKind::Snare: model = drums::SnareVoice::parameters(i).model; break;
+        case PadKind::Clap: model = drums::ClapVoice::parameters(i).model; break;
+        case PadKind::ClosedHat: model = drums::ClosedHatVoice::parameters(i).model; break;
+        case PadKind::OpenHat: model = drums::OpenHatVoice::parameters(i).model; break;
+        case PadKind::TomOrUser:
+            // Both of the slot's models count: its mode decides which one plays.
+            if (drums::UserVoice::parameters(i).model == index)
+                return slot;
+            model = drums::TomVoice::parameters(i).model;
+            break;
+        case PadKind::User: model = drums::UserVoice::parameters(i).model; break;
+        default: break;
+        }
+        if (model == index)
+            return slot;
+    }
+    return kNoSlot;
+}
 
 int Engine::factorySampleOfSlot(int slot) const
 {

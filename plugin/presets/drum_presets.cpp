@@ -1,6 +1,7 @@
 #include "plugin/aplugin.h"
 
 #include "platform/windows_paths.h"
+#include "plugin/parameters/mixer_parameters.h"
 #include "plugin/parameters/sample_slot_parameters.h"
 #include "plugin/parameters/text_field_parameters.h"
 #include "plugin/parameters/voice_order.h"
@@ -186,8 +187,11 @@ void APlugin::undoDrumPreset(std::int32_t slot)
 {
     if (!presetUndoAvailable || slot < 0 || slot >= kravo::param::kVoiceSlotCount)
         return;
+    // The reload trigger is left out: its write would re-apply the whole
+    // program, cutting every voice, where undo only puts values back.
     for (std::int32_t index = 0; index < kNumParams; ++index)
-        setParameter(index, presetUndoValues[index]);
+        if (index != kravo::param::kReloadTrigger)
+            setParameter(index, presetUndoValues[index]);
     reloadSlotSamples(slot);
     presetApplied();
 }

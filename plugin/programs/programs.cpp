@@ -43,13 +43,19 @@ void APlugin::setParameter(std::int32_t index, float value)
         return;
     // A non-finite value would break the 0..1 range every reader relies on.
     const float v = !std::isfinite(value) ? 0.0f : value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
+    // Showing the original is only a view: a write returns to the edited set
+    // and lands there, so the edits made before it stay heard and stored.
+    if (compareShowsOriginal && v != currentValues[index])
+        compareShowEdited(curProgram);
     const bool changed = v != currentValues[index];
-    if (changed && compareShowsOriginal)
-        keepShownValuesAsEdited();
     if (changed) {
         currentValues[index] = v;
         editedValues[index] = v;
         storedPrograms[curProgram][index] = v;
+        // A model chosen by the host sounds at once, as one chosen in the editor does.
+        const int modelSlot = engine.slotOfModelParameter(index);
+        if (modelSlot != Engine::kNoSlot)
+            loadFactorySample(modelSlot);
     }
     if (currentValues[index] != lastValues[index]) {
         lastValues[index] = v;
@@ -60,18 +66,6 @@ void APlugin::setParameter(std::int32_t index, float value)
         reapplyCurrentProgram();
     if (editor)
         editor->setParameter(index, v);
-}
-
-// While Compare shows the program as loaded, the user edits what they hear:
-// the shown values and name become the edited program, in the store too, so
-// the sound, the edited set and what the host saves never disagree.
-void APlugin::keepShownValuesAsEdited()
-{
-    std::memcpy(editedValues, currentValues, kProgramBytes);
-    std::memcpy(storedPrograms[curProgram], currentValues, kProgramBytes);
-    copyName(editedProgramName, programNames[curProgram], kProgramNameSize);
-    compareShowsOriginal = false;
-    compareShowsEdited = true;
 }
 
 float APlugin::getParameter(std::int32_t index)

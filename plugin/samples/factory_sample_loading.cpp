@@ -27,6 +27,8 @@ void APlugin::loadFactorySample(std::int32_t slot)
     if (slot < 0 || slot >= samples::FactorySamples::kSlots)
         return;
     const int entry = engine.factorySampleOfSlot(slot);
-    if (entry != Engine::kNoFactorySample)
+    // A slot that holds its entry already keeps it: a program change on the
+    // audio thread copies only what changed.
+    if (entry != Engine::kNoFactorySample && entry != factorySamples.loadedEntry(slot))
         loadSampleResource(slot, entry);
 }

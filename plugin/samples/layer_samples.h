@@ -12,8 +12,8 @@
 // browser's preview sample (kPreview), and the hand-over that lets the editor's thread replace one while the audio thread
 // plays it: a new buffer is fully read before it is published, the audio
 // thread takes the published buffers once per block and says so, and a
-// replaced buffer is freed on the editor's thread only after the audio
-// thread has moved on from it.
+// replaced buffer is freed on the editor's thread at once when the audio
+// thread never took it, else only after the audio thread has moved on from it.
 class LayerSamples {
 public:
     static constexpr int kLayers = 16;
@@ -34,16 +34,23 @@ public:
     // Audio thread, before each block: takes the published buffers.
     void takePublished()
     {
+        // Sequentially consistent with replace: a take that has not said it
+        // started can only load what replace published after its exchange.
+        taking.store(true);
         const std::uint64_t seen = publishCount.load(std::memory_order_acquire);
         for (int layer = 0; layer < kBuffers; ++layer)
-            playing[static_cast<std::size_t>(layer)] =
-                published[static_cast<std::size_t>(layer)].load(std::memory_order_acquire);
+            playing[static_cast<std::size_t>(layer)].store(
+                published[static_cast<std::size_t>(layer)].load(), std::memory_order_relaxed);
+        taking.store(false);
         takenCount.store(seen, std::memory_order_release);
     }
     // Audio thread: the buffer it plays for a layer. The reference holds only
     // until the next takePublished, after which the buffer may be freed: ask
     // again every block rather than keep it.
-    const SampleBuffer& audioBuffer(int layer) const { return *playing[static_cast<std::size_t>(layer)]; }
+    const SampleBuffer& audioBuffer(int layer) const
+    {
+        return *playing[static_cast<std::size_t>(layer)].load(std::memory_order_relaxed);
+    }
 
 private:
     struct Retired {
@@ -51,9 +58,11 @@ private:
         std::uint64_t publishedAt; // the audio thread is done with it once it has taken this count
     };
     void freeRetired();
+    bool audioMayHold(int layer, const SampleBuffer* buffer) const;
 
     std::array<std::atomic<SampleBuffer*>, kBuffers> published{};
-    std::array<const SampleBuffer*, kBuffers> playing{};
+    std::array<std::atomic<const SampleBuffer*>, kBuffers> playing{};
+    std::atomic<bool> taking{false};
     std::atomic<std::uint64_t> publishCount{0};
     std::atomic<std::uint64_t> takenCount{0};
     std::vector<Retired> retired;

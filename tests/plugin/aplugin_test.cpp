@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<APlugin> plugin{static_cast<APlugin*>(createEffectInstance(recordHostCall))};
 };
 
-TEST_F(PluginObject, IsASynthAnsweringOnlyItsCapabilitiesAndClampsOrIgnoresImplausibleSampleRates)
+TEST_F(PluginObject, IsASynthAnsweringOnlyItsCapabilitiesAndIgnoresImplausibleSampleRates)
 {
     EXPECT_EQ(plugin->getPluginRecord()->flags, plugFlagsCanReplacing | plugFlagsIsSynth);
     const std::pair<const char*, int> capabilities[] = {{"receivePlugEvents", 1}, {"receivePlugMidiEvent", 1},
@@ -39,12 +39,10 @@ TEST_F(PluginObject, IsASynthAnsweringOnlyItsCapabilitiesAndClampsOrIgnoresImpla
         EXPECT_EQ(plugin->dispatcher(plugCanDo, 0, 0, asked.data(), 0.0f), answer) << can;
     }
 
-    plugin->dispatcher(plugSetSampleRate, 0, 0, nullptr, 0.5f);
-    EXPECT_EQ(std::tuple(plugin->getSampleRate(), plugin->getSamplePeriod()), std::tuple(1.0f, 1.0f));
     plugin->dispatcher(plugSetSampleRate, 0, 0, nullptr, 48000.0f);
     EXPECT_FLOAT_EQ(plugin->getSamplePeriod(), 1.0f / 48000.0f);
-    for (float bad : {600000.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                      -std::numeric_limits<float>::infinity()}) {
+    for (float bad : {600000.0f, 999.0f, 20.0f, 1.0f, 0.5f, 0.0f, -44100.0f, std::numeric_limits<float>::quiet_NaN(),
+                      std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}) {
         plugin->dispatcher(plugSetSampleRate, 0, 0, nullptr, bad);
         EXPECT_EQ(plugin->getSampleRate(), 48000.0f) << bad;
         EXPECT_EQ(plugin->getEngine().getSampleRate(), 48000.0f) << bad;

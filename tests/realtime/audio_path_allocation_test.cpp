@@ -3,6 +3,8 @@
 #include "plugin/base/plug_event_list.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/effect_type_names.h"
+#include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/sample_position.h"
 #include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/plugin/base/recording_editor.h"
@@ -135,6 +137,53 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
     EXPECT_TRUE(peak > 0.0f && !plugin->isProgramReloadPending() && !editor->voiceLeds.empty());
     EXPECT_EQ(plugin->getMidiCcMap().parameterOf(21), kLearnedParameter);
     EXPECT_TRUE(std::ranges::any_of(editor->parameterUpdates, [](auto& u) { return u.first == kLearnedParameter; }));
+}
+
+// Every model of every drum kind (so every model family, the Tom/User slots in
+// both modes), every effect type on all four slots, the sample slots and a
+// pattern, with the parameter writes that choose them made between the blocks'
+// events as a host's automation makes them.
+TEST(AudioPath, EveryDrumModelAndEffectTypeAllocatesNothing)
+{
+    namespace param = kravo::param;
+    constexpr int kMostModels = 140; // the User kind's
+    constexpr int kVoicePads = 24;
+    const HostCallback host = [](PluginRecord*, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float) {
+        return opcode == hostOpGetTimeInfo ? reinterpret_cast<PlugIntPtr>(&hostTime) : PlugIntPtr{0};
+    };
+    hostTime.flags = plugTimeTempoValid;
+    std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(host)));
+    PluginRecord* record = plugin->getPluginRecord();
+    record->dispatcher(record, plugSetSampleRate, 0, 0, nullptr, kSampleRate);
+    kravo::test::TempFolder folder;
+    loadLoopingSample(*plugin, folder);
+    plugin->setParameter(2400, 1.0f); // the first pattern's first step
+    float left[kBlock] = {}, right[kBlock] = {};
+    float* outputs[2] = {left, right};
+    std::size_t heapCalls = 0;
+    float peak = 0.0f;
+    for (int m = 0; m < kMostModels; ++m) {
+        for (int pad = 0; pad < kVoicePads; ++pad)
+            plugin->triggerPadFromEditor(pad);
+        if (m % 16 == 0)
+            plugin->startPatternFromEditor(0);
+        const int effectType = 1 + m % (param::kEffectTypeCount - 1);
+        heapCalls += heapCallsDuring([&] {
+            // A kind with fewer models plays its last one, past its list.
+            for (const int model : param::synthVoiceModel)
+                record->setParameter(record, model, param::drumModelValue(m));
+            for (const int model : param::tomModel)
+                record->setParameter(record, model, param::drumModelValue(m));
+            for (const int userMode : param::tomUserSwitch)
+                record->setParameter(record, userMode, static_cast<float>(m % 2));
+            sendDrumsThroughEffects(record, {effectType, effectType, effectType, effectType});
+            record->processReplacing(record, nullptr, outputs, kBlock);
+        });
+        for (float sample : left)
+            peak = std::max(peak, std::abs(sample));
+    }
+    EXPECT_EQ(heapCalls, 0u);
+    EXPECT_GT(peak, 0.0f);
 }
 
 } // namespace

@@ -73,6 +73,29 @@ TEST(Clap, ThePlainModelIsTheSameOnBothSidesAndTheStereoModelRunsItsLeftBurstAhe
 }
 
 // A stolen voice fades within 34 blocks and plays none of its remaining hits.
+// The note-on starts the final hit of a clap without repeats at its own speed:
+// neither the Easy decay speed nor Env Speed modulation and note level reach it.
+TEST(Clap, AClapWithoutRepeatsIsTheSameWhateverTheEasyDecaySpeed)
+{
+    constexpr int kEasySynthDecaySpeed = 72;
+    const auto soundedFrames = [](float easySpeed) {
+        PluginRenderer r;
+        r.set(kEasySynthDecaySpeed, easySpeed);
+        r.setKind(cl::index, {{cl::kModel, drumModelValue(0)}, {cl::kNumberOfRepeats, 0.0f}, {cl::kAmpDecay, 0.3f}});
+        r.noteOn(kGmClap);
+        r.renderSeconds(1.0);
+        std::size_t last = 0;
+        for (std::size_t i = 0; i < r.left.size(); ++i)
+            if (r.left[i] != 0.0f)
+                last = i;
+        return last;
+    };
+    const std::size_t atMiddle = soundedFrames(0.5f);
+    EXPECT_GT(atMiddle, 256u);
+    EXPECT_EQ(soundedFrames(0.3f), atMiddle);
+    EXPECT_EQ(soundedFrames(0.8f), atMiddle);
+}
+
 TEST(Clap, AStolenVoiceEndsItsBurst)
 {
     const auto r = play({{cl::kNumberOfRepeats, 1.0f}, {cl::kRepeatSpeed, 1.0f}}, 0.01);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -39,24 +40,24 @@ struct ChoiceCase {
     int entry;
 };
 
-TEST(FactorySampleChoice, EachKindMapsItsSampleModelsOntoItsEntriesAndNothingOutsideThem)
+TEST(FactorySampleChoice, EachKindMapsItsSampleModelsOntoItsEntriesAndPastItsListOntoItsLast)
 {
     const ChoiceCase cases[] = {
         {"BD at 0.02 is synthesised model 3", 0, {{144, 0.02f}}, kNone},
         {"BD at 0.021 is model 4", 0, {{144, 0.021f}}, 0},
-        {"BD 2 past its list", 1, {{145, model(28)}}, kNone},
+        {"BD 2 past its list plays its last model", 1, {{145, model(28)}}, 23},
         {"SN first sample", 2, {{264, model(2)}}, 24},
         {"SN last sample", 3, {{265, model(66)}}, 88},
         {"CL-HH 1 first sample", 4, {{364, model(3)}}, 89},
         {"OP-HH 1 last sample", 5, {{484, model(24)}}, 110},
         {"Clap last sample", 8, {{602, model(17)}}, 136},
         {"Tom first sample", 10, {{1770, 0.0f}, {653, model(2)}}, 111},
-        {"Tom past its samples", 10, {{1770, 0.0f}, {653, model(13)}}, kNone},
+        {"Tom past its list plays its last model", 10, {{1770, 0.0f}, {653, model(13)}}, 121},
         {"Tom/User in user mode reads its User Model", 11, {{1771, 1.0f}, {654, model(5)}, {887, model(12)}}, 137},
         {"Tom/User in user mode with a synthesised user model", 12, {{1772, 1.0f}, {655, model(5)}, {888, model(3)}},
          kNone},
         {"User model 139", 13, {{889, model(139)}}, 264},
-        {"User model 140", 15, {{891, model(140)}}, kNone},
+        {"User model 140 plays model 139", 15, {{891, model(140)}}, 264},
         {"User model 11 is synthesised", 14, {{890, model(11)}}, kNone},
         {"sample slots have no built-in samples", 16, {}, kNone},
     };
@@ -173,6 +174,30 @@ TEST_F(SampleLayerPlay, AnEntryLongerThanTheCopyPlaysOnlyTheCopy)
     EXPECT_EQ(r->plugin->getEngine().getVoiceLayer(0, 0).lastFrame, 98.0f);
     r->render(100);
     EXPECT_FALSE(r->plugin->getEngine().getBassDrumVoice(0, 0).playing);
+}
+
+} // namespace
+
+namespace {
+
+// The shared layer LFO runs at its own rate, once a sample, while the slot sounds: not at the voices'
+// control rate, and not only while a layer plays.
+TEST(SynthSlotLayerLfo, StepsOnceASampleWhileItsSlotSounds)
+{
+    PluginRenderer renderer;
+    renderer.set(param::synthLayer[layer::kFilterLfoSpeed][0], 0.5f);
+    renderer.set(param::synthLayer[layer::kFilterLfoTempoSync][0], 0.0f);
+    renderer.noteOn(36);
+    renderer.render(64);
+    const dsp::Lfo& lfo = renderer.plugin->getEngine().getLayerLfo(0);
+    const float start = lfo.phase();
+    const float increment = lfo.increment();
+    ASSERT_GT(increment, 0.0f) << "the rate follows the slot's parameters while it sounds";
+    constexpr int kFrames = 1000;
+    renderer.render(kFrames);
+    ASSERT_TRUE(renderer.plugin->getEngine().getBassDrumVoice(kVoice, 0).playing);
+    const float expected = std::fmod(start + static_cast<float>(kFrames) * increment, 1.0f);
+    EXPECT_NEAR(lfo.phase(), expected, 1e-3f);
 }
 
 } // namespace

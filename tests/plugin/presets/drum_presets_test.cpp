@@ -168,6 +168,21 @@ TEST_F(DrumPresets, UndoDoesNothingFirstThenReturnsToTheStateBeforeTheLastLoad)
     EXPECT_EQ(values(), afterFirst);
 }
 
+TEST_F(DrumPresets, UndoPutsValuesBackWithoutReloadingTheProgram)
+{
+    constexpr int kReloadMark = 8192;
+    plugin->loadDefaultDrumPreset(0);
+    renderer->noteOn(36);
+    renderer->render(1024);
+    plugin->undoDrumPreset(0);
+    EXPECT_FALSE(plugin->isProgramReloadPending());
+    renderer->render(2 * kReloadMark);
+    float energy = 0.0f;
+    for (std::size_t i = kReloadMark + 64; i < kReloadMark + 4096; ++i)
+        energy += renderer->left[i] * renderer->left[i];
+    EXPECT_GT(energy, 0.0f) << "the note sounds on past the reload mark";
+}
+
 TEST_F(DrumPresets, MalformedFilesChangeNothing)
 {
     const std::vector<std::string> files = {

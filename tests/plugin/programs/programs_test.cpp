@@ -56,8 +56,9 @@ TEST_F(Programs, AFreshObjectHasProgramZeroCompletelyLoadedAndClampsValuesStorin
     EXPECT_EQ(std::tuple(plugin->getParameter(9900), plugin->getParameter(-1)), std::tuple(0.0f, 0.0f));
 }
 
-// An edit while Compare shows the original continues from it: what the user hears is what the program keeps.
-TEST_F(Programs, CompareSwitchesAfterARealChangeOnlyAndAnEditWhileTheOriginalIsShownContinuesFromIt)
+// A write while Compare shows the original returns to the edited set first and
+// lands there: no edit made before is lost, and the program keeps them all.
+TEST_F(Programs, CompareSwitchesAfterARealChangeOnlyAndAWriteWhileTheOriginalIsShownReturnsToTheEdits)
 {
     const float loaded = plugin->getParameter(10), loaded11 = plugin->getParameter(11);
     const auto shown = [&] { return std::tuple(plugin->getParameter(10), plugin->getParameter(11)); };
@@ -78,15 +79,19 @@ TEST_F(Programs, CompareSwitchesAfterARealChangeOnlyAndAnEditWhileTheOriginalIsS
               std::tuple(other(loaded), true, "Renamed"));
 
     plugin->compareShowOriginal(-1);
+    plugin->setParameter(11, loaded11); // the shown value again: no write, the original stays shown
+    EXPECT_EQ(std::tuple(shown(), plugin->isCompareShowingEdited()), std::tuple(std::tuple(loaded, loaded11), false));
     plugin->setParameter(11, other(loaded11));
-    EXPECT_TRUE(plugin->isCompareShowingEdited());
+    EXPECT_EQ(std::tuple(shown(), plugin->isCompareShowingEdited(), programName()),
+              std::tuple(std::tuple(other(loaded), other(loaded11)), true, "Renamed"));
     plugin->compareShowOriginal(-1);
     EXPECT_EQ(shown(), std::tuple(loaded, loaded11));
     plugin->compareShowEdited(-1);
-    EXPECT_EQ(shown(), std::tuple(loaded, other(loaded11)));
+    EXPECT_EQ(shown(), std::tuple(other(loaded), other(loaded11)));
+    plugin->compareShowOriginal(-1);
     plugin->setProgram(1);
     plugin->setProgram(0);
-    EXPECT_EQ(shown(), std::tuple(loaded, other(loaded11)));
+    EXPECT_EQ(shown(), std::tuple(other(loaded), other(loaded11)));
 }
 
 TEST_F(Programs, EachProgramKeepsItsEditsProgramChangesEnterTheRecentListAndOutOfRangeOnesAreIgnored)

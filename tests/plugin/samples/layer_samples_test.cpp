@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
@@ -54,6 +55,25 @@ TEST(LayerSamples, AReplacedBufferStaysReadableUntilTheAudioSideHasTakenTheNewOn
     samples.replace(6, placeholder());
     EXPECT_EQ(isFreed(held), kFreesAreSeen);
     EXPECT_FALSE(isFreed(freshBuffer));
+}
+
+// Many loads with no block between them keep only what the audio side may read.
+TEST(LayerSamples, ABufferTheAudioSideNeverTookIsFreedWhenItIsReplaced)
+{
+    LayerSamples samples;
+    samples.takePublished();
+    const SampleBuffer* held = &samples.audioBuffer(3);
+    std::vector<const SampleBuffer*> loads;
+    for (int i = 0; i < 30; ++i) {
+        auto buffer = placeholder();
+        loads.push_back(buffer.get());
+        samples.replace(3, std::move(buffer));
+    }
+    for (std::size_t i = 0; i + 1 < loads.size(); ++i)
+        EXPECT_EQ(isFreed(loads[i]), kFreesAreSeen) << i;
+    EXPECT_FALSE(isFreed(loads.back()));
+    EXPECT_FALSE(isFreed(held));
+    EXPECT_EQ(readThrough(samples.audioBuffer(3)), 2e-15f);
 }
 
 // Meant for the sanitizer build: whatever the interleaving, no read reaches a freed buffer.
