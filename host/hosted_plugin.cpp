@@ -247,8 +247,8 @@ void HostedPlugin::renderBlock(const std::vector<ScheduledMidi>& schedule, std::
 {
     const std::int64_t blockEnd = position_ + frames;
     std::vector<hostengine::MIDIInputPacket> packets;
-    // Messages held back by a full block are delivered at the start of the next.
-    while (next < schedule.size() && schedule[next].frame < blockEnd && packets.size() < kMaxEventsPerBlock) {
+    // Only more messages than the queue holds on one frame are held back, to the start of the next call.
+    while (next < schedule.size() && schedule[next].frame < blockEnd && packets.size() < kPluginQueueCapacity) {
         const ScheduledMidi& message = schedule[next++];
         hostengine::MIDIInputPacket packet;
         packet.sampleOffset = static_cast<std::int32_t>(std::max<std::int64_t>(0, message.frame - position_));
@@ -283,7 +283,10 @@ void HostedPlugin::render(const std::vector<ScheduledMidi>& schedule, std::size_
                           std::int32_t frames)
 {
     for (std::int32_t done = 0; done < frames;) {
-        const std::int32_t n = std::min(blockSize_, frames - done);
+        std::int32_t n = std::min(blockSize_, frames - done);
+        const std::size_t firstOverflowing = next + kPluginQueueCapacity;
+        if (firstOverflowing < schedule.size() && schedule[firstOverflowing].frame < position_ + n)
+            n = static_cast<std::int32_t>(std::max<std::int64_t>(1, schedule[firstOverflowing].frame - position_));
         renderBlock(schedule, next, left + done, right + done, n);
         done += n;
     }

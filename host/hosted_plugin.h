@@ -23,7 +23,8 @@ struct ScheduledMidi {
 
 class HostedPlugin {
 public:
-    static constexpr int kMaxEventsPerBlock = 2048;
+    // The plug-in queues this many events per processing call and drops the rest.
+    static constexpr std::size_t kPluginQueueCapacity = 250;
 
     HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize);
     ~HostedPlugin();
@@ -52,7 +53,8 @@ public:
     void setTempo(double tempoBpm) { tempo_ = tempoBpm; }
 
     // Renders frames into left/right, delivering the messages of `schedule` that fall due
-    // (schedule is sorted by frame; `next` is advanced).
+    // (schedule is sorted by frame; `next` is advanced). Where more messages than the plug-in's queue
+    // holds fall into one block, the block is split into shorter calls so that none is lost.
     void render(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
                 std::int32_t frames);
     std::int64_t framesRendered() const { return position_; }

@@ -1,10 +1,19 @@
 #include "host/command_line.h"
 #include "host/commands.h"
+#include "platform/clock.h"
 
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
+
+namespace {
+
+// The plug-in seeds its noise from the tick count; a clock that starts at one value and moves
+// only as the host sleeps makes the same command render the same samples every time.
+constexpr DWORD kOfflineStartTicks = 1;
+
+} // namespace
 
 // kravo-host: drives the plug-in through its own boundary, as a host would.
 int main(int argc, char** argv)
@@ -19,6 +28,8 @@ int main(int argc, char** argv)
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    platform::ManualClock offlineClock(kOfflineStartTicks);
+    platform::setClock(&offlineClock);
     try {
         if (args[0] == "render")
             return host::runRender(host::parseRenderOptions(rest));

@@ -132,6 +132,10 @@ int renderInto(const RenderOptions& options, const Timeline& timeline, const std
         writeStateFile(options.saveStatePath, pluginHost.saveState());
     if (showProgress)
         std::fprintf(stderr, "\rkravo-host: rendered %.1f s\n", timeline.seconds);
+    if (out.clippedSamples() > 0)
+        std::fprintf(stderr,
+                     "kravo-host: %lld samples clipped, peak %+.1f dBFS; lower Main Volume (parameter 2) to avoid it\n",
+                     static_cast<long long>(out.clippedSamples()), 20.0 * std::log10(out.peak()));
     return 0;
 }
 

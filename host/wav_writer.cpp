@@ -2,7 +2,9 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -66,6 +68,30 @@ std::filesystem::path createTemporaryBeside(const std::string& path)
     throw std::runtime_error("cannot create " + path + ": no free name for its temporary file");
 }
 
+// The writer stamps its PEAK chunk with the wall-clock time; a fixed stamp keeps two renders of one
+// command byte-identical. The chunk sits among the header chunks, before the samples.
+void fixPeakTimestamp(const std::filesystem::path& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (!file)
+        return;
+    unsigned char header[8];
+    std::fseek(file, 12, SEEK_SET); // past the container's own id, size and form
+    while (std::fread(header, 1, sizeof header, file) == sizeof header && std::memcmp(header, "data", 4) != 0) {
+        const long size = static_cast<long>(header[4] | header[5] << 8 | header[6] << 16 |
+                                            static_cast<unsigned long>(header[7]) << 24);
+        if (std::memcmp(header, "PEAK", 4) == 0) {
+            const unsigned char stamp[4] = {};
+            std::fseek(file, 4, SEEK_CUR); // past the chunk's version
+            std::fwrite(stamp, 1, sizeof stamp, file);
+            break;
+        }
+        if (std::fseek(file, size + (size & 1), SEEK_CUR) != 0)
+            break;
+    }
+    std::fclose(file);
+}
+
 } // namespace
 
 WavContainer containerFor(std::int64_t frames, int channels, SampleFormat format)
@@ -76,7 +102,7 @@ WavContainer containerFor(std::int64_t frames, int channels, SampleFormat format
 }
 
 WavStream::WavStream(const std::string& path, int sampleRate, SampleFormat format, std::int64_t expectedFrames)
-    : path_(path)
+    : path_(path), format_(format)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -117,6 +143,13 @@ WavStream::~WavStream()
 
 void WavStream::write(const float* interleaved, std::int64_t frames)
 {
+    if (format_ != SampleFormat::float32) {
+        for (std::int64_t i = 0; i < frames * 2; ++i) {
+            const float magnitude = std::abs(interleaved[i]);
+            clippedSamples_ += magnitude > 1.0f;
+            peak_ = std::max(peak_, magnitude);
+        }
+    }
     if (sf_writef_float(file_, interleaved, frames) != frames)
         throw std::runtime_error("cannot write " + path_ + ": " + sf_strerror(file_));
 }
@@ -127,6 +160,7 @@ void WavStream::commit()
     file_ = nullptr;
     if (closeResult != 0)
         throw std::runtime_error("cannot finish " + path_ + ": " + sf_error_number(closeResult));
+    fixPeakTimestamp(temporary_);
     std::error_code error;
     std::filesystem::rename(temporary_, path_, error);
     if (error)

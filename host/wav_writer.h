@@ -31,8 +31,15 @@ public:
     void write(const float* interleaved, std::int64_t frames);
     void commit();
 
+    // What integer output has clipped so far: samples past full scale, and the largest magnitude written.
+    std::int64_t clippedSamples() const { return clippedSamples_; }
+    float peak() const { return peak_; }
+
 private:
     std::string path_;
+    SampleFormat format_;
+    std::int64_t clippedSamples_ = 0;
+    float peak_ = 0.0f;
     std::filesystem::path temporary_;
     SNDFILE* file_ = nullptr;
     bool committed_ = false;
