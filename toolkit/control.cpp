@@ -181,4 +181,31 @@ void CControl::drawBackgroundFrom(CDrawContext* context, const CPoint& from)
         background->draw(context, size, from);
 }
 
+void CControl::drawOffOrOnImage(CDrawContext* context, const CPoint& offset, std::int32_t heightOfOneImage)
+{
+    CPoint from = offset;
+    bounceValue();
+    if (value != 0.0f)
+        from.v += heightOfOneImage;
+    drawBackgroundFrom(context, from);
+    setDirty(false);
+}
+
+void CControl::followPressWhileHeld(CDrawContext* context, const CPoint& where, float pressed)
+{
+    const float entry = value;
+    if (context->getMouseButtons() != kLeftButton) {
+        value = pressed;
+        report(context);
+        return;
+    }
+    CPoint at = where;
+    do {
+        value = containsWithEdges(size, at) ? pressed : entry;
+        reportIfDirty(context);
+        getMouseLocation(context, at);
+        doIdleStuff();
+    } while (context->getMouseButtons() == kLeftButton);
+}
+
 } // namespace Toolkit

@@ -70,6 +70,11 @@ protected:
     void reportIfDirty(CDrawContext* context);
     // The background at the control's rectangle from the point in the bitmap.
     void drawBackgroundFrom(CDrawContext* context, const CPoint& from);
+    // A two-image button: the image at the offset for 0, the one below it for any other value.
+    void drawOffOrOnImage(CDrawContext* context, const CPoint& offset, std::int32_t heightOfOneImage);
+    // While the left button is held, the value is `pressed` over the rectangle and back as it was beside
+    // it, reported on change; a click with another button just presses.
+    void followPressWhileHeld(CDrawContext* context, const CPoint& where, float pressed);
 
     CControlListener* listener;
     std::int32_t tag;

@@ -1,7 +1,5 @@
 #include "toolkit/kick_button.h"
 
-#include "toolkit/draw_context.h"
-#include "toolkit/mouse_buttons.h"
 
 #include <cstring>
 
@@ -21,34 +19,15 @@ CKickButton::CKickButton(const CRect& size, CControlListener* listener, std::int
 
 void CKickButton::draw(CDrawContext* context)
 {
-    CPoint from = offset;
-    bounceValue();
-    if (value != 0.0f)
-        from.v += heightOfOneImage;
-    drawBackgroundFrom(context, from);
-    setDirty(false);
+    drawOffOrOnImage(context, offset, heightOfOneImage);
 }
 
-// While held, the button is pressed over its rectangle and back as it was beside it.
 void CKickButton::mouse(CDrawContext* context, const CPoint& where, std::int32_t buttons)
 {
     if (!mouseGoesOn(context, buttons, false))
         return;
-    const float entry = value;
-    const float pressed = entry == 0.0f ? 1.0f : 0.0f;
     beginEdit();
-    if (context->getMouseButtons() == kLeftButton) {
-        CPoint at = where;
-        do {
-            value = containsWithEdges(size, at) ? pressed : entry;
-            reportIfDirty(context);
-            getMouseLocation(context, at);
-            doIdleStuff();
-        } while (context->getMouseButtons() == kLeftButton);
-    } else {
-        value = pressed;
-        report(context);
-    }
+    followPressWhileHeld(context, where, value == 0.0f ? 1.0f : 0.0f);
     value = 0.0f;
     report(context);
     endEdit();

@@ -1,7 +1,5 @@
 #include "toolkit/movie_button.h"
 
-#include "toolkit/draw_context.h"
-#include "toolkit/mouse_buttons.h"
 
 #include <cstring>
 
@@ -20,33 +18,15 @@ bool CMovieButton::isTypeOf(const char* type)
 
 void CMovieButton::draw(CDrawContext* context)
 {
-    CPoint from = offset;
-    bounceValue();
-    if (value != 0.0f)
-        from.v += heightOfOneImage;
-    drawBackgroundFrom(context, from);
-    setDirty(false);
+    drawOffOrOnImage(context, offset, heightOfOneImage);
 }
 
 void CMovieButton::mouse(CDrawContext* context, const CPoint& where, std::int32_t buttons)
 {
     if (!mouseGoesOn(context, buttons, false))
         return;
-    const float entry = value;
-    const float toggled = entry == 0.0f ? 1.0f : 0.0f;
     beginEdit();
-    if (context->getMouseButtons() == kLeftButton) {
-        CPoint at = where;
-        do {
-            value = containsWithEdges(size, at) ? toggled : entry;
-            reportIfDirty(context);
-            getMouseLocation(context, at);
-            doIdleStuff();
-        } while (context->getMouseButtons() == kLeftButton);
-    } else {
-        value = toggled;
-        report(context);
-    }
+    followPressWhileHeld(context, where, value == 0.0f ? 1.0f : 0.0f);
     endEdit();
 }
 
