@@ -193,14 +193,14 @@ TEST_F(KravoHost, TwoRunsOfOneRenderWriteTheSameBytes)
     }
 }
 
-// 600 events, over 250 of them in the first block of 40000 frames: more than the plug-in queues in one call.
+// 600 events, over 250 of them in the first block of 65536 frames: more than the plug-in queues in one call.
 TEST_F(KravoHost, EveryNoteOfACrowdedBlockPlays)
 {
     std::string notes;
     for (int k = 0; k < 300; ++k)
         notes += " --note " + std::to_string(k * 0.005) + ":36";
     std::vector<float> rendered[2];
-    for (const int block : {512, 40000}) {
+    for (const int block : {512, 65536}) {
         const std::string wav = (folder / "crowded.wav").string();
         const RunResult result =
             run("render --quiet --seconds 3" + notes + " --block " + std::to_string(block) + " --out " + wav);
