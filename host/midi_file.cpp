@@ -1,6 +1,7 @@
 #include "host/midi_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -79,6 +80,27 @@ std::uint32_t bigEndian(const std::vector<std::uint8_t>& data, std::size_t pos, 
     return value;
 }
 
+// System common and real-time messages have no place in a file, but players step over them.
+// Their lengths are known: F1 and F3 carry one data byte, F2 two, the rest none.
+int systemMessageDataBytes(std::uint8_t status)
+{
+    switch (status) {
+    case 0xf1:
+    case 0xf3: return 1;
+    case 0xf2: return 2;
+    case 0xf6:
+    case 0xf8: case 0xf9: case 0xfa: case 0xfb: case 0xfc: case 0xfd: case 0xfe: return 0;
+    default: return -1;
+    }
+}
+
+std::string hexOffset(std::size_t offset)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%zx", offset);
+    return text;
+}
+
 int dataBytesOf(std::uint8_t status)
 {
     switch (status & 0xf0) {
@@ -88,19 +110,33 @@ int dataBytesOf(std::uint8_t status)
     }
 }
 
-void readTrack(Reader& track, std::vector<TickEvent>& events)
+// Notes the first thing stepped over; the reader names only that one.
+void recover(std::string& recovered, const char* what, std::size_t offset)
+{
+    if (recovered.empty())
+        recovered = std::string(what) + " at byte " + hexOffset(offset);
+}
+
+// Answers the tick of the track's last event.
+std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::string& recovered)
 {
     std::uint64_t tick = 0;
     std::uint8_t runningStatus = 0;
+    // Set by a meta or system-exclusive event: strictly it ends running status, but players keep it.
+    bool statusInterrupted = false;
     while (!track.atEnd()) {
         tick += track.variableLength();
+        const std::size_t offset = track.position();
         std::uint8_t status = track.peek();
-        if (status & 0x80)
+        if (status & 0x80) {
             track.byte();
-        else if (runningStatus)
+        } else if (runningStatus) {
             status = runningStatus;
-        else
+            if (statusInterrupted)
+                recover(recovered, "running status carried across a meta or system-exclusive event", offset);
+        } else {
             throw MidiFileError("data byte without a status (running status not set)");
+        }
 
         if (status == 0xff) {
             const std::uint8_t type = track.byte();
@@ -115,15 +151,20 @@ void readTrack(Reader& track, std::vector<TickEvent>& events)
                 track.skip(length);
             }
             if (type == 0x2f)
-                return;
-            runningStatus = 0;
+                return tick;
+            statusInterrupted = true;
         } else if (status == 0xf0 || status == 0xf7) {
             track.skip(track.variableLength());
-            runningStatus = 0;
+            statusInterrupted = true;
         } else if (status >= 0xf0) {
-            throw MidiFileError("system message inside a track");
+            const int dataBytes = systemMessageDataBytes(status);
+            if (dataBytes < 0)
+                throw MidiFileError("undefined status byte " + hexOffset(status) + " at byte " + hexOffset(offset));
+            track.skip(static_cast<std::uint32_t>(dataBytes));
+            recover(recovered, "system message inside a track", offset);
         } else {
             runningStatus = status;
+            statusInterrupted = false;
             TickEvent event{tick, events.size(), false, 0, {status, 0, 0}};
             for (int i = 0; i < dataBytesOf(status); ++i) {
                 const std::uint8_t b = track.byte();
@@ -134,6 +175,7 @@ void readTrack(Reader& track, std::vector<TickEvent>& events)
             events.push_back(event);
         }
     }
+    return tick;
 }
 
 } // namespace
@@ -150,10 +192,14 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
         throw MidiFileError("MIDI header too short");
     if (format > 1)
         throw MidiFileError("only MIDI file formats 0 and 1 are supported");
-    if (division == 0 || (division & 0x8000))
+    if (division == 0)
+        throw MidiFileError("the division is 0: the file gives no ticks per quarter note");
+    if (division & 0x8000)
         throw MidiFileError("only tick-based MIDI timing is supported");
 
     std::vector<TickEvent> events;
+    std::uint64_t lastTick = 0;
+    std::string recovered;
     std::size_t pos = 8 + std::size_t{headerLength};
     for (std::uint32_t t = 0; t < trackCount; ++t) {
         if (pos + 8 > data.size())
@@ -165,7 +211,7 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
             throw MidiFileError("track chunk runs past the end of the file");
         if (isTrack) {
             Reader track(data, pos + 8, pos + 8 + length);
-            readTrack(track, events);
+            lastTick = std::max(lastTick, readTrack(track, events, recovered));
         } else {
             --t; // unknown chunks are skipped and do not count as tracks
         }
@@ -177,15 +223,16 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
     });
 
     MidiFileContent content;
+    content.recovered = std::move(recovered);
     const bool fixedTempo = fixedTempoBpm > 0.0;
     double secondsPerTick = 60.0 / ((fixedTempo ? fixedTempoBpm : kDefaultTempoBpm) * division);
     double seconds = 0.0;
-    std::uint64_t lastTick = 0;
+    std::uint64_t tick = 0;
     if (!fixedTempo)
         content.tempoChanges.push_back({0.0, kDefaultTempoBpm});
     for (const TickEvent& event : events) {
-        seconds += static_cast<double>(event.tick - lastTick) * secondsPerTick;
-        lastTick = event.tick;
+        seconds += static_cast<double>(event.tick - tick) * secondsPerTick;
+        tick = event.tick;
         if (event.isTempo) {
             if (fixedTempo)
                 continue;
@@ -199,6 +246,7 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
             content.messages.push_back({seconds, {event.bytes[0], event.bytes[1], event.bytes[2]}});
         }
     }
+    content.lastEventSeconds = seconds + static_cast<double>(lastTick - tick) * secondsPerTick;
     return content;
 }
 

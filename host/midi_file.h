@@ -22,6 +22,11 @@ struct TempoChange {
 struct MidiFileContent {
     std::vector<TimedMidiMessage> messages; // sorted by time, stable within a time
     std::vector<TempoChange> tempoChanges;  // sorted by time
+    double lastEventSeconds = 0.0;          // of any event, its End of Track included
+    // What the reader stepped over that players forgive (system messages inside a
+    // track, running status across a meta or system-exclusive event): "" for none,
+    // otherwise a description naming the first place.
+    std::string recovered;
 };
 
 class MidiFileError : public std::runtime_error {

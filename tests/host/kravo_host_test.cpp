@@ -143,6 +143,40 @@ TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWith
     }
 }
 
+// 96 ticks per quarter note at 120 bpm: 96 ticks are half a second.
+std::string midiFileWithTrack(const std::string& track)
+{
+    std::string file("MThd\0\0\0\6\0\0\0\1\0\x60MTrk", 18);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        file += static_cast<char>(track.size() >> shift);
+    return file + track;
+}
+
+TEST_F(KravoHost, MidiFilesThatPlayersAcceptPlayWithOneWarningAndTheirTrailingSilenceIsKept)
+{
+    const std::string endOfTrack("\0\xff\x2f\0", 4);
+    const std::string withClockBytes = std::string("\0\x99\x24\x64\0\xf8\0\xf8\x10\x26\x50", 11) + endOfTrack;
+    const std::string acrossMeta = std::string("\0\x99\x24\x64\0\xff\x01\x01x\x10\x26\x50", 12) + endOfTrack;
+    const std::string wav = (folder / "played.wav").string();
+    for (const std::string& track : {withClockBytes, acrossMeta}) {
+        folder.writeFile("song.mid", midiFileWithTrack(track));
+        const RunResult result = run("render --quiet --bits 16 --midi " + (folder / "song.mid").string() + " --out " + wav);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const auto warned = result.err.find("warning");
+        EXPECT_NE(warned, std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("warning", warned + 1), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(" at byte 0x"), std::string::npos) << result.err; // the first place named
+        EXPECT_EQ(readWav(wav).frames, std::lround((16.0 / 96 * 0.5 + 2.0) * 44100));
+    }
+
+    // End of Track ten quarters (5 s) after the only note: 5 s plus the 2 s tail.
+    folder.writeFile("long.mid", midiFileWithTrack(std::string("\0\x99\x24\x64\x87\x40\xff\x2f\0", 9)));
+    const RunResult result = run("render --quiet --midi " + (folder / "long.mid").string() + " --out " + wav);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.err.find("warning") == std::string::npos) << result.err;
+    EXPECT_EQ(readWav(wav).frames, 7 * 44100);
+}
+
 // Note 60 starts the first pattern; its first track plays the kick on steps 0
 // and 8, half a bar apart: 1 s at 120 BPM, 2 s at 60.
 TEST_F(KravoHost, APatternPadPlaysThePatternInTimeWithTheTempo)
