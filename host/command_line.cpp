@@ -33,20 +33,43 @@ constexpr int kNumPrograms = 32;
 constexpr int kMinSampleRate = 8000;
 constexpr int kMaxSampleRate = 384000;
 
+// Only plain decimal text is a number here: no blanks, no hexadecimal, no "inf" or "nan".
+bool isDecimal(const std::string& text, bool fraction)
+{
+    std::size_t i = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    bool exponent = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (fraction && c == '.' && !point && !exponent) {
+            point = true;
+        } else if (fraction && (c == 'e' || c == 'E') && digits && !exponent) {
+            exponent = true;
+            digits = false;
+            if (i + 1 < text.size() && (text[i + 1] == '-' || text[i + 1] == '+'))
+                ++i;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
 double toNumber(const std::string& text, const std::string& what)
 {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != 0 || !std::isfinite(value))
-        throw UsageError("bad " + what + ": '" + text + "'");
+    const double value = isDecimal(text, true) ? std::strtod(text.c_str(), nullptr) : NAN;
+    if (!std::isfinite(value))
+        throw UsageError("bad " + what + ": '" + text + "' (expected a decimal number)");
     return value;
 }
 
 int toInteger(const std::string& text, const std::string& what, int low, int high)
 {
-    char* end = nullptr;
-    const long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != 0 || value < low || value > high)
+    const long value = isDecimal(text, false) && text.size() < 12 ? std::strtol(text.c_str(), nullptr, 10) : low - 1L;
+    if (value < low || value > high)
         throw UsageError("bad " + what + ": '" + text + "' (expected " + std::to_string(low) + ".." +
                          std::to_string(high) + ")");
     return static_cast<int>(value);
@@ -108,6 +131,45 @@ private:
     std::size_t next_ = 0;
 };
 
+// The options `render` and `samples` share; false for any other.
+bool parseOutputOption(const std::string& option, ArgumentList& list, RenderOptions& options)
+{
+    if (option == "--out")
+        options.outPath = list.valueOf(option);
+    else if (option == "--plugin")
+        options.pluginPath = list.valueOf(option);
+    else if (option == "--rate")
+        options.sampleRate = toInteger(list.valueOf(option), "sample rate", kMinSampleRate, kMaxSampleRate);
+    else if (option == "--block")
+        options.blockSize = toInteger(list.valueOf(option), "block size", 1, 65536);
+    else if (option == "--program")
+        options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
+    else if (option == "--bits") {
+        const std::string bits = list.valueOf(option);
+        if (bits == "16")
+            options.format = SampleFormat::pcm16;
+        else if (bits == "24")
+            options.format = SampleFormat::pcm24;
+        else if (bits == "32f")
+            options.format = SampleFormat::float32;
+        else
+            throw UsageError("--bits expects 16, 24 or 32f");
+    } else if (option == "--quiet")
+        options.quiet = true;
+    else
+        return false;
+    return true;
+}
+
+bool isRenderOption(const std::string& option)
+{
+    for (const char* renderOnly : {"--tempo", "--play", "--set", "--note", "--midi", "--seconds", "--load-state",
+                                   "--save-state"})
+        if (option == renderOnly)
+            return true;
+    return false;
+}
+
 } // namespace
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args)
@@ -116,45 +178,29 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
     ArgumentList list(args);
     while (!list.done()) {
         const std::string option = list.take();
-        if (option == "--out")
-            options.outPath = list.valueOf(option);
-        else if (option == "--plugin")
-            options.pluginPath = list.valueOf(option);
-        else if (option == "--rate")
-            options.sampleRate = toInteger(list.valueOf(option), "sample rate", kMinSampleRate, kMaxSampleRate);
-        else if (option == "--block")
-            options.blockSize = toInteger(list.valueOf(option), "block size", 1, 65536);
-        else if (option == "--tempo") {
+        if (parseOutputOption(option, list, options))
+            continue;
+        if (option == "--tempo") {
             options.tempo = toNumber(list.valueOf(option), "tempo");
             if (*options.tempo <= 0.0)
                 throw UsageError("tempo must be positive");
         } else if (option == "--play")
             options.play = true;
-        else if (option == "--program")
-            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
         else if (option == "--set")
             options.settings.push_back(parseSetting(list.valueOf(option)));
         else if (option == "--note")
             options.notes.push_back(parseNote(list.valueOf(option)));
-        else if (option == "--midi")
+        else if (option == "--midi") {
+            if (!options.midiPath.empty())
+                throw UsageError("--midi can be given only once");
             options.midiPath = list.valueOf(option);
-        else if (option == "--seconds") {
+            if (options.midiPath.empty())
+                throw UsageError("--midi needs a file name");
+        } else if (option == "--seconds") {
             options.seconds = toNumber(list.valueOf(option), "length in seconds");
             if (*options.seconds <= 0.0 || *options.seconds > kMaxRenderSeconds)
                 throw UsageError("--seconds must be above 0 and at most 86400 (24 hours)");
-        } else if (option == "--bits") {
-            const std::string bits = list.valueOf(option);
-            if (bits == "16")
-                options.format = SampleFormat::pcm16;
-            else if (bits == "24")
-                options.format = SampleFormat::pcm24;
-            else if (bits == "32f")
-                options.format = SampleFormat::float32;
-            else
-                throw UsageError("--bits expects 16, 24 or 32f");
-        } else if (option == "--quiet")
-            options.quiet = true;
-        else if (option == "--load-state")
+        } else if (option == "--load-state")
             options.loadStatePath = list.valueOf(option);
         else if (option == "--save-state")
             options.saveStatePath = list.valueOf(option);
@@ -165,6 +211,23 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
         throw UsageError("render needs --out FILE.wav");
     if (!options.loadStatePath.empty() && options.program != 0)
         throw UsageError("--program and --load-state cannot be combined: the state holds its own program");
+    return options;
+}
+
+RenderOptions parseSamplesOptions(const std::vector<std::string>& args)
+{
+    RenderOptions options;
+    ArgumentList list(args);
+    while (!list.done()) {
+        const std::string option = list.take();
+        if (parseOutputOption(option, list, options))
+            continue;
+        if (isRenderOption(option))
+            throw UsageError("samples does not take " + option + "; only render does");
+        throw UsageError("unknown option '" + option + "'");
+    }
+    if (options.outPath.empty())
+        throw UsageError("samples needs --out FILE.wav");
     return options;
 }
 

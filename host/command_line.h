@@ -62,6 +62,8 @@ struct ParamsOptions {
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);
+// The sample sheet takes the output options of a render and none that shape what it plays.
+RenderOptions parseSamplesOptions(const std::vector<std::string>& args);
 ParamsOptions parseParamsOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;

@@ -34,7 +34,7 @@ int main(int argc, char** argv)
         if (args[0] == "render")
             return host::runRender(host::parseRenderOptions(rest));
         if (args[0] == "samples")
-            return host::runSamples(host::parseRenderOptions(rest));
+            return host::runSamples(host::parseSamplesOptions(rest));
         if (args[0] == "params")
             return host::runParams(host::parseParamsOptions(rest));
         throw host::UsageError("unknown command '" + args[0] + "'");

@@ -2,6 +2,7 @@
 #include "host/midi_file.h"
 #include "host/state_file.h"
 #include "host/hosted_plugin.h"
+#include "host/progress_report.h"
 #include "host/wav_writer.h"
 
 #include <algorithm>
@@ -101,13 +102,17 @@ int renderInto(const RenderOptions& options, const Timeline& timeline, const std
         pluginHost.setParameter(setting.index, setting.value);
     pluginHost.setTransport(options.play, tempoAt(timeline.tempoMap, 0.0));
 
-    const bool showProgress = !options.quiet && timeline.seconds > kProgressAboveSeconds;
+    ProgressReport progress(!options.quiet && timeline.seconds > kProgressAboveSeconds, timeline.seconds,
+                            [&](double done) {
+                                char text[64];
+                                std::snprintf(text, sizeof text, "rendered %.1f of %.1f s", done, timeline.seconds);
+                                return std::string(text);
+                            });
     const auto blockSize = static_cast<std::size_t>(options.blockSize);
     std::vector<float> left(blockSize);
     std::vector<float> right(blockSize);
     std::vector<float> interleaved(blockSize * 2);
     std::size_t nextEvent = 0;
-    std::int64_t nextProgressFrame = 0;
     for (std::int64_t done = 0; done < timeline.frames && stopSignal == 0;) {
         const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(options.blockSize, timeline.frames - done));
         pluginHost.setTempo(tempoAt(timeline.tempoMap, static_cast<double>(done) / rate));
@@ -118,20 +123,15 @@ int renderInto(const RenderOptions& options, const Timeline& timeline, const std
         }
         out.write(interleaved.data(), n);
         done += n;
-        if (showProgress && done >= nextProgressFrame) {
-            std::fprintf(stderr, "\rkravo-host: rendered %.1f of %.1f s", static_cast<double>(done) / rate,
-                         timeline.seconds);
-            nextProgressFrame = done + static_cast<std::int64_t>(rate);
-        }
+        progress.update(static_cast<double>(done) / rate);
     }
+    progress.finish();
     if (stopSignal != 0)
         return stopSignal;
     out.commit();
     // After the render: keeping the state walks the programs, which a render must not hear.
     if (!options.saveStatePath.empty())
         writeStateFile(options.saveStatePath, pluginHost.saveState());
-    if (showProgress)
-        std::fprintf(stderr, "\rkravo-host: rendered %.1f s\n", timeline.seconds);
     if (out.clippedSamples() > 0)
         std::fprintf(stderr,
                      "kravo-host: %lld samples clipped, peak %+.1f dBFS; lower Main Volume (parameter 2) to avoid it\n",
@@ -206,7 +206,7 @@ int runRender(const RenderOptions& options)
     const int stoppedBy = renderInto(options, timeline, state);
     if (stoppedBy == 0)
         return 0;
-    std::fprintf(stderr, "\nkravo-host: stopped; %s was not written\n", options.outPath.c_str());
+    std::fprintf(stderr, "kravo-host: stopped; %s was not written\n", options.outPath.c_str());
     std::raise(stoppedBy); // ends the process the way the signal would have
     return 1;
 }

@@ -1,5 +1,6 @@
 #include "host/commands.h"
 #include "host/hosted_plugin.h"
+#include "host/progress_report.h"
 #include "host/wav_writer.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace host {
@@ -110,19 +112,23 @@ void renderEntry(HostedPlugin& plugin, int entry, double rate, std::int32_t bloc
 int runSamples(const RenderOptions& options)
 {
     const double rate = options.sampleRate;
+    // Created before the long render, so that an output that cannot be made is said at once. The
+    // sheet's length is known only at its end; its bound picks the container.
+    const auto longestEntry = static_cast<std::int64_t>((kLongestSeconds + kGapSeconds) * rate) + options.blockSize;
+    WavStream out(options.outPath, static_cast<int>(rate), options.format, kEntries * longestEntry);
     HostedPlugin plugin(options.pluginPath, rate, options.blockSize);
     selectProgram(plugin, options.program);
     prepareSlots(plugin);
+    ProgressReport progress(!options.quiet, kEntries, [](double done) {
+        return "sample " + std::to_string(static_cast<int>(done)) + " of " + std::to_string(kEntries);
+    });
     std::vector<float> interleaved;
     for (int entry = 0; entry < kEntries; ++entry) {
         renderEntry(plugin, entry, rate, options.blockSize, interleaved);
-        if (!options.quiet)
-            std::fprintf(stderr, "\rkravo-host: sample %d of %d", entry + 1, kEntries);
+        progress.update(entry + 1);
     }
-    if (!options.quiet)
-        std::fputc('\n', stderr);
+    progress.finish();
     const auto frames = static_cast<std::int64_t>(interleaved.size() / 2);
-    WavStream out(options.outPath, static_cast<int>(rate), options.format, frames);
     out.write(interleaved.data(), frames);
     out.commit();
     return 0;

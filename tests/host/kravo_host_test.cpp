@@ -105,12 +105,31 @@ TEST_F(KravoHost, ParamsPrintsOneLinePerIndexHelpTheUsageOnStdoutAndBadArguments
              render + " --program 32", render + " --rate 7999", render + " --rate 384001", render + " --set 5=1.01",
              "params --set 5=-0.5 5", "params --set 5=nan 5", render + " --seconds 86400.5", render + " --seconds inf",
              render + " --note nan:36", render + " --note 0:36:100:inf", render + " --note 86399:36",
-             render + " --note 3e14:36", render + " --note 1e308:36:100:1e308"}) {
+             render + " --note 3e14:36", render + " --note 1e308:36:100:1e308", render + " --midi ''",
+             render + " --midi a.mid --midi b.mid", render + " --note 0x1:36", "params 0x10", "params ' 16'",
+             render + " --note ' 1:36'", render + " --set 5=0x1", "samples --out x.wav --note 0:36",
+             "samples --out x.wav --set 2=1", "samples --out x.wav --midi a.mid", "samples --out x.wav --seconds 1",
+             "samples --quiet"}) {
         const RunResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
         EXPECT_TRUE(folder.names().empty()) << arguments;
     }
+    EXPECT_NE(run("samples --quiet").err.find("samples needs --out"), std::string::npos);
+}
+
+// In a log, a long job says how far it has come on a plain line at every tenth of it.
+TEST_F(KravoHost, ProgressGoesToALogAsPlainLines)
+{
+    const RunResult result = run("render --note 0:36 --seconds 6 --out " + (folder / "long.wav").string());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err.find('\r'), std::string::npos) << result.err;
+    std::size_t lines = 0;
+    for (auto at = result.err.find("kravo-host: rendered"); at != std::string::npos;
+         at = result.err.find("kravo-host: rendered", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 10u) << result.err;
+    EXPECT_NE(result.err.find("kravo-host: rendered 3.0 of 6.0 s (50 %)\n"), std::string::npos) << result.err;
 }
 
 TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWithOneBeforeRendering)
@@ -140,6 +159,10 @@ TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWith
         EXPECT_NE(result.err.find(out), std::string::npos) << result.err;
         EXPECT_EQ(result.err.find("rendered"), std::string::npos) << result.err;
         EXPECT_EQ(folder.names(), before) << out;
+        const RunResult sheet = run("samples --out " + out);
+        EXPECT_EQ(sheet.exitCode, 1) << out;
+        EXPECT_NE(sheet.err.find(out), std::string::npos) << sheet.err;
+        EXPECT_EQ(sheet.err.find("sample 1"), std::string::npos) << sheet.err;
     }
 }
 
