@@ -72,7 +72,8 @@ struct FactoryBankGeneratorTest : ::testing::Test {
 
 TEST_F(FactoryBankGeneratorTest, NamesAndValuesReachTheBankSourceButBadDataOrAMissingFileFailsNamingFileAndLine)
 {
-    writeProgram(3, "# a comment line\nname SiFi 105bpm\n\n2 0.65   # Main Volume\n10 1\n");
+    writeProgram(3, "# a comment line\nname SiFi 105bpm\n\n2 0.65   # Main Volume\n10 1\n"
+                    "track Break4 4 Sample8 x..3............\nsample 8 B Kravo Factory\\Shaker.wav\n");
     ASSERT_TRUE(generate()) << errors();
     const std::string source = folder.readFile("bank.cpp");
     EXPECT_TRUE(source.find("\"SiFi 105bpm\"") != std::string::npos && source.find("0.65f") != std::string::npos);
@@ -84,7 +85,19 @@ TEST_F(FactoryBankGeneratorTest, NamesAndValuesReachTheBankSourceButBadDataOrAMi
         {1, "name Bad\n2 0.5\n2 0.6\n", "program_01.txt:3: error:"}, {7, "name Bad\n2\n", "program_07.txt:2: error:"},
         {2, "name A name of more than twenty-four characters\n", "program_02.txt:1: error:"},
         {7, "name Bad\ntwo 0.5\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 half\n", "program_07.txt:2: error:"},
-        {7, "name Bad\n2 nan\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 0.5 0.6\n", "program_07.txt:2: error:"}};
+        {7, "name Bad\n2 nan\n", "program_07.txt:2: error:"}, {7, "name Bad\n2 0.5 0.6\n", "program_07.txt:2: error:"},
+        {4, "name Bad\ntrack Groove5 1 BD1 x...............\n", "program_04.txt:2: error: \"Groove5\" is not a pattern"},
+        {4, "name Bad\ntrack Groove1 5 BD1 x...............\n", "program_04.txt:2: error:"},
+        {4, "name Bad\ntrack Groove1 1 BD9 x...............\n", "program_04.txt:2: error: \"BD9\" is not a pad"},
+        {4, "name Bad\ntrack Groove1 1 BD1 x..............\n", "program_04.txt:2: error: a track has 16 steps"},
+        {4, "name Bad\ntrack Groove1 1 BD1 x.......o.......\n", "program_04.txt:2: error: step 9"},
+        {4, "name Bad\n2400 1\ntrack Groove1 1 BD1 x...............\n", "program_04.txt:3: error: parameter 2400"},
+        {4, "name Bad\ntrack Break4 4 Sample8 x...............\ntrack Break4 4 SN1 x...............\n",
+         "program_04.txt:3: error:"},
+        {6, "name Bad\nsample 9 A x.wav\n", "program_06.txt:2: error: \"9\" is not a sample slot"},
+        {6, "name Bad\nsample 1 C x.wav\n", "program_06.txt:2: error: \"C\" is not a layer"},
+        {6, "name Bad\nsample 1 A " + std::string(64, 'n') + "\n", "program_06.txt:2: error: a sample name"},
+        {6, "name Bad\nsample 1 A a.wav\nsample 1 A b.wav\n", "program_06.txt:3: error:"}};
     for (const auto& [program, content, error] : cases) {
         writeProgram(program, content);
         EXPECT_TRUE(!generate() && errors().find(error) != std::string::npos) << content << ": " << errors();
