@@ -4,6 +4,7 @@
 #include "platform/gdi/gdi_object_table.h"
 #include "platform/last_error.h"
 #include "platform/module_resources.h"
+#include "platform/platform_module.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -92,15 +93,14 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
 
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name)
 {
-    if (instance != nullptr && instance != platform::pluginModule())
+    if (platform::ownModuleOf(instance) == nullptr)
         return refuse();
-    HRSRC resource = FindResourceA(platform::pluginModule(), name, "BITMAP");
-    const auto* bytes =
-        static_cast<const unsigned char*>(LockResource(LoadResource(platform::pluginModule(), resource)));
+    HRSRC resource = FindResourceA(instance, name, "BITMAP");
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(instance, resource)));
     if (bytes == nullptr)
         return refuse();
     const std::optional<platform::gdi::BmpPicture> picture =
-        platform::gdi::readBmp(std::span(bytes, SizeofResource(platform::pluginModule(), resource)));
+        platform::gdi::readBmp(std::span(bytes, SizeofResource(instance, resource)));
     std::optional<Bitmap> bitmap = picture ? blankBitmap(picture->width, picture->height, false) : std::nullopt;
     if (!bitmap)
         return refuse();
