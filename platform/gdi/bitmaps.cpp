@@ -1,6 +1,7 @@
 #include "platform/gdi/bitmaps.h"
 
 #include "platform/gdi/bmp_file.h"
+#include "platform/forced_failures.h"
 #include "platform/gdi/gdi_object_table.h"
 #include "platform/last_error.h"
 #include "platform/module_resources.h"
@@ -64,7 +65,7 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height)
 {
     const platform::gdi::DeviceContext* context =
         platform::gdi::find<platform::gdi::DeviceContext>(dc, "CreateCompatibleBitmap");
-    if (context == nullptr)
+    if (context == nullptr || platform::takeCompatibleBitmapFailure())
         return nullptr;
     // A memory DC is only as colourful as the bitmap it holds, and a fresh one holds a monochrome one.
     const bool monochrome =
