@@ -110,23 +110,28 @@ private:
     void makeContainers();
     void releaseContainers();
 
-    // What the pages do at open and close; each page fills its own.
+protected:
+    // The page builders open calls in turn, while the plug-in takes the editor for closed; each page
+    // fills its own.
+    virtual void buildMainPage();
+    virtual void buildVoiceSelector();
+    virtual void buildBassDrumPage();
+    virtual void buildSnarePage();
+    virtual void buildClosedHatPage();
+    virtual void buildOpenHatPage();
+    virtual void buildTomPage();
+    virtual void buildClapPage();
+    virtual void buildUserPage();
+    virtual void buildSamplePage();
+    virtual void buildEffectsPage();
+    virtual void buildModulationPage();
+    virtual void buildMixerPage();
+    virtual void buildEasyPage();
+    virtual void buildPatternPage();
+
+private:
+    // What the pages do at open and close besides building; each page fills its own.
     void resetPatternStepDisplay();
-    void buildMainPage();
-    void buildVoiceSelector();
-    void buildBassDrumPage();
-    void buildSnarePage();
-    void buildClosedHatPage();
-    void buildOpenHatPage();
-    void buildTomPage();
-    void buildClapPage();
-    void buildUserPage();
-    void buildSamplePage();
-    void buildEffectsPage();
-    void buildModulationPage();
-    void buildMixerPage();
-    void buildEasyPage();
-    void buildPatternPage();
     void switchPage();
     void buildOverlay();
     void forgetMainPageControls();

@@ -82,6 +82,34 @@ TEST_F(EditorTest, AnEditorWhoseWindowCannotBeMadeAnswersFalseLeavesNothingAndOp
     EXPECT_TRUE(openEditor());
 }
 
+// An editor whose last page builder notes what the plug-in object shows of the build.
+class WatchingEditor : public uEditor {
+public:
+    using uEditor::uEditor;
+    bool openingSeen = false;
+    bool editorOpenSeen = true;
+
+protected:
+    void buildPatternPage() override
+    {
+        openingSeen = static_cast<APlugin*>(effect)->editorOpening.load();
+        editorOpenSeen = static_cast<APlugin*>(effect)->isEditorOpen();
+    }
+};
+
+TEST_F(EditorTest, WhileThePagesAreBuiltThePluginTakesTheEditorForClosed)
+{
+    PluginEditor* original = plugin->getEditor();
+    auto* watching = new WatchingEditor(plugin.get()); // the plug-in object deletes it
+    delete original;
+    editor = watching;
+    ASSERT_TRUE(openEditor());
+    EXPECT_TRUE(watching->openingSeen);
+    EXPECT_FALSE(watching->editorOpenSeen);
+    EXPECT_FALSE(plugin->editorOpening.load());
+    EXPECT_TRUE(plugin->isEditorOpen());
+}
+
 TEST_F(EditorTest, AFreshEditorHoldsItsDefaultsAndItsMenuSchemeIsTheToolkits)
 {
     EXPECT_EQ(std::vector<float>(editor->fxTypeMemory[2], editor->fxTypeMemory[2] + 10),
