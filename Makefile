@@ -21,16 +21,12 @@ release: deps $(RELEASE_DIR)/build.ninja
 asan: deps $(ASAN_DIR)/build.ninja
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
-# Two bars of a simple groove: kicks and snares on the beat, a little syncopation,
-# closed hats on the eighths, an open hat and claps; "Main Volume" a little down.
-DEMO_NOTES := $(foreach t,0.25 0.75 1.25 1.625 2.25 2.75 3.25 3.625,--note $(t):36) \
-              $(foreach t,0.75 1.75 2.75 3.75,--note $(t):38:110) --note 3.875:38:70 \
-              $(foreach t,0.25 0.5 0.75 1 1.25 1.5 1.75 2.25 2.5 2.75 3 3.25 3.5,--note $(t):42:70) \
-              --note 2:46:90 $(foreach t,1.75 3.75,--note $(t):39:70)
-
+# Factory program 0 ("Q-groovy 120bpm") playing its first pattern (note 60, latched) for 8 bars at
+# 120 BPM with the transport running; its sample slots' files go into the sample folder first.
 demo: release
-	$(RELEASE_DIR)/host/kravo-host render --out $(DEMO_WAV) --tempo 120 --play --set 2=0.62 $(DEMO_NOTES) --seconds 5
-	@echo "demo written to $(DEMO_WAV)"
+	scripts/install-factory-samples $(RELEASE_DIR)
+	$(RELEASE_DIR)/host/kravo-host render --out $(DEMO_WAV) --program 0 --tempo 120 --play --note 0:60 --seconds 16
+	@echo "demo written to $(abspath $(DEMO_WAV))"
 
 test-release: release
 	cd $(RELEASE_DIR) && ctest --output-on-failure -j $(JOBS)

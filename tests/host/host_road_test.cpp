@@ -2,6 +2,8 @@
 #include "tests/support/plugin_renderer.h"
 #include "tests/support/temp_folder.h"
 
+#include "platform/clock.h"
+
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
@@ -50,7 +52,11 @@ TEST_F(HostRoad, PlayingThroughTheRoutinesSoundsAsPlayingTheObject)
     const std::vector<float> hosted = readFloats(wav);
     ASSERT_EQ(hosted.size(), 2u * 13230);
 
-    kravo::test::PluginRenderer direct(44100.0f);
+    // Seeded as kravo-host seeds it: its clock starts at tick 1.
+    platform::ManualClock hostClock(1);
+    platform::setClock(&hostClock);
+    kravo::test::PluginRenderer direct(44100.0f, false);
+    platform::setClock(nullptr);
     direct.timeInfo.sampleRate = 44100.0;
     direct.timeInfo.timeSigNumerator = 4;
     direct.timeInfo.timeSigDenominator = 4;

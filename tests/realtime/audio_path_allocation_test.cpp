@@ -117,10 +117,12 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
             plugin->stopPattern(0);
         if (b == 7)
             plugin->setPatternLockMode(2);
+        // From the main thread, which reads the program's sample files again: the last parameter asks for a
+        // reload at the next mark.
+        if (b == 18)
+            record->setParameter(record, kNumParams - 1, 1.0f);
         heapCalls += heapCallsDuring([&] {
             record->dispatcher(record, plugProcessEvents, 0, 0, events.list(), 0.0f);
-            if (b == 18) // the last parameter asks for a reload at the next mark
-                record->setParameter(record, kNumParams - 1, 1.0f);
             // "HQ Reverb", "Stereo Delay", "Chorus / Delay", "Ensemble"; after the program change
             // "Phaser", "Comb Filter", "Flanger", "WahWah Delay".
             if (b == 0)

@@ -2,7 +2,10 @@
 
 #include "plugin/aplugin.h"
 #include "plugin/base/plug_event_list.h"
+#include "plugin/parameters/default_patch.h"
+#include "plugin/parameters/mixer_parameters.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <memory>
@@ -11,10 +14,12 @@
 namespace kravo::test {
 
 // Drives a plug-in object as the host does: events through processEvents,
-// audio through processReplacing, and keeps what it rendered.
+// audio through processReplacing, and keeps what it rendered. It starts on the
+// default patch, so that tests of the engine do not depend on the factory sounds,
+// unless asked to stay on factory program 0.
 class PluginRenderer {
 public:
-    explicit PluginRenderer(float sampleRate = 44100.0f)
+    explicit PluginRenderer(float sampleRate = 44100.0f, bool onDefaultPatch = true)
         : plugin(static_cast<APlugin*>(createEffectInstance(hostCallback)))
     {
         plugin->getPluginRecord()->resvd1 = reinterpret_cast<PlugIntPtr>(this);
@@ -22,6 +27,17 @@ public:
         timeInfo.flags = plugTimeTempoValid;
         plugin->setSampleRate(sampleRate);
         rate = sampleRate;
+        if (onDefaultPatch)
+            loadDefaultPatch(*plugin);
+    }
+
+    // Every parameter but the reload trigger set to its default-patch value, as a host would write them.
+    static void loadDefaultPatch(APlugin& plugin)
+    {
+        std::array<float, kravo::param::kParameterCount> defaults{};
+        kravo::fillDefaultValues(defaults);
+        for (int index = 0; index < kravo::param::kReloadTrigger; ++index)
+            plugin.setParameter(index, defaults[static_cast<std::size_t>(index)]);
     }
 
     void set(int index, float value) { plugin->setParameter(index, value); }

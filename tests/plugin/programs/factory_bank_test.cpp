@@ -1,21 +1,68 @@
 #include "plugin/programs/factory_bank.h"
 
 #include "plugin/parameters/default_patch.h"
+#include "plugin/parameters/display/choice_lists.h"
+#include "plugin/parameters/pattern_parameters.h"
+#include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 namespace {
 
 using namespace kravo;
 
 std::string programFile(int p) { return "program_" + std::string(p < 10 ? "0" : "") + std::to_string(p) + ".txt"; }
+
+using Values = std::array<float, param::kParameterCount>;
+
+// "track Groove1 1 BD1 x...5..." : the track's pad, and On and Velocity of its 16 steps.
+void expectTrack(std::istringstream& fields, Values& expected)
+{
+    static const std::vector<std::string> patterns = {"Groove1", "Groove2", "Groove3", "Groove4",
+                                                      "Break1",  "Break2",  "Break3",  "Break4"};
+    std::string pattern, pad, steps;
+    int track = 0;
+    fields >> pattern >> track >> pad >> steps;
+    const int p = static_cast<int>(std::find(patterns.begin(), patterns.end(), pattern) - patterns.begin());
+    const auto& pads = param::display::kTrackPadNames;
+    const auto padNumber = static_cast<float>(std::find(pads.begin(), pads.end(), pad) - pads.begin());
+    ASSERT_TRUE(p < 8 && padNumber < 24.0f && steps.size() == 16u) << pattern << " " << pad << " " << steps;
+    expected[static_cast<std::size_t>(param::trackTargetPadIndex(p, track - 1))] = (padNumber + 0.5f) / 23.99f;
+    for (int step = 0; step < 16; ++step) {
+        const char c = steps[static_cast<std::size_t>(step)];
+        expected[static_cast<std::size_t>(param::stepAttributeIndex(param::StepAttribute::On, p, track - 1, step))] =
+            c == '.' ? 0.0f : 1.0f;
+        expected[static_cast<std::size_t>(param::stepAttributeIndex(param::StepAttribute::Velocity, p, track - 1, step))] =
+            c == '.' || c == 'x' ? 1.0f : static_cast<float>(c - '0') / 10.0f;
+    }
+}
+
+// "sample 3 A Kravo Factory\Shaker.wav" : the layer's name in its parameters, and the layer on.
+void expectSample(std::istringstream& fields, Values& expected)
+{
+    int slot = 0;
+    std::string layer, name;
+    fields >> slot >> layer;
+    std::getline(fields >> std::ws, name);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    const auto l = layer == "A" ? param::kLayerA : param::kLayerB;
+    const int first = param::sampleNameIndex(l, slot - 1);
+    for (int k = 0; k < param::kSampleNameLength; ++k)
+        expected[static_cast<std::size_t>(first + k)] =
+            k < static_cast<int>(name.size()) ? (static_cast<unsigned char>(name[static_cast<std::size_t>(k)]) + 0.5f) / 256.0f
+                                              : 0.0f;
+    expected[static_cast<std::size_t>(param::sampleLayerLayouts[static_cast<std::size_t>(l)].on + slot - 1)] = 1.0f;
+}
 
 // The program files list a name and only what differs from the default patch: every other value must be the
 // default, and every listed one must be in the bank as written.
@@ -26,7 +73,7 @@ TEST(FactoryBank, EachProgramIsTheDefaultPatchWithItsFilesNameAndDifferences)
     std::array<float, param::kParameterCount> defaults{};
     fillDefaultValues(defaults);
     for (int p = 0; p < kProgramCount; ++p) {
-        std::array<float, param::kParameterCount> expected = defaults;
+        Values expected = defaults;
         const std::string name = programFile(p);
         std::ifstream in(folder / name);
         ASSERT_TRUE(in) << name;
@@ -34,10 +81,14 @@ TEST(FactoryBank, EachProgramIsTheDefaultPatchWithItsFilesNameAndDifferences)
         while (std::getline(in, line)) {
             EXPECT_TRUE(line.rfind("name ", 0) != 0 || factoryProgramNames[p] == line.substr(5)) << name;
             std::istringstream fields(line.substr(0, line.find('#')));
-            int index = 0;
-            float value = 0.0f;
-            if (fields >> index >> value)
-                expected[index] = value;
+            std::string key;
+            fields >> key;
+            if (key == "track")
+                expectTrack(fields, expected);
+            else if (key == "sample")
+                expectSample(fields, expected);
+            else if (int index = 0; std::istringstream(key) >> index)
+                fields >> expected[static_cast<std::size_t>(index)];
         }
         for (int i = 0; i < param::kParameterCount; ++i)
             ASSERT_EQ(factoryBank[p][i], expected[i]) << name << " parameter " << i;

@@ -2,6 +2,7 @@
 #include "plugin/programs/factory_bank.h"
 
 #include "tests/plugin/base/recording_editor.h"
+#include "tests/plugin/support/factory_slot_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,8 @@ protected:
     }
     static float other(float value) { return value == 0.25f ? 0.75f : 0.25f; }
 
+    // Program 0's sample slots find their files, as after an installation.
+    bool samplesInstalled = kravo::test::installFactorySlotSamples();
     std::unique_ptr<APlugin> plugin{static_cast<APlugin*>(createEffectInstance(nullptr))};
     std::vector<float> left = std::vector<float>(8192), right = left;
 };
