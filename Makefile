@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 ASAN_DIR := build/asan
 DEMO_WAV := build/demo.wav
 
-.PHONY: deps release asan demo test test-release test-asan bench deps-fuzz fuzz clean
+.PHONY: deps release asan demo test test-release test-asan bench art deps-fuzz fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +39,15 @@ test: test-release test-asan
 
 bench: release
 	$(RELEASE_DIR)/bench/kravo-bench
+
+# Every image of the editor on one sheet, labelled by id, for a person to look at.
+ART_SHEET := build/art/contact-sheet.png
+
+art: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR) --target kravo_editor_art_generator
+	mkdir -p $(dir $(ART_SHEET))
+	$(RELEASE_DIR)/resources/editor_art/kravo_editor_art_generator --contact-sheet $(ART_SHEET)
+	@echo "contact sheet written to $(ART_SHEET)"
 
 # Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
 # tests' crafted files, then the typed chunk record parser for as long, seeded
