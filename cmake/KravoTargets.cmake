@@ -1,15 +1,20 @@
 # Each source folder is one static library of every .cpp below it, so a new
 # unit needs no build edit; the plug-in library, the host, the tests and the
 # benchmarks link the folders they use.
-# EXCLUDE names files (relative to the folder) that belong to another target.
+# EXCLUDE names files (relative to the folder) that belong to another target; SHARED makes a shared
+# library instead, for state that every module of a process must share.
 function(kravo_folder_library name)
-  cmake_parse_arguments(ARG "" "" "LINKS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "SHARED" "" "LINKS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   foreach(excluded IN LISTS ARG_EXCLUDE)
     list(REMOVE_ITEM sources "${CMAKE_CURRENT_SOURCE_DIR}/${excluded}")
   endforeach()
   if(sources)
-    add_library(${name} STATIC ${sources})
+    if(ARG_SHARED)
+      add_library(${name} SHARED ${sources})
+    else()
+      add_library(${name} STATIC ${sources})
+    endif()
     target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   else()

@@ -21,6 +21,9 @@ const char* const kUsage =
     "  kravo-host samples --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--program N]\n"
     "                     [--bits 16|24|32f] [--quiet]\n"
     "      renders every built-in drum sample once, in order, each followed by a short gap\n"
+    "  kravo-host editor [--plugin PATH] [--program N] [--set INDEX=VALUE]... [--png FILE.png]\n"
+    "      opens the plug-in's editor in a window of its own: on the desktop until the window is closed,\n"
+    "      or, with --png, headless, writing a picture of it\n"
     "  kravo-host help\n"
     "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
     "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
@@ -252,6 +255,28 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
     }
     if (options.indices.empty())
         throw UsageError("params needs at least one parameter index");
+    return options;
+}
+
+EditorOptions parseEditorOptions(const std::vector<std::string>& args)
+{
+    EditorOptions options;
+    ArgumentList list(args);
+    while (!list.done()) {
+        const std::string option = list.take();
+        if (option == "--program")
+            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
+        else if (option == "--set")
+            options.settings.push_back(parseSetting(list.valueOf(option)));
+        else if (option == "--plugin")
+            options.pluginPath = list.valueOf(option);
+        else if (option == "--png") {
+            options.pngPath = list.valueOf(option);
+            if (options.pngPath.empty())
+                throw UsageError("--png needs a file name");
+        } else
+            throw UsageError("unknown option '" + option + "'");
+    }
     return options;
 }
 

@@ -61,10 +61,21 @@ struct ParamsOptions {
     std::vector<int> indices;
 };
 
+// The editor, opened as a host opens it.
+struct EditorOptions {
+    std::string pluginPath = kDefaultPluginPath;
+    int program = 0;
+    std::vector<ParameterSetting> settings;
+    // With a picture file the editor opens headless, is drawn and written there; without, it shows on
+    // the desktop until its window is closed.
+    std::string pngPath;
+};
+
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);
 // The sample sheet takes the output options of a render and none that shape what it plays.
 RenderOptions parseSamplesOptions(const std::vector<std::string>& args);
 ParamsOptions parseParamsOptions(const std::vector<std::string>& args);
+EditorOptions parseEditorOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
 

@@ -7,6 +7,7 @@ namespace host {
 // Each returns the process exit code.
 int runRender(const RenderOptions& options);
 int runParams(const ParamsOptions& options);
+int runEditor(const EditorOptions& options);
 // Every built-in drum sample once, in entry order, with a short gap after each.
 int runSamples(const RenderOptions& options);
 

@@ -28,8 +28,10 @@ int main(int argc, char** argv)
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    // The editor on the desktop runs on the real clock, as a person uses it.
     platform::ManualClock offlineClock(kOfflineStartTicks);
-    platform::setClock(&offlineClock);
+    if (args[0] != "editor")
+        platform::setClock(&offlineClock);
     try {
         if (args[0] == "render")
             return host::runRender(host::parseRenderOptions(rest));
@@ -37,6 +39,8 @@ int main(int argc, char** argv)
             return host::runSamples(host::parseSamplesOptions(rest));
         if (args[0] == "params")
             return host::runParams(host::parseParamsOptions(rest));
+        if (args[0] == "editor")
+            return host::runEditor(host::parseEditorOptions(rest));
         throw host::UsageError("unknown command '" + args[0] + "'");
     } catch (const host::UsageError& error) {
         std::fprintf(stderr, "kravo-host: %s\n%s", error.what(), host::kUsage);

@@ -16,6 +16,7 @@ struct EmbeddedResource {
 
 } // namespace platform
 
-// Defined by the generated table; absent from a program that links no resources.
-extern "C" const platform::EmbeddedResource kravoResourceTable[];
-extern "C" const std::size_t kravoResourceCount;
+// Defined by the generated table; absent from a module that links no resources. Hidden, so that each
+// module (the plug-in library, a test program) finds its own table and never another's.
+extern "C" [[gnu::visibility("hidden")]] const platform::EmbeddedResource kravoResourceTable[];
+extern "C" [[gnu::visibility("hidden")]] const std::size_t kravoResourceCount;

@@ -79,10 +79,10 @@ std::string undecorated(const char* name)
     return plain;
 }
 
-std::string ownModuleFile()
+std::string ownModuleFile(const PlatformModule& module)
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&GetModuleFileNameA), &info) == 0 || info.dli_fname == nullptr)
+    if (dladdr(module.anchor, &info) == 0 || info.dli_fname == nullptr)
         return {};
     return info.dli_fname;
 }
@@ -100,7 +100,7 @@ std::string libraryFile(void* library)
 HMODULE GetModuleHandleA(LPCSTR moduleName)
 {
     if (moduleName == nullptr)
-        return &platform::ownModule();
+        return platform::mainProgramModule();
     if (PlatformModule* library = findHostLibrary(moduleName)) {
         void* loaded = dlopen(library->file, RTLD_LAZY | RTLD_NOLOAD);
         if (loaded == nullptr)
@@ -167,10 +167,12 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR path, DWORD size)
     if (path == nullptr || size == 0)
         return 0;
     if (module == nullptr)
-        module = &platform::ownModule();
+        module = platform::mainProgramModule();
+    if (module == nullptr)
+        return 0;
     std::string file;
     if (module->kind == PlatformModule::Kind::own)
-        file = overriddenModulePath().empty() ? ownModuleFile() : overriddenModulePath();
+        file = overriddenModulePath().empty() ? ownModuleFile(*module) : overriddenModulePath();
     else if (module->kind == PlatformModule::Kind::hostLibrary)
         file = libraryFile(module->library);
     else

@@ -3,30 +3,91 @@
 #include "platform/embedded_resource.h"
 #include "platform/platform_module.h"
 
+#include <dlfcn.h>
+#include <link.h>
+
+#include <algorithm>
 #include <cctype>
 #include <functional>
+#include <mutex>
 #include <span>
+#include <vector>
 
-// A program that links no resource table still links this unit; it then finds no resources.
-#pragma weak kravoResourceTable
-#pragma weak kravoResourceCount
+namespace {
+
+struct OwnModules {
+    std::mutex lock;
+    std::vector<PlatformModule*> modules;
+};
+
+OwnModules& ownModules()
+{
+    static OwnModules registry;
+    return registry;
+}
+
+// The load address of the main program: the first object the dynamic linker reports.
+const void* mainProgramBase()
+{
+    const void* base = nullptr;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            *static_cast<const void**>(data) = reinterpret_cast<const void*>(info->dlpi_addr);
+            return 1;
+        },
+        &base);
+    return base;
+}
+
+bool isInMainProgram(const PlatformModule& module)
+{
+    Dl_info info{};
+    return dladdr(module.anchor, &info) != 0 && info.dli_fbase == mainProgramBase();
+}
+
+} // namespace
 
 namespace platform {
 
-PlatformModule& ownModule()
+void registerOwnModule(PlatformModule& module)
 {
-    static PlatformModule module{.kind = PlatformModule::Kind::own,
-                                 .resources = &kravoResourceCount != nullptr
-                                                  ? std::span(kravoResourceTable, kravoResourceCount)
-                                                  : std::span<const platform::EmbeddedResource>()};
-    return module;
+    OwnModules& registry = ownModules();
+    const std::lock_guard<std::mutex> guard(registry.lock);
+    registry.modules.push_back(&module);
+}
+
+void unregisterOwnModule(PlatformModule& module)
+{
+    OwnModules& registry = ownModules();
+    const std::lock_guard<std::mutex> guard(registry.lock);
+    std::erase(registry.modules, &module);
+}
+
+PlatformModule* mainProgramModule()
+{
+    OwnModules& registry = ownModules();
+    const std::lock_guard<std::mutex> guard(registry.lock);
+    for (PlatformModule* module : registry.modules)
+        if (isInMainProgram(*module))
+            return module;
+    return nullptr;
+}
+
+PlatformModule* ownModuleOf(HMODULE module)
+{
+    if (module == nullptr)
+        return mainProgramModule();
+    OwnModules& registry = ownModules();
+    const std::lock_guard<std::mutex> guard(registry.lock);
+    for (PlatformModule* own : registry.modules)
+        if (own == module)
+            return own;
+    return nullptr;
 }
 
 } // namespace platform
 
 namespace {
-
-using platform::ownModule;
 
 bool isIntegerResource(LPCSTR name) { return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0; }
 
@@ -40,7 +101,7 @@ bool sameTypeName(const char* a, const char* b)
 
 PlatformModule* moduleFor(HMODULE module)
 {
-    return module == nullptr || module == &ownModule() ? &ownModule() : nullptr;
+    return platform::ownModuleOf(module);
 }
 
 // The entry a resource handle stands for, or null for a handle that is not one of the module's.
@@ -55,6 +116,17 @@ const platform::EmbeddedResource* entryOf(PlatformModule* module, const void* ha
     if (before(entry, first) || before(last, entry))
         return nullptr;
     return entry;
+}
+
+// The registered module whose resources hold the handle, for calls that are given no module.
+PlatformModule* moduleHolding(const void* handle)
+{
+    OwnModules& registry = ownModules();
+    const std::lock_guard<std::mutex> guard(registry.lock);
+    for (PlatformModule* own : registry.modules)
+        if (entryOf(own, handle) != nullptr)
+            return own;
+    return nullptr;
 }
 
 } // namespace
@@ -78,7 +150,7 @@ HGLOBAL LoadResource(HMODULE module, HRSRC resource)
 
 void* LockResource(HGLOBAL loaded)
 {
-    const platform::EmbeddedResource* entry = entryOf(&ownModule(), loaded);
+    const platform::EmbeddedResource* entry = entryOf(moduleHolding(loaded), loaded);
     return entry == nullptr ? nullptr : const_cast<unsigned char*>(entry->begin);
 }
 
@@ -88,11 +160,3 @@ DWORD SizeofResource(HMODULE module, HRSRC resource)
     return entry == nullptr ? 0 : static_cast<DWORD>(entry->end - entry->begin);
 }
 
-namespace platform {
-
-HMODULE pluginModule()
-{
-    return &ownModule();
-}
-
-} // namespace platform

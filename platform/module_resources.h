@@ -9,7 +9,7 @@
 
 #define MAKEINTRESOURCEA(id) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(id))))
 
-// A null module stands for the plug-in's own, as it does for the main program's on Windows.
+// A null module stands for the main program's, as on Windows.
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 // The resource's bytes, which stay valid for as long as the module is loaded.
@@ -18,6 +18,8 @@ DWORD SizeofResource(HMODULE module, HRSRC resource);
 
 namespace platform {
 
-HMODULE pluginModule();
+// The handle of the module the caller's code belongs to: each program and library has its own
+// (platform/this_module), registered with the stand-ins when the module loads.
+[[gnu::visibility("hidden")]] HMODULE pluginModule();
 
 } // namespace platform

@@ -17,8 +17,9 @@ struct BuiltInFunction;
 struct PlatformModule {
     enum class Kind { own, hostLibrary, builtIn };
     Kind kind = Kind::own;
-    // own: the resources embedded in the plug-in's module.
+    // own: the resources embedded in a program or library, and an address inside it, which names its file.
     std::span<const platform::EmbeddedResource> resources{};
+    const void* anchor = nullptr;
     // hostLibrary: the Windows name and the stand-in's shared library file; the handle while loaded.
     const char* name = nullptr;
     const char* file = nullptr;
@@ -32,7 +33,14 @@ struct PlatformModule {
 
 namespace platform {
 
-PlatformModule& ownModule();
+// The modules of this process that carry their own identity (platform/this_module): each registers
+// while it is loaded. The main program's is the one a null module handle stands for; null when the
+// main program carries none.
+void registerOwnModule(PlatformModule& module);
+void unregisterOwnModule(PlatformModule& module);
+PlatformModule* mainProgramModule();
+// The registered module a handle stands for, or null.
+PlatformModule* ownModuleOf(HMODULE module);
 // The system's image library, msimg32 (gdi/image_library.cpp).
 PlatformModule imageLibraryModule();
 

@@ -1,5 +1,6 @@
 #include "plugin/aplugin.h"
 
+#include "editor/ueditor.h"
 #include "engine/dsp/random_source.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
@@ -29,6 +30,8 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
     // The settings a start reads and writes back reach the store in one write.
     platform::RegistryBatch settingsWrites;
     engine.attach(currentValues, this, &layerSamples);
+    // Registers itself with the plug-in object, which deletes it; it has no window until the host asks.
+    new uEditor(this);
     seedRandomSource();
     setNumInputs(2);
     setNumOutputs(2);

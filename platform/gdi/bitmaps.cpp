@@ -1,9 +1,11 @@
 #include "platform/gdi/bitmaps.h"
 
 #include "platform/gdi/bmp_file.h"
+#include "platform/forced_failures.h"
 #include "platform/gdi/gdi_object_table.h"
 #include "platform/last_error.h"
 #include "platform/module_resources.h"
+#include "platform/platform_module.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -63,7 +65,7 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height)
 {
     const platform::gdi::DeviceContext* context =
         platform::gdi::find<platform::gdi::DeviceContext>(dc, "CreateCompatibleBitmap");
-    if (context == nullptr)
+    if (context == nullptr || platform::takeCompatibleBitmapFailure())
         return nullptr;
     // A memory DC is only as colourful as the bitmap it holds, and a fresh one holds a monochrome one.
     const bool monochrome =
@@ -92,15 +94,14 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
 
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name)
 {
-    if (instance != nullptr && instance != platform::pluginModule())
+    if (platform::ownModuleOf(instance) == nullptr)
         return refuse();
-    HRSRC resource = FindResourceA(platform::pluginModule(), name, "BITMAP");
-    const auto* bytes =
-        static_cast<const unsigned char*>(LockResource(LoadResource(platform::pluginModule(), resource)));
+    HRSRC resource = FindResourceA(instance, name, "BITMAP");
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(instance, resource)));
     if (bytes == nullptr)
         return refuse();
     const std::optional<platform::gdi::BmpPicture> picture =
-        platform::gdi::readBmp(std::span(bytes, SizeofResource(platform::pluginModule(), resource)));
+        platform::gdi::readBmp(std::span(bytes, SizeofResource(instance, resource)));
     std::optional<Bitmap> bitmap = picture ? blankBitmap(picture->width, picture->height, false) : std::nullopt;
     if (!bitmap)
         return refuse();

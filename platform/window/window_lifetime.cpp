@@ -1,6 +1,7 @@
 #include "platform/window/window_lifetime.h"
 
 #include "platform/desktop/desktop_switch.h"
+#include "platform/forced_failures.h"
 #include "platform/last_error.h"
 #include "platform/window/focus.h"
 #include "platform/window/input_state.h"
@@ -51,6 +52,8 @@ HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, in
 {
     platform::window::claimThread();
     platform::window::checkThread();
+    if (platform::takeWindowCreationFailure())
+        return nullptr;
     platform::window::WindowClass* windowClass = platform::window::findClass(className);
     if (windowClass == nullptr) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);

@@ -166,6 +166,28 @@ TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWith
     }
 }
 
+// The editor opened as a host opens it, drawn headless and written as a picture of its window.
+TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
+{
+    const std::string png = (folder / "editor.png").string();
+    const RunResult result = run("editor --program 3 --set 2=0.5 --png " + png);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string bytes = folder.readFile("editor.png");
+    ASSERT_GT(bytes.size(), 24u);
+    const auto word = [&](std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    EXPECT_EQ(std::tuple(word(16), word(20)), std::tuple(984u, 623u));
+
+    EXPECT_EQ(run("editor --set 9900=1 --png " + png).exitCode, 2);
+    EXPECT_EQ(run("editor --png").exitCode, 2);
+    const RunResult unwritable = run("editor --png " + (folder / "missing" / "editor.png").string());
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
+}
+
 // 96 ticks per quarter note at 120 bpm: 96 ticks are half a second.
 std::string midiFileWithTrack(const std::string& track)
 {

@@ -31,7 +31,8 @@ protected:
 
 TEST_F(PluginObject, IsASynthAnsweringOnlyItsCapabilitiesAndIgnoresImplausibleSampleRates)
 {
-    EXPECT_EQ(plugin->getPluginRecord()->flags, plugFlagsCanReplacing | plugFlagsIsSynth);
+    // The editor comes with the object.
+    EXPECT_EQ(plugin->getPluginRecord()->flags, plugFlagsHasEditor | plugFlagsCanReplacing | plugFlagsIsSynth);
     const std::pair<const char*, int> capabilities[] = {{"receivePlugEvents", 1}, {"receivePlugMidiEvent", 1},
         {"receivePlugTimeInfo", 1}, {"sendPlugMidiEvent", 0}, {"", 0}, {"receivePlugTimeInfoX", 0}};
     for (const auto& [can, answer] : capabilities) {

@@ -1,0 +1,90 @@
+// The parts of the editor's pages that open, close, idle and the parameter paths call. Each page's
+// own unit takes its parts over as the page is built; until then they do nothing.
+
+#include "editor/ueditor.h"
+
+void uEditor::idle()
+{
+    PluginGUIEditor::idle();
+}
+
+void uEditor::setParameter(std::int32_t index, float value)
+{
+    (void)index;
+    (void)value;
+}
+
+void uEditor::refreshAll() {}
+
+void uEditor::valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control)
+{
+    (void)context;
+    (void)control;
+}
+
+std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
+                                             std::int32_t buttons)
+{
+    (void)context;
+    (void)control;
+    (void)buttons;
+    return 0;
+}
+
+void uEditor::controlContextMenu(Toolkit::CControl* control, const Toolkit::CPoint& where)
+{
+    (void)control;
+    (void)where;
+}
+
+void uEditor::resetPatternStepDisplay() {}
+void uEditor::buildMainPage() {}
+void uEditor::buildVoiceSelector() {}
+void uEditor::buildBassDrumPage() {}
+void uEditor::buildSnarePage() {}
+void uEditor::buildClosedHatPage() {}
+void uEditor::buildOpenHatPage() {}
+void uEditor::buildTomPage() {}
+void uEditor::buildClapPage() {}
+void uEditor::buildUserPage() {}
+void uEditor::buildSamplePage() {}
+void uEditor::buildEffectsPage() {}
+void uEditor::buildModulationPage() {}
+void uEditor::buildMixerPage() {}
+void uEditor::buildEasyPage() {}
+void uEditor::buildPatternPage() {}
+void uEditor::switchPage() {}
+void uEditor::buildOverlay() {}
+
+void uEditor::forgetMainPageControls() {}
+void uEditor::forgetBassDrumPage() {}
+void uEditor::forgetSnarePage() {}
+void uEditor::forgetClosedHatPage() {}
+void uEditor::forgetOpenHatPage() {}
+void uEditor::forgetTomPage() {}
+void uEditor::forgetClapPage() {}
+void uEditor::forgetUserPage() {}
+void uEditor::releaseVoiceSelector() {}
+void uEditor::releaseEffectsPage() {}
+void uEditor::releaseModulationPage() {}
+void uEditor::forgetPatternPage() {}
+void uEditor::releaseMixerPage() {}
+void uEditor::releaseEasyPage() {}
+void uEditor::forgetSamplePage() {}
+void uEditor::deleteMainPageControls() {}
+void uEditor::deleteBassDrumPage() {}
+void uEditor::deleteSnarePage() {}
+void uEditor::deleteClosedHatPage() {}
+void uEditor::deleteOpenHatPage() {}
+void uEditor::deleteTomPage() {}
+void uEditor::deleteClapPage() {}
+void uEditor::deleteUserPage() {}
+void uEditor::deleteVoiceSelector() {}
+void uEditor::deleteEffectsPage() {}
+void uEditor::deleteModulationPage() {}
+void uEditor::deletePatternPage() {}
+void uEditor::deleteMixerPage() {}
+void uEditor::deleteEasyPage() {}
+void uEditor::deleteSamplePage() {}
+void uEditor::forgetOverlayControls() {}
+void uEditor::deleteOverlayControls() {}

@@ -1,0 +1,169 @@
+#pragma once
+
+// The plug-in's editor: made with the plug-in object and kept for its whole life. It has no window
+// until the host opens it; open builds the window's content from the editor's images, close takes it
+// all down, and the selections, effect-type memory and menu divisors survive in between.
+
+#include "editor/editor_images.h"
+#include "editor/fx_type_defaults.h"
+#include "platform/win_types.h"
+#include "toolkit/control_listener.h"
+#include "toolkit/option_menu_scheme.h"
+#include "toolkit/plugin_gui_editor.h"
+
+#include <array>
+#include <cstdint>
+
+class APlugin;
+
+namespace Toolkit {
+class CBitmap;
+class CControl;
+class CViewContainer;
+} // namespace Toolkit
+
+class uEditor : public PluginGUIEditor, public Toolkit::CControlListener {
+public:
+    static constexpr std::int32_t kWidth = 984;
+    static constexpr std::int32_t kHeight = 623;
+    static constexpr int kVoiceCount = 24;
+    static constexpr int kPadCount = 32;
+    static constexpr int kRegistrySize = 40000;
+    static constexpr int kParameterCount = 9900;
+    static constexpr int kFxRecordSize = 16; // ten knob values, mix, pan, four spare
+    static constexpr int kMixField = 10;
+    static constexpr int kPanField = 11;
+
+    explicit uEditor(APlugin* effect);
+    ~uEditor() override;
+
+    // Answers false, with nothing left built, when the window content cannot be made.
+    bool open(void* parentWindow) override;
+    void close() override;
+    void idle() override;
+    void setParameter(std::int32_t index, float value) override;
+    virtual void refreshAll();
+
+    void valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control) override;
+    std::int32_t controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
+                                        std::int32_t buttons) override;
+    // The right-click menu of a control (the own controls call it).
+    void controlContextMenu(Toolkit::CControl* control, const Toolkit::CPoint& where);
+
+    // The loaded image of the id, or null (not open, or an id the editor does not load).
+    Toolkit::CBitmap* image(std::int32_t id) const;
+
+    std::int32_t selectedFxSlot = 0;
+    std::int32_t selectedVoice = 0;
+    // 0 voice, 1 mixer, 2 Easy, 3 modulation, 4 no page panel, 5 sample page.
+    std::int32_t pageMode = 0;
+    std::int32_t selectedPattern = 0;
+    std::array<std::uint8_t, kPadCount> voiceLedState{};
+    std::uint8_t voiceLedsDirty = 0;
+    std::uint8_t dynamicSelect = 0;
+    // Per voice the drum preset last chosen from its list, -1 none.
+    std::array<std::int32_t, kVoiceCount> presetIndex{};
+    std::uint8_t compareShown = 0;
+    std::uint8_t fxPositionIsSwitch[editor::kFxTypeCount][editor::kFxKnobCount] = {};
+    std::uint8_t fxPositionKnobB[editor::kFxTypeCount][editor::kFxKnobCount] = {};
+    std::uint8_t fxPositionShown[editor::kFxTypeCount][editor::kFxKnobCount] = {};
+    std::uint8_t fxLayoutPending = 0;
+    std::uint8_t voicePagePending = 0;
+    std::uint8_t refreshBusy = 0;
+    DWORD lastStepRequest = 0;
+    DWORD lastStepTime = 0;
+    DWORD idleTime = 0;
+    Toolkit::CControl* editedControl = nullptr;
+    Toolkit::COptionMenuScheme menuScheme;
+
+    // The page containers, in the order open makes them; none while closed.
+    Toolkit::CViewContainer* synthVoiceContainer = nullptr;
+    Toolkit::CViewContainer* voiceSelectorContainer = nullptr;
+    Toolkit::CViewContainer* effectsContainer = nullptr;
+    Toolkit::CViewContainer* modulationContainer = nullptr;
+    Toolkit::CViewContainer* patternContainer = nullptr;
+    Toolkit::CViewContainer* mixerContainer = nullptr;
+    Toolkit::CViewContainer* easyContainer = nullptr;
+    Toolkit::CViewContainer* sampleContainer = nullptr;
+    Toolkit::CViewContainer* pageTabContainer = nullptr;
+
+    std::array<Toolkit::CBitmap*, editor::kImageCount> images{};
+    std::array<Toolkit::CControl*, kRegistrySize> controlRegistry{};
+    std::array<std::uint8_t, kRegistrySize> registryFlags{};
+    float fxTypeDefaults[editor::kFxTypeCount][kFxRecordSize] = {};
+    float fxTypeMemory[editor::kFxTypeCount][kFxRecordSize] = {};
+    std::uint8_t padTriggerPending = 0;
+    std::int32_t padTriggerVoice = -1;
+    std::uint8_t padReleasePending = 0;
+    // Per parameter the divisor of the stepped control with that tag, -1.0 for none.
+    std::array<float, kParameterCount> menuDivisor{};
+    std::int32_t registryCount = 0;
+    char hoverText[128] = {};
+    // The "Key" setting: the host's arrow keys step programs.
+    std::uint8_t arrowKeysStepPrograms = 0;
+
+private:
+    APlugin* plugin();
+    void setUpEffectDefaults();
+    void loadBitmaps();
+    void releaseBitmaps();
+    void makeContainers();
+    void releaseContainers();
+
+protected:
+    // The page builders open calls in turn, while the plug-in takes the editor for closed; each page
+    // fills its own.
+    virtual void buildMainPage();
+    virtual void buildVoiceSelector();
+    virtual void buildBassDrumPage();
+    virtual void buildSnarePage();
+    virtual void buildClosedHatPage();
+    virtual void buildOpenHatPage();
+    virtual void buildTomPage();
+    virtual void buildClapPage();
+    virtual void buildUserPage();
+    virtual void buildSamplePage();
+    virtual void buildEffectsPage();
+    virtual void buildModulationPage();
+    virtual void buildMixerPage();
+    virtual void buildEasyPage();
+    virtual void buildPatternPage();
+
+private:
+    // What the pages do at open and close besides building; each page fills its own.
+    void resetPatternStepDisplay();
+    void switchPage();
+    void buildOverlay();
+    void forgetMainPageControls();
+    void forgetBassDrumPage();
+    void forgetSnarePage();
+    void forgetClosedHatPage();
+    void forgetOpenHatPage();
+    void forgetTomPage();
+    void forgetClapPage();
+    void forgetUserPage();
+    void releaseVoiceSelector();
+    void releaseEffectsPage();
+    void releaseModulationPage();
+    void forgetPatternPage();
+    void releaseMixerPage();
+    void releaseEasyPage();
+    void forgetSamplePage();
+    void deleteMainPageControls();
+    void deleteBassDrumPage();
+    void deleteSnarePage();
+    void deleteClosedHatPage();
+    void deleteOpenHatPage();
+    void deleteTomPage();
+    void deleteClapPage();
+    void deleteUserPage();
+    void deleteVoiceSelector();
+    void deleteEffectsPage();
+    void deleteModulationPage();
+    void deletePatternPage();
+    void deleteMixerPage();
+    void deleteEasyPage();
+    void deleteSamplePage();
+    void forgetOverlayControls();
+    void deleteOverlayControls();
+};

@@ -1,0 +1,156 @@
+#include "host/commands.h"
+
+#include "platform/clock.h"
+#include "platform/desktop/desktop_switch.h"
+#include "platform/gdi/image.h"
+#include "platform/module_resources.h"
+#include "platform/shared_library.h"
+#include "platform/window/cursors.h"
+#include "platform/window/keyboard_layout.h"
+#include "platform/window/message_numbers.h"
+#include "platform/window/message_queue.h"
+#include "platform/window/timers.h"
+#include "platform/window/window_classes.h"
+#include "platform/window/window_lifetime.h"
+#include "platform/window/window_procedures.h"
+#include "platform/window/window_styles.h"
+#include "platform/window/window_testing.h"
+#include "plugin/base/audio_plugin.h"
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+constexpr const char* kWindowClass = "KravoHostEditorWindow";
+constexpr UINT_PTR kIdleTimer = 1;
+constexpr UINT kIdleMilliseconds = 20;
+// Enough host idles for the editor to have drawn everything once.
+constexpr int kIdlesBeforePicture = 10;
+constexpr int kWindowLeft = 80;
+constexpr int kWindowTop = 60;
+
+PluginRecord* shownEditor = nullptr;
+
+PlugIntPtr dispatch(PluginRecord* record, std::int32_t opcode, void* pointer)
+{
+    return record->dispatcher(record, opcode, 0, 0, pointer, 0.0f);
+}
+
+// The host's window: it idles the editor while it is shown and ends the program when it is closed.
+LRESULT hostWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (shownEditor != nullptr)
+            dispatch(shownEditor, plugEditIdle, nullptr);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+HWND makeHostWindow(const ERect& rect)
+{
+    const WNDCLASSA windowClass{.style = 0,
+                                .windowProc = &hostWindowProcedure,
+                                .classExtraBytes = 0,
+                                .windowExtraBytes = 0,
+                                .instance = platform::pluginModule(),
+                                .icon = nullptr,
+                                .cursor = LoadCursorA(nullptr, IDC_ARROW),
+                                .background = nullptr,
+                                .menuName = nullptr,
+                                .className = kWindowClass};
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, kWindowClass, "Kravo", WS_VISIBLE, kWindowLeft, kWindowTop, rect.right - rect.left,
+                           rect.bottom - rect.top, nullptr, nullptr, platform::pluginModule(), nullptr);
+}
+
+// Headless: the editor drawn and its window written as a picture; 1 when the picture cannot be written.
+int writePicture(PluginRecord* record, HWND window, const std::string& path)
+{
+    for (int n = 0; n < kIdlesBeforePicture; ++n) {
+        platform::pumpMessages();
+        dispatch(record, plugEditIdle, nullptr);
+    }
+    platform::pumpMessages();
+    const std::optional<platform::Image> picture = platform::captureWindow(window);
+    if (!picture || !platform::writePng(*picture, path)) {
+        std::fprintf(stderr, "kravo-host: cannot write the picture %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// On the desktop until the person closes the window.
+int showUntilClosed(PluginRecord* record, HWND window)
+{
+    shownEditor = record;
+    SetTimer(window, kIdleTimer, kIdleMilliseconds, nullptr);
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    shownEditor = nullptr;
+    return 0;
+}
+
+} // namespace
+
+int runEditor(const EditorOptions& options)
+{
+    const bool headless = !options.pngPath.empty();
+    platform::ManualClock headlessClock(1);
+    if (headless)
+        platform::setClock(&headlessClock);
+    else if (!platform::showWindowsOnDesktop(true))
+        throw std::runtime_error("the editor cannot be shown: no desktop to show it on (use --png for a picture)");
+
+    platform::SharedLibrary library(options.pluginPath);
+    using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
+    const auto create = reinterpret_cast<CreateEffectInstance>(library.symbol("createEffectInstance"));
+    if (create == nullptr)
+        throw std::runtime_error(options.pluginPath + " has no createEffectInstance to open the editor of");
+    const HostCallback noHost = [](PluginRecord*, std::int32_t, std::int32_t, PlugIntPtr, void*, float) {
+        return PlugIntPtr{0};
+    };
+    std::unique_ptr<AudioPlugin> plugin(create(noHost));
+    if (!plugin)
+        throw std::runtime_error("the plug-in object could not be made");
+    PluginRecord* record = plugin->getPluginRecord();
+    record->dispatcher(record, plugSetProgram, 0, options.program, nullptr, 0.0f);
+    for (const ParameterSetting& setting : options.settings)
+        record->setParameter(record, setting.index, setting.value);
+
+    ERect* rect = nullptr;
+    if (dispatch(record, plugEditGetRect, &rect) == 0 || rect == nullptr)
+        throw std::runtime_error("the plug-in has no editor");
+    HWND window = makeHostWindow(*rect);
+    if (window == nullptr)
+        throw std::runtime_error("the editor's window could not be made");
+    if (dispatch(record, plugEditOpen, window) == 0) {
+        DestroyWindow(window);
+        throw std::runtime_error("the editor did not open");
+    }
+    const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
+    dispatch(record, plugEditClose, nullptr);
+    if (headless)
+        DestroyWindow(window);
+    platform::pumpMessages();
+    plugin.reset();
+    if (headless)
+        platform::setClock(nullptr);
+    else
+        platform::showWindowsOnDesktop(false);
+    return result;
+}
+
+} // namespace host
