@@ -134,6 +134,21 @@ private:
     std::size_t next_ = 0;
 };
 
+// The options that make the plug-in object of `params` and `editor`; false for any other.
+template <typename Options>
+bool parseObjectOption(const std::string& option, ArgumentList& list, Options& options)
+{
+    if (option == "--program")
+        options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
+    else if (option == "--set")
+        options.settings.push_back(parseSetting(list.valueOf(option)));
+    else if (option == "--plugin")
+        options.pluginPath = list.valueOf(option);
+    else
+        return false;
+    return true;
+}
+
 // The options `render` and `samples` share; false for any other.
 bool parseOutputOption(const std::string& option, ArgumentList& list, RenderOptions& options)
 {
@@ -240,13 +255,9 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
     ArgumentList list(args);
     while (!list.done()) {
         const std::string option = list.take();
-        if (option == "--program")
-            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
-        else if (option == "--set")
-            options.settings.push_back(parseSetting(list.valueOf(option)));
-        else if (option == "--plugin")
-            options.pluginPath = list.valueOf(option);
-        else if (option == "--host")
+        if (parseObjectOption(option, list, options))
+            continue;
+        if (option == "--host")
             options.hostView = true;
         else if (!option.empty() && option[0] == '-' && option.size() > 1)
             throw UsageError("unknown option '" + option + "'");
@@ -264,13 +275,9 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
     ArgumentList list(args);
     while (!list.done()) {
         const std::string option = list.take();
-        if (option == "--program")
-            options.program = toInteger(list.valueOf(option), "program", 0, kNumPrograms - 1);
-        else if (option == "--set")
-            options.settings.push_back(parseSetting(list.valueOf(option)));
-        else if (option == "--plugin")
-            options.pluginPath = list.valueOf(option);
-        else if (option == "--png") {
+        if (parseObjectOption(option, list, options))
+            continue;
+        if (option == "--png") {
             options.pngPath = list.valueOf(option);
             if (options.pngPath.empty())
                 throw UsageError("--png needs a file name");

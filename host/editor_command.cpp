@@ -1,10 +1,10 @@
 #include "host/commands.h"
+#include "host/plugin_object.h"
 
 #include "platform/clock.h"
 #include "platform/desktop/desktop_switch.h"
 #include "platform/gdi/image.h"
 #include "platform/module_resources.h"
-#include "platform/shared_library.h"
 #include "platform/window/cursors.h"
 #include "platform/window/keyboard_layout.h"
 #include "platform/window/message_numbers.h"
@@ -18,7 +18,6 @@
 #include "plugin/base/audio_plugin.h"
 
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 
 namespace host {
@@ -103,33 +102,11 @@ int showUntilClosed(PluginRecord* record, HWND window)
     return 0;
 }
 
-} // namespace
-
-int runEditor(const EditorOptions& options)
+// The editor of a fresh plug-in object, opened in a window of its own; answers the exit code.
+int openEditor(const EditorOptions& options, bool headless)
 {
-    const bool headless = !options.pngPath.empty();
-    platform::ManualClock headlessClock(1);
-    if (headless)
-        platform::setClock(&headlessClock);
-    else if (!platform::showWindowsOnDesktop(true))
-        throw std::runtime_error("the editor cannot be shown: no desktop to show it on (use --png for a picture)");
-
-    platform::SharedLibrary library(options.pluginPath);
-    using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
-    const auto create = reinterpret_cast<CreateEffectInstance>(library.symbol("createEffectInstance"));
-    if (create == nullptr)
-        throw std::runtime_error(options.pluginPath + " has no createEffectInstance to open the editor of");
-    const HostCallback noHost = [](PluginRecord*, std::int32_t, std::int32_t, PlugIntPtr, void*, float) {
-        return PlugIntPtr{0};
-    };
-    std::unique_ptr<AudioPlugin> plugin(create(noHost));
-    if (!plugin)
-        throw std::runtime_error("the plug-in object could not be made");
-    PluginRecord* record = plugin->getPluginRecord();
-    record->dispatcher(record, plugSetProgram, 0, options.program, nullptr, 0.0f);
-    for (const ParameterSetting& setting : options.settings)
-        record->setParameter(record, setting.index, setting.value);
-
+    const PluginObject plugin(options.pluginPath, options.program, options.settings);
+    PluginRecord* record = plugin.record();
     ERect* rect = nullptr;
     if (dispatch(record, plugEditGetRect, &rect) == 0 || rect == nullptr)
         throw std::runtime_error("the plug-in has no editor");
@@ -145,12 +122,40 @@ int runEditor(const EditorOptions& options)
     if (headless)
         DestroyWindow(window);
     platform::pumpMessages();
-    plugin.reset();
-    if (headless)
-        platform::setClock(nullptr);
-    else
-        platform::showWindowsOnDesktop(false);
     return result;
+}
+
+// The clock or the desktop the editor runs with, given back however the run ends.
+struct HeadlessClock {
+    HeadlessClock() { platform::setClock(&clock); }
+    ~HeadlessClock() { platform::setClock(nullptr); }
+    HeadlessClock(const HeadlessClock&) = delete;
+    HeadlessClock& operator=(const HeadlessClock&) = delete;
+    // The same start every run, so that the picture is the same every time.
+    platform::ManualClock clock{1};
+};
+
+struct DesktopShown {
+    DesktopShown()
+    {
+        if (!platform::showWindowsOnDesktop(true))
+            throw std::runtime_error("the editor cannot be shown: no desktop to show it on (use --png for a picture)");
+    }
+    ~DesktopShown() { platform::showWindowsOnDesktop(false); }
+    DesktopShown(const DesktopShown&) = delete;
+    DesktopShown& operator=(const DesktopShown&) = delete;
+};
+
+} // namespace
+
+int runEditor(const EditorOptions& options)
+{
+    if (!options.pngPath.empty()) {
+        const HeadlessClock clock;
+        return openEditor(options, true);
+    }
+    const DesktopShown desktop;
+    return openEditor(options, false);
 }
 
 } // namespace host

@@ -1,6 +1,6 @@
 #include "host/commands.h"
 #include "host/hosted_plugin.h"
-#include "platform/shared_library.h"
+#include "host/plugin_object.h"
 #include "plugin/base/audio_plugin.h"
 
 #include <cstdio>
@@ -19,21 +19,8 @@ constexpr std::size_t kTextSize = 256; // far above what any parameter text need
 // stands behind it, so its callback answers nothing.
 int inspectPlugInObject(const ParamsOptions& options)
 {
-    platform::SharedLibrary library(options.pluginPath);
-    using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
-    const auto create = reinterpret_cast<CreateEffectInstance>(library.symbol("createEffectInstance"));
-    if (create == nullptr)
-        throw std::runtime_error(options.pluginPath + " has no createEffectInstance to inspect");
-    const HostCallback noHost = [](PluginRecord*, std::int32_t, std::int32_t, PlugIntPtr, void*, float) {
-        return PlugIntPtr{0};
-    };
-    std::unique_ptr<AudioPlugin> plugin(create(noHost));
-    if (!plugin)
-        throw std::runtime_error("the plug-in object could not be made");
-    PluginRecord* record = plugin->getPluginRecord();
-    record->dispatcher(record, plugSetProgram, 0, options.program, nullptr, 0.0f);
-    for (const ParameterSetting& setting : options.settings)
-        record->setParameter(record, setting.index, setting.value);
+    const PluginObject plugin(options.pluginPath, options.program, options.settings);
+    PluginRecord* record = plugin.record();
     for (const int index : options.indices) {
         char name[kTextSize] = {};
         char display[kTextSize] = {};
