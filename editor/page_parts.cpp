@@ -31,8 +31,10 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-void uEditor::controlContextMenu(Toolkit::CControl* control, const Toolkit::CPoint& where)
+void uEditor::controlContextMenu(Toolkit::CDrawContext* context, Toolkit::CControl* control,
+                                 const Toolkit::CPoint& where)
 {
+    (void)context;
     (void)control;
     (void)where;
 }

@@ -33,6 +33,8 @@ public:
     static constexpr int kFxRecordSize = 16; // ten knob values, mix, pan, four spare
     static constexpr int kMixField = 10;
     static constexpr int kPanField = 11;
+    // The tag of a control that carries no parameter: a command the editor recognises by the control.
+    static constexpr std::int32_t kCommandTag = 9999;
 
     explicit uEditor(APlugin* effect);
     ~uEditor() override;
@@ -47,8 +49,10 @@ public:
     void valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control) override;
     std::int32_t controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
                                         std::int32_t buttons) override;
-    // The right-click menu of a control (the own controls call it).
-    void controlContextMenu(Toolkit::CControl* control, const Toolkit::CPoint& where);
+    // The right-click menu of a control (the own controls call it), at the point in the control's
+    // coordinates.
+    virtual void controlContextMenu(Toolkit::CDrawContext* context, Toolkit::CControl* control,
+                                    const Toolkit::CPoint& where);
 
     // The loaded image of the id, or null (not open, or an id the editor does not load).
     Toolkit::CBitmap* image(std::int32_t id) const;
