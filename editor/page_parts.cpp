@@ -6,20 +6,7 @@
 void uEditor::idle()
 {
     PluginGUIEditor::idle();
-}
-
-void uEditor::setParameter(std::int32_t index, float value)
-{
-    (void)index;
-    (void)value;
-}
-
-void uEditor::refreshAll() {}
-
-void uEditor::valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control)
-{
-    (void)context;
-    (void)control;
+    showParametersFromOtherThreads();
 }
 
 std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
@@ -57,6 +44,40 @@ void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 void uEditor::switchPage() {}
 void uEditor::buildOverlay() {}
+
+void uEditor::refreshBassDrumPage() {}
+void uEditor::refreshSnarePage() {}
+void uEditor::refreshClosedHatPage() {}
+void uEditor::refreshOpenHatPage() {}
+void uEditor::refreshClapPage() {}
+void uEditor::refreshTomPage() {}
+void uEditor::refreshUserPage() {}
+void uEditor::refreshSamplePage() {}
+void uEditor::refreshEffectsPage() {}
+void uEditor::refreshModulationPage() {}
+void uEditor::refreshPatternPage() {}
+void uEditor::fillProgramMenu() {}
+void uEditor::updateVoicePage() {}
+void uEditor::refreshVoiceMenus() {}
+void uEditor::refreshPresetAndKitNames() {}
+
+void uEditor::pagesSetParameter(std::int32_t index, float value)
+{
+    (void)index;
+    (void)value;
+}
+
+void uEditor::voiceMenusSetParameter(std::int32_t index, float value)
+{
+    (void)index;
+    (void)value;
+}
+
+bool uEditor::pagesValueChanged(Toolkit::CControl* control)
+{
+    (void)control;
+    return false;
+}
 
 void uEditor::forgetMainPageControls() {}
 void uEditor::forgetBassDrumPage() {}

@@ -69,6 +69,7 @@ uEditor::uEditor(APlugin* effect) : PluginGUIEditor(effect)
     arrowKeysStepPrograms = std::strcmp(key, "Y") == 0 ? 1 : 0;
 
     menuDivisor.fill(-1.0f);
+    clearRegistry();
     setUpEffectDefaults();
     rect = ERect{0, 0, static_cast<std::int16_t>(kHeight), static_cast<std::int16_t>(kWidth)};
 }
@@ -148,6 +149,7 @@ bool uEditor::open(void* parentWindow)
     lastStepRequest = lastStepTime;
 
     PluginEditor::open(parentWindow);
+    editorThread = std::this_thread::get_id();
     loadBitmaps();
     frame = new Toolkit::CFrame(imageRect(image(kFrameImage), 0, 0), static_cast<HWND>(parentWindow), this);
     // Without its window the frame shows nothing: undo what was built and let a later open try again.
@@ -190,7 +192,7 @@ void uEditor::close()
         delete frame;
     }
     frame = nullptr;
-    registryCount = 0;
+    clearRegistry();
 
     forgetMainPageControls();
     forgetBassDrumPage();

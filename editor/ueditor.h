@@ -12,7 +12,9 @@
 #include "toolkit/plugin_gui_editor.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <thread>
 
 class APlugin;
 
@@ -45,6 +47,19 @@ public:
     void idle() override;
     void setParameter(std::int32_t index, float value) override;
     virtual void refreshAll();
+
+    void trackEditedControl(std::int32_t tag) override;
+
+    // The control registry: controls that show a parameter, in the order they were made.
+    void registerControl(Toolkit::CControl* control);
+    void registerMenuControl(Toolkit::CControl* control);
+    void controlFromParameter(Toolkit::CControl*& control, std::int32_t tag, float scale);
+    void menuFromParameter(Toolkit::CControl*& control);
+    void controlToParameter(std::int32_t tag, std::int32_t item, float divisor);
+    void selectProgram(std::int32_t program);
+    // The step buttons of the voice pages: the selected voice's model, a voice's drum preset.
+    void stepModel(std::int32_t delta);
+    void stepDrumPreset(std::int32_t voice, std::int32_t delta);
 
     void valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control) override;
     std::int32_t controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
@@ -94,6 +109,11 @@ public:
     std::array<Toolkit::CBitmap*, editor::kImageCount> images{};
     std::array<Toolkit::CControl*, kRegistrySize> controlRegistry{};
     std::array<std::uint8_t, kRegistrySize> registryFlags{};
+    // The registry by tag: the first and last entry holding each parameter's tag, and from each entry
+    // the next one holding the same tag (-1: none), so a change touches only its own controls.
+    std::array<std::int32_t, kParameterCount> firstWithTag{};
+    std::array<std::int32_t, kParameterCount> lastWithTag{};
+    std::array<std::int32_t, kRegistrySize> nextWithTag{};
     float fxTypeDefaults[editor::kFxTypeCount][kFxRecordSize] = {};
     float fxTypeMemory[editor::kFxTypeCount][kFxRecordSize] = {};
     std::uint8_t padTriggerPending = 0;
@@ -106,8 +126,20 @@ public:
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
 
+    // The thread the editor was opened on, and the parameters changed elsewhere since the last idle.
+    std::thread::id editorThread;
+    std::array<std::atomic<bool>, kParameterCount> changedElsewhere{};
+    std::atomic<bool> anyChangedElsewhere{false};
+
 private:
     APlugin* plugin();
+    bool isBuilt() const { return frame != nullptr && effect != nullptr; }
+    void appendToRegistry(Toolkit::CControl* control, std::uint8_t menuFlag);
+    void clearRegistry();
+    void showParameter(std::int32_t index);
+    // Parameter changes made off the editor's thread (a learned controller on the audio thread) are only
+    // marked there; the idle shows them.
+    void showParametersFromOtherThreads();
     void setUpEffectDefaults();
     void loadBitmaps();
     void releaseBitmaps();
@@ -132,6 +164,26 @@ protected:
     virtual void buildMixerPage();
     virtual void buildEasyPage();
     virtual void buildPatternPage();
+
+    // The pages' parts of the parameter paths; each page fills its own.
+    void refreshBassDrumPage();
+    void refreshSnarePage();
+    void refreshClosedHatPage();
+    void refreshOpenHatPage();
+    void refreshClapPage();
+    void refreshTomPage();
+    void refreshUserPage();
+    void refreshSamplePage();
+    void refreshEffectsPage();
+    void refreshModulationPage();
+    void refreshPatternPage();
+    void fillProgramMenu();
+    void updateVoicePage();
+    void refreshVoiceMenus();
+    void refreshPresetAndKitNames();
+    void pagesSetParameter(std::int32_t index, float value);
+    void voiceMenusSetParameter(std::int32_t index, float value);
+    bool pagesValueChanged(Toolkit::CControl* control);
 
 private:
     // What the pages do at open and close besides building; each page fills its own.

@@ -31,7 +31,8 @@ protected:
     {
         WindowTest::SetUp();
         registerRecordingClass(0, nullptr, kParentClass);
-        plugin.reset(static_cast<APlugin*>(createEffectInstance(nullptr)));
+        hostCalls().clear();
+        plugin.reset(static_cast<APlugin*>(createEffectInstance(&recordingHost)));
         editor = static_cast<uEditor*>(plugin->getEditor());
     }
 
@@ -129,6 +130,24 @@ protected:
     {
         PluginRecord* record = plugin->getPluginRecord();
         return record->dispatcher(record, opcode, index, 0, pointer, 0.0f);
+    }
+
+    // The host's side: it records each call's opcode, index and value, and answers 0.
+    struct HostCall {
+        std::int32_t opcode;
+        std::int32_t index;
+        float value;
+    };
+    static std::vector<HostCall>& hostCalls()
+    {
+        static std::vector<HostCall> calls;
+        return calls;
+    }
+    static PlugIntPtr recordingHost(PluginRecord*, std::int32_t opcode, std::int32_t index, PlugIntPtr, void*,
+                                    float value)
+    {
+        hostCalls().push_back({opcode, index, value});
+        return 0;
     }
 
     std::unique_ptr<APlugin> plugin;
