@@ -7,7 +7,7 @@
 #include "hostlibs/extension/resource_container.h"
 #include "hostlibs/withheld_names.h"
 
-#include <bitset>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -42,9 +42,9 @@ struct ExtensionState {
     std::int16_t currentFile = 0;
     std::map<HostHandle, Block> handles;
     int failingHandles = 0;
-    std::bitset<128> keys;
     std::uint64_t timeCounter = 0;
     int waits = 0;
+    std::function<void()> waitAction;
     std::vector<std::string> debugMessages;
     std::vector<ComponentRequest> componentRequests;
     std::int16_t componentAnswer = 0;

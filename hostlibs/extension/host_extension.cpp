@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace hostext {
 
@@ -82,16 +83,6 @@ void HostExtDisposeHandle(HostHandle handle)
     state().handles.erase(found);
 }
 
-void HostExtGetKeys(std::uint8_t keys[16])
-{
-    const Guard guard(state().lock);
-    for (int k = 0; k < 128; ++k) {
-        const auto bit = static_cast<std::uint8_t>(1u << (k % 8));
-        keys[k / 8] = static_cast<std::uint8_t>(state().keys[static_cast<std::size_t>(k)] ? keys[k / 8] | bit
-                                                                                           : keys[k / 8] & ~bit);
-    }
-}
-
 // Every read moves the counter on, so a wait for it always ends.
 std::uint64_t HostExtReadTimeCounter()
 {
@@ -121,10 +112,17 @@ void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out)
 
 void HostExtWaitForHost(std::int32_t, std::int32_t* out)
 {
-    const Guard guard(state().lock);
-    ++state().waits;
+    std::function<void()> action;
+    {
+        const Guard guard(state().lock);
+        ++state().waits;
+        action = std::exchange(state().waitAction, nullptr);
+    }
     if (out != nullptr)
         *out = 0;
+    // Outside the lock and taken out first: the action may wait for the host again.
+    if (action)
+        action();
 }
 
 void HostExtDebugMessage(const std::uint8_t* text)
@@ -159,11 +157,10 @@ void failNextHandles(int count)
     state().failingHandles = count;
 }
 
-void setKeyDown(int key, bool down)
+void runOnNextWait(std::function<void()> action)
 {
     const Guard guard(state().lock);
-    if (key >= 0 && key < 128)
-        state().keys[static_cast<std::size_t>(key)] = down;
+    state().waitAction = std::move(action);
 }
 
 int waitForHostCount()

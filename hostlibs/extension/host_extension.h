@@ -3,6 +3,8 @@
 // The host toolbox library (HOSTEXT.DLL) as the plug-in imports it. The host numbers its routines;
 // these are our names for the ones the plug-in calls.
 
+#include "hostlibs/extension/host_graphics_types.h"
+
 #include <cstdint>
 
 extern "C" {
@@ -23,6 +25,7 @@ void HostExtCloseResourceFile(std::int16_t file);
 // The name is length-prefixed and compared without case.
 char** HostExtGetNamedResource(std::uint32_t type, const std::uint8_t* name);
 char** HostExtGetIndexedResource(std::uint32_t type, std::int16_t index);
+char** HostExtGetResource(std::uint32_t type, std::int16_t id);
 std::int16_t HostExtCountResources(std::uint32_t type);
 void HostExtGetResourceInfo(char** resource, std::int16_t* id, std::uint32_t* type, std::uint8_t* name);
 void HostExtReleaseResource(char** resource);
@@ -37,8 +40,24 @@ void HostExtUnlockHandle(HostHandle handle);
 std::int32_t HostExtGetHandleSize(HostHandle handle);
 void HostExtDisposeHandle(HostHandle handle);
 
-// The state of the keyboard: 128 keys, one bit each, key k at bit (k mod 8) of byte (k div 8).
+// The state of the keyboard: 128 keys, one bit each, key k at bit (k mod 8) of byte (k div 8). The
+// modifier keys held: Shift is key 0x38, Alt (the option key) 0x3A and Ctrl (the command key) 0x37.
 void HostExtGetKeys(std::uint8_t keys[16]);
+
+// The mouse: where it is, in the current port's local coordinates (the screen's without a port); whether
+// its button is held; and whether it is still held, no release of it having come yet.
+void HostExtGetMouse(HostPoint* point);
+bool HostExtButton();
+bool HostExtStillDown();
+
+// An event record of the kind and message, made now: the tick count, the mouse on the screen, and the
+// modifier keys held (0x0100 the command key, 0x0200 Shift, 0x0800 the option key).
+void HostExtMakeEventRecord(std::int16_t what, std::int32_t message, HostEventRecord* event);
+
+// The host's ticks, one a millisecond of the system's tick count; waiting lets that many pass and answers
+// the tick count after them.
+std::uint32_t HostExtTickCount();
+std::uint32_t HostExtDelay(std::uint32_t ticks);
 
 // A 64-bit counter that runs while the host runs.
 std::uint64_t HostExtReadTimeCounter();

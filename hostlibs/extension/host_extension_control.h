@@ -3,9 +3,13 @@
 // The stand-in host toolbox's controls, for the stand-in host and tests.
 
 #include "hostlibs/extension/host_extension.h"
+#include "hostlibs/extension/host_graphics_types.h"
+#include "platform/gdi/image.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,10 +37,9 @@ int resourceFileOpens(const std::string& path);
 int liveHandleCount();
 void failNextHandles(int count);
 
-// The keys HostExtGetKeys reports as down.
-void setKeyDown(int key, bool down);
-
 int waitForHostCount();
+// The next wait for the host runs the action once, as the host may run anything while it has control.
+void runOnNextWait(std::function<void()> action);
 std::vector<std::string> debugMessages();
 
 // A component dispatcher as the host hands one over: it records each request with a copy of its
@@ -84,5 +87,34 @@ struct TrackedInstance {
     std::size_t dataSize;
 };
 std::vector<TrackedInstance> trackedInstances();
+
+// What a port did, while it logs: the kind ("fill", "pattern", "erase", "frame", "line", "invalidate"),
+// the rectangle (a line's start as top and left, its end as bottom and right), the colour (the fore
+// colour; the back colour for an erase or a pattern fill, which paint it where their pattern is plain;
+// all zeros for an invalidation), whether a pattern's own pixels were painted, and the bounds of the clip
+// then, all in the port's local coordinates.
+struct PortOperation {
+    std::string kind;
+    HostRect rect;
+    HostColor colour;
+    bool patterned;
+    HostRect clip;
+};
+// Starting to log forgets what was logged before.
+void logPortOperations(HostPort port, bool on);
+std::vector<PortOperation> portOperations(HostPort port);
+
+// The port's pixels as they are now: an offscreen port's own, a window port's client area as the
+// screen shows it. Null for a port that is not one.
+std::optional<platform::Image> capturePort(HostPort port);
+
+// Ports, regions and pixel patterns made and not yet disposed of.
+int livePortCount();
+int liveRegionCount();
+int livePatternCount();
+
+// A top-level window made by the toolbox's library itself, with the plain default window procedure, for
+// tests that show one window list serves every module of the process. Destroyed with DestroyWindow.
+HWND makeHostWindow(const RECT& rect);
 
 } // namespace hostext

@@ -159,6 +159,23 @@ HostHandle HostExtGetIndexedResource(std::uint32_t type, std::int16_t index)
     return nullptr;
 }
 
+HostHandle HostExtGetResource(std::uint32_t type, std::int16_t id)
+{
+    const Guard guard(state().lock);
+    OpenResourceFile* file = currentFile();
+    if (file == nullptr)
+        return nullptr;
+    std::int16_t index = 0;
+    for (const auto& resource : file->resources) {
+        if (resource.type != type)
+            continue;
+        ++index;
+        if (resource.id == id)
+            return loadResource(*file, resource, index);
+    }
+    return nullptr;
+}
+
 std::int16_t HostExtCountResources(std::uint32_t type)
 {
     const Guard guard(state().lock);

@@ -9,6 +9,7 @@
 #include "platform/window/window_table.h"
 
 #include <utility>
+#include <vector>
 
 using platform::window::Window;
 
@@ -64,6 +65,21 @@ HWND GetParent(HWND handle)
     platform::window::checkThread();
     const Window* window = platform::window::find(handle);
     return window != nullptr ? window->parent : nullptr;
+}
+
+BOOL EnumChildWindows(HWND parent, WNDENUMPROC procedure, LPARAM parameter)
+{
+    platform::window::checkThread();
+    Window* window = platform::window::find(parent);
+    if (window == nullptr || procedure == nullptr)
+        return FALSE;
+    // Taken first: the procedure may destroy windows, which are then left out.
+    std::vector<HWND> below;
+    platform::window::forEachInTree(*window, [&below](const Window& each) { below.push_back(each.handle); });
+    for (std::size_t n = 1; n < below.size(); ++n)
+        if (platform::window::lookUp(below[n]) != nullptr && !procedure(below[n], parameter))
+            break;
+    return TRUE;
 }
 
 namespace platform::window {

@@ -23,6 +23,11 @@ LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value);
 // Null for a top-level window.
 HWND GetParent(HWND window);
 
+using WNDENUMPROC = BOOL (*)(HWND window, LPARAM parameter);
+// Calls the procedure with every window below the parent, each before its own children, the top of the
+// z-order first, until it answers FALSE. Answers FALSE for a handle that is not a window.
+BOOL EnumChildWindows(HWND parent, WNDENUMPROC procedure, LPARAM parameter);
+
 // The window's text: its title, or what an edit control holds. Set and read through WM_SETTEXT and
 // WM_GETTEXT, so that the window's procedure sees both.
 BOOL SetWindowTextA(HWND window, LPCSTR text);

@@ -9,7 +9,11 @@
 #include "hostlibs/dspshell/dsp_shell_control.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/clock.h"
 #include "platform/float_control.h"
+#include "platform/window/scripted_input.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/window/window_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -106,12 +110,20 @@ TEST(Conversions, FloatTrapsChangeOnlyTheirMasksAndGiveBackTheWord)
 
 TEST(HostServices, KeysTicksHandlesAndTheDspShellsPrintAndClients)
 {
-    hostext::setKeyDown(0x3a, true);
+    // The key map is the window stand-in's key state, which scripted input sets.
+    platform::ManualClock clock(1000);
+    platform::setClock(&clock);
+    platform::resetWindowSystem();
+    platform::scriptedInput().press(VK_MENU);
     EXPECT_TRUE(isOptionKeyDown());
     EXPECT_FALSE(IsShiftKeyDown());
-    hostext::setKeyDown(0x3a, false);
+    platform::scriptedInput().release(VK_MENU);
+    platform::scriptedInput().press(VK_CONTROL);
     EXPECT_FALSE(IsKeyDown(0x3a));
+    EXPECT_TRUE(IsCommandKeyDown());
     EXPECT_FALSE(IsKeyDown(200));
+    platform::resetWindowSystem();
+    platform::setClock(nullptr);
 
     EXPECT_GT(WaitTicks(5), 4u);
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -210,6 +211,32 @@ TEST_F(WindowTree, AChildNeedsALivingParentAndATopLevelWindowHasNone)
     EXPECT_EQ(GetParent(makeWindow(top, {0, 0, 5, 5})), top);
     DestroyWindow(top);
     DestroyWindow(owned);
+}
+
+TEST_F(WindowTree, EnumeratingChildrenVisitsEachWindowBelowBeforeItsOwnChildrenUntilToldToStop)
+{
+    registerRecordingClass();
+    HWND top = makeWindow(nullptr, {0, 0, 100, 100});
+    HWND lower = makeWindow(top, {0, 0, 50, 50});
+    HWND upper = makeWindow(top, {10, 10, 60, 60});
+    HWND inner = makeWindow(lower, {0, 0, 5, 5});
+    std::vector<HWND> seen;
+    const auto collect = [](HWND window, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+    };
+    EXPECT_TRUE(EnumChildWindows(top, collect, reinterpret_cast<LPARAM>(&seen)));
+    EXPECT_EQ(seen, (std::vector<HWND>{upper, lower, inner}));
+
+    seen.clear();
+    const auto firstOnly = [](HWND window, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return FALSE;
+    };
+    EnumChildWindows(top, firstOnly, reinterpret_cast<LPARAM>(&seen));
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_FALSE(EnumChildWindows(reinterpret_cast<HWND>(std::uintptr_t{0x1234}), collect, 0));
+    DestroyWindow(top);
 }
 
 TEST_F(WindowTree, TheDefaultProcedurePassesTheWheelUpClosesAndSetsTheClassCursor)

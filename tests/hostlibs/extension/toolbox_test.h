@@ -1,0 +1,99 @@
+#pragma once
+
+// The fixture of the toolbox's graphics and input tests: the window fixture's reset screen, manual clock
+// and counts, and besides them no port, region or pixel pattern left behind. Offscreen ports come from
+// `offscreen`, which disposes of them at the end.
+
+#include "hostlibs/extension/host_extension.h"
+#include "hostlibs/extension/host_extension_control.h"
+#include "hostlibs/extension/host_graphics.h"
+#include "tests/support/window_test.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace kravo::test {
+
+class ToolboxTest : public WindowTest {
+protected:
+    static constexpr COLORREF kWhite = RGB(255, 255, 255);
+    static constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startCounts_ = counts();
+    }
+
+    void TearDown() override
+    {
+        HostExtSetPort(nullptr);
+        for (HostPort port : ports_)
+            HostExtDisposePort(port);
+        EXPECT_EQ(counts(), startCounts_) << "ports, regions or patterns were left behind";
+        WindowTest::TearDown();
+    }
+
+    // A white offscreen port of the bounds, made current.
+    HostPort offscreen(HostRect bounds = {0, 0, 16, 16})
+    {
+        HostPort port = HostExtNewOffscreenPort(&bounds);
+        EXPECT_NE(port, nullptr);
+        ports_.push_back(port);
+        HostExtSetPort(port);
+        return port;
+    }
+
+    // A port over the window, made current and disposed of at the end.
+    HostPort windowPort(HWND window)
+    {
+        HostPort port = HostExtNewWindowPort(window);
+        EXPECT_NE(port, nullptr);
+        ports_.push_back(port);
+        HostExtSetPort(port);
+        return port;
+    }
+
+    platform::Image pictureOf(HostPort port)
+    {
+        const auto picture = hostext::capturePort(port);
+        EXPECT_TRUE(picture.has_value());
+        return picture ? *picture : platform::Image();
+    }
+
+    // The pixels (h, v) of the port that are not the background.
+    std::set<std::pair<int, int>> painted(HostPort port, COLORREF background = kWhite)
+    {
+        const platform::Image picture = pictureOf(port);
+        std::set<std::pair<int, int>> found;
+        for (int v = 0; v < picture.height(); ++v)
+            for (int h = 0; h < picture.width(); ++h)
+                if (picture.at(h, v) != background)
+                    found.insert({h, v});
+        return found;
+    }
+
+    // Every pixel of left..right-1 by top..bottom-1, as (h, v).
+    static std::set<std::pair<int, int>> block(int top, int left, int bottom, int right)
+    {
+        std::set<std::pair<int, int>> pixels;
+        for (int v = top; v < bottom; ++v)
+            for (int h = left; h < right; ++h)
+                pixels.insert({h, v});
+        return pixels;
+    }
+
+private:
+    static std::vector<int> counts()
+    {
+        return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount()};
+    }
+
+    std::vector<int> startCounts_;
+    std::vector<HostPort> ports_;
+};
+
+} // namespace kravo::test
