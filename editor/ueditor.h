@@ -14,12 +14,24 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <thread>
 
 class APlugin;
+class myBitmap;
+class myKnob;
+class myLabel;
+class myOnOff;
+class myOptionMenu;
+class myRadioBitmapButton;
+class myRadioButton;
+class myTextButton;
+class myVSlider;
 
 namespace Toolkit {
 class CBitmap;
+class CKickButton;
 class CControl;
 class CViewContainer;
 } // namespace Toolkit
@@ -57,6 +69,54 @@ public:
     void menuFromParameter(Toolkit::CControl*& control);
     void controlToParameter(std::int32_t tag, std::int32_t item, float divisor);
     void selectProgram(std::int32_t program);
+    // The control factories the page builders make their controls with: each sizes the control from its
+    // image, listens to it and, for parameter controls, registers it.
+    void makeRadioButton(myRadioButton*& control, std::int32_t tag, std::int32_t x, std::int32_t y);
+    void makeRadioBitmapButton(myRadioBitmapButton*& control, std::int32_t imageId, std::int32_t x, std::int32_t y);
+    void makeOnOffButton(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y, std::uint8_t kind);
+    void makeOnOffButtonWithImage(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y,
+                                  std::int32_t imageId);
+    void makeKickButton(Toolkit::CKickButton*& control, std::int32_t tag, std::int32_t x, std::int32_t y,
+                        std::int32_t imageId);
+    void makeCommandKickButton(Toolkit::CKickButton*& control, std::int32_t x, std::int32_t y, std::int32_t imageId);
+    void makeRadioKickButton(Toolkit::CKickButton*& control, std::int32_t x, std::int32_t y);
+    void makeTextButton(myTextButton*& control, std::int32_t x, std::int32_t y, std::int32_t imageId, const char* text);
+    void makeOptionMenu(myOptionMenu*& control, std::int32_t tag, std::int32_t x, std::int32_t y, std::int32_t imageId,
+                        std::int32_t count, const char* const* entries, float divisor);
+    void makeStandardOptionMenu(myOptionMenu*& control, std::int32_t tag, std::int32_t x, std::int32_t y,
+                                std::int32_t count, const char* const* entries, float divisor);
+    void makeKnob(myKnob*& control, std::int32_t tag, std::int32_t x, std::int32_t y);
+    void makeKnobAlt(myKnob*& control, std::int32_t tag, std::int32_t x, std::int32_t y);
+    void makeKnobLarge(myKnob*& control, std::int32_t tag, std::int32_t x, std::int32_t y);
+    void makeVSlider(myVSlider*& control, std::int32_t tag, std::int32_t x, std::int32_t y, std::int32_t format);
+    void makeLabelLeft(myLabel*& control, std::int32_t x, std::int32_t y, std::int32_t width, const char* text,
+                       std::int32_t font);
+    void makeLabelCentred(myLabel*& control, std::int32_t x, std::int32_t y, std::int32_t width, const char* text,
+                          std::int32_t font);
+    void makeLabelRight(myLabel*& control, std::int32_t x, std::int32_t y, std::int32_t width, const char* text,
+                        std::int32_t font);
+    void makeBitmap(myBitmap*& control, std::int32_t x, std::int32_t y, std::int32_t imageId);
+
+    // The menus of fixed vocabulary: modulation sources, destinations and drum models, in groups.
+    void makeModSourceMenu(std::int32_t tag, std::int32_t x, std::int32_t y, myOptionMenu*& menu,
+                           myOptionMenu*& freeSequences, myOptionMenu*& smoothSequences);
+    void makeModSourceMenuCompact(std::int32_t tag, std::int32_t x, std::int32_t y, myOptionMenu*& menu,
+                                  myOptionMenu*& freeSequences, myOptionMenu*& smoothSequences);
+    static constexpr int kDestinationGroups = 26;
+    void makeModDestinationMenu(std::int32_t tag, std::int32_t x, std::int32_t y, myOptionMenu*& menu,
+                                std::array<myOptionMenu*, kDestinationGroups>& groups);
+    // The names fill the groups in order, as many as each group's size: "Model", "Classic", "Kravo";
+    // the snares' "Kravo 1" and "Kravo 2"; the user voices' "Percussion 1" and "Percussion 2" after "Kravo".
+    void makeModelMenu(myOptionMenu*& menu, std::int32_t tag, std::int32_t x, std::int32_t y,
+                       std::array<myOptionMenu*, 3>& groups, const std::array<std::int32_t, 3>& groupSizes,
+                       std::span<const std::string_view> names, float divisor);
+    void makeSnareModelMenu(myOptionMenu*& menu, std::int32_t tag, std::int32_t x, std::int32_t y,
+                            std::array<myOptionMenu*, 4>& groups, const std::array<std::int32_t, 4>& groupSizes,
+                            std::span<const std::string_view> names, float divisor);
+    void makeUserModelMenu(myOptionMenu*& menu, std::int32_t tag, std::int32_t x, std::int32_t y,
+                           std::array<myOptionMenu*, 5>& groups, const std::array<std::int32_t, 5>& groupSizes,
+                           std::span<const std::string_view> names, float divisor);
+
     // The step buttons of the voice pages: the selected voice's model, a voice's drum preset.
     void stepModel(std::int32_t delta);
     void stepDrumPreset(std::int32_t voice, std::int32_t delta);
@@ -133,6 +193,13 @@ public:
 
 private:
     APlugin* plugin();
+    void makeModSourceMenuOn(std::int32_t imageId, std::int32_t tag, std::int32_t x, std::int32_t y, myOptionMenu*& menu,
+                             myOptionMenu*& freeSequences, myOptionMenu*& smoothSequences);
+    myOptionMenu* newMainMenu(std::int32_t tag, const Toolkit::CRect& size, Toolkit::CBitmap* image);
+    myOptionMenu* addSubMenu(myOptionMenu* menu, std::int32_t tag, const char* title);
+    void buildModelMenu(myOptionMenu*& menu, std::int32_t tag, std::int32_t x, std::int32_t y,
+                        std::span<const char* const> titles, std::span<myOptionMenu*> groups,
+                        std::span<const std::int32_t> groupSizes, std::span<const std::string_view> names, float divisor);
     bool isBuilt() const { return frame != nullptr && effect != nullptr; }
     void appendToRegistry(Toolkit::CControl* control, std::uint8_t menuFlag);
     void clearRegistry();
