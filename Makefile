@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 ASAN_DIR := build/asan
 DEMO_WAV := build/demo.wav
 
-.PHONY: deps release asan demo test test-release test-asan bench art deps-fuzz fuzz clean
+.PHONY: deps release asan demo test test-release test-asan bench bench-realtime art deps-fuzz fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -48,6 +48,10 @@ art: deps $(RELEASE_DIR)/build.ninja
 	mkdir -p $(dir $(ART_SHEET))
 	$(RELEASE_DIR)/resources/editor_art/kravo_editor_art_generator --contact-sheet $(ART_SHEET)
 	@echo "contact sheet written to $(ART_SHEET)"
+
+# Whole renders through kravo-host on one core: real-time factors, construction time and object size.
+bench-realtime: release
+	python3 bench/realtime_factors.py $(RELEASE_DIR)
 
 # Fuzzes the sample file readers for FUZZ_SECONDS (a smoke run), seeded with the
 # tests' crafted files, then the typed chunk record parser for as long, seeded

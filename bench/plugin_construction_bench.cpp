@@ -11,5 +11,6 @@ static void BM_PluginConstruction(benchmark::State& state)
         std::unique_ptr<AudioPlugin> plugin(createEffectInstance(nullptr));
         benchmark::DoNotOptimize(plugin.get());
     }
+    state.counters["object_MB"] = static_cast<double>(sizeof(APlugin)) / 1e6;
 }
 BENCHMARK(BM_PluginConstruction)->Unit(benchmark::kMillisecond);

@@ -49,6 +49,7 @@ void Engine::initEngine()
 
     sampleCounter = 0;
     tempoSync.init(sampleRate);
+    hostTimeSynced = false;
     tempo = tempoSync.tempo();
     for (voices::EasyControls& controls : easyControls)
         controls = voices::EasyControls{};
@@ -71,6 +72,7 @@ void Engine::setSampleRate(float rate)
     sampleRate = rate;
     bindVoiceContexts();
     tempoSync.setSampleRate(rate);
+    hostTimeSynced = false;
     setupAllVoices(rate);
     modulation.init(rate);
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
@@ -87,6 +89,7 @@ void Engine::resetAllVoices()
     modulation.resetGlobalModulators();
     // The next sync sees the host's transport as a fresh start.
     tempoSync.forgetTransport();
+    hostTimeSynced = false;
     modulation.resetGlobalDestinations();
     for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
         retypeMasterEffectSlot(slot, decodeMasterEffectType(slot));
@@ -210,22 +213,28 @@ void Engine::updateMasterGain()
     effectLimitLevel = p < kSilentVolume ? 0.0f : 1.2f * std::pow(10.0f, (50.0f * p - 60.0f) / 20.0f);
 }
 
+// The host's time information stays the same through a block, so after the
+// block's first sync only a latch that has moved (the parameter, or a
+// transport stop forgetting it) asks for another.
 void Engine::syncToHost()
 {
-    tempo::HostTimeInfo host;
-    if (hostTime) {
-        host.flags = static_cast<std::uint32_t>(hostTime->flags);
-        host.tempo = hostTime->tempo;
-        host.ppqPos = hostTime->ppqPos;
-    }
     // The latch is read as the players read their parameters: frozen while the patterns are locked.
-    const tempo::SyncEvents events = tempoSync.syncToHost(
-        hostTime ? &host : nullptr, param::isSwitchOn(patternValues()[param::kPatternLatching]));
-    tempo = tempoSync.tempo();
-    if (events.latchChanged)
-        haltPatternPlayers(true);
-    if (events.transportStopped)
-        allVoicesOff();
+    const bool latching = param::isSwitchOn(patternValues()[param::kPatternLatching]);
+    if (!hostTimeSynced || latching != tempoSync.latchPatterns()) {
+        tempo::HostTimeInfo host;
+        if (hostTime) {
+            host.flags = static_cast<std::uint32_t>(hostTime->flags);
+            host.tempo = hostTime->tempo;
+            host.ppqPos = hostTime->ppqPos;
+        }
+        const tempo::SyncEvents events = tempoSync.syncToHost(hostTime ? &host : nullptr, latching);
+        hostTimeSynced = true;
+        tempo = tempoSync.tempo();
+        if (events.latchChanged)
+            haltPatternPlayers(true);
+        if (events.transportStopped)
+            allVoicesOff();
+    }
     releaseWaitingPatternPlayers();
 }
 

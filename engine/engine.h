@@ -115,7 +115,11 @@ public:
     void updateEasyLfo();
     void updateMasterGain();
     // The host's time information of the block (may be null), read by every sync.
-    void setHostTime(const PlugTimeInfo* timeInfo) { hostTime = timeInfo; }
+    void setHostTime(const PlugTimeInfo* timeInfo)
+    {
+        hostTime = timeInfo;
+        hostTimeSynced = false;
+    }
     void syncToHost();
     void updateVoiceLfos();
     void renderDrumSlots();
@@ -294,6 +298,9 @@ private:
 
     tempo::TempoSync tempoSync;
     const PlugTimeInfo* hostTime = nullptr;
+    // The block's time information has been synced and nothing has moved the
+    // tempo sync since: syncing again with the same latch would change nothing.
+    bool hostTimeSynced = false;
     patterns::PatternPlayer patternPlayers[kNumPatterns];
     // The step each player shows the editor, which reads it from its own thread.
     std::atomic<std::uint32_t> shownPatternSteps[kNumPatterns] = {};

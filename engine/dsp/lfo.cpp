@@ -1,6 +1,5 @@
 #include "engine/dsp/lfo.h"
 
-#include "engine/dsp/random_source.h"
 #include "engine/tempo/synced_note_lengths.h"
 
 #include <cmath>
@@ -15,6 +14,7 @@ void Lfo::init(float sampleRate)
 
 void Lfo::resetPhase()
 {
+    settle();
     phase_ = 0.0f;
     rateFactor_ = 1.0f;
     heldRandom_ = 0.0f;
@@ -22,6 +22,7 @@ void Lfo::resetPhase()
 
 void Lfo::setSymmetry(float x)
 {
+    settle();
     // Never quite 0 or 1, so both halves of the wave keep a finite slope.
     symmetry_ = 0.999f * x + 0.001f;
     symmetryRise_ = 1.0f / symmetry_;
@@ -30,11 +31,12 @@ void Lfo::setSymmetry(float x)
 
 void Lfo::setWave(float x)
 {
+    settle();
     const float scaled = x * 5.99f;
     wave_ = scaled > -1.0f && scaled < 6.0f ? static_cast<std::int32_t>(scaled) : kSilentWave;
 }
 
-void Lfo::setRate(float speed, float sync, float tempo, float factor)
+void Lfo::computeIncrement(float speed, float sync, float tempo, float factor)
 {
     if (sync >= 0.5f) {
         // One cycle per rateGain-th of the note length, with 480 * sampleRate / tempo
@@ -48,18 +50,12 @@ void Lfo::setRate(float speed, float sync, float tempo, float factor)
     }
 }
 
-void Lfo::output()
+void Lfo::evaluate() const
 {
-    phase_ += increment_ * rateFactor_;
-    if (phase_ >= 1.0f) {
-        phase_ -= std::floor(phase_);
-        heldRandom_ = 2.0f * randomUnit() - 1.0f;
-        rateFactor_ = humanize_ * randomUnit() + 1.0f;
-    }
-
+    valuePending_ = false;
     // Warp the phase so the wave's midpoint falls at the symmetry point.
-    const float w = phase_ > symmetry_ ? (phase_ - symmetry_) * symmetryFall_ * 0.5f + 0.5f
-                                       : phase_ * symmetryRise_ * 0.5f;
+    const float w = valuePhase_ > symmetry_ ? (valuePhase_ - symmetry_) * symmetryFall_ * 0.5f + 0.5f
+                                            : valuePhase_ * symmetryRise_ * 0.5f;
 
     float value = 0.0f;
     switch (wave_) {

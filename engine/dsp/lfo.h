@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/dsp/random_source.h"
+
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -20,7 +23,18 @@ public:
     void setSymmetry(float x);
     void setWave(float x);
     // speed 0..1; sync >= 0.5 picks a note length against the tempo in BPM.
-    void setRate(float speed, float sync, float tempo, float factor);
+    // Callers set it every sample with inputs that rarely move, so the same
+    // inputs as last time keep the increment they gave.
+    void setRate(float speed, float sync, float tempo, float factor)
+    {
+        const std::uint32_t inputs[kRateInputs] = {bits(speed), bits(sync), bits(tempo), bits(factor)};
+        if (inputs[0] == rateInputs_[0] && inputs[1] == rateInputs_[1] && inputs[2] == rateInputs_[2] &&
+            inputs[3] == rateInputs_[3])
+            return;
+        for (int i = 0; i < kRateInputs; ++i)
+            rateInputs_[i] = inputs[i];
+        computeIncrement(speed, sync, tempo, factor);
+    }
 
     // Phase step without shape or humanisation.
     void advance()
@@ -29,12 +43,33 @@ public:
         if (phase_ >= 1.0f)
             phase_ -= std::floor(phase_);
     }
-    // Phase step, new random values at each cycle start, and the wave value.
-    void output();
+    // Phase step and new random values at each cycle start. The wave value is
+    // read far less often than the phase steps, so it is worked out when read,
+    // from the phase this step left; whatever else it depends on settles the
+    // value before it changes.
+    void output()
+    {
+        phase_ += increment_ * rateFactor_;
+        if (phase_ >= 1.0f) {
+            phase_ -= std::floor(phase_);
+            heldRandom_ = 2.0f * randomUnit() - 1.0f;
+            rateFactor_ = humanize_ * randomUnit() + 1.0f;
+        }
+        valuePhase_ = phase_;
+        valuePending_ = true;
+    }
 
     // The saws run 0..1, the other waves -1..1.
-    float bipolarOutput() const { return bipolarOut_; }
-    float unipolarOutput() const { return unipolarOut_; }
+    float bipolarOutput() const
+    {
+        settle();
+        return bipolarOut_;
+    }
+    float unipolarOutput() const
+    {
+        settle();
+        return unipolarOut_;
+    }
 
     float increment() const { return increment_; }
     float phase() const { return phase_; }
@@ -42,6 +77,19 @@ public:
 private:
     // An out-of-range wave value plays silence.
     static constexpr std::int32_t kSilentWave = 6;
+    static constexpr int kRateInputs = 4;
+    // The bits of a NaN no caller passes, so the first setRate always computes.
+    static constexpr std::uint32_t kNoRateInput = 0x7fc0dead;
+
+    // Compared by their bits, so that a NaN or a signed zero is the same input only as itself.
+    static std::uint32_t bits(float x) { return std::bit_cast<std::uint32_t>(x); }
+    void computeIncrement(float speed, float sync, float tempo, float factor);
+    void settle() const
+    {
+        if (valuePending_)
+            evaluate();
+    }
+    void evaluate() const;
 
     float sampleRate_ = 44100.0f;
     float rateGain_ = 16.0f;
@@ -52,10 +100,14 @@ private:
     float symmetryFall_ = 2.0f;
     float phase_ = 0.0f;
     float rateFactor_ = 1.0f;
-    float bipolarOut_ = 0.0f;
-    float unipolarOut_ = 0.5f;
     float heldRandom_ = 0.0f;
     std::int32_t wave_ = kSine;
+    std::uint32_t rateInputs_[kRateInputs] = {kNoRateInput, kNoRateInput, kNoRateInput, kNoRateInput};
+    // The last output's wave value, worked out on its first read from the phase it left.
+    float valuePhase_ = 0.0f;
+    mutable bool valuePending_ = false;
+    mutable float bipolarOut_ = 0.0f;
+    mutable float unipolarOut_ = 0.5f;
 };
 
 } // namespace dsp

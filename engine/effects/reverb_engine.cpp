@@ -86,9 +86,10 @@ void ReverbEngine::setCombLength(int side, int comb, float samples)
 void ReverbEngine::clear()
 {
     writeIndex_ = 0;
-    std::fill(std::begin(combMemory_[0]), std::end(combMemory_[0]), 0.0f);
-    for (std::uint32_t frame = kCombFrames - static_cast<std::uint32_t>(longestComb_); frame < kCombFrames; ++frame)
-        std::fill(std::begin(combMemory_[frame]), std::end(combMemory_[frame]), 0.0f);
+    for (float* ring : combMemory_) {
+        ring[0] = 0.0f;
+        std::fill(ring + kCombFrames - static_cast<std::uint32_t>(longestComb_), ring + kCombFrames, 0.0f);
+    }
     for (int side = 0; side < kSides; ++side) {
         std::fill(std::begin(combState_[side]), std::end(combState_[side]), 0.0f);
         lowState_[side] = highState_[side] = 0.0f;
@@ -155,13 +156,13 @@ void ReverbEngine::setPreDelay(std::uint32_t samples)
 
 float ReverbEngine::runCombs(int side, float x)
 {
-    float* frame = combMemory_[writeIndex_] + side * kCombCount;
     float sum = kDenormalOffset;
     for (int comb = 0; comb < kCombCount; ++comb) {
-        const float d = combMemory_[(writeIndex_ + combOffset_[side][comb]) & kCombMask][side * kCombCount + comb];
+        float* ring = combMemory_[side * kCombCount + comb];
+        const float d = ring[(writeIndex_ + combOffset_[side][comb]) & kCombMask];
         float& state = combState_[side][comb];
         state = damp1_ * state + damp2_ * d + kDenormalOffset;
-        frame[comb] = state * feedback_ + x + kDenormalOffset;
+        ring[writeIndex_] = state * feedback_ + x + kDenormalOffset;
         sum += d;
     }
     return sum;

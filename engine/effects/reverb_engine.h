@@ -61,8 +61,10 @@ private:
     float damp1_ = 0.0f;
     float damp2_ = 1.0f;
 
-    // One frame per index: the ten left combs, then the ten right ones.
-    float combMemory_[kCombFrames][kSides * kCombCount] = {};
+    // One ring per comb, the ten left combs, then the ten right ones. A comb's
+    // read and write points move one value a sample, so each comb loads a new
+    // cache line only every 16 samples.
+    float combMemory_[kSides * kCombCount][kCombFrames] = {};
     std::uint32_t writeIndex_ = 0;
     std::int32_t combLength_[kSides][kCombCount] = {};
     std::uint32_t combOffset_[kSides][kCombCount] = {};

@@ -53,7 +53,9 @@ void VoiceFilter::resetChannel(Channel& c)
     c.formantIn1 = c.formantIn2 = 0.0f;
     std::fill(std::begin(c.formantOut1), std::end(c.formantOut1), 0.0f);
     std::fill(std::begin(c.formantOut2), std::end(c.formantOut2), 0.0f);
-    c.combBuffer.fill(0.0f);
+    if (c.combWritten)
+        c.combBuffer.fill(0.0f);
+    c.combWritten = false;
     c.combWritePosition = 0;
     c.combDelay = 513;
     c.previousCutoff = -1.0f;
@@ -188,6 +190,7 @@ float VoiceFilter::processChannel(Channel& c, float x)
             const std::uint32_t read = ((c.combWritePosition - c.combDelay) / kCombSubsample) % kCombLength;
             const float y = std::clamp(x + c.combBuffer[read] * combFeedback_ + eps, -kCombLimit, kCombLimit);
             c.combBuffer[c.combWritePosition / kCombSubsample] = y;
+            c.combWritten = true;
             return y;
         } else {
             // Two passes with the same input double the core's rate.

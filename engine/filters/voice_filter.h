@@ -65,6 +65,9 @@ private:
         float formantOut2[kFormantCount] = {};
         std::uint32_t combDelay = 513; // 1/256 samples
         std::uint32_t combWritePosition = 0;
+        // Whether the comb has written its buffer since it was last cleared:
+        // most notes never use the comb, and their resets skip its 32 KB.
+        bool combWritten = false;
         std::array<float, kCombLength> combBuffer{};
     };
 

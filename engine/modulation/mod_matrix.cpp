@@ -121,22 +121,38 @@ void ModulationMatrix::decode(const float* p, const ModSourceSet& global, const 
         row.modDepth = 0.0f;
         markRunning(row.source);
     }
+    listActiveRows();
+}
+
+void ModulationMatrix::listActiveRows()
+{
+    rowCellCount_ = 0;
+    globalRowCount_ = 0;
+    slotRowCount_ = 0;
+    for (int r = 0; r < kRowCount; ++r) {
+        const std::uint32_t d = rows_[r].destination;
+        if (std::find(rowCells_, rowCells_ + rowCellCount_, d) == rowCells_ + rowCellCount_)
+            rowCells_[rowCellCount_++] = d;
+        const auto cell = static_cast<int>(d);
+        if (cell != 0 && cell != globaldest::kEffectNone && isGlobalDestination(cell, true))
+            globalRows_[globalRowCount_++] = static_cast<std::uint8_t>(r);
+        if (r < kVoiceRowCount && cell != 0 && !isGlobalDestination(cell, false))
+            slotRows_[slotRowCount_++] = static_cast<std::uint8_t>(r);
+    }
 }
 
 void ModulationMatrix::resetRowCells(ModDestinationTable& table) const
 {
-    for (const ModMatrixRow& row : rows_)
-        table.resetCell(static_cast<int>(row.destination));
+    for (int i = 0; i < rowCellCount_; ++i)
+        table.resetCell(static_cast<int>(rowCells_[i]));
 }
 
 void ModulationMatrix::applyGlobal(ModDestinationTable& table, const ModSourceSet& sources) const
 {
     resetRowCells(table);
-    for (int r = 0; r < kRowCount; ++r) {
+    for (int i = 0; i < globalRowCount_; ++i) {
+        const int r = globalRows_[i];
         const ModMatrixRow& row = rows_[r];
-        const auto d = static_cast<int>(row.destination);
-        if (d == 0 || d == globaldest::kEffectNone || !isGlobalDestination(d, true))
-            continue;
         const float depth = r < kFxRowFirst ? row.signedDepth + row.modDepth : row.signedDepth;
         const float x = std::clamp(depth, -1.0f, 1.0f) * sources.bipolar(row.source);
         applyToCell(table, row.destination, x);
@@ -146,11 +162,8 @@ void ModulationMatrix::applyGlobal(ModDestinationTable& table, const ModSourceSe
 void ModulationMatrix::applySlot(ModDestinationTable& table, const ModSourceSet& sources) const
 {
     resetRowCells(table);
-    for (int r = 0; r < kVoiceRowCount; ++r) {
-        const ModMatrixRow& row = rows_[r];
-        const auto d = static_cast<int>(row.destination);
-        if (d == 0 || isGlobalDestination(d, false))
-            continue;
+    for (int i = 0; i < slotRowCount_; ++i) {
+        const ModMatrixRow& row = rows_[slotRows_[i]];
         const float x = std::clamp(row.signedDepth + row.modDepth, -1.0f, 1.0f) * sources.bipolar(row.source);
         applyToCell(table, row.destination, x);
     }

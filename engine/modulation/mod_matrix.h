@@ -39,11 +39,20 @@ public:
 
 private:
     void markRunning(std::uint32_t source);
+    // What the per-sample passes walk, worked out once per decode: the
+    // distinct cells the rows reach and the rows each pass applies, in order.
+    void listActiveRows();
     void resetRowCells(ModDestinationTable& table) const;
 
     ModMatrixRow rows_[kRowCount];
     bool envRunning_[2] = {};
     bool lfoRunning_[2] = {};
+    std::uint32_t rowCells_[kRowCount] = {};
+    int rowCellCount_ = 1; // the undecoded rows all reach cell 0
+    std::uint8_t globalRows_[kRowCount] = {};
+    int globalRowCount_ = 0;
+    std::uint8_t slotRows_[kVoiceRowCount] = {};
+    int slotRowCount_ = 0;
 };
 
 // The "Easy LFO Amount" knob as an offset: signed square of its distance from the centre.

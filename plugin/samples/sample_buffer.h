@@ -79,12 +79,12 @@ private:
         const std::uint8_t* d = data.get();
         if (d == nullptr)
             return;
-        using samples::kSigned16;
         using samples::kSigned8;
         using samples::kUnsigned8;
+        using samples::signed16;
         // Little-endian words are high byte second, big-endian first; 24-bit samples use their top two bytes.
-        const auto le16 = [d](std::size_t at) { return kSigned16[d[at] | (d[at + 1] << 8)]; };
-        const auto be16 = [d](std::size_t at) { return kSigned16[(d[at] << 8) | d[at + 1]]; };
+        const auto le16 = [d](std::size_t at) { return signed16(d[at] | (d[at + 1] << 8)); };
+        const auto be16 = [d](std::size_t at) { return signed16((d[at] << 8) | d[at + 1]); };
         const auto n = static_cast<std::size_t>(i);
         switch (formatCode) {
         case 0: left = right = kUnsigned8[d[n]]; break;

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdint>
 
-// The fixed tables that turn a sample file's raw bytes into floats, one
-// look-up per sample value, built at compile time and shared by every buffer.
+// What turns a sample file's raw bytes into floats: fixed tables for the
+// 8-bit formats, built at compile time and shared by every buffer, and plain
+// arithmetic for 16-bit words, whose table would be too large to stay in cache.
 namespace samples {
 
 constexpr std::array<float, 256> buildUnsigned8()
@@ -23,19 +24,15 @@ constexpr std::array<float, 256> buildSigned8()
     return table;
 }
 
-constexpr std::array<float, 65536> buildSigned16()
-{
-    std::array<float, 65536> table{};
-    for (int w = 0; w < 65536; ++w)
-        table[static_cast<std::size_t>(w)] = static_cast<float>(w >= 32768 ? w - 65536 : w) * 3.0517578125e-5f;
-    return table;
-}
-
 // Unsigned 8-bit samples, 128 being zero.
 inline constexpr std::array<float, 256> kUnsigned8 = buildUnsigned8();
 // Two's-complement 8-bit samples.
 inline constexpr std::array<float, 256> kSigned8 = buildSigned8();
-// Two's-complement 16-bit words, whatever their byte order in the file.
-inline constexpr std::array<float, 65536> kSigned16 = buildSigned16();
+// A two's-complement 16-bit word, whatever its byte order in the file: exact
+// in a float, as the scale is a power of two.
+constexpr float signed16(std::uint32_t word)
+{
+    return static_cast<float>(static_cast<std::int16_t>(static_cast<std::uint16_t>(word))) * 3.0517578125e-5f;
+}
 
 } // namespace samples

@@ -1,17 +1,19 @@
 #include "platform/clock.h"
 #include "plugin/parameters/bass_drum_parameters.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/snare_parameters.h"
 #include "tests/support/plugin_renderer.h"
+#include "tests/support/render_hash.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
 using kravo::param::DrumKind;
+using kravo::test::fnv1a;
 using kravo::test::PluginRenderer;
 
 struct KindUnderTest {
@@ -22,19 +24,6 @@ struct KindUnderTest {
 };
 constexpr KindUnderTest kKinds[] = {{"BD", DrumKind::Bd, 36, 4}, {"SN", DrumKind::Sn, 38, 2}};
 constexpr int kParameterSets = 3;
-
-std::uint64_t fnv1a(std::uint64_t hash, const std::vector<float>& samples)
-{
-    for (float x : samples) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &x, sizeof bits);
-        for (int byte = 0; byte < 4; ++byte) {
-            hash ^= (bits >> (8 * byte)) & 0xFF;
-            hash *= 1099511628211ull;
-        }
-    }
-    return hash;
-}
 
 // Renders the kind's first slot: set 0 is the factory program, the others give
 // every kind parameter but the output bus and choke group a value of a fixed
@@ -62,7 +51,7 @@ std::uint64_t renderHash(const KindUnderTest& kind, int model, int set)
     renderer.render(300);
     renderer.noteOn(kind.note, 100, 17);
     renderer.render(22000);
-    return fnv1a(fnv1a(14695981039346656037ull, renderer.left), renderer.right);
+    return kravo::test::stereoHash(renderer.left, renderer.right);
 }
 
 // Hashes of the rendered reference, kind by kind, model by model, set by set:
@@ -81,6 +70,80 @@ TEST(DrumReference, EverySynthesisedModelRendersAsBefore)
         for (int model = 0; model < kind.synthesisedModels; ++model)
             for (int set = 0; set < kParameterSets; ++set)
                 EXPECT_EQ(renderHash(kind, model, set), *expected++) << kind.name << model << " set " << set;
+}
+
+// Every model of every kind, one after the other on one plug-in object: the
+// Tom/User slot 10 in both of its modes, each kind once with the factory
+// values and once with every kind parameter but the output bus and choke group
+// from a fixed sequence. Two notes per model, the second while the first sounds.
+struct ModelSweep {
+    const char* name;
+    DrumKind kind;
+    int voice;      // the kind's voice that plays, and the slot's pad note
+    int note;
+    int models;
+    bool userMode;  // slot 10's switch on User
+};
+constexpr ModelSweep kSweeps[] = {
+    {"BD", DrumKind::Bd, 0, 0, 28, false},           {"SN", DrumKind::Sn, 0, 2, 67, false},
+    {"CL-HH", DrumKind::ClosedHiHat, 0, 4, 25, false}, {"OP-HH", DrumKind::OpenHiHat, 0, 5, 25, false},
+    {"Clap", DrumKind::Clap, 1, 9, 18, false},       {"Tom", DrumKind::Tom, 0, 10, 13, false},
+    {"User", DrumKind::TomUser, 0, 10, 140, true},   {"User 4", DrumKind::TomUser, 3, 13, 140, false},
+};
+constexpr int kFramesPerNote = 1536;
+
+std::uint64_t sweepHash(const ModelSweep& sweep, bool sequenceValues)
+{
+    namespace param = kravo::param;
+    platform::ManualClock clock(4242);
+    platform::setClock(&clock);
+    PluginRenderer renderer;
+    platform::setClock(nullptr);
+    const auto& layout = param::drumKindLayout(sweep.kind);
+    renderer.set(param::tomUserSwitch[0], sweep.userMode ? 1.0f : 0.0f);
+    kravo::test::ValueSequence values(777u + 16u * static_cast<std::uint32_t>(sweep.voice) +
+                                      static_cast<std::uint32_t>(sweep.kind));
+    for (int j = 0; sequenceValues && j < layout.parameterCount; ++j) {
+        const float value = values.next();
+        // The model is set below; the slot stays on the main output and in no choke group.
+        const bool keep = sweep.kind == DrumKind::Tom
+                              ? j == param::kindparam::kTomModel
+                              : j == param::kindparam::kOutput || j == param::kindparam::kChokeGroup;
+        if (!keep)
+            renderer.set(param::kindParameterIndex(sweep.kind, j, sweep.voice), value);
+    }
+    for (int model = 0; model < sweep.models; ++model) {
+        renderer.set(param::kindParameterIndex(sweep.kind, layout.modelParameter, sweep.voice),
+                     param::drumModelValue(model));
+        renderer.noteOn(sweep.note, 127);
+        renderer.render(kFramesPerNote);
+        renderer.noteOn(sweep.note, 90, 17);
+        renderer.render(kFramesPerNote);
+    }
+    return kravo::test::stereoHash(renderer.left, renderer.right);
+}
+
+// Taken before the renderers were last made faster; a change meant to keep the sound keeps them.
+constexpr std::uint64_t kSweepReference[][2] = {
+    {0xa0585aefed98a692ull, 0x9955a97817ec4423ull},
+    {0x85c07f3f0f840fceull, 0xe232916936b5635full},
+    {0xcd56d00e1cbbeec9ull, 0x2e7ae6b60f17c25ull},
+    {0xdec63dc8efc64525ull, 0xc9f9a597b482bf25ull},
+    {0xc0f296944a762e41ull, 0xa3648f7cdbb36e1cull},
+    {0x713cdd01f86e2a25ull, 0x61ddc6427e425075ull},
+    {0x84b45f546e2c50e6ull, 0xd421798263d9b2fbull},
+    {0x92b6828b17ca60f3ull, 0x6f03364893edfe8cull},
+};
+
+TEST(DrumReference, EveryModelOfEveryKindRendersAsBefore)
+{
+    for (std::size_t k = 0; k < std::size(kSweeps); ++k)
+        for (int set = 0; set < 2; ++set) {
+            const std::uint64_t hash = sweepHash(kSweeps[k], set == 1);
+            EXPECT_EQ(hash, kSweepReference[k][set])
+                << kSweeps[k].name << (set == 1 ? " with sequence values" : " with factory values") << std::hex
+                << " 0x" << hash;
+        }
 }
 
 } // namespace

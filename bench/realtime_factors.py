@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Real-time factors of whole renders through kravo-host, on one core.
+
+Usage: bench/realtime_factors.py [--rounds N] [--only TEXT] [BUILD_DIR]   (BUILD_DIR defaults to build/release)
+
+Cases, each rendering the 60 s dense drum file (bench/dense_drums.py, 1770 notes) plus kravo-host's 2 s tail:
+  dense      program 0 as it stands;
+  every-pad  the same hits going round all 24 voice pads, the 8 sample slots playing a short WAV
+             file (a rendered clap, written into a private sample folder);
+  4 reverbs  every-pad with all 24 voices sent to the four effect slots, each an "HQ Reverb";
+  silence    62 s with no notes.
+The factor is audio seconds over CPU seconds (user + system) of the render alone: the CPU time of the
+same command rendering 0.1 s is taken off, which leaves out start-up and construction. Each case runs
+N times (default 5) and the best is kept, as other jobs on the machine only ever slow a round down.
+--only TEXT runs the cases whose name holds TEXT.
+The construction time and the plug-in object's size come from kravo-bench.
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+RENDER_SECONDS = 62.0   # the file's 60 s and the 2 s tail
+SHORT_SECONDS = 0.1
+SAMPLE_SLOTS = 8
+SAMPLE_NAME = 'a.wav'
+FIRST_LAYER_A_NAME = 6840   # "Sample 1" layer A's name, a character per parameter; 64 per slot
+FIRST_LAYER_A_ON = 6800
+FIRST_LAYER_A_VOLUME = 6304
+RELOAD_TRIGGER = 9899
+FIRST_EFFECT_TYPE = 1550
+HQ_REVERB_TYPE = 5
+
+
+def cpu_seconds(command, env):
+    """CPU time of one run of command, from the kernel's accounting of the child."""
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    if status != 0:
+        sys.exit(f'failed (wait status {status}): {" ".join(command)}')
+    return usage.ru_utime + usage.ru_stime
+
+
+def best_of(rounds, command, env):
+    return min(cpu_seconds(command, env) for _ in range(rounds))
+
+
+def sample_slot_settings():
+    """The 8 sample slots' layer A: the file's name, switched on at full volume, then a reload to read it."""
+    settings = []
+    for slot in range(SAMPLE_SLOTS):
+        for i, ch in enumerate(SAMPLE_NAME):
+            settings.append((FIRST_LAYER_A_NAME + 64 * slot + i, (ord(ch) + 0.5) / 256))
+        settings.append((FIRST_LAYER_A_ON + slot, 1.0))
+        settings.append((FIRST_LAYER_A_VOLUME + slot, 1.0))
+    settings.append((RELOAD_TRIGGER, 1.0))
+    return settings
+
+
+def voice_output_indices(host, env):
+    """Every voice's "Output" parameter, found by name through kravo-host params."""
+    indices = []
+    names = subprocess.run([host, 'params'] + [str(i) for i in range(9900)], env=env, check=True,
+                           capture_output=True, text=True).stdout.splitlines()
+    for line in names:
+        fields = line.split('\t')
+        if len(fields) > 1 and fields[1].endswith(' Output'):
+            indices.append(int(fields[0]))
+    return indices
+
+
+def main():
+    args = sys.argv[1:]
+    rounds = 5
+    only = ''
+    while args[:1] in (['--rounds'], ['--only']):
+        if args[0] == '--rounds':
+            rounds = int(args[1])
+        else:
+            only = args[1]
+        args = args[2:]
+    build = args[0] if args else 'build/release'
+    host = os.path.join(build, 'host', 'kravo-host')
+    bench = os.path.join(build, 'bench', 'kravo-bench')
+    one_core = ['taskset', '-c', str(sorted(os.sched_getaffinity(0))[-1])]
+
+    with tempfile.TemporaryDirectory(prefix='kravo-bench-') as tmp:
+        env = dict(os.environ, KRAVO_DRIVE_ROOT=os.path.join(tmp, 'drive'), XDG_CONFIG_HOME=os.path.join(tmp, 'config'))
+        dense = os.path.join(tmp, 'dense.mid')
+        every_pad = os.path.join(tmp, 'every-pad.mid')
+        subprocess.run([sys.executable, os.path.join(HERE, 'dense_drums.py'), dense], check=True, capture_output=True)
+        subprocess.run([sys.executable, os.path.join(HERE, 'dense_drums.py'), '--every-pad', every_pad], check=True,
+                       capture_output=True)
+        samples = os.path.join(tmp, 'drive', 'c', 'Kravo', 'Samples')
+        os.makedirs(samples)
+        subprocess.run([host, 'render', '--quiet', '--out', os.path.join(samples, SAMPLE_NAME), '--note', '0:39:127',
+                        '--seconds', '0.5', '--bits', '16'], env=env, check=True, capture_output=True)
+
+        slots = sample_slot_settings()
+        reverbs = [(FIRST_EFFECT_TYPE + s, (HQ_REVERB_TYPE + 0.5) / 49.99) for s in range(4)]
+        outputs = voice_output_indices(host, env)
+        # Output values 0.04.. pick the main bus, then FX 1..4 from (1.5 + s) / 24.99 on.
+        sends = [(index, (1.5 + n % 4) / 24.99) for n, index in enumerate(outputs)]
+        cases = [
+            ('dense, program 0', ['--midi', dense], []),
+            ('every pad sounding', ['--midi', every_pad], slots),
+            ('every pad, 4 HQ Reverbs', ['--midi', every_pad], slots + reverbs + sends),
+            ('silence', [], []),
+        ]
+        out = os.path.join(tmp, 'out.wav')
+        print(f'kravo-host real-time factors, best of {rounds} rounds, CPU time of the render alone, one core')
+        for name, notes, settings in cases:
+            if only not in name:
+                continue
+            sets = [a for index, value in settings for a in ('--set', f'{index}={value:.6f}')]
+            command = one_core + [host, 'render', '--quiet', '--out', out, '--program', '0'] + sets + notes
+            whole = best_of(rounds, command + ['--seconds', str(RENDER_SECONDS)], env)
+            start = best_of(rounds, command + ['--seconds', str(SHORT_SECONDS)], env)
+            seconds = max(whole - start, 1e-6)
+            factor = (RENDER_SECONDS - SHORT_SECONDS) / seconds
+            print(f'  {name:26s} {factor:8.1f}x real time  ({seconds * 1000:.0f} ms CPU for '
+                  f'{RENDER_SECONDS - SHORT_SECONDS:.1f} s)')
+
+    report = json.loads(subprocess.run(one_core + [bench, '--benchmark_filter=BM_PluginConstruction',
+                                                   f'--benchmark_repetitions={rounds}', '--benchmark_format=json'],
+                                       check=True, capture_output=True, text=True).stdout)
+    runs = [b for b in report['benchmarks'] if b.get('run_type') == 'iteration']
+    best = min(runs, key=lambda b: b['cpu_time'])
+    print(f'  construction               {best["cpu_time"]:8.1f} ms CPU')
+    print(f'  plug-in object             {best["object_MB"]:8.1f} MB')
+
+
+if __name__ == '__main__':
+    main()
