@@ -217,7 +217,7 @@ TEST(RenderReference, TransportTempoAndLatchRenderAsBefore)
 TEST(RenderReference, EveryEffectTypeRendersAsBefore)
 {
     constexpr std::uint64_t kReference[param::kEffectTypeCount] = {
-        0x1f21885cd8d0b789ull, 0x8780c4eb59d2556aull, 0x551791980c102d22ull, 0x6fb2448b613ca2b3ull,
+        0x1f21885cd8d0b789ull, 0x35b5def8db079626ull, 0x551791980c102d22ull, 0x6fb2448b613ca2b3ull,
         0xd06190e142023950ull, 0x2d3a629cc431d0a7ull, 0xb84958a92bed8a6ull, 0x47cbe47ea2937e32ull,
         0xa632299a0ae3bb77ull, 0xac1d670d6d558d98ull, 0x64701fab462a4e87ull, 0x3ac064f0ebe594f8ull,
         0x4f1d7f14c876bb7bull, 0xd718f0aa4b5cfc6aull, 0x32e28cda78a33febull, 0x5e134ab93e7c2b7dull,
@@ -256,7 +256,7 @@ TEST(RenderReference, SeededRandomProgramsRenderAsBefore)
 {
     constexpr int kPrograms = 8;
     constexpr std::uint64_t kReference[kPrograms] = {
-        0xe71d77634cb1110cull, 0x1417efcf1e80ee75ull, 0xdf081a1958779152ull, 0x6dac1ac4e273501ull,
+        0x4f03cc164ba25ad9ull, 0x1417efcf1e80ee75ull, 0xdf081a1958779152ull, 0x6dac1ac4e273501ull,
         0xffb82f17e5f5b446ull, 0x7ea38112d60d11faull, 0xba21cd8ff0c0560aull, 0x9695c331c29c8807ull,
     };
     constexpr int kFirstPatternNote = 24;
