@@ -58,16 +58,9 @@ void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
 void uEditor::fillProgramMenu() {}
 void uEditor::updateVoicePage() {}
-void uEditor::refreshVoiceMenus() {}
 void uEditor::refreshPresetAndKitNames() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
-{
-    (void)index;
-    (void)value;
-}
-
-void uEditor::voiceMenusSetParameter(std::int32_t index, float value)
 {
     (void)index;
     (void)value;

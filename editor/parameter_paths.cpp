@@ -95,8 +95,10 @@ void uEditor::valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* co
     (void)context;
     if (!isBuilt() || control == nullptr)
         return;
+    // A voice page that takes the control ends the dispatch.
     if (pagesValueChanged(control))
         return;
+    voiceMenuValueChanged(control);
     const std::int32_t tag = control->getTag();
     if (tag >= 0 && tag < kFirstUnsentTag && menuDivisor[static_cast<std::size_t>(tag)] == -1.0f)
         plugin()->setParameterAutomated(tag, control->getValue());

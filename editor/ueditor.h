@@ -68,6 +68,10 @@ public:
     void controlFromParameter(Toolkit::CControl*& control, std::int32_t tag, float scale);
     void menuFromParameter(Toolkit::CControl*& control);
     void controlToParameter(std::int32_t tag, std::int32_t item, float divisor);
+    // A menu's shown text from a value: the entry its divisor reads, or the step a scale reads.
+    void setControlFromParameter(myOptionMenu*& menu, float value, std::span<const std::string_view> names);
+    void showStepName(myOptionMenu*& menu, float value, float scale, std::int32_t count,
+                      std::span<const std::string_view> names);
     void selectProgram(std::int32_t program);
     // The control factories the page builders make their controls with: each sizes the control from its
     // image, listens to it and, for parameter controls, registers it.
@@ -182,6 +186,15 @@ public:
     // Per parameter the divisor of the stepped control with that tag, -1.0 for none.
     std::array<float, kParameterCount> menuDivisor{};
     std::int32_t registryCount = 0;
+    // The per-voice menus of the main page, none until it builds them: filter type, filter LFO mode
+    // and sync of each synthesised voice; distortion, choke group and output of every voice.
+    static constexpr int kSynthVoiceCount = 16;
+    std::array<myOptionMenu*, kSynthVoiceCount> filterTypeMenus{};
+    std::array<myOptionMenu*, kSynthVoiceCount> filterLfoModeMenus{};
+    std::array<myOptionMenu*, kSynthVoiceCount> filterLfoSyncMenus{};
+    std::array<myOptionMenu*, kVoiceCount> distortionMenus{};
+    std::array<myOptionMenu*, kVoiceCount> chokeGroupMenus{};
+    std::array<myOptionMenu*, kVoiceCount> outputMenus{};
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
@@ -251,6 +264,8 @@ protected:
     void pagesSetParameter(std::int32_t index, float value);
     void voiceMenusSetParameter(std::int32_t index, float value);
     bool pagesValueChanged(Toolkit::CControl* control);
+    // A per-voice menu the user chose from sends its entry; false for any other control.
+    bool voiceMenuValueChanged(Toolkit::CControl* control);
 
 private:
     // What the pages do at open and close besides building; each page fills its own.

@@ -144,4 +144,24 @@ TEST_F(ControlFactories, TheDestinationMenuHoldsEveryDestinationInItsGroups)
     EXPECT_EQ(std::tuple(entry(free, 0), entry(smooth, 7)), std::tuple("Groove 1 Free", "Sm. Break 4 Free"));
 }
 
+// The choke-group menu of SN 2 (voice 3) edits its own parameter, 261, with the divisor 9.99.
+TEST_F(ControlFactories, APerVoiceMenuSendsItsEntryAndShowsTheEntryItsParameterReads)
+{
+    const char* const chokes[] = {"None", "1", "2", "3", "4"};
+    myOptionMenu* choke = nullptr;
+    editor->makeStandardOptionMenu(choke, 261, 0, 0, 5, chokes, 9.99f);
+    shown(choke);
+    editor->chokeGroupMenus[3] = choke;
+    choke->setValue(3.0f);
+    editor->valueChanged(nullptr, choke);
+    EXPECT_FLOAT_EQ(plugin->getParameter(261), 0.35035035f);
+    EXPECT_STREQ(choke->getDisplayText(), "3");
+    plugin->setParameter(261, 1.0f); // trunc(9.99) = 9, the last entry
+    EXPECT_STREQ(choke->getDisplayText(), "4");
+    plugin->setParameter(261, 0.0f);
+    editor->refreshAll();
+    EXPECT_STREQ(choke->getDisplayText(), "None");
+    editor->chokeGroupMenus[3] = nullptr;
+}
+
 } // namespace
