@@ -50,6 +50,11 @@ CRect halfOf(const CBitmap* image, std::int32_t x, std::int32_t y)
     return placed(x, y, widthOf(image), heightOf(image) / 2);
 }
 
+myKnob* newKnob(Toolkit::CControlListener* listener, CBitmap* strip, std::int32_t tag, std::int32_t x, std::int32_t y)
+{
+    return new myKnob(placed(x, y, widthOf(strip), heightOf(strip) / kKnobFrames), listener, tag, strip, CPoint(0, 0));
+}
+
 } // namespace
 
 void uEditor::makeRadioButton(myRadioButton*& control, std::int32_t tag, std::int32_t x, std::int32_t y)
@@ -126,15 +131,6 @@ void uEditor::makeStandardOptionMenu(myOptionMenu*& control, std::int32_t tag, s
 {
     makeOptionMenu(control, tag, x, y, kStandardMenuImage, count, entries, divisor);
 }
-
-namespace {
-
-myKnob* newKnob(Toolkit::CControlListener* listener, CBitmap* strip, std::int32_t tag, std::int32_t x, std::int32_t y)
-{
-    return new myKnob(placed(x, y, widthOf(strip), heightOf(strip) / kKnobFrames), listener, tag, strip, CPoint(0, 0));
-}
-
-} // namespace
 
 void uEditor::makeKnob(myKnob*& control, std::int32_t tag, std::int32_t x, std::int32_t y)
 {

@@ -67,8 +67,7 @@ void uEditor::showStepName(myOptionMenu*& menu, float value, float scale, std::i
 namespace {
 
 // The kinds in the order the parameter path visits them.
-template <typename Editor>
-std::array<VoiceMenuKind, 6> voiceMenuKinds(Editor& editor)
+std::array<VoiceMenuKind, 6> voiceMenuKinds(const uEditor& editor)
 {
     return {{
         {editor.filterTypeMenus.data(), uEditor::kSynthVoiceCount, &synthLayerParameter<layer::kFilterType>,
