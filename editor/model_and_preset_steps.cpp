@@ -1,7 +1,8 @@
-// The step buttons of the voice pages: the voice's drum model and its drum preset, one step at a time.
+// The step buttons: the voice's drum model, its drum preset, and the program, one step at a time.
 
 #include "editor/ueditor.h"
 
+#include "platform/clock.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/parameter_reading.h"
 
@@ -53,4 +54,21 @@ void uEditor::stepDrumPreset(std::int32_t voice, std::int32_t delta)
     index = std::clamp(index + delta, 0, count - 1);
     plugin()->loadDrumPresetByIndex(voice, index);
     refreshAll();
+}
+
+void uEditor::stepPresetThrottled(std::int32_t delta)
+{
+    constexpr DWORD kStepInterval = 500;
+    constexpr std::int32_t kProgramCount = 32;
+    if (effect == nullptr || refreshBusy != 0)
+        return;
+    const DWORD now = GetTickCount();
+    lastStepRequest = now;
+    // After the tick counter wraps, the next press steps at once.
+    if (now < lastStepTime)
+        lastStepTime = now - (kStepInterval + 1);
+    if (now - lastStepTime < kStepInterval)
+        return;
+    lastStepTime = now;
+    selectProgram((plugin()->getProgram() + delta + kProgramCount) % kProgramCount);
 }

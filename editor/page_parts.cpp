@@ -66,11 +66,20 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
     (void)value;
 }
 
-bool uEditor::pagesValueChanged(Toolkit::CControl* control)
-{
-    (void)control;
-    return false;
-}
+bool uEditor::bassDrumPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::snarePageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::closedHatPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::openHatPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::selectVoice(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
+bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
+bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
+bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
+bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
+void uEditor::layoutFxSlot() {}
 
 void uEditor::forgetMainPageControls() {}
 void uEditor::forgetBassDrumPage() {}

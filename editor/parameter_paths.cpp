@@ -1,5 +1,4 @@
-// Parameter values both ways: from the plug-in object to the controls (a refresh, a changed parameter)
-// and from a control the user moved to the plug-in object.
+// Parameter values from the plug-in object to the controls: a refresh, a changed parameter.
 
 #include "editor/ueditor.h"
 
@@ -11,7 +10,6 @@
 namespace {
 
 constexpr std::int32_t kFirstUnreadTag = 9990;
-constexpr std::int32_t kFirstUnsentTag = 9000;
 constexpr int kFirstSampleVoice = 16;
 
 } // namespace
@@ -88,20 +86,6 @@ void uEditor::showParametersFromOtherThreads()
     for (std::int32_t index = 0; index < kParameterCount; ++index)
         if (changedElsewhere[static_cast<std::size_t>(index)].exchange(false, std::memory_order_relaxed))
             showParameter(index);
-}
-
-void uEditor::valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control)
-{
-    (void)context;
-    if (!isBuilt() || control == nullptr)
-        return;
-    // A voice page that takes the control ends the dispatch.
-    if (pagesValueChanged(control))
-        return;
-    voiceMenuValueChanged(control);
-    const std::int32_t tag = control->getTag();
-    if (tag >= 0 && tag < kFirstUnsentTag && menuDivisor[static_cast<std::size_t>(tag)] == -1.0f)
-        plugin()->setParameterAutomated(tag, control->getValue());
 }
 
 void uEditor::selectProgram(std::int32_t program)

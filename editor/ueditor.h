@@ -6,6 +6,7 @@
 
 #include "editor/editor_images.h"
 #include "editor/fx_type_defaults.h"
+#include "editor/main_page_controls.h"
 #include "platform/win_types.h"
 #include "toolkit/control_listener.h"
 #include "toolkit/option_menu_scheme.h"
@@ -124,6 +125,10 @@ public:
     // The step buttons of the voice pages: the selected voice's model, a voice's drum preset.
     void stepModel(std::int32_t delta);
     void stepDrumPreset(std::int32_t voice, std::int32_t delta);
+    // The program step buttons: at most one step per 500 ms, round the 32 programs.
+    void stepPresetThrottled(std::int32_t delta);
+    // Takes every view out of the frame and fills it again for the selected voice and page mode.
+    void rebuildFrame();
 
     void valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control) override;
     std::int32_t controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
@@ -195,6 +200,7 @@ public:
     std::array<myOptionMenu*, kVoiceCount> distortionMenus{};
     std::array<myOptionMenu*, kVoiceCount> chokeGroupMenus{};
     std::array<myOptionMenu*, kVoiceCount> outputMenus{};
+    MainPageControls mainPage;
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
@@ -263,11 +269,35 @@ protected:
     void refreshPresetAndKitNames();
     void pagesSetParameter(std::int32_t index, float value);
     void voiceMenusSetParameter(std::int32_t index, float value);
-    bool pagesValueChanged(Toolkit::CControl* control);
+    // The pages' parts of valueChanged: true when the page took the control as its own.
+    bool bassDrumPageValueChanged(Toolkit::CControl* control);
+    bool snarePageValueChanged(Toolkit::CControl* control);
+    bool closedHatPageValueChanged(Toolkit::CControl* control);
+    bool openHatPageValueChanged(Toolkit::CControl* control);
+    bool tomPageValueChanged(Toolkit::CControl* control);
+    bool clapPageValueChanged(Toolkit::CControl* control);
+    bool userPageValueChanged(Toolkit::CControl* control);
+    bool samplePageValueChanged(Toolkit::CControl* control);
+    bool selectVoice(Toolkit::CDrawContext* context, Toolkit::CControl* control);
+    bool modulationPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
+    bool patternPageValueChanged(Toolkit::CControl* control);
+    bool effectsPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
+    bool easyPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
+    void layoutFxSlot();
     // A per-voice menu the user chose from sends its entry; false for any other control.
     bool voiceMenuValueChanged(Toolkit::CControl* control);
 
 private:
+    // valueChanged's commands, each acting only on its own controls.
+    void chooseFxSlot(Toolkit::CControl* control);
+    void switchDynamicPages(Toolkit::CControl* control);
+    void choosePage(Toolkit::CControl* control);
+    void runGlobalCommand(Toolkit::CControl* control);
+    void openHelpFile();
+    void stepPresetOfSelectedVoice(Toolkit::CControl* control);
+    void chooseTomOrUser(Toolkit::CControl* control);
+    bool voicePagesValueChanged(Toolkit::CControl* control);
+
     // What the pages do at open and close besides building; each page fills its own.
     void resetPatternStepDisplay();
     void switchPage();
