@@ -12,6 +12,7 @@
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/my_text_button.h"
 #include "editor/controls/my_v_slider.h"
+#include "editor/image_places.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/kick_button.h"
 
@@ -20,6 +21,9 @@ using Toolkit::CPoint;
 using Toolkit::CRect;
 
 namespace {
+
+using editor::heightOf;
+using editor::widthOf;
 
 constexpr std::int32_t kRadioImage = 10057;
 constexpr std::int32_t kSecondSwitchImage = 10056;
@@ -35,9 +39,6 @@ constexpr std::int32_t kTextButtonFont = 3;
 constexpr std::int32_t kLabelHeight = 10;
 constexpr std::int32_t kMenuOverControl = 512;
 constexpr float kNoDivisor = -1.0f;
-
-std::int32_t widthOf(const CBitmap* image) { return image != nullptr ? image->getWidth() : 0; }
-std::int32_t heightOf(const CBitmap* image) { return image != nullptr ? image->getHeight() : 0; }
 
 CRect placed(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {

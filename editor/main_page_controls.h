@@ -1,7 +1,7 @@
 #pragma once
 
-// The main page's command controls, which the editor's valueChanged recognises by identity. None until
-// the main page builds them.
+// The main page's command controls and menus, which the editor's valueChanged recognises by identity,
+// and the overlay's. None until they are built, none again after close.
 
 #include <array>
 
@@ -17,6 +17,7 @@ struct MainPageControls {
     static constexpr int kPageButtonCount = 4;
     static constexpr int kFxSlotCount = 4;
     static constexpr int kTomUserSlotCount = 3;
+    static constexpr int kPresetGroupCount = 40;
 
     // Page modes 0..3; the fifth button selects mode 4 (no page panel).
     std::array<myRadioBitmapButton*, kPageButtonCount> pageButtons{};
@@ -37,4 +38,30 @@ struct MainPageControls {
     // Per Tom / User voice (10, 11, 12): the button that makes it a tom and the one that makes it a user drum.
     std::array<myRadioBitmapButton*, kTomUserSlotCount> tomButtons{};
     std::array<myRadioBitmapButton*, kTomUserSlotCount> userButtons{};
+
+    myOptionMenu* programMenu = nullptr;
+    // The program menu's "Presets" sub-menu: the program menu holds it.
+    myOptionMenu* programList = nullptr;
+    // Shows the kit's name; its one entry does nothing.
+    myOptionMenu* kitNameMenu = nullptr;
+    // The drum-preset menus of the synthesised and of the sample voices, and their groups of preset
+    // names, which the menus hold.
+    myOptionMenu* synthPresetMenu = nullptr;
+    myOptionMenu* samplePresetMenu = nullptr;
+    std::array<myOptionMenu*, kPresetGroupCount> synthPresetGroups{};
+    std::array<myOptionMenu*, kPresetGroupCount> samplePresetGroups{};
+
+    // Releases the editor's reference to every control and clears every pointer.
+    void forgetAll();
+};
+
+// The overlay screen: a close button over the whole window, the host-sync and "Key" switches and the
+// note-mapping menu. Built at open, shown on request.
+struct OverlayControls {
+    Toolkit::CKickButton* closeButton = nullptr;
+    myOnOff* syncSwitch = nullptr;
+    myOnOff* keySwitch = nullptr;
+    myOptionMenu* mappingMenu = nullptr;
+
+    void forgetAll();
 };

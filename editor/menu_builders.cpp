@@ -4,6 +4,7 @@
 #include "editor/ueditor.h"
 
 #include "editor/controls/my_option_menu.h"
+#include "editor/image_places.h"
 #include "plugin/parameters/display/modulation_names.h"
 #include "toolkit/bitmap.h"
 
@@ -34,13 +35,6 @@ constexpr const char* kSynthVoiceTitles[] = {"BD 1",    "BD 2",    "SN 1",    "S
                                              "CL-HH 2", "OP-HH 2", "Clap 1",  "Clap 2",  "Tom / User 1",
                                              "Tom / User 2", "Tom / User 3", "User 4", "User 5", "User 6"};
 
-CRect placedFrom(const CBitmap* image, std::int32_t x, std::int32_t y)
-{
-    const std::int32_t width = image != nullptr ? image->getWidth() : 0;
-    const std::int32_t height = image != nullptr ? image->getHeight() : 0;
-    return CRect(x, y, x + width, y + height);
-}
-
 void addNames(myOptionMenu* menu, std::span<const std::string_view> names)
 {
     for (const std::string_view name : names)
@@ -64,7 +58,7 @@ void uEditor::makeModSourceMenuOn(std::int32_t imageId, std::int32_t tag, std::i
                                   myOptionMenu*& menu, myOptionMenu*& freeSequences, myOptionMenu*& smoothSequences)
 {
     CBitmap* background = image(imageId);
-    menu = newMainMenu(tag, placedFrom(background, x, y), background);
+    menu = newMainMenu(tag, editor::placedFrom(background, x, y), background);
     const std::span<const std::string_view> sources(display::kModSourceNames);
     addNames(menu, sources.first(kMainSources));
     freeSequences = addSubMenu(menu, tag, "Seq. Free");
@@ -90,7 +84,7 @@ void uEditor::makeModDestinationMenu(std::int32_t tag, std::int32_t x, std::int3
                                      std::array<myOptionMenu*, kDestinationGroups>& groups)
 {
     CBitmap* background = image(kWideMenuImage);
-    menu = newMainMenu(tag, placedFrom(background, x, y), background);
+    menu = newMainMenu(tag, editor::placedFrom(background, x, y), background);
     const std::span<const std::string_view> names(display::kModDestinationNames);
     menu->addEntry(std::string(names[0]).c_str());
     std::size_t group = 0;
@@ -118,7 +112,7 @@ void uEditor::buildModelMenu(myOptionMenu*& menu, std::int32_t tag, std::int32_t
                              float divisor)
 {
     CBitmap* background = image(kModelMenuImage);
-    menu = newMainMenu(tag, placedFrom(background, x, y + kModelMenuDrop), background);
+    menu = newMainMenu(tag, editor::placedFrom(background, x, y + kModelMenuDrop), background);
     std::size_t next = 0;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         groups[g] = addSubMenu(menu, tag, titles[g]);

@@ -18,14 +18,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-void uEditor::controlContextMenu(Toolkit::CDrawContext* context, Toolkit::CControl* control,
-                                 const Toolkit::CPoint& where)
-{
-    (void)context;
-    (void)control;
-    (void)where;
-}
-
 void uEditor::resetPatternStepDisplay() {}
 void uEditor::buildMainPage() {}
 void uEditor::buildVoiceSelector() {}
@@ -43,7 +35,6 @@ void uEditor::buildMixerPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 void uEditor::switchPage() {}
-void uEditor::buildOverlay() {}
 
 void uEditor::refreshBassDrumPage() {}
 void uEditor::refreshSnarePage() {}
@@ -56,9 +47,7 @@ void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
-void uEditor::fillProgramMenu() {}
 void uEditor::updateVoicePage() {}
-void uEditor::refreshPresetAndKitNames() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
@@ -80,8 +69,9 @@ bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 void uEditor::layoutFxSlot() {}
+void uEditor::showSamplePage() {}
 
-void uEditor::forgetMainPageControls() {}
+void uEditor::forgetMainPageControls() { mainPage.forgetAll(); }
 void uEditor::forgetBassDrumPage() {}
 void uEditor::forgetSnarePage() {}
 void uEditor::forgetClosedHatPage() {}
@@ -111,5 +101,4 @@ void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
 void uEditor::deleteEasyPage() {}
 void uEditor::deleteSamplePage() {}
-void uEditor::forgetOverlayControls() {}
 void uEditor::deleteOverlayControls() {}

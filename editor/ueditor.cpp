@@ -1,5 +1,6 @@
 #include "editor/ueditor.h"
 
+#include "editor/image_places.h"
 #include "platform/clock.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
@@ -41,13 +42,6 @@ constexpr CViewContainer* uEditor::*kContainerCloseOrder[] = {
     &uEditor::modulationContainer, &uEditor::mixerContainer,          &uEditor::pageTabContainer,
     &uEditor::sampleContainer,     &uEditor::easyContainer,           &uEditor::patternContainer,
 };
-
-CRect imageRect(const CBitmap* bitmap, std::int32_t left, std::int32_t top)
-{
-    const std::int32_t width = bitmap != nullptr ? bitmap->getWidth() : 0;
-    const std::int32_t height = bitmap != nullptr ? bitmap->getHeight() : 0;
-    return CRect(left, top, left + width, top + height);
-}
 
 } // namespace
 
@@ -122,7 +116,7 @@ void uEditor::releaseBitmaps()
 void uEditor::makeContainers()
 {
     for (const ContainerPlace& place : kContainerPlaces) {
-        auto* container = new CViewContainer(imageRect(image(place.sizeImage), place.left, place.top), frame, nullptr);
+        auto* container = new CViewContainer(editor::placedFrom(image(place.sizeImage), place.left, place.top), frame, nullptr);
         container->useOffscreen(true);
         this->*place.container = container;
     }
@@ -151,7 +145,7 @@ bool uEditor::open(void* parentWindow)
     PluginEditor::open(parentWindow);
     editorThread = std::this_thread::get_id();
     loadBitmaps();
-    frame = new Toolkit::CFrame(imageRect(image(kFrameImage), 0, 0), static_cast<HWND>(parentWindow), this);
+    frame = new Toolkit::CFrame(editor::placedFrom(image(kFrameImage), 0, 0), static_cast<HWND>(parentWindow), this);
     // Without its window the frame shows nothing: undo what was built and let a later open try again.
     if (frame->getWindow() == nullptr) {
         close();

@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -122,6 +123,16 @@ public:
                            std::array<myOptionMenu*, 5>& groups, const std::array<std::int32_t, 5>& groupSizes,
                            std::span<const std::string_view> names, float divisor);
 
+    // The program menu and the kit-name menu beside it; the program menu lists "01 <name>" .. "32 <name>".
+    void buildProgramMenus();
+    std::string numberedName(std::int32_t program);
+    // The drum-preset menus of the selected voice: the synthesised voices' and the sample voices'.
+    void buildDrumPresetMenu();
+    void buildSampleDrumPresetMenu();
+    std::string showPresetName();
+    void showOverlay();
+    void hideOverlay();
+
     // The step buttons of the voice pages: the selected voice's model, a voice's drum preset.
     void stepModel(std::int32_t delta);
     void stepDrumPreset(std::int32_t voice, std::int32_t delta);
@@ -201,6 +212,7 @@ public:
     std::array<myOptionMenu*, kVoiceCount> chokeGroupMenus{};
     std::array<myOptionMenu*, kVoiceCount> outputMenus{};
     MainPageControls mainPage;
+    OverlayControls overlay;
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
@@ -284,6 +296,7 @@ protected:
     bool effectsPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
     bool easyPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
     void layoutFxSlot();
+    void showSamplePage();
     // A per-voice menu the user chose from sends its entry; false for any other control.
     bool voiceMenuValueChanged(Toolkit::CControl* control);
 
@@ -297,6 +310,20 @@ private:
     void stepPresetOfSelectedVoice(Toolkit::CControl* control);
     void chooseTomOrUser(Toolkit::CControl* control);
     bool voicePagesValueChanged(Toolkit::CControl* control);
+    void runOverlayCommand(Toolkit::CControl* control);
+    void chooseProgramFromMenu(Toolkit::CControl* control);
+    // True when the control was the selected voice's preset menu or one of its groups.
+    bool chooseFromDrumPresetMenu(Toolkit::CControl* control);
+    using PresetGroups = std::array<myOptionMenu*, MainPageControls::kPresetGroupCount>;
+    void fillDrumPresetMenu(myOptionMenu* menu, PresetGroups& groups, const char* titleFormat);
+    void runPresetCommand(std::int32_t entry);
+    void loadPresetNamed(const std::string& name);
+    // The last listed preset of the selected voice with the name, -1 for none.
+    std::int32_t listedPresetIndex(const std::string& name);
+    std::string askPresetName(const char* title);
+    void saveCurrentPreset();
+    void renameCurrentPreset();
+    void deleteCurrentPreset();
 
     // What the pages do at open and close besides building; each page fills its own.
     void resetPatternStepDisplay();

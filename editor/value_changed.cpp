@@ -56,7 +56,11 @@ void uEditor::valueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* co
     chooseFxSlot(control);
     switchDynamicPages(control);
     choosePage(control);
+    runOverlayCommand(control);
     runGlobalCommand(control);
+    chooseProgramFromMenu(control);
+    if (chooseFromDrumPresetMenu(control))
+        return;
     stepPresetOfSelectedVoice(control);
     if (const int step = indexOf(mainPage.modelStepButtons, control); step >= 0 && pressed(control)) {
         stepModel(step == 0 ? -1 : 1);

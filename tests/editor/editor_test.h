@@ -98,10 +98,16 @@ protected:
         holdModifiers(modifiers, false);
         runScript();
     }
+    // One gesture, so that a control holding the mouse until the release (a kick button) sees it.
     void click(int x, int y, int button = VK_LBUTTON, int modifiers = 0)
     {
-        press(x, y, button, modifiers);
-        release(button, modifiers);
+        holdModifiers(modifiers, true);
+        script().move(kParentAt.x + x, kParentAt.y + y);
+        script().press(button);
+        script().wait(50);
+        script().release(button);
+        holdModifiers(modifiers, false);
+        runScript();
     }
 
     // The next pop-up menu chooses the item these texts reach, one per menu level.

@@ -25,25 +25,17 @@ protected:
         EditorTest::SetUp();
         ASSERT_TRUE(openEditor());
     }
-    void TearDown() override
-    {
-        closeEditor();
-        for (CControl* control : made)
-            control->forget();
-        EditorTest::TearDown();
-    }
+    // The editor's main-page controls: close releases them.
     CKickButton* kick()
     {
         CKickButton* button = nullptr;
         editor->makeCommandKickButton(button, 0, 0, 10026);
-        made.push_back(button);
         return button;
     }
     myRadioBitmapButton* radio()
     {
         myRadioBitmapButton* button = nullptr;
         editor->makeRadioBitmapButton(button, 10063, 0, 0);
-        made.push_back(button);
         return button;
     }
     // As a click reports it: pressed, then (for kick buttons) released.
@@ -62,7 +54,6 @@ protected:
             return call.opcode == hostOpSetParameterAutomated && call.index == index;
         });
     }
-    std::vector<CControl*> made;
 };
 
 TEST_F(ValueChanged, EffectSlotAndPageButtonsShowOnlyTheChosenOne)
@@ -97,7 +88,6 @@ TEST_F(ValueChanged, TheDynamicSwitchIsStoredAsASetting)
 {
     myOnOff* dynamic = nullptr;
     editor->makeOnOffButtonWithImage(dynamic, uEditor::kCommandTag, 0, 0, 10063);
-    made.push_back(dynamic);
     editor->mainPage.dynamicPagesSwitch = dynamic;
     char stored[kravo::kTextSettingCapacity + 1] = {};
     for (const auto& [value, flag, text] : {std::tuple(0.5f, 1, "Y"), std::tuple(0.49f, 0, "N")}) {
@@ -142,7 +132,6 @@ TEST_F(ValueChanged, CompareAndTheMidiMapMenuReachThePlugIn)
     myOptionMenu* midiMap = nullptr;
     const char* entries[] = {"Load ECS", "Save ECS", "Clear Midi"};
     editor->makeOptionMenu(midiMap, uEditor::kCommandTag, 0, 0, 10042, 3, entries, 2.99f);
-    made.push_back(midiMap);
     editor->mainPage.midiMapMenu = midiMap;
     plugin->getMidiCcMap().set(74, 130);
     midiMap->setValue(2.0f); // "Clear Midi"
