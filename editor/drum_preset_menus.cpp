@@ -49,6 +49,8 @@ std::string uEditor::showPresetName()
 
 void uEditor::refreshPresetAndKitNames()
 {
+    if (mainPage.kitNameMenu != nullptr)
+        mainPage.kitNameMenu->setDisplayText(plugin()->getBankName().c_str());
     myOptionMenu* menu = selectedVoice < kFirstSampleVoice ? mainPage.synthPresetMenu : mainPage.samplePresetMenu;
     if (menu != nullptr)
         menu->setDisplayText(showPresetName().c_str());

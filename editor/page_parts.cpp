@@ -3,12 +3,6 @@
 
 #include "editor/ueditor.h"
 
-void uEditor::idle()
-{
-    PluginGUIEditor::idle();
-    showParametersFromOtherThreads();
-}
-
 std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Toolkit::CControl* control,
                                              std::int32_t buttons)
 {
@@ -19,7 +13,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 }
 
 void uEditor::resetPatternStepDisplay() {}
-void uEditor::buildMainPage() {}
 void uEditor::buildVoiceSelector() {}
 void uEditor::buildBassDrumPage() {}
 void uEditor::buildSnarePage() {}
@@ -34,7 +27,6 @@ void uEditor::buildModulationPage() {}
 void uEditor::buildMixerPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
-void uEditor::switchPage() {}
 
 void uEditor::refreshBassDrumPage() {}
 void uEditor::refreshSnarePage() {}
@@ -47,7 +39,6 @@ void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
-void uEditor::updateVoicePage() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
@@ -69,9 +60,24 @@ bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 void uEditor::layoutFxSlot() {}
+void uEditor::updateFxDestinationMenus() {}
 void uEditor::showSamplePage() {}
+void uEditor::showMixerPage() {}
+void uEditor::showEasyPage() {}
+void uEditor::showModulationPage() {}
+void uEditor::showVoiceSelector() {}
+void uEditor::showPatternPage() {}
+void uEditor::updateBassDrumPage() {}
+void uEditor::updateSnarePage() {}
+void uEditor::updateClosedHatPage() {}
+void uEditor::updateOpenHatPage() {}
+void uEditor::updateClapPage() {}
+void uEditor::updateTomPage() {}
+void uEditor::updateUserPage() {}
+void uEditor::updateVoiceLeds() {}
+void uEditor::updatePatternStepDisplay() {}
+void uEditor::refreshPatternBrowser() {}
 
-void uEditor::forgetMainPageControls() { mainPage.forgetAll(); }
 void uEditor::forgetBassDrumPage() {}
 void uEditor::forgetSnarePage() {}
 void uEditor::forgetClosedHatPage() {}

@@ -43,14 +43,14 @@ void uEditor::buildProgramMenus()
     menu->addEntry(list, "Presets");
     list->forget();
     menu->setDisplayText(numberedName(0).c_str());
-    mainPage.programMenu = menu;
+    mainPage.programMenu = mainPage.keep(menu);
     mainPage.programList = list;
 
     auto* kitName = new myOptionMenu(editor::placedFrom(background, 127, 63), this, kCommandTag, background, nullptr,
                                      kMenuOverControl, false);
     kitName->setShadowStyle();
     kitName->addEntry("00 Introduction");
-    mainPage.kitNameMenu = kitName;
+    mainPage.kitNameMenu = mainPage.keep(kitName);
 }
 
 void uEditor::fillProgramMenu()

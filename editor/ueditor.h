@@ -33,6 +33,7 @@ class myVSlider;
 
 namespace Toolkit {
 class CBitmap;
+class CView;
 class CKickButton;
 class CControl;
 class CViewContainer;
@@ -130,6 +131,13 @@ public:
     void buildDrumPresetMenu();
     void buildSampleDrumPresetMenu();
     std::string showPresetName();
+    // Fill the synth-voice container for a drum page: the voice's common section with its captions and
+    // artwork, and its mixer strip with the strip's captions.
+    void showSampleLayerControls(std::int32_t voice);
+    void showCommonStrip(std::int32_t voice);
+    // The info line's name of a pad 0..31, and the note it plays in the stored mapping: "Midi Note 36 (C1)".
+    static std::string padName(std::int32_t pad);
+    static std::string padNoteText(std::int32_t pad);
     void showOverlay();
     void hideOverlay();
 
@@ -158,7 +166,8 @@ public:
     std::int32_t pageMode = 0;
     std::int32_t selectedPattern = 0;
     std::array<std::uint8_t, kPadCount> voiceLedState{};
-    std::uint8_t voiceLedsDirty = 0;
+    // Written from the audio thread when a voice starts or stops sounding; the idle takes it.
+    std::atomic<std::uint8_t> voiceLedsDirty{0};
     std::uint8_t dynamicSelect = 0;
     // Per voice the drum preset last chosen from its list, -1 none.
     std::array<std::int32_t, kVoiceCount> presetIndex{};
@@ -212,6 +221,9 @@ public:
     std::array<myOptionMenu*, kVoiceCount> chokeGroupMenus{};
     std::array<myOptionMenu*, kVoiceCount> outputMenus{};
     MainPageControls mainPage;
+    // The voice selector's pads and select buttons, in pad order.
+    std::array<Toolkit::CKickButton*, kVoiceCount> voicePads{};
+    std::array<myRadioBitmapButton*, kVoiceCount> voiceSelectButtons{};
     OverlayControls overlay;
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
@@ -296,11 +308,44 @@ protected:
     bool effectsPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
     bool easyPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
     void layoutFxSlot();
+    void updateFxDestinationMenus();
     void showSamplePage();
+    void showMixerPage();
+    void showEasyPage();
+    void showModulationPage();
+    void showVoiceSelector();
+    void showPatternPage();
+    void updateBassDrumPage();
+    void updateSnarePage();
+    void updateClosedHatPage();
+    void updateOpenHatPage();
+    void updateClapPage();
+    void updateTomPage();
+    void updateUserPage();
+    void updateVoiceLeds();
+    void updatePatternStepDisplay();
+    void refreshPatternBrowser();
     // A per-voice menu the user chose from sends its entry; false for any other control.
     bool voiceMenuValueChanged(Toolkit::CControl* control);
 
 private:
+    // The main page's parts, in the order it builds them.
+    void buildGlobalStrip();
+    void buildEasyBypassSwitches();
+    void buildTomUserChoice();
+    void buildDrumPresetMenus();
+    void buildCommonSectionCaptions();
+    void buildCommonSections();
+    void buildMixerStrips();
+    void buildArtwork();
+
+    // The idle's parts.
+    Toolkit::CView* hoveredView();
+    void showCompareState();
+    void updateInfoLine(Toolkit::CView* hovered);
+    void showInfo(const std::string& title, const std::string& text, const std::string& key);
+    void showPageTabs(bool withEffectSlots);
+
     // valueChanged's commands, each acting only on its own controls.
     void chooseFxSlot(Toolkit::CControl* control);
     void switchDynamicPages(Toolkit::CControl* control);

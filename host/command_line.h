@@ -69,6 +69,8 @@ struct EditorOptions {
     // With a picture file the editor opens headless, is drawn and written there; without, it shows on
     // the desktop until its window is closed.
     std::string pngPath;
+    // The page mode whose page button is clicked once the editor is open; -1 for none.
+    int page = -1;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

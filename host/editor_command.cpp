@@ -9,6 +9,8 @@
 #include "platform/window/keyboard_layout.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/message_queue.h"
+#include "platform/window/scripted_input.h"
+#include "platform/window/virtual_keys.h"
 #include "platform/window/timers.h"
 #include "platform/window/window_classes.h"
 #include "platform/window/window_lifetime.h"
@@ -72,6 +74,28 @@ HWND makeHostWindow(const ERect& rect)
                            rect.bottom - rect.top, nullptr, nullptr, platform::pluginModule(), nullptr);
 }
 
+// The page buttons stand in the editor's tab strip, in page-mode order, 20 x 14 pixels each.
+constexpr POINT kTabStrip{32, 119};
+constexpr POINT kPageButtons[] = {{116, 3}, {191, 3}, {48, 3}, {278, 3}, {382, 3}};
+constexpr int kPageButtonWidth = 20;
+constexpr int kPageButtonHeight = 14;
+constexpr int kMostPumps = 100000;
+
+// A click in the middle of the page button, as a person makes it.
+void clickPageButton(int page)
+{
+    const POINT button = kPageButtons[page];
+    platform::ScriptedInput& script = platform::scriptedInput();
+    script.move(kWindowLeft + kTabStrip.x + button.x + kPageButtonWidth / 2,
+                kWindowTop + kTabStrip.y + button.y + kPageButtonHeight / 2);
+    script.press(VK_LBUTTON);
+    script.wait(50);
+    script.release(VK_LBUTTON);
+    for (int pass = 0; pass < kMostPumps && !script.finished(); ++pass)
+        platform::pumpMessages();
+    platform::pumpMessages();
+}
+
 // Headless: the editor drawn and its window written as a picture; 1 when the picture cannot be written.
 int writePicture(PluginRecord* record, HWND window, const std::string& path)
 {
@@ -117,6 +141,8 @@ int openEditor(const EditorOptions& options, bool headless)
         DestroyWindow(window);
         throw std::runtime_error("the editor did not open");
     }
+    if (options.page >= 0)
+        clickPageButton(options.page);
     const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
     dispatch(record, plugEditClose, nullptr);
     if (headless)

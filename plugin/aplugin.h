@@ -62,6 +62,8 @@ public:
     void setProgram(std::int32_t program) override;
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;
+    // The kit's name, kept in the program's parameters one character each.
+    std::string getBankName() const;
     bool getProgramNameIndexed(std::int32_t category, std::int32_t index, char* text) override;
     // Names for the host; the unit label is a blank, as the display texts carry their units.
     void getParameterName(std::int32_t index, char* text) override;
@@ -91,6 +93,9 @@ public:
     void requestEditorRefresh() override;
     void setPatternViewRefreshFlag(bool state) { patternViewRefreshFlag.store(state); }
     bool getPatternViewRefreshFlag() const { return patternViewRefreshFlag.load(); }
+    // Read and cleared in one step, so that a request raised meanwhile is kept for the next idle.
+    bool takeEditorRefreshFlag() { return editorRefreshFlag.exchange(false); }
+    bool takePatternViewRefreshFlag() { return patternViewRefreshFlag.exchange(false); }
     void showVoiceActivity(std::int32_t pad, bool on) override;
     void refreshSampleBrowserIfOpen();
     bool isUserMode(std::int32_t slot) const;

@@ -17,9 +17,16 @@ myTextButton::myTextButton(const CRect& size, Toolkit::CControlListener* listene
 {
     this->listener = listener;
     tag = uEditor::kCommandTag;
-    const char* shown = text != nullptr ? text : " ";
-    const std::size_t length = std::min(std::strlen(shown), sizeof this->text - 1);
-    std::memcpy(this->text, shown, length);
+    setText(text);
+}
+
+void myTextButton::setText(const char* newText)
+{
+    const char* shown = newText != nullptr ? newText : " ";
+    const std::size_t length = std::min(std::strlen(shown), sizeof text - 1);
+    std::memcpy(text, shown, length);
+    text[length] = 0;
+    setDirty(true);
 }
 
 void myTextButton::draw(Toolkit::CDrawContext* context)

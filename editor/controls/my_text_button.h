@@ -16,6 +16,9 @@ public:
     // The press lasts while the left button is held alone: a modifier or another button ends it.
     void mouse(Toolkit::CDrawContext* context, const Toolkit::CPoint& where, std::int32_t buttons) override;
 
+    // Cut to 255 characters; a null text is a blank.
+    void setText(const char* newText);
+    const char* getText() const { return text; }
     void setPlainStyle(bool state) { plainStyle = state; }
     void setBold(bool state) { bold = state; }
 

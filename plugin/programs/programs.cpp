@@ -164,6 +164,11 @@ void APlugin::setProgramName(char* name)
     requestEditorRefresh();
 }
 
+std::string APlugin::getBankName() const
+{
+    return kravo::readBankName(currentValues);
+}
+
 void APlugin::getProgramName(char* name)
 {
     std::memcpy(name, programNames[curProgram], kProgramNameSize);

@@ -58,19 +58,7 @@ protected:
         menu->setValue(static_cast<float>(n));
         editor->valueChanged(nullptr, menu);
     }
-    // The synthesised voices' preset menu, as the main page makes it.
-    myOptionMenu* presetMenu()
-    {
-        if (editor->mainPage.synthPresetMenu == nullptr) {
-            editor->mainPage.synthPresetMenu =
-                new myOptionMenu(Toolkit::CRect(535, 121, 678, 135), editor, uEditor::kCommandTag,
-                                 editor->image(10038), nullptr, 512, false);
-            editor->mainPage.samplePresetMenu =
-                new myOptionMenu(Toolkit::CRect(783, 121, 926, 135), editor, uEditor::kCommandTag,
-                                 editor->image(10038), nullptr, 512, false);
-        }
-        return editor->mainPage.synthPresetMenu;
-    }
+    myOptionMenu* presetMenu() { return editor->mainPage.synthPresetMenu; }
     void savePreset(int voice, const std::string& name) { ASSERT_TRUE(plugin->saveDrumPreset(voice, name)); }
     std::vector<std::string> presetNames(int voice)
     {
@@ -85,7 +73,6 @@ protected:
 
 TEST_F(EditorMenus, TheProgramMenuListsNumberedNamesAndSelectsTheProgramWhoseNameWasChosen)
 {
-    editor->buildProgramMenus();
     myOptionMenu* list = editor->mainPage.programList;
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->getNbEntries(), 32);
@@ -236,8 +223,6 @@ TEST_F(EditorMenus, TheContextMenuNamesTheControllerAndResetsOrLatchesTheParamet
 TEST_F(EditorMenus, TheOverlayShowsTheKeyAndMappingSettingsAndGivesThePagesBack)
 {
     ASSERT_NE(editor->overlay.mappingMenu, nullptr);
-    editor->mainPage.logoButton = new Toolkit::CKickButton(Toolkit::CRect(728, 33, 960, 93), editor,
-                                                           uEditor::kCommandTag, nullptr, Toolkit::CPoint(0, 0));
     editor->arrowKeysStepPrograms = 1;
     kravo::writeRegString("Mapping", kravo::kStandardMapping);
     editor->mainPage.logoButton->setValue(1.0f);

@@ -98,6 +98,17 @@ protected:
         holdModifiers(modifiers, false);
         runScript();
     }
+    // A press, a move and the release in one gesture, for controls that hold the mouse while dragged.
+    void drag(int fromX, int fromY, int toX, int toY)
+    {
+        script().move(kParentAt.x + fromX, kParentAt.y + fromY);
+        script().press(VK_LBUTTON);
+        script().wait(50);
+        script().move(kParentAt.x + toX, kParentAt.y + toY);
+        script().wait(50);
+        script().release(VK_LBUTTON);
+        runScript();
+    }
     // One gesture, so that a control holding the mouse until the release (a kick button) sees it.
     void click(int x, int y, int button = VK_LBUTTON, int modifiers = 0)
     {

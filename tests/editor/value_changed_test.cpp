@@ -25,19 +25,6 @@ protected:
         EditorTest::SetUp();
         ASSERT_TRUE(openEditor());
     }
-    // The editor's main-page controls: close releases them.
-    CKickButton* kick()
-    {
-        CKickButton* button = nullptr;
-        editor->makeCommandKickButton(button, 0, 0, 10026);
-        return button;
-    }
-    myRadioBitmapButton* radio()
-    {
-        myRadioBitmapButton* button = nullptr;
-        editor->makeRadioBitmapButton(button, 10063, 0, 0);
-        return button;
-    }
     // As a click reports it: pressed, then (for kick buttons) released.
     void press(CControl* control)
     {
@@ -58,11 +45,6 @@ protected:
 
 TEST_F(ValueChanged, EffectSlotAndPageButtonsShowOnlyTheChosenOne)
 {
-    for (auto& button : editor->mainPage.fxSlotButtons)
-        button = radio();
-    for (auto& button : editor->mainPage.pageButtons)
-        button = radio();
-    editor->mainPage.noPanelPageButton = kick();
     auto shown = [](const auto& buttons) {
         std::array<float, 4> values{};
         std::transform(buttons.begin(), buttons.end(), values.begin(), [](auto* b) { return b->getValue(); });
@@ -86,9 +68,7 @@ TEST_F(ValueChanged, EffectSlotAndPageButtonsShowOnlyTheChosenOne)
 
 TEST_F(ValueChanged, TheDynamicSwitchIsStoredAsASetting)
 {
-    myOnOff* dynamic = nullptr;
-    editor->makeOnOffButtonWithImage(dynamic, uEditor::kCommandTag, 0, 0, 10063);
-    editor->mainPage.dynamicPagesSwitch = dynamic;
+    myOnOff* dynamic = editor->mainPage.dynamicPagesSwitch;
     char stored[kravo::kTextSettingCapacity + 1] = {};
     for (const auto& [value, flag, text] : {std::tuple(0.5f, 1, "Y"), std::tuple(0.49f, 0, "N")}) {
         dynamic->setValue(value);
@@ -100,7 +80,6 @@ TEST_F(ValueChanged, TheDynamicSwitchIsStoredAsASetting)
 
 TEST_F(ValueChanged, TheHelpButtonOpensTheManualOnlyWhenItCanBeRead)
 {
-    editor->mainPage.helpButton = kick();
     platform::resetShellExecutes();
     const char* manual = plugin->getFolderSettings().helpFile;
     std::filesystem::remove(platform::nativePath(manual));
@@ -119,8 +98,6 @@ TEST_F(ValueChanged, TheHelpButtonOpensTheManualOnlyWhenItCanBeRead)
 
 TEST_F(ValueChanged, CompareAndTheMidiMapMenuReachThePlugIn)
 {
-    editor->mainPage.compareEditedButton = kick();
-    editor->mainPage.compareOriginalButton = kick();
     plugin->setParameter(2, 0.123f); // an edit, so the two states differ
     press(editor->mainPage.compareOriginalButton);
     EXPECT_FALSE(plugin->isCompareShowingEdited());
@@ -129,10 +106,7 @@ TEST_F(ValueChanged, CompareAndTheMidiMapMenuReachThePlugIn)
     EXPECT_TRUE(plugin->isCompareShowingEdited());
     EXPECT_EQ(plugin->getParameter(2), 0.123f);
 
-    myOptionMenu* midiMap = nullptr;
-    const char* entries[] = {"Load ECS", "Save ECS", "Clear Midi"};
-    editor->makeOptionMenu(midiMap, uEditor::kCommandTag, 0, 0, 10042, 3, entries, 2.99f);
-    editor->mainPage.midiMapMenu = midiMap;
+    myOptionMenu* midiMap = editor->mainPage.midiMapMenu;
     plugin->getMidiCcMap().set(74, 130);
     midiMap->setValue(2.0f); // "Clear Midi"
     editor->valueChanged(nullptr, midiMap);
@@ -141,8 +115,6 @@ TEST_F(ValueChanged, CompareAndTheMidiMapMenuReachThePlugIn)
 
 TEST_F(ValueChanged, ProgramStepsAreThrottledTo500MillisecondsAndGoRound)
 {
-    editor->mainPage.programDownButton = kick();
-    editor->mainPage.programUpButton = kick();
     clock().advance(1000);
     plugin->setProgram(31);
     press(editor->mainPage.programUpButton);
@@ -166,10 +138,8 @@ TEST_F(ValueChanged, ProgramStepsAreThrottledTo500MillisecondsAndGoRound)
 
 TEST_F(ValueChanged, PresetStepButtonsActForTheirKindOfVoiceAndTomUserIsNotAutomated)
 {
-    std::array<CKickButton*, 2>& synth = editor->mainPage.synthPresetStepButtons;
-    std::array<CKickButton*, 2>& sample = editor->mainPage.samplePresetStepButtons;
-    synth = {kick(), kick()};
-    sample = {kick(), kick()};
+    const std::array<CKickButton*, 2>& synth = editor->mainPage.synthPresetStepButtons;
+    const std::array<CKickButton*, 2>& sample = editor->mainPage.samplePresetStepButtons;
     for (const char* folder : plugin->getFolderSettings().drumPresetFolders)
         std::filesystem::create_directories(platform::nativePath(folder));
     for (const std::int32_t voice : {0, 16})
@@ -184,10 +154,6 @@ TEST_F(ValueChanged, PresetStepButtonsActForTheirKindOfVoiceAndTomUserIsNotAutom
     press(sample[0]);
     EXPECT_EQ(std::tuple(editor->presetIndex[16], editor->presetIndex[0]), std::tuple(0, -1));
 
-    for (auto& button : editor->mainPage.tomButtons)
-        button = radio();
-    for (auto& button : editor->mainPage.userButtons)
-        button = radio();
     hostCalls().clear();
     press(editor->mainPage.userButtons[1]);
     EXPECT_EQ(plugin->getParameter(1771), 1.0f);

@@ -181,6 +181,12 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
     EXPECT_EQ(std::tuple(word(16), word(20)), std::tuple(984u, 623u));
 
+    // A click on the page button of "none" takes the effects panel away.
+    const std::string none = (folder / "none.png").string();
+    ASSERT_EQ(run("editor --program 3 --set 2=0.5 --page 4 --png " + none).exitCode, 0);
+    EXPECT_NE(folder.readFile("none.png"), bytes);
+    EXPECT_EQ(run("editor --page 5 --png " + none).exitCode, 2);
+
     EXPECT_EQ(run("editor --set 9900=1 --png " + png).exitCode, 2);
     EXPECT_EQ(run("editor --png").exitCode, 2);
     const RunResult unwritable = run("editor --png " + (folder / "missing" / "editor.png").string());
