@@ -13,7 +13,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 }
 
 void uEditor::resetPatternStepDisplay() {}
-void uEditor::buildVoiceSelector() {}
 void uEditor::buildBassDrumPage() {}
 void uEditor::buildSnarePage() {}
 void uEditor::buildClosedHatPage() {}
@@ -24,7 +23,6 @@ void uEditor::buildUserPage() {}
 void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
 void uEditor::buildModulationPage() {}
-void uEditor::buildMixerPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
@@ -54,7 +52,6 @@ bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::selectVoice(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
@@ -62,10 +59,8 @@ bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) {
 void uEditor::layoutFxSlot() {}
 void uEditor::updateFxDestinationMenus() {}
 void uEditor::showSamplePage() {}
-void uEditor::showMixerPage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
-void uEditor::showVoiceSelector() {}
 void uEditor::showPatternPage() {}
 void uEditor::updateBassDrumPage() {}
 void uEditor::updateSnarePage() {}
@@ -74,7 +69,6 @@ void uEditor::updateOpenHatPage() {}
 void uEditor::updateClapPage() {}
 void uEditor::updateTomPage() {}
 void uEditor::updateUserPage() {}
-void uEditor::updateVoiceLeds() {}
 void uEditor::updatePatternStepDisplay() {}
 void uEditor::refreshPatternBrowser() {}
 
@@ -85,11 +79,9 @@ void uEditor::forgetOpenHatPage() {}
 void uEditor::forgetTomPage() {}
 void uEditor::forgetClapPage() {}
 void uEditor::forgetUserPage() {}
-void uEditor::releaseVoiceSelector() {}
 void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}
 void uEditor::forgetPatternPage() {}
-void uEditor::releaseMixerPage() {}
 void uEditor::releaseEasyPage() {}
 void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}

@@ -64,6 +64,8 @@ public:
     virtual void refreshAll();
 
     void trackEditedControl(std::int32_t tag) override;
+    // A voice or pattern pad 0..31 starts or stops sounding; also called on the audio thread. 32 is no pad.
+    void setVoiceLed(std::int32_t pad, bool on) override;
 
     // The control registry: controls that show a parameter, in the order they were made.
     void registerControl(Toolkit::CControl* control);
@@ -165,7 +167,8 @@ public:
     // 0 voice, 1 mixer, 2 Easy, 3 modulation, 4 no page panel, 5 sample page.
     std::int32_t pageMode = 0;
     std::int32_t selectedPattern = 0;
-    std::array<std::uint8_t, kPadCount> voiceLedState{};
+    // Light per pad, 1 lit; written from the audio thread too.
+    std::array<std::atomic<std::uint8_t>, kPadCount> voiceLedState{};
     // Written from the audio thread when a voice starts or stops sounding; the idle takes it.
     std::atomic<std::uint8_t> voiceLedsDirty{0};
     std::uint8_t dynamicSelect = 0;
@@ -224,6 +227,18 @@ public:
     // The voice selector's pads and select buttons, in pad order.
     std::array<Toolkit::CKickButton*, kVoiceCount> voicePads{};
     std::array<myRadioBitmapButton*, kVoiceCount> voiceSelectButtons{};
+    // The pattern page's pads, which show the lights of pads 24..31.
+    static constexpr int kPatternCount = 8;
+    std::array<Toolkit::CKickButton*, kPatternCount> patternPads{};
+    // The mixer page, per voice in pad order and per master effect slot; its labels read "Volume" and
+    // "Pan" per voice, then "Mix" and "Pan" per slot.
+    static constexpr int kFxSlotCount = 4;
+    std::array<myKnob*, kVoiceCount> mixerVolumeKnobs{};
+    std::array<myKnob*, kVoiceCount> mixerPanKnobs{};
+    std::array<myKnob*, kFxSlotCount> mixerFxMixKnobs{};
+    std::array<myKnob*, kFxSlotCount> mixerFxPanKnobs{};
+    std::array<myOnOff*, kFxSlotCount> mixerFxBypassButtons{};
+    std::array<myLabel*, 2 * (kVoiceCount + kFxSlotCount)> mixerLabels{};
     OverlayControls overlay;
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
@@ -345,6 +360,8 @@ private:
     void updateInfoLine(Toolkit::CView* hovered);
     void showInfo(const std::string& title, const std::string& text, const std::string& key);
     void showPageTabs(bool withEffectSlots);
+    // Shows the voice's page: page mode 0, pages switched, controls refreshed.
+    void showVoice(std::int32_t voice);
 
     // valueChanged's commands, each acting only on its own controls.
     void chooseFxSlot(Toolkit::CControl* control);

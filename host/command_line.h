@@ -71,6 +71,8 @@ struct EditorOptions {
     std::string pngPath;
     // The page mode whose page button is clicked once the editor is open; -1 for none.
     int page = -1;
+    // The voice whose select button is clicked first; -1 for none.
+    int voice = -1;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

@@ -81,13 +81,27 @@ constexpr int kPageButtonWidth = 20;
 constexpr int kPageButtonHeight = 14;
 constexpr int kMostPumps = 100000;
 
-// A click in the middle of the page button, as a person makes it.
-void clickPageButton(int page)
+// The voices' select buttons, 13 x 13 pixels, in columns of eight in the voice selector.
+constexpr POINT kVoiceSelector{31, 383};
+constexpr int kSelectButtonSize = 13;
+
+POINT selectButtonMiddle(int voice)
+{
+    return {kVoiceSelector.x + voice / 8 * 64 + 49 + kSelectButtonSize / 2,
+            kVoiceSelector.y + voice % 8 * 25 + 10 + kSelectButtonSize / 2};
+}
+
+POINT pageButtonMiddle(int page)
 {
     const POINT button = kPageButtons[page];
+    return {kTabStrip.x + button.x + kPageButtonWidth / 2, kTabStrip.y + button.y + kPageButtonHeight / 2};
+}
+
+// A click at a point of the editor, as a person makes it.
+void clickAt(POINT point)
+{
     platform::ScriptedInput& script = platform::scriptedInput();
-    script.move(kWindowLeft + kTabStrip.x + button.x + kPageButtonWidth / 2,
-                kWindowTop + kTabStrip.y + button.y + kPageButtonHeight / 2);
+    script.move(kWindowLeft + point.x, kWindowTop + point.y);
     script.press(VK_LBUTTON);
     script.wait(50);
     script.release(VK_LBUTTON);
@@ -141,8 +155,10 @@ int openEditor(const EditorOptions& options, bool headless)
         DestroyWindow(window);
         throw std::runtime_error("the editor did not open");
     }
+    if (options.voice >= 0)
+        clickAt(selectButtonMiddle(options.voice));
     if (options.page >= 0)
-        clickPageButton(options.page);
+        clickAt(pageButtonMiddle(options.page));
     const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
     dispatch(record, plugEditClose, nullptr);
     if (headless)

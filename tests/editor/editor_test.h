@@ -9,6 +9,7 @@
 #include "platform/window/virtual_keys.h"
 #include "plugin/aplugin.h"
 #include "tests/support/window_test.h"
+#include "toolkit/control.h"
 #include "toolkit/frame.h"
 
 #include <filesystem>
@@ -108,6 +109,18 @@ protected:
         script().wait(50);
         script().release(VK_LBUTTON);
         runScript();
+    }
+    // The tag of the first registered control that does not show its parameter's value; -1 when all do.
+    std::int32_t firstStaleControl() const
+    {
+        for (std::int32_t entry = 0; entry < editor->registryCount; ++entry) {
+            Toolkit::CControl* control = editor->controlRegistry[static_cast<std::size_t>(entry)];
+            const std::int32_t tag = control->getTag();
+            if (tag < 9990 && editor->registryFlags[static_cast<std::size_t>(entry)] == 0 &&
+                control->getValue() != plugin->getParameter(tag))
+                return tag;
+        }
+        return -1;
     }
     // One gesture, so that a control holding the mouse until the release (a kick button) sees it.
     void click(int x, int y, int button = VK_LBUTTON, int modifiers = 0)

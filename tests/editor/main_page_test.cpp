@@ -25,18 +25,6 @@ protected:
         kravo::writeRegString("Mapping", "GM");
         ASSERT_TRUE(openEditor());
     }
-    // Every registered control shows its parameter; the first that does not, or -1.
-    std::int32_t firstStaleControl() const
-    {
-        for (std::int32_t entry = 0; entry < editor->registryCount; ++entry) {
-            CControl* control = editor->controlRegistry[static_cast<std::size_t>(entry)];
-            const std::int32_t tag = control->getTag();
-            if (tag < 9990 && editor->registryFlags[static_cast<std::size_t>(entry)] == 0 &&
-                control->getValue() != plugin->getParameter(tag))
-                return tag;
-        }
-        return -1;
-    }
     // A point inside a view of a page container, in the editor's coordinates.
     static POINT middleOf(Toolkit::CView* view, Toolkit::CViewContainer* container)
     {

@@ -186,6 +186,8 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     ASSERT_EQ(run("editor --program 3 --set 2=0.5 --page 4 --png " + none).exitCode, 0);
     EXPECT_NE(folder.readFile("none.png"), bytes);
     EXPECT_EQ(run("editor --page 5 --png " + none).exitCode, 2);
+    EXPECT_EQ(run("editor --voice 20 --png " + none).exitCode, 0);
+    EXPECT_EQ(run("editor --voice 24 --png " + none).exitCode, 2);
 
     EXPECT_EQ(run("editor --set 9900=1 --png " + png).exitCode, 2);
     EXPECT_EQ(run("editor --png").exitCode, 2);
