@@ -5,9 +5,11 @@
 
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_text.h"
 #include "platform/gdi/gdi_types.h"
 #include "platform/gdi/rectangle_set.h"
 
+#include <functional>
 #include <vector>
 
 namespace hostext {
@@ -67,6 +69,8 @@ struct GraphicsState {
     int ports = 0;
     int regions = 0;
     int patterns = 0;
+    int pictures = 0;
+    std::vector<HostTextEdit> textEdits;
 };
 
 GraphicsState& graphics();
@@ -78,11 +82,19 @@ COLORREF toColour(const HostColor& colour);
 // Everything a 16-bit coordinate can reach.
 RECT everywhere();
 
+// Records over the port draw nothing from now on: it is being disposed of.
+void forgetPortOfTextEdits(HostPort port);
+
 // The port's pixels in its local coordinates.
 RECT portArea(const HostPortRecord& port);
 
-// Paints the area (local coordinates) of the current port, within its clip and its pixels and away from
-// its window's child windows, and logs the operation when the port logs.
+// Paints the area (local coordinates) of the port within its clip and its pixels and away from its
+// window's child windows, and logs the operation when the port logs: `paint` gets the port's device
+// context and what is left of the area, in the context's coordinates (local ones less the origin).
+using AreaPainter = std::function<void(HDC dc, const platform::RectangleSet& pixels)>;
+void paintWith(HostPortRecord& port, platform::RectangleSet area, PortOperation logged, const AreaPainter& paint);
+
+// paintWith, painting in the source's colour or pattern.
 void paintArea(HostPortRecord& port, platform::RectangleSet area, const PaintSource& source, PortOperation logged);
 
 } // namespace hostext

@@ -40,6 +40,10 @@ void HostExtUnlockHandle(HostHandle handle);
 std::int32_t HostExtGetHandleSize(HostHandle handle);
 void HostExtDisposeHandle(HostHandle handle);
 
+// The clipboard: a new handle holding a copy of its data of that type ('TEXT' is the one it holds), null
+// when it holds none.
+HostHandle HostExtGetScrap(std::uint32_t type);
+
 // The state of the keyboard: 128 keys, one bit each, key k at bit (k mod 8) of byte (k div 8). The
 // modifier keys held: Shift is key 0x38, Alt (the option key) 0x3A and Ctrl (the command key) 0x37.
 void HostExtGetKeys(std::uint8_t keys[16]);

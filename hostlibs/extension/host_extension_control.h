@@ -4,6 +4,7 @@
 
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics_types.h"
+#include "hostlibs/extension/host_text.h"
 #include "platform/gdi/image.h"
 
 #include <cstdint>
@@ -88,10 +89,11 @@ struct TrackedInstance {
 };
 std::vector<TrackedInstance> trackedInstances();
 
-// What a port did, while it logs: the kind ("fill", "pattern", "erase", "frame", "line", "invalidate"),
-// the rectangle (a line's start as top and left, its end as bottom and right), the colour (the fore
-// colour; the back colour for an erase or a pattern fill, which paint it where their pattern is plain;
-// all zeros for an invalidation), whether a pattern's own pixels were painted, and the bounds of the clip
+// What a port did, while it logs: the kind ("fill", "pattern", "erase", "frame", "line", "invalidate",
+// "text", "invert", "picture"), the rectangle (a line's start as top and left, its end as bottom and
+// right; a text's cell; an inversion's bounds), the colour (the fore colour; the back colour for an
+// erase or a pattern fill, which paint it where their pattern is plain; all zeros for an invalidation,
+// an inversion or a picture), whether a pattern's own pixels were painted, and the bounds of the clip
 // then, all in the port's local coordinates.
 struct PortOperation {
     std::string kind;
@@ -108,10 +110,24 @@ std::vector<PortOperation> portOperations(HostPort port);
 // screen shows it. Null for a port that is not one.
 std::optional<platform::Image> capturePort(HostPort port);
 
-// Ports, regions and pixel patterns made and not yet disposed of.
+// Ports, regions, pixel patterns, pictures and text-edit records made and not yet disposed of.
 int livePortCount();
 int liveRegionCount();
 int livePatternCount();
+int livePictureCount();
+int liveTextEditCount();
+
+// A text-edit record's selection, and whether its caret shows now (only while it is active).
+struct TextEditSelection {
+    std::int32_t start;
+    std::int32_t end;
+    bool caretShowing;
+};
+TextEditSelection textEditSelection(HostTextEdit record);
+
+// The clipboard as the user left it: holding a text, or nothing (as an empty text leaves it).
+void setScrapText(const std::string& text);
+void clearScrap();
 
 // A top-level window made by the toolbox's library itself, with the plain default window procedure, for
 // tests that show one window list serves every module of the process. Destroyed with DestroyWindow.

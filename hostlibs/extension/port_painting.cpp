@@ -96,11 +96,11 @@ void paintPattern(HDC dc, const RectangleSet& area, const hostext::PixelPattern&
 
 namespace hostext {
 
-void paintArea(HostPortRecord& port, RectangleSet area, const PaintSource& source, PortOperation logged)
+void paintWith(HostPortRecord& port, RectangleSet area, PortOperation logged, const AreaPainter& paint)
 {
     if (port.logging) {
         logged.clip = toHostRect(port.clip.bounds());
-        port.log.push_back(logged);
+        port.log.push_back(std::move(logged));
     }
     area.intersect(port.clip);
     area.intersect(portArea(port));
@@ -112,12 +112,19 @@ void paintArea(HostPortRecord& port, RectangleSet area, const PaintSource& sourc
     HDC dc = port.window != nullptr ? GetDC(port.window) : port.offscreen;
     if (dc == nullptr)
         return;
-    if (source.pattern != nullptr && !source.pattern->plain())
-        paintPattern(dc, area, *source.pattern);
-    else
-        paintColour(dc, area, source.colour);
+    paint(dc, area);
     if (port.window != nullptr)
         ReleaseDC(port.window, dc);
+}
+
+void paintArea(HostPortRecord& port, RectangleSet area, const PaintSource& source, PortOperation logged)
+{
+    paintWith(port, std::move(area), std::move(logged), [&](HDC dc, const RectangleSet& pixels) {
+        if (source.pattern != nullptr && !source.pattern->plain())
+            paintPattern(dc, pixels, *source.pattern);
+        else
+            paintColour(dc, pixels, source.colour);
+    });
 }
 
 } // namespace hostext

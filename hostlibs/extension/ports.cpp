@@ -88,6 +88,7 @@ void HostExtDisposePort(HostPort port)
         return;
     if (graphics().current == port)
         graphics().current = nullptr;
+    hostext::forgetPortOfTextEdits(port);
     if (port->offscreen != nullptr) {
         DeleteDC(port->offscreen);
         DeleteObject(port->offscreenBitmap);

@@ -107,6 +107,18 @@ std::optional<std::pair<std::string, int>> matchingFile(FcConfig* configuration,
     return match;
 }
 
+// The horizontal header's line gap, less what the Windows cell already holds beyond the horizontal
+// header's own ascent and descent; never below 0.
+std::int64_t externalLeading(FT_Face face)
+{
+    const auto* header = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
+    if (header == nullptr)
+        return 0;
+    const auto [ascent, descent] = windowsExtent(face);
+    const std::int64_t beyond = (ascent + descent) - (std::int64_t{header->Ascender} - header->Descender);
+    return std::max<std::int64_t>(0, header->Line_Gap - beyond);
+}
+
 } // namespace
 
 std::shared_ptr<FontFace> FontFace::match(const LOGFONTA& description)
@@ -146,6 +158,7 @@ FontFace::FontFace(std::shared_ptr<Library> library, FT_FaceRec_* face, int char
     metrics_.ascent = scale(ascent);
     metrics_.descent = scale(descent);
     metrics_.characterHeight = characterHeight;
+    metrics_.externalLeading = scale(externalLeading(face));
     metrics_.maxCharWidth = scale(face->max_advance_width);
     metrics_.averageCharWidth =
         os2 != nullptr && os2->version != 0xFFFF ? scale(os2->xAvgCharWidth) : glyph('x', true).advance;

@@ -32,6 +32,8 @@ struct FontMetrics {
     int ascent = 0;
     int descent = 0;
     int characterHeight = 0;
+    // The space the face wants between lines besides its cell, as Windows reckons it.
+    int externalLeading = 0;
     int averageCharWidth = 0;
     int maxCharWidth = 0;
     // Pixels below the baseline, and thickness.

@@ -220,7 +220,7 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics)
         .ascent = face.ascent,
         .descent = face.descent,
         .internalLeading = std::max(0, face.ascent + face.descent - face.characterHeight),
-        .externalLeading = 0,
+        .externalLeading = face.externalLeading,
         .averageCharWidth = face.averageCharWidth,
         .maxCharWidth = face.maxCharWidth,
         .weight = font.description.weight <= 0 ? FW_NORMAL : font.description.weight};

@@ -1,8 +1,8 @@
 #pragma once
 
 // The fixture of the toolbox's graphics and input tests: the window fixture's reset screen, manual clock
-// and counts, and besides them no port, region or pixel pattern left behind. Offscreen ports come from
-// `offscreen`, which disposes of them at the end.
+// and counts, and besides them no port, region, pixel pattern, picture or text-edit record left
+// behind. Offscreen ports come from `offscreen`, which disposes of them at the end.
 
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
@@ -33,7 +33,8 @@ protected:
         HostExtSetPort(nullptr);
         for (HostPort port : ports_)
             HostExtDisposePort(port);
-        EXPECT_EQ(counts(), startCounts_) << "ports, regions or patterns were left behind";
+        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures or text-edit records were left "
+                                              "behind";
         WindowTest::TearDown();
     }
 
@@ -89,7 +90,8 @@ protected:
 private:
     static std::vector<int> counts()
     {
-        return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount()};
+        return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount(),
+                hostext::livePictureCount(), hostext::liveTextEditCount()};
     }
 
     std::vector<int> startCounts_;

@@ -76,6 +76,20 @@ TEST_F(GdiText, Arial12MeasuresTheAdvancesOfLiberationSansAndItsWindowsMetrics)
     EXPECT_EQ(width(unknown, "Kravo"), 34);
 }
 
+TEST_F(GdiText, TheExternalLeadingIsTheLineGapTheWindowsCellLeavesOut)
+{
+    // Liberation Sans: a line gap of 67 units, none of it inside the Windows cell; at 64 pixels 2.09.
+    HDC large = canvas(4, 4);
+    useFont(large, 64, "Arial");
+    TEXTMETRICA metrics{};
+    ASSERT_EQ(GetTextMetricsA(large, &metrics), TRUE);
+    EXPECT_EQ(metrics.externalLeading, 2);
+    HDC small = canvas(4, 4);
+    useFont(small, 12, "Arial");
+    ASSERT_EQ(GetTextMetricsA(small, &metrics), TRUE);
+    EXPECT_EQ(metrics.externalLeading, 0);
+}
+
 TEST_F(GdiText, DrawTextPlacesOneLineInItsRectangleAndClipsToIt)
 {
     platform::setTextAntialiasing(false);
