@@ -71,6 +71,8 @@ constexpr std::array<Picture, 10> kBars = {{
     {10078, 316, 28},  {10078, 316, 124}, {10077, 316, 28}, {10078, 68, 76}, {10078, 269, 124},
 }};
 
+constexpr Picture kArtwork = {10079, 514, 22};
+
 } // namespace
 
 void uEditor::buildMainPage()
@@ -83,6 +85,20 @@ void uEditor::buildMainPage()
     buildCommonSections();
     buildMixerStrips();
     buildArtwork();
+}
+
+Toolkit::CView* uEditor::mainPagePicture(std::int32_t imageId, std::int32_t x, std::int32_t y)
+{
+    const auto at = [&](const Picture& picture) { return picture.image == imageId && picture.x == x && picture.y == y; };
+    if (at(kArtwork))
+        return mainPage.artwork;
+    for (std::size_t n = 0; n < kSectionPanels.size(); ++n)
+        if (at(kSectionPanels[n]))
+            return mainPage.sectionPanels[n];
+    for (std::size_t n = 0; n < kBars.size(); ++n)
+        if (at(kBars[n]))
+            return mainPage.bars[n];
+    return nullptr;
 }
 
 // The per-voice menus are main-page controls too: they go with the rest.
@@ -186,7 +202,7 @@ void uEditor::buildDrumPresetMenus()
 
 void uEditor::buildArtwork()
 {
-    makeBitmap(mainPage.artwork, 514, 22, 10079);
+    makeBitmap(mainPage.artwork, kArtwork.x, kArtwork.y, kArtwork.image);
     mainPage.keep(mainPage.artwork);
     makeKickButton(mainPage.modelStepButtons[0], kCommandTag, 160, 5, 10190);
     makeKickButton(mainPage.modelStepButtons[1], kCommandTag, 169, 5, 10191);

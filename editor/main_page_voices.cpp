@@ -9,6 +9,7 @@
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
 #include "editor/controls/my_option_menu.h"
+#include "editor/entry_texts.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
@@ -110,24 +111,6 @@ constexpr std::array<Caption, MainPageControls::kMixerCaptionCount> kMixerCaptio
     {"Choke", 604, 36, 55, Align::left},     {"Distort", 602, 147, 45, Align::left},
 }};
 
-// A menu's entries as the factories take them, from one of the plug-in's name lists.
-template <std::size_t N> class EntryTexts {
-public:
-    explicit EntryTexts(const std::array<std::string_view, N>& names)
-    {
-        for (std::size_t n = 0; n < N; ++n) {
-            texts[n] = names[n];
-            pointers[n] = texts[n].c_str();
-        }
-    }
-    const char* const* entries() const { return pointers.data(); }
-    static constexpr std::int32_t count = static_cast<std::int32_t>(N);
-
-private:
-    std::array<std::string, N> texts;
-    std::array<const char*, N> pointers{};
-};
-
 constexpr std::array<std::string_view, 2> kFilterLfoModeNames = {"Free", "Triggered"};
 constexpr std::array<std::string_view, 2> kFilterLfoSyncNames = {"Sync Off", "Sync On"};
 
@@ -157,17 +140,17 @@ void uEditor::buildCommonSectionCaptions()
 
 void uEditor::buildCommonSections()
 {
-    const EntryTexts filterTypes(display::kVoiceFilterTypeNames);
-    const EntryTexts lfoModes(kFilterLfoModeNames);
-    const EntryTexts lfoSyncs(kFilterLfoSyncNames);
+    const editor::EntryTexts filterTypes(display::kVoiceFilterTypeNames);
+    const editor::EntryTexts lfoModes(kFilterLfoModeNames);
+    const editor::EntryTexts lfoSyncs(kFilterLfoSyncNames);
     for (int voice = 0; voice < kSynthVoiceCount; ++voice) {
         const auto v = static_cast<std::size_t>(voice);
         const auto tagOf = [v](layer::Parameter parameter) { return param::synthLayer[parameter][v]; };
-        makeStandardOptionMenu(filterTypeMenus[v], tagOf(layer::kFilterType), 238, 3, filterTypes.count,
+        makeStandardOptionMenu(filterTypeMenus[v], tagOf(layer::kFilterType), 238, 3, filterTypes.count(),
                                filterTypes.entries(), 6.99f);
-        makeStandardOptionMenu(filterLfoModeMenus[v], tagOf(layer::kFilterLfoMode), 373, 3, lfoModes.count,
+        makeStandardOptionMenu(filterLfoModeMenus[v], tagOf(layer::kFilterLfoMode), 373, 3, lfoModes.count(),
                                lfoModes.entries(), 1.99f);
-        makeStandardOptionMenu(filterLfoSyncMenus[v], tagOf(layer::kFilterLfoTempoSync), 504, 3, lfoSyncs.count,
+        makeStandardOptionMenu(filterLfoSyncMenus[v], tagOf(layer::kFilterLfoTempoSync), 504, 3, lfoSyncs.count(),
                                lfoSyncs.entries(), 1.99f);
         for (myOptionMenu* menu : {filterTypeMenus[v], filterLfoModeMenus[v], filterLfoSyncMenus[v]})
             mainPage.keep(menu);
@@ -194,21 +177,21 @@ void uEditor::buildMixerStrips()
 {
     for (std::size_t n = 0; n < kMixerCaptions.size(); ++n)
         makeCaption(*this, mainPage.mixerCaptions[n], kMixerCaptions[n]);
-    const EntryTexts outputs(display::kOutputNames);
-    const EntryTexts chokeGroups(display::kChokeGroupNames);
-    const EntryTexts distortions(display::kDistortionTypeNames);
+    const editor::EntryTexts outputs(display::kOutputNames);
+    const editor::EntryTexts chokeGroups(display::kChokeGroupNames);
+    const editor::EntryTexts distortions(display::kDistortionTypeNames);
     for (int voice = 0; voice < kVoiceCount; ++voice) {
         const auto v = static_cast<std::size_t>(voice);
         const std::int32_t x0 = voice < kFirstSampleVoice ? kSynthStripLeft : kSampleStripLeft;
         MainPageControls::MixerStrip& strip = mainPage.mixerStrips[v];
-        makeStandardOptionMenu(outputMenus[v], param::voiceOutput[v], x0, 17, outputs.count, outputs.entries(),
+        makeStandardOptionMenu(outputMenus[v], param::voiceOutput[v], x0, 17, outputs.count(), outputs.entries(),
                                24.99f);
-        makeStandardOptionMenu(chokeGroupMenus[v], param::voiceChokeGroup[v], x0, 44, chokeGroups.count,
+        makeStandardOptionMenu(chokeGroupMenus[v], param::voiceChokeGroup[v], x0, 44, chokeGroups.count(),
                                chokeGroups.entries(), 9.99f);
         makeKnob(strip.volume, param::voiceVolume[v], x0 - 5, 62);
         makeKnob(strip.velocityToVolume, param::voiceVelocityToVolume[v], x0 + 38, 62);
         makeKnobAlt(strip.pan, param::voicePan[v], x0 + 17, 103);
-        makeStandardOptionMenu(distortionMenus[v], param::voiceDistortionType[v], x0, 154, distortions.count,
+        makeStandardOptionMenu(distortionMenus[v], param::voiceDistortionType[v], x0, 154, distortions.count(),
                                distortions.entries(), 49.99f);
         makeKnob(strip.distortionFirst, param::voiceDistortionFirst[v], x0 - 8, 177);
         makeKnob(strip.distortionSecond, param::voiceDistortionSecond[v], x0 + 40, 177);

@@ -13,12 +13,10 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 }
 
 void uEditor::resetPatternStepDisplay() {}
-void uEditor::buildBassDrumPage() {}
 void uEditor::buildSnarePage() {}
 void uEditor::buildClosedHatPage() {}
 void uEditor::buildOpenHatPage() {}
 void uEditor::buildTomPage() {}
-void uEditor::buildClapPage() {}
 void uEditor::buildUserPage() {}
 void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
@@ -26,11 +24,9 @@ void uEditor::buildModulationPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
-void uEditor::refreshBassDrumPage() {}
 void uEditor::refreshSnarePage() {}
 void uEditor::refreshClosedHatPage() {}
 void uEditor::refreshOpenHatPage() {}
-void uEditor::refreshClapPage() {}
 void uEditor::refreshTomPage() {}
 void uEditor::refreshUserPage() {}
 void uEditor::refreshSamplePage() {}
@@ -38,18 +34,17 @@ void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
 
+// In the order the pages are asked; the pages not built yet have no part.
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
-    (void)index;
-    (void)value;
+    bassDrumPageSetParameter(index, value);
+    clapPageSetParameter(index, value);
 }
 
-bool uEditor::bassDrumPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::snarePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::closedHatPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::openHatPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
@@ -62,22 +57,18 @@ void uEditor::showSamplePage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
-void uEditor::updateBassDrumPage() {}
 void uEditor::updateSnarePage() {}
 void uEditor::updateClosedHatPage() {}
 void uEditor::updateOpenHatPage() {}
-void uEditor::updateClapPage() {}
 void uEditor::updateTomPage() {}
 void uEditor::updateUserPage() {}
 void uEditor::updatePatternStepDisplay() {}
 void uEditor::refreshPatternBrowser() {}
 
-void uEditor::forgetBassDrumPage() {}
 void uEditor::forgetSnarePage() {}
 void uEditor::forgetClosedHatPage() {}
 void uEditor::forgetOpenHatPage() {}
 void uEditor::forgetTomPage() {}
-void uEditor::forgetClapPage() {}
 void uEditor::forgetUserPage() {}
 void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}

@@ -1,5 +1,6 @@
 #include "editor/ueditor.h"
 
+#include "editor/drum_page_layouts.h"
 #include "editor/image_places.h"
 #include "platform/clock.h"
 #include "plugin/aplugin.h"
@@ -45,7 +46,8 @@ constexpr CViewContainer* uEditor::*kContainerCloseOrder[] = {
 
 } // namespace
 
-uEditor::uEditor(APlugin* effect) : PluginGUIEditor(effect)
+uEditor::uEditor(APlugin* effect)
+    : PluginGUIEditor(effect), bassDrumPage(editor::kBassDrumPageLayout), clapPage(editor::kClapPageLayout)
 {
     menuScheme.setColors(CColor{8, 154, 153, 0}, CColor{131, 185, 184, 0}, CColor{0, 0, 0, 0},
                          CColor{0, 0, 0, 0}, CColor{0, 0, 0, 0});

@@ -4,6 +4,7 @@
 // until the host opens it; open builds the window's content from the editor's images, close takes it
 // all down, and the selections, effect-type memory and menu divisors survive in between.
 
+#include "editor/drum_page.h"
 #include "editor/editor_images.h"
 #include "editor/fx_type_defaults.h"
 #include "editor/main_page_controls.h"
@@ -55,6 +56,8 @@ public:
 
     explicit uEditor(APlugin* effect);
     ~uEditor() override;
+
+    APlugin* plugin();
 
     // Answers false, with nothing left built, when the window content cannot be made.
     bool open(void* parentWindow) override;
@@ -137,6 +140,10 @@ public:
     // artwork, and its mixer strip with the strip's captions.
     void showSampleLayerControls(std::int32_t voice);
     void showCommonStrip(std::int32_t voice);
+    // Lays the synth-voice container out again for the selected voice.
+    void updateVoicePage();
+    // A panel, bar or artwork of the main page by its image and place; null for none.
+    Toolkit::CView* mainPagePicture(std::int32_t imageId, std::int32_t x, std::int32_t y);
     // The info line's name of a pad 0..31, and the note it plays in the stored mapping: "Midi Note 36 (C1)".
     static std::string padName(std::int32_t pad);
     static std::string padNoteText(std::int32_t pad);
@@ -224,6 +231,9 @@ public:
     std::array<myOptionMenu*, kVoiceCount> chokeGroupMenus{};
     std::array<myOptionMenu*, kVoiceCount> outputMenus{};
     MainPageControls mainPage;
+    // The drum voice pages over their layouts.
+    editor::DrumPage bassDrumPage;
+    editor::DrumPage clapPage;
     // The voice selector's pads and select buttons, in pad order.
     std::array<Toolkit::CKickButton*, kVoiceCount> voicePads{};
     std::array<myRadioBitmapButton*, kVoiceCount> voiceSelectButtons{};
@@ -250,7 +260,6 @@ public:
     std::atomic<bool> anyChangedElsewhere{false};
 
 private:
-    APlugin* plugin();
     void makeModSourceMenuOn(std::int32_t imageId, std::int32_t tag, std::int32_t x, std::int32_t y, myOptionMenu*& menu,
                              myOptionMenu*& freeSequences, myOptionMenu*& smoothSequences);
     myOptionMenu* newMainMenu(std::int32_t tag, const Toolkit::CRect& size, Toolkit::CBitmap* image);
@@ -303,11 +312,12 @@ protected:
     void refreshModulationPage();
     void refreshPatternPage();
     void fillProgramMenu();
-    void updateVoicePage();
     void refreshVoiceMenus();
     void refreshPresetAndKitNames();
     void pagesSetParameter(std::int32_t index, float value);
     void voiceMenusSetParameter(std::int32_t index, float value);
+    void bassDrumPageSetParameter(std::int32_t index, float value);
+    void clapPageSetParameter(std::int32_t index, float value);
     // The pages' parts of valueChanged: true when the page took the control as its own.
     bool bassDrumPageValueChanged(Toolkit::CControl* control);
     bool snarePageValueChanged(Toolkit::CControl* control);

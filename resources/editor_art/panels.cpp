@@ -8,9 +8,11 @@ using namespace palette;
 namespace {
 
 // A panel heads its section in its top rows, inset at both ends so that where panels overlap the
-// headings stay apart.
+// headings stay apart. Its body is only a tint: the pages add the captions before the panels, and the
+// captions must show through.
 constexpr float kHeadingRows = 12;
 constexpr float kHeadingInset = 8;
+constexpr float kBodyTint = 0.35f;
 
 } // namespace
 
@@ -18,7 +20,8 @@ void paintPanel(const Sketch& sketch)
 {
     Canvas& canvas = sketch.canvas;
     const Box box = inset(boxOf(canvas), 0.5f);
-    canvas.fillRoundedGradient(box, kCornerRadius, mixed(kPanel, kPanelShade, 0.5f), kPanelShade);
+    canvas.fillRoundedGradient(box, kCornerRadius, faded(mixed(kPanel, kPanelShade, 0.5f), kBodyTint),
+                               faded(kPanelShade, kBodyTint));
     canvas.strokeRoundedBox(box, kCornerRadius, 1, faded(kPanelLine, 0.7f));
     headingBand(canvas, {kHeadingInset, 2, canvas.width() - kHeadingInset, kHeadingRows - 1});
 }

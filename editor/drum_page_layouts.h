@@ -1,0 +1,12 @@
+#pragma once
+
+// The layouts of the drum voice pages, each defined beside its page's parts.
+
+#include "editor/drum_page.h"
+
+namespace editor {
+
+extern const DrumPageLayout kBassDrumPageLayout;
+extern const DrumPageLayout kClapPageLayout;
+
+} // namespace editor
