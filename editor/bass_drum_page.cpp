@@ -32,7 +32,7 @@ constexpr std::array<DrumKnobSlot, 30> kKnobs = {{
     {190, 173, 33, kBaseOsc},       {158, 220, 33, kOscEnvelopes}, {192, 220, 33, kBaseOsc},
     {160, 280, 33, kOscEnvelopes},  {162, 327, 33, kOscEnvelopes}, {164, 374, 33, kOscEnvelopes},
     {172, 280, 129, kClick},        {174, 327, 129, kClick},       {176, 374, 129, kClick},
-    {178, 421, 129, kClick, true},  {180, 468, 129, kClick},       {182, 280, 177, kClick},
+    {178, 421, 129, kClick, nullptr, true},  {180, 468, 129, kClick},       {182, 280, 177, kClick},
     {184, 327, 177, kClick},        {166, 79, 81, kBaseOsc},       {168, 126, 81, kBaseOsc},
     {170, 173, 81, kBaseOsc},       {142, 12, 33, kAll},           {154, 12, 81, kOscEnvelopes},
     {186, 12, 81, kBaseOsc},        {156, 12, 129, kOscEnvelopes}, {190, 12, 129, kBaseOsc},
@@ -45,7 +45,7 @@ constexpr CaptionGrid kCaptionGrid = {
     .rowY = {62, 110, 158, 206},
     .leftX = 5,
     .leftWidth = 50,
-    .menuX = {35, 168, 303},
+    .menuX = {35, 168, 303, 434},
     .menuY = 7,
     .menuWidth = 70,
 };
@@ -79,7 +79,7 @@ constexpr std::array<CaptionCell, 25> kCaptionCells = {{
 }};
 
 // The attack knob's caption beside the section, for every model.
-constexpr std::array<PlacedCaption, 1> kExtraCaptions = {{{"attack", 520, 62, 50, kAll}}};
+constexpr std::array<PlacedCaption, 1> kExtraCaptions = {{{"attack", 520, 62, 50, CaptionAlign::centred, kAll}}};
 
 constexpr std::array<MarkCell, 12> kMarks = {{
     {0, 0, kAll}, {0, 1, kAll}, {0, 2, kAll}, {0, 4, kOscEnvelopes}, {0, 5, kOscEnvelopes},
@@ -87,13 +87,15 @@ constexpr std::array<MarkCell, 12> kMarks = {{
     {3, 4, kClick},
 }};
 
-constexpr std::array<PagePicture, 6> kPictures = {{
-    {10079, 514, 22, kAll},
-    {10083, 66, 21, kAll},
-    {10084, 267, 21, kOscEnvelopes},
-    {10085, 66, 69, kBaseOsc},
-    {10086, 267, 117, kClick},
-    {10078, 269, 124, kClick},
+constexpr std::array<PageFurniture, 8> kFurniture = {{
+    menuOf(0, kAll),
+    menuOf(1, kAll),
+    pictureOf(10079, 514, 22, kAll),
+    pictureOf(10083, 66, 21, kAll),
+    pictureOf(10084, 267, 21, kOscEnvelopes),
+    pictureOf(10085, 66, 69, kBaseOsc),
+    pictureOf(10086, 267, 117, kClick),
+    pictureOf(10078, 269, 124, kClick),
 }};
 
 } // namespace
@@ -112,7 +114,10 @@ const DrumPageLayout kBassDrumPageLayout = {
     .captionGrid = &kCaptionGrid,
     .extraCaptions = kExtraCaptions,
     .marks = kMarks,
-    .pictures = kPictures,
+    .furniture = kFurniture,
+    .background = 10140,
+    .commonStripFirst = false,
+    .tomUserButtons = false,
 };
 
 } // namespace editor

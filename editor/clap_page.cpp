@@ -40,7 +40,7 @@ constexpr CaptionGrid kCaptionGrid = {
     .rowY = {62, 110, 158, 206},
     .leftX = 5,
     .leftWidth = 50,
-    .menuX = {65, 198, 333},
+    .menuX = {65, 198, 333, 468},
     .menuY = 7,
     .menuWidth = 40,
 };
@@ -74,11 +74,13 @@ constexpr std::array<MarkCell, 8> kMarks = {{
     {1, 4, kHumanised}, {1, 5, kHumanised}, {2, 0, kAll}, {2, 1, kAll},
 }};
 
-constexpr std::array<PagePicture, 4> kPictures = {{
-    {10104, 66, 21, kAll},
-    {10105, 66, 69, kAll},
-    {10106, 66, 117, kAll},
-    {10107, 267, 69, kHumanised},
+constexpr std::array<PageFurniture, 6> kFurniture = {{
+    menuOf(0, kAll),
+    menuOf(1, kAll),
+    pictureOf(10104, 66, 21, kAll),
+    pictureOf(10105, 66, 69, kAll),
+    pictureOf(10106, 66, 117, kAll),
+    pictureOf(10107, 267, 69, kHumanised),
 }};
 
 } // namespace
@@ -97,7 +99,10 @@ const DrumPageLayout kClapPageLayout = {
     .captionGrid = &kCaptionGrid,
     .extraCaptions = {},
     .marks = kMarks,
-    .pictures = kPictures,
+    .furniture = kFurniture,
+    .background = 10140,
+    .commonStripFirst = false,
+    .tomUserButtons = false,
 };
 
 } // namespace editor

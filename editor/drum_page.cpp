@@ -5,6 +5,7 @@
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
 #include "editor/controls/my_option_menu.h"
+#include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/entry_texts.h"
 #include "editor/ueditor.h"
 #include "plugin/aplugin.h"
@@ -14,12 +15,12 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace editor {
 
 namespace {
 
-constexpr std::int32_t kVoicePageImage = 10140;
 constexpr std::int32_t kCaptionFont = 0;
 constexpr float kModelScale = kravo::param::choicescale::kDrumModel;
 constexpr std::int32_t kKnobRowBands = 4;
@@ -27,7 +28,30 @@ constexpr std::int32_t kLeftColumnBand = 4;
 constexpr std::int32_t kGridColumns = 10;
 constexpr std::size_t kEntrySize = 256;
 
+// Knob captions: centred under the knob, the left column's beside the section.
+constexpr std::int32_t kLeftColumnX = 12;
+constexpr std::int32_t kLeftCaptionX = 5;
+constexpr std::int32_t kFirstKnobRowY = 33;
+constexpr std::int32_t kKnobRowStep = 48;
+constexpr std::int32_t kCaptionIndent = 6;
+constexpr std::int32_t kCaptionDrop = 29;
+constexpr std::int32_t kCaptionWidth = 50;
+constexpr std::int32_t kTomUserSwitch = 1770;
+constexpr std::int32_t kFirstTomUserVoice = 10;
+
 bool shownFor(ModelSet models, std::int32_t model) { return (models >> model & 1u) != 0; }
+
+myLabel* makeCaption(uEditor& editor, const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                     CaptionAlign align)
+{
+    myLabel* label = nullptr;
+    switch (align) {
+    case CaptionAlign::left: editor.makeLabelLeft(label, x, y, width, text, kCaptionFont); break;
+    case CaptionAlign::centred: editor.makeLabelCentred(label, x, y, width, text, kCaptionFont); break;
+    case CaptionAlign::right: editor.makeLabelRight(label, x, y, width, text, kCaptionFont); break;
+    }
+    return label;
+}
 
 template <typename Control> void release(Control*& control)
 {
@@ -75,31 +99,58 @@ void DrumPage::build(uEditor& editor)
     }
 }
 
+// The caption cells of the layout's table and those its knobs carry, a knob's caption centred 29 px
+// under it (the left column's beside the section), in band and place order.
+std::vector<DrumPage::CaptionSlot> DrumPage::captionSlots() const
+{
+    std::vector<CaptionSlot> slots;
+    if (layout.captionGrid != nullptr) {
+        const CaptionGrid& grid = *layout.captionGrid;
+        for (const CaptionCell& cell : layout.captionCells) {
+            const auto column = static_cast<std::size_t>(cell.column);
+            if (cell.band < kKnobRowBands)
+                slots.push_back({cell.band, grid.columnX[column], grid.rowY[static_cast<std::size_t>(cell.band)],
+                                 grid.columnWidth, CaptionAlign::centred, cell.texts});
+            else if (cell.band == kLeftColumnBand)
+                slots.push_back({cell.band, grid.leftX, grid.rowY[column], grid.leftWidth, CaptionAlign::centred,
+                                 cell.texts});
+            else
+                slots.push_back({cell.band, grid.menuX[column], grid.menuY, grid.menuWidth, CaptionAlign::right,
+                                 cell.texts});
+        }
+    }
+    for (const DrumKnobSlot& knob : layout.knobs) {
+        if (knob.caption == nullptr)
+            continue;
+        const bool leftColumn = knob.x == kLeftColumnX;
+        const std::int32_t band = leftColumn ? kLeftColumnBand : (knob.y - kFirstKnobRowY) / kKnobRowStep;
+        const std::int32_t x = leftColumn ? kLeftCaptionX : knob.x - kCaptionIndent;
+        const std::int32_t y = knob.y + kCaptionDrop;
+        auto slot = std::find_if(slots.begin(), slots.end(),
+                                 [&](const CaptionSlot& s) { return s.band == band && s.x == x && s.y == y; });
+        if (slot == slots.end()) {
+            slots.push_back({band, x, y, kCaptionWidth, CaptionAlign::centred, {}});
+            slot = slots.end() - 1;
+        }
+        for (std::int32_t model = 0; model < layout.synthModelCount; ++model)
+            if (shownFor(knob.models, model))
+                slot->texts[static_cast<std::size_t>(model)] = knob.caption;
+    }
+    std::stable_sort(slots.begin(), slots.end(), [](const CaptionSlot& a, const CaptionSlot& b) {
+        return std::tuple(a.band, a.x, a.y) < std::tuple(b.band, b.x, b.y);
+    });
+    return slots;
+}
+
 // One label per cell and model with a text, even where two models show the same one.
 void DrumPage::buildCaptions(uEditor& editor)
 {
-    const CaptionGrid& grid = *layout.captionGrid;
-    for (const CaptionCell& cell : layout.captionCells)
-        for (std::int32_t model = 0; model < layout.synthModelCount; ++model) {
-            const char* text = cell.texts[static_cast<std::size_t>(model)];
-            if (text == nullptr)
-                continue;
-            myLabel* label = nullptr;
-            const auto column = static_cast<std::size_t>(cell.column);
-            if (cell.band < kKnobRowBands)
-                editor.makeLabelCentred(label, grid.columnX[column], grid.rowY[static_cast<std::size_t>(cell.band)],
-                                        grid.columnWidth, text, kCaptionFont);
-            else if (cell.band == kLeftColumnBand)
-                editor.makeLabelCentred(label, grid.leftX, grid.rowY[column], grid.leftWidth, text, kCaptionFont);
-            else
-                editor.makeLabelRight(label, grid.menuX[column], grid.menuY, grid.menuWidth, text, kCaptionFont);
-            captions.push_back({label, onModels(model)});
-        }
-    for (const PlacedCaption& extra : layout.extraCaptions) {
-        myLabel* label = nullptr;
-        editor.makeLabelCentred(label, extra.x, extra.y, extra.width, extra.text, kCaptionFont);
-        captions.push_back({label, extra.models});
-    }
+    for (const CaptionSlot& slot : captionSlots())
+        for (std::int32_t model = 0; model < layout.synthModelCount; ++model)
+            if (const char* text = slot.texts[static_cast<std::size_t>(model)]; text != nullptr)
+                captions.push_back({makeCaption(editor, text, slot.x, slot.y, slot.width, slot.align), onModels(model)});
+    for (const PlacedCaption& extra : layout.extraCaptions)
+        captions.push_back({makeCaption(editor, extra.text, extra.x, extra.y, extra.width, extra.align), extra.models});
 }
 
 void DrumPage::makeModelMenu(uEditor& editor, VoiceControls& voice, std::int32_t tag)
@@ -139,12 +190,17 @@ void DrumPage::update(uEditor& editor)
             container->addView(view);
     };
     container->removeAll(false);
-    container->setBackground(editor.image(kVoicePageImage));
+    container->setBackground(editor.image(layout.background));
+    if (layout.tomUserButtons)
+        addTomUserButtons(editor, voice);
     add(main.easyBypassSwitches[static_cast<std::size_t>(voice)]);
     for (myLabel* caption : main.synthBypassCaptions)
         add(caption);
+    if (layout.commonStripFirst)
+        editor.showCommonStrip(voice);
     add(controls.modelMenu);
-    editor.showCommonStrip(voice);
+    if (!layout.commonStripFirst)
+        editor.showCommonStrip(voice);
     if (model >= layout.synthModelCount) {
         editor.showSampleLayerControls(voice);
     } else {
@@ -153,12 +209,12 @@ void DrumPage::update(uEditor& editor)
                 add(caption.label);
         for (const MarkCell& mark : layout.marks)
             if (shownFor(mark.models, model))
-                add(main.cellGrids[0][static_cast<std::size_t>(mark.row * kGridColumns + mark.column)]);
-        for (myOptionMenu* menu : controls.menus)
-            add(menu);
-        for (const PagePicture& picture : layout.pictures)
-            if (shownFor(picture.models, model))
-                add(editor.mainPagePicture(picture.image, picture.x, picture.y));
+                add(main.cellGrids[static_cast<std::size_t>(mark.grid)]
+                                  [static_cast<std::size_t>(mark.row * kGridColumns + mark.column)]);
+        for (const PageFurniture& item : layout.furniture)
+            if (shownFor(item.models, model))
+                add(item.menu >= 0 ? controls.menus[static_cast<std::size_t>(item.menu)]
+                                   : editor.mainPagePicture(item.image, item.x, item.y));
         for (std::size_t slot = 0; slot < controls.knobs.size(); ++slot)
             if (shownFor(layout.knobs[slot].models, model))
                 add(controls.knobs[slot]);
@@ -166,6 +222,24 @@ void DrumPage::update(uEditor& editor)
     for (Toolkit::CKickButton* button : main.modelStepButtons)
         add(button);
     refresh(editor);
+}
+
+// The Tom / User voice's two buttons, the one of its switch's side on, with their captions.
+void DrumPage::addTomUserButtons(uEditor& editor, std::int32_t voice)
+{
+    const auto slot = static_cast<std::size_t>(voice - kFirstTomUserVoice);
+    MainPageControls& main = editor.mainPage;
+    if (slot >= main.tomButtons.size())
+        return;
+    const bool user = editor.plugin()->getParameter(kTomUserSwitch + voice - kFirstTomUserVoice) >= 0.5f;
+    for (auto [button, on] : {std::pair{main.tomButtons[slot], !user}, std::pair{main.userButtons[slot], user}})
+        if (button != nullptr) {
+            editor.synthVoiceContainer->addView(button);
+            button->setValue(on ? 1.0f : 0.0f);
+        }
+    for (myLabel* caption : main.tomUserCaptions)
+        if (caption != nullptr)
+            editor.synthVoiceContainer->addView(caption);
 }
 
 void DrumPage::refresh(uEditor& editor)

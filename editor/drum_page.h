@@ -33,12 +33,14 @@ template <typename... Models> constexpr ModelSet onModels(Models... models)
 inline constexpr int kMostSynthModels = 12;
 inline constexpr int kMostModelGroups = 5;
 
-// A control's parameter is base + the voice's index within its kind.
+// A control's parameter is base + the voice's index within its kind. A knob with a caption gets it
+// centred under it (or beside the section for the left column), one label per model it shows on.
 struct DrumKnobSlot {
     std::int32_t parameterBase;
     std::int32_t x;
     std::int32_t y;
     ModelSet models;
+    const char* caption = nullptr;
     bool bipolar = false;
 };
 
@@ -48,6 +50,8 @@ struct DrumMenuSlot {
     std::int32_t y;
     std::span<const std::string_view> entries;
 };
+
+enum class CaptionAlign { left, centred, right };
 
 // One caption cell: band 0..3 under the knob rows, 4 the left column, 5 the menus; a text per model,
 // null for none. Each model with a text gets a label of its own.
@@ -64,7 +68,7 @@ struct CaptionGrid {
     std::array<std::int32_t, 4> rowY;
     std::int32_t leftX;
     std::int32_t leftWidth;
-    std::array<std::int32_t, 3> menuX;
+    std::array<std::int32_t, 4> menuX;
     std::int32_t menuY;
     std::int32_t menuWidth;
 };
@@ -74,23 +78,33 @@ struct PlacedCaption {
     std::int32_t x;
     std::int32_t y;
     std::int32_t width;
+    CaptionAlign align;
     ModelSet models;
 };
 
-// A connector mark of the main page's first cell grid.
+// A connector mark of one of the main page's two cell grids (0 the first set, 1 the second).
 struct MarkCell {
     std::int32_t row;
     std::int32_t column;
     ModelSet models;
+    std::int32_t grid = 0;
 };
 
-// A panel, bar or artwork the main page made, found by its image and place.
-struct PagePicture {
+// What the page adds between its marks and its knobs, in order: one of its option menus (by slot), or
+// a panel, bar or artwork of the main page found by its image and place.
+struct PageFurniture {
+    std::int32_t menu;
     std::int32_t image;
     std::int32_t x;
     std::int32_t y;
     ModelSet models;
 };
+
+constexpr PageFurniture menuOf(std::int32_t slot, ModelSet models) { return {slot, 0, 0, 0, models}; }
+constexpr PageFurniture pictureOf(std::int32_t image, std::int32_t x, std::int32_t y, ModelSet models)
+{
+    return {-1, image, x, y, models};
+}
 
 struct DrumPageLayout {
     // The kind's voices; a voice's index within its kind is its place here.
@@ -107,8 +121,12 @@ struct DrumPageLayout {
     const CaptionGrid* captionGrid;
     std::span<const PlacedCaption> extraCaptions;
     std::span<const MarkCell> marks;
-    // Added after the menus, in this order.
-    std::span<const PagePicture> pictures;
+    std::span<const PageFurniture> furniture;
+    std::int32_t background;
+    // The hi-hat pages add the common strip before the model menu, the others after it.
+    bool commonStripFirst;
+    // The tom page shows its voice's Tom and User buttons and their captions first.
+    bool tomUserButtons;
 };
 
 class DrumPage {
@@ -145,8 +163,20 @@ private:
         myLabel* label;
         ModelSet models;
     };
+    // One cell of captions before its labels are made: a text per model.
+    struct CaptionSlot {
+        std::int32_t band;
+        std::int32_t x;
+        std::int32_t y;
+        std::int32_t width;
+        CaptionAlign align;
+        std::array<const char*, kMostSynthModels> texts;
+    };
+
+    std::vector<CaptionSlot> captionSlots() const;
 
     void buildCaptions(uEditor& editor);
+    void addTomUserButtons(uEditor& editor, std::int32_t voice);
     void makeModelMenu(uEditor& editor, VoiceControls& voice, std::int32_t tag);
     bool chooseModel(uEditor& editor, int index, Toolkit::CControl* control);
 

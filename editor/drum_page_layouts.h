@@ -8,5 +8,9 @@ namespace editor {
 
 extern const DrumPageLayout kBassDrumPageLayout;
 extern const DrumPageLayout kClapPageLayout;
+extern const DrumPageLayout kSnarePageLayout;
+extern const DrumPageLayout kTomPageLayout;
+extern const DrumPageLayout kClosedHatPageLayout;
+extern const DrumPageLayout kOpenHatPageLayout;
 
 } // namespace editor

@@ -13,10 +13,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 }
 
 void uEditor::resetPatternStepDisplay() {}
-void uEditor::buildSnarePage() {}
-void uEditor::buildClosedHatPage() {}
-void uEditor::buildOpenHatPage() {}
-void uEditor::buildTomPage() {}
 void uEditor::buildUserPage() {}
 void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
@@ -24,10 +20,6 @@ void uEditor::buildModulationPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
-void uEditor::refreshSnarePage() {}
-void uEditor::refreshClosedHatPage() {}
-void uEditor::refreshOpenHatPage() {}
-void uEditor::refreshTomPage() {}
 void uEditor::refreshUserPage() {}
 void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
@@ -38,13 +30,13 @@ void uEditor::refreshPatternPage() {}
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
     bassDrumPageSetParameter(index, value);
+    snarePageSetParameter(index, value);
+    closedHatPageSetParameter(index, value);
+    openHatPageSetParameter(index, value);
+    tomPageSetParameter(index, value);
     clapPageSetParameter(index, value);
 }
 
-bool uEditor::snarePageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::closedHatPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::openHatPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
@@ -57,18 +49,10 @@ void uEditor::showSamplePage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
-void uEditor::updateSnarePage() {}
-void uEditor::updateClosedHatPage() {}
-void uEditor::updateOpenHatPage() {}
-void uEditor::updateTomPage() {}
 void uEditor::updateUserPage() {}
 void uEditor::updatePatternStepDisplay() {}
 void uEditor::refreshPatternBrowser() {}
 
-void uEditor::forgetSnarePage() {}
-void uEditor::forgetClosedHatPage() {}
-void uEditor::forgetOpenHatPage() {}
-void uEditor::forgetTomPage() {}
 void uEditor::forgetUserPage() {}
 void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}

@@ -47,7 +47,9 @@ constexpr CViewContainer* uEditor::*kContainerCloseOrder[] = {
 } // namespace
 
 uEditor::uEditor(APlugin* effect)
-    : PluginGUIEditor(effect), bassDrumPage(editor::kBassDrumPageLayout), clapPage(editor::kClapPageLayout)
+    : PluginGUIEditor(effect), bassDrumPage(editor::kBassDrumPageLayout), snarePage(editor::kSnarePageLayout),
+      closedHatPage(editor::kClosedHatPageLayout), openHatPage(editor::kOpenHatPageLayout),
+      tomPage(editor::kTomPageLayout), clapPage(editor::kClapPageLayout)
 {
     menuScheme.setColors(CColor{8, 154, 153, 0}, CColor{131, 185, 184, 0}, CColor{0, 0, 0, 0},
                          CColor{0, 0, 0, 0}, CColor{0, 0, 0, 0});

@@ -233,6 +233,10 @@ public:
     MainPageControls mainPage;
     // The drum voice pages over their layouts.
     editor::DrumPage bassDrumPage;
+    editor::DrumPage snarePage;
+    editor::DrumPage closedHatPage;
+    editor::DrumPage openHatPage;
+    editor::DrumPage tomPage;
     editor::DrumPage clapPage;
     // The voice selector's pads and select buttons, in pad order.
     std::array<Toolkit::CKickButton*, kVoiceCount> voicePads{};
@@ -317,6 +321,10 @@ protected:
     void pagesSetParameter(std::int32_t index, float value);
     void voiceMenusSetParameter(std::int32_t index, float value);
     void bassDrumPageSetParameter(std::int32_t index, float value);
+    void snarePageSetParameter(std::int32_t index, float value);
+    void closedHatPageSetParameter(std::int32_t index, float value);
+    void openHatPageSetParameter(std::int32_t index, float value);
+    void tomPageSetParameter(std::int32_t index, float value);
     void clapPageSetParameter(std::int32_t index, float value);
     // The pages' parts of valueChanged: true when the page took the control as its own.
     bool bassDrumPageValueChanged(Toolkit::CControl* control);

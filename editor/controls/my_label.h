@@ -16,6 +16,7 @@ public:
     // A glyph that would reach the right edge is left out; a later, narrower one may still fit.
     void draw(Toolkit::CDrawContext* context) override;
     const char* getText() const { return text; }
+    std::int32_t getAlignment() const { return alignment; }
 
 private:
     char text[Toolkit::kDisplayTextSize] = {};

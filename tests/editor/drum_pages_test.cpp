@@ -4,6 +4,7 @@
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_option_menu.h"
+#include "editor/controls/my_radio_bitmap_button.h"
 #include "toolkit/view_container.h"
 
 #include <algorithm>
@@ -186,6 +187,124 @@ TEST_F(DrumPages, EachClapModelShowsItsOwnKnobsAndTheRepeatsMenuWritesItsEntry)
     EXPECT_TRUE(pageCaptions().empty());
     EXPECT_FALSE(shows(editor->mainPagePicture(10104, 66, 21)));
     EXPECT_FALSE(shows(editor->mainPage.cellGrids[0][12])); // a mark of the stereo models alone
+}
+
+TEST_F(DrumPages, TheSnareAddsItsClickSectionOnModelOne)
+{
+    show(2, 264, 0);
+    const std::set<Control> model0 = knobsIn(262, 323);
+    EXPECT_EQ(model0.size(), 26u);
+    EXPECT_EQ(model0.count({290, 280, 81}), 0u);
+    EXPECT_FALSE(shows(editor->mainPagePicture(10091, 267, 69)));
+    const std::multiset<Caption> captions = pageCaptions();
+    EXPECT_EQ(captions.size(), 30u); // 29 and the "attack" beside the section
+    for (const Caption& caption : {Caption{"base ", 5, 62}, Caption{"nse dcy", 5, 206}, Caption{"hp", 462, 62},
+                                   Caption{"vel>freq", 462, 158}, Caption{"noise filter", 303, 7}})
+        EXPECT_EQ(captions.count(caption), 1u) << std::get<0>(caption);
+    savePicture("snare-model-0");
+
+    show(2, 264, 1);
+    const std::set<Control> model1 = knobsIn(262, 323);
+    EXPECT_EQ(model1.size(), 31u);
+    for (const Control& click : {Control{290, 280, 81}, Control{294, 327, 81}, Control{292, 374, 81},
+                                 Control{296, 421, 81}, Control{298, 468, 81}})
+        EXPECT_EQ(model1.count(click), 1u);
+    EXPECT_TRUE(shows(editor->mainPagePicture(10091, 267, 69)));
+    EXPECT_EQ(pageCaptions().count({"vel>freq", 368, 110}), 1u);
+    savePicture("snare-model-1");
+
+    // The left-column Osc Base Freq and its twin in the grid are one parameter.
+    hostCalls().clear();
+    drag(32 + 12 + 21, 136 + 33 + 21, 32 + 12 + 21, 136 + 33 - 20);
+    EXPECT_EQ(editor->snarePage.knob(0, 1)->getValue(), plugin->getParameter(274));
+    EXPECT_TRUE(std::any_of(hostCalls().begin(), hostCalls().end(), [](const HostCall& call) {
+        return call.opcode == hostOpSetParameterAutomated && call.index == 274;
+    }));
+
+    show(3, 265, 5);
+    EXPECT_TRUE(showsSampleLayer(3));
+    EXPECT_TRUE(knobsIn(262, 323).empty());
+}
+
+TEST_F(DrumPages, TheTomShowsItsButtonsAndGivesWayToTheUserPage)
+{
+    plugin->setParameter(1770, 0.0f);
+    show(10, 653, 0);
+    EXPECT_EQ(knobsIn(653, 733).size(), 13u); // the oscillator row, Attack and the left column
+    EXPECT_TRUE(shows(editor->tomPage.menu(0, 0)));
+    EXPECT_FALSE(shows(editor->tomPage.menu(0, 1)));
+    EXPECT_EQ(std::tuple(editor->mainPage.tomButtons[0]->getValue(), editor->mainPage.userButtons[0]->getValue()),
+              std::tuple(1.0f, 0.0f));
+    EXPECT_EQ(editor->synthVoiceContainer->getBackground(), editor->image(10141));
+    savePicture("tom-model-0");
+    show(10, 653, 1);
+    EXPECT_EQ(knobsIn(653, 733).size(), 28u);
+    EXPECT_TRUE(shows(editor->tomPage.menu(0, 1)));
+    for (const auto& [image, x, y] : {std::tuple(10100, 66, 69), std::tuple(10101, 314, 69),
+                                      std::tuple(10102, 66, 117), std::tuple(10103, 314, 117)})
+        EXPECT_TRUE(shows(editor->mainPagePicture(image, x, y)));
+    EXPECT_EQ(pageCaptions().count({"vel>freq", 261, 62}), 1u);
+    savePicture("tom-model-1");
+
+    const float tuning = plugin->getParameter(668);
+    editor->mainPage.userButtons[0]->setValue(1.0f);
+    editor->valueChanged(nullptr, editor->mainPage.userButtons[0]);
+    EXPECT_TRUE(knobsIn(653, 733).empty());
+    editor->mainPage.tomButtons[0]->setValue(1.0f);
+    editor->valueChanged(nullptr, editor->mainPage.tomButtons[0]);
+    EXPECT_EQ(knobsIn(653, 733).size(), 28u);
+    EXPECT_EQ(plugin->getParameter(668), tuning);
+
+    show(11, 654, 7);
+    EXPECT_TRUE(showsSampleLayer(11));
+    EXPECT_TRUE(shows(editor->mainPage.tomButtons[1]));
+}
+
+TEST_F(DrumPages, TheHatsShiftTheirNoiseRowAndTheOpenPageIsTheClosedOneFurtherOn)
+{
+    show(4, 364, 0);
+    std::set<Control> noise;
+    for (const Control& knob : knobsIn(362, 421))
+        if (std::get<2>(knob) == 33 && std::get<1>(knob) > 12 && std::get<1>(knob) < 527)
+            noise.insert(knob);
+    EXPECT_EQ(noise.size(), 9u);
+    EXPECT_EQ(noise.count({408, 220, 33}), 1u);
+    const std::multiset<Caption> captions = pageCaptions();
+    EXPECT_EQ(captions.count({"q", 261, 62}) + captions.count({"vel>freq", 308, 62}), 2u);
+    for (Toolkit::CView* view : shownViews()) {
+        auto* label = dynamic_cast<myLabel*>(view);
+        if (label != nullptr && std::string(label->getText()) == "attack") {
+            EXPECT_EQ(label->getAlignment(), placeOf(label).left == 520 ? 0 : 1); // left beside the section
+        }
+    }
+    EXPECT_TRUE(shows(editor->mainPage.cellGrids[1][3])); // model 0's marks come from the second set
+    savePicture("closed-hat-model-0");
+    show(4, 364, 1);
+    savePicture("closed-hat-model-1");
+    show(4, 364, 2);
+    noise.clear();
+    for (const Control& knob : knobsIn(362, 421))
+        if (std::get<2>(knob) == 33 && std::get<1>(knob) > 12 && std::get<1>(knob) < 527)
+            noise.insert(knob);
+    EXPECT_EQ(noise.size(), 8u);
+    EXPECT_EQ(noise.count({408, 173, 33}), 1u);
+    EXPECT_EQ(knobsIn(362, 421).count({382, 374, 177}), 1u); // the modulator row below
+    savePicture("closed-hat-model-2");
+
+    show(7, 485, 0);
+    choosePopup({"Model", "HH Model 02"});
+    const Toolkit::CRect place = placeOf(editor->openHatPage.modelMenu(1));
+    click(32 + place.left + 10, 136 + place.top + 5);
+    EXPECT_FLOAT_EQ(plugin->getParameter(485), 1.5f / 199.99f);
+    EXPECT_EQ(knobsIn(482, 541).count({515, 327, 81}), 1u); // the open hat's oscillator filter
+
+    const std::string open = editor->openHatPage.menu(0, 2)->getDisplayText();
+    plugin->setParameter(366, 2.5f / 2.99f);
+    EXPECT_EQ(std::string(editor->closedHatPage.menu(0, 2)->getDisplayText()), "BP");
+    EXPECT_EQ(std::string(editor->openHatPage.menu(0, 2)->getDisplayText()), open);
+    plugin->setParameter(486, 1.5f / 2.99f);
+    EXPECT_EQ(std::string(editor->openHatPage.menu(0, 2)->getDisplayText()), "HP");
+    EXPECT_EQ(std::string(editor->closedHatPage.menu(0, 2)->getDisplayText()), "BP");
 }
 
 } // namespace
