@@ -118,6 +118,8 @@ const DrumPageLayout kBassDrumPageLayout = {
     .background = 10140,
     .commonStripFirst = false,
     .tomUserButtons = false,
+    .tomUserBackground = 10140,
+    .derivedMarks = false,
 };
 
 } // namespace editor

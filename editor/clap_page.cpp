@@ -103,6 +103,8 @@ const DrumPageLayout kClapPageLayout = {
     .background = 10140,
     .commonStripFirst = false,
     .tomUserButtons = false,
+    .tomUserBackground = 10140,
+    .derivedMarks = false,
 };
 
 } // namespace editor

@@ -37,6 +37,9 @@ constexpr std::int32_t kCaptionIndent = 6;
 constexpr std::int32_t kCaptionDrop = 29;
 constexpr std::int32_t kCaptionWidth = 50;
 constexpr std::int32_t kTomUserSwitch = 1770;
+constexpr std::int32_t kKnobSpacing = 47;
+constexpr std::int32_t kMarkIndent = 32;
+constexpr std::int32_t kSectionIndent = 13;
 constexpr std::int32_t kFirstTomUserVoice = 10;
 
 bool shownFor(ModelSet models, std::int32_t model) { return (models >> model & 1u) != 0; }
@@ -190,8 +193,10 @@ void DrumPage::update(uEditor& editor)
             container->addView(view);
     };
     container->removeAll(false);
-    container->setBackground(editor.image(layout.background));
-    if (layout.tomUserButtons)
+    const bool tomUserVoice = layout.tomUserButtons && voice >= kFirstTomUserVoice &&
+                              voice < kFirstTomUserVoice + MainPageControls::kTomUserSlotCount;
+    container->setBackground(editor.image(tomUserVoice ? layout.tomUserBackground : layout.background));
+    if (tomUserVoice)
         addTomUserButtons(editor, voice);
     add(main.easyBypassSwitches[static_cast<std::size_t>(voice)]);
     for (myLabel* caption : main.synthBypassCaptions)
@@ -207,7 +212,9 @@ void DrumPage::update(uEditor& editor)
         for (const Caption& caption : captions)
             if (shownFor(caption.models, model))
                 add(caption.label);
-        for (const MarkCell& mark : layout.marks)
+        const std::vector<MarkCell> marks =
+            layout.derivedMarks ? marksOf(model) : std::vector<MarkCell>(layout.marks.begin(), layout.marks.end());
+        for (const MarkCell& mark : marks)
             if (shownFor(mark.models, model))
                 add(main.cellGrids[static_cast<std::size_t>(mark.grid)]
                                   [static_cast<std::size_t>(mark.row * kGridColumns + mark.column)]);
@@ -222,6 +229,39 @@ void DrumPage::update(uEditor& editor)
     for (Toolkit::CKickButton* button : main.modelStepButtons)
         add(button);
     refresh(editor);
+}
+
+// A mark joins two knobs of one row 47 px apart, unless the right one starts a section (it stands 13 px
+// right of a panel the model shows). It sits 32 px right of the left knob and 13 px down, in the second
+// set where that set's columns differ from the first.
+std::vector<MarkCell> DrumPage::marksOf(std::int32_t model) const
+{
+    static constexpr std::array<std::int32_t, kGridColumns> kFirstSet = {111, 158, 205, 252, 312, 359, 406, 453, 500, 547};
+    static constexpr std::array<std::int32_t, kGridColumns> kSecondSet = {111, 158, 205, 252, 299, 346, 406, 453, 500, 547};
+    const auto startsSection = [&](std::int32_t x) {
+        return std::any_of(layout.furniture.begin(), layout.furniture.end(), [&](const PageFurniture& item) {
+            return item.menu < 0 && shownFor(item.models, model) && item.x + kSectionIndent == x;
+        });
+    };
+    const auto knobAt = [&](std::int32_t x, std::int32_t y) {
+        return std::any_of(layout.knobs.begin(), layout.knobs.end(), [&](const DrumKnobSlot& knob) {
+            return knob.x == x && knob.y == y && shownFor(knob.models, model);
+        });
+    };
+    std::vector<MarkCell> marks;
+    for (std::int32_t row = 0; row < kKnobRowBands; ++row) {
+        const std::int32_t y = kFirstKnobRowY + row * kKnobRowStep;
+        for (std::int32_t column = 0; column < kGridColumns; ++column) {
+            const auto c = static_cast<std::size_t>(column);
+            // Where the two sets differ, each has marks of its own.
+            for (std::int32_t grid = 0; grid < (kFirstSet[c] == kSecondSet[c] ? 1 : 2); ++grid) {
+                const std::int32_t left = (grid == 0 ? kFirstSet[c] : kSecondSet[c]) - kMarkIndent;
+                if (knobAt(left, y) && knobAt(left + kKnobSpacing, y) && !startsSection(left + kKnobSpacing))
+                    marks.push_back({row, column, onModels(model), grid});
+            }
+        }
+    }
+    return marks;
 }
 
 // The Tom / User voice's two buttons, the one of its switch's side on, with their captions.

@@ -123,10 +123,15 @@ struct DrumPageLayout {
     std::span<const MarkCell> marks;
     std::span<const PageFurniture> furniture;
     std::int32_t background;
-    // The hi-hat pages add the common strip before the model menu, the others after it.
+    // The hi-hat and user pages add the common strip before the model menu, the others after it.
     bool commonStripFirst;
-    // The tom page shows its voice's Tom and User buttons and their captions first.
+    // The tom and user pages show a Tom / User voice's Tom and User buttons and their captions first, on
+    // this background.
     bool tomUserButtons;
+    std::int32_t tomUserBackground;
+    // The user page's marks are not listed: a mark joins two knobs of a row 47 px apart unless the right
+    // one starts a section.
+    bool derivedMarks;
 };
 
 class DrumPage {
@@ -177,6 +182,7 @@ private:
 
     void buildCaptions(uEditor& editor);
     void addTomUserButtons(uEditor& editor, std::int32_t voice);
+    std::vector<MarkCell> marksOf(std::int32_t model) const;
     void makeModelMenu(uEditor& editor, VoiceControls& voice, std::int32_t tag);
     bool chooseModel(uEditor& editor, int index, Toolkit::CControl* control);
 

@@ -12,5 +12,6 @@ extern const DrumPageLayout kSnarePageLayout;
 extern const DrumPageLayout kTomPageLayout;
 extern const DrumPageLayout kClosedHatPageLayout;
 extern const DrumPageLayout kOpenHatPageLayout;
+extern const DrumPageLayout kUserPageLayout;
 
 } // namespace editor

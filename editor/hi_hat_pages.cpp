@@ -166,6 +166,8 @@ constexpr DrumPageLayout hiHatLayout(std::span<const std::int32_t> voices, std::
         .background = 10140,
         .commonStripFirst = true,
         .tomUserButtons = false,
+        .tomUserBackground = 10140,
+        .derivedMarks = false,
     };
 }
 

@@ -13,14 +13,12 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 }
 
 void uEditor::resetPatternStepDisplay() {}
-void uEditor::buildUserPage() {}
 void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
 void uEditor::buildModulationPage() {}
 void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
-void uEditor::refreshUserPage() {}
 void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
@@ -35,9 +33,9 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
     openHatPageSetParameter(index, value);
     tomPageSetParameter(index, value);
     clapPageSetParameter(index, value);
+    userPageSetParameter(index, value);
 }
 
-bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
@@ -49,11 +47,9 @@ void uEditor::showSamplePage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
-void uEditor::updateUserPage() {}
 void uEditor::updatePatternStepDisplay() {}
 void uEditor::refreshPatternBrowser() {}
 
-void uEditor::forgetUserPage() {}
 void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}
 void uEditor::forgetPatternPage() {}

@@ -118,6 +118,8 @@ const DrumPageLayout kSnarePageLayout = {
     .background = 10140,
     .commonStripFirst = false,
     .tomUserButtons = false,
+    .tomUserBackground = 10140,
+    .derivedMarks = false,
 };
 
 } // namespace editor

@@ -118,6 +118,8 @@ const DrumPageLayout kTomPageLayout = {
     .background = 10141,
     .commonStripFirst = false,
     .tomUserButtons = true,
+    .tomUserBackground = 10141,
+    .derivedMarks = false,
 };
 
 } // namespace editor

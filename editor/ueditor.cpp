@@ -49,7 +49,7 @@ constexpr CViewContainer* uEditor::*kContainerCloseOrder[] = {
 uEditor::uEditor(APlugin* effect)
     : PluginGUIEditor(effect), bassDrumPage(editor::kBassDrumPageLayout), snarePage(editor::kSnarePageLayout),
       closedHatPage(editor::kClosedHatPageLayout), openHatPage(editor::kOpenHatPageLayout),
-      tomPage(editor::kTomPageLayout), clapPage(editor::kClapPageLayout)
+      tomPage(editor::kTomPageLayout), clapPage(editor::kClapPageLayout), userPage(editor::kUserPageLayout)
 {
     menuScheme.setColors(CColor{8, 154, 153, 0}, CColor{131, 185, 184, 0}, CColor{0, 0, 0, 0},
                          CColor{0, 0, 0, 0}, CColor{0, 0, 0, 0});

@@ -238,6 +238,7 @@ public:
     editor::DrumPage openHatPage;
     editor::DrumPage tomPage;
     editor::DrumPage clapPage;
+    editor::DrumPage userPage;
     // The voice selector's pads and select buttons, in pad order.
     std::array<Toolkit::CKickButton*, kVoiceCount> voicePads{};
     std::array<myRadioBitmapButton*, kVoiceCount> voiceSelectButtons{};
@@ -326,6 +327,7 @@ protected:
     void openHatPageSetParameter(std::int32_t index, float value);
     void tomPageSetParameter(std::int32_t index, float value);
     void clapPageSetParameter(std::int32_t index, float value);
+    void userPageSetParameter(std::int32_t index, float value);
     // The pages' parts of valueChanged: true when the page took the control as its own.
     bool bassDrumPageValueChanged(Toolkit::CControl* control);
     bool snarePageValueChanged(Toolkit::CControl* control);

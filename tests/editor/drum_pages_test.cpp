@@ -307,4 +307,82 @@ TEST_F(DrumPages, TheHatsShiftTheirNoiseRowAndTheOpenPageIsTheClosedOneFurtherOn
     EXPECT_EQ(std::string(editor->closedHatPage.menu(0, 2)->getDisplayText()), "BP");
 }
 
+// Every knob and caption the page shows on a model.
+TEST_F(DrumPages, TheUserPageLaysEachModelOutFromItsTables)
+{
+    std::vector<std::set<Control>> knobs;
+    std::vector<std::multiset<Caption>> captions;
+    for (std::int32_t model = 0; model < 12; ++model) {
+        show(13, 889, model);
+        knobs.push_back(knobsIn(886, 1383));
+        captions.push_back(pageCaptions());
+        savePicture("user-model-" + std::to_string(model));
+    }
+    EXPECT_EQ(knobs[1], knobs[0]);
+    std::multiset<Caption> renamed = captions[0];
+    renamed.erase(renamed.find({"rnd", 462, 62}));
+    renamed.insert({"rnd>freq", 462, 62});
+    EXPECT_EQ(captions[1], renamed);
+    EXPECT_EQ(std::tuple(knobs[3], captions[3]), std::tuple(knobs[2], captions[2]));
+    EXPECT_EQ(std::tuple(knobs[5], captions[5]), std::tuple(knobs[4], captions[4]));
+    EXPECT_EQ(knobs[0].size(), 26u);
+    EXPECT_EQ(knobs[0].count({1051, 12, 33}) + knobs[0].count({1051, 173, 33}), 2u); // Noise Amp Attack twice
+    EXPECT_EQ(knobs[9].count({1183, 527, 33}) + knobs[9].count({1183, 12, 33}), 2u);
+    EXPECT_EQ(knobs[6].count({1087, 314, 33}), 1u);
+    EXPECT_EQ(captions[6].count({"vel>freq", 308, 62}), 1u);
+    EXPECT_EQ(captions[9].count({"attack", 520, 62}), 1u);
+    EXPECT_EQ(captions[8].count({"fm /ring", 303, 7}), 1u);
+
+    // Marks join the knobs 47 px apart within a section: model 0's first row leaves out the gap before x 327.
+    show(13, 889, 0);
+    for (const int column : {0, 1, 2, 3, 5, 6, 7})
+        EXPECT_TRUE(shows(editor->mainPage.cellGrids[0][static_cast<std::size_t>(column)])) << column;
+    EXPECT_FALSE(shows(editor->mainPage.cellGrids[0][4]));
+    EXPECT_FALSE(shows(editor->mainPage.cellGrids[1][4]));
+
+    show(13, 889, 12);
+    EXPECT_TRUE(showsSampleLayer(13));
+    EXPECT_TRUE(knobsIn(886, 1383).empty());
+    EXPECT_TRUE(pageCaptions().empty());
+}
+
+TEST_F(DrumPages, TheUserPageFollowsTheTomUserSwitchAndItsModelMenu)
+{
+    plugin->setParameter(1771, 0.4f);
+    show(11, 654, 0);
+    EXPECT_FALSE(knobsIn(653, 733).empty());
+    plugin->setParameter(1771, 0.5f);
+    show(11, 888, 0);
+    EXPECT_TRUE(knobsIn(653, 733).empty());
+    EXPECT_FALSE(knobsIn(886, 1383).empty());
+    EXPECT_EQ(editor->mainPage.userButtons[1]->getValue(), 1.0f);
+    const float volume = plugin->getParameter(1043);
+    editor->mainPage.tomButtons[1]->setValue(1.0f);
+    editor->valueChanged(nullptr, editor->mainPage.tomButtons[1]);
+    editor->mainPage.userButtons[1]->setValue(1.0f);
+    editor->valueChanged(nullptr, editor->mainPage.userButtons[1]);
+    EXPECT_EQ(plugin->getParameter(1043), volume);
+    EXPECT_FALSE(knobsIn(886, 1383).empty());
+
+    show(13, 889, 3);
+    const Toolkit::CRect place = placeOf(editor->userPage.modelMenu(3));
+    choosePopup({"Model", "User Model 07"});
+    click(32 + place.left + 10, 136 + place.top + 5);
+    EXPECT_EQ(knobsIn(886, 1383).count({1261, 79, 33}), 1u); // model 9's Osc Freq Start, at once
+    choosePopup({"Kravo", "User Kravo 01 Mystery"});
+    click(32 + place.left + 10, 136 + place.top + 5);
+    EXPECT_FLOAT_EQ(plugin->getParameter(889), 34.5f / 199.99f);
+    EXPECT_TRUE(showsSampleLayer(13));
+    choosePopup({"Kravo", "User Kravo QV FX2"});
+    click(32 + place.left + 10, 136 + place.top + 5);
+    EXPECT_FLOAT_EQ(plugin->getParameter(889), 61.5f / 199.99f);
+
+    show(13, 889, 0);
+    const std::string shown = editor->userPage.menu(3, 0)->getDisplayText();
+    plugin->setParameter(903, 3.5f / 6.99f); // User 6's noise filter
+    EXPECT_EQ(std::string(editor->userPage.menu(5, 0)->getDisplayText()), "BP");
+    EXPECT_EQ(std::string(editor->userPage.menu(3, 0)->getDisplayText()), shown);
+    EXPECT_EQ(firstStaleControl(), -1);
+}
+
 } // namespace
