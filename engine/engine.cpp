@@ -18,7 +18,6 @@ namespace {
 namespace param = kravo::param;
 
 constexpr float kSilentVolume = 0.001f;
-constexpr std::uint32_t kSlotControlMask = 0xF;
 
 // Slot 0's two noise voices start far apart so that they never read the same
 // stretch of noise; the other slots get random positions at their first note.
@@ -240,6 +239,7 @@ void Engine::syncToHost()
 
 void Engine::updateVoiceLfos()
 {
+    ++lfoTick;
     updateUserLfos();
     updateSampleSlotLfos();
     updateSynthSlotLfos();
@@ -249,51 +249,42 @@ void Engine::updateVoiceLfos()
 // sound; its rate follows the slot's parameters at the slot's control rate.
 void Engine::updateSynthSlotLfos()
 {
-    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+    forEachSlot(lfoSlots(kSynthSlotMask), [this](int slot) {
         const SlotNoteState& note = slotNotes[slot];
         dsp::Lfo& lfo = layerLfos[slot];
         if (note.active) {
+            catchUpLfo(lfo, layerLfoTicks[slot], 1);
             if ((note.controlCounter & kSlotControlMask) == 0)
                 voices::VoiceLayer::setFilterLfoRate(lfo, voiceContexts[0][slot]);
             lfo.output();
         } else {
-            lfo.advance();
+            catchUpLfo(lfo, layerLfoTicks[slot], 0);
         }
-    }
+    });
 }
 
 // Each user's shared filter LFO runs at its rate while the user's slot
 // sounds and only moves its phase on otherwise.
 void Engine::updateUserLfos()
 {
-    for (int user = 0; user < drums::UserVoice::kInstances; ++user) {
-        const int slot = param::kFirstTomUserSlot + user;
+    forEachSlot(lfoSlots(kTomUserSlotMask), [this](int slot) {
+        const int user = slot - param::kFirstTomUserSlot;
         dsp::Lfo& lfo = userLfos[user];
         if (slotNotes[slot].active && isUserSlot(slot)) {
+            catchUpLfo(lfo, userLfoTicks[user], 1);
             drums::UserVoice::setFilterLfoRate(lfo, voiceContexts[0][slot]);
             lfo.output();
         } else {
-            lfo.advance();
+            catchUpLfo(lfo, userLfoTicks[user], 0);
         }
-    }
+    });
 }
 
 void Engine::updateEasyControls(int slot)
 {
-    easyControls[slot] = voices::computeEasyControls(params, slot, modulation.slotTable(slot));
+    easyPowers.update(params);
+    easyControls[slot] = voices::computeEasyControls(params, slot, modulation.slotTable(slot), easyPowers);
 }
-
-// The per-slot control rate runs on the slot's own counter, which starts at its note.
-void Engine::renderSlotControls(int slot)
-{
-    SlotNoteState& state = slotNotes[slot];
-    if ((state.controlCounter & kSlotControlMask) == 0) {
-        updateEasyControls(slot);
-        updateSlotModulators(slot);
-    }
-    ++state.controlCounter;
-}
-
 
 void Engine::processMasterEffects()
 {

@@ -26,6 +26,7 @@
 #include "engine/voices/voice_output.h"
 
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <limits>
 
@@ -158,7 +159,7 @@ public:
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
     // Voice records, for the renderers' tests.
-    // The filter LFO a synthesised slot's sample layers share.
+    // The filter LFO a synthesised slot's sample layers share; its phase is up to date while the slot sounds.
     const dsp::Lfo& getLayerLfo(int slot) const { return layerLfos[slot]; }
     const drums::BassDrumVoice& getBassDrumVoice(int voice, int instance) const
     {
@@ -196,6 +197,11 @@ public:
 private:
     static constexpr int kVoicesPerSlot = 2;
     static constexpr float kNotYetRead = std::numeric_limits<float>::quiet_NaN();
+    static constexpr std::uint32_t kIdleLfoCatchUpMask = 0x3F;
+    static constexpr std::uint32_t kSlotControlMask = 0xF;
+    static constexpr std::uint32_t kSynthSlotMask = 0xFFFF;
+    static constexpr std::uint32_t kSampleSlotMask = 0xFF0000;
+    static constexpr std::uint32_t kTomUserSlotMask = 0xFC00;
 
     // Triggering: the steps every kind's note-on shares.
     void prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel);
@@ -230,7 +236,42 @@ private:
     bool isAnySampleLayerEnabled(int sampleSlot) const;
     void updateSampleSlotLfos();
 
-    void renderSlotControls(int slot);
+    // The per-slot control rate runs on the slot's own counter, which starts at its note.
+    // Inline, so that a slot between its control ticks costs its callers only the count.
+    void renderSlotControls(int slot)
+    {
+        SlotNoteState& state = slotNotes[slot];
+        if ((state.controlCounter & kSlotControlMask) == 0) {
+            updateEasyControls(slot);
+            updateSlotModulators(slot);
+        }
+        ++state.controlCounter;
+    }
+    // Calls visit(slot) for each slot whose bit is set, lowest first.
+    template <typename Visit>
+    static void forEachSlot(std::uint32_t slots, Visit visit)
+    {
+        for (; slots != 0; slots &= slots - 1)
+            visit(std::countr_zero(slots));
+    }
+    template <typename Visit>
+    void forEachActiveSlot(std::uint32_t slotMask, Visit visit) const
+    {
+        forEachSlot(activeSlots & slotMask, visit);
+    }
+    // The mask's slots whose shared LFOs step at this sample: the sounding ones, and all at a catch-up.
+    std::uint32_t lfoSlots(std::uint32_t slotMask) const
+    {
+        return (lfoTick & kIdleLfoCatchUpMask) == 0 ? slotMask : activeSlots & slotMask;
+    }
+    // Takes the phase steps a shared LFO owes up to this sample's, but for `ownSteps` the caller takes itself.
+    void catchUpLfo(dsp::Lfo& lfo, std::uint32_t& steppedTick, std::uint32_t ownSteps)
+    {
+        const std::uint32_t owed = lfoTick - steppedTick - ownSteps;
+        if (owed != 0)
+            lfo.advance(owed);
+        steppedTick = lfoTick;
+    }
     void updateUserLfos();
     void updateSynthSlotLfos();
     void tickPatternPlayer(int pattern);
@@ -252,6 +293,8 @@ private:
     std::uint32_t sampleCounter = 0;
 
     SlotNoteState slotNotes[kNumDrumSlots];
+    // Bit s is set while slot s is active, so the sample loop visits only the sounding slots.
+    std::uint32_t activeSlots = 0;
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
     drums::ClapVoice clapVoices[2 * drums::ClapVoice::kInstances];
@@ -270,6 +313,15 @@ private:
     // The sample layer of each synthesised voice, and the filter LFO a slot's two layers share.
     voices::VoiceLayer voiceLayers[kVoicesPerSlot][kNumSynthSlots];
     dsp::Lfo layerLfos[kNumSynthSlots];
+    // The shared LFOs step once a sample, but an idle one only ever moves its
+    // phase, which nothing reads until its slot sounds again: it owes its steps
+    // and takes them every 64 samples, or at once when its slot sounds. The
+    // tick counts the samples the LFOs stepped; each LFO keeps the tick it
+    // has stepped up to.
+    std::uint32_t lfoTick = 0;
+    std::uint32_t userLfoTicks[drums::UserVoice::kInstances] = {};
+    std::uint32_t sampleSlotLfoTicks[samples::SampleSlotVoice::kInstances][samples::kLayerCount] = {};
+    std::uint32_t layerLfoTicks[kNumSynthSlots] = {};
     const samples::FactorySamples* factorySamples = nullptr;
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
     float padGate[kNumPads] = {};
@@ -277,6 +329,7 @@ private:
 
     modulation::Modulation modulation;
     voices::EasyControls easyControls[kNumDrumSlots];
+    voices::EasyPowers easyPowers;
     float globalVolumeOffset = 0.0f;
     float globalPanOffset = 0.0f;
     float easyLfoAmount = 0.0f;
@@ -305,6 +358,8 @@ private:
     // The step each player shows the editor, which reads it from its own thread.
     std::atomic<std::uint32_t> shownPatternSteps[kNumPatterns] = {};
     std::uint32_t lastStartedPattern = 0;
+    // Bit k is set while player k runs, so the sample loop visits only the running players.
+    std::uint32_t runningPatterns = 0;
     const float* patternLockValues = nullptr;
     // Set for a pattern track's pad when its pattern restarts; the sample slots read it.
     std::uint8_t patternRestarted[kNumDrumSlots] = {};

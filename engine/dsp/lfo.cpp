@@ -2,7 +2,10 @@
 
 #include "engine/tempo/synced_note_lengths.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace dsp {
 
@@ -34,6 +37,86 @@ void Lfo::setWave(float x)
     settle();
     const float scaled = x * 5.99f;
     wave_ = scaled > -1.0f && scaled < 6.0f ? static_cast<std::int32_t>(scaled) : kSilentWave;
+}
+
+namespace {
+
+constexpr int kMantissaBits = 23;
+constexpr std::uint32_t kExponentBias = 127;
+constexpr int kDoubleMantissaBits = 52;
+constexpr std::uint64_t kDoubleBias = 1023;
+constexpr double kBinadeTop = 16777216.0; // 2^24: the mantissa of the binade's upper end, in its ulps
+// Above this step a run holds few steps, and plain stepping is as quick.
+constexpr float kLargestRunStep = 0.0625f;
+
+void stepOnce(float& phase, float step)
+{
+    phase += step;
+    if (phase >= 1.0f)
+        phase -= std::floor(phase);
+}
+
+} // namespace
+
+// Within one binade of the phase every sum lands on the same grid of ulps,
+// so each step adds the step rounded to that grid (unless the step falls
+// midway between two grid points, where the rounding goes to the even
+// neighbour and so depends on the phase): a run of steps is one
+// multiplication. The step that leaves the binade, and every step the
+// shortcut does not cover, is taken as advance takes it.
+void Lfo::advance(std::uint32_t steps)
+{
+    const float step = increment_ * rateFactor_;
+    float phase = phase_;
+    // A still LFO (one whose rate was never set) keeps its phase, as each step would.
+    if (step == 0.0f && phase >= 0.0f && phase < 1.0f && !std::signbit(phase))
+        return;
+    if (!(step > 0.0f && step <= kLargestRunStep)) {
+        for (; steps > 0; --steps)
+            stepOnce(phase, step);
+        phase_ = phase;
+        return;
+    }
+    while (steps > 0) {
+        const std::uint32_t exponent = std::bit_cast<std::uint32_t>(phase) >> kMantissaBits;
+        if (exponent == 0 || exponent >= kExponentBias || !(phase > 0.0f)) {
+            stepOnce(phase, step);
+            --steps;
+            continue;
+        }
+        // The phase's ulp as a double, exactly: phase and step in ulps are then exact too.
+        const auto ulpExponent = static_cast<std::uint64_t>(exponent) - kExponentBias - kMantissaBits + kDoubleBias;
+        const double ulp = std::bit_cast<double>(ulpExponent << kDoubleMantissaBits);
+        const double mantissa = static_cast<double>(phase) / ulp;
+        const double stepUlps = static_cast<double>(step) / ulp;
+        const double room = kBinadeTop - mantissa - stepUlps;
+        if (room <= 0.0) {
+            stepOnce(phase, step);
+            --steps;
+            continue;
+        }
+        const double whole = static_cast<double>(static_cast<std::int64_t>(stepUlps));
+        if (stepUlps - whole == 0.5) {
+            stepOnce(phase, step);
+            --steps;
+            continue;
+        }
+        const double added = stepUlps - whole > 0.5 ? whole + 1.0 : whole;
+        if (added == 0.0)
+            break; // the step rounds away: the phase no longer moves
+        // The steps j = 0, 1, ... whose exact sum stays below the binade's top: j * added < room.
+        auto run = static_cast<double>(static_cast<std::int64_t>(room / added));
+        while (run > 0.0 && (run - 1.0) * added >= room)
+            run -= 1.0;
+        while (run * added < room)
+            run += 1.0;
+        const double taken = std::min(run, static_cast<double>(steps));
+        phase = static_cast<float>((mantissa + taken * added) * ulp);
+        if (phase >= 1.0f)
+            phase -= std::floor(phase);
+        steps -= static_cast<std::uint32_t>(taken);
+    }
+    phase_ = phase;
 }
 
 void Lfo::computeIncrement(float speed, float sync, float tempo, float factor)

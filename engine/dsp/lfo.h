@@ -43,6 +43,9 @@ public:
         if (phase_ >= 1.0f)
             phase_ -= std::floor(phase_);
     }
+    // The phase that many calls of advance would leave, to the bit, at a
+    // cost that grows with the binades the phase passes rather than the steps.
+    void advance(std::uint32_t steps);
     // Phase step and new random values at each cycle start. The wave value is
     // read far less often than the phase steps, so it is worked out when read,
     // from the phase this step left; whatever else it depends on settles the

@@ -84,12 +84,20 @@ void decayLevel(double& level)
         level = 0.0;
 }
 
+// x held to 0..1, a NaN giving 0, as fmin(fmax(x, 0), 1) gives it, without
+// their library calls; no crossfade value is ever a negative zero, the one
+// input where the two might differ.
+float crossfadeClamp(float x)
+{
+    return x > 0.0f ? (x < 1.0f ? x : 1.0f) : 0.0f;
+}
+
 // Position 0 is dry only, 0.5 both at full level, 1 wet only.
 void stepCrossfade(SlotMix& m)
 {
-    m.mixPosition = std::fmin(std::fmax(m.mixPosition + m.mixStep, 0.0f), 1.0f);
-    m.dryGain = std::fmin(std::fmax(2.0f - 2.0f * m.mixPosition, 0.0f), 1.0f);
-    m.wetGain = std::fmin(std::fmax(2.0f * m.mixPosition, 0.0f), 1.0f);
+    m.mixPosition = crossfadeClamp(m.mixPosition + m.mixStep);
+    m.dryGain = crossfadeClamp(2.0f - 2.0f * m.mixPosition);
+    m.wetGain = crossfadeClamp(2.0f * m.mixPosition);
     m.wetPanLeft = m.panGainLeft * m.wetGain;
     m.wetPanRight = m.panGainRight * m.wetGain;
 }

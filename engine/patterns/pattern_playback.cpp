@@ -4,6 +4,7 @@
 #include "plugin/parameters/parameter_reading.h"
 
 #include <algorithm>
+#include <bit>
 
 // The engine's side of the pattern players: starting and stopping them, the
 // tick that plays their steps, the host grid they wait for, and the pattern
@@ -32,6 +33,7 @@ void Engine::startPattern(int pattern)
     patterns::PatternPlayer& p = patternPlayers[pattern];
     lastStartedPattern = static_cast<std::uint32_t>(pattern);
     p.running = 1;
+    runningPatterns |= 1u << pattern;
     p.restart = 1;
     // A synced start waits for the next sixteenth of a playing host, unless it is on one now.
     p.waiting = param::isSwitchOn(values[param::kPatternSync]) && tempoSync.transportPlaying() &&
@@ -62,6 +64,7 @@ void Engine::releasePattern(int pattern)
         return;
     patterns::PatternPlayer& p = patternPlayers[pattern];
     p.running = 0;
+    runningPatterns &= ~(1u << pattern);
     // Looping samples the pattern started would otherwise play on.
     for (std::uint32_t pad : p.trackPad)
         if (pad >= static_cast<std::uint32_t>(kNumSynthSlots))
@@ -75,6 +78,7 @@ void Engine::haltPatternPlayers(bool waitForGrid)
         if (waitForGrid)
             p.waiting = 1;
     }
+    runningPatterns = 0;
 }
 
 void Engine::releaseWaitingPatternPlayers()
@@ -87,9 +91,13 @@ void Engine::releaseWaitingPatternPlayers()
 
 void Engine::tickPatternPlayers()
 {
-    for (int pattern = 0; pattern < kNumPatterns; ++pattern)
-        if (patternPlayers[pattern].running)
-            tickPatternPlayer(pattern);
+    // A player's step may start or stop another: the set is read again after each tick, as a scan of the flags would.
+    std::uint32_t pending = runningPatterns;
+    while (pending != 0) {
+        const int pattern = std::countr_zero(pending);
+        tickPatternPlayer(pattern);
+        pending = runningPatterns & (~std::uint32_t{1} << pattern);
+    }
 }
 
 void Engine::tickPatternPlayer(int pattern)

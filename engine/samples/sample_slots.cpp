@@ -66,32 +66,30 @@ bool Engine::isAnySampleLayerEnabled(int sampleSlot) const
 // modulation, which moves at the slot's control rate, so it is set only then.
 void Engine::updateSampleSlotLfos()
 {
-    for (int sampleSlot = 0; sampleSlot < SampleSlotVoice::kInstances; ++sampleSlot) {
-        const int slot = param::kFirstSampleSlot + sampleSlot;
+    forEachSlot(lfoSlots(kSampleSlotMask), [this](int slot) {
+        const int sampleSlot = slot - param::kFirstSampleSlot;
         const SlotNoteState& note = slotNotes[slot];
         for (int layer = 0; layer < samples::kLayerCount; ++layer) {
             dsp::Lfo& lfo = sampleSlotLfos[sampleSlot][layer];
+            std::uint32_t& steppedTick = sampleSlotLfoTicks[sampleSlot][layer];
             if (note.active) {
+                catchUpLfo(lfo, steppedTick, 1);
                 if ((note.controlCounter & voicetick::kControlMask) == 0)
                     SampleSlotVoice::setFilterLfoRate(lfo, voiceContexts[0][slot], layer);
                 lfo.output();
             } else {
-                lfo.advance();
+                catchUpLfo(lfo, steppedTick, 0);
             }
         }
-    }
+    });
 }
 
 // The control rate of every sounding slot first, then the slots' voices.
 void Engine::renderSampleSlots()
 {
-    for (int slot = kNumSynthSlots; slot < kNumDrumSlots; ++slot)
-        if (slotNotes[slot].active)
-            renderSlotControls(slot);
-    for (int sampleSlot = 0; sampleSlot < SampleSlotVoice::kInstances; ++sampleSlot) {
-        const int slot = param::kFirstSampleSlot + sampleSlot;
-        if (!slotNotes[slot].active)
-            continue;
+    forEachActiveSlot(kSampleSlotMask, [this](int slot) { renderSlotControls(slot); });
+    forEachActiveSlot(kSampleSlotMask, [this](int slot) {
+        const int sampleSlot = slot - param::kFirstSampleSlot;
         const samples::SlotSources sources = sampleSlotSources(sampleSlot);
         const bool enabled = isAnySampleLayerEnabled(sampleSlot);
         for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
@@ -99,5 +97,5 @@ void Engine::renderSampleSlots()
             if (r.playing)
                 r.render(voiceContexts[voice][slot], sources, enabled);
         }
-    }
+    });
 }

@@ -41,25 +41,48 @@ float speedFactor(float value)
 
 } // namespace
 
-EasyControls computeEasyControls(const float* p, int slot, const modulation::ModDestinationTable& table)
+void EasyPowers::update(const float* p)
+{
+    const float knobs[kKnobs] = {p[param::kEasySynthSemi],        p[param::kEasySynthOctave],
+                                 p[param::kEasySampleSemi],       p[param::kEasySampleOctave],
+                                 p[param::kEasySynthDecaySpeed],  p[param::kEasySampleDecaySpeed],
+                                 p[param::kEasyPitchEnvSpeed],    p[param::kEasyLfoSpeed]};
+    bool moved = !computed_;
+    computed_ = true;
+    for (int k = 0; k < kKnobs; ++k) {
+        moved = moved || knobs[k] != knobs_[k];
+        knobs_[k] = knobs[k];
+    }
+    if (!moved)
+        return;
+    synthOctaves = transposeOctaves(p, param::kEasySynthSemi, param::kEasySynthOctave);
+    synthPitchFactor = std::exp2(synthOctaves);
+    sampleOctaves = transposeOctaves(p, param::kEasySampleSemi, param::kEasySampleOctave);
+    samplePitchFactor = std::exp2(sampleOctaves);
+    synthDecayFactor = speedFactor(p[param::kEasySynthDecaySpeed]);
+    sampleDecayFactor = speedFactor(p[param::kEasySampleDecaySpeed]);
+    pitchEnvSpeedFactor = speedFactor(p[param::kEasyPitchEnvSpeed]);
+    lfoSpeedFactor = std::exp2(10.0f * p[param::kEasyLfoSpeed] - 5.0f);
+}
+
+EasyControls computeEasyControls(const float* p, int slot, const modulation::ModDestinationTable& table,
+                                 const EasyPowers& powers)
 {
     if (param::isAboveHalf(p[param::voiceEasyBypass[slot]]))
         return EasyControls{};
     const float* value = table.value;
-    const float synthOctaves = transposeOctaves(p, param::kEasySynthSemi, param::kEasySynthOctave);
-    const float sampleOctaves = transposeOctaves(p, param::kEasySampleSemi, param::kEasySampleOctave);
     EasyControls c;
-    c.synthPitchOctaves = synthOctaves + value[easydest::kSynthPitch];
-    c.synthPitchFactor = std::exp2(synthOctaves) * table.ratio[easydest::kSynthPitch];
-    c.samplePitchOctaves = sampleOctaves + value[easydest::kSamplePitch];
-    c.samplePitchFactor = std::exp2(sampleOctaves) * table.ratio[easydest::kSamplePitch];
-    c.synthDecayFactor = speedFactor(p[param::kEasySynthDecaySpeed]) * value[easydest::kSynthDecay];
-    c.sampleDecayFactor = speedFactor(p[param::kEasySampleDecaySpeed]) * value[easydest::kSampleDecay];
-    c.pitchEnvSpeedFactor = speedFactor(p[param::kEasyPitchEnvSpeed]) * value[easydest::kPitchEnv];
+    c.synthPitchOctaves = powers.synthOctaves + value[easydest::kSynthPitch];
+    c.synthPitchFactor = powers.synthPitchFactor * table.ratio[easydest::kSynthPitch];
+    c.samplePitchOctaves = powers.sampleOctaves + value[easydest::kSamplePitch];
+    c.samplePitchFactor = powers.samplePitchFactor * table.ratio[easydest::kSamplePitch];
+    c.synthDecayFactor = powers.synthDecayFactor * value[easydest::kSynthDecay];
+    c.sampleDecayFactor = powers.sampleDecayFactor * value[easydest::kSampleDecay];
+    c.pitchEnvSpeedFactor = powers.pitchEnvSpeedFactor * value[easydest::kPitchEnv];
     c.filterFreqOffset = signedSquare(2.0f * p[param::kEasyFilterFreq] - 1.0f) + signedSquare(value[easydest::kFilterFreq]);
     c.filterQOffset = signedSquare(2.0f * p[param::kEasyFilterQ] - 1.0f) + signedSquare(value[easydest::kFilterQ]);
     c.lfoAmountOffset = signedSquare(2.0f * p[param::kEasyLfoAmount] - 1.0f) + signedSquare(value[easydest::kLfoAmount]);
-    c.lfoSpeedFactor = std::exp2(10.0f * p[param::kEasyLfoSpeed] - 5.0f) * value[easydest::kLfoSpeed];
+    c.lfoSpeedFactor = powers.lfoSpeedFactor * value[easydest::kLfoSpeed];
     return c;
 }
 

@@ -75,6 +75,7 @@ void Engine::prepareTrigger(int slot, float velocity, float notePitch, float not
     note.chokeGroup = static_cast<std::uint32_t>(param::readChoice(
         params[param::voiceChokeGroup[static_cast<std::size_t>(slot)]], param::choicescale::kChokeGroup));
     note.active = 1;
+    activeSlots |= 1u << slot;
     note.controlCounter = 0;
 
     modulation.startSlotModulators(slot, params);
@@ -287,8 +288,10 @@ void Engine::killGlobalModEnvelopesWhenSilent()
 void Engine::updateSlotActivity()
 {
     for (int slot = 0; slot < kNumDrumSlots; ++slot)
-        if (slotNotes[slot].active && !isSlotSounding(slot))
+        if (slotNotes[slot].active && !isSlotSounding(slot)) {
             slotNotes[slot].active = 0;
+            activeSlots &= ~(1u << slot);
+        }
 }
 
 void Engine::setupModelFilters(int voice, int slot, float rate)
@@ -330,13 +333,19 @@ void Engine::setupAllVoices(float rate)
             layer.setup(rate);
     for (dsp::Lfo& lfo : layerLfos)
         lfo.init(rate);
+    // Fresh LFOs owe no steps.
+    for (std::uint32_t& tick : userLfoTicks)
+        tick = lfoTick;
+    for (auto& ticks : sampleSlotLfoTicks)
+        for (std::uint32_t& tick : ticks)
+            tick = lfoTick;
+    for (std::uint32_t& tick : layerLfoTicks)
+        tick = lfoTick;
 }
 
 void Engine::renderDrumSlots()
 {
-    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
-        if (!slotNotes[slot].active)
-            continue;
+    forEachActiveSlot(kSynthSlotMask, [this](int slot) {
         renderSlotControls(slot);
         switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
         case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
@@ -353,7 +362,7 @@ void Engine::renderDrumSlots()
         case PadKind::User: renderSynthVoices(userVoices, slot); break;
         default: break;
         }
-    }
+    });
 }
 
 namespace {

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <set>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -101,6 +103,43 @@ TEST(LfoPhase, AdvanceLeavesTheOutputsResetRestartsTheCycleSymmetryMovesTheMidpo
         EXPECT_NEAR(*steps.begin(), 0.01f, 1e-6f) << depth;
         EXPECT_LE(*steps.rbegin(), 0.01f * (1.0f + depth) + 1e-6f) << depth;
         EXPECT_EQ(*steps.rbegin() > 0.0101f, depth > 0.0f) << depth;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Many steps at once land on the very phase as many single steps: across
+// step sizes from a stalled phase to a few per cycle, steps midway between
+// two grid points of the phase's binade, and steps that are not positive.
+TEST(LfoPhase, ManyStepsAtOnceMatchAsManySingleStepsToTheBit)
+{
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    std::vector<float> increments = {0.0f, -0.001f, 0.25f, 0.0625f, 1.0e-9f, 2.9802322e-8f, 5.9604645e-8f};
+    for (int i = 0; i < 1500; ++i) {
+        // A random mantissa, some with only their top bits set, at a random binade.
+        std::uint32_t mantissa = next() & 0x7fffff;
+        if (i % 3 == 0)
+            mantissa &= 0x7f0000;
+        const std::uint32_t exponent = 127 - 4 - next() % 26;
+        increments.push_back(std::bit_cast<float>((exponent << 23) | mantissa));
+    }
+    for (float increment : increments) {
+        Lfo one = steppingLfo(increment, waveValue(Lfo::kSine));
+        for (std::uint32_t s = next() % 700; s > 0; --s)
+            one.advance();
+        Lfo many = one;
+        const std::uint32_t steps = next() % 3000;
+        for (std::uint32_t s = 0; s < steps; ++s)
+            one.advance();
+        many.advance(steps);
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(many.phase()), std::bit_cast<std::uint32_t>(one.phase()))
+            << "increment " << increment << ", " << steps << " steps";
     }
 }
 

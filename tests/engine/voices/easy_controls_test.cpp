@@ -17,9 +17,15 @@ class EasyControlsTest : public ::testing::Test {
 protected:
     EasyControlsTest() : params(param::kParameterCount, 0.5f) { params[param::voiceEasyBypass[0]] = 0.0f; }
 
-    voices::EasyControls compute(int slot = 0) { return voices::computeEasyControls(params.data(), slot, table); }
+    // One set of powers across the cases, as the engine keeps one: each update follows the knobs it was given.
+    voices::EasyControls compute(int slot = 0)
+    {
+        powers.update(params.data());
+        return voices::computeEasyControls(params.data(), slot, table, powers);
+    }
 
     std::vector<float> params;
+    voices::EasyPowers powers;
     modulation::ModDestinationTable table;
 };
 
