@@ -58,8 +58,8 @@ bench-realtime: release
 # with two small records, then the host resource file reader, seeded with the
 # plug-in's own resource file and a small two-resource one, then the keyed tables
 # of type resources, seeded with a two-record table, then the host controls' value
-# texts; clang's libFuzzer with ASan
-# and UBSan, in its own build. Inputs that found something new stay in the
+# texts, then the view description reader, seeded with one description; clang's
+# libFuzzer with ASan and UBSan, in its own build. Inputs that found something new stay in the
 # FUZZ_DIR/*corpus folders for the next run; a crash leaves its input in FUZZ_DIR
 # as crash-*.
 FUZZ_DIR := build/fuzz
@@ -75,7 +75,7 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
 	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer \
-	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer
+	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer kravo-view-description-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -103,6 +103,11 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	printf '2.5 kHz' > $(FUZZ_DIR)/value-text-corpus/seed-kilohertz
 	$(FUZZ_DIR)/fuzz/kravo-value-text-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/value-text-corpus
+	mkdir -p $(FUZZ_DIR)/view-description-corpus
+	printf "\105!Background[('abcd' plate 3)(getString(128 2) -0x10 .5 shortVersion)]" \
+	  > $(FUZZ_DIR)/view-description-corpus/seed-description
+	$(FUZZ_DIR)/fuzz/kravo-view-description-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/view-description-corpus
 	mkdir -p $(FUZZ_DIR)/state-chunk-corpus
 	{ printf 'oxev\0\0\0\1\0\0\0\2\0\0\0\2'; head -c 64 /dev/zero; printf '\77\200\0\0\0\0\0\0'; } \
 	  > $(FUZZ_DIR)/state-chunk-corpus/seed-two-values

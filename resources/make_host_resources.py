@@ -5,12 +5,15 @@ Manifest lines: TYPE ID NAME DATA, separated by white space, with shell-style qu
   TYPE  four characters, quoted when they hold a space: 'STR '
   ID    an integer -32768..32767
   NAME  up to 255 bytes; "" for none
-  DATA  a file relative to the manifest's folder, or hex:... for literal bytes ("_" may group them)
+  DATA  a file relative to the manifest's folder, hex:... for literal bytes ("_" may group them), or
+        lines:FILE for a string list made of the file's lines
 Blank lines and lines starting with # are skipped. A line that does not read stops the tool with
 its number and the reason.
 
 The file: "KRSR", u16 version 1, u16 count, then per resource the type's four bytes, i16 id,
 u8 name length and the name, u32 data size and the data. All numbers big-endian.
+A string list: u16 count, then each text with a u8 length in front (at most 255 bytes; line ends are
+not part of the texts).
 """
 
 import os
@@ -25,7 +28,26 @@ class ManifestError(Exception):
     pass
 
 
+def string_list(path):
+    with open(path, "rb") as data:
+        texts = data.read().splitlines()
+    if len(texts) > 65535:
+        raise ManifestError("more than 65535 lines")
+    out = bytearray(struct.pack(">H", len(texts)))
+    for number, text in enumerate(texts, start=1):
+        if len(text) > 255:
+            raise ManifestError(f"line {number} is longer than 255 bytes")
+        out += struct.pack(">B", len(text)) + text
+    return bytes(out)
+
+
 def read_data(field, folder):
+    if field.startswith("lines:"):
+        path = os.path.join(folder, field[6:])
+        try:
+            return string_list(path)
+        except OSError as error:
+            raise ManifestError(f"cannot read {field[6:]}: {error.strerror}")
     if field.startswith("hex:"):
         digits = field[4:].replace("_", "")
         try:

@@ -1,28 +1,93 @@
 #include "hostframework/views/keyword_map.h"
 
+#include <functional>
 #include <map>
+#include <string>
 
 namespace {
 
-std::map<std::string, SKeyword>& keywords()
+struct SInitialKeyword {
+    const char* name;
+    std::int16_t kind;
+    std::int32_t value;
+};
+
+constexpr SInitialKeyword kInitialKeywords[] = {
+    {"left", kConstantKind, 0},
+    {"right", kConstantKind, 1},
+    {"top", kConstantKind, 2},
+    {"bottom", kConstantKind, 3},
+    {"center", kConstantKind, 4},
+    {"default", kConstantKind, 5},
+    {"reverse", kConstantKind, 6},
+    {"cyclical", kConstantKind, 7},
+    {"plate", kConstantKind, kPlateConstant},
+    {"normal", kConstantKind, 9},
+    {"clicked", kConstantKind, 10},
+    {"disabled", kConstantKind, 11},
+    {"inversePlate", kConstantKind, kInversePlateConstant},
+    {"editable", kConstantKind, 13},
+    {"horizontal", kConstantKind, 14},
+    {"vertical", kConstantKind, 15},
+    {"round", kConstantKind, 16},
+    {"square", kConstantKind, 17},
+    {"frame", kConstantKind, 18},
+    {"green", kConstantKind, 19},
+    {"darkGreen", kConstantKind, 20},
+    {"red", kConstantKind, 21},
+    {"darkRed", kConstantKind, 22},
+    {"blue", kConstantKind, 23},
+    {"darkBlue", kConstantKind, 24},
+    {"amber", kConstantKind, 25},
+    {"darkAmber", kConstantKind, 26},
+    {"ASCII", kConstantKind, 27},
+    {"getList", kFunctionKind, kGetListFunction},
+    {"getString", kFunctionKind, kGetStringFunction},
+    {"shortVersion", kFunctionKind, kShortVersionFunction},
+    {"longVersion", kFunctionKind, kLongVersionFunction},
+};
+
+using KeywordMap = std::map<std::string, SKeyword, std::less<>>;
+
+KeywordMap& keywords()
 {
-    static std::map<std::string, SKeyword> map;
+    static KeywordMap map = [] {
+        KeywordMap initial;
+        for (const SInitialKeyword& keyword : kInitialKeywords)
+            initial.emplace(keyword.name, SKeyword{keyword.kind, keyword.value});
+        return initial;
+    }();
     return map;
+}
+
+std::string_view nameOf(const std::uint8_t* lengthPrefixed)
+{
+    return {reinterpret_cast<const char*>(lengthPrefixed + 1), lengthPrefixed[0]};
 }
 
 } // namespace
 
-void registerKeyword(const std::string& name, std::int32_t kind, std::intptr_t value)
+void registerKeyword(std::string_view name, std::int16_t kind, std::intptr_t value)
 {
-    keywords()[name] = SKeyword{kind, value};
+    keywords().insert_or_assign(std::string(name), SKeyword{kind, value});
 }
 
-void registerViewCreator(const std::string& name, ViewCreator creator)
+void registerKeyword(const std::uint8_t* name, std::int16_t kind, std::intptr_t value)
 {
-    registerKeyword(name, kViewCreatorKeyword, reinterpret_cast<std::intptr_t>(creator));
+    registerKeyword(nameOf(name), kind, value);
 }
 
-bool lookupKeyword(const std::string& name, SKeyword* keyword)
+void registerViewCreator(std::string_view name, ViewCreator creator)
+{
+    registerKeyword(name, kCreatorKind, reinterpret_cast<std::intptr_t>(creator));
+}
+
+void registerViewCreator(const std::uint8_t* name, ViewCreator creator)
+{
+    registerViewCreator(nameOf(name), creator);
+}
+
+bool lookupKeyword(std::string_view name, SKeyword* keyword)
 {
     const auto found = keywords().find(name);
     if (found == keywords().end())
@@ -30,4 +95,9 @@ bool lookupKeyword(const std::string& name, SKeyword* keyword)
     if (keyword != nullptr)
         *keyword = found->second;
     return true;
+}
+
+bool lookupKeyword(const std::uint8_t* name, SKeyword* keyword)
+{
+    return lookupKeyword(nameOf(name), keyword);
 }

@@ -1,25 +1,36 @@
 #pragma once
 
-// The names the host-side view texts are read with: each name stands for a view creator, a
-// constant or a function. Groups register their own view types here at start-up.
+// The names view descriptions are read with: each stands for a view creator, a constant or a built-in
+// function. The constants and functions are there from the start; each view class registers its
+// creator, and groups register their own view types at start-up. Names are case-sensitive.
+
+#include "hostframework/views/value_cell.h"
 
 #include <cstdint>
-#include <string>
-
-class CPlugInView;
-
-// Makes a new, default-constructed view of its class; null when it cannot.
-using ViewCreator = CPlugInView* (*)();
+#include <string_view>
 
 struct SKeyword {
-    std::int32_t kind;
+    std::int16_t kind;
     std::intptr_t value;
 };
 
-inline constexpr std::int32_t kViewCreatorKeyword = 4;
+// The numbers of the built-in functions.
+enum BuiltInFunction : std::int32_t {
+    kGetListFunction = 0,
+    kGetStringFunction = 1,
+    kShortVersionFunction = 2,
+    kLongVersionFunction = 3,
+};
 
-// Registering a name again replaces its entry.
-void registerKeyword(const std::string& name, std::int32_t kind, std::intptr_t value);
-void registerViewCreator(const std::string& name, ViewCreator creator);
-// True with the entry when the name is known (case-sensitive).
-bool lookupKeyword(const std::string& name, SKeyword* keyword);
+// The constants a description's argument groups use.
+inline constexpr std::int32_t kPlateConstant = 8;
+inline constexpr std::int32_t kInversePlateConstant = 12;
+
+// Registering a name again replaces its entry. Names come as C strings or length-prefixed.
+void registerKeyword(std::string_view name, std::int16_t kind, std::intptr_t value);
+void registerKeyword(const std::uint8_t* name, std::int16_t kind, std::intptr_t value);
+void registerViewCreator(std::string_view name, ViewCreator creator);
+void registerViewCreator(const std::uint8_t* name, ViewCreator creator);
+// True with the entry when the name is known.
+bool lookupKeyword(std::string_view name, SKeyword* keyword);
+bool lookupKeyword(const std::uint8_t* name, SKeyword* keyword);

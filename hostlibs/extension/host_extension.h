@@ -31,6 +31,9 @@ void HostExtGetResourceInfo(char** resource, std::int16_t* id, std::uint32_t* ty
 void HostExtReleaseResource(char** resource);
 // The handle stays the caller's as a plain memory handle.
 void HostExtDetachResource(char** resource);
+// Text `index` (from 1) of the current file's string list `listID`, length-prefixed into `text` (256
+// bytes); the empty text for any other index or when there is no such list.
+void HostExtGetIndexedString(std::uint8_t* text, std::int32_t listID, std::int32_t index);
 
 // Memory handles: a handle points at the pointer to its block. Null when the block cannot be had.
 using HostHandle = char**;

@@ -73,7 +73,7 @@ TEST_F(TemplateGroup, IdentityNamesAndPathAreBuiltOnce)
 
     SKeyword view{};
     ASSERT_TRUE(lookupKeyword("NoUIView", &view));
-    EXPECT_EQ(view.kind, kViewCreatorKeyword);
+    EXPECT_EQ(view.kind, kCreatorKind);
 }
 
 TEST_F(TemplateGroup, CapabilitiesComeBeforeTheTypesAttributes)

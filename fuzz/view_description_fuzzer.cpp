@@ -1,0 +1,100 @@
+// Feeds arbitrary bytes to the view description reader: the first byte is the record's length, the
+// rest its text, held in a buffer of exactly that many bytes so the sanitizers catch any read past
+// the text. The test keyword map's creators and the view tests' string list stand in for the plug-in's
+// own, and whatever the text, the parse answers without throwing; a good one has the description's shape.
+
+#include "hostframework/module_version.h"
+#include "hostframework/views/keyword_map.h"
+#include "hostframework/views/plugin_view.h"
+#include "hostframework/views/view_description.h"
+#include "hostlibs/extension/host_extension.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+const std::string kTexts[] = {"Hello", "A\\tB", "say \"hi\"", "bad\\q", std::string(253, 'x'), std::string(254, 'x')};
+int resFileNesting = 0;
+
+CPlugInView* makeNothing()
+{
+    return nullptr;
+}
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkCells(const SValueCell* cells)
+{
+    for (const SValueCell* cell = cells; cell != nullptr; cell = cell->next) {
+        check(cell->kind >= kViewMarkerKind && cell->kind <= kListKind && cell->kind != kFunctionKind);
+        if (cell->kind == kListKind)
+            checkCells(cell->List());
+        if (cell->kind == kStringKind)
+            check(cell->String() != nullptr);
+    }
+}
+
+} // namespace
+
+// The reader's neighbours, reduced to what it asks of them.
+std::int16_t CPlugInView::UsePlugInResFile()
+{
+    ++resFileNesting;
+    return 0;
+}
+
+void CPlugInView::RestoreResFile(std::int16_t)
+{
+    --resFileNesting;
+}
+
+std::string GetModuleVersionText()
+{
+    return "0.1.0.0";
+}
+
+extern "C" void HostExtGetIndexedString(std::uint8_t* text, std::int32_t listID, std::int32_t index)
+{
+    check(resFileNesting == 1);
+    text[0] = 0;
+    if (listID == 128 && index >= 1 && index <= static_cast<std::int32_t>(std::size(kTexts))) {
+        const std::string& item = kTexts[index - 1];
+        text[0] = static_cast<std::uint8_t>(item.size());
+        std::memcpy(text + 1, item.data(), item.size());
+    }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool registered = [] {
+        registerViewCreator("NoUIView", &makeNothing);
+        registerViewCreator("Background", &makeNothing);
+        return true;
+    }();
+    (void)registered;
+    if (size == 0)
+        return 0;
+    const std::size_t length = std::min<std::size_t>(data[0], size - 1);
+    // The record's text stands at its end, so its last byte is the buffer's last.
+    const std::size_t textOffset = offsetof(SViewRecord, text);
+    auto bytes = std::make_unique<std::uint8_t[]>(textOffset + length);
+    auto* record = reinterpret_cast<SViewRecord*>(bytes.get());
+    record->length = static_cast<std::uint8_t>(length);
+    std::memcpy(bytes.get() + textOffset, data + 1, length);
+    SParseState state(record);
+    if (ParseDescription(state)) {
+        check(state.result->kind == kViewMarkerKind && state.result->next->kind == kCreatorKind);
+        checkCells(state.result);
+    }
+    check(resFileNesting == 0);
+    return 0;
+}
