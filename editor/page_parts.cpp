@@ -21,9 +21,6 @@ void uEditor::buildTomPage() {}
 void uEditor::buildClapPage() {}
 void uEditor::buildUserPage() {}
 void uEditor::buildSamplePage() {}
-void uEditor::buildEffectsPage() {}
-void uEditor::buildModulationPage() {}
-void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
 void uEditor::refreshBassDrumPage() {}
@@ -34,14 +31,12 @@ void uEditor::refreshClapPage() {}
 void uEditor::refreshTomPage() {}
 void uEditor::refreshUserPage() {}
 void uEditor::refreshSamplePage() {}
-void uEditor::refreshEffectsPage() {}
-void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
-    (void)index;
-    (void)value;
+    effectsPageSetParameter(index, value);
+    modulationPageSetParameter(index, value);
 }
 
 bool uEditor::bassDrumPageValueChanged(Toolkit::CControl*) { return false; }
@@ -52,15 +47,8 @@ bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
-bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
-void uEditor::layoutFxSlot() {}
-void uEditor::updateFxDestinationMenus() {}
 void uEditor::showSamplePage() {}
-void uEditor::showEasyPage() {}
-void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
 void uEditor::updateBassDrumPage() {}
 void uEditor::updateSnarePage() {}
@@ -79,10 +67,7 @@ void uEditor::forgetOpenHatPage() {}
 void uEditor::forgetTomPage() {}
 void uEditor::forgetClapPage() {}
 void uEditor::forgetUserPage() {}
-void uEditor::releaseEffectsPage() {}
-void uEditor::releaseModulationPage() {}
 void uEditor::forgetPatternPage() {}
-void uEditor::releaseEasyPage() {}
 void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
 void uEditor::deleteBassDrumPage() {}
@@ -93,10 +78,7 @@ void uEditor::deleteTomPage() {}
 void uEditor::deleteClapPage() {}
 void uEditor::deleteUserPage() {}
 void uEditor::deleteVoiceSelector() {}
-void uEditor::deleteEffectsPage() {}
-void uEditor::deleteModulationPage() {}
 void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
-void uEditor::deleteEasyPage() {}
 void uEditor::deleteSamplePage() {}
 void uEditor::deleteOverlayControls() {}
