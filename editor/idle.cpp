@@ -34,10 +34,11 @@ void uEditor::idle()
         voicePagePending = 0;
         updateVoicePage();
     }
+    // The layout ends with a refresh that asks for one more layout: this pass answers it.
     if (fxLayoutPending != 0) {
-        fxLayoutPending = 0;
         layoutFxSlot();
         updateFxDestinationMenus();
+        fxLayoutPending = 0;
     }
     if (voiceLedsDirty.exchange(0) != 0)
         updateVoiceLeds();

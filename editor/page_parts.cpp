@@ -14,14 +14,9 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
 
 void uEditor::resetPatternStepDisplay() {}
 void uEditor::buildSamplePage() {}
-void uEditor::buildEffectsPage() {}
-void uEditor::buildModulationPage() {}
-void uEditor::buildEasyPage() {}
 void uEditor::buildPatternPage() {}
 
 void uEditor::refreshSamplePage() {}
-void uEditor::refreshEffectsPage() {}
-void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
 
 // In the order the pages are asked; the pages not built yet have no part.
@@ -34,26 +29,18 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
     tomPageSetParameter(index, value);
     clapPageSetParameter(index, value);
     userPageSetParameter(index, value);
+    effectsPageSetParameter(index, value);
+    modulationPageSetParameter(index, value);
 }
 
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
-bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
-void uEditor::layoutFxSlot() {}
-void uEditor::updateFxDestinationMenus() {}
 void uEditor::showSamplePage() {}
-void uEditor::showEasyPage() {}
-void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
 void uEditor::updatePatternStepDisplay() {}
 void uEditor::refreshPatternBrowser() {}
 
-void uEditor::releaseEffectsPage() {}
-void uEditor::releaseModulationPage() {}
 void uEditor::forgetPatternPage() {}
-void uEditor::releaseEasyPage() {}
 void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
 void uEditor::deleteBassDrumPage() {}
@@ -64,10 +51,7 @@ void uEditor::deleteTomPage() {}
 void uEditor::deleteClapPage() {}
 void uEditor::deleteUserPage() {}
 void uEditor::deleteVoiceSelector() {}
-void uEditor::deleteEffectsPage() {}
-void uEditor::deleteModulationPage() {}
 void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
-void uEditor::deleteEasyPage() {}
 void uEditor::deleteSamplePage() {}
 void uEditor::deleteOverlayControls() {}

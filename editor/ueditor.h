@@ -5,9 +5,12 @@
 // all down, and the selections, effect-type memory and menu divisors survive in between.
 
 #include "editor/drum_page.h"
+#include "editor/easy_page.h"
 #include "editor/editor_images.h"
+#include "editor/effects_page.h"
 #include "editor/fx_type_defaults.h"
 #include "editor/main_page_controls.h"
+#include "editor/modulation_page.h"
 #include "platform/win_types.h"
 #include "toolkit/control_listener.h"
 #include "toolkit/option_menu_scheme.h"
@@ -255,6 +258,19 @@ public:
     std::array<myOnOff*, kFxSlotCount> mixerFxBypassButtons{};
     std::array<myLabel*, 2 * (kVoiceCount + kFxSlotCount)> mixerLabels{};
     OverlayControls overlay;
+    // The effects, modulation and Easy pages: their controls, the selected slot's destination texts, the
+    // modulators and matrix slot shown, and which pitch faders the Easy page shows (0 semitones, 1 octaves).
+    static constexpr int kFxDestinationNameCount = 60;
+    static constexpr std::size_t kFxDestinationNameSize = 100;
+    EffectsPageControls effectsPage;
+    char fxDestinationNames[kFxDestinationNameCount][kFxDestinationNameSize] = {};
+    ModulationPageControls modulationPage;
+    std::int32_t selectedEnv = 0;
+    std::int32_t selectedLfo = 0;
+    std::int32_t selectedModSlot = 0;
+    EasyPageControls easyPage;
+    std::int32_t easySynthPitchMode = 0;
+    std::int32_t easySamplePitchMode = 0;
     char hoverText[128] = {};
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
@@ -342,6 +358,13 @@ protected:
     bool patternPageValueChanged(Toolkit::CControl* control);
     bool effectsPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
     bool easyPageValueChanged(Toolkit::CDrawContext* context, Toolkit::CControl* control);
+    // The effects and modulation pages' menu texts for a changed parameter.
+    void effectsPageSetParameter(std::int32_t tag, float value);
+    void modulationPageSetParameter(std::int32_t tag, float value);
+    // The slot's effect type 0..26; a value read beyond the types is "None".
+    int fxTypeOfSlot(int slot);
+    void changeFxType(int slot, std::int32_t item);
+    std::array<ModulationMenu, ModulationPageControls::kShownMenuCount> shownModulationMenus();
     void layoutFxSlot();
     void updateFxDestinationMenus();
     void showSamplePage();

@@ -73,6 +73,8 @@ struct EditorOptions {
     int page = -1;
     // The voice whose select button is clicked first; -1 for none.
     int voice = -1;
+    // The effect slot whose button is clicked after the page's; -1 for none.
+    int fxSlot = -1;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

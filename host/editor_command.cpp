@@ -91,6 +91,15 @@ POINT selectButtonMiddle(int voice)
             kVoiceSelector.y + voice % 8 * 25 + 10 + kSelectButtonSize / 2};
 }
 
+// The effect slots' buttons stand in the same strip, beside the effects panel.
+constexpr POINT kFxSlotButtons[] = {{725, 3}, {763, 3}, {800, 3}, {837, 3}};
+
+POINT fxSlotButtonMiddle(int slot)
+{
+    const POINT button = kFxSlotButtons[slot];
+    return {kTabStrip.x + button.x + kPageButtonWidth / 2, kTabStrip.y + button.y + kPageButtonHeight / 2};
+}
+
 POINT pageButtonMiddle(int page)
 {
     const POINT button = kPageButtons[page];
@@ -159,6 +168,8 @@ int openEditor(const EditorOptions& options, bool headless)
         clickAt(selectButtonMiddle(options.voice));
     if (options.page >= 0)
         clickAt(pageButtonMiddle(options.page));
+    if (options.fxSlot >= 0)
+        clickAt(fxSlotButtonMiddle(options.fxSlot));
     const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
     dispatch(record, plugEditClose, nullptr);
     if (headless)

@@ -80,6 +80,12 @@ public:
 
     // Reference values per parameter: defaults, neutral values and the pattern-clear copy.
     const float* getDefaultValues() const { return defaultValues; }
+    // The editor makes an effect slot's parameters default to the values of the slot's effect type.
+    void setDefaultValue(std::int32_t index, float value)
+    {
+        if (index >= 0 && index < kNumParams)
+            defaultValues[index] = value;
+    }
     const float* getZeroValues() const { return zeroValues; }
     const float* getPatternClearValues() const { return patternClearValues; }
 

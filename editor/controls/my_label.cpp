@@ -14,11 +14,17 @@ using Toolkit::CRect;
 myLabel::myLabel(const CRect& size, const char* text, std::int32_t alignment, std::int32_t font)
     : CParamDisplay(size, nullptr, 0), alignment(alignment), font(font)
 {
-    constexpr std::size_t kLongestText = 254;
-    if (text != nullptr)
-        std::memcpy(this->text, text, std::min(std::strlen(text), kLongestText));
+    setText(text);
     setFont(Toolkit::kArial10);
     setHoriAlign(Toolkit::kAlignLeft);
+}
+
+void myLabel::setText(const char* newText)
+{
+    constexpr std::size_t kLongestText = 254;
+    std::memset(text, 0, sizeof(text));
+    if (newText != nullptr)
+        std::memcpy(text, newText, std::min(std::strlen(newText), kLongestText));
 }
 
 void myLabel::draw(Toolkit::CDrawContext* context)

@@ -13,6 +13,9 @@ public:
     // Texts are cut to 254 characters; a null text is empty. Alignment 0 left, 1 centre, 2 right.
     myLabel(const Toolkit::CRect& size, const char* text, std::int32_t alignment, std::int32_t font);
 
+    // Cut and emptied as the constructor does; the caller marks the label dirty.
+    void setText(const char* newText);
+
     // A glyph that would reach the right edge is left out; a later, narrower one may still fit.
     void draw(Toolkit::CDrawContext* context) override;
     const char* getText() const { return text; }

@@ -189,6 +189,13 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     EXPECT_EQ(run("editor --voice 20 --png " + none).exitCode, 0);
     EXPECT_EQ(run("editor --voice 24 --png " + none).exitCode, 2);
 
+    // The modulation page with the effects panel of slot 3, then of slot 1.
+    const std::string third = (folder / "third.png").string();
+    ASSERT_EQ(run("editor --page 3 --fx-slot 2 --set 1552=0.09 --png " + third).exitCode, 0);
+    ASSERT_EQ(run("editor --page 3 --fx-slot 0 --set 1552=0.09 --png " + none).exitCode, 0);
+    EXPECT_NE(folder.readFile("third.png"), folder.readFile("none.png"));
+    EXPECT_EQ(run("editor --page 3 --fx-slot 4 --png " + none).exitCode, 2);
+
     EXPECT_EQ(run("editor --set 9900=1 --png " + png).exitCode, 2);
     EXPECT_EQ(run("editor --png").exitCode, 2);
     const RunResult unwritable = run("editor --png " + (folder / "missing" / "editor.png").string());
