@@ -12,7 +12,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-void uEditor::resetPatternStepDisplay() {}
 void uEditor::buildBassDrumPage() {}
 void uEditor::buildSnarePage() {}
 void uEditor::buildClosedHatPage() {}
@@ -24,7 +23,6 @@ void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
 void uEditor::buildModulationPage() {}
 void uEditor::buildEasyPage() {}
-void uEditor::buildPatternPage() {}
 
 void uEditor::refreshBassDrumPage() {}
 void uEditor::refreshSnarePage() {}
@@ -36,7 +34,6 @@ void uEditor::refreshUserPage() {}
 void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
-void uEditor::refreshPatternPage() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
@@ -53,7 +50,6 @@ bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
-bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 void uEditor::layoutFxSlot() {}
@@ -61,7 +57,6 @@ void uEditor::updateFxDestinationMenus() {}
 void uEditor::showSamplePage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
-void uEditor::showPatternPage() {}
 void uEditor::updateBassDrumPage() {}
 void uEditor::updateSnarePage() {}
 void uEditor::updateClosedHatPage() {}
@@ -69,8 +64,6 @@ void uEditor::updateOpenHatPage() {}
 void uEditor::updateClapPage() {}
 void uEditor::updateTomPage() {}
 void uEditor::updateUserPage() {}
-void uEditor::updatePatternStepDisplay() {}
-void uEditor::refreshPatternBrowser() {}
 
 void uEditor::forgetBassDrumPage() {}
 void uEditor::forgetSnarePage() {}
@@ -81,7 +74,6 @@ void uEditor::forgetClapPage() {}
 void uEditor::forgetUserPage() {}
 void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}
-void uEditor::forgetPatternPage() {}
 void uEditor::releaseEasyPage() {}
 void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
@@ -95,7 +87,6 @@ void uEditor::deleteUserPage() {}
 void uEditor::deleteVoiceSelector() {}
 void uEditor::deleteEffectsPage() {}
 void uEditor::deleteModulationPage() {}
-void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
 void uEditor::deleteEasyPage() {}
 void uEditor::deleteSamplePage() {}

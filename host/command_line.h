@@ -73,6 +73,11 @@ struct EditorOptions {
     int page = -1;
     // The voice whose select button is clicked first; -1 for none.
     int voice = -1;
+    // The pattern page: the pattern's select light, the track's button and the View switch are clicked
+    // last; -1 (and false) for none.
+    int pattern = -1;
+    int track = -1;
+    bool patternOverview = false;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);
