@@ -4,6 +4,7 @@
 
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_text_button.h"
+#include "editor/controls/tdm_display.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/mapping_setting.h"
 #include "plugin/settings/registry_settings.h"
@@ -71,6 +72,21 @@ void uEditor::updateInfoLine(Toolkit::CView* hovered)
             const std::string title = padName(pad);
             showInfo(title, padNoteText(pad), title);
         }
+    }
+    // The pattern page: a pattern's pad and select light, and the grid, which shows the selected
+    // pattern's name.
+    for (std::int32_t pattern = 0; pattern < kPatternCount; ++pattern) {
+        const auto n = static_cast<std::size_t>(pattern);
+        if ((patternPads[n] != nullptr && hovered == patternPads[n]) ||
+            (patternPage.selectLights[n] != nullptr && hovered == patternPage.selectLights[n])) {
+            const std::string title = padName(kVoiceCount + pattern);
+            showInfo(title, padNoteText(kVoiceCount + pattern), title);
+        }
+    }
+    if (patternPage.grid != nullptr && hovered == patternPage.grid) {
+        const std::string title = padName(kVoiceCount + selectedPattern);
+        const std::string text = plugin()->getPatternName(selectedPattern);
+        showInfo(title, text, std::string(text).append(title));
     }
     for (std::int32_t entry = 0; entry < registryCount; ++entry) {
         Toolkit::CControl* control = controlRegistry[static_cast<std::size_t>(entry)];

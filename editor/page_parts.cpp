@@ -12,12 +12,9 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-void uEditor::resetPatternStepDisplay() {}
 void uEditor::buildSamplePage() {}
-void uEditor::buildPatternPage() {}
 
 void uEditor::refreshSamplePage() {}
-void uEditor::refreshPatternPage() {}
 
 // In the order the pages are asked; the pages not built yet have no part.
 void uEditor::pagesSetParameter(std::int32_t index, float value)
@@ -34,13 +31,8 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
 }
 
 bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 void uEditor::showSamplePage() {}
-void uEditor::showPatternPage() {}
-void uEditor::updatePatternStepDisplay() {}
-void uEditor::refreshPatternBrowser() {}
 
-void uEditor::forgetPatternPage() {}
 void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
 void uEditor::deleteBassDrumPage() {}
@@ -51,7 +43,6 @@ void uEditor::deleteTomPage() {}
 void uEditor::deleteClapPage() {}
 void uEditor::deleteUserPage() {}
 void uEditor::deleteVoiceSelector() {}
-void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
 void uEditor::deleteSamplePage() {}
 void uEditor::deleteOverlayControls() {}

@@ -11,6 +11,7 @@
 #include "editor/fx_type_defaults.h"
 #include "editor/main_page_controls.h"
 #include "editor/modulation_page.h"
+#include "editor/pattern_page_controls.h"
 #include "platform/win_types.h"
 #include "toolkit/control_listener.h"
 #include "toolkit/option_menu_scheme.h"
@@ -248,6 +249,12 @@ public:
     // The pattern page's pads, which show the lights of pads 24..31.
     static constexpr int kPatternCount = 8;
     std::array<Toolkit::CKickButton*, kPatternCount> patternPads{};
+    // The pattern page: its controls, the selected track, the View switch's value and the engine step
+    // the grid last showed (-1 none). The selections survive the window.
+    PatternPageControls patternPage;
+    std::int32_t selectedTrack = 0;
+    float patternViewFlag = 0.0f;
+    std::int32_t lastShownStep = -1;
     // The mixer page, per voice in pad order and per master effect slot; its labels read "Volume" and
     // "Pan" per voice, then "Mix" and "Pan" per slot.
     static constexpr int kFxSlotCount = 4;

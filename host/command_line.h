@@ -75,6 +75,11 @@ struct EditorOptions {
     int voice = -1;
     // The effect slot whose button is clicked after the page's; -1 for none.
     int fxSlot = -1;
+    // The pattern page: the pattern's select light, the track's button and the View switch are clicked
+    // last; -1 (and false) for none.
+    int pattern = -1;
+    int track = -1;
+    bool patternOverview = false;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

@@ -106,6 +106,23 @@ POINT pageButtonMiddle(int page)
     return {kTabStrip.x + button.x + kPageButtonWidth / 2, kTabStrip.y + button.y + kPageButtonHeight / 2};
 }
 
+// The pattern page's select lights, 13 x 13 pixels beside the pattern pads; its track buttons and View
+// switch, 22 x 22 pixels.
+constexpr POINT kPatternPage{233, 383};
+constexpr POINT kTrackButtons[] = {{94, 158}, {94, 178}, {195, 158}, {195, 178}};
+constexpr POINT kViewSwitch{288, 159};
+constexpr int kSwitchSize = 22;
+
+POINT patternLightMiddle(int pattern)
+{
+    return {kPatternPage.x + 56 + kSelectButtonSize / 2, kPatternPage.y + 25 * pattern + 10 + kSelectButtonSize / 2};
+}
+
+POINT patternSwitchMiddle(POINT corner)
+{
+    return {kPatternPage.x + corner.x + kSwitchSize / 2, kPatternPage.y + corner.y + kSwitchSize / 2};
+}
+
 // A click at a point of the editor, as a person makes it.
 void clickAt(POINT point)
 {
@@ -170,6 +187,12 @@ int openEditor(const EditorOptions& options, bool headless)
         clickAt(pageButtonMiddle(options.page));
     if (options.fxSlot >= 0)
         clickAt(fxSlotButtonMiddle(options.fxSlot));
+    if (options.pattern >= 0)
+        clickAt(patternLightMiddle(options.pattern));
+    if (options.track >= 0)
+        clickAt(patternSwitchMiddle(kTrackButtons[options.track]));
+    if (options.patternOverview)
+        clickAt(patternSwitchMiddle(kViewSwitch));
     const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
     dispatch(record, plugEditClose, nullptr);
     if (headless)

@@ -196,6 +196,17 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     EXPECT_NE(folder.readFile("third.png"), folder.readFile("none.png"));
     EXPECT_EQ(run("editor --page 3 --fx-slot 4 --png " + none).exitCode, 2);
 
+    // The pattern page's options click its select light, track button and View switch.
+    const std::string pattern = (folder / "pattern.png").string();
+    ASSERT_EQ(run("editor --program 3 --set 2=0.5 --pattern 5 --png " + pattern).exitCode, 0);
+    const std::string groove = folder.readFile("pattern.png");
+    EXPECT_NE(groove, bytes);
+    ASSERT_EQ(run("editor --program 3 --set 2=0.5 --pattern 5 --track 2 --view 1 --png " + pattern).exitCode, 0);
+    EXPECT_NE(folder.readFile("pattern.png"), groove);
+    EXPECT_EQ(run("editor --pattern 8 --png " + pattern).exitCode, 2);
+    EXPECT_EQ(run("editor --track 4 --png " + pattern).exitCode, 2);
+    EXPECT_EQ(run("editor --view 2 --png " + pattern).exitCode, 2);
+
     EXPECT_EQ(run("editor --set 9900=1 --png " + png).exitCode, 2);
     EXPECT_EQ(run("editor --png").exitCode, 2);
     const RunResult unwritable = run("editor --png " + (folder / "missing" / "editor.png").string());
