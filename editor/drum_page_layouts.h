@@ -6,6 +6,18 @@
 
 namespace editor {
 
+// The pages whose knob captions come from their knobs place only their menu captions by grid.
+inline constexpr CaptionGrid kMenuCaptionGrid = {
+    .columnX = {},
+    .columnWidth = 0,
+    .rowY = {},
+    .leftX = 0,
+    .leftWidth = 0,
+    .menuX = {35, 168, 303, 434},
+    .menuY = 7,
+    .menuWidth = 70,
+};
+
 extern const DrumPageLayout kBassDrumPageLayout;
 extern const DrumPageLayout kClapPageLayout;
 extern const DrumPageLayout kSnarePageLayout;

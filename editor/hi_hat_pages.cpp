@@ -93,17 +93,6 @@ template <typename Slot, std::size_t N> constexpr std::array<Slot, N> openOf(con
 constexpr std::array<DrumMenuSlot, 3> kOpenMenus = openOf(kClosedMenus);
 constexpr std::array<DrumKnobSlot, 47> kOpenKnobs = openOf(kClosedKnobs);
 
-constexpr CaptionGrid kMenuCaptions = {
-    .columnX = {},
-    .columnWidth = 0,
-    .rowY = {},
-    .leftX = 0,
-    .leftWidth = 0,
-    .menuX = {35, 168, 303, 434},
-    .menuY = 7,
-    .menuWidth = 70,
-};
-
 constexpr std::array<CaptionCell, 4> kCaptionCells = {{
     {5, 0, {"model", "model", "model"}},
     {5, 1, {"filter", nullptr, "filter"}},
@@ -159,7 +148,7 @@ constexpr DrumPageLayout hiHatLayout(std::span<const std::int32_t> voices, std::
         .menus = menus,
         .knobs = knobs,
         .captionCells = kCaptionCells,
-        .captionGrid = &kMenuCaptions,
+        .captionGrid = &kMenuCaptionGrid,
         .extraCaptions = kExtraCaptions,
         .marks = kMarks,
         .furniture = kFurniture,

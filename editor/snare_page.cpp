@@ -59,17 +59,6 @@ constexpr std::array<DrumKnobSlot, 31> kKnobs = {{
     {304, 12, 177, kBoth, "nse dcy"},
 }};
 
-constexpr CaptionGrid kMenuCaptions = {
-    .columnX = {},
-    .columnWidth = 0,
-    .rowY = {},
-    .leftX = 0,
-    .leftWidth = 0,
-    .menuX = {35, 168, 303, 434},
-    .menuY = 7,
-    .menuWidth = 70,
-};
-
 constexpr std::array<CaptionCell, 4> kCaptionCells = {{
     {5, 0, {"model", "model"}},
     {5, 1, {"osc wave", "osc wave"}},
@@ -111,7 +100,7 @@ const DrumPageLayout kSnarePageLayout = {
     .menus = kMenus,
     .knobs = kKnobs,
     .captionCells = kCaptionCells,
-    .captionGrid = &kMenuCaptions,
+    .captionGrid = &kMenuCaptionGrid,
     .extraCaptions = kExtraCaptions,
     .marks = kMarks,
     .furniture = kFurniture,

@@ -60,17 +60,6 @@ constexpr std::array<DrumKnobSlot, 32> kKnobs = {{
     {716, 12, 177, kFull, "clk dcy"},
 }};
 
-constexpr CaptionGrid kMenuCaptions = {
-    .columnX = {},
-    .columnWidth = 0,
-    .rowY = {},
-    .leftX = 0,
-    .leftWidth = 0,
-    .menuX = {35, 168, 303, 434},
-    .menuY = 7,
-    .menuWidth = 70,
-};
-
 constexpr std::array<CaptionCell, 3> kCaptionCells = {{
     {5, 0, {"model", "model"}},
     {5, 1, {"curve", "curve"}},
@@ -111,7 +100,7 @@ const DrumPageLayout kTomPageLayout = {
     .menus = kMenus,
     .knobs = kKnobs,
     .captionCells = kCaptionCells,
-    .captionGrid = &kMenuCaptions,
+    .captionGrid = &kMenuCaptionGrid,
     .extraCaptions = kExtraCaptions,
     .marks = kMarks,
     .furniture = kFurniture,
