@@ -20,7 +20,6 @@ void uEditor::buildOpenHatPage() {}
 void uEditor::buildTomPage() {}
 void uEditor::buildClapPage() {}
 void uEditor::buildUserPage() {}
-void uEditor::buildSamplePage() {}
 void uEditor::buildEffectsPage() {}
 void uEditor::buildModulationPage() {}
 void uEditor::buildEasyPage() {}
@@ -33,15 +32,13 @@ void uEditor::refreshOpenHatPage() {}
 void uEditor::refreshClapPage() {}
 void uEditor::refreshTomPage() {}
 void uEditor::refreshUserPage() {}
-void uEditor::refreshSamplePage() {}
 void uEditor::refreshEffectsPage() {}
 void uEditor::refreshModulationPage() {}
 void uEditor::refreshPatternPage() {}
 
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
-    (void)index;
-    (void)value;
+    samplePageSetParameter(index, value);
 }
 
 bool uEditor::bassDrumPageValueChanged(Toolkit::CControl*) { return false; }
@@ -51,14 +48,12 @@ bool uEditor::openHatPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::tomPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::clapPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::userPageValueChanged(Toolkit::CControl*) { return false; }
-bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::modulationPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::patternPageValueChanged(Toolkit::CControl*) { return false; }
 bool uEditor::effectsPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 bool uEditor::easyPageValueChanged(Toolkit::CDrawContext*, Toolkit::CControl*) { return false; }
 void uEditor::layoutFxSlot() {}
 void uEditor::updateFxDestinationMenus() {}
-void uEditor::showSamplePage() {}
 void uEditor::showEasyPage() {}
 void uEditor::showModulationPage() {}
 void uEditor::showPatternPage() {}
@@ -83,7 +78,6 @@ void uEditor::releaseEffectsPage() {}
 void uEditor::releaseModulationPage() {}
 void uEditor::forgetPatternPage() {}
 void uEditor::releaseEasyPage() {}
-void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
 void uEditor::deleteBassDrumPage() {}
 void uEditor::deleteSnarePage() {}
@@ -98,5 +92,4 @@ void uEditor::deleteModulationPage() {}
 void uEditor::deletePatternPage() {}
 void uEditor::deleteMixerPage() {}
 void uEditor::deleteEasyPage() {}
-void uEditor::deleteSamplePage() {}
 void uEditor::deleteOverlayControls() {}

@@ -22,10 +22,11 @@ const char* const kUsage =
     "                     [--bits 16|24|32f] [--quiet]\n"
     "      renders every built-in drum sample once, in order, each followed by a short gap\n"
     "  kravo-host editor [--plugin PATH] [--program N] [--set INDEX=VALUE]... [--voice V] [--page MODE]\n"
-    "                    [--png FILE.png]\n"
+    "                    [--layer A|B] [--png FILE.png]\n"
     "      opens the plug-in's editor in a window of its own: on the desktop until the window is closed,\n"
     "      or, with --png, headless, writing a picture of it; first --voice clicks the select button of\n"
-    "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none)\n"
+    "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none),\n"
+    "      --layer the sample page's Edit Sample A or B button (for voices 16..23)\n"
     "  kravo-host help\n"
     "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
     "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
@@ -271,6 +272,18 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
     return options;
 }
 
+namespace {
+
+// "A" or "B" as the sample page's layer 0 or 1.
+int sampleLayerOf(const std::string& value)
+{
+    if (value == "A" || value == "B")
+        return value == "A" ? 0 : 1;
+    throw UsageError("--layer needs A or B");
+}
+
+} // namespace
+
 EditorOptions parseEditorOptions(const std::vector<std::string>& args)
 {
     EditorOptions options;
@@ -287,6 +300,8 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
             options.page = toInteger(list.valueOf(option), "page mode", 0, 4);
         else if (option == "--voice")
             options.voice = toInteger(list.valueOf(option), "voice", 0, 23);
+        else if (option == "--layer")
+            options.layer = sampleLayerOf(list.valueOf(option));
         else
             throw UsageError("unknown option '" + option + "'");
     }

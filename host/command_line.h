@@ -73,6 +73,8 @@ struct EditorOptions {
     int page = -1;
     // The voice whose select button is clicked first; -1 for none.
     int voice = -1;
+    // The sample page's layer (0 A, 1 B) whose radio button is clicked after the voice; -1 for none.
+    int layer = -1;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

@@ -91,6 +91,17 @@ POINT selectButtonMiddle(int voice)
             kVoiceSelector.y + voice % 8 * 25 + 10 + kSelectButtonSize / 2};
 }
 
+// The sample page's layer buttons, 22 x 22 pixels, in the sample page at (32, 136).
+constexpr POINT kSamplePage{32, 136};
+constexpr POINT kLayerButtons[] = {{469, 43}, {469, 75}};
+constexpr int kLayerButtonSize = 22;
+
+POINT layerButtonMiddle(int layer)
+{
+    const POINT button = kLayerButtons[layer];
+    return {kSamplePage.x + button.x + kLayerButtonSize / 2, kSamplePage.y + button.y + kLayerButtonSize / 2};
+}
+
 POINT pageButtonMiddle(int page)
 {
     const POINT button = kPageButtons[page];
@@ -159,6 +170,8 @@ int openEditor(const EditorOptions& options, bool headless)
         clickAt(selectButtonMiddle(options.voice));
     if (options.page >= 0)
         clickAt(pageButtonMiddle(options.page));
+    if (options.layer >= 0)
+        clickAt(layerButtonMiddle(options.layer));
     const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
     dispatch(record, plugEditClose, nullptr);
     if (headless)
