@@ -3,6 +3,7 @@
 #include "editor/ueditor.h"
 
 #include "editor/controls/my_radio_bitmap_button.h"
+#include "editor/controls/my_radio_button.h"
 #include "editor/controls/my_text_button.h"
 #include "editor/controls/tdm_display.h"
 #include "plugin/aplugin.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr std::int32_t kFirstUnreadTag = 9990;
 constexpr std::size_t kParameterTextSize = 256;
+constexpr std::int32_t kFirstSampleVoice = 16;
 
 constexpr std::array<std::string_view, uEditor::kPadCount> kPadNames = {
     "Bass Drum 1", "Bass Drum 2", "Snare Drum 1",   "Snare Drum 2", "Closed HiHat 1", "Open HiHat 1",
@@ -65,6 +67,16 @@ void uEditor::updateInfoLine(Toolkit::CView* hovered)
 {
     if (hovered == nullptr)
         return;
+    // The sample page's layer buttons name the layer's file.
+    for (std::int32_t layer = 0; layer < SamplePageControls::kLayerCount; ++layer) {
+        const Toolkit::CView* button = samplePage.layerButtons[static_cast<std::size_t>(layer)];
+        const std::int32_t slot = selectedVoice - kFirstSampleVoice;
+        if (button == nullptr || hovered != button || slot < 0 || slot >= SamplePageControls::kSlotCount)
+            continue;
+        char title[32];
+        std::snprintf(title, sizeof title, "Sample %d%c", slot + 1, layer == 0 ? 'A' : 'B');
+        showInfo(title, plugin()->getLayerSampleName(slot, layer), title);
+    }
     for (std::int32_t pad = 0; pad < kVoiceCount; ++pad) {
         const auto n = static_cast<std::size_t>(pad);
         if ((voicePads[n] != nullptr && hovered == voicePads[n]) ||

@@ -12,9 +12,6 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-void uEditor::buildSamplePage() {}
-
-void uEditor::refreshSamplePage() {}
 
 // In the order the pages are asked; the pages not built yet have no part.
 void uEditor::pagesSetParameter(std::int32_t index, float value)
@@ -28,12 +25,9 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
     userPageSetParameter(index, value);
     effectsPageSetParameter(index, value);
     modulationPageSetParameter(index, value);
+    samplePageSetParameter(index, value);
 }
 
-bool uEditor::samplePageValueChanged(Toolkit::CControl*) { return false; }
-void uEditor::showSamplePage() {}
-
-void uEditor::forgetSamplePage() {}
 void uEditor::deleteMainPageControls() {}
 void uEditor::deleteBassDrumPage() {}
 void uEditor::deleteSnarePage() {}
@@ -44,5 +38,4 @@ void uEditor::deleteClapPage() {}
 void uEditor::deleteUserPage() {}
 void uEditor::deleteVoiceSelector() {}
 void uEditor::deleteMixerPage() {}
-void uEditor::deleteSamplePage() {}
 void uEditor::deleteOverlayControls() {}

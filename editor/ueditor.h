@@ -12,6 +12,7 @@
 #include "editor/main_page_controls.h"
 #include "editor/modulation_page.h"
 #include "editor/pattern_page_controls.h"
+#include "editor/sample_page_controls.h"
 #include "platform/win_types.h"
 #include "toolkit/control_listener.h"
 #include "toolkit/option_menu_scheme.h"
@@ -282,6 +283,12 @@ public:
     // The "Key" setting: the host's arrow keys step programs.
     std::uint8_t arrowKeysStepPrograms = 0;
 
+    // The sample page: its controls, and the layer it edits (0 A, 1 B), which outlives the window.
+    SamplePageControls samplePage;
+    std::int32_t editedLayer = 0;
+    // The plug-in object loaded a drum preset into a sample slot: the browser lists its layer again.
+    void refreshSampleBrowser() override;
+
     // The thread the editor was opened on, and the parameters changed elsewhere since the last idle.
     std::thread::id editorThread;
     std::array<std::atomic<bool>, kParameterCount> changedElsewhere{};
@@ -473,4 +480,10 @@ private:
     void deleteSamplePage();
     void forgetOverlayControls();
     void deleteOverlayControls();
+
+    // The sample page's own parts.
+    void buildSampleLayerControls(std::int32_t slot, std::int32_t layer);
+    void samplePageSetParameter(std::int32_t index, float value);
+    std::int32_t selectedSampleSlot() const;
+    bool runLoopButton(Toolkit::CControl* control);
 };

@@ -22,13 +22,15 @@ const char* const kUsage =
     "                     [--bits 16|24|32f] [--quiet]\n"
     "      renders every built-in drum sample once, in order, each followed by a short gap\n"
     "  kravo-host editor [--plugin PATH] [--program N] [--set INDEX=VALUE]... [--voice V] [--page MODE]\n"
-    "                    [--fx-slot S] [--pattern P] [--track T] [--view 1] [--png FILE.png]\n"
+    "                    [--layer A|B] [--fx-slot S] [--pattern P] [--track T] [--view 1]\n"
+    "                    [--png FILE.png]\n"
     "      opens the plug-in's editor in a window of its own: on the desktop until the window is closed,\n"
     "      or, with --png, headless, writing a picture of it; first --voice clicks the select button of\n"
-    "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none)\n"
-    "      and --fx-slot the button of effect slot S (0..3), then on the pattern page --pattern the select\n"
-    "      light of pattern P (0..7), --track the button of track T (0..3) and --view 1 the View switch,\n"
-    "      which shows the grid's overview\n"
+    "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none),\n"
+    "      --layer the sample page's Edit Sample A or B button (for voices 16..23), --fx-slot the button\n"
+    "      of effect slot S (0..3), then on the pattern page --pattern the select light of pattern P\n"
+    "      (0..7), --track the button of track T (0..3) and --view 1 the View switch, which shows the\n"
+    "      grid's overview\n"
     "  kravo-host help\n"
     "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
     "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
@@ -274,6 +276,18 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args)
     return options;
 }
 
+namespace {
+
+// "A" or "B" as the sample page's layer 0 or 1.
+int sampleLayerOf(const std::string& value)
+{
+    if (value == "A" || value == "B")
+        return value == "A" ? 0 : 1;
+    throw UsageError("--layer needs A or B");
+}
+
+} // namespace
+
 EditorOptions parseEditorOptions(const std::vector<std::string>& args)
 {
     EditorOptions options;
@@ -298,6 +312,8 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
             options.track = toInteger(list.valueOf(option), "track", 0, 3);
         else if (option == "--view")
             options.patternOverview = toInteger(list.valueOf(option), "view", 0, 1) == 1;
+        else if (option == "--layer")
+            options.layer = sampleLayerOf(list.valueOf(option));
         else
             throw UsageError("unknown option '" + option + "'");
     }

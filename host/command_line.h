@@ -80,6 +80,8 @@ struct EditorOptions {
     int pattern = -1;
     int track = -1;
     bool patternOverview = false;
+    // The sample page's layer (0 A, 1 B) whose radio button is clicked after the voice; -1 for none.
+    int layer = -1;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);

@@ -100,6 +100,17 @@ POINT fxSlotButtonMiddle(int slot)
     return {kTabStrip.x + button.x + kPageButtonWidth / 2, kTabStrip.y + button.y + kPageButtonHeight / 2};
 }
 
+// The sample page's layer buttons, 22 x 22 pixels, in the sample page at (32, 136).
+constexpr POINT kSamplePage{32, 136};
+constexpr POINT kLayerButtons[] = {{469, 43}, {469, 75}};
+constexpr int kLayerButtonSize = 22;
+
+POINT layerButtonMiddle(int layer)
+{
+    const POINT button = kLayerButtons[layer];
+    return {kSamplePage.x + button.x + kLayerButtonSize / 2, kSamplePage.y + button.y + kLayerButtonSize / 2};
+}
+
 POINT pageButtonMiddle(int page)
 {
     const POINT button = kPageButtons[page];
@@ -185,6 +196,8 @@ int openEditor(const EditorOptions& options, bool headless)
         clickAt(selectButtonMiddle(options.voice));
     if (options.page >= 0)
         clickAt(pageButtonMiddle(options.page));
+    if (options.layer >= 0)
+        clickAt(layerButtonMiddle(options.layer));
     if (options.fxSlot >= 0)
         clickAt(fxSlotButtonMiddle(options.fxSlot));
     if (options.pattern >= 0)

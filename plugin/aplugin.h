@@ -190,6 +190,8 @@ public:
     std::string getLayerBrowseFolder(std::int32_t slot, std::int32_t layer) const;
     void enterSampleFolder(std::int32_t slot, std::int32_t layer, std::int32_t n);
     void sampleFolderUp(std::int32_t slot, std::int32_t layer);
+    // Back to the samples root, listed again; a layer that is off follows, as on entering a folder.
+    void sampleFolderToRoot(std::int32_t slot, std::int32_t layer);
     std::string getLayerSampleName(std::int32_t slot, std::int32_t layer) const;
     void previewSample(std::int32_t slot, std::int32_t layer, std::int32_t n);
     void stopPreview() { samplePreview.stop(); }

@@ -99,6 +99,17 @@ void APlugin::sampleFolderUp(std::int32_t slot, std::int32_t layer)
     listSampleFolder(slot, layer);
 }
 
+void APlugin::sampleFolderToRoot(std::int32_t slot, std::int32_t layer)
+{
+    if (!isLayer(slot, layer))
+        return;
+    const std::int32_t other = 1 - layer;
+    if (!isLayerEnabled(slot, other))
+        browseState(slot, other).browseFolder.clear();
+    browseState(slot, layer).browseFolder.clear();
+    listSampleFolder(slot, layer);
+}
+
 std::string APlugin::getLayerSampleName(std::int32_t slot, std::int32_t layer) const
 {
     if (!isLayerEnabled(slot, layer))

@@ -188,6 +188,13 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     EXPECT_EQ(run("editor --page 5 --png " + none).exitCode, 2);
     EXPECT_EQ(run("editor --voice 20 --png " + none).exitCode, 0);
     EXPECT_EQ(run("editor --voice 24 --png " + none).exitCode, 2);
+    // The sample page's layer B button clicked after the sample voice's select button.
+    const std::string layerA = (folder / "layer-a.png").string();
+    const std::string layerB = (folder / "layer-b.png").string();
+    ASSERT_EQ(run("editor --voice 16 --png " + layerA).exitCode, 0);
+    ASSERT_EQ(run("editor --voice 16 --layer B --png " + layerB).exitCode, 0);
+    EXPECT_NE(folder.readFile("layer-a.png"), folder.readFile("layer-b.png"));
+    EXPECT_EQ(run("editor --voice 16 --layer C --png " + layerB).exitCode, 2);
 
     // The modulation page with the effects panel of slot 3, then of slot 1.
     const std::string third = (folder / "third.png").string();

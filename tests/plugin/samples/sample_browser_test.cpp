@@ -103,6 +103,28 @@ TEST_F(SampleBrowser, EnteringAndGoingUpFollowTheFoldersAndAnOffLayerFollowsItsP
     EXPECT_EQ(plugin->getLayerBrowseFolder(1, 0), "");
 }
 
+TEST_F(SampleBrowser, TheSamplesRootListsTheRootAgainAndTakesAlongOnlyAPartnerThatIsOff)
+{
+    fs::create_directories(root() / "kit");
+    sample("top.wav");
+    for (const bool partnerOn : {false, true}) {
+        plugin->setLayerEnabled(4, 1, partnerOn);
+        listed(4, 1);
+        plugin->enterSampleFolder(4, 1, entry("kit"));
+        listed(4, 0);
+        plugin->enterSampleFolder(4, 0, entry("kit"));
+        EXPECT_EQ(plugin->getLayerBrowseFolder(4, 1), "kit\\");
+        EXPECT_EQ(plugin->getSampleFileCount(), 0);
+        plugin->sampleFolderToRoot(4, 0);
+        EXPECT_EQ(plugin->getLayerBrowseFolder(4, 0), "");
+        EXPECT_EQ(plugin->getLayerBrowseFolder(4, 1), partnerOn ? "kit\\" : "") << partnerOn;
+        EXPECT_EQ(plugin->getSampleFileCount(), 2);
+        plugin->sampleFolderToRoot(4, 1);
+    }
+    plugin->sampleFolderToRoot(8, 0); // no such slot
+    plugin->sampleFolderToRoot(0, 2);
+}
+
 TEST_F(SampleBrowser, LoadingStoresTheRelativeNameAndLoopPointsAndRefusesWhatCouldNotBeReloaded)
 {
     sample("D/snare.wav", 1000);
