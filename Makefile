@@ -58,7 +58,8 @@ bench-realtime: release
 # with two small records, then the host resource file reader, seeded with the
 # plug-in's own resource file and a small two-resource one, then the keyed tables
 # of type resources, seeded with a two-record table, then the host controls' value
-# texts, then the view description reader, seeded with one description; clang's
+# texts, then the view description reader, seeded with one description, then the view builder
+# over whole records, seeded with one record; clang's
 # libFuzzer with ASan and UBSan, in its own build. Inputs that found something new stay in the
 # FUZZ_DIR/*corpus folders for the next run; a crash leaves its input in FUZZ_DIR
 # as crash-*.
@@ -75,7 +76,7 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
 	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer \
-	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer kravo-view-description-fuzzer
+	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer kravo-view-description-fuzzer kravo-view-record-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -108,6 +109,11 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	  > $(FUZZ_DIR)/view-description-corpus/seed-description
 	$(FUZZ_DIR)/fuzz/kravo-view-description-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/view-description-corpus
+	mkdir -p $(FUZZ_DIR)/view-record-corpus
+	printf "\10\12\0\24\0\36\0\50\0\50!Background[('abcd' inversePlate -2)(1)]" \
+	  > $(FUZZ_DIR)/view-record-corpus/seed-record
+	$(FUZZ_DIR)/fuzz/kravo-view-record-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/view-record-corpus
 	mkdir -p $(FUZZ_DIR)/state-chunk-corpus
 	{ printf 'oxev\0\0\0\1\0\0\0\2\0\0\0\2'; head -c 64 /dev/zero; printf '\77\200\0\0\0\0\0\0'; } \
 	  > $(FUZZ_DIR)/state-chunk-corpus/seed-two-values

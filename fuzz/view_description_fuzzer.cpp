@@ -4,6 +4,7 @@
 // own, and whatever the text, the parse answers without throwing; a good one has the description's shape.
 
 #include "hostframework/module_version.h"
+#include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/plugin_view.h"
 #include "hostframework/views/view_description.h"
@@ -21,7 +22,7 @@ namespace {
 const std::string kTexts[] = {"Hello", "A\\tB", "say \"hi\"", "bad\\q", std::string(253, 'x'), std::string(254, 'x')};
 int resFileNesting = 0;
 
-CPlugInView* makeNothing()
+CCustomView* makeNothing()
 {
     return nullptr;
 }
@@ -55,6 +56,11 @@ std::int16_t CPlugInView::UsePlugInResFile()
 void CPlugInView::RestoreResFile(std::int16_t)
 {
     --resFileNesting;
+}
+
+CCustomView* NewCustomView()
+{
+    return nullptr;
 }
 
 std::string GetModuleVersionText()

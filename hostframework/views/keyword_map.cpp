@@ -1,5 +1,7 @@
 #include "hostframework/views/keyword_map.h"
 
+#include "hostframework/views/custom_view.h"
+
 #include <functional>
 #include <map>
 #include <string>
@@ -47,6 +49,15 @@ constexpr SInitialKeyword kInitialKeywords[] = {
     {"longVersion", kFunctionKind, kLongVersionFunction},
 };
 
+struct SInitialCreator {
+    const char* name;
+    ViewCreator creator;
+};
+
+const SInitialCreator kInitialCreators[] = {
+    {"Background", &NewCustomView},
+};
+
 using KeywordMap = std::map<std::string, SKeyword, std::less<>>;
 
 KeywordMap& keywords()
@@ -55,6 +66,8 @@ KeywordMap& keywords()
         KeywordMap initial;
         for (const SInitialKeyword& keyword : kInitialKeywords)
             initial.emplace(keyword.name, SKeyword{keyword.kind, keyword.value});
+        for (const SInitialCreator& creator : kInitialCreators)
+            initial.emplace(creator.name, SKeyword{kCreatorKind, reinterpret_cast<std::intptr_t>(creator.creator)});
         return initial;
     }();
     return map;

@@ -7,10 +7,10 @@
 #include <bit>
 #include <cstdint>
 
-class CPlugInView;
+class CCustomView;
 
 // Makes a new, default-constructed view of its class; null when it cannot.
-using ViewCreator = CPlugInView* (*)();
+using ViewCreator = CCustomView* (*)();
 
 enum ValueKind : std::int16_t {
     kViewMarkerKind = 0,

@@ -5,6 +5,7 @@
 
 #include "hostlibs/extension/host_graphics_types.h"
 
+#include <cstddef>
 #include <cstdint>
 
 struct SViewRecord {
@@ -16,3 +17,6 @@ struct SViewRecord {
     // `length` characters, no terminator.
     char text[255];
 };
+
+static_assert(offsetof(SViewRecord, frame) == 4 && offsetof(SViewRecord, type) == 12 &&
+              offsetof(SViewRecord, length) == 13 && offsetof(SViewRecord, text) == 14);

@@ -1,11 +1,12 @@
 #pragma once
 
 // Reading view descriptions in the view fixture (whose resource file holds the string list 128), with
-// "NoUIView" and "Background" registered to test creators, and the read cells written out as the
+// "NoUIView" registered to a test creator and "Background" to its own, and the read cells written out as the
 // description language's test vectors write them: `!` a marker, `c=n` a character, `K'abcd'` a code
 // (bytes outside printable ASCII as \xHH), `k=n` a constant, `V:Name` a creator, `s"…"` a string,
 // `i=n` an integer, `r=n` a real, `(…)` a list; "no" for a text that is no description.
 
+#include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_description.h"
 #include "tests/hostframework/views/view_test.h"
@@ -17,16 +18,11 @@
 
 namespace kravo::test {
 
-class TestNoUIView : public CPlugInView {};
+class TestNoUIView : public CCustomView {};
 
-inline CPlugInView* makeTestNoUIView()
+inline CCustomView* makeTestNoUIView()
 {
     return new TestNoUIView;
-}
-
-inline CPlugInView* makeTestBackground()
-{
-    return new CPlugInView;
 }
 
 inline SViewRecord recordOf(const std::string& text, std::uint8_t length)
@@ -61,38 +57,47 @@ inline std::string escaped(const std::uint8_t* bytes, std::size_t count)
 
 inline std::string describe(const SValueCell* cells);
 
+// The parts one after the other; appending keeps clear of a false warning on chains of "+".
+inline std::string joined(const char* prefix, const std::string& body, const char* suffix = "")
+{
+    std::string text = prefix;
+    text += body;
+    text += suffix;
+    return text;
+}
+
 inline std::string describeCell(const SValueCell& cell)
 {
     switch (cell.kind) {
     case kViewMarkerKind:
         return "!";
     case kCharacterKind:
-        return "c=" + std::to_string(cell.value);
+        return joined("c=", std::to_string(cell.value));
     case kCodeKind: {
         const auto code = static_cast<std::uint32_t>(cell.value);
         const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(code >> 8),
                                        static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>(code >> 24)};
-        return "K'" + escaped(bytes, 4) + "'";
+        return joined("K'", escaped(bytes, 4), "'");
     }
     case kConstantKind:
-        return "k=" + std::to_string(cell.value);
+        return joined("k=", std::to_string(cell.value));
     case kCreatorKind:
         if (cell.Creator() == &makeTestNoUIView)
             return "V:NoUIView";
-        return cell.Creator() == &makeTestBackground ? "V:Background" : "V:?";
+        return cell.Creator() == &NewCustomView ? "V:Background" : "V:?";
     case kStringKind:
-        return "s\"" + escaped(cell.String() + 1, cell.String()[0]) + "\"";
+        return joined("s\"", escaped(cell.String() + 1, cell.String()[0]), "\"");
     case kIntegerKind:
-        return "i=" + std::to_string(cell.Integer());
+        return joined("i=", std::to_string(cell.Integer()));
     case kRealKind: {
         char text[32];
         std::snprintf(text, sizeof text, "r=%g", static_cast<double>(cell.Real()));
         return text;
     }
     case kListKind:
-        return "(" + describe(cell.List()) + ")";
+        return joined("(", describe(cell.List()), ")");
     default:
-        return "?" + std::to_string(cell.kind);
+        return joined("?", std::to_string(cell.kind));
     }
 }
 
@@ -113,7 +118,7 @@ protected:
     {
         ViewTest::SetUp();
         registerViewCreator("NoUIView", &makeTestNoUIView);
-        registerViewCreator("Background", &makeTestBackground);
+        registerViewCreator("Background", &NewCustomView);
     }
 
     static std::string parse(const SViewRecord& record)

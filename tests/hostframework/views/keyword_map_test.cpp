@@ -1,3 +1,4 @@
+#include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 
 namespace {
 
-CPlugInView* makeNothing()
+CCustomView* makeNothing()
 {
     return nullptr;
 }
@@ -42,9 +43,10 @@ const std::vector<Entry> kInitialEntries = {
     {"darkGreen", 3, 20},    {"red", 3, 21},       {"darkRed", 3, 22},  {"blue", 3, 23},
     {"darkBlue", 3, 24},     {"amber", 3, 25},     {"darkAmber", 3, 26}, {"ASCII", 3, 27},
     {"getList", 5, 0},       {"getString", 5, 1},  {"shortVersion", 5, 2}, {"longVersion", 5, 3},
+    {"Background", 4, reinterpret_cast<std::intptr_t>(&NewCustomView)},
 };
 
-TEST(KeywordMap, HoldsTheConstantsAndFunctionsFromTheStartUnderBothKindsOfName)
+TEST(KeywordMap, HoldsTheConstantsFunctionsAndBuiltCreatorsFromTheStartUnderBothKindsOfName)
 {
     for (const Entry& entry : kInitialEntries) {
         SKeyword byText{};

@@ -77,7 +77,7 @@ TEST_F(WholeTexts, TheGroupsStartAtTheFirstArgumentGroup)
     const SViewRecord record = recordOf("!Background[('abcd')(1 2)]");
     SParseState state(&record);
     ASSERT_TRUE(ParseDescription(state));
-    EXPECT_EQ(state.result->next->Creator(), &kravo::test::makeTestBackground);
+    EXPECT_EQ(state.result->next->Creator(), &NewCustomView);
     EXPECT_EQ(describe(state.groups), "(K'abcd') (i=1 i=2)");
 }
 
