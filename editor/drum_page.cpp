@@ -21,7 +21,6 @@ namespace editor {
 
 namespace {
 
-constexpr std::int32_t kCaptionFont = 0;
 constexpr float kModelScale = kravo::param::choicescale::kDrumModel;
 constexpr std::int32_t kKnobRowBands = 4;
 constexpr std::int32_t kLeftColumnBand = 4;
@@ -44,17 +43,6 @@ constexpr std::int32_t kFirstTomUserVoice = 10;
 
 bool shownFor(ModelSet models, std::int32_t model) { return (models >> model & 1u) != 0; }
 
-myLabel* makeCaption(uEditor& editor, const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
-                     CaptionAlign align)
-{
-    myLabel* label = nullptr;
-    switch (align) {
-    case CaptionAlign::left: editor.makeLabelLeft(label, x, y, width, text, kCaptionFont); break;
-    case CaptionAlign::centred: editor.makeLabelCentred(label, x, y, width, text, kCaptionFont); break;
-    case CaptionAlign::right: editor.makeLabelRight(label, x, y, width, text, kCaptionFont); break;
-    }
-    return label;
-}
 
 template <typename Control> void release(Control*& control)
 {
@@ -151,9 +139,9 @@ void DrumPage::buildCaptions(uEditor& editor)
     for (const CaptionSlot& slot : captionSlots())
         for (std::int32_t model = 0; model < layout.synthModelCount; ++model)
             if (const char* text = slot.texts[static_cast<std::size_t>(model)]; text != nullptr)
-                captions.push_back({makeCaption(editor, text, slot.x, slot.y, slot.width, slot.align), onModels(model)});
+                captions.push_back({makeCaption(editor, {text, slot.x, slot.y, slot.width, slot.align}), onModels(model)});
     for (const PlacedCaption& extra : layout.extraCaptions)
-        captions.push_back({makeCaption(editor, extra.text, extra.x, extra.y, extra.width, extra.align), extra.models});
+        captions.push_back({makeCaption(editor, {extra.text, extra.x, extra.y, extra.width, extra.align}), extra.models});
 }
 
 void DrumPage::makeModelMenu(uEditor& editor, VoiceControls& voice, std::int32_t tag)

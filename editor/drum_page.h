@@ -5,6 +5,8 @@
 // and panels the synth-voice container shows. A model that plays a factory sample shows the main page's
 // sample-layer controls instead. Every drum kind's page is one of these over its own tables.
 
+#include "editor/caption.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -51,7 +53,6 @@ struct DrumMenuSlot {
     std::span<const std::string_view> entries;
 };
 
-enum class CaptionAlign { left, centred, right };
 
 // One caption cell: band 0..3 under the knob rows, 4 the left column, 5 the menus; a text per model,
 // null for none. Each model with a text gets a label of its own.

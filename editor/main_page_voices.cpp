@@ -10,6 +10,7 @@
 #include "editor/controls/my_on_off.h"
 #include "editor/controls/my_option_menu.h"
 #include "editor/entry_texts.h"
+#include "editor/caption.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
@@ -25,7 +26,6 @@ namespace param = kravo::param;
 namespace display = kravo::param::display;
 namespace layer = kravo::param::synthlayer;
 
-constexpr std::int32_t kCaptionFont = 0;
 constexpr std::uint8_t kPlainSwitch = 0;
 constexpr int kFirstSampleVoice = 16;
 constexpr std::int32_t kSynthStripLeft = 590;
@@ -73,42 +73,35 @@ constexpr std::array<CommonKnob, MainPageControls::kCompactKnobCount> kCompactCo
     {layer::kFilterFreq, 12, 177, KnobKind::plain},
 }};
 
-enum class Align { centred, right, left };
-
-struct Caption {
-    const char* text;
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-    Align align;
-};
+using editor::Caption;
+using editor::CaptionAlign;
 
 constexpr std::array<Caption, MainPageControls::kCommonCaptionCount> kCommonCaptions = {{
-    {"semi", 73, 62, 50, Align::centred},      {"fine", 120, 62, 50, Align::centred},
-    {"vel", 162, 62, 60, Align::centred},      {"rnd", 214, 62, 50, Align::centred},
-    {"att", 73, 110, 50, Align::centred},      {"hold", 120, 110, 50, Align::centred},
-    {"decay", 167, 110, 50, Align::centred},   {"freq", 274, 62, 50, Align::centred},
-    {"q", 321, 62, 50, Align::centred},        {"vel>freq", 368, 62, 50, Align::centred},
-    {"LFO", 415, 62, 50, Align::centred},      {"speed", 462, 62, 50, Align::centred},
-    {"env", 274, 110, 50, Align::centred},     {"att", 321, 110, 50, Align::centred},
-    {"hold", 368, 110, 50, Align::centred},    {"decay", 415, 110, 50, Align::centred},
-    {"sample", 73, 158, 50, Align::centred},   {"offset", 73, 166, 50, Align::centred},
-    {"sample", 120, 158, 50, Align::centred},  {"retrig", 120, 166, 50, Align::centred},
-    {"retrig", 167, 158, 50, Align::centred},  {"time", 167, 166, 50, Align::centred},
-    {"sample", 214, 158, 50, Align::centred},  {"reverse", 214, 166, 50, Align::centred},
-    {"semi", 5, 62, 50, Align::centred},       {"hold", 5, 110, 50, Align::centred},
-    {"decay", 5, 158, 50, Align::centred},     {"filter", 5, 206, 50, Align::centred},
-    {"start", 274, 158, 50, Align::centred},   {"end", 321, 158, 50, Align::centred},
-    {"time", 368, 158, 50, Align::centred},    {"model", 35, 7, 70, Align::right},
-    {"filter", 198, 7, 40, Align::right},      {"lfo mode", 318, 7, 55, Align::right},
-    {"lfo sync", 454, 7, 50, Align::right},
+    {"semi", 73, 62, 50, CaptionAlign::centred},      {"fine", 120, 62, 50, CaptionAlign::centred},
+    {"vel", 162, 62, 60, CaptionAlign::centred},      {"rnd", 214, 62, 50, CaptionAlign::centred},
+    {"att", 73, 110, 50, CaptionAlign::centred},      {"hold", 120, 110, 50, CaptionAlign::centred},
+    {"decay", 167, 110, 50, CaptionAlign::centred},   {"freq", 274, 62, 50, CaptionAlign::centred},
+    {"q", 321, 62, 50, CaptionAlign::centred},        {"vel>freq", 368, 62, 50, CaptionAlign::centred},
+    {"LFO", 415, 62, 50, CaptionAlign::centred},      {"speed", 462, 62, 50, CaptionAlign::centred},
+    {"env", 274, 110, 50, CaptionAlign::centred},     {"att", 321, 110, 50, CaptionAlign::centred},
+    {"hold", 368, 110, 50, CaptionAlign::centred},    {"decay", 415, 110, 50, CaptionAlign::centred},
+    {"sample", 73, 158, 50, CaptionAlign::centred},   {"offset", 73, 166, 50, CaptionAlign::centred},
+    {"sample", 120, 158, 50, CaptionAlign::centred},  {"retrig", 120, 166, 50, CaptionAlign::centred},
+    {"retrig", 167, 158, 50, CaptionAlign::centred},  {"time", 167, 166, 50, CaptionAlign::centred},
+    {"sample", 214, 158, 50, CaptionAlign::centred},  {"reverse", 214, 166, 50, CaptionAlign::centred},
+    {"semi", 5, 62, 50, CaptionAlign::centred},       {"hold", 5, 110, 50, CaptionAlign::centred},
+    {"decay", 5, 158, 50, CaptionAlign::centred},     {"filter", 5, 206, 50, CaptionAlign::centred},
+    {"start", 274, 158, 50, CaptionAlign::centred},   {"end", 321, 158, 50, CaptionAlign::centred},
+    {"time", 368, 158, 50, CaptionAlign::centred},    {"model", 35, 7, 70, CaptionAlign::right},
+    {"filter", 198, 7, 40, CaptionAlign::right},      {"lfo mode", 318, 7, 55, CaptionAlign::right},
+    {"lfo sync", 454, 7, 50, CaptionAlign::right},
 }};
 
 constexpr std::array<Caption, MainPageControls::kMixerCaptionCount> kMixerCaptions = {{
-    {"vol", 586, 91, 30, Align::centred},   {"vel", 632, 91, 30, Align::centred},
-    {"pan", 609, 132, 30, Align::centred},  {"Dist1", 584, 206, 30, Align::centred},
-    {"Dist2", 634, 206, 30, Align::centred}, {"Out", 610, 10, 45, Align::left},
-    {"Choke", 604, 36, 55, Align::left},     {"Distort", 602, 147, 45, Align::left},
+    {"vol", 586, 91, 30, CaptionAlign::centred},   {"vel", 632, 91, 30, CaptionAlign::centred},
+    {"pan", 609, 132, 30, CaptionAlign::centred},  {"Dist1", 584, 206, 30, CaptionAlign::centred},
+    {"Dist2", 634, 206, 30, CaptionAlign::centred}, {"Out", 610, 10, 45, CaptionAlign::left},
+    {"Choke", 604, 36, 55, CaptionAlign::left},     {"Distort", 602, 147, 45, CaptionAlign::left},
 }};
 
 constexpr std::array<std::string_view, 2> kFilterLfoModeNames = {"Free", "Triggered"};
@@ -116,17 +109,7 @@ constexpr std::array<std::string_view, 2> kFilterLfoSyncNames = {"Sync Off", "Sy
 
 void makeCaption(uEditor& editor, myLabel*& label, const Caption& caption)
 {
-    switch (caption.align) {
-    case Align::centred:
-        editor.makeLabelCentred(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
-        break;
-    case Align::right:
-        editor.makeLabelRight(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
-        break;
-    case Align::left:
-        editor.makeLabelLeft(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
-        break;
-    }
+    label = editor::makeCaption(editor, caption);
     editor.mainPage.keep(label);
 }
 

@@ -11,6 +11,7 @@
 #include "editor/controls/my_option_menu.h"
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/sample_file_display.h"
+#include "editor/caption.h"
 #include "engine/voices/pad_table.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
@@ -36,54 +37,46 @@ using Controls = SamplePageControls;
 
 constexpr int kFirstSampleVoice = 16;
 constexpr std::int32_t kPageImage = 10201;
-constexpr std::int32_t kCaptionFont = 0;
 constexpr std::uint8_t kPlainSwitch = 0;
 constexpr float kPlayModeDivisor = 9.99f;
 constexpr float kFilterTypeDivisor = 6.99f;
 constexpr float kTwoWayDivisor = 1.99f;
 
-enum class Align { centred, left };
-
-struct Caption {
-    const char* text;
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-    Align align;
-};
+using editor::Caption;
+using editor::CaptionAlign;
 
 constexpr std::array<Caption, Controls::kCaptionCount> kCaptions = {{
-    {"Play Mode", 219, 13, 70, Align::left},   {"Combine", 511, 63, 50, Align::left},
-    {"mix", 219, 61, 50, Align::centred},      {"split", 266, 61, 50, Align::centred},
-    {"spread", 313, 61, 50, Align::centred},   {"LFO Mode", 517, 6, 70, Align::left},
-    {"LFO Sync", 670, 6, 70, Align::left},     {"Filter", 388, 6, 70, Align::left},
-    {"Loop", 253, 143, 40, Align::left},       {"Sample", 293, 143, 50, Align::left},
-    {"Reversed", 290, 151, 50, Align::left},   {"sample", 219, 109, 50, Align::centred},
-    {"offset", 219, 117, 50, Align::centred},  {"sample", 266, 109, 50, Align::centred},
-    {"retrig", 266, 117, 50, Align::centred},  {"retrig", 313, 109, 50, Align::centred},
-    {"time", 313, 117, 50, Align::centred},    {"semi", 381, 157, 50, Align::centred},
-    {"fine", 428, 157, 50, Align::centred},    {"vel", 475, 157, 50, Align::centred},
-    {"rnd", 522, 157, 50, Align::centred},     {"env", 381, 205, 50, Align::centred},
-    {"attack", 428, 205, 50, Align::centred},  {"hold", 475, 205, 50, Align::centred},
-    {"decay", 522, 205, 50, Align::centred},   {"freq", 582, 61, 50, Align::centred},
-    {"q", 629, 61, 50, Align::centred},        {"vel>freq", 676, 61, 50, Align::centred},
-    {"lfo", 723, 61, 50, Align::centred},      {"speed", 770, 61, 50, Align::centred},
-    {"env", 582, 109, 50, Align::centred},     {"attack", 629, 109, 50, Align::centred},
-    {"hold", 676, 109, 50, Align::centred},    {"decay", 723, 109, 50, Align::centred},
-    {"vol", 582, 157, 50, Align::centred},     {"attack", 629, 157, 50, Align::centred},
-    {"hold", 676, 157, 50, Align::centred},    {"decay", 723, 157, 50, Align::centred},
-    {"start", 582, 205, 50, Align::centred},   {"end", 629, 205, 50, Align::centred},
-    {"time", 676, 205, 50, Align::centred},    {"Edit Sample A", 388, 48, 80, Align::left},
-    {"Edit Sample B", 388, 80, 80, Align::left}, {"Loop Start", 219, 172, 70, Align::left},
-    {"Loop End", 230, 195, 70, Align::left},
+    {"Play Mode", 219, 13, 70, CaptionAlign::left},   {"Combine", 511, 63, 50, CaptionAlign::left},
+    {"mix", 219, 61, 50, CaptionAlign::centred},      {"split", 266, 61, 50, CaptionAlign::centred},
+    {"spread", 313, 61, 50, CaptionAlign::centred},   {"LFO Mode", 517, 6, 70, CaptionAlign::left},
+    {"LFO Sync", 670, 6, 70, CaptionAlign::left},     {"Filter", 388, 6, 70, CaptionAlign::left},
+    {"Loop", 253, 143, 40, CaptionAlign::left},       {"Sample", 293, 143, 50, CaptionAlign::left},
+    {"Reversed", 290, 151, 50, CaptionAlign::left},   {"sample", 219, 109, 50, CaptionAlign::centred},
+    {"offset", 219, 117, 50, CaptionAlign::centred},  {"sample", 266, 109, 50, CaptionAlign::centred},
+    {"retrig", 266, 117, 50, CaptionAlign::centred},  {"retrig", 313, 109, 50, CaptionAlign::centred},
+    {"time", 313, 117, 50, CaptionAlign::centred},    {"semi", 381, 157, 50, CaptionAlign::centred},
+    {"fine", 428, 157, 50, CaptionAlign::centred},    {"vel", 475, 157, 50, CaptionAlign::centred},
+    {"rnd", 522, 157, 50, CaptionAlign::centred},     {"env", 381, 205, 50, CaptionAlign::centred},
+    {"attack", 428, 205, 50, CaptionAlign::centred},  {"hold", 475, 205, 50, CaptionAlign::centred},
+    {"decay", 522, 205, 50, CaptionAlign::centred},   {"freq", 582, 61, 50, CaptionAlign::centred},
+    {"q", 629, 61, 50, CaptionAlign::centred},        {"vel>freq", 676, 61, 50, CaptionAlign::centred},
+    {"lfo", 723, 61, 50, CaptionAlign::centred},      {"speed", 770, 61, 50, CaptionAlign::centred},
+    {"env", 582, 109, 50, CaptionAlign::centred},     {"attack", 629, 109, 50, CaptionAlign::centred},
+    {"hold", 676, 109, 50, CaptionAlign::centred},    {"decay", 723, 109, 50, CaptionAlign::centred},
+    {"vol", 582, 157, 50, CaptionAlign::centred},     {"attack", 629, 157, 50, CaptionAlign::centred},
+    {"hold", 676, 157, 50, CaptionAlign::centred},    {"decay", 723, 157, 50, CaptionAlign::centred},
+    {"start", 582, 205, 50, CaptionAlign::centred},   {"end", 629, 205, 50, CaptionAlign::centred},
+    {"time", 676, 205, 50, CaptionAlign::centred},    {"Edit Sample A", 388, 48, 80, CaptionAlign::left},
+    {"Edit Sample B", 388, 80, 80, CaptionAlign::left}, {"Loop Start", 219, 172, 70, CaptionAlign::left},
+    {"Loop End", 230, 195, 70, CaptionAlign::left},
 }};
 
 // The voice's mixer strip stands beside the page, further right than a synthesised voice's.
 constexpr std::array<Caption, Controls::kMixerCaptionCount> kMixerCaptions = {{
-    {"vol", 833, 91, 30, Align::centred},   {"vel", 879, 91, 30, Align::centred},
-    {"pan", 856, 132, 30, Align::centred},  {"Dist1", 831, 206, 30, Align::centred},
-    {"Dist2", 881, 206, 30, Align::centred}, {"Out", 857, 10, 45, Align::left},
-    {"Choke", 851, 36, 55, Align::left},     {"Distort", 849, 147, 45, Align::left},
+    {"vol", 833, 91, 30, CaptionAlign::centred},   {"vel", 879, 91, 30, CaptionAlign::centred},
+    {"pan", 856, 132, 30, CaptionAlign::centred},  {"Dist1", 831, 206, 30, CaptionAlign::centred},
+    {"Dist2", 881, 206, 30, CaptionAlign::centred}, {"Out", 857, 10, 45, CaptionAlign::left},
+    {"Choke", 851, 36, 55, CaptionAlign::left},     {"Distort", 849, 147, 45, CaptionAlign::left},
 }};
 
 constexpr std::array<std::string_view, 2> kLfoModeNames = {"Free", "Triggered"};
@@ -191,10 +184,7 @@ template <std::size_t N> constexpr std::int32_t countOf(const std::array<const c
 
 void makeCaption(uEditor& editor, myLabel*& label, const Caption& caption)
 {
-    if (caption.align == Align::centred)
-        editor.makeLabelCentred(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
-    else
-        editor.makeLabelLeft(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
+    label = editor::makeCaption(editor, caption);
 }
 
 std::size_t pairOf(std::int32_t slot, std::int32_t layer)

@@ -1,0 +1,30 @@
+#include "editor/caption.h"
+
+#include "editor/ueditor.h"
+
+namespace editor {
+
+namespace {
+
+constexpr std::int32_t kCaptionFont = 0;
+
+} // namespace
+
+myLabel* makeCaption(uEditor& editor, const Caption& caption)
+{
+    myLabel* label = nullptr;
+    switch (caption.align) {
+    case CaptionAlign::left:
+        editor.makeLabelLeft(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
+        break;
+    case CaptionAlign::centred:
+        editor.makeLabelCentred(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
+        break;
+    case CaptionAlign::right:
+        editor.makeLabelRight(label, caption.x, caption.y, caption.width, caption.text, kCaptionFont);
+        break;
+    }
+    return label;
+}
+
+} // namespace editor
