@@ -16,15 +16,20 @@ void seedRandom(std::uint32_t seed)
 
 std::uint32_t randomBits()
 {
-    // Full-period constants for a 2^32 modulus; the low bits of such a
-    // generator are poor, so the draw comes from the upper half.
-    randomState = randomState * 214013u + 2531011u;
+    randomState = nextRandomState(randomState);
     return (randomState >> 16) & kRandomMax;
 }
 
 float randomUnit()
 {
     return static_cast<float>(randomBits() / static_cast<double>(kRandomMax));
+}
+
+RandomRun::RandomRun() : state_(randomState) {}
+
+RandomRun::~RandomRun()
+{
+    randomState = state_;
 }
 
 } // namespace dsp

@@ -1,5 +1,6 @@
 #include "engine/tables/noise_table.h"
 
+#include "engine/dsp/random_source.h"
 #include "engine/tables/pink_noise.h"
 
 namespace tables {
@@ -8,18 +9,19 @@ namespace {
 
 constexpr float kFullScale = 32767.0f;
 
-void fillChannel(std::int16_t* channel, PinkNoise& generator)
+void fillChannel(std::int16_t* channel, PinkNoise& generator, dsp::RandomRun& random)
 {
     for (std::uint32_t i = 0; i < NoiseTable::kFrames; ++i)
-        channel[i] = static_cast<std::int16_t>(generator.next(0, 0, i) * kFullScale);
+        channel[i] = static_cast<std::int16_t>(generator.next(0, 0, i, random) * kFullScale);
 }
 
 } // namespace
 
 void NoiseTable::fill(PinkNoise& generator)
 {
-    fillChannel(left, generator);
-    fillChannel(right, generator);
+    dsp::RandomRun random;
+    fillChannel(left, generator, random);
+    fillChannel(right, generator, random);
 }
 
 } // namespace tables

@@ -7,9 +7,9 @@ namespace tables {
 namespace {
 
 // Eight rows of at most 0.25 sum to 0..2, centred by the caller.
-float freshRow()
+float freshRow(dsp::RandomRun& random)
 {
-    return dsp::randomUnit() * 0.25f;
+    return random.unit() * 0.25f;
 }
 
 // How many of the lowest rows sample n renews (all of them at a multiple of 256).
@@ -32,22 +32,22 @@ int rowsRenewedAt(std::uint32_t n)
 
 } // namespace
 
-float PinkNoise::next(int row, int set, std::uint32_t n)
+float PinkNoise::next(int row, int set, std::uint32_t n, dsp::RandomRun& random)
 {
     State& state = states_[row + 4 * set];
     if ((n & 1) == 0) {
         if ((n & 0xFF) == 0) {
             for (float& r : state.rows)
-                r = freshRow();
+                r = freshRow(random);
             // The eighth row lives only inside the sum; it is drawn last.
-            float sum = freshRow();
+            float sum = freshRow(random);
             for (const float r : state.rows)
                 sum += r;
             state.sum = sum;
         } else {
             const int count = rowsRenewedAt(n);
             for (int i = 0; i < count; ++i) {
-                const float fresh = freshRow();
+                const float fresh = freshRow(random);
                 state.sum = state.sum - state.rows[i] + fresh;
                 state.rows[i] = fresh;
             }

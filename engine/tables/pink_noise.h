@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+namespace dsp {
+class RandomRun;
+} // namespace dsp
+
 namespace tables {
 
 // Pink noise by summing random rows that are renewed at octave-spaced rates:
@@ -13,7 +17,7 @@ public:
     static constexpr int kStateCount = 96;
 
     // One value in -1..1 for sample number n; odd samples repeat the last value.
-    float next(int row, int set, std::uint32_t n);
+    float next(int row, int set, std::uint32_t n, dsp::RandomRun& random);
 
 private:
     struct State {

@@ -36,4 +36,16 @@ TEST(RandomSource, EachSeedGivesItsOwnRepeatableSequenceOnEachThread)
     EXPECT_NE(dsp::randomBits(), opening[0]);
 }
 
+TEST(RandomSource, ARunDrawsTheThreadsSequenceAndGivesTheStateBack)
+{
+    const std::vector<std::uint32_t> opening{41, 18467, 6334, 26500, 19169};
+    dsp::seedRandom(1);
+    {
+        dsp::RandomRun run;
+        EXPECT_EQ(run.bits(), opening[0]);
+        EXPECT_EQ(run.unit(), static_cast<float>(opening[1] / 32767.0));
+    }
+    EXPECT_EQ(draws(3), std::vector(opening.begin() + 2, opening.end()));
+}
+
 } // namespace
