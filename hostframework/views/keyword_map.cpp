@@ -1,6 +1,8 @@
 #include "hostframework/views/keyword_map.h"
 
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/picture_view.h"
+#include "hostframework/views/static_text_view.h"
 
 #include <functional>
 #include <map>
@@ -56,6 +58,8 @@ struct SInitialCreator {
 
 const SInitialCreator kInitialCreators[] = {
     {"Background", &NewCustomView},
+    {"StaticText", &NewStaticTextView},
+    {"Picture", &NewPictureView},
 };
 
 using KeywordMap = std::map<std::string, SKeyword, std::less<>>;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 // The record a view is built from; the description language defines it.
 struct SViewRecord;
@@ -114,6 +115,16 @@ public:
     // Moves the view and redraws it and, through the root, what it uncovered.
     void ScrollBy(std::int16_t dh, std::int16_t dv);
     CPlugInView* GetRootView();
+    // The frame becomes (0, 0, height, width).
+    void SetSize(std::int16_t width, std::int16_t height);
+    // Builds a child from a description made at run time, each "`" read as a double quote; a text that
+    // describes no view becomes a static text showing it. Null when nothing was added: no memory, or a
+    // text of more than 255 characters.
+    CPlugInView* AddSubViewFromText(std::string_view text, std::int16_t h, std::int16_t v, std::int16_t width,
+                                    std::int16_t height, bool enabled);
+    // One pixel narrower and lower; true when a child was added.
+    bool AddSubViewFromTextInset(std::string_view text, std::int16_t h, std::int16_t v, std::int16_t width,
+                                 std::int16_t height, bool enabled);
     // The plug-in's resource file is current between the two; brackets nest.
     static std::int16_t UsePlugInResFile();
     static void RestoreResFile(std::int16_t previous);

@@ -1,5 +1,6 @@
 // kravo-views: builds view descriptions on an offscreen port and writes the picture, for a person to
-// look at how views draw. Each text becomes a child of a "Background" root the size of the picture;
+// look at how views draw. Each text becomes a child of a root without resources the size of the
+// picture, as a run-time text does: a text that is no description shows as static text;
 // the views library runs in process with a group that only lets the host run, reading the plug-in's
 // resource file or the one given.
 //
@@ -12,7 +13,7 @@
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/views/custom_view.h"
-#include "hostframework/views/view_builder.h"
+#include "hostframework/views/no_resource_view.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
 #include "platform/gdi/image.h"
@@ -101,29 +102,29 @@ SOptions readOptions(int argc, char** argv)
     return options;
 }
 
-// The record of "H,V,W,H[,GRIPS]:TEXT"; grips are -1 when not given.
-std::optional<SViewRecord> readRecord(const std::string& argument, int* grips)
-{
-    const std::size_t colon = argument.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const std::string text = argument.substr(colon + 1);
+// A view's place and text from "H,V,W,H[,GRIPS]:TEXT"; grips are -1 when not given.
+struct SPlacedText {
     int h = 0;
     int v = 0;
     int width = 0;
     int height = 0;
-    *grips = -1;
-    const std::string numbers = argument.substr(0, colon);
-    const int read = std::sscanf(numbers.c_str(), "%d,%d,%d,%d,%d", &h, &v, &width, &height, grips);
-    if ((read != 4 && read != 5) || text.size() > 255)
+    int grips = -1;
+    std::string text;
+};
+
+std::optional<SPlacedText> readPlacedText(const std::string& argument)
+{
+    const std::size_t colon = argument.find(':');
+    if (colon == std::string::npos)
         return std::nullopt;
-    SViewRecord record{};
-    record.frame = {static_cast<std::int16_t>(v), static_cast<std::int16_t>(h), static_cast<std::int16_t>(v + height),
-                    static_cast<std::int16_t>(h + width)};
-    record.type = 8;
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
+    SPlacedText placed;
+    placed.text = argument.substr(colon + 1);
+    const std::string numbers = argument.substr(0, colon);
+    const int read = std::sscanf(numbers.c_str(), "%d,%d,%d,%d,%d", &placed.h, &placed.v, &placed.width,
+                                 &placed.height, &placed.grips);
+    if ((read != 4 && read != 5) || placed.text.size() > 255)
+        return std::nullopt;
+    return placed;
 }
 
 std::string className(CPlugInView& view)
@@ -164,25 +165,26 @@ void printTree(CPlugInView& view, int depth)
 int drawViews(const SOptions& options)
 {
     const HostRect bounds{0, 0, static_cast<std::int16_t>(options.height), static_cast<std::int16_t>(options.width)};
-    std::unique_ptr<CCustomView> root(NewCustomView());
-    root->SetFrame(bounds);
+    std::unique_ptr<CCustomView> root(NewNoResourceView());
+    root->SetSize(static_cast<std::int16_t>(options.width), static_cast<std::int16_t>(options.height));
     root->SetEnabled(true);
     for (const std::string& argument : options.texts) {
-        int grips = -1;
-        const std::optional<SViewRecord> record = readRecord(argument, &grips);
-        if (!record) {
+        const std::optional<SPlacedText> placed = readPlacedText(argument);
+        if (!placed) {
             std::fprintf(stderr, "kravo-views: not \"H,V,W,H[,GRIPS]:TEXT\": %s\n", argument.c_str());
             return 2;
         }
-        bool isDescription = false;
-        CCustomView* view = BuildViewFromRecord(&*record, &isDescription);
+        CPlugInView* view =
+            root->AddSubViewFromText(placed->text, static_cast<std::int16_t>(placed->h), static_cast<std::int16_t>(placed->v),
+                                     static_cast<std::int16_t>(placed->width), static_cast<std::int16_t>(placed->height), true);
         if (view == nullptr) {
             std::fprintf(stderr, "kravo-views: no view from %s\n", argument.c_str());
             return 1;
         }
-        if (grips >= 0)
-            view->SetPlate(view->HasPlate(), view->GetOwnPlateStyle(), static_cast<std::uint16_t>(grips));
-        root->AddSubView(view, false);
+        auto* described = dynamic_cast<CCustomView*>(view);
+        if (placed->grips >= 0 && described != nullptr)
+            described->SetPlate(described->HasPlate(), described->GetOwnPlateStyle(),
+                                static_cast<std::uint16_t>(placed->grips));
     }
     HostPort port = HostExtNewOffscreenPort(&bounds);
     root->SetPort(port);
