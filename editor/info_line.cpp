@@ -5,7 +5,7 @@
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/my_text_button.h"
-#include "editor/controls/tdm_display.h"
+#include "editor/controls/pattern_grid.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/mapping_setting.h"
 #include "plugin/settings/registry_settings.h"

@@ -11,8 +11,8 @@
 #include "editor/controls/my_pad.h"
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_radio_button.h"
-#include "editor/controls/tdm_display.h"
-#include "editor/controls/tdm_file_display.h"
+#include "editor/controls/pattern_file_browser.h"
+#include "editor/controls/pattern_grid.h"
 #include "editor/image_places.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
@@ -174,8 +174,8 @@ void uEditor::buildPatternPage()
         makeKnob(page.humanKnobs[n], param::patternHumanization[n], 445, 160);
     }
     makeOptionMenu(page.lockMenu, kLockTag, 643, 182, kStepMenuImage, 3, kLockEntries, kLockDivisor);
-    page.grid = new TDMDisplay(Toolkit::CRect(128, 13, 592, 147), this);
-    page.browser = new TDMFileDisplay(Toolkit::CRect(600, 9, 710, 147), nullptr);
+    page.grid = new PatternGrid(Toolkit::CRect(128, 13, 592, 147), this);
+    page.browser = new PatternFileBrowser(Toolkit::CRect(600, 9, 710, 147), nullptr);
     patternViewFlag = 0.0f;
 }
 
@@ -274,7 +274,7 @@ void uEditor::updatePatternStepDisplay()
 
 void uEditor::refreshPatternBrowser()
 {
-    TDMFileDisplay* browser = patternPage.browser;
+    PatternFileBrowser* browser = patternPage.browser;
     if (browser == nullptr)
         return;
     plugin()->patternBrowserToRoot();

@@ -14,8 +14,8 @@ class myOnOff;
 class myOptionMenu;
 class myRadioBitmapButton;
 class myRadioButton;
-class TDMDisplay;
-class TDMFileDisplay;
+class PatternGrid;
+class PatternFileBrowser;
 
 struct PatternPageControls {
     static constexpr int kPatternCount = 8;
@@ -40,8 +40,8 @@ struct PatternPageControls {
     myOnOff* viewSwitch = nullptr;
     myOnOff* latchSwitch = nullptr;
     myOptionMenu* lockMenu = nullptr;
-    TDMDisplay* grid = nullptr;
-    TDMFileDisplay* browser = nullptr;
+    PatternGrid* grid = nullptr;
+    PatternFileBrowser* browser = nullptr;
 
     // Releases every control that was made, once, and clears the pointers.
     void forgetAll();

@@ -6,8 +6,8 @@
 
 #include "tests/editor/editor_test.h"
 
-#include "editor/controls/tdm_display.h"
-#include "editor/controls/tdm_file_display.h"
+#include "editor/controls/pattern_file_browser.h"
+#include "editor/controls/pattern_grid.h"
 #include "platform/file_dialogs.h"
 #include "platform/windows_paths.h"
 #include "plugin/parameters/pattern_parameters.h"
@@ -70,8 +70,8 @@ protected:
         return peak;
     }
 
-    TDMDisplay* grid() const { return editor->patternPage.grid; }
-    TDMFileDisplay* browser() const { return editor->patternPage.browser; }
+    PatternGrid* grid() const { return editor->patternPage.grid; }
+    PatternFileBrowser* browser() const { return editor->patternPage.browser; }
     // The middle of a step's cell in the edit view's field row (0 the on row), or in the overview's track row.
     static POINT cellAt(int column, int row)
     {

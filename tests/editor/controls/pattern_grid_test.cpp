@@ -11,12 +11,12 @@ namespace {
 
 using kravo::param::StepAttribute;
 
-class PatternGrid : public kravo::test::PatternPageTest {
+class PatternGridControl : public kravo::test::PatternPageTest {
 protected:
     std::string text(int row, float value)
     {
         char shown[16];
-        TDMDisplay::fieldText(row, value, shown, sizeof shown);
+        PatternGrid::fieldText(row, value, shown, sizeof shown);
         return shown;
     }
     // Whether the pictures differ anywhere in the rectangle of the editor's window.
@@ -53,7 +53,7 @@ protected:
     }
 };
 
-TEST_F(PatternGrid, FieldTextsShowWhatIsPlayed)
+TEST_F(PatternGridControl, FieldTextsShowWhatIsPlayed)
 {
     EXPECT_EQ(text(2, 0.4975f), "C");
     EXPECT_EQ(text(2, 0.0f), "100L");
@@ -69,7 +69,7 @@ TEST_F(PatternGrid, FieldTextsShowWhatIsPlayed)
     EXPECT_EQ(text(0, 1.0f), "");
 }
 
-TEST_F(PatternGrid, ColumnsRunToTheEndStepAndLeftOfTheStartStepAreDimmed)
+TEST_F(PatternGridControl, ColumnsRunToTheEndStepAndLeftOfTheStartStepAreDimmed)
 {
     setTrack0(StepAttribute::On, 0.0f);
     plugin->setParameter(kravo::param::patternStartStep[0], 0.0f);
@@ -104,7 +104,7 @@ TEST_F(PatternGrid, ColumnsRunToTheEndStepAndLeftOfTheStartStepAreDimmed)
     EXPECT_FALSE(cellDiffers(empty, one, 1, 0));
 }
 
-TEST_F(PatternGrid, OnlyTheModulationRowShowsNumbersOnStepsThatAreOff)
+TEST_F(PatternGridControl, OnlyTheModulationRowShowsNumbersOnStepsThatAreOff)
 {
     setTrack0(StepAttribute::On, 0.0f);
     plugin->setParameter(kravo::param::patternEndStep[0], 1.0f);
@@ -125,7 +125,7 @@ TEST_F(PatternGrid, OnlyTheModulationRowShowsNumbersOnStepsThatAreOff)
     EXPECT_TRUE(textDiffers(on, picture(), 1, 7));
 }
 
-TEST_F(PatternGrid, ClicksToggleStepsAndCtrlResetsOnlyValueRows)
+TEST_F(PatternGridControl, ClicksToggleStepsAndCtrlResetsOnlyValueRows)
 {
     const int on = step(StepAttribute::On, 0, 0, 4);
     const int flam = step(StepAttribute::Flam, 0, 0, 4);
@@ -167,7 +167,7 @@ TEST_F(PatternGrid, ClicksToggleStepsAndCtrlResetsOnlyValueRows)
     EXPECT_EQ(plugin->getParameter(track2), 1.0f);
 }
 
-TEST_F(PatternGrid, ShiftDuringADragMakesItFinerWithoutAJumpAndKeepsItFiner)
+TEST_F(PatternGridControl, ShiftDuringADragMakesItFinerWithoutAJumpAndKeepsItFiner)
 {
     const int pan = step(StepAttribute::Pan, 0, 0, 3);
     const POINT at = cellAt(3, 2);
@@ -198,7 +198,7 @@ TEST_F(PatternGrid, ShiftDuringADragMakesItFinerWithoutAJumpAndKeepsItFiner)
     EXPECT_NEAR(dragUp(true), 0.605f, 1e-5f);
 }
 
-TEST_F(PatternGrid, ThePatternMenuRunsCommandsOnTheShownTrackAndOffersTheBypasses)
+TEST_F(PatternGridControl, ThePatternMenuRunsCommandsOnTheShownTrackAndOffersTheBypasses)
 {
     // Track 1 of pattern 2.
     click(kPage.x + 56 + 6, kPage.y + 2 * 25 + 10 + 6);
@@ -228,7 +228,7 @@ TEST_F(PatternGrid, ThePatternMenuRunsCommandsOnTheShownTrackAndOffersTheBypasse
     EXPECT_EQ(plugin->getParameter(bypass), 1.0f);
 }
 
-TEST_F(PatternGrid, SavePatternWritesAFileThatLoadsBack)
+TEST_F(PatternGridControl, SavePatternWritesAFileThatLoadsBack)
 {
     plugin->setParameter(step(StepAttribute::Pitch, 0, 3, 9), 0.25f);
     platform::scriptSaveFileAnswer(std::string(kPatternFolder) + "Saved");
@@ -244,7 +244,7 @@ TEST_F(PatternGrid, SavePatternWritesAFileThatLoadsBack)
     EXPECT_EQ(plugin->getParameter(step(StepAttribute::Pitch, 0, 3, 9)), 0.25f);
 }
 
-TEST_F(PatternGrid, TheLockKeepsEveryPatternValueAndShowsTheLockedCopy)
+TEST_F(PatternGridControl, TheLockKeepsEveryPatternValueAndShowsTheLockedCopy)
 {
     const POINT lock{kPage.x + 643 + 20, kPage.y + 182 + 10};
     const int on = step(StepAttribute::On, 0, 0, 5);

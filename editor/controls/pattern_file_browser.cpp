@@ -1,4 +1,4 @@
-#include "editor/controls/tdm_file_display.h"
+#include "editor/controls/pattern_file_browser.h"
 
 #include "editor/controls/control_clicks.h"
 #include "editor/ueditor.h"
@@ -39,26 +39,26 @@ constexpr CColor kEntryText{0, 0, 0, 0};
 
 } // namespace
 
-TDMFileDisplay::TDMFileDisplay(const CRect& size, Toolkit::CControlListener* listener)
+PatternFileBrowser::PatternFileBrowser(const CRect& size, Toolkit::CControlListener* listener)
     : CControl(size, nullptr, kCommandTag, nullptr), width(size.right - size.left), height(size.bottom - size.top),
       left(size.left), top(size.top), textWidth(static_cast<float>(width) - 4.0f)
 {
     (void)listener;
 }
 
-void TDMFileDisplay::resetSelection()
+void PatternFileBrowser::resetSelection()
 {
     selectedEntry = -1;
     scrollPosition = 0.0f;
 }
 
-std::int32_t TDMFileDisplay::firstVisibleEntry(std::int32_t count) const
+std::int32_t PatternFileBrowser::firstVisibleEntry(std::int32_t count) const
 {
     const std::int32_t hidden = std::max(count - visibleRows, 0);
     return static_cast<std::int32_t>(scrollPosition / scrollTravel * static_cast<float>(hidden));
 }
 
-void TDMFileDisplay::scrollBy(std::int32_t count, std::int32_t delta)
+void PatternFileBrowser::scrollBy(std::int32_t count, std::int32_t delta)
 {
     const std::int32_t hidden = count - visibleRows;
     if (hidden <= 0)
@@ -69,7 +69,7 @@ void TDMFileDisplay::scrollBy(std::int32_t count, std::int32_t delta)
     scrollPosition = static_cast<float>(first) * scrollTravel / static_cast<float>(hidden);
 }
 
-std::string TDMFileDisplay::shownName(std::int32_t kind, const std::string& name)
+std::string PatternFileBrowser::shownName(std::int32_t kind, const std::string& name)
 {
     std::array<char, kNameSize> shown{};
     if (kind != kPatternFileEntry || !kravo::stripExtension(name.c_str(), shown))
@@ -77,20 +77,20 @@ std::string TDMFileDisplay::shownName(std::int32_t kind, const std::string& name
     return shown.data();
 }
 
-APlugin* TDMFileDisplay::editorPlugin()
+APlugin* PatternFileBrowser::editorPlugin()
 {
     PluginGUIEditor* editor = getEditor();
     return editor != nullptr ? static_cast<APlugin*>(editor->getEffect()) : nullptr;
 }
 
-void TDMFileDisplay::drawImage(Toolkit::CDrawContext* context, std::int32_t id, const CRect& rect)
+void PatternFileBrowser::drawImage(Toolkit::CDrawContext* context, std::int32_t id, const CRect& rect)
 {
     auto* owner = dynamic_cast<uEditor*>(getEditor());
     if (Toolkit::CBitmap* picture = owner != nullptr ? owner->image(id) : nullptr)
         picture->drawTransparent(context, rect, CPoint(0, 0));
 }
 
-void TDMFileDisplay::draw(Toolkit::CDrawContext* context)
+void PatternFileBrowser::draw(Toolkit::CDrawContext* context)
 {
     APlugin* owner = editorPlugin();
     if (context == nullptr || owner == nullptr)
@@ -121,7 +121,7 @@ void TDMFileDisplay::draw(Toolkit::CDrawContext* context)
     setDirty(false);
 }
 
-void TDMFileDisplay::mouse(Toolkit::CDrawContext* context, const CPoint& where, std::int32_t buttons)
+void PatternFileBrowser::mouse(Toolkit::CDrawContext* context, const CPoint& where, std::int32_t buttons)
 {
     (void)where;
     APlugin* owner = editorPlugin();
@@ -163,7 +163,7 @@ void TDMFileDisplay::mouse(Toolkit::CDrawContext* context, const CPoint& where, 
     setDirty(true);
 }
 
-void TDMFileDisplay::dragThumb(Toolkit::CDrawContext* context)
+void PatternFileBrowser::dragThumb(Toolkit::CDrawContext* context)
 {
     std::int32_t held = Toolkit::kLeftButton;
     do {
@@ -177,7 +177,7 @@ void TDMFileDisplay::dragThumb(Toolkit::CDrawContext* context)
     } while (held == Toolkit::kLeftButton);
 }
 
-bool TDMFileDisplay::clickEntry(Toolkit::CDrawContext* context, APlugin* owner, std::int32_t n, std::int32_t buttons)
+bool PatternFileBrowser::clickEntry(Toolkit::CDrawContext* context, APlugin* owner, std::int32_t n, std::int32_t buttons)
 {
     const std::int32_t kind = owner->getPatternFileType(n);
     owner->selectPatternFile(n);
@@ -204,7 +204,7 @@ bool TDMFileDisplay::clickEntry(Toolkit::CDrawContext* context, APlugin* owner, 
 }
 
 // The pattern plays the file while the right button is held; Undo then puts back what the pattern held.
-void TDMFileDisplay::audition(Toolkit::CDrawContext* context, APlugin* owner)
+void PatternFileBrowser::audition(Toolkit::CDrawContext* context, APlugin* owner)
 {
     owner->handlePatternMenu(kKeepUndoCopy, pattern, 0);
     owner->loadSelectedPatternFile(pattern);

@@ -11,7 +11,7 @@
 
 class APlugin;
 
-class TDMDisplay : public Toolkit::CControl {
+class PatternGrid : public Toolkit::CControl {
 public:
     // A row of step numbers, seven field rows and one spare; sixteen steps.
     static constexpr std::int32_t kRowCount = 9;
@@ -19,7 +19,7 @@ public:
     static constexpr std::int32_t kHeaderHeight = 14;
     static constexpr float kOverviewRowPitch = 27.0f;
 
-    TDMDisplay(const Toolkit::CRect& size, Toolkit::CControlListener* listener);
+    PatternGrid(const Toolkit::CRect& size, Toolkit::CControlListener* listener);
 
     void setPattern(std::int32_t newPattern) { pattern = newPattern; }
     void setTrack(std::int32_t newTrack) { track = newTrack; }

@@ -162,9 +162,9 @@ TEST_F(PatternBrowser, FoldersAreEnteredAndTheRootBandComesBack)
     std::ofstream(platform::nativePath((std::string(kPatternFolder) + "My.Folder\\Inner.pat").c_str()));
     makeFiles(2);
     ASSERT_EQ(plugin->getPatternFileType(0), 1);
-    EXPECT_EQ(TDMFileDisplay::shownName(1, "My.Folder"), "My.Folder");
-    EXPECT_EQ(TDMFileDisplay::shownName(2, "Beat.pat"), "Beat");
-    EXPECT_EQ(TDMFileDisplay::shownName(2, "v1.2.pat"), "v1.2");
+    EXPECT_EQ(PatternFileBrowser::shownName(1, "My.Folder"), "My.Folder");
+    EXPECT_EQ(PatternFileBrowser::shownName(2, "Beat.pat"), "Beat");
+    EXPECT_EQ(PatternFileBrowser::shownName(2, "v1.2.pat"), "v1.2");
 
     click(browserRowAt(0).x, browserRowAt(0).y, VK_RBUTTON);
     EXPECT_EQ(plugin->getPatternBrowserFolder(), "My.Folder\\");

@@ -1,4 +1,4 @@
-#include "editor/controls/tdm_display.h"
+#include "editor/controls/pattern_grid.h"
 
 #include "editor/controls/control_clicks.h"
 #include "editor/ueditor.h"
@@ -82,14 +82,14 @@ std::int32_t fieldBase(std::int32_t row)
 
 } // namespace
 
-TDMDisplay::TDMDisplay(const CRect& size, Toolkit::CControlListener* listener)
+PatternGrid::PatternGrid(const CRect& size, Toolkit::CControlListener* listener)
     : CControl(size, listener, kCommandTag, nullptr), width(size.right - size.left), height(size.bottom - size.top),
       left(size.left), top(size.top), columnWidth(static_cast<float>(width) * 0.0625f),
       rowHeight(static_cast<float>(height) / static_cast<float>(kRowCount))
 {
 }
 
-void TDMDisplay::fieldText(std::int32_t row, float value, char* text, std::size_t size)
+void PatternGrid::fieldText(std::int32_t row, float value, char* text, std::size_t size)
 {
     switch (row) {
     case kVelocityRow: std::snprintf(text, size, "%d", static_cast<int>(value * 127.99f)); break;
@@ -110,46 +110,46 @@ void TDMDisplay::fieldText(std::int32_t row, float value, char* text, std::size_
     }
 }
 
-APlugin* TDMDisplay::editorPlugin()
+APlugin* PatternGrid::editorPlugin()
 {
     PluginGUIEditor* editor = getEditor();
     return editor != nullptr ? static_cast<APlugin*>(editor->getEffect()) : nullptr;
 }
 
-float TDMDisplay::readPatternParameter(std::int32_t index)
+float PatternGrid::readPatternParameter(std::int32_t index)
 {
     APlugin* owner = editorPlugin();
     return owner != nullptr ? owner->getParameterValue(index) : 0.0f;
 }
 
-void TDMDisplay::writePatternParameter(std::int32_t index, float value)
+void PatternGrid::writePatternParameter(std::int32_t index, float value)
 {
     if (APlugin* owner = editorPlugin())
         owner->setPatternParameter(index, value);
 }
 
-float TDMDisplay::readPatternStepValue(std::int32_t base, std::int32_t step)
+float PatternGrid::readPatternStepValue(std::int32_t base, std::int32_t step)
 {
     return readPatternParameter(base + 16 * pattern + step);
 }
 
-float TDMDisplay::readTrackStepValue(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
+float PatternGrid::readTrackStepValue(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
 {
     return readPatternParameter(base + 16 * (4 * pattern + trackIndex) + step);
 }
 
-bool TDMDisplay::isTrackStepSet(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
+bool PatternGrid::isTrackStepSet(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
 {
     return readTrackStepValue(base, trackIndex, step) >= 0.5f;
 }
 
-void TDMDisplay::toggleTrackStep(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
+void PatternGrid::toggleTrackStep(std::int32_t base, std::int32_t trackIndex, std::int32_t step)
 {
     const bool set = isTrackStepSet(base, trackIndex, step);
     writePatternParameter(base + 16 * (4 * pattern + trackIndex) + step, set ? 0.0f : 1.0f);
 }
 
-void TDMDisplay::resetStepField(std::int32_t row, std::int32_t trackIndex, std::int32_t step)
+void PatternGrid::resetStepField(std::int32_t row, std::int32_t trackIndex, std::int32_t step)
 {
     const std::int32_t at = 16 * (4 * pattern + trackIndex) + step;
     switch (row) {
@@ -163,21 +163,21 @@ void TDMDisplay::resetStepField(std::int32_t row, std::int32_t trackIndex, std::
     }
 }
 
-void TDMDisplay::drawImage(Toolkit::CDrawContext* context, std::int32_t id, const CRect& rect, const CPoint& from)
+void PatternGrid::drawImage(Toolkit::CDrawContext* context, std::int32_t id, const CRect& rect, const CPoint& from)
 {
     auto* owner = dynamic_cast<uEditor*>(getEditor());
     if (Toolkit::CBitmap* picture = owner != nullptr ? owner->image(id) : nullptr)
         picture->drawTransparent(context, rect, from);
 }
 
-void TDMDisplay::drawHeader(Toolkit::CDrawContext* context, std::int32_t column, std::int32_t headerTop)
+void PatternGrid::drawHeader(Toolkit::CDrawContext* context, std::int32_t column, std::int32_t headerTop)
 {
     const auto x0 = static_cast<std::int32_t>(static_cast<float>(column) * columnWidth + static_cast<float>(left - 1));
     drawImage(context, column == currentStep ? kPlayingStepNumbers : kStepNumbers,
               CRect(x0, headerTop, x0 + kHeaderWidth, headerTop + kHeaderHeight), CPoint(0, kHeaderHeight * column));
 }
 
-void TDMDisplay::draw(Toolkit::CDrawContext* context)
+void PatternGrid::draw(Toolkit::CDrawContext* context)
 {
     if (context == nullptr)
         return;
@@ -195,7 +195,7 @@ void TDMDisplay::draw(Toolkit::CDrawContext* context)
     setDirty(false);
 }
 
-void TDMDisplay::drawEditView(Toolkit::CDrawContext* context, std::int32_t first, std::int32_t count,
+void PatternGrid::drawEditView(Toolkit::CDrawContext* context, std::int32_t first, std::int32_t count,
                               const bool* bypassed)
 {
     char text[16];
@@ -226,7 +226,7 @@ void TDMDisplay::drawEditView(Toolkit::CDrawContext* context, std::int32_t first
     }
 }
 
-void TDMDisplay::drawOverview(Toolkit::CDrawContext* context, std::int32_t first, std::int32_t count,
+void PatternGrid::drawOverview(Toolkit::CDrawContext* context, std::int32_t first, std::int32_t count,
                               const bool* bypassed)
 {
     for (std::int32_t i = 0; i < count; ++i) {
@@ -241,7 +241,7 @@ void TDMDisplay::drawOverview(Toolkit::CDrawContext* context, std::int32_t first
     }
 }
 
-void TDMDisplay::mouse(Toolkit::CDrawContext* context, const CPoint& where, std::int32_t buttons)
+void PatternGrid::mouse(Toolkit::CDrawContext* context, const CPoint& where, std::int32_t buttons)
 {
     (void)where;
     if (!mouseEnabled || context == nullptr || editorPlugin() == nullptr)
@@ -293,7 +293,7 @@ void TDMDisplay::mouse(Toolkit::CDrawContext* context, const CPoint& where, std:
 
 // Right and up raise the value. Shift taken during the drag makes it ten times finer from where the
 // value stands, so the value does not jump; the finer scale stays when Shift is let go.
-void TDMDisplay::dragValue(Toolkit::CDrawContext* context, std::int32_t row, std::int32_t column, std::int32_t buttons)
+void PatternGrid::dragValue(Toolkit::CDrawContext* context, std::int32_t row, std::int32_t column, std::int32_t buttons)
 {
     const std::int32_t index = row == kModulationRow ? kModulationValue + 16 * pattern + column
                                                      : fieldBase(row) + 16 * (4 * pattern + track) + column;
@@ -328,7 +328,7 @@ void TDMDisplay::dragValue(Toolkit::CDrawContext* context, std::int32_t row, std
     setDirty(true);
 }
 
-void TDMDisplay::showPatternMenu(Toolkit::CDrawContext* context, const CPoint& where)
+void PatternGrid::showPatternMenu(Toolkit::CDrawContext* context, const CPoint& where)
 {
     plugin = editorPlugin();
     auto* parent = dynamic_cast<Toolkit::CViewContainer*>(getParentView());
@@ -363,7 +363,7 @@ void TDMDisplay::showPatternMenu(Toolkit::CDrawContext* context, const CPoint& w
     setDirty(true);
 }
 
-void TDMDisplay::runMenuChoice(std::int32_t choice, const float* bypass)
+void PatternGrid::runMenuChoice(std::int32_t choice, const float* bypass)
 {
     if (choice >= 1 && choice < kFirstBypassChoice)
         plugin->handlePatternMenu(kChoiceCommands[choice - 1], pattern, track);

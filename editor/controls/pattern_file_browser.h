@@ -13,9 +13,9 @@
 
 class APlugin;
 
-class TDMFileDisplay : public Toolkit::CControl {
+class PatternFileBrowser : public Toolkit::CControl {
 public:
-    TDMFileDisplay(const Toolkit::CRect& size, Toolkit::CControlListener* listener);
+    PatternFileBrowser(const Toolkit::CRect& size, Toolkit::CControlListener* listener);
 
     // The pattern that loads and auditions go to.
     void setPattern(std::int32_t newPattern) { pattern = newPattern; }
