@@ -104,8 +104,6 @@ const DrumPageLayout kBassDrumPageLayout = {
     .voices = kVoices,
     .modelParameterBase = 144,
     .synthModelCount = 4,
-    .modelMenuX = 103,
-    .modelMenuY = 3,
     .modelNames = kravo::param::display::kBassDrumModelNames,
     .modelGroupSizes = kModelGroups,
     .menus = kMenus,
@@ -115,11 +113,6 @@ const DrumPageLayout kBassDrumPageLayout = {
     .extraCaptions = kExtraCaptions,
     .marks = kMarks,
     .furniture = kFurniture,
-    .background = 10140,
-    .commonStripFirst = false,
-    .tomUserButtons = false,
-    .tomUserBackground = 10140,
-    .derivedMarks = false,
 };
 
 } // namespace editor

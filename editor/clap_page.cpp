@@ -89,22 +89,14 @@ const DrumPageLayout kClapPageLayout = {
     .voices = kVoices,
     .modelParameterBase = 602,
     .synthModelCount = 3,
-    .modelMenuX = 103,
-    .modelMenuY = 3,
     .modelNames = kravo::param::display::kClapModelNames,
     .modelGroupSizes = kModelGroups,
     .menus = kMenus,
     .knobs = kKnobs,
     .captionCells = kCaptionCells,
     .captionGrid = &kCaptionGrid,
-    .extraCaptions = {},
     .marks = kMarks,
     .furniture = kFurniture,
-    .background = 10140,
-    .commonStripFirst = false,
-    .tomUserButtons = false,
-    .tomUserBackground = 10140,
-    .derivedMarks = false,
 };
 
 } // namespace editor

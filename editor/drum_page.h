@@ -112,27 +112,27 @@ struct DrumPageLayout {
     std::span<const std::int32_t> voices;
     std::int32_t modelParameterBase;
     std::int32_t synthModelCount;
-    std::int32_t modelMenuX;
-    std::int32_t modelMenuY;
+    std::int32_t modelMenuX = 103;
+    std::int32_t modelMenuY = 3;
     std::span<const std::string_view> modelNames;
     std::span<const std::int32_t> modelGroupSizes;
     std::span<const DrumMenuSlot> menus;
     std::span<const DrumKnobSlot> knobs;
     std::span<const CaptionCell> captionCells;
     const CaptionGrid* captionGrid;
-    std::span<const PlacedCaption> extraCaptions;
-    std::span<const MarkCell> marks;
+    std::span<const PlacedCaption> extraCaptions = {};
+    std::span<const MarkCell> marks = {};
     std::span<const PageFurniture> furniture;
-    std::int32_t background;
+    std::int32_t background = 10140;
     // The hi-hat and user pages add the common strip before the model menu, the others after it.
-    bool commonStripFirst;
+    bool commonStripFirst = false;
     // The tom and user pages show a Tom / User voice's Tom and User buttons and their captions first, on
     // this background.
-    bool tomUserButtons;
-    std::int32_t tomUserBackground;
+    bool tomUserButtons = false;
+    std::int32_t tomUserBackground = 10141;
     // The user page's marks are not listed: a mark joins two knobs of a row 47 px apart unless the right
     // one starts a section.
-    bool derivedMarks;
+    bool derivedMarks = false;
 };
 
 class DrumPage {

@@ -12,6 +12,7 @@
 #include "editor/fx_type_layout.h"
 #include "editor/menu_choice.h"
 #include "editor/ueditor.h"
+#include "editor/entry_texts.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/display/modulation_names.h"
@@ -126,18 +127,15 @@ void uEditor::buildEffectsPage()
     for (std::size_t n = 0; n < kFixedLabels.size(); ++n)
         makeLabelLeft(page.fixedLabels[n], kFixedLabels[n].x, kFixedLabels[n].y, kFixedLabels[n].width,
                       kFixedLabels[n].text, kLabelFont);
-    // The name lists hold literals, each with its end.
-    std::array<const char*, display::kEffectRoutingNames.size()> routings{};
-    std::ranges::transform(display::kEffectRoutingNames, routings.begin(), [](std::string_view n) { return n.data(); });
-    makeOptionMenu(page.routingMenu, param::kEffectRouting, 48, 37, kTypeMenuImage,
-                   static_cast<std::int32_t>(routings.size()), routings.data(), kRoutingScale);
-    std::array<const char*, param::kEffectTypeCount> types{};
-    std::ranges::transform(param::kEffectTypeNames, types.begin(), [](std::string_view n) { return n.data(); });
+    const editor::EntryTexts routings(display::kEffectRoutingNames);
+    makeOptionMenu(page.routingMenu, param::kEffectRouting, 48, 37, kTypeMenuImage, routings.count(),
+                   routings.entries(), kRoutingScale);
+    const editor::EntryTexts types(param::kEffectTypeNames);
 
     for (int s = 0; s < EffectsPageControls::kSlotCount; ++s) {
         EffectsPageControls::Slot& slot = page.slots[static_cast<std::size_t>(s)];
         const auto n = static_cast<std::size_t>(s);
-        makeOptionMenu(slot.type, param::effectType[n], 48, 15, kTypeMenuImage, param::kEffectTypeCount, types.data(),
+        makeOptionMenu(slot.type, param::effectType[n], 48, 15, kTypeMenuImage, types.count(), types.entries(),
                        kTypeScale);
         makeKnobAlt(slot.mix, param::effectSlotMix[n], 150, 24);
         makeKnobAlt(slot.pan, param::effectSlotPan[n], 195, 24);

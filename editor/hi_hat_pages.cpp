@@ -141,8 +141,6 @@ constexpr DrumPageLayout hiHatLayout(std::span<const std::int32_t> voices, std::
         .voices = voices,
         .modelParameterBase = modelParameterBase,
         .synthModelCount = 3,
-        .modelMenuX = 103,
-        .modelMenuY = 3,
         .modelNames = kravo::param::display::kHiHatModelNames,
         .modelGroupSizes = kModelGroups,
         .menus = menus,
@@ -152,11 +150,7 @@ constexpr DrumPageLayout hiHatLayout(std::span<const std::int32_t> voices, std::
         .extraCaptions = kExtraCaptions,
         .marks = kMarks,
         .furniture = kFurniture,
-        .background = 10140,
         .commonStripFirst = true,
-        .tomUserButtons = false,
-        .tomUserBackground = 10140,
-        .derivedMarks = false,
     };
 }
 

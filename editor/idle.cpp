@@ -29,12 +29,12 @@ void uEditor::idle()
         refreshAll();
     if (plugin()->takePatternViewRefreshFlag())
         refreshPatternBrowser();
-    // Each flag is cleared before its work, so that a request made by the work itself is kept.
+    // Each flag is cleared after its work: the layout ends with a refresh that asks for one more
+    // layout, and this pass answers it.
     if (voicePagePending != 0) {
-        voicePagePending = 0;
         updateVoicePage();
+        voicePagePending = 0;
     }
-    // The layout ends with a refresh that asks for one more layout: this pass answers it.
     if (fxLayoutPending != 0) {
         layoutFxSlot();
         updateFxDestinationMenus();

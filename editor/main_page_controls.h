@@ -4,6 +4,8 @@
 // and the section artwork. The page switching and the voice pages place them; valueChanged recognises
 // the command controls by identity. None until the main page builds them, none again after close.
 
+#include "editor/caption.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +23,16 @@ class CKickButton;
 class CView;
 } // namespace Toolkit
 
+// A voice's mixer strip and its captions: a sample voice's stands further right, beside the sample page.
+inline constexpr std::int32_t kSynthStripLeft = 590;
+inline constexpr std::int32_t kSampleStripShift = 247;
+inline constexpr std::array<editor::Caption, 8> kMixerStripCaptions = {{
+    {"vol", 586, 91, 30, editor::CaptionAlign::centred},   {"vel", 632, 91, 30, editor::CaptionAlign::centred},
+    {"pan", 609, 132, 30, editor::CaptionAlign::centred},  {"Dist1", 584, 206, 30, editor::CaptionAlign::centred},
+    {"Dist2", 634, 206, 30, editor::CaptionAlign::centred}, {"Out", 610, 10, 45, editor::CaptionAlign::left},
+    {"Choke", 604, 36, 55, editor::CaptionAlign::left},     {"Distort", 602, 147, 45, editor::CaptionAlign::left},
+}};
+
 struct MainPageControls {
     static constexpr int kVoiceCount = 24;
     static constexpr int kSynthVoiceCount = 16;
@@ -31,7 +43,7 @@ struct MainPageControls {
     static constexpr int kCommonKnobCount = 22;
     static constexpr int kCompactKnobCount = 4;
     static constexpr int kCommonCaptionCount = 35;
-    static constexpr int kMixerCaptionCount = 8;
+    static constexpr int kMixerCaptionCount = static_cast<int>(kMixerStripCaptions.size());
     static constexpr int kCellsPerGrid = 40;
     static constexpr int kSectionPanelCount = 48;
     static constexpr int kBarCount = 10;

@@ -11,6 +11,7 @@
 #include "editor/controls/my_option_menu.h"
 #include "editor/entry_texts.h"
 #include "editor/caption.h"
+#include "editor/voice_menu_names.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
@@ -28,9 +29,7 @@ namespace layer = kravo::param::synthlayer;
 
 constexpr std::uint8_t kPlainSwitch = 0;
 constexpr int kFirstSampleVoice = 16;
-constexpr std::int32_t kSynthStripLeft = 590;
-// A sample voice's strip stands further right, beside the sample page.
-constexpr std::int32_t kSampleStripLeft = 590 + 247;
+constexpr std::int32_t kSampleStripLeft = kSynthStripLeft + kSampleStripShift;
 
 enum class KnobKind { plain, bipolar };
 
@@ -97,16 +96,6 @@ constexpr std::array<Caption, MainPageControls::kCommonCaptionCount> kCommonCapt
     {"lfo sync", 454, 7, 50, CaptionAlign::right},
 }};
 
-constexpr std::array<Caption, MainPageControls::kMixerCaptionCount> kMixerCaptions = {{
-    {"vol", 586, 91, 30, CaptionAlign::centred},   {"vel", 632, 91, 30, CaptionAlign::centred},
-    {"pan", 609, 132, 30, CaptionAlign::centred},  {"Dist1", 584, 206, 30, CaptionAlign::centred},
-    {"Dist2", 634, 206, 30, CaptionAlign::centred}, {"Out", 610, 10, 45, CaptionAlign::left},
-    {"Choke", 604, 36, 55, CaptionAlign::left},     {"Distort", 602, 147, 45, CaptionAlign::left},
-}};
-
-constexpr std::array<std::string_view, 2> kFilterLfoModeNames = {"Free", "Triggered"};
-constexpr std::array<std::string_view, 2> kFilterLfoSyncNames = {"Sync Off", "Sync On"};
-
 void makeCaption(uEditor& editor, myLabel*& label, const Caption& caption)
 {
     label = editor::makeCaption(editor, caption);
@@ -124,8 +113,8 @@ void uEditor::buildCommonSectionCaptions()
 void uEditor::buildCommonSections()
 {
     const editor::EntryTexts filterTypes(display::kVoiceFilterTypeNames);
-    const editor::EntryTexts lfoModes(kFilterLfoModeNames);
-    const editor::EntryTexts lfoSyncs(kFilterLfoSyncNames);
+    const editor::EntryTexts lfoModes(editor::kFilterLfoModeNames);
+    const editor::EntryTexts lfoSyncs(editor::kFilterLfoSyncNames);
     for (int voice = 0; voice < kSynthVoiceCount; ++voice) {
         const auto v = static_cast<std::size_t>(voice);
         const auto tagOf = [v](layer::Parameter parameter) { return param::synthLayer[parameter][v]; };
@@ -158,8 +147,8 @@ void uEditor::buildCommonSections()
 
 void uEditor::buildMixerStrips()
 {
-    for (std::size_t n = 0; n < kMixerCaptions.size(); ++n)
-        makeCaption(*this, mainPage.mixerCaptions[n], kMixerCaptions[n]);
+    for (std::size_t n = 0; n < kMixerStripCaptions.size(); ++n)
+        makeCaption(*this, mainPage.mixerCaptions[n], kMixerStripCaptions[n]);
     const editor::EntryTexts outputs(display::kOutputNames);
     const editor::EntryTexts chokeGroups(display::kChokeGroupNames);
     const editor::EntryTexts distortions(display::kDistortionTypeNames);

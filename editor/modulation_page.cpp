@@ -10,6 +10,7 @@
 #include "editor/controls/my_radio_button.h"
 #include "editor/menu_choice.h"
 #include "editor/ueditor.h"
+#include "editor/entry_texts.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/display/modulation_names.h"
@@ -137,10 +138,8 @@ void uEditor::buildModulationPage()
 
     const auto choiceMenu = [this](myOptionMenu*& menu, std::int32_t tag, std::int32_t x, std::int32_t y,
                                    std::span<const std::string_view> names, float scale) {
-        std::vector<const char*> entries;
-        for (const std::string_view name : names)
-            entries.push_back(name.data()); // the lists hold literals, each with its end
-        makeOptionMenu(menu, tag, x, y, kLfoMenuImage, static_cast<std::int32_t>(entries.size()), entries.data(), scale);
+        const editor::EntryTexts entries(names);
+        makeOptionMenu(menu, tag, x, y, kLfoMenuImage, entries.count(), entries.entries(), scale);
     };
 
     for (std::size_t e = 0; e < page.envelopes.size(); ++e) {

@@ -14,6 +14,7 @@
 #include "editor/controls/pattern_file_browser.h"
 #include "editor/controls/pattern_grid.h"
 #include "editor/image_places.h"
+#include "editor/entry_texts.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/pattern_parameters.h"
@@ -75,15 +76,6 @@ constexpr Caption kCaptions[PatternPageControls::kCaptionCount] = {
 };
 
 constexpr const char* kLockEntries[] = {"Off", "On", "Set"};
-
-// The menus take their entries as C texts; the names are literals, so each view ends in a zero.
-template <std::size_t N> std::vector<const char*> entriesOf(const std::array<std::string_view, N>& names)
-{
-    std::vector<const char*> entries;
-    for (std::string_view name : names)
-        entries.push_back(name.data());
-    return entries;
-}
 
 template <typename Control> int indexIn(std::span<Control* const> controls, const Toolkit::CControl* control)
 {
@@ -150,9 +142,9 @@ void uEditor::buildPatternPage()
     makeOnOffButton(page.viewSwitch, kCommandTag, 288, 159, kPlainSwitch);
     makeOnOffButton(page.latchSwitch, param::kPatternLatching, 288, 178, kPlainSwitch);
 
-    const std::vector<const char*> stepNames = entriesOf(display::kPatternStepNames);
-    const std::vector<const char*> speedNames = entriesOf(display::kPatternSpeedNames);
-    const std::vector<const char*> targetNames = entriesOf(display::kTrackPadNames);
+    const editor::EntryTexts stepNames(display::kPatternStepNames);
+    const editor::EntryTexts speedNames(display::kPatternSpeedNames);
+    const editor::EntryTexts targetNames(display::kTrackPadNames);
     for (std::int32_t p = 0; p < kPatternCount; ++p) {
         const auto n = static_cast<std::size_t>(p);
         for (std::int32_t t = 0; t < PatternPageControls::kTrackCount; ++t) {
@@ -160,15 +152,15 @@ void uEditor::buildPatternPage()
             makeOnOffButtonWithImage(page.bypassSwitches[n][m], param::trackMuteIndex(p, t), kBypassPlaces[t].x,
                                      kBypassPlaces[t].y, kBypassImage);
             makeOptionMenu(page.targetMenus[n][m], param::trackTargetPadIndex(p, t), kTargetPlaces[t].x,
-                           kTargetPlaces[t].y, kTargetMenuImage, static_cast<std::int32_t>(targetNames.size()),
-                           targetNames.data(), kTargetDivisor);
+                           kTargetPlaces[t].y, kTargetMenuImage, targetNames.count(),
+                           targetNames.entries(), kTargetDivisor);
         }
         makeOptionMenu(page.startMenus[n], param::patternStartStep[n], 532, 162, kStepMenuImage,
-                       static_cast<std::int32_t>(stepNames.size()), stepNames.data(), kStepDivisor);
+                       stepNames.count(), stepNames.entries(), kStepDivisor);
         makeOptionMenu(page.endMenus[n], param::patternEndStep[n], 532, 182, kStepMenuImage,
-                       static_cast<std::int32_t>(stepNames.size()), stepNames.data(), kStepDivisor);
+                       stepNames.count(), stepNames.entries(), kStepDivisor);
         makeOptionMenu(page.speedMenus[n], param::patternSpeed[n], 643, 162, kStepMenuImage,
-                       static_cast<std::int32_t>(speedNames.size()), speedNames.data(), kSpeedDivisor);
+                       speedNames.count(), speedNames.entries(), kSpeedDivisor);
         makeKnob(page.swingKnobs[n], param::patternSwing[n], 351, 160);
         makeKnob(page.flamKnobs[n], param::patternFlam[n], 398, 160);
         makeKnob(page.humanKnobs[n], param::patternHumanization[n], 445, 160);

@@ -12,6 +12,8 @@
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/sample_file_display.h"
 #include "editor/caption.h"
+#include "editor/entry_texts.h"
+#include "editor/voice_menu_names.h"
 #include "engine/voices/pad_table.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
@@ -70,17 +72,6 @@ constexpr std::array<Caption, Controls::kCaptionCount> kCaptions = {{
     {"Edit Sample B", 388, 80, 80, CaptionAlign::left}, {"Loop Start", 219, 172, 70, CaptionAlign::left},
     {"Loop End", 230, 195, 70, CaptionAlign::left},
 }};
-
-// The voice's mixer strip stands beside the page, further right than a synthesised voice's.
-constexpr std::array<Caption, Controls::kMixerCaptionCount> kMixerCaptions = {{
-    {"vol", 833, 91, 30, CaptionAlign::centred},   {"vel", 879, 91, 30, CaptionAlign::centred},
-    {"pan", 856, 132, 30, CaptionAlign::centred},  {"Dist1", 831, 206, 30, CaptionAlign::centred},
-    {"Dist2", 881, 206, 30, CaptionAlign::centred}, {"Out", 857, 10, 45, CaptionAlign::left},
-    {"Choke", 851, 36, 55, CaptionAlign::left},     {"Distort", 849, 147, 45, CaptionAlign::left},
-}};
-
-constexpr std::array<std::string_view, 2> kLfoModeNames = {"Free", "Triggered"};
-constexpr std::array<std::string_view, 2> kLfoSyncNames = {"Sync Off", "Sync On"};
 
 using LayerTag = std::int32_t (*)(SampleLayer layer, std::int32_t slot);
 
@@ -169,18 +160,6 @@ constexpr std::array<std::int32_t, Controls::kLayerCount> kLayerButtonY = {43, 7
 constexpr Toolkit::CRect kBrowserPlace{11, 11, 209, 217};
 
 // A menu's entries as the factories take them.
-template <std::size_t N> std::array<const char*, N> entriesOf(const std::array<std::string_view, N>& names)
-{
-    std::array<const char*, N> entries{};
-    for (std::size_t n = 0; n < N; ++n)
-        entries[n] = names[n].data(); // the lists are literals: each view ends in a zero
-    return entries;
-}
-
-template <std::size_t N> constexpr std::int32_t countOf(const std::array<const char*, N>&)
-{
-    return static_cast<std::int32_t>(N);
-}
 
 void makeCaption(uEditor& editor, myLabel*& label, const Caption& caption)
 {
@@ -216,24 +195,28 @@ void uEditor::buildSamplePage()
             makeKickButton(page.loopButtons[static_cast<std::size_t>(pair)][n], tag, button.x, button.y, button.image);
         }
     }
-    for (std::size_t n = 0; n < kMixerCaptions.size(); ++n)
-        makeCaption(*this, page.mixerCaptions[n], kMixerCaptions[n]);
+    // The mixer strip's captions stand beside the sample voice's strip.
+    for (std::size_t n = 0; n < kMixerStripCaptions.size(); ++n) {
+        Caption caption = kMixerStripCaptions[n];
+        caption.x += kSampleStripShift;
+        makeCaption(*this, page.mixerCaptions[n], caption);
+    }
 
-    const auto playModes = entriesOf(display::kSampleLayerModeNames);
-    const auto lfoModes = entriesOf(kLfoModeNames);
-    const auto lfoSyncs = entriesOf(kLfoSyncNames);
+    const editor::EntryTexts playModes(display::kSampleLayerModeNames);
+    const editor::EntryTexts lfoModes(editor::kFilterLfoModeNames);
+    const editor::EntryTexts lfoSyncs(editor::kFilterLfoSyncNames);
     for (std::int32_t s = 0; s < Controls::kSlotCount; ++s) {
         const auto n = static_cast<std::size_t>(s);
         Controls::Slot& slot = page.slots[n];
-        makeStandardOptionMenu(slot.playMode, param::sampleSlotLayerMode[n], 288, 9, countOf(playModes),
-                               playModes.data(), kPlayModeDivisor);
+        makeStandardOptionMenu(slot.playMode, param::sampleSlotLayerMode[n], 288, 9, playModes.count(),
+                               playModes.entries(), kPlayModeDivisor);
         makeOnOffButton(slot.combine, param::sampleSlotCombine[n], 490, 58, kPlainSwitch);
         makeKnobAlt(slot.mix, param::sampleSlotMix[n], 225, 32);
         makeKnob(slot.velocitySplit, param::sampleSlotVelocitySplit[n], 272, 32);
         makeKnob(slot.spread, param::sampleSlotSpread[n], 319, 32);
-        makeStandardOptionMenu(slot.lfoMode, param::sampleSlotLfoMode[n], 576, 2, countOf(lfoModes), lfoModes.data(),
+        makeStandardOptionMenu(slot.lfoMode, param::sampleSlotLfoMode[n], 576, 2, lfoModes.count(), lfoModes.entries(),
                                kTwoWayDivisor);
-        makeStandardOptionMenu(slot.lfoSync, param::sampleSlotLfoSync[n], 727, 2, countOf(lfoSyncs), lfoSyncs.data(),
+        makeStandardOptionMenu(slot.lfoSync, param::sampleSlotLfoSync[n], 727, 2, lfoSyncs.count(), lfoSyncs.entries(),
                                kTwoWayDivisor);
         buildSampleLayerControls(s, param::kLayerA);
         buildSampleLayerControls(s, param::kLayerB);
@@ -246,9 +229,9 @@ void uEditor::buildSampleLayerControls(std::int32_t slot, std::int32_t layer)
     const auto sampleLayer = static_cast<SampleLayer>(layer);
     const auto& layout = param::sampleLayerLayouts[static_cast<std::size_t>(layer)];
     Controls::Layer& controls = samplePage.layers[pairOf(slot, layer)];
-    const auto filterTypes = entriesOf(display::kVoiceFilterTypeNames);
+    const editor::EntryTexts filterTypes(display::kVoiceFilterTypeNames);
     makeStandardOptionMenu(controls.filterType, soundTag<sound::kFilterType>(sampleLayer, slot), 427, 2,
-                           countOf(filterTypes), filterTypes.data(), kFilterTypeDivisor);
+                           filterTypes.count(), filterTypes.entries(), kFilterTypeDivisor);
     makeOnOffButton(controls.loop, layout.loop + slot, 257, 125, kPlainSwitch);
     makeOnOffButton(controls.reverse, layout.reverse + slot, 298, 125, kPlainSwitch);
     const auto makeLayerKnob = [&](myKnob*& knob, const LayerKnob& place) {
@@ -388,8 +371,8 @@ void uEditor::samplePageSetParameter(std::int32_t index, float value)
         {slot.playMode, display::kSampleLayerModeNames},
         {samplePage.layers[pairOf(s, 0)].filterType, display::kVoiceFilterTypeNames},
         {samplePage.layers[pairOf(s, 1)].filterType, display::kVoiceFilterTypeNames},
-        {slot.lfoMode, kLfoModeNames},
-        {slot.lfoSync, kLfoSyncNames},
+        {slot.lfoMode, editor::kFilterLfoModeNames},
+        {slot.lfoSync, editor::kFilterLfoSyncNames},
     };
     for (const auto& [menu, names] : menus)
         if (menu != nullptr && menu->getTag() == index)

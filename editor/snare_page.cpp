@@ -93,8 +93,6 @@ const DrumPageLayout kSnarePageLayout = {
     .voices = kVoices,
     .modelParameterBase = 264,
     .synthModelCount = 2,
-    .modelMenuX = 103,
-    .modelMenuY = 3,
     .modelNames = kravo::param::display::kSnareModelNames,
     .modelGroupSizes = kModelGroups,
     .menus = kMenus,
@@ -104,11 +102,6 @@ const DrumPageLayout kSnarePageLayout = {
     .extraCaptions = kExtraCaptions,
     .marks = kMarks,
     .furniture = kFurniture,
-    .background = 10140,
-    .commonStripFirst = false,
-    .tomUserButtons = false,
-    .tomUserBackground = 10140,
-    .derivedMarks = false,
 };
 
 } // namespace editor

@@ -93,8 +93,6 @@ const DrumPageLayout kTomPageLayout = {
     .voices = kVoices,
     .modelParameterBase = 653,
     .synthModelCount = 2,
-    .modelMenuX = 103,
-    .modelMenuY = 3,
     .modelNames = kravo::param::display::kTomModelNames,
     .modelGroupSizes = kModelGroups,
     .menus = kMenus,
@@ -105,10 +103,7 @@ const DrumPageLayout kTomPageLayout = {
     .marks = kMarks,
     .furniture = kFurniture,
     .background = 10141,
-    .commonStripFirst = false,
     .tomUserButtons = true,
-    .tomUserBackground = 10141,
-    .derivedMarks = false,
 };
 
 } // namespace editor

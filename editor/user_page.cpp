@@ -327,8 +327,6 @@ const DrumPageLayout kUserPageLayout = {
     .voices = kVoices,
     .modelParameterBase = 886,
     .synthModelCount = 12,
-    .modelMenuX = 103,
-    .modelMenuY = 3,
     .modelNames = kravo::param::display::kUserModelNames,
     .modelGroupSizes = kModelGroups,
     .menus = kMenus,
@@ -336,12 +334,9 @@ const DrumPageLayout kUserPageLayout = {
     .captionCells = kCaptionCells,
     .captionGrid = &kCaptionGrid,
     .extraCaptions = kExtraCaptions,
-    .marks = {},
     .furniture = kFurniture,
-    .background = 10140,
     .commonStripFirst = true,
     .tomUserButtons = true,
-    .tomUserBackground = 10141,
     .derivedMarks = true,
 };
 

@@ -4,6 +4,7 @@
 #include "editor/ueditor.h"
 
 #include "editor/controls/my_option_menu.h"
+#include "editor/voice_menu_names.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/drum_kind_parameters.h"
@@ -17,9 +18,6 @@ namespace {
 namespace param = kravo::param;
 namespace display = kravo::param::display;
 namespace layer = kravo::param::synthlayer;
-
-constexpr std::array<std::string_view, 2> kFilterLfoModeNames = {"Free", "Triggered"};
-constexpr std::array<std::string_view, 2> kFilterLfoSyncNames = {"Sync Off", "Sync On"};
 
 // A kind of per-voice menu: where each voice's menu is kept, its parameter and its entry names.
 struct VoiceMenuKind {
@@ -73,9 +71,9 @@ std::array<VoiceMenuKind, 6> voiceMenuKinds(const uEditor& editor)
         {editor.filterTypeMenus.data(), uEditor::kSynthVoiceCount, &synthLayerParameter<layer::kFilterType>,
          display::kVoiceFilterTypeNames},
         {editor.filterLfoModeMenus.data(), uEditor::kSynthVoiceCount, &synthLayerParameter<layer::kFilterLfoMode>,
-         kFilterLfoModeNames},
+         editor::kFilterLfoModeNames},
         {editor.filterLfoSyncMenus.data(), uEditor::kSynthVoiceCount,
-         &synthLayerParameter<layer::kFilterLfoTempoSync>, kFilterLfoSyncNames},
+         &synthLayerParameter<layer::kFilterLfoTempoSync>, editor::kFilterLfoSyncNames},
         {editor.distortionMenus.data(), uEditor::kVoiceCount, &voiceParameter<param::voiceDistortionType>,
          display::kDistortionTypeNames},
         {editor.chokeGroupMenus.data(), uEditor::kVoiceCount, &voiceParameter<param::voiceChokeGroup>,
