@@ -110,6 +110,18 @@ void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out)
     std::memcpy(out, plain.c_str(), plain.size() + 1);
 }
 
+bool HostExtEqualString(const std::uint8_t* a, const std::uint8_t* b)
+{
+    if (a == nullptr || b == nullptr)
+        return false;
+    return a[0] == b[0] && std::memcmp(a + 1, b + 1, a[0]) == 0;
+}
+
+double HostExtFixedToDouble(std::int32_t value)
+{
+    return value / 65536.0;
+}
+
 void HostExtWaitForHost(std::int32_t, std::int32_t* out)
 {
     std::function<void()> action;

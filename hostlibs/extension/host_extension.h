@@ -73,6 +73,12 @@ std::uint64_t HostExtReadTimeCounter();
 void HostExtNumberToText(std::int32_t number, std::uint8_t* text);
 void HostExtTextToLengthPrefixed(const char* text, std::uint8_t* out);
 void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out);
+// Whether two length-prefixed texts are the same, character by character: case and diacritics count.
+// A null text equals nothing, not even another null.
+bool HostExtEqualString(const std::uint8_t* a, const std::uint8_t* b);
+
+// A 16.16 fixed-point number (the integer part in the high 16 bits) as a floating-point one.
+double HostExtFixedToDouble(std::int32_t value);
 
 // Lets the host run its own work for a while; the result is written to *out.
 void HostExtWaitForHost(std::int32_t flags, std::int32_t* out);

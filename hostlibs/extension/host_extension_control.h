@@ -4,6 +4,7 @@
 
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics_types.h"
+#include "hostlibs/extension/host_menus.h"
 #include "hostlibs/extension/host_text.h"
 #include "platform/gdi/image.h"
 
@@ -90,11 +91,12 @@ struct TrackedInstance {
 std::vector<TrackedInstance> trackedInstances();
 
 // What a port did, while it logs: the kind ("fill", "pattern", "erase", "frame", "line", "invalidate",
-// "text", "invert", "picture"), the rectangle (a line's start as top and left, its end as bottom and
-// right; a text's cell; an inversion's bounds), the colour (the fore colour; the back colour for an
-// erase or a pattern fill, which paint it where their pattern is plain; all zeros for an invalidation,
-// an inversion or a picture), whether a pattern's own pixels were painted, and the bounds of the clip
-// then, all in the port's local coordinates.
+// "text", "invert", "picture", "erase oval", "frame oval", "polygon", "scroll"), the rectangle (a line's
+// start as top and left, its end as bottom and right; a text's cell; an inversion's or a polygon's
+// bounds), the colour (the fore colour; the back colour for an erase or a pattern fill, which paint it
+// where their pattern is plain; all zeros for an invalidation, an inversion, a picture or a scroll),
+// whether a pattern's own pixels were painted, and the bounds of the clip then, all in the port's local
+// coordinates.
 struct PortOperation {
     std::string kind;
     HostRect rect;
@@ -128,6 +130,26 @@ TextEditSelection textEditSelection(HostTextEdit record);
 // The clipboard as the user left it: holding a text, or nothing (as an empty text leaves it).
 void setScrapText(const std::string& text);
 void clearScrap();
+
+// Screens as a test wants them instead of the window stand-in's: the main one's rectangle and a second
+// one's.
+void useTestScreens(const HostRect& main, const HostRect& second);
+
+// Every pop-up the toolbox ran, the first first: the menu's id, its rectangle on the screen and its
+// window's pixels as they were at the release.
+struct MenuPicture {
+    std::int16_t menuID;
+    HostRect rect;
+    platform::Image picture;
+};
+std::vector<MenuPicture> menuPictures();
+
+// Custom menus made and not yet disposed of.
+int liveMenuCount();
+
+// Back to the start: the window stand-in's screen alone, the system font's settings as at the start,
+// no menu inserted and no pictures kept.
+void resetMenus();
 
 // A top-level window made by the toolbox's library itself, with the plain default window procedure, for
 // tests that show one window list serves every module of the process. Destroyed with DestroyWindow.

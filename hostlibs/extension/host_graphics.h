@@ -50,6 +50,8 @@ void HostExtBackColor(std::int32_t constant);
 // views that set it.
 void HostExtPenSize(std::int16_t width, std::int16_t height);
 void HostExtPenMode(std::int16_t mode);
+// The pen a new port has: 1 × 1 in mode 8. Its point stays.
+void HostExtPenNormal();
 void HostExtGetPen(HostPoint* point);
 void HostExtMoveTo(std::int16_t h, std::int16_t v);
 void HostExtMove(std::int16_t dh, std::int16_t dv);
@@ -78,6 +80,21 @@ void HostExtFillRect(const HostRect* rect);
 void HostExtFillRectWithPattern(const HostRect* rect, HostPixelPattern pattern);
 void HostExtEraseRect(const HostRect* rect);
 void HostExtFrameRect(const HostRect* rect);
+// Ovals: the pixels whose centres lie inside the ellipse inscribed in the rectangle (each side at most
+// 32768 pixels; nothing for an empty or larger one). Erasing uses the back pattern as for rectangles;
+// framing paints the pen's width and height along the inside of the oval.
+void HostExtEraseOval(const HostRect* rect);
+void HostExtFrameOval(const HostRect* rect);
+// Fills the polygon through the points (closed back to the first) in the fore colour: the pixels whose
+// centres lie inside it by the even-odd rule. Nothing for fewer than three points.
+void HostExtFillPolygon(const HostPoint* points, std::int16_t count);
+// The direction of the point seen from the rectangle's centre, in whole degrees 0..359: 0 straight up,
+// growing clockwise on the screen, rounded to the nearest degree. 0 for the centre itself.
+std::int16_t HostExtPointToAngle(const HostRect* rect, HostPoint point);
+// Moves the pixels inside the rectangle by (dh, dv) within it (within the clip), those moved beyond it
+// being lost; the part they leave uncovered is erased as EraseRect does and becomes the region (emptied
+// first, so it is empty when nothing is uncovered or there is no port).
+void HostExtScrollRect(const HostRect* rect, std::int16_t dh, std::int16_t dv, HostRegion uncovered);
 // Asks the port's window to paint the rectangle again; nothing for an offscreen port.
 void HostExtInvalidateRect(const HostRect* rect);
 

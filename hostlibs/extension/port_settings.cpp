@@ -71,6 +71,14 @@ void HostExtPenMode(std::int16_t mode)
         port->penMode = mode;
 }
 
+void HostExtPenNormal()
+{
+    if (HostPort port = graphics().current) {
+        port->penSize = {1, 1};
+        port->penMode = 8;
+    }
+}
+
 void HostExtGetPen(HostPoint* point)
 {
     if (HostPort port = graphics().current; port != nullptr && point != nullptr)

@@ -1,8 +1,9 @@
 #pragma once
 
 // The fixture of the toolbox's graphics and input tests: the window fixture's reset screen, manual clock
-// and counts, and besides them no port, region, pixel pattern, picture or text-edit record left
-// behind. Offscreen ports come from `offscreen`, which disposes of them at the end.
+// and counts, the toolbox's menus and screens as at the start, and besides them no port, region, pixel
+// pattern, picture, text-edit record or menu left behind. Offscreen ports come from `offscreen`, which
+// disposes of them at the end.
 
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
@@ -25,6 +26,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
+        hostext::resetMenus();
         startCounts_ = counts();
     }
 
@@ -33,8 +35,8 @@ protected:
         HostExtSetPort(nullptr);
         for (HostPort port : ports_)
             HostExtDisposePort(port);
-        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures or text-edit records were left "
-                                              "behind";
+        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures, text-edit records or menus "
+                                              "were left behind";
         WindowTest::TearDown();
     }
 
@@ -91,7 +93,7 @@ private:
     static std::vector<int> counts()
     {
         return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount(),
-                hostext::livePictureCount(), hostext::liveTextEditCount()};
+                hostext::livePictureCount(), hostext::liveTextEditCount(), hostext::liveMenuCount()};
     }
 
     std::vector<int> startCounts_;
