@@ -5,6 +5,7 @@
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/process_type.h"
+#include "hostframework/views/plugin_view.h"
 
 #include <algorithm>
 #include <climits>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr std::uint32_t kNoViewID = FourCharCode("NONE");
 constexpr std::uint32_t kBlankChunkID = 0x20202020;
 constexpr std::int32_t kShortNameLength = 31;
 constexpr std::int32_t kLengthFlag = 100;
@@ -61,8 +61,12 @@ std::int32_t CProcess::GetViewRect(Rect* /*rect*/)
     return 0;
 }
 
-std::int32_t CProcess::SetViewPort(OpaqueGrafPtr* /*port*/)
+std::int32_t CProcess::SetViewPort(OpaqueGrafPtr* port)
 {
+    if (rootView == nullptr)
+        return 0;
+    rootView->SetPort(reinterpret_cast<HostPort>(port));
+    BindControlViews(port != nullptr);
     return 0;
 }
 
@@ -81,26 +85,6 @@ std::int32_t CProcess::DeactivateView()
     return 0;
 }
 
-std::int32_t CProcess::GetControlHighlight(std::int32_t /*control*/, std::int16_t* on, std::int16_t* colour)
-{
-    return clearOut(on, colour);
-}
-
-std::int32_t CProcess::SetControlHighlight(std::int32_t /*control*/, std::int16_t /*on*/, std::int16_t /*colour*/)
-{
-    return 0;
-}
-
-void CProcess::HighlightControl(std::int32_t /*control*/, std::int16_t /*on*/, std::int16_t /*colour*/,
-                                std::int16_t /*style*/, const char* /*text*/)
-{
-}
-
-std::int32_t CProcess::UpdateControlView(std::int32_t /*control*/, std::int32_t /*value*/)
-{
-    return 0;
-}
-
 std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
 {
     return clearOut(control);
@@ -109,15 +93,6 @@ std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
 CPlugInView* CProcess::CreateRootView()
 {
     return nullptr;
-}
-
-std::int32_t CProcess::GetControlViewID(std::int32_t control, std::uint32_t* id)
-{
-    *id = kNoViewID;
-    if (!IsValidControlIndex(control))
-        return kHostErrBadListPosition;
-    *id = GetControl(control)->GetID();
-    return 0;
 }
 
 // The type decides which stream formats it takes; no type here restricts them.

@@ -216,6 +216,9 @@ public:
     CProcessType* GetProcessType() const { return processType; }
     CPlugInView* GetRootView() const { return rootView; }
 
+    // Binds every process control view of the tree to its control, or unbinds them all.
+    void BindControlViews(bool bind);
+
     // The size of the type's cached resource behind GetTypeResource.
     std::size_t TypeResourceSize(std::uint32_t id) const;
 

@@ -35,6 +35,10 @@ constexpr std::size_t kProtocolField = 16;
 constexpr std::size_t kSource = 20;
 constexpr std::size_t kLength = 36;
 constexpr std::size_t kPayload = 38;
+constexpr std::size_t kHighlightNumber = 40;
+constexpr std::size_t kHighlightText = 42;
+constexpr std::size_t kHighlightTextLength = 12;
+constexpr std::size_t kHighlightColour = 54;
 
 template <typename T>
 void put(std::uint8_t* token, std::size_t at, T value)
@@ -328,8 +332,12 @@ void CProcess::DoIdle()
                 target->SendToken(name, kCurrentValue, kControlValue, name, value, kValueTokenLength);
             }
         } else if (messageClass == kSetValue && selector == kHighlight) {
-            target->HighlightControl(position, get<std::int16_t>(token, kPayload), get<std::int16_t>(token, 54),
-                                     get<std::int16_t>(token, 40), reinterpret_cast<const char*>(token + 42));
+            // The token holds 12 bytes of text, with or without a terminating zero.
+            char text[kHighlightTextLength + 1] = {};
+            std::memcpy(text, token + kHighlightText, kHighlightTextLength);
+            target->HighlightControl(position, get<std::int16_t>(token, kPayload),
+                                     get<std::int16_t>(token, kHighlightColour),
+                                     get<std::int16_t>(token, kHighlightNumber), text);
         } else {
             HandleOtherToken(token);
         }

@@ -13,6 +13,16 @@ std::int32_t continuousToHostValue(double value, double minimum, double maximum)
 std::int32_t hostValueToDiscrete(std::int32_t hostValue, std::int32_t minimum, std::int32_t maximum);
 std::int32_t discreteToHostValue(std::int32_t value, std::int32_t minimum, std::int32_t maximum);
 
+// The control views' names for the two discrete conversions: the same formulas, one definition.
+inline std::int32_t ValueToHostLinear(std::int32_t value, std::int32_t minimum, std::int32_t maximum)
+{
+    return discreteToHostValue(value, minimum, maximum);
+}
+inline std::int32_t HostToValueLinear(std::int32_t hostValue, std::int32_t minimum, std::int32_t maximum)
+{
+    return hostValueToDiscrete(hostValue, minimum, maximum);
+}
+
 // -144 dB stands for silence.
 double LinearToDB(double linear);
 double LinearToDB(const double* linear);

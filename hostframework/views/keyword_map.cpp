@@ -2,7 +2,10 @@
 
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/picture_view.h"
+#include "hostframework/views/process_control_view.h"
+#include "hostframework/views/scroll_control_view.h"
 #include "hostframework/views/static_text_view.h"
+#include "hostframework/views/text_control_editor.h"
 
 #include <functional>
 #include <map>
@@ -58,6 +61,9 @@ struct SInitialCreator {
 
 const SInitialCreator kInitialCreators[] = {
     {"Background", &NewCustomView},
+    {"ProcessControl", &NewProcessControlView},
+    {"ScrollControl", &NewScrollControlView},
+    {"TextEditor", &NewTextControlEditor},
     {"StaticText", &NewStaticTextView},
     {"Picture", &NewPictureView},
 };

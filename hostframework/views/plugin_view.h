@@ -79,6 +79,11 @@ public:
     virtual void EraseBackground(const HostRect& area);
     virtual void DrawSelf(const HostRect& area);
     virtual void Click(const HostEventRecord* event);
+    // What a scroll control scrolls: the children, moved by (dh, dv) and drawn again in the visible
+    // rectangle over the background.
+    virtual void ScrollContents(std::int16_t dh, std::int16_t dv);
+    // The union of the children's frames; all zeros without children.
+    virtual void GetContentBounds(HostRect* out);
 
     CPlugInView* GetFirstSubView() const { return firstChild; }
     CPlugInView* GetNextSibling() const { return nextSibling; }
@@ -135,6 +140,8 @@ public:
     static void SetOverlayPort(HostPort port, const HostRect* rect);
 
 protected:
+    // The active flag alone, for a view whose children keep theirs.
+    void SetActiveFlag(bool flag) { active = flag; }
     // Lets the host run. False when meanwhile the host deleted the view or took its port away: the
     // caller then touches nothing more.
     bool YieldToHost();

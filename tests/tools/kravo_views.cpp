@@ -4,14 +4,25 @@
 // the views library runs in process with a group that only lets the host run, reading the plug-in's
 // resource file or the one given.
 //
-//   kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] "H,V,W,H[,GRIPS]:TEXT"...
+//   kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] [--click H,V [--type TEXT]]
+//               "H,V,W,H[,GRIPS][,off]:TEXT"...
 //
 // H,V is the view's top-left corner, W,H its size; GRIPS, when given, sets the plate's grip ribs
-// (1 horizontal, 2 vertical, 3 both), which no description can ask for. --tree prints each view built:
-// its class, id, frame (top, left, bottom, right) and whether it is enabled.
+// (1 horizontal, 2 vertical, 3 both), which no description can ask for; "off" builds the view disabled,
+// so that clicks go to the view around it. --tree prints each view built: its class, id, frame (top,
+// left, bottom, right), whether it is enabled and, for a control view, its value. --click presses the
+// mouse at the point of the picture after the views were drawn, --type then types the text and Return,
+// and the views are drawn again. Each process control view of the tree (described, or made by an editor
+// whose control id found none) stands for a control of a process of the tool's own: a whole number
+// from 0 to 100 that starts at the view's value.
 
+#include "hostframework/controls/discrete_control.h"
+#include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/plugin_library.h"
+#include "hostframework/process.h"
 #include "hostframework/process_group_interface.h"
+#include "hostframework/views/control_view.h"
+#include "hostframework/views/process_control_view.h"
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/no_resource_view.h"
 #include "hostlibs/extension/host_extension_control.h"
@@ -44,13 +55,15 @@ struct SOptions {
     int height = 240;
     std::string rsr = KRAVO_PLUGIN_RESOURCE_FILE;
     bool tree = false;
+    std::optional<HostPoint> click;
+    std::optional<std::string> typed;
     std::vector<std::string> texts;
 };
 
 [[noreturn]] void usage(const std::string& problem, const std::string& detail = "")
 {
     std::fprintf(stderr, "kravo-views: %s%s\nusage: kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] "
-                         "\"H,V,W,H[,GRIPS]:TEXT\"...\n",
+                         "[--click H,V [--type TEXT]] \"H,V,W,H[,GRIPS][,off]:TEXT\"...\n",
                  problem.c_str(), detail.c_str());
     std::exit(2);
 }
@@ -90,6 +103,16 @@ SOptions readOptions(int argc, char** argv)
             options.rsr = value();
         else if (argument == "--tree")
             options.tree = true;
+        else if (argument == "--click") {
+            int h = 0;
+            int v = 0;
+            char end = 0;
+            if (std::sscanf(value().c_str(), "%d,%d%c", &h, &v, &end) != 2 || h < -32768 || h > 32767 ||
+                v < -32768 || v > 32767)
+                usage("the click is H,V");
+            options.click = HostPoint{static_cast<std::int16_t>(v), static_cast<std::int16_t>(h)};
+        } else if (argument == "--type")
+            options.typed = value();
         else if (argument.starts_with("--"))
             usage("unknown option ", argument);
         else
@@ -99,16 +122,19 @@ SOptions readOptions(int argc, char** argv)
         usage("--png is needed");
     if (!options.rsr.ends_with(".rsr"))
         usage("the resource file's name ends in .rsr");
+    if (options.typed && !options.click)
+        usage("--type needs --click");
     return options;
 }
 
-// A view's place and text from "H,V,W,H[,GRIPS]:TEXT"; grips are -1 when not given.
+// A view's place and text from "H,V,W,H[,GRIPS][,off]:TEXT"; grips are -1 when not given.
 struct SPlacedText {
     int h = 0;
     int v = 0;
     int width = 0;
     int height = 0;
     int grips = -1;
+    bool enabled = true;
     std::string text;
 };
 
@@ -119,7 +145,11 @@ std::optional<SPlacedText> readPlacedText(const std::string& argument)
         return std::nullopt;
     SPlacedText placed;
     placed.text = argument.substr(colon + 1);
-    const std::string numbers = argument.substr(0, colon);
+    std::string numbers = argument.substr(0, colon);
+    if (numbers.ends_with(",off")) {
+        placed.enabled = false;
+        numbers.resize(numbers.size() - 4);
+    }
     const int read = std::sscanf(numbers.c_str(), "%d,%d,%d,%d,%d", &placed.h, &placed.v, &placed.width,
                                  &placed.height, &placed.grips);
     if ((read != 4 && read != 5) || placed.text.size() > 255)
@@ -156,10 +186,65 @@ void printTree(CPlugInView& view, int depth)
 {
     HostRect frame{};
     view.GetFrame(&frame);
-    std::printf("%*s%s %s (%d, %d, %d, %d) %s\n", depth * 2, "", className(view).c_str(), idText(view.GetID()).c_str(),
+    std::printf("%*s%s %s (%d, %d, %d, %d) %s", depth * 2, "", className(view).c_str(), idText(view.GetID()).c_str(),
                 frame.top, frame.left, frame.bottom, frame.right, view.IsEnabled() ? "enabled" : "disabled");
+    if (auto* control = dynamic_cast<CControlView*>(&view))
+        std::printf(" value %d", control->GetValue());
+    std::printf("\n");
     for (CPlugInView* child = view.GetFirstSubView(); child != nullptr; child = child->GetNextSibling())
         printTree(*child, depth + 1);
+}
+
+// A process whose controls stand behind the process control views of a tree it shows but does not own.
+class CToolProcess : public CProcess {
+public:
+    std::int32_t GetNumInputs(std::int16_t* count) override { return clearOut(count); }
+    std::int32_t GetNumOutputs(std::int16_t* count) override { return clearOut(count); }
+    ~CToolProcess() override
+    {
+        SetViewPort(nullptr);
+        rootView = nullptr;
+    }
+
+    // One control for each process control view of the tree, then the tree becomes the process's.
+    void Show(CPlugInView& root)
+    {
+        AddControls(root);
+        Initialize();
+        rootView = &root;
+    }
+
+private:
+    void AddControls(CPlugInView& view)
+    {
+        if (auto* control = dynamic_cast<CProcessControlView*>(&view)) {
+            std::uint8_t name[64] = {};
+            control->GetName(name);
+            const std::string text(reinterpret_cast<const char*>(name + 1), name[0]);
+            AddControl(new CPluginControl_Discrete(control->GetID(), text.c_str(), 0, 100,
+                                                   hostValueToDiscrete(control->GetValue(), 0, 100), true));
+        }
+        for (CPlugInView* child = view.GetFirstSubView(); child != nullptr; child = child->GetNextSibling())
+            AddControls(*child);
+    }
+};
+
+void clickAndType(CPlugInView& root, HostPoint point, const std::optional<std::string>& typed)
+{
+    constexpr std::int16_t kMouseDown = 1;
+    constexpr std::int16_t kKeyDown = 3;
+    constexpr char kReturn = 13;
+    HostEventRecord press{kMouseDown, 0, 0, point, 0};
+    root.HandleMouseDown(&press);
+    if (!typed)
+        return;
+    std::string keys = *typed;
+    keys += kReturn;
+    for (const char key : keys) {
+        HostEventRecord down{kKeyDown, static_cast<std::uint8_t>(key), 0, {0, 0}, 0};
+        bool handled = false;
+        root.HandleKeyDown(&down, &handled);
+    }
 }
 
 int drawViews(const SOptions& options)
@@ -174,9 +259,9 @@ int drawViews(const SOptions& options)
             std::fprintf(stderr, "kravo-views: not \"H,V,W,H[,GRIPS]:TEXT\": %s\n", argument.c_str());
             return 2;
         }
-        CPlugInView* view =
-            root->AddSubViewFromText(placed->text, static_cast<std::int16_t>(placed->h), static_cast<std::int16_t>(placed->v),
-                                     static_cast<std::int16_t>(placed->width), static_cast<std::int16_t>(placed->height), true);
+        CPlugInView* view = root->AddSubViewFromText(
+            placed->text, static_cast<std::int16_t>(placed->h), static_cast<std::int16_t>(placed->v),
+            static_cast<std::int16_t>(placed->width), static_cast<std::int16_t>(placed->height), placed->enabled);
         if (view == nullptr) {
             std::fprintf(stderr, "kravo-views: no view from %s\n", argument.c_str());
             return 1;
@@ -186,11 +271,21 @@ int drawViews(const SOptions& options)
             described->SetPlate(described->HasPlate(), described->GetOwnPlateStyle(),
                                 static_cast<std::uint16_t>(placed->grips));
     }
+    // Connected as a process's tree is: editors find their control views, which the process binds when
+    // the tree gets its port.
+    root->Initialize();
     HostPort port = HostExtNewOffscreenPort(&bounds);
-    root->SetPort(port);
+    auto process = std::make_unique<CToolProcess>();
+    process->Show(*root);
+    process->SetViewPort(reinterpret_cast<OpaqueGrafPtr*>(port));
+    root->Activate();
     root->Draw(nullptr);
+    if (options.click) {
+        clickAndType(*root, *options.click, options.typed);
+        root->Draw(nullptr);
+    }
     const std::optional<platform::Image> picture = hostext::capturePort(port);
-    root->SetPort(nullptr);
+    process.reset();
     HostExtDisposePort(port);
     if (options.tree)
         printTree(*root, 0);
