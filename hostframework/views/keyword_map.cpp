@@ -1,6 +1,8 @@
 #include "hostframework/views/keyword_map.h"
 
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/item_list_view.h"
+#include "hostframework/views/mac_control_view.h"
 #include "hostframework/views/picture_view.h"
 #include "hostframework/views/static_text_view.h"
 
@@ -58,6 +60,10 @@ struct SInitialCreator {
 
 const SInitialCreator kInitialCreators[] = {
     {"Background", &NewCustomView},
+    {"ItemList", &NewItemListView},
+    {"Button", &NewButtonView},
+    {"CheckBox", &NewCheckBoxView},
+    {"RadioButton", &NewRadioButtonView},
     {"StaticText", &NewStaticTextView},
     {"Picture", &NewPictureView},
 };

@@ -81,6 +81,10 @@ void HostExtFrameRect(const HostRect* rect);
 // Asks the port's window to paint the rectangle again; nothing for an offscreen port.
 void HostExtInvalidateRect(const HostRect* rect);
 
+// Moves the pixels inside the rectangle by (dh, dv), within the clip; what the move leaves uncovered of
+// the rectangle is erased with the back pattern and written to the region (when one is given).
+void HostExtScrollRect(const HostRect* rect, std::int16_t dh, std::int16_t dv, HostRegion uncovered);
+
 // Regions: areas of pixels of any shape. The result of an operation may be one of its operands.
 HostRegion HostExtNewRegion();
 void HostExtDisposeRegion(HostRegion region);

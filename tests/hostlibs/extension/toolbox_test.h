@@ -1,7 +1,7 @@
 #pragma once
 
 // The fixture of the toolbox's graphics and input tests: the window fixture's reset screen, manual clock
-// and counts, and besides them no port, region, pixel pattern, picture or text-edit record left
+// and counts, and besides them no port, region, pixel pattern, picture, text-edit record or control left
 // behind. Offscreen ports come from `offscreen`, which disposes of them at the end.
 
 #include "hostlibs/extension/host_extension.h"
@@ -33,8 +33,8 @@ protected:
         HostExtSetPort(nullptr);
         for (HostPort port : ports_)
             HostExtDisposePort(port);
-        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures or text-edit records were left "
-                                              "behind";
+        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures, text-edit records or controls "
+                                              "were left behind";
         WindowTest::TearDown();
     }
 
@@ -91,7 +91,7 @@ private:
     static std::vector<int> counts()
     {
         return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount(),
-                hostext::livePictureCount(), hostext::liveTextEditCount()};
+                hostext::livePictureCount(), hostext::liveTextEditCount(), hostext::liveControlCount()};
     }
 
     std::vector<int> startCounts_;
