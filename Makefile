@@ -59,7 +59,8 @@ bench-realtime: release
 # plug-in's own resource file and a small two-resource one, then the keyed tables
 # of type resources, seeded with a two-record table, then the host controls' value
 # texts, then the view description reader, seeded with one description, then the view builder
-# over whole records, seeded with one record; clang's
+# over whole records, seeded with one record, then the item list view over whole item lists,
+# seeded with a text and a picture item; clang's
 # libFuzzer with ASan and UBSan, in its own build. Inputs that found something new stay in the
 # FUZZ_DIR/*corpus folders for the next run; a crash leaves its input in FUZZ_DIR
 # as crash-*.
@@ -76,7 +77,8 @@ $(FUZZ_DIR)/build.ninja: | deps-fuzz
 fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kravo-sample-fuzzer kravo-sample-seeds kravo-chunk-fuzzer \
 	  kravo-resource-fuzzer kravo_host_resources kravo-table-fuzzer kravo-value-text-fuzzer \
-	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer kravo-view-description-fuzzer kravo-view-record-fuzzer
+	  kravo-state-chunk-fuzzer kravo-state-file-fuzzer kravo-view-description-fuzzer kravo-view-record-fuzzer \
+	  kravo-item-list-fuzzer
 	rm -rf $(FUZZ_DIR)/seeds && $(FUZZ_DIR)/fuzz/kravo-sample-seeds $(FUZZ_DIR)/seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/kravo-sample-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -114,6 +116,11 @@ fuzz: deps-fuzz $(FUZZ_DIR)/build.ninja
 	  > $(FUZZ_DIR)/view-record-corpus/seed-record
 	$(FUZZ_DIR)/fuzz/kravo-view-record-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/view-record-corpus
+	mkdir -p $(FUZZ_DIR)/item-list-corpus
+	printf '\0\1\0\0\0\0\0\0\0\0\0\24\0\50\10\3One\0\0\0\0\0\0\30\0\0\0\40\0\50\100\2\0\202' \
+	  > $(FUZZ_DIR)/item-list-corpus/seed-text-and-picture
+	$(FUZZ_DIR)/fuzz/kravo-item-list-fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/item-list-corpus
 	mkdir -p $(FUZZ_DIR)/state-chunk-corpus
 	{ printf 'oxev\0\0\0\1\0\0\0\2\0\0\0\2'; head -c 64 /dev/zero; printf '\77\200\0\0\0\0\0\0'; } \
 	  > $(FUZZ_DIR)/state-chunk-corpus/seed-two-values

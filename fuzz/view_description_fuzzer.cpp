@@ -5,6 +5,10 @@
 
 #include "hostframework/module_version.h"
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/item_list_view.h"
+#include "hostframework/views/mac_control_view.h"
+#include "hostframework/views/picture_view.h"
+#include "hostframework/views/static_text_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/plugin_view.h"
 #include "hostframework/views/view_description.h"
@@ -58,7 +62,38 @@ void CPlugInView::RestoreResFile(std::int16_t)
     --resFileNesting;
 }
 
+// The keyword map's creators are only named, never called: reading makes no view.
 CCustomView* NewCustomView()
+{
+    return nullptr;
+}
+
+CCustomView* NewItemListView()
+{
+    return nullptr;
+}
+
+CCustomView* NewButtonView()
+{
+    return nullptr;
+}
+
+CCustomView* NewCheckBoxView()
+{
+    return nullptr;
+}
+
+CCustomView* NewRadioButtonView()
+{
+    return nullptr;
+}
+
+CCustomView* NewStaticTextView()
+{
+    return nullptr;
+}
+
+CCustomView* NewPictureView()
 {
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "hostframework/controls/discrete_control.h"
 #include "hostframework/effect_type.h"
 #include "hostframework/host_text.h"
+#include "hostframework/views/dialog_view.h"
 
 #include <cstring>
 
@@ -64,6 +65,13 @@ void CEffectProcess::GetBaseName(char* name)
 {
     const auto* type = dynamic_cast<const CEffectType*>(processType);
     CopyNameVariant(name, type != nullptr ? type->GetNameList().c_str() : nullptr, kLongestName);
+}
+
+CPlugInView* CEffectProcess::CreateRootView()
+{
+    auto* dialog = new CDialogView;
+    dialog->SetDialogID(GetIndexA());
+    return dialog;
 }
 
 std::int32_t CEffectProcess::GetAOSInfo(std::int32_t index, SHostPlugInStemInfo* record)

@@ -53,6 +53,8 @@ public:
     void GetBaseName(char* name) override;
     std::int32_t GetAOSCount(std::int32_t* count) override { return setOut(count, aosInfos.Count()); }
     std::int32_t GetAOSInfo(std::int32_t index, SHostPlugInStemInfo* record) override;
+    // The dialog of the process's type number.
+    CPlugInView* CreateRootView() override;
 
     // The effect type passes routine 15 on to its process.
     virtual std::int32_t HostCall15(EventRecord* /*event*/) { return 0; }

@@ -3,9 +3,11 @@
 #include "hostframework/four_char_code.h"
 #include "hostframework/keyed_table.h"
 #include "hostframework/plugin_library.h"
+#include "hostframework/process_group.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/process_type.h"
 #include "hostframework/views/plugin_view.h"
+#include "hostframework/views/dialog_view.h"
 
 #include <algorithm>
 #include <climits>
@@ -32,7 +34,10 @@ CProcess::CProcess()
 {
 }
 
-CProcess::~CProcess() = default;
+CProcess::~CProcess()
+{
+    delete rootView;
+}
 
 std::int32_t CProcess::Idle(EventRecord* /*event*/)
 {
@@ -92,7 +97,9 @@ std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
 
 CPlugInView* CProcess::CreateRootView()
 {
-    return nullptr;
+    if (CProcessGroup::HostViewsDisabled())
+        return nullptr;
+    return new CDialogView;
 }
 
 // The type decides which stream formats it takes; no type here restricts them.

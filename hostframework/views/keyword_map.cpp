@@ -1,6 +1,8 @@
 #include "hostframework/views/keyword_map.h"
 
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/item_list_view.h"
+#include "hostframework/views/mac_control_view.h"
 #include "hostframework/views/picture_view.h"
 #include "hostframework/views/process_control_view.h"
 #include "hostframework/views/scroll_control_view.h"
@@ -64,6 +66,10 @@ const SInitialCreator kInitialCreators[] = {
     {"ProcessControl", &NewProcessControlView},
     {"ScrollControl", &NewScrollControlView},
     {"TextEditor", &NewTextControlEditor},
+    {"ItemList", &NewItemListView},
+    {"Button", &NewButtonView},
+    {"CheckBox", &NewCheckBoxView},
+    {"RadioButton", &NewRadioButtonView},
     {"StaticText", &NewStaticTextView},
     {"Picture", &NewPictureView},
 };

@@ -79,11 +79,6 @@ public:
     virtual void EraseBackground(const HostRect& area);
     virtual void DrawSelf(const HostRect& area);
     virtual void Click(const HostEventRecord* event);
-    // What a scroll control scrolls: the children, moved by (dh, dv) and drawn again in the visible
-    // rectangle over the background.
-    virtual void ScrollContents(std::int16_t dh, std::int16_t dv);
-    // The union of the children's frames; all zeros without children.
-    virtual void GetContentBounds(HostRect* out);
 
     CPlugInView* GetFirstSubView() const { return firstChild; }
     CPlugInView* GetNextSibling() const { return nextSibling; }

@@ -151,37 +151,3 @@ void CPlugInView::ScrollBy(std::int16_t dh, std::int16_t dv)
     root->Draw(&second);
     UnfocusView();
 }
-
-// The whole visible rectangle is erased to the background and drawn again: the toolbox has no
-// routine that moves a port's pixels.
-void CPlugInView::ScrollContents(std::int16_t dh, std::int16_t dv)
-{
-    for (CPlugInView* child = firstChild; child != nullptr; child = child->nextSibling)
-        child->OffsetBy(dh, dv);
-    if (port == nullptr)
-        return;
-    const HostRect visible = GetVisibleRect();
-    if (visible.bottom <= visible.top || visible.right <= visible.left)
-        return;
-    FocusView(&visible);
-    HostColor before{};
-    HostExtGetBackColor(&before);
-    HostColor colour{};
-    GetBackColor(&colour);
-    HostExtRGBBackColor(&colour);
-    BeginBackPattern();
-    HostExtEraseRect(&visible);
-    DrawContents(visible);
-    EndBackPattern();
-    HostExtRGBBackColor(&before);
-    UnfocusView();
-}
-
-void CPlugInView::GetContentBounds(HostRect* out)
-{
-    *out = {0, 0, 0, 0};
-    for (CPlugInView* child = firstChild; child != nullptr; child = child->nextSibling) {
-        const HostRect united = *out;
-        HostExtUnionRect(&united, &child->frame, out);
-    }
-}

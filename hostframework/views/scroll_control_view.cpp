@@ -2,6 +2,7 @@
 
 #include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/host_error.h"
+#include "hostframework/views/item_list_view.h"
 
 #include <algorithm>
 #include <new>
@@ -27,7 +28,13 @@ CScrollControlView::SExtents CScrollControlView::Measure()
     return extents;
 }
 
-void CScrollControlView::AttachToScrolledView(CPlugInView* view, std::int16_t newOrientation)
+CScrollControlView::~CScrollControlView()
+{
+    if (scrolledView != nullptr)
+        scrolledView->ForgetScrollControl(this);
+}
+
+void CScrollControlView::AttachToScrolledView(CItemListView* view, std::int16_t newOrientation)
 {
     scrolledView = view;
     orientation = newOrientation;

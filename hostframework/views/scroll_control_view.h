@@ -7,18 +7,23 @@
 
 #include "hostframework/views/control_view.h"
 
+class CItemListView;
+
 class CScrollControlView : public CControlView {
 public:
     static constexpr std::int16_t kHorizontal = 1;
     static constexpr std::int16_t kVertical = 2;
+
+    // Leaves the list it scrolls, which may outlive it.
+    ~CScrollControlView() override;
 
     std::int32_t GetNumSteps() override { return pageCount; }
     // Scrolls the contents to the value's offset first; -7400 when they lie beyond this view's start.
     void SetValue(std::int32_t newValue) override;
 
     // With a view, the pages and the value follow from where its contents lie; -7400 as above.
-    void AttachToScrolledView(CPlugInView* view, std::int16_t newOrientation);
-    CPlugInView* GetScrolledView() const { return scrolledView; }
+    void AttachToScrolledView(CItemListView* view, std::int16_t newOrientation);
+    CItemListView* GetScrolledView() const { return scrolledView; }
     std::int16_t GetOrientation() const { return orientation; }
 
 private:
@@ -29,7 +34,7 @@ private:
     };
     SExtents Measure();
 
-    CPlugInView* scrolledView = nullptr;
+    CItemListView* scrolledView = nullptr;
     std::int16_t orientation = 0;
     std::int32_t pageCount = 0;
 };

@@ -2,6 +2,7 @@
 
 // The stand-in host toolbox's controls, for the stand-in host and tests.
 
+#include "hostlibs/extension/host_controls.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics_types.h"
 #include "hostlibs/extension/host_menus.h"
@@ -91,8 +92,8 @@ struct TrackedInstance {
 std::vector<TrackedInstance> trackedInstances();
 
 // What a port did, while it logs: the kind ("fill", "pattern", "erase", "frame", "line", "invalidate",
-// "text", "invert", "picture", "erase oval", "frame oval", "polygon", "scroll"), the rectangle (a line's
-// start as top and left, its end as bottom and right; a text's cell; an inversion's or a polygon's
+// "text", "invert", "picture", "icon", "erase oval", "frame oval", "polygon", "scroll"), the rectangle (a
+// line's start as top and left, its end as bottom and right; a text's cell; an inversion's or a polygon's
 // bounds), the colour (the fore colour; the back colour for an erase or a pattern fill, which paint it
 // where their pattern is plain; all zeros for an invalidation, an inversion, a picture or a scroll),
 // whether a pattern's own pixels were painted, and the bounds of the clip then, all in the port's local
@@ -111,6 +112,21 @@ std::vector<PortOperation> portOperations(HostPort port);
 // The port's pixels as they are now: an offscreen port's own, a window port's client area as the
 // screen shows it. Null for a port that is not one.
 std::optional<platform::Image> capturePort(HostPort port);
+
+// A system control as the toolbox holds it; nothing for a null control.
+struct ControlState {
+    HostPort port;
+    HostRect bounds;
+    std::string title;
+    bool visible;
+    std::int16_t value;
+    std::int16_t minimum;
+    std::int16_t maximum;
+    std::int16_t kind;
+    std::intptr_t reference;
+};
+std::optional<ControlState> controlState(HostControl control);
+int liveControlCount();
 
 // Ports, regions, pixel patterns, pictures and text-edit records made and not yet disposed of.
 int livePortCount();

@@ -1,4 +1,5 @@
 #include "hostlibs/extension/extension_state.h"
+#include "hostlibs/extension/resource_native_order.h"
 
 #include <algorithm>
 #include <cctype>
@@ -64,6 +65,7 @@ HostHandle loadResource(OpenResourceFile& file, const hostext::ContainerResource
                         (resource.type == kFragmentType && size >= kFragmentSize);
     if (turned && file.byteOrder != nullptr)
         file.byteOrder(0, resource.type, index, *handle);
+    hostext::toNativeOrder(resource.type, reinterpret_cast<std::uint8_t*>(*handle), size);
     return handle;
 }
 

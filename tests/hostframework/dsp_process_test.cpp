@@ -4,6 +4,7 @@
 #include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "tests/hostframework/support/test_dsp_processes.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ using Calls = std::vector<std::string>;
 
 class DSPProcess : public ::testing::Test {
 protected:
+    SuppressedHostViews views;
     void SetUp() override
     {
         hostengine::forgetConnectionCalls();

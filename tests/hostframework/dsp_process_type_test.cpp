@@ -7,6 +7,7 @@
 #include "tests/hostframework/support/resource_file_writer.h"
 #include "tests/hostframework/support/test_dsp_processes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ using namespace kravo::test;
 
 class DSPProcessType : public ::testing::Test {
 protected:
+    SuppressedHostViews views;
     void SetUp() override
     {
         provideManager(false);

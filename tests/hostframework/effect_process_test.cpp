@@ -4,6 +4,7 @@
 #include "hostframework/effect_type_offline.h"
 #include "platform/clock.h"
 #include "tests/hostframework/support/test_effect_process.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,7 @@ std::int32_t codeOf(const std::function<void()>& action)
 // A process set up by its type as the host's creation does, with the record of its controls chunk.
 class EffectProcess : public ::testing::Test {
 protected:
+    SuppressedHostViews views;
     void start(TestEffectProcess* made)
     {
         process = made;

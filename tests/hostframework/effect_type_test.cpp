@@ -3,6 +3,7 @@
 #include "hostframework/effect_type_offline.h"
 #include "hostlibs/dspshell/dsp_shell_control.h"
 #include "tests/hostframework/support/test_effect_process.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,7 @@ TEST(EffectType, ACardTypeAnswersAttribute32ByTheCardsPresent)
 
 TEST(EffectType, ChunksCarryTheTypesIDsAndOthersAreRefused)
 {
+    const SuppressedHostViews views;
     CEffectTypeNative type{fourCC("KrCH"), fourCC("Krst"), 2048};
     type.SetProcessFactory(&MakeTestEffectProcess);
     std::int32_t id = 0;
@@ -198,6 +200,7 @@ TEST(EffectType, ACopyTakesTheSetUpAndNotTheKind)
 
 TEST(EffectType, ACardTypeCountsItsProcessesOnEachDSP)
 {
+    const SuppressedHostViews views;
     class SizedDSP : public CProcessDSP {
     public:
         std::int16_t GetCapacity() override { return 2; }

@@ -231,7 +231,7 @@ TEST(CardProcess, LoadPortsAndConnectionsUnderTheDSPsAccess)
 TEST(CardGroup, OnTheRegistrationRoadOnlyTheCardProcessMeetsTheManager)
 {
     TempFolder folder;
-    writeResourceFile(folder.path() / "Kravo.dll.rsr", {});
+    writeResourceFile(folder.path() / "Kravo.dll.rsr", processDialogResources());
     platform::setModulePath((folder.path() / "Kravo.dll").string());
     WinPlugInOpen(72);
     DllMain(platform::pluginModule(), kProcessAttach, nullptr);

@@ -3,6 +3,7 @@
 #include "tests/hostframework/support/resource_file_writer.h"
 #include "tests/hostframework/support/test_processes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ std::vector<std::uint8_t> table(std::initializer_list<std::int16_t> words)
 // A process of a type whose resources hold keyed tables, without the messaging service.
 class ProcessControls : public ::testing::Test {
 protected:
+    SuppressedHostViews views;
     void SetUp() override
     {
         process.SetProcessType(&type);

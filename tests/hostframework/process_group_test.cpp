@@ -25,7 +25,7 @@ protected:
         hostengine::resetLockService();
         hostengine::resetObjectServer();
         hostext::forgetResourceFileEvents();
-        writeResourceFile(folder.path() / "Test.dll.rsr", {});
+        writeResourceFile(folder.path() / "Test.dll.rsr", processDialogResources());
         platform::setModulePath((folder.path() / "Test.dll").string());
     }
     void TearDown() override

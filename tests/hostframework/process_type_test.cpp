@@ -5,6 +5,7 @@
 #include "tests/hostframework/support/resource_file_writer.h"
 #include "tests/hostframework/support/test_processes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/hostframework/support/suppressed_host_views.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@ using namespace kravo::test;
 
 class ProcessType : public ::testing::Test {
 protected:
+    SuppressedHostViews views;
     void TearDown() override
     {
         type.DeleteAllProcesses();

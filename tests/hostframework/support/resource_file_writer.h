@@ -37,4 +37,17 @@ inline void writeResourceFile(const std::filesystem::path& path, const std::vect
                                                 static_cast<std::streamsize>(bytes.size()));
 }
 
+// What a process's default root view reads on the registration road: dialogs 1 and 2 (the dialog of
+// the first and second type's effect processes, dialog 1 that of any other process), each 100 × 200
+// over an item list of one text.
+inline std::vector<TestResource> processDialogResources()
+{
+    const auto dialog = [](std::uint8_t id) {
+        return TestResource{0x444C4F47, id, "", {0, 0, 0, 0, 0, 100, 0, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 128}};
+    };
+    const std::vector<std::uint8_t> list = {0, 0, 0, 0, 0, 0, 0, 10, 0, 10, 0, 30, 0, 190, 8, 7,
+                                            'P', 'r', 'o', 'c', 'e', 's', 's', 0};
+    return {dialog(1), dialog(2), TestResource{0x4449544C, 128, "", list}};
+}
+
 } // namespace kravo::test

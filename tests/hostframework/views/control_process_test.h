@@ -59,9 +59,10 @@ public:
         delete rootView;
         rootView = nullptr;
     }
-    // The root becomes the process's, connected.
+    // The root becomes the process's, connected, in place of the one the process made.
     void Adopt(CPlugInView* root)
     {
+        delete rootView;
         rootView = root;
         root->Initialize();
     }

@@ -1,3 +1,4 @@
+#include "hostframework/views/item_list_view.h"
 #include "hostframework/views/plate_colours.h"
 #include "hostframework/views/scroll_control_view.h"
 #include "hostframework/views/view_builder.h"
@@ -26,7 +27,7 @@ protected:
         ViewTest::SetUp();
         root = std::make_unique<CCustomView>();
         root->SetFrame({0, 0, 100, 120});
-        list = new CPlugInView;
+        list = new CItemListView;
         list->SetFrame({0, 0, 100, 100});
         root->AddSubView(list, false);
         for (int k = 0; k < 3; ++k) {
@@ -59,7 +60,7 @@ protected:
 
     static constexpr std::int16_t kStyles[3] = {2, 3, 5};
     std::unique_ptr<CCustomView> root;
-    CPlugInView* list = nullptr;
+    CItemListView* list = nullptr;
     CScrollControlView* scroll = nullptr;
 };
 
@@ -126,7 +127,7 @@ TEST_F(Scrolling, ContentsNoLargerThanTheWindowMakeOnePage)
     EXPECT_EQ(frameOf(0).top, 0);
 
     // Without contents and without a size of its own, still one page.
-    CPlugInView empty;
+    CItemListView empty;
     CScrollControlView bare;
     bare.AttachToScrolledView(&empty, CScrollControlView::kVertical);
     EXPECT_EQ(bare.GetNumSteps(), 1);

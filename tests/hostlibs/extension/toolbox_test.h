@@ -2,8 +2,8 @@
 
 // The fixture of the toolbox's graphics and input tests: the window fixture's reset screen, manual clock
 // and counts, the toolbox's menus and screens as at the start, and besides them no port, region, pixel
-// pattern, picture, text-edit record or menu left behind. Offscreen ports come from `offscreen`, which
-// disposes of them at the end.
+// pattern, picture, text-edit record, menu or control left behind. Offscreen ports come from `offscreen`,
+// which disposes of them at the end.
 
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
@@ -35,7 +35,7 @@ protected:
         HostExtSetPort(nullptr);
         for (HostPort port : ports_)
             HostExtDisposePort(port);
-        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures, text-edit records or menus "
+        EXPECT_EQ(counts(), startCounts_) << "ports, regions, patterns, pictures, text-edit records, menus or controls "
                                               "were left behind";
         WindowTest::TearDown();
     }
@@ -93,7 +93,8 @@ private:
     static std::vector<int> counts()
     {
         return {hostext::livePortCount(), hostext::liveRegionCount(), hostext::livePatternCount(),
-                hostext::livePictureCount(), hostext::liveTextEditCount(), hostext::liveMenuCount()};
+                hostext::livePictureCount(), hostext::liveTextEditCount(), hostext::liveMenuCount(),
+                hostext::liveControlCount()};
     }
 
     std::vector<int> startCounts_;

@@ -1,0 +1,85 @@
+#include "hostlibs/extension/resource_native_order.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::uint32_t code(const char (&text)[5])
+{
+    return static_cast<std::uint32_t>(text[0]) << 24 | static_cast<std::uint32_t>(text[1]) << 16 |
+           static_cast<std::uint32_t>(text[2]) << 8 | static_cast<std::uint32_t>(text[3]);
+}
+
+constexpr std::uint32_t kItemListType = code("DITL");
+constexpr std::uint32_t kDialogType = code("DLOG");
+constexpr std::uint32_t kIconType = code("ICON");
+constexpr std::uint32_t kControlType = code("ctrl");
+
+constexpr std::int32_t kItemHeaderSize = 14;
+constexpr std::int32_t kItemFrameAt = 4;
+constexpr std::uint8_t kKindBits = 0x7C;
+constexpr std::uint8_t kVariantBits = 0x03;
+constexpr std::uint8_t kControlKind = 4;
+constexpr std::uint8_t kResourceControlVariant = 3;
+constexpr std::uint8_t kIconKind = 32;
+constexpr std::uint8_t kPictureKind = 64;
+constexpr std::int32_t kDialogListAt = 18;
+constexpr std::int32_t kControlWords = 8;
+
+// A big-endian 16-bit field turned to the machine's order, when it lies inside the data.
+void turnWord(std::uint8_t* data, std::int32_t size, std::int32_t at)
+{
+    if (at < 0 || at + 2 > size)
+        return;
+    const auto value = static_cast<std::uint16_t>(data[at] << 8 | data[at + 1]);
+    std::memcpy(data + at, &value, sizeof value);
+}
+
+// Only the items whose data is a resource id have a word to turn: a control item's text is its title.
+bool dataIsResourceID(std::uint8_t type)
+{
+    const std::uint8_t kind = type & kKindBits;
+    return kind == kIconKind || kind == kPictureKind ||
+           (kind == kControlKind && (type & kVariantBits) == kResourceControlVariant);
+}
+
+void turnItemList(std::uint8_t* data, std::int32_t size)
+{
+    if (size < 2)
+        return;
+    const int count = (data[0] << 8 | data[1]) + 1;
+    turnWord(data, size, 0);
+    std::int32_t at = 2;
+    for (int item = 0; item < count && at + kItemHeaderSize <= size; ++item) {
+        for (int word = 0; word < 4; ++word)
+            turnWord(data, size, at + kItemFrameAt + 2 * word);
+        const std::uint8_t type = data[at + 12];
+        const std::int32_t length = data[at + 13];
+        if (dataIsResourceID(type) && length >= 2)
+            turnWord(data, size, at + kItemHeaderSize);
+        at += kItemHeaderSize + length + (length & 1);
+    }
+}
+
+} // namespace
+
+namespace hostext {
+
+void toNativeOrder(std::uint32_t type, std::uint8_t* data, std::int32_t size)
+{
+    if (type == kItemListType) {
+        turnItemList(data, size);
+    } else if (type == kDialogType) {
+        for (int word = 0; word < 4; ++word)
+            turnWord(data, size, 2 * word);
+        turnWord(data, size, kDialogListAt);
+    } else if (type == kIconType) {
+        turnWord(data, size, 0);
+        turnWord(data, size, 2);
+    } else if (type == kControlType) {
+        for (int word = 0; word < kControlWords; ++word)
+            turnWord(data, size, 2 * word);
+    }
+}
+
+} // namespace hostext
