@@ -224,10 +224,15 @@ CPlugInView* CItemListView::FindOutwards(std::uint32_t wanted)
 
 CItemListView::~CItemListView()
 {
-    for (int orientation : {kHorizontal, kVertical}) {
-        if (scrollControls[orientation] != nullptr)
-            scrollControls[orientation]->AttachToScrolledView(nullptr, scrollOrientation(orientation));
+    for (CScrollControlView* control : scrollControls) {
+        if (control != nullptr)
+            control->AttachToScrolledView(nullptr, control->GetOrientation());
     }
+}
+
+void CItemListView::RememberScrollControl(CScrollControlView* control, std::int16_t orientation)
+{
+    scrollControls[orientation == CScrollControlView::kHorizontal ? kHorizontal : kVertical] = control;
 }
 
 void CItemListView::ForgetScrollControl(const CScrollControlView* control)
@@ -241,19 +246,17 @@ void CItemListView::ForgetScrollControl(const CScrollControlView* control)
 void CItemListView::Connect()
 {
     for (int orientation : {kHorizontal, kVertical}) {
-        scrollControls[orientation] = dynamic_cast<CScrollControlView*>(FindOutwards(scrollIDs[orientation]));
-        if (scrollControls[orientation] != nullptr)
-            scrollControls[orientation]->AttachToScrolledView(this, scrollOrientation(orientation));
+        if (auto* control = dynamic_cast<CScrollControlView*>(FindOutwards(scrollIDs[orientation])))
+            control->AttachToScrolledView(this, scrollOrientation(orientation));
     }
     CCustomView::Connect();
 }
 
 void CItemListView::Disconnect()
 {
-    for (int orientation : {kHorizontal, kVertical}) {
-        if (scrollControls[orientation] != nullptr)
-            scrollControls[orientation]->AttachToScrolledView(nullptr, scrollOrientation(orientation));
-        scrollControls[orientation] = nullptr;
+    for (CScrollControlView* control : scrollControls) {
+        if (control != nullptr)
+            control->AttachToScrolledView(nullptr, control->GetOrientation());
     }
     CCustomView::Disconnect();
 }

@@ -53,7 +53,9 @@ public:
     std::uint32_t GetScrollControlID(int orientation) const { return scrollIDs[orientation]; }
     // The scroll control bound at Connect; null before, after Disconnect or when none was found.
     CScrollControlView* GetScrollControl(int orientation) const { return scrollControls[orientation]; }
-    // A bound scroll control going away.
+    // Kept by the scroll control itself as it binds to or leaves this list, so that neither outlives
+    // the other's link.
+    void RememberScrollControl(CScrollControlView* control, std::int16_t orientation);
     void ForgetScrollControl(const CScrollControlView* control);
 
 private:

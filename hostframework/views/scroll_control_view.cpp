@@ -36,10 +36,13 @@ CScrollControlView::~CScrollControlView()
 
 void CScrollControlView::AttachToScrolledView(CItemListView* view, std::int16_t newOrientation)
 {
+    if (scrolledView != nullptr)
+        scrolledView->ForgetScrollControl(this);
     scrolledView = view;
     orientation = newOrientation;
     if (scrolledView == nullptr)
         return;
+    scrolledView->RememberScrollControl(this, orientation);
     const SExtents extents = Measure();
     if (extents.content <= extents.visible) {
         pageCount = 1;
