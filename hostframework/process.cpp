@@ -5,6 +5,7 @@
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/process_type.h"
+#include "hostframework/views/plugin_view.h"
 
 #include <algorithm>
 #include <climits>
@@ -32,52 +33,15 @@ CProcess::CProcess()
 {
 }
 
-CProcess::~CProcess() = default;
+// The root view is the process's own, whether or not Uninitialize let it go already.
+CProcess::~CProcess()
+{
+    delete rootView;
+}
 
 std::int32_t CProcess::Idle(EventRecord* /*event*/)
 {
     DoIdle();
-    return 0;
-}
-
-// The root view is built with the host-side views; until a process has one these do nothing.
-std::int32_t CProcess::DrawView(Rect* /*rect*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::HandleViewEvent(EventRecord* /*event*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::HandleKeyEvent(EventRecord* /*event*/, std::uint8_t* handled)
-{
-    return clearOut(handled);
-}
-
-std::int32_t CProcess::GetViewRect(Rect* /*rect*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::SetViewPort(OpaqueGrafPtr* /*port*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::SetViewOrigin(Point /*origin*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::ActivateView()
-{
-    return 0;
-}
-
-std::int32_t CProcess::DeactivateView()
-{
     return 0;
 }
 
@@ -101,14 +65,10 @@ std::int32_t CProcess::UpdateControlView(std::int32_t /*control*/, std::int32_t 
     return 0;
 }
 
-std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
-{
-    return clearOut(control);
-}
-
+// A process with no views of its own shows an empty root.
 CPlugInView* CProcess::CreateRootView()
 {
-    return nullptr;
+    return new CPlugInView;
 }
 
 std::int32_t CProcess::GetControlViewID(std::int32_t control, std::uint32_t* id)
