@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace host {
 
@@ -30,7 +33,12 @@ const char* const kUsage =
     "      --layer the sample page's Edit Sample A or B button (for voices 16..23), --fx-slot the button\n"
     "      of effect slot S (0..3), then on the pattern page --pattern the select light of pattern P\n"
     "      (0..7), --track the button of track T (0..3) and --view 1 the View switch, which shows the\n"
-    "      grid's overview\n"
+    "      grid's overview. With none of these options the editor opens as a host opens it, through\n"
+    "      the library's view routines, in a host window of the editor's size\n"
+    "  kravo-host view --png FILE.png [--plugin PATH] [--window WxH] [--program N] [--set INDEX=VALUE]...\n"
+    "      opens the library as a host's engine does, with its host views, and writes a picture of the\n"
+    "      host window (client size WxH, by default the view's): the host views with their root at\n"
+    "      (50, 20) and the editor in its child window\n"
     "  kravo-host help\n"
     "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
     "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
@@ -42,6 +50,8 @@ constexpr int kNumPrograms = 32;
 // The engine's filters and envelopes are tuned for audio rates; far below them they run away.
 constexpr int kMinSampleRate = 8000;
 constexpr int kMaxSampleRate = 384000;
+// The host's windows stay within what a screen can hold.
+constexpr int kMaxWindowSide = 4096;
 
 // Only plain decimal text is a number here: no blanks, no hexadecimal, no "inf" or "nan".
 bool isDecimal(const std::string& text, bool fraction)
@@ -316,7 +326,59 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
             options.layer = sampleLayerOf(list.valueOf(option));
         else
             throw UsageError("unknown option '" + option + "'");
+        if (option != "--png")
+            options.editorState = true;
     }
+    return options;
+}
+
+namespace {
+
+// "WxH" (or with the sign ×) as a client size.
+std::pair<int, int> windowSizeOf(const std::string& value)
+{
+    for (const std::string_view sign : {"x", "X", "\u00d7"}) {
+        const auto at = value.find(sign);
+        if (at == std::string::npos)
+            continue;
+        return {toInteger(value.substr(0, at), "window width", 1, kMaxWindowSide),
+                toInteger(value.substr(at + sign.size()), "window height", 1, kMaxWindowSide)};
+    }
+    throw UsageError("--window needs WIDTHxHEIGHT, got '" + value + "'");
+}
+
+bool isEditorStateOption(const std::string& option)
+{
+    for (const char* editorOnly : {"--voice", "--page", "--layer", "--pattern", "--track", "--view", "--fx-slot"})
+        if (option == editorOnly)
+            return true;
+    return false;
+}
+
+} // namespace
+
+ViewOptions parseViewOptions(const std::vector<std::string>& args)
+{
+    ViewOptions options;
+    ArgumentList list(args);
+    while (!list.done()) {
+        const std::string option = list.take();
+        if (parseObjectOption(option, list, options))
+            continue;
+        if (option == "--png") {
+            options.pngPath = list.valueOf(option);
+            if (options.pngPath.empty())
+                throw UsageError("--png needs a file name");
+        } else if (option == "--window") {
+            std::tie(options.windowWidth, options.windowHeight) = windowSizeOf(list.valueOf(option));
+        } else if (isEditorStateOption(option)) {
+            throw UsageError("view does not take " + option + "; only editor does");
+        } else {
+            throw UsageError("unknown option '" + option + "'");
+        }
+    }
+    if (options.pngPath.empty())
+        throw UsageError("view needs --png FILE.png");
     return options;
 }
 

@@ -82,6 +82,21 @@ struct EditorOptions {
     bool patternOverview = false;
     // The sample page's layer (0 A, 1 B) whose radio button is clicked after the voice; -1 for none.
     int layer = -1;
+    // Set when any of the options above that reach into the editor was given: the editor then opens
+    // in a window of its own, the plug-in object's editor driven directly, as those options need.
+    // Without them it opens as a host opens it, through the library's view routines.
+    bool editorState = false;
+};
+
+// The instance's host window as a host shows it: the host views with the editor inside them.
+struct ViewOptions {
+    std::string pluginPath = kDefaultPluginPath;
+    int program = 0;
+    std::vector<ParameterSetting> settings;
+    std::string pngPath;
+    // The host window's client size; 0 × 0 takes the view's own size.
+    int windowWidth = 0;
+    int windowHeight = 0;
 };
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args);
@@ -89,6 +104,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args);
 RenderOptions parseSamplesOptions(const std::vector<std::string>& args);
 ParamsOptions parseParamsOptions(const std::vector<std::string>& args);
 EditorOptions parseEditorOptions(const std::vector<std::string>& args);
+ViewOptions parseViewOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
 

@@ -8,6 +8,7 @@ namespace host {
 int runRender(const RenderOptions& options);
 int runParams(const ParamsOptions& options);
 int runEditor(const EditorOptions& options);
+int runView(const ViewOptions& options);
 // Every built-in drum sample once, in entry order, with a short gap after each.
 int runSamples(const RenderOptions& options);
 

@@ -1,5 +1,7 @@
 #include "host/commands.h"
+#include "host/hosted_plugin.h"
 #include "host/plugin_object.h"
+#include "host/view_window.h"
 
 #include "platform/clock.h"
 #include "platform/desktop/desktop_switch.h"
@@ -214,6 +216,26 @@ int openEditor(const EditorOptions& options, bool headless)
     return result;
 }
 
+constexpr double kHostSampleRate = 44100.0;
+constexpr std::int32_t kHostBlockSize = 512;
+
+// The editor as a host opens it: the library opened by WinPlugInOpen, the program and the settings
+// given as a render gives them, the size asked, the editor opened in a host window of that size by
+// giving the instance its port, idled by the host and closed by taking the port away.
+int openThroughHost(const EditorOptions& options, bool headless)
+{
+    HostedPlugin plugin(options.pluginPath, kHostSampleRate, kHostBlockSize);
+    selectProgram(plugin, options.program);
+    for (const ParameterSetting& setting : options.settings)
+        plugin.setParameter(setting.index, setting.value);
+    const HostRect rect = plugin.viewRect();
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        throw std::runtime_error("the plug-in has no editor");
+    ViewWindow window(plugin, rect.right - rect.left, rect.bottom - rect.top);
+    window.attach();
+    return headless ? window.writePicture(options.pngPath) : window.showUntilClosed();
+}
+
 // The clock or the desktop the editor runs with, given back however the run ends.
 struct HeadlessClock {
     HeadlessClock() { platform::setClock(&clock); }
@@ -239,12 +261,13 @@ struct DesktopShown {
 
 int runEditor(const EditorOptions& options)
 {
+    const auto open = options.editorState ? &openEditor : &openThroughHost;
     if (!options.pngPath.empty()) {
         const HeadlessClock clock;
-        return openEditor(options, true);
+        return open(options, true);
     }
     const DesktopShown desktop;
-    return openEditor(options, false);
+    return open(options, false);
 }
 
 } // namespace host

@@ -2,6 +2,7 @@
 
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_records.h"
+#include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
 
@@ -16,7 +17,10 @@ namespace {
 
 // The library's routines as the host reaches them.
 enum ERoutine : std::uint32_t {
+    kDrawView = 0,
     kHandleKey = 2,
+    kIdle = 3,
+    kGetViewRect = 4,
     kSetSampleRate = 7,
     kSetComponentDispatcher = 14,
     kCreateProcess = 19,
@@ -25,6 +29,8 @@ enum ERoutine : std::uint32_t {
     kGetControlName = 44,
     kGetControlValue = 45,
     kSetControlValue = 46,
+    kSetViewPort = 47,
+    kSetViewOrigin = 48,
     kGetNumChunks = 62,
     kGetChunkID = 63,
     kGetChunkSize = 65,
@@ -86,14 +92,23 @@ Function HostedPlugin::routine(std::uint32_t selector) const
     return reinterpret_cast<Function>(found);
 }
 
-HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize)
-    : library_(configureHost(libraryPath)), sampleRate_(sampleRate), blockSize_(blockSize),
+HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize, Road road)
+    : library_(configureHost(libraryPath)), road_(road), sampleRate_(sampleRate), blockSize_(blockSize),
       silence_(static_cast<std::size_t>(blockSize), 0.0f), replacement_(static_cast<std::size_t>(blockSize), 0.0f)
 {
     const auto open = reinterpret_cast<std::int32_t (*)(std::int32_t)>(library_.symbol("WinPlugInOpen"));
     if (open == nullptr)
         throw std::runtime_error(libraryPath + " is not a plug-in library: it has no WinPlugInOpen");
-    if (const std::int32_t opened = open(kInterfaceVersion); opened != 0)
+    std::int32_t opened = 0;
+    if (road == Road::plugInOpen) {
+        opened = open(kInterfaceVersion);
+    } else {
+        if (!hostengine::hasOpenAndCloseProcs())
+            throw std::runtime_error(libraryPath + " gave the host's engine no open procedure");
+        dspmanager::provide(true);
+        opened = hostengine::openPlugIn();
+    }
+    if (opened != 0)
         throw std::runtime_error(libraryPath + " did not open: code " + std::to_string(opened));
     routine<std::int32_t (*)(ComponentDispatcher)>(kSetComponentDispatcher)(&hostext::AnswerComponentRequest);
     routine<std::int32_t (*)(std::int32_t)>(kSetSampleRate)(static_cast<std::int32_t>(sampleRate));
@@ -127,7 +142,9 @@ HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, st
 HostedPlugin::~HostedPlugin()
 {
     routine<std::int32_t (*)(std::uint32_t, std::int32_t)>(kDeleteProcess)(kType, processID_);
-    if (const auto close = reinterpret_cast<std::int32_t (*)()>(library_.symbol("WinPlugInClose")))
+    if (road_ == Road::registration)
+        hostengine::closePlugIn();
+    else if (const auto close = reinterpret_cast<std::int32_t (*)()>(library_.symbol("WinPlugInClose")))
         close();
 }
 
@@ -234,6 +251,37 @@ float HostedPlugin::controlValue(int index)
     routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t*)>(kGetControlValue)(
         kType, processID_, index + kFirstParameterControl, &value);
     return static_cast<float>((static_cast<double>(value) + 2147483648.0) / 4294967295.0);
+}
+
+HostRect HostedPlugin::viewRect()
+{
+    HostRect rect{};
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostRect*)>(kGetViewRect)(kType, processID_, &rect);
+    return rect;
+}
+
+void HostedPlugin::setViewPort(HostPort port)
+{
+    if (const std::int32_t result =
+            routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostPort)>(kSetViewPort)(kType, processID_, port);
+        result != 0)
+        throw std::runtime_error("the plug-in did not take its view port: code " + std::to_string(result));
+}
+
+void HostedPlugin::setViewOrigin(std::int16_t h, std::int16_t v)
+{
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostPoint)>(kSetViewOrigin)(kType, processID_, HostPoint{v, h});
+}
+
+void HostedPlugin::idle()
+{
+    EventRecord event{};
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*)>(kIdle)(kType, processID_, &event);
+}
+
+void HostedPlugin::drawView()
+{
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostRect*)>(kDrawView)(kType, processID_, nullptr);
 }
 
 void HostedPlugin::setTransport(bool playing, double tempoBpm)

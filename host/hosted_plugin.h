@@ -3,10 +3,12 @@
 // The host's part for one instance of the plug-in library, through the library's four exports only:
 // the library is opened, its group told the rate and its native kind enabled, one 'Krst' process is
 // created, and each block the instance's MIDI and transport are handed to the host's engine before
-// the render entry the instance's worker reported is called.
+// the render entry the instance's worker reported is called. The instance's views are reached through
+// the host's view routines.
 
 #include "host/state_file.h"
 #include "hostlibs/engine/host_native_render.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/shared_library.h"
 
 #include <cstdint>
@@ -26,7 +28,13 @@ public:
     // The plug-in queues this many events per processing call and drops the rest.
     static constexpr std::size_t kPluginQueueCapacity = 250;
 
-    HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize);
+    // How the library is opened: by the host's WinPlugInOpen call, where the library builds no host
+    // views, or by the host's engine through the procedures the library registered when it was loaded,
+    // with a DSP manager that takes the instance: then the instance has its host views.
+    enum class Road { plugInOpen, registration };
+
+    HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize,
+                 Road road = Road::plugInOpen);
     ~HostedPlugin();
     HostedPlugin(const HostedPlugin&) = delete;
     HostedPlugin& operator=(const HostedPlugin&) = delete;
@@ -49,6 +57,14 @@ public:
     bool isAutomatable(int index);
     float controlValue(int index);
 
+    // The host's view routines: the view's rectangle, its port (null takes it away), where the root
+    // view stands in the port, the idle, and drawing the whole view.
+    HostRect viewRect();
+    void setViewPort(HostPort port);
+    void setViewOrigin(std::int16_t h, std::int16_t v);
+    void idle();
+    void drawView();
+
     void setTransport(bool playing, double tempoBpm);
     void setTempo(double tempoBpm) { tempo_ = tempoBpm; }
 
@@ -67,6 +83,7 @@ private:
                      std::int32_t frames);
 
     platform::SharedLibrary library_;
+    Road road_;
     double sampleRate_;
     std::int32_t blockSize_;
     std::int32_t processID_ = 0;

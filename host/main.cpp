@@ -41,6 +41,8 @@ int main(int argc, char** argv)
             return host::runParams(host::parseParamsOptions(rest));
         if (args[0] == "editor")
             return host::runEditor(host::parseEditorOptions(rest));
+        if (args[0] == "view")
+            return host::runView(host::parseViewOptions(rest));
         throw host::UsageError("unknown command '" + args[0] + "'");
     } catch (const host::UsageError& error) {
         std::fprintf(stderr, "kravo-host: %s\n%s", error.what(), host::kUsage);

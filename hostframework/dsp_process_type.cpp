@@ -89,7 +89,14 @@ std::int32_t CDSPProcessType::CreateProcessInstance(std::int32_t* newProcessID)
         dspProcess->SetDSPProcessType(this);
     process->SetIndexA(typeIndex);
     process->SetIndexB(static_cast<std::int16_t>(processID));
-    process->Initialize();
+    // A process that cannot initialise (its views not made, say) is not left behind in the list.
+    try {
+        process->Initialize();
+    } catch (...) {
+        std::erase(processes, process);
+        ReleaseProcess(process);
+        throw;
+    }
     process->SetSampleRate(sampleRate);
     process->OptionalHook1(processWord);
     return 0;

@@ -38,10 +38,12 @@ std::int32_t CEffectProcess::Initialize()
     return CDSPProcess::Initialize();
 }
 
-// The root view comes with the host-side views; until then every key goes to the process.
+// The views have the key first; what they leave goes to the process.
 std::int32_t CEffectProcess::HandleKeyEvent(EventRecord* event, std::uint8_t* handled)
 {
-    const bool used = HandleKeyInProcess(event);
+    std::uint8_t viewsUsed = 0;
+    CDSPProcess::HandleKeyEvent(event, &viewsUsed);
+    const bool used = viewsUsed != 0 || HandleKeyInProcess(event);
     return setOut(handled, used ? 1 : 0);
 }
 

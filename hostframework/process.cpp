@@ -34,6 +34,7 @@ CProcess::CProcess()
 {
 }
 
+// The root view is the process's own, whether or not Uninitialize let it go already.
 CProcess::~CProcess()
 {
     delete rootView;
@@ -43,56 +44,6 @@ std::int32_t CProcess::Idle(EventRecord* /*event*/)
 {
     DoIdle();
     return 0;
-}
-
-// The root view is built with the host-side views; until a process has one these do nothing.
-std::int32_t CProcess::DrawView(Rect* /*rect*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::HandleViewEvent(EventRecord* /*event*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::HandleKeyEvent(EventRecord* /*event*/, std::uint8_t* handled)
-{
-    return clearOut(handled);
-}
-
-std::int32_t CProcess::GetViewRect(Rect* /*rect*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::SetViewPort(OpaqueGrafPtr* port)
-{
-    if (rootView == nullptr)
-        return 0;
-    rootView->SetPort(reinterpret_cast<HostPort>(port));
-    BindControlViews(port != nullptr);
-    return 0;
-}
-
-std::int32_t CProcess::SetViewOrigin(Point /*origin*/)
-{
-    return 0;
-}
-
-std::int32_t CProcess::ActivateView()
-{
-    return 0;
-}
-
-std::int32_t CProcess::DeactivateView()
-{
-    return 0;
-}
-
-std::int32_t CProcess::GetControlAtPoint(Point /*where*/, std::int32_t* control)
-{
-    return clearOut(control);
 }
 
 CPlugInView* CProcess::CreateRootView()

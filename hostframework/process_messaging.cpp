@@ -2,6 +2,7 @@
 
 #include "hostframework/four_char_code.h"
 #include "hostframework/process_group.h"
+#include "hostframework/views/plugin_view.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/extension/host_extension.h"
 #include "platform/clock.h"
@@ -63,10 +64,17 @@ bool CProcess::HasMessagingService()
 
 std::int32_t CProcess::Initialize()
 {
-    // The host-side views are not built yet: a process runs as with host views suppressed until
-    // CreateRootView makes one.
-    if (!CProcessGroup::HostViewsDisabled())
+    if (!CProcessGroup::HostViewsDisabled()) {
         rootView = CreateRootView();
+        ThrowIfNull(rootView);
+        try {
+            rootView->Initialize();
+        } catch (...) {
+            delete rootView;
+            rootView = nullptr;
+            throw;
+        }
+    }
     if (HasMessagingService()) {
         std::int16_t count = 0;
         GetNumControls(&count);
@@ -101,6 +109,8 @@ std::int32_t CProcess::Uninitialize()
     setvListeners.clear();
     touchCounts.clear();
     taskRecords.clear();
+    delete rootView;
+    rootView = nullptr;
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "hostframework/template_no_ui_group.h"
 
 #include "hostframework/adaptor/template_no_ui_process_native.h"
+#include "hostframework/adaptor/template_no_ui_view.h"
 #include "hostframework/effect_type_native.h"
 #include "hostframework/views/keyword_map.h"
 
@@ -25,12 +26,11 @@ CTemplateNoUIGroup::CTemplateNoUIGroup()
     AddCapability(kCapability);
 }
 
-// The view type of the editor window; its creator comes with the window hosting, until then the
-// name is known with no creator behind it.
+// The view type that stands for the editor window.
 std::int32_t CTemplateNoUIGroup::Initialize()
 {
     CDSPProcessGroup::Initialize();
-    registerViewCreator("NoUIView", nullptr);
+    registerViewCreator("NoUIView", &NewTemplateNoUIView);
     return 0;
 }
 

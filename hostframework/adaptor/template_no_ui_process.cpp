@@ -3,10 +3,15 @@
 #include "hostframework/adaptor/host_master_callback.h"
 #include "hostframework/adaptor/parameter_control_names.h"
 #include "hostframework/adaptor/state_chunk.h"
+#include "hostframework/adaptor/template_no_ui_view.h"
 #include "hostframework/controls/linear_control.h"
 #include "hostframework/controls/linear_gain_control.h"
 #include "hostframework/controls/on_off_control.h"
 #include "hostframework/controls/value_text.h"
+#include "hostframework/plugin_library.h"
+#include "hostframework/views/no_resource_view.h"
+#include "hostlibs/extension/host_extension.h"
+#include "hostlibs/extension/host_graphics.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 
@@ -32,9 +37,11 @@ constexpr std::uint32_t kDownArrow = 32031;
 constexpr std::uint32_t kUpArrow = 32286;
 constexpr std::size_t kKeySettingBytes = 25;
 
+constexpr const char* kEditorViewDescription = "!NoUIView[('NoID')]";
+
 } // namespace
 
-CTemplateNoUIProcess::CTemplateNoUIProcess()
+CTemplateNoUIProcess::CTemplateNoUIProcess() : moduleHandle(GetPlugInModuleHandle())
 {
     plugIn.reset(createEffectInstance(&hostMasterCallback));
     if (!plugIn)
@@ -63,9 +70,12 @@ CTemplateNoUIProcess::CTemplateNoUIProcess()
     DeclareChunk(kStateChunkID, "plugstate", StateChunkSize());
 }
 
-// The plug-in goes before the bases: its last calls may still reach this process.
+// The editor closes while the plug-in is there to hear it; the plug-in goes before the bases, as its
+// last calls may still reach this process.
 CTemplateNoUIProcess::~CTemplateNoUIProcess()
 {
+    editorHost.reset();
+    hostView = nullptr;
     plugIn.reset();
 }
 
@@ -186,4 +196,86 @@ std::int32_t CTemplateNoUIProcess::SetChunk(std::uint32_t chunkID, SHostPlugInCh
         plugIn->setProgram(currentProgram);
     }
     return 0;
+}
+
+ITemplateCustomUI* CTemplateNoUIProcess::NewEditorHost()
+{
+    return new CTemplateCustomUI(this);
+}
+
+void CTemplateNoUIProcess::MakeEditorHost()
+{
+    if (editorHost)
+        return;
+    editorHost.reset(NewEditorHost());
+    editorHost->GetRect(&editorRect[0], &editorRect[1], &editorRect[2], &editorRect[3]);
+}
+
+CPlugInView* CTemplateNoUIProcess::CreateRootView()
+{
+    try {
+        MakeEditorHost();
+        const auto width = static_cast<std::int16_t>(editorRect[2] - editorRect[0]);
+        const auto height = static_cast<std::int16_t>(editorRect[3] - editorRect[1]);
+        std::unique_ptr<CNoResourceView> root(new CNoResourceView);
+        root->SetSize(width, height);
+        // A text the views cannot build (no "NoUIView" creator) becomes a static text: no host view then.
+        hostView = dynamic_cast<CTemplateNoUIView*>(
+            root->AddSubViewFromText(kEditorViewDescription, 0, 0, width, height, false));
+        if (hostView != nullptr)
+            hostView->SetEditorHost(editorHost.get());
+        return root.release();
+    } catch (...) {
+        editorHost.reset();
+        hostView = nullptr;
+        return nullptr;
+    }
+}
+
+std::int32_t CTemplateNoUIProcess::GetViewRect(Rect* rect)
+{
+    MakeEditorHost();
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    editorHost->GetRect(&left, &top, &right, &bottom);
+    if (rect != nullptr)
+        *rect = {static_cast<std::int16_t>(top), static_cast<std::int16_t>(left), static_cast<std::int16_t>(bottom),
+                 static_cast<std::int16_t>(right)};
+    return 0;
+}
+
+// A host that gives a port before it asked for the size still gets the editor.
+std::int32_t CTemplateNoUIProcess::SetViewPort(OpaqueGrafPtr* port)
+{
+    CEffectProcessMIDI::SetViewPort(port);
+    if (port != nullptr) {
+        MakeEditorHost();
+        editorHost->Open(HostExtGetPortWindow(reinterpret_cast<HostPort>(port)));
+        if (hostView != nullptr)
+            hostView->Show();
+        editorHost->SetRect(editorRect[0], editorRect[1], editorRect[2], editorRect[3]);
+        return 0;
+    }
+    if (editorHost)
+        editorHost->Close();
+    if (hostView != nullptr)
+        hostView->Hide();
+    return 0;
+}
+
+std::int32_t CTemplateNoUIProcess::Idle(EventRecord* /*event*/)
+{
+    DoIdle();
+    if (editorHost)
+        editorHost->Idle();
+    if (hostPair[0] != 1 || hostPair[1] == 0)
+        idleTick = HostExtTickCount();
+    return 0;
+}
+
+std::int32_t CTemplateNoUIProcess::UpdateControlView(std::int32_t control, std::int32_t value)
+{
+    return editorHost ? editorHost->ControlChanged(control, value) : 0;
 }

@@ -1,5 +1,8 @@
+#include "platform/gdi/bitmaps.h"
+#include "platform/gdi/gdi_objects.h"
 #include "platform/shell_command.h"
 #include "tests/support/temp_folder.h"
+#include "toolkit/png_reader.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -219,6 +222,92 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     const RunResult unwritable = run("editor --png " + (folder / "missing" / "editor.png").string());
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
+}
+
+// Without editor-state options the editor opens as a host opens it, through the view routines on the
+// WinPlugInOpen road: the picture is the one the plug-in object's own editor gives.
+TEST_F(KravoHost, TheEditorOpenedThroughTheHostsRoutinesLooksAsBefore)
+{
+    const std::string host = (folder / "host.png").string();
+    const std::string direct = (folder / "direct.png").string();
+    const RunResult hosted = run("editor --program 3 --set 2=0.5 --png " + host);
+    ASSERT_EQ(hosted.exitCode, 0) << hosted.err;
+    // The adaptor's process announces itself: the host's road made an instance.
+    EXPECT_NE(hosted.err.find("Process sr= 44100"), std::string::npos) << hosted.err;
+    const RunResult plain = run("editor --program 3 --set 2=0.5 --view 0 --png " + direct);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    EXPECT_EQ(plain.err.find("Process sr="), std::string::npos) << plain.err;
+    EXPECT_EQ(folder.readFile("host.png"), folder.readFile("direct.png"));
+}
+
+// The pixels of a picture the host wrote, as 0xRRGGBB by (h, v).
+class Picture {
+public:
+    explicit Picture(const std::string& bytes)
+        : png_(Toolkit::readPng(std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())))
+    {
+        if (png_.bitmap != nullptr)
+            GetObjectA(png_.bitmap, sizeof bitmap_, &bitmap_);
+    }
+    ~Picture() { DeleteObject(png_.bitmap); }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    int width() const { return png_.width; }
+    int height() const { return png_.height; }
+    std::uint32_t at(int h, int v) const
+    {
+        const auto* row = static_cast<const std::uint8_t*>(bitmap_.bits) +
+                          static_cast<std::ptrdiff_t>(png_.height - 1 - v) * bitmap_.widthBytes;
+        const std::uint8_t* pixel = row + 4 * h;
+        return static_cast<std::uint32_t>(pixel[2] << 16 | pixel[1] << 8 | pixel[0]);
+    }
+
+private:
+    Toolkit::DecodedPng png_;
+    BITMAP bitmap_{};
+};
+
+// On the registration road the instance has its host views: the grey root where the host put it, the
+// editor's child window centred on the window's bottom edge over it.
+TEST_F(KravoHost, TheViewCommandShowsTheHostViewsWithTheEditorInside)
+{
+    const std::string png = (folder / "v.png").string();
+    const RunResult result = run("view --window 1200\u00d7700 --png " + png);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Picture picture(folder.readFile("v.png"));
+    ASSERT_EQ(std::tuple(picture.width(), picture.height()), std::tuple(1200, 700));
+    // The reader premultiplies by an alpha of 255, which may take a component one down.
+    const auto grey = [&](int h, int v) {
+        const std::uint32_t pixel = picture.at(h, v);
+        return pixel == 0x888888 || pixel == 0x878787;
+    };
+    EXPECT_TRUE(grey(50, 20));
+    EXPECT_TRUE(grey(107, 642));
+    EXPECT_TRUE(grey(1033, 76));
+    EXPECT_FALSE(grey(49, 20));
+    EXPECT_FALSE(grey(50, 19));
+    EXPECT_FALSE(grey(1034, 20));
+
+    // The editor's own picture stands at (108, 77).
+    const std::string editor = (folder / "editor.png").string();
+    ASSERT_EQ(run("editor --png " + editor).exitCode, 0);
+    const Picture alone(folder.readFile("editor.png"));
+    ASSERT_EQ(std::tuple(alone.width(), alone.height()), std::tuple(984, 623));
+    for (const auto& [h, v] : {std::pair{0, 0}, std::pair{500, 300}, std::pair{983, 622}, std::pair{120, 40}})
+        EXPECT_EQ(picture.at(108 + h, 77 + v), alone.at(h, v)) << h << "," << v;
+
+    // Without --window the window is the view's size; the program and settings take effect.
+    ASSERT_EQ(run("view --program 2 --set 5=0.3 --png " + png).exitCode, 0);
+    const Picture own(folder.readFile("v.png"));
+    EXPECT_EQ(std::tuple(own.width(), own.height()), std::tuple(984, 623));
+
+    for (const std::string option : {"--voice 3", "--page 1", "--layer A", "--pattern 1", "--track 1", "--view 1",
+                                     "--fx-slot 1"})
+        EXPECT_EQ(run("view " + option + " --png " + png).exitCode, 2) << option;
+    EXPECT_EQ(run("view").exitCode, 2);
+    EXPECT_EQ(run("view --window 1200 --png " + png).exitCode, 2);
+    EXPECT_EQ(run("view --window 0x700 --png " + png).exitCode, 2);
 }
 
 // 96 ticks per quarter note at 120 bpm: 96 ticks are half a second.

@@ -1,3 +1,4 @@
+#include "hostframework/adaptor/template_no_ui_view.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/routine_table.h"
 #include "hostframework/template_no_ui_group.h"
@@ -74,6 +75,7 @@ TEST_F(TemplateGroup, IdentityNamesAndPathAreBuiltOnce)
     SKeyword view{};
     ASSERT_TRUE(lookupKeyword("NoUIView", &view));
     EXPECT_EQ(view.kind, kCreatorKind);
+    EXPECT_EQ(reinterpret_cast<ViewCreator>(view.value), &NewTemplateNoUIView);
 }
 
 TEST_F(TemplateGroup, CapabilitiesComeBeforeTheTypesAttributes)

@@ -1,0 +1,134 @@
+#include "host/view_window.h"
+
+#include "host/hosted_plugin.h"
+#include "hostlibs/extension/host_graphics.h"
+#include "platform/gdi/image.h"
+#include "platform/module_resources.h"
+#include "platform/window/cursors.h"
+#include "platform/window/keyboard_layout.h"
+#include "platform/window/message_numbers.h"
+#include "platform/window/message_queue.h"
+#include "platform/window/painting.h"
+#include "platform/window/timers.h"
+#include "platform/window/window_classes.h"
+#include "platform/window/window_lifetime.h"
+#include "platform/window/window_procedures.h"
+#include "platform/window/window_styles.h"
+#include "platform/window/window_testing.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+constexpr const char* kWindowClass = "KravoHostViewWindow";
+constexpr UINT_PTR kIdleTimer = 1;
+constexpr UINT kIdleMilliseconds = 20;
+// Enough host idles for the editor to have drawn everything once.
+constexpr int kIdlesBeforePicture = 10;
+constexpr int kWindowLeft = 80;
+constexpr int kWindowTop = 60;
+
+// The instance whose views the window shows; one window at a time.
+HostedPlugin* shownPlugin = nullptr;
+
+LRESULT viewWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        BeginPaint(window, &paint);
+        if (shownPlugin != nullptr)
+            shownPlugin->drawView();
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_TIMER:
+        if (shownPlugin != nullptr)
+            shownPlugin->idle();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+ViewWindow::ViewWindow(HostedPlugin& plugin, int width, int height) : plugin_(plugin)
+{
+    const WNDCLASSA windowClass{.style = 0,
+                                .windowProc = &viewWindowProcedure,
+                                .classExtraBytes = 0,
+                                .windowExtraBytes = 0,
+                                .instance = platform::pluginModule(),
+                                .icon = nullptr,
+                                .cursor = LoadCursorA(nullptr, IDC_ARROW),
+                                .background = nullptr,
+                                .menuName = nullptr,
+                                .className = kWindowClass};
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowExA(0, kWindowClass, "Kravo", WS_VISIBLE | WS_CLIPCHILDREN, kWindowLeft, kWindowTop, width,
+                              height, nullptr, nullptr, platform::pluginModule(), nullptr);
+    if (window_ == nullptr)
+        throw std::runtime_error("the host's window could not be made");
+    port_ = HostExtNewWindowPort(window_);
+    if (port_ == nullptr) {
+        DestroyWindow(window_);
+        throw std::runtime_error("the host's window has no port");
+    }
+    shownPlugin = &plugin_;
+}
+
+ViewWindow::~ViewWindow()
+{
+    if (attached_) {
+        try {
+            plugin_.setViewPort(nullptr);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "kravo-host: %s\n", error.what());
+        }
+    }
+    shownPlugin = nullptr;
+    HostExtDisposePort(port_);
+    DestroyWindow(window_);
+    platform::pumpMessages();
+}
+
+void ViewWindow::attach()
+{
+    plugin_.setViewPort(port_);
+    attached_ = true;
+}
+
+int ViewWindow::writePicture(const std::string& path)
+{
+    for (int n = 0; n < kIdlesBeforePicture; ++n) {
+        platform::pumpMessages();
+        plugin_.idle();
+    }
+    platform::pumpMessages();
+    const std::optional<platform::Image> picture = platform::captureWindow(window_);
+    if (!picture || !platform::writePng(*picture, path)) {
+        std::fprintf(stderr, "kravo-host: cannot write the picture %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int ViewWindow::showUntilClosed()
+{
+    SetTimer(window_, kIdleTimer, kIdleMilliseconds, nullptr);
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+} // namespace host
