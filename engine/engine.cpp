@@ -2,6 +2,7 @@
 
 #include "engine/distortion/voice_distortion.h"
 #include "engine/effects/effect_coefficients.h"
+#include "engine/effects/effect_types.h"
 #include "engine/engine_listener.h"
 #include "engine/tables/pink_noise.h"
 #include "plugin/base/plug_types.h"
@@ -121,6 +122,9 @@ effects::EffectRates Engine::effectRates() const
 // modulation rows (A and B) put into their global destination cells.
 void Engine::updateMasterEffectSlot(int slot, bool force)
 {
+    // A slot without an effect has no coefficients.
+    if (!effects::isActiveType(masterEffects.slot(slot).type))
+        return;
     constexpr int kRowStride = 13;
     constexpr int kMixCell = 1;
     constexpr int kPanCell = 2;
@@ -234,15 +238,19 @@ void Engine::syncToHost()
         if (events.transportStopped)
             allVoicesOff();
     }
-    releaseWaitingPatternPlayers();
+    if (waitingPatterns != 0)
+        releaseWaitingPatternPlayers();
 }
 
 void Engine::updateVoiceLfos()
 {
     ++lfoTick;
-    updateUserLfos();
-    updateSampleSlotLfos();
-    updateSynthSlotLfos();
+    if (lfoSlots(kTomUserSlotMask) != 0)
+        updateUserLfos();
+    if (lfoSlots(kSampleSlotMask) != 0)
+        updateSampleSlotLfos();
+    if (lfoSlots(kSynthSlotMask) != 0)
+        updateSynthSlotLfos();
 }
 
 // The filter LFO a synthesised slot's sample layers share steps once a sample, however many of its voices

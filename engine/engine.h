@@ -123,8 +123,16 @@ public:
     }
     void syncToHost();
     void updateVoiceLfos();
-    void renderDrumSlots();
-    void renderSampleSlots();
+    void renderDrumSlots()
+    {
+        if ((activeSlots & kSynthSlotMask) != 0)
+            renderActiveDrumSlots();
+    }
+    void renderSampleSlots()
+    {
+        if ((activeSlots & kSampleSlotMask) != 0)
+            renderActiveSampleSlots();
+    }
     void tickPatternPlayers();
     void processMasterEffects();
     void mixOutput(float& left, float& right) const;
@@ -197,7 +205,8 @@ public:
 private:
     static constexpr int kVoicesPerSlot = 2;
     static constexpr float kNotYetRead = std::numeric_limits<float>::quiet_NaN();
-    static constexpr std::uint32_t kIdleLfoCatchUpMask = 0x3F;
+    // A run costs by the binades its phase passes, not by its steps: rare catch-ups cost next to nothing.
+    static constexpr std::uint32_t kIdleLfoCatchUpMask = 0xFFF;
     static constexpr std::uint32_t kSlotControlMask = 0xF;
     static constexpr std::uint32_t kSynthSlotMask = 0xFFFF;
     static constexpr std::uint32_t kSampleSlotMask = 0xFF0000;
@@ -279,6 +288,8 @@ private:
     void releasePattern(int pattern);
     void haltPatternPlayers(bool waitForGrid);
     void releaseWaitingPatternPlayers();
+    void renderActiveDrumSlots();
+    void renderActiveSampleSlots();
     static bool isTrackMuted(const float* values, int pattern, int track);
     std::int32_t decodeMasterEffectType(int slot) const;
     void updateMasterEffectSlot(int slot, bool force);
@@ -360,6 +371,8 @@ private:
     std::uint32_t lastStartedPattern = 0;
     // Bit k is set while player k runs, so the sample loop visits only the running players.
     std::uint32_t runningPatterns = 0;
+    // Bit k is set while player k waits for the host's grid (a player starts out waiting).
+    std::uint32_t waitingPatterns = (1u << kNumPatterns) - 1;
     const float* patternLockValues = nullptr;
     // Set for a pattern track's pad when its pattern restarts; the sample slots read it.
     std::uint8_t patternRestarted[kNumDrumSlots] = {};

@@ -36,10 +36,11 @@ struct CombRings {
 
     void clear();
 
-    float inputLeft[kLength] = {};
-    float inputRight[kLength] = {};
-    float outputLeft[kLength] = {};
-    float outputRight[kLength] = {};
+    // No initialiser: a slot clears the rings when it takes the type.
+    float inputLeft[kLength];
+    float inputRight[kLength];
+    float outputLeft[kLength];
+    float outputRight[kLength];
 };
 
 StereoPair processCombFilter(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);

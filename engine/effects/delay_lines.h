@@ -27,8 +27,9 @@ struct StereoLines {
         std::fill(std::begin(right), std::end(right), 0.0f);
     }
 
-    float left[kLength] = {};
-    float right[kLength] = {};
+    // No initialiser: a slot clears the lines when it takes a type that reads them.
+    float left[kLength];
+    float right[kLength];
 };
 
 // The slot's two long delay lines: the delays, the delay stage of
@@ -105,7 +106,8 @@ struct SampleRing {
     }
     void clear() { std::fill(std::begin(samples), std::end(samples), 0.0f); }
 
-    float samples[kLength] = {};
+    // No initialiser: a slot clears the ring when it takes a type that reads it.
+    float samples[kLength];
 };
 
 } // namespace effects

@@ -35,8 +35,9 @@ struct EnsembleLines {
 
     void clear();
 
-    float left[EnsembleEffect::kVoices][kLength] = {};
-    float right[EnsembleEffect::kVoices][kLength] = {};
+    // No initialiser: a slot clears the lines when it takes the type.
+    float left[EnsembleEffect::kVoices][kLength];
+    float right[EnsembleEffect::kVoices][kLength];
 };
 
 StereoPair processEnsemble(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);

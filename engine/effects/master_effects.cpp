@@ -115,6 +115,21 @@ void detectOutput(SlotMix& m, std::uint32_t counter, float left, float right)
         decayLevel(m.outputLevel);
 }
 
+// The effect, its mix and its output detector. Out of line, so that the sample of a sleeping slot does not
+// pay for the registers the effects need.
+[[gnu::noinline]] StereoPair runAwakeSlot(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    SlotMix& m = slot.mix;
+    stepCrossfade(m);
+    const StereoPair wet = runEffect(slot, clock, left, right);
+    StereoPair mixed{left * m.dryGain + m.wetPanLeft * wet.left, right * m.dryGain + m.wetPanRight * wet.right};
+    // "Chorus / Delay" sends its mixed chorus through its delay stage, which has no second dry/wet.
+    if (slot.type == type::kChorusDelay)
+        mixed = processChorusDelayStage(slot, clock, mixed.left, mixed.right);
+    detectOutput(m, clock.sampleCounter, mixed.left, mixed.right);
+    return {mixed.left + kDenormalOffset, mixed.right + kDenormalOffset};
+}
+
 } // namespace
 
 void MasterEffects::init(float sampleRate)
@@ -129,7 +144,9 @@ void MasterEffects::setType(int s, std::int32_t type, float sampleRate)
     slots_[s].setup(sampleRate);
 }
 
-void MasterEffects::processMasterEffectSlot(int s, bool bypassed, const EffectClock& clock)
+// Inline into the routing: a sleeping slot's sample is a few tests, not a call.
+[[gnu::always_inline]] inline void MasterEffects::processMasterEffectSlot(int s, bool bypassed,
+                                                                         const EffectClock& clock)
 {
     MasterEffectSlot& slot = slots_[s];
     slot.outputLeft = slot.inputLeft;
@@ -150,16 +167,9 @@ void MasterEffects::processMasterEffectSlot(int s, bool bypassed, const EffectCl
         slot.outputLeft = slot.outputRight = 0.0f;
         return;
     }
-
-    stepCrossfade(m);
-    const StereoPair wet = runEffect(slot, clock, left, right);
-    StereoPair mixed{left * m.dryGain + m.wetPanLeft * wet.left, right * m.dryGain + m.wetPanRight * wet.right};
-    // "Chorus / Delay" sends its mixed chorus through its delay stage, which has no second dry/wet.
-    if (slot.type == type::kChorusDelay)
-        mixed = processChorusDelayStage(slot, clock, mixed.left, mixed.right);
-    detectOutput(m, clock.sampleCounter, mixed.left, mixed.right);
-    slot.outputLeft = mixed.left + kDenormalOffset;
-    slot.outputRight = mixed.right + kDenormalOffset;
+    const StereoPair out = runAwakeSlot(slot, clock, left, right);
+    slot.outputLeft = out.left;
+    slot.outputRight = out.right;
 }
 
 void MasterEffects::routeSlotOutput(int from, int to)

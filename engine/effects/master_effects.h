@@ -26,7 +26,6 @@ public:
     void process(const float* busLeft, const float* busRight, const bool* bypassed, const EffectClock& clock);
     StereoPair result() const { return result_; }
 
-    void processMasterEffectSlot(int s, bool bypassed, const EffectClock& clock);
     // Adds slot from's output to slot to's input (which keeps what its bus put there).
     void routeSlotOutput(int from, int to);
 
@@ -36,6 +35,7 @@ public:
 
 private:
     void runRouting(const bool* bypassed, const EffectClock& clock);
+    void processMasterEffectSlot(int s, bool bypassed, const EffectClock& clock);
 
     MasterEffectSlot slots_[kSlotCount];
     StereoPair result_;

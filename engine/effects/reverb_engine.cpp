@@ -60,7 +60,7 @@ void ReverbEngine::buildDelayLines()
     for (int side = 0; side < kSides; ++side) {
         for (int comb = 0; comb < kCombCount; ++comb) {
             setCombLength(side, comb, sideTuning(kCombTunings[comb], side) * k);
-            combState_[side][comb] = 0.0f;
+            combState_[side * kCombCount + comb] = 0.0f;
         }
         for (int n = 0; n < kAllpassCount; ++n) {
             Allpass& allpass = allpasses_[side][n];
@@ -77,7 +77,7 @@ void ReverbEngine::setCombLength(int side, int comb, float samples)
 {
     const std::int32_t length = roundedLength(samples, longestComb_);
     combLength_[side][comb] = length;
-    combOffset_[side][comb] = kCombFrames - static_cast<std::uint32_t>(length);
+    combOffset_[side * kCombCount + comb] = kCombFrames - static_cast<std::uint32_t>(length);
 }
 
 // A comb reads at most longestComb_ frames behind the write index, and the
@@ -86,12 +86,12 @@ void ReverbEngine::setCombLength(int side, int comb, float samples)
 void ReverbEngine::clear()
 {
     writeIndex_ = 0;
+    std::fill(std::begin(combState_), std::end(combState_), 0.0f);
     for (float* ring : combMemory_) {
         ring[0] = 0.0f;
         std::fill(ring + kCombFrames - static_cast<std::uint32_t>(longestComb_), ring + kCombFrames, 0.0f);
     }
     for (int side = 0; side < kSides; ++side) {
-        std::fill(std::begin(combState_[side]), std::end(combState_[side]), 0.0f);
         lowState_[side] = highState_[side] = 0.0f;
         for (Allpass& allpass : allpasses_[side])
             std::fill(allpass.buffer, allpass.buffer + allpass.length, 0.0f);
@@ -154,18 +154,43 @@ void ReverbEngine::setPreDelay(std::uint32_t samples)
     preDelayReadOffset_ = (kPreDelayLength - samples) & kPreDelayMask;
 }
 
-float ReverbEngine::runCombs(int side, float x)
+// The delayed values are read one by one; the states and the values written
+// back follow element by element over all twenty combs, which the compiler
+// works out four at a time. Each comb reads before it writes, as it always
+// did, and the sums add in comb order.
+void ReverbEngine::runCombs(float left, float right, float& sumLeft, float& sumRight)
 {
-    float sum = kDenormalOffset;
-    for (int comb = 0; comb < kCombCount; ++comb) {
-        float* ring = combMemory_[side * kCombCount + comb];
-        const float d = ring[(writeIndex_ + combOffset_[side][comb]) & kCombMask];
-        float& state = combState_[side][comb];
-        state = damp1_ * state + damp2_ * d + kDenormalOffset;
-        ring[writeIndex_] = state * feedback_ + x + kDenormalOffset;
-        sum += d;
+    constexpr int kCombs = kSides * kCombCount;
+    const std::uint32_t writeIndex = writeIndex_;
+    float delayed[kCombs];
+    float input[kCombs];
+#pragma GCC unroll 20
+    for (int k = 0; k < kCombs; ++k) {
+        delayed[k] = combMemory_[k][(writeIndex + combOffset_[k]) & kCombMask];
+        input[k] = k < kCombCount ? left : right;
     }
-    return sum;
+    const float damp1 = damp1_;
+    const float damp2 = damp2_;
+    const float feedback = feedback_;
+    float written[kCombs];
+    for (int k = 0; k < kCombs; ++k) {
+        const float state = damp1 * combState_[k] + damp2 * delayed[k] + kDenormalOffset;
+        combState_[k] = state;
+        written[k] = state * feedback + input[k] + kDenormalOffset;
+    }
+#pragma GCC unroll 20
+    for (int k = 0; k < kCombs; ++k)
+        combMemory_[k][writeIndex] = written[k];
+    float sum = kDenormalOffset;
+#pragma GCC unroll 10
+    for (int k = 0; k < kCombCount; ++k)
+        sum += delayed[k];
+    sumLeft = sum;
+    sum = kDenormalOffset;
+#pragma GCC unroll 10
+    for (int k = kCombCount; k < kCombs; ++k)
+        sum += delayed[k];
+    sumRight = sum;
 }
 
 float ReverbEngine::runAllpasses(int side, float y)
@@ -191,7 +216,8 @@ void ReverbEngine::process(float inLeft, float inRight, float& outLeft, float& o
     const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
 
     writeIndex_ = (writeIndex_ + 1) & kCombMask;
-    const float sums[kSides] = {runCombs(0, x), runCombs(1, inRight)};
+    float sums[kSides];
+    runCombs(x, inRight, sums[0], sums[1]);
     float out[kSides];
     for (int side = 0; side < kSides; ++side) {
         float& p = lowState_[side];

@@ -51,7 +51,8 @@ private:
     void buildDelayLines();
     void updateCoefficients();
     void setCombLength(int side, int comb, float samples);
-    float runCombs(int side, float x);
+    // Both sides' combs; the sums of what they read, left and right.
+    void runCombs(float left, float right, float& sumLeft, float& sumRight);
     float runAllpasses(int side, float y);
 
     float sampleRate_ = 44100.0f;
@@ -64,11 +65,13 @@ private:
     // One ring per comb, the ten left combs, then the ten right ones. A comb's
     // read and write points move one value a sample, so each comb loads a new
     // cache line only every 16 samples.
-    float combMemory_[kSides * kCombCount][kCombFrames] = {};
+    // No initialiser: clear() reaches every frame read before it is written.
+    float combMemory_[kSides * kCombCount][kCombFrames];
     std::uint32_t writeIndex_ = 0;
     std::int32_t combLength_[kSides][kCombCount] = {};
-    std::uint32_t combOffset_[kSides][kCombCount] = {};
-    float combState_[kSides][kCombCount] = {};
+    // By comb, the ten left combs first, as the rings.
+    std::uint32_t combOffset_[kSides * kCombCount] = {};
+    float combState_[kSides * kCombCount] = {};
     float lengthFactor_[kCombCount] = {};
     // The longest comb the current rate can ask for; clearing only reaches this far back.
     std::int32_t longestComb_ = kCombFrames - 1;
@@ -78,9 +81,10 @@ private:
     float lowState_[kSides] = {};
     float highState_[kSides] = {};
 
-    Allpass allpasses_[kSides][kAllpassCount] = {};
+    // Built, and cleared as far as each reads, by init().
+    Allpass allpasses_[kSides][kAllpassCount];
 
-    float preDelay_[kPreDelayLength] = {};
+    float preDelay_[kPreDelayLength];
     std::uint32_t preDelayCounter_ = 0;
     std::uint32_t preDelayReadOffset_ = 0;
 };

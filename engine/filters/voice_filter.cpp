@@ -53,9 +53,10 @@ void VoiceFilter::resetChannel(Channel& c)
     c.formantIn1 = c.formantIn2 = 0.0f;
     std::fill(std::begin(c.formantOut1), std::end(c.formantOut1), 0.0f);
     std::fill(std::begin(c.formantOut2), std::end(c.formantOut2), 0.0f);
-    if (c.combWritten)
+    if (c.combDirty && type_ == static_cast<std::uint32_t>(VoiceFilterType::Comb)) {
         c.combBuffer.fill(0.0f);
-    c.combWritten = false;
+        c.combDirty = false;
+    }
     c.combWritePosition = 0;
     c.combDelay = 513;
     c.previousCutoff = -1.0f;
@@ -190,7 +191,7 @@ float VoiceFilter::processChannel(Channel& c, float x)
             const std::uint32_t read = ((c.combWritePosition - c.combDelay) / kCombSubsample) % kCombLength;
             const float y = std::clamp(x + c.combBuffer[read] * combFeedback_ + eps, -kCombLimit, kCombLimit);
             c.combBuffer[c.combWritePosition / kCombSubsample] = y;
-            c.combWritten = true;
+            c.combDirty = true;
             return y;
         } else {
             // Two passes with the same input double the core's rate.

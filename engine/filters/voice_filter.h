@@ -65,10 +65,11 @@ private:
         float formantOut2[kFormantCount] = {};
         std::uint32_t combDelay = 513; // 1/256 samples
         std::uint32_t combWritePosition = 0;
-        // Whether the comb has written its buffer since it was last cleared:
-        // most notes never use the comb, and their resets skip its 32 KB.
-        bool combWritten = false;
-        std::array<float, kCombLength> combBuffer{};
+        // Whether the buffer may hold anything but zeros. It is cleared only
+        // by a reset under the comb type, which every change to the comb
+        // makes: most voices never use the comb and never touch its 32 KB.
+        bool combDirty = true;
+        std::array<float, kCombLength> combBuffer;
     };
 
     using MonoKernel = float (*)(VoiceFilter&, float);

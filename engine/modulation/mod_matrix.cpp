@@ -126,6 +126,7 @@ void ModulationMatrix::decode(const float* p, const ModSourceSet& global, const 
 
 void ModulationMatrix::listActiveRows()
 {
+    globalCellsSettled_ = false;
     rowCellCount_ = 0;
     globalRowCount_ = 0;
     slotRowCount_ = 0;
@@ -147,8 +148,11 @@ void ModulationMatrix::resetRowCells(ModDestinationTable& table) const
         table.resetCell(static_cast<int>(rowCells_[i]));
 }
 
-void ModulationMatrix::applyGlobal(ModDestinationTable& table, const ModSourceSet& sources) const
+void ModulationMatrix::applyGlobal(ModDestinationTable& table, const ModSourceSet& sources)
 {
+    if (globalCellsSettled_)
+        return;
+    globalCellsSettled_ = globalRowCount_ == 0;
     resetRowCells(table);
     for (int i = 0; i < globalRowCount_; ++i) {
         const int r = globalRows_[i];

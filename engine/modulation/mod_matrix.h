@@ -29,8 +29,10 @@ public:
     // Also decides which envelopes and LFOs run: only those some row uses.
     void decode(const float* params, const ModSourceSet& global, const ModDestinationTable& globalTable);
 
-    // Rebuilds the rows' cells from their bases, then applies the rows.
-    void applyGlobal(ModDestinationTable& table, const ModSourceSet& sources) const;
+    // Rebuilds the rows' cells from their bases, then applies the rows. With no
+    // global row, one pass after a decode leaves the cells at their bases and
+    // the passes after it would change nothing: they are skipped.
+    void applyGlobal(ModDestinationTable& table, const ModSourceSet& sources);
     void applySlot(ModDestinationTable& table, const ModSourceSet& sources) const;
 
     const ModMatrixRow& row(int r) const { return rows_[r]; }
@@ -51,6 +53,7 @@ private:
     int rowCellCount_ = 1; // the undecoded rows all reach cell 0
     std::uint8_t globalRows_[kRowCount] = {};
     int globalRowCount_ = 0;
+    bool globalCellsSettled_ = false;
     std::uint8_t slotRows_[kVoiceRowCount] = {};
     int slotRowCount_ = 0;
 };

@@ -38,6 +38,7 @@ void Engine::startPattern(int pattern)
     // A synced start waits for the next sixteenth of a playing host, unless it is on one now.
     p.waiting = param::isSwitchOn(values[param::kPatternSync]) && tempoSync.transportPlaying() &&
                 !tempoSync.onSixteenth();
+    waitingPatterns = (waitingPatterns & ~(1u << pattern)) | (std::uint32_t{p.waiting} << pattern);
     p.lastHostStep = tempoSync.hostStep();
     p.position = 0.0f;
     p.step = 0;
@@ -79,14 +80,20 @@ void Engine::haltPatternPlayers(bool waitForGrid)
             p.waiting = 1;
     }
     runningPatterns = 0;
+    if (waitForGrid)
+        waitingPatterns = (1u << kNumPatterns) - 1;
 }
 
 void Engine::releaseWaitingPatternPlayers()
 {
     const bool syncOn = param::isSwitchOn(params[param::kPatternSync]);
-    for (patterns::PatternPlayer& p : patternPlayers)
-        if (p.waiting && tempoSync.releasesWaitingPlayer(p.lastHostStep, syncOn))
+    forEachSlot(waitingPatterns, [&](int pattern) {
+        patterns::PatternPlayer& p = patternPlayers[pattern];
+        if (tempoSync.releasesWaitingPlayer(p.lastHostStep, syncOn)) {
             p.waiting = 0;
+            waitingPatterns &= ~(1u << pattern);
+        }
+    });
 }
 
 void Engine::tickPatternPlayers()

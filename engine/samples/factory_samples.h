@@ -41,21 +41,22 @@ public:
 
     // The slot's sample at a fractional frame, linearly interpolated towards
     // the next frame, which is held at `lastFrame` and at the copy's end. A
-    // mono copy gives both channels the same value.
+    // mono copy gives both channels the same value. Answers isStereo (slot).
     // Inline, as each sounding sample layer reads once a sample.
-    void read(int slot, float position, float lastFrame, float& left, float& right) const
+    bool read(int slot, float position, float lastFrame, float& left, float& right) const
     {
         const Slot& s = slots_[slot];
+        const bool stereo = s.stereo.load(std::memory_order_relaxed) != 0;
         const std::int32_t frames = s.frames.load(std::memory_order_relaxed);
         left = 0.0f;
         right = 0.0f;
         if (frames <= 0 || !(position >= 0.0f))
-            return;
+            return stereo;
         const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames - 1);
         const auto i0 = std::min(static_cast<std::int32_t>(position), frames - 1);
         const std::int32_t i1 = i0 + 1 > last ? i0 : i0 + 1;
         const float frac = position - static_cast<float>(i0);
-        if (s.stereo.load(std::memory_order_relaxed)) {
+        if (stereo) {
             const std::int16_t* a = s.stereoFrames[i0];
             const std::int16_t* b = s.stereoFrames[i1];
             left = (static_cast<float>(a[0]) + static_cast<float>(b[0] - a[0]) * frac) / kFullScale;
@@ -66,6 +67,7 @@ public:
             left = (a + (b - a) * frac) / kFullScale;
             right = left;
         }
+        return stereo;
     }
 
 private:

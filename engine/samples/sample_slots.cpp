@@ -85,7 +85,7 @@ void Engine::updateSampleSlotLfos()
 }
 
 // The control rate of every sounding slot first, then the slots' voices.
-void Engine::renderSampleSlots()
+void Engine::renderActiveSampleSlots()
 {
     forEachActiveSlot(kSampleSlotMask, [this](int slot) { renderSlotControls(slot); });
     forEachActiveSlot(kSampleSlotMask, [this](int slot) {

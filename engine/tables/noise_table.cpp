@@ -9,19 +9,13 @@ namespace {
 
 constexpr float kFullScale = 32767.0f;
 
-void fillChannel(std::int16_t* channel, PinkNoise& generator, dsp::RandomRun& random)
-{
-    for (std::uint32_t i = 0; i < NoiseTable::kFrames; ++i)
-        channel[i] = static_cast<std::int16_t>(generator.next(0, 0, i, random) * kFullScale);
-}
-
 } // namespace
 
 void NoiseTable::fill(PinkNoise& generator)
 {
     dsp::RandomRun random;
-    fillChannel(left, generator, random);
-    fillChannel(right, generator, random);
+    generator.fill(left, kFrames, kFullScale, random);
+    generator.fill(right, kFrames, kFullScale, random);
 }
 
 } // namespace tables

@@ -18,12 +18,17 @@ public:
 
     // One value in -1..1 for sample number n; odd samples repeat the last value.
     float next(int row, int set, std::uint32_t n, dsp::RandomRun& random);
+    // Samples 0 .. count - 1 of row 0, set 0, each times `scale` and truncated:
+    // the values of as many calls of next, in one run.
+    void fill(std::int16_t* out, std::uint32_t count, float scale, dsp::RandomRun& random);
 
 private:
     struct State {
         float rows[kRowCount] = {};
         float sum = 0.0f;
     };
+
+    static void renew(State& state, std::uint32_t n, dsp::RandomRun& random);
 
     State states_[kStateCount];
 };

@@ -173,8 +173,7 @@ bool VoiceLayer::render(const VoiceContext& c, SynthVoice& voice, const samples:
     }
     float left = 0.0f;
     float right = 0.0f;
-    buffers.read(c.slot, s.position, s.lastFrame, left, right);
-    const bool stereo = buffers.isStereo(c.slot);
+    const bool stereo = buffers.read(c.slot, s.position, s.lastFrame, left, right);
     if (filter_.isOn()) {
         if (pitchTick) {
             filterEnv_.step4();

@@ -343,7 +343,7 @@ void Engine::setupAllVoices(float rate)
         tick = lfoTick;
 }
 
-void Engine::renderDrumSlots()
+void Engine::renderActiveDrumSlots()
 {
     forEachActiveSlot(kSynthSlotMask, [this](int slot) {
         renderSlotControls(slot);

@@ -16,8 +16,10 @@ MidiCcMap::Entries MidiCcMap::snapshot() const
 
 void MidiCcMap::loadFromStore()
 {
+    Entries stored{};
+    kravo::readMidiMapEntries(stored);
     for (int c = 0; c < kControllers; ++c)
-        set(c, kravo::readMidiMapEntry(c));
+        set(c, stored[static_cast<std::size_t>(c)]);
 }
 
 void MidiCcMap::assignAndStore(const Entries& parameters)

@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -39,20 +40,26 @@ bool queryString(const char* key, const char* valueName, std::span<char> buffer,
     return true;
 }
 
+bool queryOpenDword(HKEY handle, const char* valueName, std::uint32_t& value)
+{
+    DWORD type = 0;
+    DWORD stored = 0;
+    DWORD size = sizeof stored;
+    const LONG result = RegQueryValueExA(handle, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&stored), &size);
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof stored)
+        return false;
+    value = stored;
+    return true;
+}
+
 bool queryDword(const char* key, const char* valueName, std::uint32_t& value)
 {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS)
         return false;
-    DWORD type = 0;
-    DWORD stored = 0;
-    DWORD size = sizeof stored;
-    const LONG result = RegQueryValueExA(handle, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&stored), &size);
+    const bool found = queryOpenDword(handle, valueName, value);
     RegCloseKey(handle);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof stored)
-        return false;
-    value = stored;
-    return true;
+    return found;
 }
 
 void setValue(const char* key, const char* valueName, DWORD type, const BYTE* data, DWORD size)
@@ -115,6 +122,20 @@ std::int32_t readMidiMapEntry(std::int32_t controller)
     if (!queryDword(kMidiMapKey, controllerName(controller).text, value))
         return 0;
     return static_cast<std::int32_t>(value);
+}
+
+void readMidiMapEntries(std::span<std::int32_t> parameters)
+{
+    std::fill(parameters.begin(), parameters.end(), 0);
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kMidiMapKey, 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return;
+    for (std::size_t c = 0; c < parameters.size(); ++c) {
+        std::uint32_t value = 0;
+        if (queryOpenDword(handle, controllerName(static_cast<std::int32_t>(c)).text, value))
+            parameters[c] = static_cast<std::int32_t>(value);
+    }
+    RegCloseKey(handle);
 }
 
 void writeMidiMapEntry(std::int32_t controller, std::int32_t parameter)

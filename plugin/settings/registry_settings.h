@@ -37,6 +37,9 @@ void writeRegDword(const char* valueName, std::uint32_t value);
 
 // The parameter index stored for a MIDI controller, 0 when missing.
 std::int32_t readMidiMapEntry(std::int32_t controller);
+// The entries of controllers 0 .. parameters.size() - 1 through one opening of the key (each opening reads
+// the store afresh).
+void readMidiMapEntries(std::span<std::int32_t> parameters);
 void writeMidiMapEntry(std::int32_t controller, std::int32_t parameter);
 
 } // namespace kravo

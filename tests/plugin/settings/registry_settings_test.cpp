@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace {
@@ -64,6 +66,26 @@ TEST_F(RegistrySettings, AFreshStoreAndValuesOfTheWrongTypeReadAsMissing)
     storeRaw(kravo::kMidiMapKey, "3", REG_DWORD, std::string(2, '\1'));
     EXPECT_EQ(read("Mapping"), std::tuple(RegStringRead::missing, ""));
     EXPECT_EQ(std::tuple(kravo::readRegDword("RegProg0"), kravo::readMidiMapEntry(3)), std::tuple(0u, 0));
+}
+
+// The whole controller map read at once answers what reading each entry answers.
+TEST_F(RegistrySettings, TheWholeMidiMapReadsAsItsEntriesReadOneByOne)
+{
+    std::array<std::int32_t, 128> map{};
+    map.fill(7);
+    kravo::readMidiMapEntries(map);
+    EXPECT_EQ(std::count(map.begin(), map.end(), 0), 128) << "no key: every entry missing";
+
+    kravo::writeMidiMapEntry(0, 5);
+    kravo::writeMidiMapEntry(64, -1);
+    kravo::writeMidiMapEntry(127, 9899);
+    storeRaw(kravo::kMidiMapKey, "3", REG_DWORD, std::string(2, '\1'));
+    storeRaw(kravo::kMidiMapKey, "4", REG_SZ, "12");
+    map.fill(7);
+    kravo::readMidiMapEntries(map);
+    for (int c = 0; c < 128; ++c)
+        EXPECT_EQ(map[static_cast<std::size_t>(c)], kravo::readMidiMapEntry(c)) << c;
+    EXPECT_EQ(std::tuple(map[0], map[3], map[4], map[64], map[127]), std::tuple(5, 0, 0, -1, 9899));
 }
 
 } // namespace
