@@ -1,11 +1,14 @@
 #include "hostframework/views/keyword_map.h"
 
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/dial_control_editor.h"
 #include "hostframework/views/item_list_view.h"
 #include "hostframework/views/mac_control_view.h"
 #include "hostframework/views/picture_view.h"
 #include "hostframework/views/process_control_view.h"
+#include "hostframework/views/radio_group_control_editor.h"
 #include "hostframework/views/scroll_control_view.h"
+#include "hostframework/views/slider_control_editor.h"
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/text_control_editor.h"
 
@@ -65,6 +68,9 @@ const SInitialCreator kInitialCreators[] = {
     {"Background", &NewCustomView},
     {"ProcessControl", &NewProcessControlView},
     {"ScrollControl", &NewScrollControlView},
+    {"Slider", &NewSliderControlEditor},
+    {"Dial", &NewDialControlEditor},
+    {"RadioGroup", &NewRadioGroupControlEditor},
     {"TextEditor", &NewTextControlEditor},
     {"ItemList", &NewItemListView},
     {"Button", &NewButtonView},

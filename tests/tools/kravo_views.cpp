@@ -5,16 +5,17 @@
 // resource file or the one given.
 //
 //   kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] [--click H,V [--type TEXT]]
-//               "H,V,W,H[,GRIPS][,off]:TEXT"...
+//               [--drag H1,V1:H2,V2] "H,V,W,H[,GRIPS][,off]:TEXT"...
 //
 // H,V is the view's top-left corner, W,H its size; GRIPS, when given, sets the plate's grip ribs
 // (1 horizontal, 2 vertical, 3 both), which no description can ask for; "off" builds the view disabled,
 // so that clicks go to the view around it. --tree prints each view built: its class, id, frame (top,
 // left, bottom, right), whether it is enabled and, for a control view, its value. --click presses the
 // mouse at the point of the picture after the views were drawn, --type then types the text and Return,
-// and the views are drawn again. Each process control view of the tree (described, or made by an editor
-// whose control id found none) stands for a control of a process of the tool's own: a whole number
-// from 0 to 100 that starts at the view's value.
+// and the views are drawn again. --drag presses the mouse at the first point, moves it to the second and
+// lets go there (after the click, when both are given), and the views are drawn again. Each process
+// control view of the tree (described, or made by an editor whose control id found none) stands for a
+// control of a process of the tool's own: a whole number from 0 to 100 that starts at the view's value.
 
 #include "hostframework/controls/discrete_control.h"
 #include "hostframework/controls/host_value_conversions.h"
@@ -27,19 +28,25 @@
 #include "hostframework/views/no_resource_view.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/clock.h"
 #include "platform/gdi/image.h"
 #include "platform/module_loading.h"
+#include "platform/window/scripted_input.h"
 #include "platform/window/ui_thread.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/window/window_testing.h"
 
 #include <cxxabi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -57,15 +64,24 @@ struct SOptions {
     bool tree = false;
     std::optional<HostPoint> click;
     std::optional<std::string> typed;
+    std::optional<std::pair<HostPoint, HostPoint>> drag;
     std::vector<std::string> texts;
 };
 
 [[noreturn]] void usage(const std::string& problem, const std::string& detail = "")
 {
     std::fprintf(stderr, "kravo-views: %s%s\nusage: kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] "
-                         "[--click H,V [--type TEXT]] \"H,V,W,H[,GRIPS][,off]:TEXT\"...\n",
+                         "[--click H,V [--type TEXT]] [--drag H1,V1:H2,V2] \"H,V,W,H[,GRIPS][,off]:TEXT\"...\n",
                  problem.c_str(), detail.c_str());
     std::exit(2);
+}
+
+bool inPortRange(std::initializer_list<int> coordinates)
+{
+    for (const int coordinate : coordinates)
+        if (coordinate < -32768 || coordinate > 32767)
+            return false;
+    return true;
 }
 
 bool readSize(const std::string& text, int* width, int* height)
@@ -113,6 +129,18 @@ SOptions readOptions(int argc, char** argv)
             options.click = HostPoint{static_cast<std::int16_t>(v), static_cast<std::int16_t>(h)};
         } else if (argument == "--type")
             options.typed = value();
+        else if (argument == "--drag") {
+            int h1 = 0;
+            int v1 = 0;
+            int h2 = 0;
+            int v2 = 0;
+            char end = 0;
+            if (std::sscanf(value().c_str(), "%d,%d:%d,%d%c", &h1, &v1, &h2, &v2, &end) != 4 ||
+                !inPortRange({h1, v1, h2, v2}))
+                usage("the drag is H1,V1:H2,V2");
+            options.drag = std::pair{HostPoint{static_cast<std::int16_t>(v1), static_cast<std::int16_t>(h1)},
+                                     HostPoint{static_cast<std::int16_t>(v2), static_cast<std::int16_t>(h2)}};
+        }
         else if (argument.starts_with("--"))
             usage("unknown option ", argument);
         else
@@ -247,6 +275,32 @@ void clickAndType(CPlugInView& root, HostPoint point, const std::optional<std::s
     }
 }
 
+// The button goes down at the first point, the mouse goes to the second in even steps and the button
+// comes up there; the views track it on a clock of their own, so the drag is the same on every run.
+void dragAcross(CPlugInView& root, HostPoint from, HostPoint to)
+{
+    constexpr int kSteps = 10;
+    constexpr DWORD kStepMilliseconds = 10;
+    platform::ManualClock clock(1);
+    platform::setClock(&clock);
+    platform::ScriptedInput& script = platform::scriptedInput();
+    script.reset();
+    script.move(from.h, from.v);
+    script.press(VK_LBUTTON);
+    for (int step = 1; step <= kSteps; ++step) {
+        script.wait(kStepMilliseconds);
+        script.move(from.h + (to.h - from.h) * step / kSteps, from.v + (to.v - from.v) * step / kSteps);
+    }
+    script.wait(kStepMilliseconds);
+    script.release(VK_LBUTTON);
+    HostEventRecord press{1, 0, 0, from, 0};
+    root.HandleMouseDown(&press);
+    // A press that no view tracked leaves the rest of the script to run out here.
+    for (int pass = 0; pass < 1000 && !script.finished(); ++pass)
+        platform::pumpMessages();
+    platform::setClock(nullptr);
+}
+
 int drawViews(const SOptions& options)
 {
     const HostRect bounds{0, 0, static_cast<std::int16_t>(options.height), static_cast<std::int16_t>(options.width)};
@@ -282,6 +336,10 @@ int drawViews(const SOptions& options)
     root->Draw(nullptr);
     if (options.click) {
         clickAndType(*root, *options.click, options.typed);
+        root->Draw(nullptr);
+    }
+    if (options.drag) {
+        dragAcross(*root, options.drag->first, options.drag->second);
         root->Draw(nullptr);
     }
     const std::optional<platform::Image> picture = hostext::capturePort(port);
