@@ -6,6 +6,7 @@
 #include "hostframework/views/scroll_control_view.h"
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/text_control_editor.h"
+#include "hostframework/views/text_popup_control_editor.h"
 
 #include <functional>
 #include <map>
@@ -64,6 +65,7 @@ const SInitialCreator kInitialCreators[] = {
     {"ProcessControl", &NewProcessControlView},
     {"ScrollControl", &NewScrollControlView},
     {"TextEditor", &NewTextControlEditor},
+    {"TextPopup", &NewTextPopupControlEditor},
     {"StaticText", &NewStaticTextView},
     {"Picture", &NewPictureView},
 };
