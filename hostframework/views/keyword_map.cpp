@@ -11,6 +11,7 @@
 #include "hostframework/views/slider_control_editor.h"
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/text_control_editor.h"
+#include "hostframework/views/text_popup_control_editor.h"
 
 #include <functional>
 #include <map>
@@ -72,6 +73,7 @@ const SInitialCreator kInitialCreators[] = {
     {"Dial", &NewDialControlEditor},
     {"RadioGroup", &NewRadioGroupControlEditor},
     {"TextEditor", &NewTextControlEditor},
+    {"TextPopup", &NewTextPopupControlEditor},
     {"ItemList", &NewItemListView},
     {"Button", &NewButtonView},
     {"CheckBox", &NewCheckBoxView},

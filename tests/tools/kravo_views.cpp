@@ -11,11 +11,13 @@
 // (1 horizontal, 2 vertical, 3 both), which no description can ask for; "off" builds the view disabled,
 // so that clicks go to the view around it. --tree prints each view built: its class, id, frame (top,
 // left, bottom, right), whether it is enabled and, for a control view, its value. --click presses the
-// mouse at the point of the picture after the views were drawn, --type then types the text and Return,
-// and the views are drawn again. --drag presses the mouse at the first point, moves it to the second and
-// lets go there (after the click, when both are given), and the views are drawn again. Each process
-// control view of the tree (described, or made by an editor whose control id found none) stands for a
-// control of a process of the tool's own: a whole number from 0 to 100 that starts at the view's value.
+// mouse at the point of the picture after the views were drawn and lets it go there 50 ms later, --type
+// then types the text and Return, and the views are drawn again; a pop-up menu the click opened is
+// written as it was at the release to FILE with "-menu" before ".png". --drag presses the mouse at the
+// first point, moves it to the second and lets go there (after the click, when both are given), and the
+// views are drawn again. Each process control view of the tree (described, or made by an editor whose
+// control id found none) stands for a control of a process of the tool's own: a whole number from 0 to
+// 100 that starts at the view's value.
 
 #include "hostframework/controls/discrete_control.h"
 #include "hostframework/controls/host_value_conversions.h"
@@ -257,8 +259,21 @@ private:
     }
 };
 
+// The menu's picture beside the views': "-menu" before ".png".
+std::string menuPicturePath(const std::string& png)
+{
+    return png.ends_with(".png") ? png.substr(0, png.size() - 4) + "-menu.png" : png + "-menu";
+}
+
 void clickAndType(CPlugInView& root, HostPoint point, const std::optional<std::string>& typed)
 {
+    // Released where it was pressed: a pop-up menu that opens right of the click chooses nothing.
+    constexpr DWORD kHeldMilliseconds = 50;
+    platform::ScriptedInput& script = platform::scriptedInput();
+    script.move(point.h, point.v);
+    script.press(VK_LBUTTON);
+    script.wait(kHeldMilliseconds);
+    script.release(VK_LBUTTON);
     constexpr std::int16_t kMouseDown = 1;
     constexpr std::int16_t kKeyDown = 3;
     constexpr char kReturn = 13;
@@ -351,6 +366,11 @@ int drawViews(const SOptions& options)
         std::fprintf(stderr, "kravo-views: cannot write %s\n", options.png.c_str());
         return 1;
     }
+    const std::vector<hostext::MenuPicture> menus = hostext::menuPictures();
+    if (!menus.empty() && !platform::writePng(menus.back().picture, menuPicturePath(options.png))) {
+        std::fprintf(stderr, "kravo-views: cannot write %s\n", menuPicturePath(options.png).c_str());
+        return 1;
+    }
     return 0;
 }
 
@@ -359,6 +379,9 @@ int drawViews(const SOptions& options)
 int main(int argc, char** argv)
 {
     const SOptions options = readOptions(argc, argv);
+    // Time passes as the views read it, so that a held mouse takes no time of the person's.
+    platform::ManualClock clock{1};
+    platform::setClock(&clock);
     platform::setUserInterfaceThread();
     platform::setModulePath(options.rsr.substr(0, options.rsr.size() - 4));
     if (WinPlugInOpen(73) != 0) {
@@ -376,5 +399,6 @@ int main(int argc, char** argv)
     }
     gProcessGroup = nullptr;
     WinPlugInClose();
+    platform::setClock(nullptr);
     return result;
 }
