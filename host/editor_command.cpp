@@ -1,19 +1,17 @@
 #include "host/commands.h"
+#include "host/host_window_loop.h"
 #include "host/hosted_plugin.h"
 #include "host/plugin_object.h"
 #include "host/view_window.h"
 
 #include "platform/clock.h"
 #include "platform/desktop/desktop_switch.h"
-#include "platform/gdi/image.h"
 #include "platform/module_resources.h"
 #include "platform/window/cursors.h"
-#include "platform/window/keyboard_layout.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/message_queue.h"
 #include "platform/window/scripted_input.h"
 #include "platform/window/virtual_keys.h"
-#include "platform/window/timers.h"
 #include "platform/window/window_classes.h"
 #include "platform/window/window_lifetime.h"
 #include "platform/window/window_procedures.h"
@@ -21,7 +19,6 @@
 #include "platform/window/window_testing.h"
 #include "plugin/base/audio_plugin.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace host {
@@ -29,12 +26,6 @@ namespace host {
 namespace {
 
 constexpr const char* kWindowClass = "KravoHostEditorWindow";
-constexpr UINT_PTR kIdleTimer = 1;
-constexpr UINT kIdleMilliseconds = 20;
-// Enough host idles for the editor to have drawn everything once.
-constexpr int kIdlesBeforePicture = 10;
-constexpr int kWindowLeft = 80;
-constexpr int kWindowTop = 60;
 
 PluginRecord* shownEditor = nullptr;
 
@@ -149,36 +140,6 @@ void clickAt(POINT point)
     platform::pumpMessages();
 }
 
-// Headless: the editor drawn and its window written as a picture; 1 when the picture cannot be written.
-int writePicture(PluginRecord* record, HWND window, const std::string& path)
-{
-    for (int n = 0; n < kIdlesBeforePicture; ++n) {
-        platform::pumpMessages();
-        dispatch(record, plugEditIdle, nullptr);
-    }
-    platform::pumpMessages();
-    const std::optional<platform::Image> picture = platform::captureWindow(window);
-    if (!picture || !platform::writePng(*picture, path)) {
-        std::fprintf(stderr, "kravo-host: cannot write the picture %s\n", path.c_str());
-        return 1;
-    }
-    return 0;
-}
-
-// On the desktop until the person closes the window.
-int showUntilClosed(PluginRecord* record, HWND window)
-{
-    shownEditor = record;
-    SetTimer(window, kIdleTimer, kIdleMilliseconds, nullptr);
-    MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    shownEditor = nullptr;
-    return 0;
-}
-
 // The editor of a fresh plug-in object, opened in a window of its own; answers the exit code.
 int openEditor(const EditorOptions& options, bool headless)
 {
@@ -208,7 +169,14 @@ int openEditor(const EditorOptions& options, bool headless)
         clickAt(patternSwitchMiddle(kTrackButtons[options.track]));
     if (options.patternOverview)
         clickAt(patternSwitchMiddle(kViewSwitch));
-    const int result = headless ? writePicture(record, window, options.pngPath) : showUntilClosed(record, window);
+    int result = 0;
+    if (headless) {
+        result = writeWindowPicture(window, [record] { dispatch(record, plugEditIdle, nullptr); }, options.pngPath);
+    } else {
+        shownEditor = record;
+        result = runUntilClosed(window);
+        shownEditor = nullptr;
+    }
     dispatch(record, plugEditClose, nullptr);
     if (headless)
         DestroyWindow(window);

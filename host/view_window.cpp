@@ -1,15 +1,13 @@
 #include "host/view_window.h"
 
+#include "host/host_window_loop.h"
 #include "host/hosted_plugin.h"
 #include "hostlibs/extension/host_graphics.h"
-#include "platform/gdi/image.h"
 #include "platform/module_resources.h"
 #include "platform/window/cursors.h"
-#include "platform/window/keyboard_layout.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/message_queue.h"
 #include "platform/window/painting.h"
-#include "platform/window/timers.h"
 #include "platform/window/window_classes.h"
 #include "platform/window/window_lifetime.h"
 #include "platform/window/window_procedures.h"
@@ -24,12 +22,6 @@ namespace host {
 namespace {
 
 constexpr const char* kWindowClass = "KravoHostViewWindow";
-constexpr UINT_PTR kIdleTimer = 1;
-constexpr UINT kIdleMilliseconds = 20;
-// Enough host idles for the editor to have drawn everything once.
-constexpr int kIdlesBeforePicture = 10;
-constexpr int kWindowLeft = 80;
-constexpr int kWindowTop = 60;
 
 // The instance whose views the window shows; one window at a time.
 HostedPlugin* shownPlugin = nullptr;
@@ -107,28 +99,12 @@ void ViewWindow::attach()
 
 int ViewWindow::writePicture(const std::string& path)
 {
-    for (int n = 0; n < kIdlesBeforePicture; ++n) {
-        platform::pumpMessages();
-        plugin_.idle();
-    }
-    platform::pumpMessages();
-    const std::optional<platform::Image> picture = platform::captureWindow(window_);
-    if (!picture || !platform::writePng(*picture, path)) {
-        std::fprintf(stderr, "kravo-host: cannot write the picture %s\n", path.c_str());
-        return 1;
-    }
-    return 0;
+    return writeWindowPicture(window_, [this] { plugin_.idle(); }, path);
 }
 
 int ViewWindow::showUntilClosed()
 {
-    SetTimer(window_, kIdleTimer, kIdleMilliseconds, nullptr);
-    MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return runUntilClosed(window_);
 }
 
 } // namespace host

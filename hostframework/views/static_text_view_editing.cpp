@@ -1,6 +1,7 @@
 #include "hostframework/host_keys.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/static_text_view.h"
+#include "hostframework/views/text_settings_keeper.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
 
@@ -25,24 +26,6 @@ void blackOnWhite()
     HostExtForeColor(kBlackConstant);
     HostExtBackColor(kWhiteConstant);
 }
-
-// Keeps the port's text settings for the time it lives.
-class CTextSettingsKeeper {
-public:
-    CTextSettingsKeeper() { HostExtGetTextSettings(&saved); }
-    ~CTextSettingsKeeper()
-    {
-        HostExtTextFont(saved.font);
-        HostExtTextSize(saved.size);
-        HostExtTextFace(saved.face);
-        HostExtTextMode(saved.mode);
-    }
-    CTextSettingsKeeper(const CTextSettingsKeeper&) = delete;
-    CTextSettingsKeeper& operator=(const CTextSettingsKeeper&) = delete;
-
-private:
-    HostTextSettings saved{};
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "hostframework/views/control_view.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/static_text_view.h"
+#include "hostframework/views/text_settings_keeper.h"
 #include "hostlibs/extension/host_graphics.h"
 
 #include <algorithm>
@@ -22,24 +23,6 @@ void blackOnWhite()
     HostExtForeColor(kBlackConstant);
     HostExtBackColor(kWhiteConstant);
 }
-
-// Keeps the port's text settings for the time it lives.
-class CTextSettingsKeeper {
-public:
-    CTextSettingsKeeper() { HostExtGetTextSettings(&saved); }
-    ~CTextSettingsKeeper()
-    {
-        HostExtTextFont(saved.font);
-        HostExtTextSize(saved.size);
-        HostExtTextFace(saved.face);
-        HostExtTextMode(saved.mode);
-    }
-    CTextSettingsKeeper(const CTextSettingsKeeper&) = delete;
-    CTextSettingsKeeper& operator=(const CTextSettingsKeeper&) = delete;
-
-private:
-    HostTextSettings saved{};
-};
 
 } // namespace
 

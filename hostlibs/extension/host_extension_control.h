@@ -167,8 +167,9 @@ int liveMenuCount();
 // no menu inserted and no pictures kept.
 void resetMenus();
 
-// A top-level window made by the toolbox's library itself, with the plain default window procedure, for
-// tests that show one window list serves every module of the process. Destroyed with DestroyWindow.
+// A visible top-level window made by the toolbox's library itself, with the plain default window
+// procedure: the pop-up menus' windows, and for tests that show one window list serves every module of
+// the process. Destroyed with DestroyWindow.
 HWND makeHostWindow(const RECT& rect);
 
 } // namespace hostext

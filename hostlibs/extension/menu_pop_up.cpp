@@ -1,10 +1,8 @@
 #include "hostlibs/extension/menu_state.h"
 
 #include "hostlibs/extension/graphics_state.h"
-#include "platform/window/window_classes.h"
+#include "hostlibs/extension/host_extension_control.h"
 #include "platform/window/window_lifetime.h"
-#include "platform/window/window_procedures.h"
-#include "platform/window/window_styles.h"
 
 // A pop-up is a borderless top-level window of the window stand-in: headless it lives in its pixels,
 // with the desktop on it shows there as every other window does.
@@ -12,26 +10,6 @@
 namespace {
 
 using hostext::menuState;
-
-constexpr const char* kPopUpClass = "KravoHostPopUpMenu";
-
-HWND openPopUpWindow(const HostRect& rect)
-{
-    const WNDCLASSA windowClass{.style = 0,
-                                .windowProc = &DefWindowProcA,
-                                .classExtraBytes = 0,
-                                .windowExtraBytes = 0,
-                                .instance = nullptr,
-                                .icon = nullptr,
-                                .cursor = nullptr,
-                                .background = nullptr,
-                                .menuName = nullptr,
-                                .className = kPopUpClass};
-    // Registered by the first pop-up after each reset of the window system; later ones find it there.
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, kPopUpClass, "", WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, nullptr, nullptr, nullptr, nullptr);
-}
 
 // The procedure chooses on every read of the mouse while the button is held and once more at the
 // release, so the item under the released button is the one chosen.
@@ -49,7 +27,7 @@ void trackChoice(HostMenu menu, HostRect rect, HostMenuItemRecord& item)
 // Opens the window over the rectangle and runs the menu in it; answers the item chosen.
 std::int16_t runPopUp(HostMenu menu, const HostRect& placed, HostPoint where)
 {
-    HWND window = openPopUpWindow(placed);
+    HWND window = hostext::makeHostWindow(hostext::toRect(placed));
     HostPort port = window != nullptr ? HostExtNewWindowPort(window) : nullptr;
     if (port == nullptr) {
         DestroyWindow(window);
