@@ -20,6 +20,12 @@ namespace param = kravo::param;
 
 constexpr float kSilentVolume = 0.001f;
 
+// A cleared bus holds +0; a -0 would mix differently.
+bool isPositiveZero(float x)
+{
+    return std::bit_cast<std::uint32_t>(x) == 0;
+}
+
 // Slot 0's two noise voices start far apart so that they never read the same
 // stretch of noise; the other slots get random positions at their first note.
 constexpr std::uint32_t kSlot0SecondNoisePosition = 123124;
@@ -294,11 +300,16 @@ void Engine::updateEasyControls(int slot)
     easyControls[slot] = voices::computeEasyControls(params, slot, modulation.slotTable(slot), easyPowers);
 }
 
+void Engine::readEffectBypass(bool* bypassed) const
+{
+    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
+        bypassed[slot] = param::isAboveHalf(params[param::effectBypass[slot]]);
+}
+
 void Engine::processMasterEffects()
 {
     bool bypassed[kNumMasterEffectSlots];
-    for (int slot = 0; slot < kNumMasterEffectSlots; ++slot)
-        bypassed[slot] = param::isAboveHalf(params[param::effectBypass[slot]]);
+    readEffectBypass(bypassed);
     constexpr float kSixteenthsPerQuarter = 4.0f;
     const effects::EffectClock clock{sampleCounter,
                                      sines,
@@ -320,4 +331,49 @@ void Engine::mixOutput(float& left, float& right) const
     const float* r = buses.right;
     left = (l[0] + l[5] + l[6] + l[7] + fxOutLeft) * masterGain;
     right = (r[0] + r[5] + r[6] + r[7] + fxOutRight) * masterGain;
+}
+
+bool Engine::isQuiet() const
+{
+    if (activeSlots != 0 || runningPatterns != 0 || !isPositiveZero(fxOutLeft) || !isPositiveZero(fxOutRight))
+        return false;
+    for (std::uint32_t b = 0; b < voices::OutputBuses::kCount; ++b)
+        if (!isPositiveZero(buses.left[b]) || !isPositiveZero(buses.right[b]))
+            return false;
+    bool bypassed[kNumMasterEffectSlots];
+    readEffectBypass(bypassed);
+    return masterEffects.sleepsThroughSilence(bypassed) && modulation.globalStepsQuietly(params, tempo);
+}
+
+// The stages of a full sample that move nothing here are left out: the voices, players and effects, the
+// bus clearing (the buses hold positive zeros) and the cached levels, whose parameters hold still between
+// events. The host sync, once the block's first sample has synced, changes nothing after its first call.
+void Engine::renderQuietRun(std::uint32_t firstCounter, int samples, float& left, float& right)
+{
+    // The taps come round every three rotations.
+    for (int k = samples % 3; k > 0; --k)
+        rotateEqualizerTaps();
+    modulation.stepGlobalLfosQuietly(samples);
+    // With no slot sounding the shared LFOs only step at their catch-up ticks: a run shorter than their
+    // spacing meets at most one.
+    const auto steps = static_cast<std::uint32_t>(samples);
+    const std::uint32_t beforeCatchUp = kIdleLfoCatchUpMask - (lfoTick & kIdleLfoCatchUpMask);
+    if (steps <= beforeCatchUp) {
+        lfoTick += steps;
+    } else {
+        lfoTick += beforeCatchUp;
+        updateVoiceLfos();
+        lfoTick += steps - beforeCatchUp - 1;
+    }
+    sampleCounter = firstCounter + steps - 1;
+    syncToHost();
+    mixOutput(left, right);
+}
+
+void Engine::endQuietRun()
+{
+    modulation.endQuietGlobalSteps();
+    const modulation::ModDestinationTable& global = modulation.globalTable();
+    globalVolumeOffset = global.value[modulation::globaldest::kMainVolume];
+    globalPanOffset = global.value[modulation::globaldest::kMainPan];
 }

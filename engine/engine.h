@@ -137,6 +137,15 @@ public:
     void processMasterEffects();
     void mixOutput(float& left, float& right) const;
 
+    // Nothing can sound before the next event or control tick: no voice or pattern player runs, the
+    // buses are silent, every effect slot sleeps and the global modulators step quietly. The samples
+    // between control ticks of such a run take the quiet path, which moves the state that moves every
+    // sample (and mixes the same silence); ending the run writes what its steps left unwritten.
+    bool isQuiet() const;
+    // `samples` quiet samples, the first one counted `firstCounter`; left and right get the silence they mix.
+    void renderQuietRun(std::uint32_t firstCounter, int samples, float& left, float& right);
+    void endQuietRun();
+
     // Control-rate work of one slot: its easy controls and its modulators.
     void updateEasyControls(int slot);
     void updateSlotModulators(int slot) { modulation.updateSlot(slot, params, tempo, sampleCounter); }
@@ -295,6 +304,7 @@ private:
     void updateMasterEffectSlot(int slot, bool force);
     void retypeMasterEffectSlot(int slot, std::int32_t type);
     effects::EffectRates effectRates() const;
+    void readEffectBypass(bool* bypassed) const;
 
     const float* params = nullptr;
     EngineListener* listener = nullptr;

@@ -147,6 +147,8 @@ public:
 
     float getSamplePeriod() const { return samplePeriod; }
     const Engine& getEngine() const { return engine; }
+    // Off, every sample takes the full path: what the quiet runs must sound and leave exactly like.
+    void setQuietRuns(bool on) { quietRuns = on; }
     // The user samples of the sample slots' layers (layer + 2 x slot).
     LayerSamples& getLayerSamples() { return layerSamples; }
 
@@ -284,7 +286,8 @@ private:
     void saveLearnedControllers();
     void loadEcsFile();
     void saveEcsFile();
-    void renderSample();
+    // Returns whether the engine was left quiet, so that the next samples may take its quiet path.
+    bool renderSample();
     void loadStoredProgram(std::int32_t program);
     void reapplyCurrentProgram();
     void loadFirstProgram();
@@ -306,6 +309,7 @@ private:
     float outLeft = 0.0f;
     float outRight = 0.0f;
     float lastTempo = 0.0f;
+    bool quietRuns = true;
 
     void playEditorRequests();
 

@@ -27,13 +27,18 @@ public:
     // inputs as last time keep the increment they gave.
     void setRate(float speed, float sync, float tempo, float factor)
     {
-        const std::uint32_t inputs[kRateInputs] = {bits(speed), bits(sync), bits(tempo), bits(factor)};
-        if (inputs[0] == rateInputs_[0] && inputs[1] == rateInputs_[1] && inputs[2] == rateInputs_[2] &&
-            inputs[3] == rateInputs_[3])
+        if (keepsRate(speed, sync, tempo, factor))
             return;
+        const std::uint32_t inputs[kRateInputs] = {bits(speed), bits(sync), bits(tempo), bits(factor)};
         for (int i = 0; i < kRateInputs; ++i)
             rateInputs_[i] = inputs[i];
         computeIncrement(speed, sync, tempo, factor);
+    }
+    // Whether setRate with these inputs would leave the increment as it is.
+    bool keepsRate(float speed, float sync, float tempo, float factor) const
+    {
+        return bits(speed) == rateInputs_[0] && bits(sync) == rateInputs_[1] && bits(tempo) == rateInputs_[2] &&
+               bits(factor) == rateInputs_[3];
     }
 
     // Phase step without shape or humanisation.

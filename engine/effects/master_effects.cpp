@@ -172,6 +172,18 @@ void MasterEffects::setType(int s, std::int32_t type, float sampleRate)
     slot.outputRight = out.right;
 }
 
+bool MasterEffects::sleepsThroughSilence(const bool* bypassed) const
+{
+    for (int s = 0; s < kSlotCount; ++s) {
+        const MasterEffectSlot& slot = slots_[s];
+        if (!isActiveType(slot.type) || bypassed[s])
+            continue;
+        if (!(slot.mix.inputLevel < kActivityThreshold && slot.mix.outputLevel < kActivityThreshold))
+            return false;
+    }
+    return true;
+}
+
 void MasterEffects::routeSlotOutput(int from, int to)
 {
     slots_[to].inputLeft += slots_[from].outputLeft;

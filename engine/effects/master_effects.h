@@ -25,6 +25,9 @@ public:
     // bypassed[s] the slots' bypass switches.
     void process(const float* busLeft, const float* busRight, const bool* bypassed, const EffectClock& clock);
     StereoPair result() const { return result_; }
+    // Whether a sample of silent buses would leave every slot as it is and give silence: each slot
+    // passes its input on (no effect, or bypassed) or is asleep with its detectors quiet.
+    bool sleepsThroughSilence(const bool* bypassed) const;
 
     // Adds slot from's output to slot to's input (which keeps what its bus put there).
     void routeSlotOutput(int from, int to);

@@ -142,6 +142,14 @@ void ModulationMatrix::listActiveRows()
     }
 }
 
+bool ModulationMatrix::reachesGlobalCell(int cell) const
+{
+    for (int i = 0; i < globalRowCount_; ++i)
+        if (static_cast<int>(rows_[globalRows_[i]].destination) == cell)
+            return true;
+    return false;
+}
+
 void ModulationMatrix::resetRowCells(ModDestinationTable& table) const
 {
     for (int i = 0; i < rowCellCount_; ++i)

@@ -37,6 +37,8 @@ public:
 
     const ModMatrixRow& row(int r) const { return rows_[r]; }
     bool envRunning(int e) const { return envRunning_[e]; }
+    // Whether a row of the global pass reaches the cell.
+    bool reachesGlobalCell(int cell) const;
     bool lfoRunning(int l) const { return lfoRunning_[l]; }
 
 private:

@@ -79,9 +79,57 @@ void Modulation::updateLfo(Modulators& set, int l, const float* p, float tempo)
     lfo.setWave(p[base + param::lfo::kWave]);
     lfo.setHumanize(p[base + param::lfo::kHumanize]);
     lfo.setSymmetry(p[base + param::lfo::kSymmetry]);
-    lfo.setRate(p[base + param::lfo::kSpeed], p[base + param::lfo::kSync], tempo,
-                globalTable_.value[globaldest::kLfoSpeed[l]] * easyLfoSpeedFactor(p));
+    lfo.setRate(p[base + param::lfo::kSpeed], p[base + param::lfo::kSync], tempo, lfoRateFactor(l, p));
     lfo.output();
+}
+
+float Modulation::lfoRateFactor(int l, const float* p) const
+{
+    return globalTable_.value[globaldest::kLfoSpeed[l]] * easyLfoSpeedFactor(p);
+}
+
+// The rate inputs are those of the last step; the parameters stay as they are between events.
+bool Modulation::globalStepsQuietly(const float* p, float tempo) const
+{
+    if (matrix_.envRunning(0) || matrix_.envRunning(1))
+        return false;
+    for (int l = 0; l < 2; ++l) {
+        if (!matrix_.lfoRunning(l))
+            continue;
+        const int base = param::lfoBase[l];
+        if (matrix_.reachesGlobalCell(globaldest::kLfoSpeed[l]) ||
+            !globalModulators_.lfos[l].keepsRate(p[base + param::lfo::kSpeed], p[base + param::lfo::kSync], tempo,
+                                                 lfoRateFactor(l, p)))
+            return false;
+    }
+    return true;
+}
+
+// Step by step and in the full pass's order, so that the LFOs' draws at their cycle starts come as they would.
+void Modulation::stepGlobalLfosQuietly(int steps)
+{
+    dsp::Lfo& first = globalModulators_.lfos[0];
+    dsp::Lfo& second = globalModulators_.lfos[1];
+    if (matrix_.lfoRunning(0) && matrix_.lfoRunning(1)) {
+        for (int k = 0; k < steps; ++k) {
+            first.output();
+            second.output();
+        }
+    } else if (matrix_.lfoRunning(0)) {
+        for (int k = 0; k < steps; ++k)
+            first.output();
+    } else if (matrix_.lfoRunning(1)) {
+        for (int k = 0; k < steps; ++k)
+            second.output();
+    }
+}
+
+void Modulation::endQuietGlobalSteps()
+{
+    for (int l = 0; l < 2; ++l)
+        if (matrix_.lfoRunning(l))
+            writeLfoSource(globalSources_, l, globalModulators_.lfos[l]);
+    matrix_.applyGlobal(globalTable_, globalSources_);
 }
 
 void Modulation::writeLfoSource(ModSourceSet& sources, int l, const dsp::Lfo& lfo)

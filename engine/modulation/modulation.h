@@ -28,6 +28,12 @@ public:
     void decodeMatrix(const float* params) { matrix_.decode(params, globalSources_, globalTable_); }
     void updateGlobal(const float* params, float tempo, std::uint32_t sampleCounter);
     void updateSlot(int slot, const float* params, float tempo, std::uint32_t sampleCounter);
+    // While nothing sounds the global pass can shrink to the LFOs' phase steps (with their draws at each
+    // cycle start), when no envelope runs and no LFO's rate can move between two control ticks: nothing
+    // but the pass itself reads their values, so they are written once, when the quiet run ends.
+    bool globalStepsQuietly(const float* params, float tempo) const;
+    void stepGlobalLfosQuietly(int steps);
+    void endQuietGlobalSteps();
 
     // A note of a slot restarts its envelopes (and carries the global ones on
     // from their level) and restarts the LFOs its LFO modes ask for.
@@ -55,6 +61,7 @@ private:
     void setEnvelopeStages(dsp::AhdEnvelope& envelope, int e, const float* params) const;
     void updateEnvelope(Modulators& set, ModSourceSet& sources, int e, const float* params);
     void updateLfo(Modulators& set, int l, const float* params, float tempo);
+    float lfoRateFactor(int l, const float* params) const;
     static void writeLfoSource(ModSourceSet& sources, int l, const dsp::Lfo& lfo);
 
     ModSourceSet globalSources_;

@@ -3,6 +3,8 @@
 #include "engine/dsp/random_source.h"
 #include "plugin/audio/audio_thread.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint32_t kEvery16 = 0xF;
@@ -29,16 +31,39 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
         samplePreview.begin(layerSamples.audioBuffer(LayerSamples::kPreview));
     float* left = outputs[0];
     float* right = outputs[1];
-    for (std::int32_t i = 0; i < frames; ++i) {
-        if (midiQueue.isDueAt(i))
+    // A block starts on a full sample: the requests and the host's time above may have moved anything.
+    // A quiet run ends before an event and at each control tick, which take the full path.
+    bool quiet = false;
+    for (std::int32_t i = 0; i < frames;) {
+        if (midiQueue.isDueAt(i)) {
+            if (quiet)
+                engine.endQuietRun();
+            quiet = false;
             dispatchMidiEvents(i);
+        }
+        if (quiet) {
+            const auto beforeTick = static_cast<std::int32_t>(kEvery16 - (sampleCounter & kEvery16));
+            const std::int32_t run = midiQueue.samplesBeforeDue(i, std::min(beforeTick, frames - i));
+            if (run > 0) {
+                engine.renderQuietRun(sampleCounter + 1, run, outLeft, outRight);
+                sampleCounter += static_cast<std::uint32_t>(run);
+                std::fill(left + i, left + i + run, outLeft);
+                std::fill(right + i, right + i + run, outRight);
+                i += run;
+                continue;
+            }
+            engine.endQuietRun();
+        }
+        ++sampleCounter;
         outLeft = 0.0f;
         outRight = 0.0f;
-        ++sampleCounter;
-        renderSample();
+        quiet = renderSample() && quietRuns;
         left[i] = outLeft;
         right[i] = outRight;
+        ++i;
     }
+    if (quiet)
+        engine.endQuietRun();
     midiQueue.endBlock(frames);
 }
 
@@ -47,7 +72,7 @@ void APlugin::process(float** inputs, float** outputs, std::int32_t frames)
     processReplacing(inputs, outputs, frames);
 }
 
-void APlugin::renderSample()
+bool APlugin::renderSample()
 {
     engine.setSampleCounter(sampleCounter);
     engine.rotateEqualizerTaps();
@@ -57,7 +82,7 @@ void APlugin::renderSample()
     outRight = 0.0f;
     if (samplePreview.isSounding()) {
         renderPreviewSample();
-        return;
+        return false;
     }
     engine.clearBuses();
 
@@ -83,5 +108,6 @@ void APlugin::renderSample()
     engine.tickPatternPlayers();
     engine.processMasterEffects();
     engine.mixOutput(outLeft, outRight);
+    return !samplePreview.isSounding() && engine.isQuiet();
 }
 

@@ -25,6 +25,14 @@ public:
 
     // Whether an event falls due at sample `index` of the current block.
     bool isDueAt(std::int32_t index) const { return headDue <= blockStart + static_cast<std::uint64_t>(index); }
+    // The samples from `index` on before the next event falls due, at most `limit`.
+    std::int32_t samplesBeforeDue(std::int32_t index, std::int32_t limit) const
+    {
+        const std::uint64_t now = blockStart + static_cast<std::uint64_t>(index);
+        if (headDue <= now)
+            return 0;
+        return headDue - now < static_cast<std::uint64_t>(limit) ? static_cast<std::int32_t>(headDue - now) : limit;
+    }
 
     // Hands each event due at sample `index` of the current block to `act`
     // (as a const PlugMidiEvent&), earliest first and in arrival order among
