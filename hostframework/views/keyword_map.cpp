@@ -12,7 +12,9 @@
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/text_control_editor.h"
 #include "hostframework/views/text_popup_control_editor.h"
+#include "hostframework/views/view_popup_control_editor.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -74,6 +76,7 @@ const SInitialCreator kInitialCreators[] = {
     {"RadioGroup", &NewRadioGroupControlEditor},
     {"TextEditor", &NewTextControlEditor},
     {"TextPopup", &NewTextPopupControlEditor},
+    {"ViewPopup", &NewViewPopupControlEditor},
     {"ItemList", &NewItemListView},
     {"Button", &NewButtonView},
     {"CheckBox", &NewCheckBoxView},
@@ -137,4 +140,10 @@ bool lookupKeyword(std::string_view name, SKeyword* keyword)
 bool lookupKeyword(const std::uint8_t* name, SKeyword* keyword)
 {
     return lookupKeyword(nameOf(name), keyword);
+}
+
+std::size_t countKeywords(std::int16_t kind)
+{
+    return static_cast<std::size_t>(std::count_if(keywords().begin(), keywords().end(),
+                                                  [kind](const auto& entry) { return entry.second.kind == kind; }));
 }

@@ -6,6 +6,7 @@
 
 #include "hostframework/views/value_cell.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -34,3 +35,5 @@ void registerViewCreator(const std::uint8_t* name, ViewCreator creator);
 // True with the entry when the name is known.
 bool lookupKeyword(std::string_view name, SKeyword* keyword);
 bool lookupKeyword(const std::uint8_t* name, SKeyword* keyword);
+// How many names of the kind are known now.
+std::size_t countKeywords(std::int16_t kind);

@@ -1,8 +1,12 @@
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
+#include "hostframework/views/view_popup_control_editor.h"
+#include "tests/hostframework/views/view_test.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -44,7 +48,12 @@ const std::vector<Entry> kInitialEntries = {
     {"darkBlue", 3, 24},     {"amber", 3, 25},     {"darkAmber", 3, 26}, {"ASCII", 3, 27},
     {"getList", 5, 0},       {"getString", 5, 1},  {"shortVersion", 5, 2}, {"longVersion", 5, 3},
     {"Background", 4, reinterpret_cast<std::intptr_t>(&NewCustomView)},
+    {"ViewPopup", 4, reinterpret_cast<std::intptr_t>(&NewViewPopupControlEditor)},
 };
+
+const char* const kInitialCreators[] = {"Background", "ProcessControl", "ScrollControl", "Slider",     "Dial",
+                                        "RadioGroup", "TextEditor",     "TextPopup",     "ViewPopup",  "ItemList",
+                                        "Button",     "CheckBox",       "RadioButton",   "StaticText", "Picture"};
 
 TEST(KeywordMap, HoldsTheConstantsFunctionsAndBuiltCreatorsFromTheStartUnderBothKindsOfName)
 {
@@ -58,6 +67,36 @@ TEST(KeywordMap, HoldsTheConstantsFunctionsAndBuiltCreatorsFromTheStartUnderBoth
         EXPECT_EQ(byLength.kind, byText.kind) << entry.name;
         EXPECT_EQ(byLength.value, byText.value) << entry.name;
     }
+}
+
+TEST(KeywordMap, EveryViewClassHasItsCreator)
+{
+    for (const char* name : kInitialCreators) {
+        SKeyword keyword{};
+        ASSERT_TRUE(lookupKeyword(name, &keyword)) << name;
+        EXPECT_EQ(keyword.kind, kCreatorKind) << name;
+        EXPECT_NE(keyword.value, 0) << name;
+    }
+}
+
+// The table as a process starts with it: counted in a process of its own (the test run again alone), as
+// the other tests register names of their own. The library's group adds its "NoUIView" when it opens.
+class KeywordTable : public kravo::test::ViewTest {};
+
+TEST_F(KeywordTable, Holds47NamesAnd48WithTheGroupsViewType)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SKeyword keyword{};
+            const bool counted = countKeywords(kCreatorKind) == 16 && countKeywords(kConstantKind) == 28 &&
+                                 countKeywords(kFunctionKind) == 4 && lookupKeyword("NoUIView", &keyword) &&
+                                 keyword.kind == kCreatorKind;
+            std::fprintf(stderr, "creators %zu constants %zu functions %zu\n", countKeywords(kCreatorKind),
+                         countKeywords(kConstantKind), countKeywords(kFunctionKind));
+            std::exit(counted ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "creators 16 constants 28 functions 4");
 }
 
 TEST(KeywordMap, NamesAreCaseSensitiveAndWhole)
