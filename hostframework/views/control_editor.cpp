@@ -35,9 +35,7 @@ std::uint32_t CControlEditor::HostCode(std::intptr_t textOrder)
 void CControlEditor::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     ThrowIfNull(element);
     ThrowIfFalse(element->kind == kCodeKind && element->next == nullptr);

@@ -32,9 +32,7 @@ CControlView::~CControlView()
 void CControlView::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     ThrowIfNull(element);
     ThrowIfFalse(element->kind == kStringKind);

@@ -67,9 +67,7 @@ CCustomView* NewDialControlEditor()
 void CDialControlEditor::ReadDescription(SParseState& state)
 {
     CControlEditor::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     for (const SValueCell* element = group->List(); element != nullptr; element = element->next) {
         ThrowIfFalse(element->kind == kConstantKind);
         if (element->value == kReverseConstant)

@@ -91,9 +91,7 @@ CCustomView* NewItemListView()
 void CItemListView::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     ThrowIfFalse(element != nullptr && element->kind == kIntegerKind);
     itemListID = static_cast<std::int16_t>(element->Integer());

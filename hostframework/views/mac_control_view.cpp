@@ -118,9 +118,7 @@ void CMacControlView::Click(const HostEventRecord* event)
 void CMacControlView::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* text = nextElement(group->List(), isString);
     const SValueCell* low = nextElement(text->next, isNumber);
     const SValueCell* high = nextElement(low->next, isNumber);

@@ -27,9 +27,7 @@ CCustomView* NewRadioGroupControlEditor()
 void CRadioGroupControlEditor::ReadDescription(SParseState& state)
 {
     CControlEditor::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     for (const SValueCell* element = group->List(); element != nullptr; element = element->next) {
         ThrowIfFalse(element->kind == kStringKind);
         if (HostExtEqualString(element->String(), kEnableHighlight))

@@ -34,9 +34,7 @@ CCustomView* NewSliderControlEditor()
 void CSliderControlEditor::ReadDescription(SParseState& state)
 {
     CControlEditor::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     if (element == nullptr)
         return;

@@ -36,9 +36,7 @@ CCustomView* NewStaticTextView()
 void CStaticTextView::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     for (const SValueCell* element = group->List(); element != nullptr; element = element->next) {
         if (element->kind == kStringKind) {
             appendLPString(255, element->String(), text);

@@ -38,9 +38,7 @@ void CTextEditEditor::DisposeRecord()
 void CTextEditEditor::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     ThrowIfNull(element);
     for (; element != nullptr; element = element->next) {

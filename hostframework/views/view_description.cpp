@@ -24,6 +24,14 @@ bool HasDescriptionShape(const SValueCell* cells)
 
 } // namespace
 
+const SValueCell* SParseState::TakeGroup()
+{
+    const SValueCell* group = groups;
+    ThrowIfNull(group);
+    groups = group->next;
+    return group;
+}
+
 bool ParseDescription(SParseState& state)
 {
     try {

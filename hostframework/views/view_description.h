@@ -17,6 +17,9 @@ struct SParseState {
     // The argument groups the view has not read yet: each class takes its own and moves this on.
     SValueCell* groups = nullptr;
     CCellArena arena;
+
+    // The next argument group, the state moved past it; -7053 when the description has no more.
+    const SValueCell* TakeGroup();
 };
 
 // Reads the record's text, calls its built-in functions and checks its shape. False when the text

@@ -70,9 +70,7 @@ CViewPopupControlEditor::~CViewPopupControlEditor()
 void CViewPopupControlEditor::ReadDescription(SParseState& state)
 {
     CControlEditor::ReadDescription(state);
-    const SValueCell* group = state.groups;
-    ThrowIfNull(group);
-    state.groups = group->next;
+    const SValueCell* group = state.TakeGroup();
     const SValueCell* element = group->List();
     ThrowIfNull(element);
     ThrowIfFalse(element->kind == kIntegerKind);
