@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <sstream>
 #include <string_view>
 #include <tuple>
@@ -196,13 +197,18 @@ bool parseOutputOption(const std::string& option, ArgumentList& list, RenderOpti
     return true;
 }
 
-bool isRenderOption(const std::string& option)
+bool isOneOf(const std::string& option, std::initializer_list<const char*> options)
 {
-    for (const char* renderOnly : {"--tempo", "--play", "--set", "--note", "--midi", "--seconds", "--load-state",
-                                   "--save-state"})
-        if (option == renderOnly)
+    for (const char* listed : options)
+        if (option == listed)
             return true;
     return false;
+}
+
+bool isRenderOption(const std::string& option)
+{
+    return isOneOf(option, {"--tempo", "--play", "--set", "--note", "--midi", "--seconds", "--load-state",
+                            "--save-state"});
 }
 
 } // namespace
@@ -349,10 +355,7 @@ std::pair<int, int> windowSizeOf(const std::string& value)
 
 bool isEditorStateOption(const std::string& option)
 {
-    for (const char* editorOnly : {"--voice", "--page", "--layer", "--pattern", "--track", "--view", "--fx-slot"})
-        if (option == editorOnly)
-            return true;
-    return false;
+    return isOneOf(option, {"--voice", "--page", "--layer", "--pattern", "--track", "--view", "--fx-slot"});
 }
 
 } // namespace

@@ -6,13 +6,10 @@
 
 #include "platform/clock.h"
 #include "platform/desktop/desktop_switch.h"
-#include "platform/module_resources.h"
-#include "platform/window/cursors.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/message_queue.h"
 #include "platform/window/scripted_input.h"
 #include "platform/window/virtual_keys.h"
-#include "platform/window/window_classes.h"
 #include "platform/window/window_lifetime.h"
 #include "platform/window/window_procedures.h"
 #include "platform/window/window_styles.h"
@@ -52,19 +49,7 @@ LRESULT hostWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 HWND makeHostWindow(const ERect& rect)
 {
-    const WNDCLASSA windowClass{.style = 0,
-                                .windowProc = &hostWindowProcedure,
-                                .classExtraBytes = 0,
-                                .windowExtraBytes = 0,
-                                .instance = platform::pluginModule(),
-                                .icon = nullptr,
-                                .cursor = LoadCursorA(nullptr, IDC_ARROW),
-                                .background = nullptr,
-                                .menuName = nullptr,
-                                .className = kWindowClass};
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, kWindowClass, "Kravo", WS_VISIBLE, kWindowLeft, kWindowTop, rect.right - rect.left,
-                           rect.bottom - rect.top, nullptr, nullptr, platform::pluginModule(), nullptr);
+    return makeTopLevelWindow(kWindowClass, &hostWindowProcedure, 0, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 // The page buttons stand in the editor's tab strip, in page-mode order, 20 x 14 pixels each.

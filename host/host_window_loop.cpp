@@ -1,6 +1,11 @@
 #include "host/host_window_loop.h"
 
 #include "platform/gdi/image.h"
+#include "platform/module_resources.h"
+#include "platform/window/cursors.h"
+#include "platform/window/window_classes.h"
+#include "platform/window/window_lifetime.h"
+#include "platform/window/window_styles.h"
 #include "platform/window/keyboard_layout.h"
 #include "platform/window/message_queue.h"
 #include "platform/window/timers.h"
@@ -18,6 +23,24 @@ constexpr UINT kIdleMilliseconds = 20;
 constexpr int kIdlesBeforePicture = 10;
 
 } // namespace
+
+HWND makeTopLevelWindow(const char* className, WNDPROC procedure, DWORD style, int width, int height)
+{
+    const WNDCLASSA windowClass{.style = 0,
+                                .windowProc = procedure,
+                                .classExtraBytes = 0,
+                                .windowExtraBytes = 0,
+                                .instance = platform::pluginModule(),
+                                .icon = nullptr,
+                                .cursor = LoadCursorA(nullptr, IDC_ARROW),
+                                .background = nullptr,
+                                .menuName = nullptr,
+                                .className = className};
+    // Later calls find the class registered by the first.
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, className, "Kravo", WS_VISIBLE | style, kWindowLeft, kWindowTop, width, height, nullptr,
+                           nullptr, platform::pluginModule(), nullptr);
+}
 
 int runUntilClosed(HWND window)
 {

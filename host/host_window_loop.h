@@ -4,6 +4,7 @@
 // show while they are up, and how a headless run turns one into a picture.
 
 #include "platform/win_types.h"
+#include "platform/window/window_types.h"
 
 #include <functional>
 #include <string>
@@ -12,6 +13,10 @@ namespace host {
 
 inline constexpr int kWindowLeft = 80;
 inline constexpr int kWindowTop = 60;
+
+// A visible top-level window "Kravo" of the given client size at the host's place, of a class of the
+// plug-in module's that the first call registers; null when it cannot be made.
+HWND makeTopLevelWindow(const char* className, WNDPROC procedure, DWORD style, int width, int height);
 
 // On the desktop until the person closes the window: the window's procedure gets a timer message every
 // 20 ms to idle what it shows, and ends the loop with PostQuitMessage when the window is destroyed.

@@ -3,12 +3,9 @@
 #include "host/host_window_loop.h"
 #include "host/hosted_plugin.h"
 #include "hostlibs/extension/host_graphics.h"
-#include "platform/module_resources.h"
-#include "platform/window/cursors.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/message_queue.h"
 #include "platform/window/painting.h"
-#include "platform/window/window_classes.h"
 #include "platform/window/window_lifetime.h"
 #include "platform/window/window_procedures.h"
 #include "platform/window/window_styles.h"
@@ -53,19 +50,7 @@ LRESULT viewWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 ViewWindow::ViewWindow(HostedPlugin& plugin, int width, int height) : plugin_(plugin)
 {
-    const WNDCLASSA windowClass{.style = 0,
-                                .windowProc = &viewWindowProcedure,
-                                .classExtraBytes = 0,
-                                .windowExtraBytes = 0,
-                                .instance = platform::pluginModule(),
-                                .icon = nullptr,
-                                .cursor = LoadCursorA(nullptr, IDC_ARROW),
-                                .background = nullptr,
-                                .menuName = nullptr,
-                                .className = kWindowClass};
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, kWindowClass, "Kravo", WS_VISIBLE | WS_CLIPCHILDREN, kWindowLeft, kWindowTop, width,
-                              height, nullptr, nullptr, platform::pluginModule(), nullptr);
+    window_ = makeTopLevelWindow(kWindowClass, &viewWindowProcedure, WS_CLIPCHILDREN, width, height);
     if (window_ == nullptr)
         throw std::runtime_error("the host's window could not be made");
     port_ = HostExtNewWindowPort(window_);

@@ -255,17 +255,17 @@ std::int32_t CProcess::SetHostWord(std::int32_t word)
     return 0;
 }
 
-std::int32_t CProcess::GetViewSettings(SHostPlugInSpec* spec)
+std::int32_t CProcess::GetViewSettings(SHostPlugInSpec* settings)
 {
-    if (spec != nullptr)
-        std::copy(viewSettings.begin(), viewSettings.end(), spec->words);
+    if (settings != nullptr)
+        std::copy(viewSettings.begin(), viewSettings.end(), settings->words);
     return 0;
 }
 
-std::int32_t CProcess::SetViewSettings(SHostPlugInSpec* spec)
+std::int32_t CProcess::SetViewSettings(SHostPlugInSpec* settings)
 {
-    if (spec != nullptr)
-        std::copy(spec->words, spec->words + viewSettings.size(), viewSettings.begin());
+    if (settings != nullptr)
+        std::copy(settings->words, settings->words + viewSettings.size(), viewSettings.begin());
     return 0;
 }
 

@@ -175,8 +175,8 @@ public:
     virtual std::int32_t GetControlViewID(std::int32_t control, std::uint32_t* id);
     virtual std::int32_t SetHostWord(std::int32_t word);
     virtual std::int32_t HandleOtherToken(void* /*token*/) { return 0; }
-    virtual std::int32_t GetViewSettings(SHostPlugInSpec* spec);
-    virtual std::int32_t SetViewSettings(SHostPlugInSpec* spec);
+    virtual std::int32_t GetViewSettings(SHostPlugInSpec* settings);
+    virtual std::int32_t SetViewSettings(SHostPlugInSpec* settings);
     virtual std::int32_t HostCall141(SHostPlugInSpec* /*arg1*/, std::int32_t /*arg2*/, std::int32_t* arg3)
         { return clearOut(arg3); }
     virtual std::int32_t HostCall142(SHostPlugInSpec* /*arg1*/, std::int32_t /*arg2*/, std::int32_t* arg3)

@@ -271,10 +271,10 @@ public:
     virtual std::int32_t SetHostWord(std::int32_t processID, std::int32_t word)
         { return forward(processID, kHostErrNoProcess, &CProcess::SetHostWord, word); }
     virtual std::int32_t CreateProcessInstance(std::int32_t* /*newProcessID*/) { return 0; }
-    virtual std::int32_t GetViewSettings(std::int32_t processID, SHostPlugInSpec* spec)
-        { return forward(processID, kHostErrNoProcess, &CProcess::GetViewSettings, spec); }
-    virtual std::int32_t SetViewSettings(std::int32_t processID, SHostPlugInSpec* spec)
-        { return forward(processID, kHostErrNoProcess, &CProcess::SetViewSettings, spec); }
+    virtual std::int32_t GetViewSettings(std::int32_t processID, SHostPlugInSpec* settings)
+        { return forward(processID, kHostErrNoProcess, &CProcess::GetViewSettings, settings); }
+    virtual std::int32_t SetViewSettings(std::int32_t processID, SHostPlugInSpec* settings)
+        { return forward(processID, kHostErrNoProcess, &CProcess::SetViewSettings, settings); }
     virtual std::int32_t HostCall141(std::int32_t processID, SHostPlugInSpec* arg2, std::int32_t arg3,
             std::int32_t* arg4)
         { return forward(processID, kHostErrNoProcess, &CProcess::HostCall141, arg2, arg3, arg4); }
