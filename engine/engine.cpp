@@ -12,6 +12,7 @@
 #include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/voice_order.h"
 
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -34,7 +35,13 @@ constexpr std::uint32_t kSlot0SecondNoisePosition = 123124;
 
 // The shared tables are built here, on the constructing thread, so that the
 // audio thread never meets their first use.
-Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables()) {}
+Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables())
+{
+    for (voices::SharedLfo& lfo : userLfos)
+        lfo.bindClock(&lfoTick);
+    for (voices::SharedLfo& lfo : layerLfos)
+        lfo.bindClock(&lfoTick);
+}
 
 void Engine::attach(const float* parameterValues, EngineListener* engineListener,
                     const LayerSamples* layerSamplesOfSlots)
@@ -251,47 +258,96 @@ void Engine::syncToHost()
 void Engine::updateVoiceLfos()
 {
     ++lfoTick;
-    if (lfoSlots(kTomUserSlotMask) != 0)
-        updateUserLfos();
+    updateUserLfos();
     if (lfoSlots(kSampleSlotMask) != 0)
         updateSampleSlotLfos();
-    if (lfoSlots(kSynthSlotMask) != 0)
-        updateSynthSlotLfos();
+    updateSynthSlotLfos();
 }
 
-// The filter LFO a synthesised slot's sample layers share steps once a sample, however many of its voices
-// sound; its rate follows the slot's parameters at the slot's control rate.
+namespace {
+
+// Runs the LFOs of the slots that sound from this sample on and rests those of the slots that fell
+// silent; bit s of the masks stands for lfos[s - first].
+void startOrStopLfos(voices::SharedLfo* lfos, int first, std::uint32_t& running, std::uint32_t sounding)
+{
+    for (std::uint32_t changed = running ^ sounding; changed != 0; changed &= changed - 1) {
+        const int slot = std::countr_zero(changed);
+        voices::SharedLfo& lfo = lfos[slot - first];
+        if (((sounding >> slot) & 1u) != 0)
+            lfo.start();
+        else
+            lfo.stop();
+    }
+    running = sounding;
+}
+
+// The first tick at which one of the running LFOs may start a cycle; a while ahead when none runs.
+std::uint32_t earliestDueTick(const voices::SharedLfo* lfos, int first, std::uint32_t running, std::uint32_t now)
+{
+    constexpr std::uint32_t kFarAhead = 1u << 30;
+    std::uint32_t earliest = now + kFarAhead;
+    for (; running != 0; running &= running - 1) {
+        const std::uint32_t due = lfos[std::countr_zero(running) - first].dueTick();
+        if (static_cast<std::int32_t>(due - earliest) < 0)
+            earliest = due;
+    }
+    return earliest;
+}
+
+void catchUpRestingLfos(voices::SharedLfo* lfos, int first, std::uint32_t resting)
+{
+    for (; resting != 0; resting &= resting - 1)
+        lfos[std::countr_zero(resting) - first].catchUp();
+}
+
+} // namespace
+
+// The filter LFO a synthesised slot's sample layers share runs while the slot sounds, however many of its
+// voices do; its rate follows the slot's parameters at the slot's control rate.
 void Engine::updateSynthSlotLfos()
 {
-    forEachSlot(lfoSlots(kSynthSlotMask), [this](int slot) {
-        const SlotNoteState& note = slotNotes[slot];
-        dsp::Lfo& lfo = layerLfos[slot];
-        if (note.active) {
-            catchUpLfo(lfo, layerLfoTicks[slot], 1);
-            if ((note.controlCounter & kSlotControlMask) == 0)
-                voices::VoiceLayer::setFilterLfoRate(lfo, voiceContexts[0][slot]);
-            lfo.output();
-        } else {
-            catchUpLfo(lfo, layerLfoTicks[slot], 0);
-        }
+    const std::uint32_t sounding = activeSlots & kSynthSlotMask;
+    bool rescheduled = sounding != runningLayerLfos;
+    if (rescheduled)
+        startOrStopLfos(layerLfos, 0, runningLayerLfos, sounding);
+    forEachSlot(sounding, [this, &rescheduled](int slot) {
+        if ((slotNotes[slot].controlCounter & kSlotControlMask) == 0 &&
+            layerLfos[slot].setRate(voices::VoiceLayer::filterLfoRate(voiceContexts[0][slot])))
+            rescheduled = true;
     });
+    if (rescheduled)
+        nextLayerLfoDue = earliestDueTick(layerLfos, 0, sounding, lfoTick);
+    // Only steps that may start a cycle draw, so only those are taken at their samples, in slot order.
+    if (static_cast<std::int32_t>(lfoTick - nextLayerLfoDue) >= 0) {
+        forEachSlot(sounding, [this](int slot) {
+            if (layerLfos[slot].isDue())
+                layerLfos[slot].stepDue();
+        });
+        nextLayerLfoDue = earliestDueTick(layerLfos, 0, sounding, lfoTick);
+    }
+    if ((lfoTick & kIdleLfoCatchUpMask) == 0)
+        catchUpRestingLfos(layerLfos, 0, kSynthSlotMask & ~sounding);
 }
 
-// Each user's shared filter LFO runs at its rate while the user's slot
-// sounds and only moves its phase on otherwise.
+// Each user's shared filter LFO runs at its rate, followed every sample, while the user's slot sounds in
+// user mode.
 void Engine::updateUserLfos()
 {
-    forEachSlot(lfoSlots(kTomUserSlotMask), [this](int slot) {
-        const int user = slot - param::kFirstTomUserSlot;
-        dsp::Lfo& lfo = userLfos[user];
-        if (slotNotes[slot].active && isUserSlot(slot)) {
-            catchUpLfo(lfo, userLfoTicks[user], 1);
-            drums::UserVoice::setFilterLfoRate(lfo, voiceContexts[0][slot]);
-            lfo.output();
-        } else {
-            catchUpLfo(lfo, userLfoTicks[user], 0);
-        }
+    std::uint32_t sounding = 0;
+    forEachActiveSlot(kTomUserSlotMask, [this, &sounding](int slot) {
+        if (isUserSlot(slot))
+            sounding |= 1u << slot;
     });
+    if (sounding != runningUserLfos)
+        startOrStopLfos(userLfos, param::kFirstTomUserSlot, runningUserLfos, sounding);
+    forEachSlot(sounding, [this](int slot) {
+        voices::SharedLfo& lfo = userLfos[slot - param::kFirstTomUserSlot];
+        lfo.setRate(drums::UserVoice::filterLfoRate(voiceContexts[0][slot]));
+        if (lfo.isDue())
+            lfo.stepDue();
+    });
+    if ((lfoTick & kIdleLfoCatchUpMask) == 0)
+        catchUpRestingLfos(userLfos, param::kFirstTomUserSlot, kTomUserSlotMask & ~sounding);
 }
 
 void Engine::updateEasyControls(int slot)

@@ -19,6 +19,7 @@
 #include "engine/voices/easy_controls.h"
 #include "engine/voices/oscillator_reads.h"
 #include "engine/voices/output_buses.h"
+#include "engine/voices/shared_lfo.h"
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
 #include "engine/voices/voice_context.h"
@@ -176,8 +177,8 @@ public:
     const SlotNoteState& getSlotNoteState(std::int32_t slot) const { return slotNotes[slot]; }
 
     // Voice records, for the renderers' tests.
-    // The filter LFO a synthesised slot's sample layers share; its phase is up to date while the slot sounds.
-    const dsp::Lfo& getLayerLfo(int slot) const { return layerLfos[slot]; }
+    // The filter LFO a synthesised slot's sample layers share, with the steps it owes taken.
+    dsp::Lfo getLayerLfo(int slot) const { return layerLfos[slot].peek(); }
     const drums::BassDrumVoice& getBassDrumVoice(int voice, int instance) const
     {
         return bassDrumVoices[instance + drums::BassDrumVoice::kInstances * voice];
@@ -324,7 +325,7 @@ private:
     drums::OpenHatVoice openHatVoices[2 * drums::OpenHatVoice::kInstances];
     drums::UserVoice userVoices[2 * drums::UserVoice::kInstances];
     // The filter LFO each user's voices share when "Filter LFO Mode" is off.
-    dsp::Lfo userLfos[drums::UserVoice::kInstances];
+    voices::SharedLfo userLfos[drums::UserVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     samples::SampleSlotVoice sampleSlotVoices[2 * samples::SampleSlotVoice::kInstances];
@@ -333,16 +334,18 @@ private:
     const LayerSamples* layerSamples = nullptr;
     // The sample layer of each synthesised voice, and the filter LFO a slot's two layers share.
     voices::VoiceLayer voiceLayers[kVoicesPerSlot][kNumSynthSlots];
-    dsp::Lfo layerLfos[kNumSynthSlots];
+    voices::SharedLfo layerLfos[kNumSynthSlots];
     // The shared LFOs step once a sample, but an idle one only ever moves its
     // phase, which nothing reads until its slot sounds again: it owes its steps
-    // and takes them every 64 samples, or at once when its slot sounds. The
+    // and takes them every 4096 samples, or at once when its slot sounds. The
     // tick counts the samples the LFOs stepped; each LFO keeps the tick it
     // has stepped up to.
     std::uint32_t lfoTick = 0;
-    std::uint32_t userLfoTicks[drums::UserVoice::kInstances] = {};
     std::uint32_t sampleSlotLfoTicks[samples::SampleSlotVoice::kInstances][samples::kLayerCount] = {};
-    std::uint32_t layerLfoTicks[kNumSynthSlots] = {};
+    // The slots whose layer LFO, and the users whose LFO, run: see voices::SharedLfo.
+    std::uint32_t runningLayerLfos = 0;
+    std::uint32_t nextLayerLfoDue = 0;
+    std::uint32_t runningUserLfos = 0;
     const samples::FactorySamples* factorySamples = nullptr;
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
     float padGate[kNumPads] = {};

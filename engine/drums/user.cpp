@@ -76,11 +76,11 @@ float UserVoice::ringModulatorFrequency(float value)
     return voices::expScale(value, kRingModulatorLowestHz, kRingModulatorOctaves);
 }
 
-void UserVoice::setFilterLfoRate(dsp::Lfo& lfo, const voices::VoiceContext& c)
+dsp::LfoRate UserVoice::filterLfoRate(const voices::VoiceContext& c)
 {
     auto p = [&](int j) { return c.params[us::index(j, c.instance)]; };
-    lfo.setRate(p(us::kFilterLfoSpeed), p(us::kFilterLfoSync), *c.tempo,
-                c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor);
+    return {p(us::kFilterLfoSpeed), p(us::kFilterLfoSync), *c.tempo,
+            c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor};
 }
 
 void UserVoice::setup(float sampleRate, const float* sineTable, const float* cosineTable)
@@ -218,9 +218,11 @@ void UserVoice::updateFilterLfo(const voices::VoiceContext& c)
     filterLfo_ = 0.0f;
     if (!lfoOn_)
         return;
-    dsp::Lfo& lfo = lfoPerVoice_ ? lfo_ : *c.userLfo;
-    setFilterLfoRate(lfo, c);
+    dsp::Lfo& lfo = lfoPerVoice_ ? lfo_ : c.userLfo->current();
+    lfo.setRate(filterLfoRate(c));
     lfo.output();
+    if (!lfoPerVoice_)
+        c.userLfo->reschedule();
     const float depth = dsp::clamp01(c.modValue(voicedest::kLfoAmount) +
                                      c.params[us::index(us::kFilterLfoAmount, c.instance)] + c.easy->lfoAmountOffset);
     filterLfo_ = depth * depth * lfo.bipolarOutput();

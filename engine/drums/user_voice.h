@@ -29,7 +29,7 @@ public:
 
     // A filter LFO's rate from the user's speed and sync, the host tempo and
     // the slot's LFO speed modulation; the engine runs the user's shared LFO by it too.
-    static void setFilterLfoRate(dsp::Lfo& lfo, const voices::VoiceContext& c);
+    static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c);
 
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
     // The note-on of the synthesised models, after the shared opening.

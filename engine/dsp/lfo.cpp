@@ -119,6 +119,65 @@ void Lfo::advance(std::uint32_t steps)
     phase_ = phase;
 }
 
+// The runs of advance, stopped before the step that reaches 1. A run that
+// ends on the binade's top lands on 1 only in the top binade.
+std::uint32_t Lfo::stepsBeforeCycleStart(std::uint32_t limit) const
+{
+    const float step = increment_ * rateFactor_;
+    float phase = phase_;
+    std::uint32_t taken = 0;
+    const auto singleStep = [&]() {
+        const float next = phase + step;
+        if (!(next < 1.0f))
+            return false;
+        phase = next;
+        ++taken;
+        return true;
+    };
+    // Odd phases and steps, and steps too large for runs, are counted one at a time, a cycle at most.
+    if (!(step > 0.0f && step <= kLargestRunStep)) {
+        constexpr std::uint32_t kMostSingleSteps = 16;
+        while (taken < std::min(limit, kMostSingleSteps) && singleStep()) {
+        }
+        return taken;
+    }
+    while (taken < limit) {
+        const std::uint32_t exponent = std::bit_cast<std::uint32_t>(phase) >> kMantissaBits;
+        if (exponent == 0 || exponent >= kExponentBias || !(phase > 0.0f)) {
+            if (!singleStep())
+                return taken;
+            continue;
+        }
+        const auto ulpExponent = static_cast<std::uint64_t>(exponent) - kExponentBias - kMantissaBits + kDoubleBias;
+        const double ulp = std::bit_cast<double>(ulpExponent << kDoubleMantissaBits);
+        const double mantissa = static_cast<double>(phase) / ulp;
+        const double stepUlps = static_cast<double>(step) / ulp;
+        const double room = kBinadeTop - mantissa - stepUlps;
+        const double whole = static_cast<double>(static_cast<std::int64_t>(stepUlps));
+        if (room <= 0.0 || stepUlps - whole == 0.5) {
+            if (!singleStep())
+                return taken;
+            continue;
+        }
+        const double added = stepUlps - whole > 0.5 ? whole + 1.0 : whole;
+        if (added == 0.0)
+            return limit; // the phase no longer moves
+        auto run = static_cast<double>(static_cast<std::int64_t>(room / added));
+        while (run > 0.0 && (run - 1.0) * added >= room)
+            run -= 1.0;
+        while (run * added < room)
+            run += 1.0;
+        double taking = std::min(run, static_cast<double>(limit - taken));
+        if (exponent == kExponentBias - 1 && mantissa + taking * added >= kBinadeTop)
+            taking -= 1.0;
+        if (taking <= 0.0)
+            return taken;
+        phase = static_cast<float>((mantissa + taking * added) * ulp);
+        taken += static_cast<std::uint32_t>(taking);
+    }
+    return taken;
+}
+
 void Lfo::computeIncrement(float speed, float sync, float tempo, float factor)
 {
     if (sync >= 0.5f) {

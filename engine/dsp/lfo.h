@@ -8,6 +8,14 @@
 
 namespace dsp {
 
+// What sets an LFO's speed: see Lfo::setRate.
+struct LfoRate {
+    float speed = 0.0f;
+    float sync = 0.0f;
+    float tempo = 0.0f;
+    float factor = 0.0f;
+};
+
 // Phase oscillator with six wave shapes, an adjustable midpoint (symmetry), a
 // rate that may wander randomly from cycle to cycle (humanise), and a free or
 // tempo-synchronised speed. The increment is per call of output or advance,
@@ -34,6 +42,8 @@ public:
             rateInputs_[i] = inputs[i];
         computeIncrement(speed, sync, tempo, factor);
     }
+    void setRate(const LfoRate& r) { setRate(r.speed, r.sync, r.tempo, r.factor); }
+    bool keepsRate(const LfoRate& r) const { return keepsRate(r.speed, r.sync, r.tempo, r.factor); }
     // Whether setRate with these inputs would leave the increment as it is.
     bool keepsRate(float speed, float sync, float tempo, float factor) const
     {
@@ -51,6 +61,18 @@ public:
     // The phase that many calls of advance would leave, to the bit, at a
     // cost that grows with the binades the phase passes rather than the steps.
     void advance(std::uint32_t steps);
+    // How many calls of output, at most `limit`, are sure to leave the phase
+    // below 1: none of them starts a cycle. It may answer fewer than there are.
+    std::uint32_t stepsBeforeCycleStart(std::uint32_t limit) const;
+    // That many calls of output, none of which starts a cycle, in one run.
+    void outputRun(std::uint32_t steps)
+    {
+        if (steps == 0)
+            return;
+        advance(steps);
+        valuePhase_ = phase_;
+        valuePending_ = true;
+    }
     // Phase step and new random values at each cycle start. The wave value is
     // read far less often than the phase steps, so it is worked out when read,
     // from the phase this step left; whatever else it depends on settles the

@@ -92,7 +92,7 @@ void VoiceLayer::start(const VoiceContext& c, float velocity, float length, std:
 
     lfoPerVoice_ = param::isSwitchOn(p(c, layer::kFilterLfoMode));
     lfo_.resetPhase();
-    setFilterLfoRate(lfo_, c);
+    lfo_.setRate(filterLfoRate(c));
 
     const FadeIn sweep = fadeInRateScaled(p(c, layer::kStereoTime), c.sampleRate, dsp::kLayerStereoTimeRange);
     s.sweepPhase = sweep.start;
@@ -101,14 +101,14 @@ void VoiceLayer::start(const VoiceContext& c, float velocity, float length, std:
     s.stereoEnd = p(c, layer::kStereoEnd);
 }
 
-void VoiceLayer::setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c)
+dsp::LfoRate VoiceLayer::filterLfoRate(const VoiceContext& c)
 {
-    lfo.setRate(p(c, layer::kFilterLfoSpeed), p(c, layer::kFilterLfoTempoSync), *c.tempo,
-                c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor);
+    return {p(c, layer::kFilterLfoSpeed), p(c, layer::kFilterLfoTempoSync), *c.tempo,
+            c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor};
 }
 
 // Every 16 samples: step, filter settings, envelope blocks, LFO and pan.
-void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, const dsp::Lfo& sharedLfo)
+void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo)
 {
     samples::LayerState& s = state_;
     s.baseStep = std::exp2(tuningOctaves(p(c, layer::kSemi), p(c, layer::kFine))) * s.rateRatio *
@@ -128,10 +128,10 @@ void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, const 
     s.lfoValue = 0.0f;
     if (depth > 0.0f) {
         if (lfoPerVoice_) {
-            setFilterLfoRate(lfo_, c);
+            lfo_.setRate(filterLfoRate(c));
             lfo_.output();
         }
-        s.lfoValue = (lfoPerVoice_ ? lfo_ : sharedLfo).bipolarOutput() * depth * depth;
+        s.lfoValue = (lfoPerVoice_ ? lfo_ : sharedLfo.current()).bipolarOutput() * depth * depth;
     }
 
     s.sweepPhase = dsp::clamp01(s.sweepPhase + s.sweepRate * dsp::kEnvelopeBlockSize * timeFactor);
@@ -152,7 +152,7 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
 }
 
 bool VoiceLayer::render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                        const dsp::Lfo& sharedLfo)
+                        SharedLfo& sharedLfo)
 {
     samples::LayerState& s = state_;
     if (!s.on)

@@ -9,6 +9,7 @@
 #include "engine/voices/easy_controls.h"
 #include "engine/voices/oscillator_reads.h"
 #include "engine/voices/output_buses.h"
+#include "engine/voices/shared_lfo.h"
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
 #include "engine/voices/voice_output.h"
@@ -40,7 +41,7 @@ struct VoiceContext {
     std::uint32_t* noisePosition = nullptr;
     std::uint32_t* randomSeed = nullptr;
     dsp::VoiceFilter* modelFilters = nullptr; // the voice's two, of its slot
-    dsp::Lfo* userLfo = nullptr; // the filter LFO a user slot's voices share (user slots only)
+    SharedLfo* userLfo = nullptr; // the filter LFO a user slot's voices share (user slots only)
     OutputBuses* buses = nullptr;
 
     // The voice's modulation cell j (its "first" and its multiplying value).

@@ -4,6 +4,7 @@
 #include "engine/dsp/lfo.h"
 #include "engine/filters/voice_filter.h"
 #include "engine/samples/sample_slot_voice.h"
+#include "engine/voices/shared_lfo.h"
 #include "engine/voices/synth_voice.h"
 
 namespace samples {
@@ -26,13 +27,13 @@ public:
     // One output sample, added to the slot's bus; false once the layer has ended.
     // `sharedLfo`: the slot's filter LFO, which the engine steps once a sample.
     bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                const dsp::Lfo& sharedLfo);
-    static void setFilterLfoRate(dsp::Lfo& lfo, const VoiceContext& c);
+                SharedLfo& sharedLfo);
+    static dsp::LfoRate filterLfoRate(const VoiceContext& c);
 
     const samples::LayerState& state() const { return state_; }
 
 private:
-    void updateControls(const VoiceContext& c, SynthVoice& voice, const dsp::Lfo& sharedLfo);
+    void updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo);
     void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
 
     samples::LayerState state_;

@@ -320,7 +320,7 @@ void Engine::setupAllVoices(float rate)
         r.setup(rate, sines->sine, sines->cosine);
     for (samples::SampleSlotVoice& r : sampleSlotVoices)
         r.setup(rate, sines->sine, sines->cosine);
-    for (dsp::Lfo& lfo : userLfos)
+    for (voices::SharedLfo& lfo : userLfos)
         lfo.init(rate);
     for (auto& lfos : sampleSlotLfos)
         for (dsp::Lfo& lfo : lfos)
@@ -331,16 +331,15 @@ void Engine::setupAllVoices(float rate)
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (voices::VoiceLayer& layer : voiceLayers[voice])
             layer.setup(rate);
-    for (dsp::Lfo& lfo : layerLfos)
+    for (voices::SharedLfo& lfo : layerLfos)
         lfo.init(rate);
+    runningUserLfos = 0;
+    runningLayerLfos = 0;
+    nextLayerLfoDue = lfoTick;
     // Fresh LFOs owe no steps.
-    for (std::uint32_t& tick : userLfoTicks)
-        tick = lfoTick;
     for (auto& ticks : sampleSlotLfoTicks)
         for (std::uint32_t& tick : ticks)
             tick = lfoTick;
-    for (std::uint32_t& tick : layerLfoTicks)
-        tick = lfoTick;
 }
 
 void Engine::renderActiveDrumSlots()

@@ -144,3 +144,45 @@ TEST(LfoPhase, ManyStepsAtOnceMatchAsManySingleStepsToTheBit)
 }
 
 } // namespace
+
+namespace {
+
+// The count of steps before a cycle start is never one too many (that step
+// would draw late) and, for steps small enough to run, not one too few.
+TEST(LfoPhase, StepsBeforeACycleStartCountTheStepsThatStayBelowOne)
+{
+    std::uint32_t state = 777;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    std::vector<float> increments = {0.0f, -0.001f, 0.5f, 0.25f, 0.0625f, 5.9604645e-8f, 1.0f / 4096.0f};
+    for (int i = 0; i < 600; ++i)
+        increments.push_back(std::bit_cast<float>(((127u - 4u - next() % 18) << 23) | (next() & 0x7fffff)));
+
+    for (float increment : increments) {
+        Lfo lfo = steppingLfo(increment, waveValue(Lfo::kSine));
+        for (std::uint32_t s = next() % 4 == 0 ? 0 : next() % 5000; s > 0; --s)
+            lfo.advance();
+        const std::uint32_t limit = 1u << 16;
+        const std::uint32_t counted = lfo.stepsBeforeCycleStart(limit);
+        float phase = lfo.phase();
+        for (std::uint32_t s = 0; s < counted; ++s) {
+            phase += increment;
+            ASSERT_LT(phase, 1.0f) << "increment " << increment << ": step " << s + 1 << " of " << counted;
+        }
+        if (increment > 0.0f && increment <= 0.0625f && counted < limit) {
+            EXPECT_GE(phase + increment, 1.0f) << "increment " << increment << " stopped early at " << counted;
+        }
+    }
+    // From one half, steps a little under a power of two round up onto the grid and land on 1 itself.
+    for (int k = 4; k <= 14; ++k) {
+        Lfo lfo = steppingLfo(0.25f, waveValue(Lfo::kSine));
+        lfo.advance(2);
+        const float increment = std::ldexp(1.0f, -k) - std::ldexp(0.3f, -24);
+        lfo.setRate(0.0f, 0.0f, 120.0f, increment);
+        EXPECT_EQ(lfo.stepsBeforeCycleStart(1u << 16), (1u << (k - 1)) - 1u) << "k " << k;
+    }
+}
+
+} // namespace

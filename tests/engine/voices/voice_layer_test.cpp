@@ -189,15 +189,15 @@ TEST(SynthSlotLayerLfo, StepsOnceASampleWhileItsSlotSounds)
     renderer.set(param::synthLayer[layer::kFilterLfoTempoSync][0], 0.0f);
     renderer.noteOn(36);
     renderer.render(64);
-    const dsp::Lfo& lfo = renderer.plugin->getEngine().getLayerLfo(0);
-    const float start = lfo.phase();
-    const float increment = lfo.increment();
+    const dsp::Lfo before = renderer.plugin->getEngine().getLayerLfo(0);
+    const float start = before.phase();
+    const float increment = before.increment();
     ASSERT_GT(increment, 0.0f) << "the rate follows the slot's parameters while it sounds";
     constexpr int kFrames = 1000;
     renderer.render(kFrames);
     ASSERT_TRUE(renderer.plugin->getEngine().getBassDrumVoice(kVoice, 0).playing);
     const float expected = std::fmod(start + static_cast<float>(kFrames) * increment, 1.0f);
-    EXPECT_NEAR(lfo.phase(), expected, 1e-3f);
+    EXPECT_NEAR(renderer.plugin->getEngine().getLayerLfo(0).phase(), expected, 1e-3f);
 }
 
 } // namespace
