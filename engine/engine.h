@@ -239,14 +239,16 @@ private:
     void triggerSynthVoice(Voice* kindVoices, int slot, float velocity, float notePitch, float notePan,
                            float noteLevel);
     template <typename Voice>
-    void renderSynthVoices(Voice* kindVoices, int slot);
+    void renderSynthesisedVoice(Voice* kindVoices, int voice, int slot);
+    void renderSynthesisedVoice(int voice, int slot, int mode);
+    template <typename Voice>
+    void bindSlotVoices(Voice* kindVoices, int slot, int mode);
     void bindVoiceContexts();
     void setupAllVoices(float rate);
     void setupModelFilters(int voice, int slot, float rate);
 
     // The built-in sample a synthesised voice plays for its sample models.
     void startFactorySample(int voice, int slot, int sample);
-    bool renderSampleLayer(int voice, int slot, voices::SynthVoice& r);
 
     // The sample slots: note-on, note-off of their looping layers, and what their voices play from.
     void triggerSampleSlot(int slot, float velocity, float notePitch, float notePan, float noteLevel);
@@ -348,6 +350,11 @@ private:
     std::uint32_t runningUserLfos = 0;
     const samples::FactorySamples* factorySamples = nullptr;
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
+    // The records the two voices of each synthesised slot play on, and the kind's first sample model, in
+    // the slot's tom mode [0] and user mode [1] (one kind in both for the other slots): the sample loop
+    // reaches a voice without asking its kind, and the kind only for a synthesised model.
+    voices::SynthVoice* slotVoices[2][kVoicesPerSlot][kNumSynthSlots] = {};
+    std::int32_t firstSampleModel[2][kNumSynthSlots] = {};
     float padGate[kNumPads] = {};
     float modWheel = 0.0f;
 

@@ -214,10 +214,3 @@ void Engine::startFactorySample(int voice, int slot, int sample)
     layer.start(c, slotNotes[slot].velocity, factorySamples->entry(sample).length,
                 factorySamples->loadedFrames(slot));
 }
-
-bool Engine::renderSampleLayer(int voice, int slot, voices::SynthVoice& r)
-{
-    if (factorySamples == nullptr)
-        return false;
-    return voiceLayers[voice][slot].render(voiceContexts[voice][slot], r, *factorySamples, layerLfos[slot]);
-}

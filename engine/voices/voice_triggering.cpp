@@ -130,6 +130,25 @@ void Engine::bindVoiceContexts()
             c.buses = &buses;
         }
     }
+    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
+        for (int mode = 0; mode < 2; ++mode) {
+            switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
+            case PadKind::BassDrum: bindSlotVoices(bassDrumVoices, slot, mode); break;
+            case PadKind::Snare: bindSlotVoices(snareVoices, slot, mode); break;
+            case PadKind::Clap: bindSlotVoices(clapVoices, slot, mode); break;
+            case PadKind::ClosedHat: bindSlotVoices(closedHatVoices, slot, mode); break;
+            case PadKind::OpenHat: bindSlotVoices(openHatVoices, slot, mode); break;
+            case PadKind::TomOrUser:
+                if (mode == 1)
+                    bindSlotVoices(userVoices, slot, mode);
+                else
+                    bindSlotVoices(tomVoices, slot, mode);
+                break;
+            case PadKind::User: bindSlotVoices(userVoices, slot, mode); break;
+            default: break;
+            }
+        }
+    }
 }
 
 // The new note starts on the slot's other voice from a fresh set-up; a sample
@@ -152,20 +171,38 @@ void Engine::triggerSynthVoice(Voice* kindVoices, int slot, float velocity, floa
 }
 
 template <typename Voice>
-void Engine::renderSynthVoices(Voice* kindVoices, int slot)
+void Engine::renderSynthesisedVoice(Voice* kindVoices, int voice, int slot)
 {
     const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
-    for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
-        Voice& r = kindVoices[index + Voice::kInstances * voice];
-        if (!r.playing)
-            continue;
-        const voices::VoiceContext& c = voiceContexts[voice][slot];
-        r.updateOutput(c);
-        if (r.model >= Voice::kFirstSampleModel)
-            r.playing = renderSampleLayer(voice, slot, r);
+    kindVoices[index + Voice::kInstances * voice].render(voiceContexts[voice][slot]);
+}
+
+void Engine::renderSynthesisedVoice(int voice, int slot, int mode)
+{
+    switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
+    case PadKind::BassDrum: renderSynthesisedVoice(bassDrumVoices, voice, slot); break;
+    case PadKind::Snare: renderSynthesisedVoice(snareVoices, voice, slot); break;
+    case PadKind::Clap: renderSynthesisedVoice(clapVoices, voice, slot); break;
+    case PadKind::ClosedHat: renderSynthesisedVoice(closedHatVoices, voice, slot); break;
+    case PadKind::OpenHat: renderSynthesisedVoice(openHatVoices, voice, slot); break;
+    case PadKind::TomOrUser:
+        if (mode == 1)
+            renderSynthesisedVoice(userVoices, voice, slot);
         else
-            r.render(c);
+            renderSynthesisedVoice(tomVoices, voice, slot);
+        break;
+    case PadKind::User: renderSynthesisedVoice(userVoices, voice, slot); break;
+    default: break;
     }
+}
+
+template <typename Voice>
+void Engine::bindSlotVoices(Voice* kindVoices, int slot, int mode)
+{
+    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice)
+        slotVoices[mode][voice][slot] = &kindVoices[index + Voice::kInstances * voice];
+    firstSampleModel[mode][slot] = Voice::kFirstSampleModel;
 }
 
 void Engine::resetVoice(int voice, int slot, int index)
@@ -342,24 +379,24 @@ void Engine::setupAllVoices(float rate)
             tick = lfoTick;
 }
 
+// Slot by slot, and each slot's voices in order, as the buses' sums depend on the order.
 void Engine::renderActiveDrumSlots()
 {
     forEachActiveSlot(kSynthSlotMask, [this](int slot) {
         renderSlotControls(slot);
-        switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-        case PadKind::BassDrum: renderSynthVoices(bassDrumVoices, slot); break;
-        case PadKind::Snare: renderSynthVoices(snareVoices, slot); break;
-        case PadKind::Clap: renderSynthVoices(clapVoices, slot); break;
-        case PadKind::ClosedHat: renderSynthVoices(closedHatVoices, slot); break;
-        case PadKind::OpenHat: renderSynthVoices(openHatVoices, slot); break;
-        case PadKind::TomOrUser:
-            if (isUserSlot(slot))
-                renderSynthVoices(userVoices, slot);
+        const int mode =
+            voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isUserSlot(slot) ? 1 : 0;
+        for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
+            voices::SynthVoice& r = *slotVoices[mode][voice][slot];
+            if (!r.playing)
+                continue;
+            r.updateOutput(voiceContexts[voice][slot]);
+            if (r.model >= firstSampleModel[mode][slot])
+                r.playing = factorySamples != nullptr &&
+                            voiceLayers[voice][slot].render(voiceContexts[voice][slot], r, *factorySamples,
+                                                            layerLfos[slot]);
             else
-                renderSynthVoices(tomVoices, slot);
-            break;
-        case PadKind::User: renderSynthVoices(userVoices, slot); break;
-        default: break;
+                renderSynthesisedVoice(voice, slot, mode);
         }
     });
 }
