@@ -41,6 +41,9 @@ Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables())
         lfo.bindClock(&lfoTick);
     for (voices::SharedLfo& lfo : layerLfos)
         lfo.bindClock(&lfoTick);
+    for (auto& lfos : sampleSlotLfos)
+        for (voices::SharedLfo& lfo : lfos)
+            lfo.bindClock(&lfoTick);
 }
 
 void Engine::attach(const float* parameterValues, EngineListener* engineListener,
@@ -258,10 +261,14 @@ void Engine::syncToHost()
 void Engine::updateVoiceLfos()
 {
     ++lfoTick;
-    updateUserLfos();
-    if (lfoSlots(kSampleSlotMask) != 0)
+    // Each group is visited while one of its slots sounds or its LFOs still run, and at each catch-up.
+    const bool catchUp = (lfoTick & kIdleLfoCatchUpMask) == 0;
+    if (catchUp || ((activeSlots & kTomUserSlotMask) | runningUserLfos) != 0)
+        updateUserLfos();
+    if (catchUp || ((activeSlots & kSampleSlotMask) | runningSampleSlotLfos) != 0)
         updateSampleSlotLfos();
-    updateSynthSlotLfos();
+    if (catchUp || ((activeSlots & kSynthSlotMask) | runningLayerLfos) != 0)
+        updateSynthSlotLfos();
 }
 
 namespace {

@@ -280,19 +280,6 @@ private:
     {
         forEachSlot(activeSlots & slotMask, visit);
     }
-    // The mask's slots whose shared LFOs step at this sample: the sounding ones, and all at a catch-up.
-    std::uint32_t lfoSlots(std::uint32_t slotMask) const
-    {
-        return (lfoTick & kIdleLfoCatchUpMask) == 0 ? slotMask : activeSlots & slotMask;
-    }
-    // Takes the phase steps a shared LFO owes up to this sample's, but for `ownSteps` the caller takes itself.
-    void catchUpLfo(dsp::Lfo& lfo, std::uint32_t& steppedTick, std::uint32_t ownSteps)
-    {
-        const std::uint32_t owed = lfoTick - steppedTick - ownSteps;
-        if (owed != 0)
-            lfo.advance(owed);
-        steppedTick = lfoTick;
-    }
     void updateUserLfos();
     void updateSynthSlotLfos();
     void tickPatternPlayer(int pattern);
@@ -332,20 +319,18 @@ private:
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
     samples::SampleSlotVoice sampleSlotVoices[2 * samples::SampleSlotVoice::kInstances];
     // The filter LFO of each sample slot's layer that its voices share when "LFO Mode" is off.
-    dsp::Lfo sampleSlotLfos[samples::SampleSlotVoice::kInstances][samples::kLayerCount];
+    voices::SharedLfo sampleSlotLfos[samples::SampleSlotVoice::kInstances][samples::kLayerCount];
     const LayerSamples* layerSamples = nullptr;
     // The sample layer of each synthesised voice, and the filter LFO a slot's two layers share.
     voices::VoiceLayer voiceLayers[kVoicesPerSlot][kNumSynthSlots];
     voices::SharedLfo layerLfos[kNumSynthSlots];
-    // The shared LFOs step once a sample, but an idle one only ever moves its
-    // phase, which nothing reads until its slot sounds again: it owes its steps
-    // and takes them every 4096 samples, or at once when its slot sounds. The
-    // tick counts the samples the LFOs stepped; each LFO keeps the tick it
-    // has stepped up to.
+    // The clock the shared LFOs step on, once a sample. A resting LFO (its
+    // slot silent) takes the steps it owes every 4096 samples, or at once
+    // when its slot sounds again.
     std::uint32_t lfoTick = 0;
-    std::uint32_t sampleSlotLfoTicks[samples::SampleSlotVoice::kInstances][samples::kLayerCount] = {};
-    // The slots whose layer LFO, and the users whose LFO, run: see voices::SharedLfo.
+    // The slots whose shared LFOs run: see voices::SharedLfo.
     std::uint32_t runningLayerLfos = 0;
+    std::uint32_t runningSampleSlotLfos = 0;
     std::uint32_t nextLayerLfoDue = 0;
     std::uint32_t runningUserLfos = 0;
     const samples::FactorySamples* factorySamples = nullptr;

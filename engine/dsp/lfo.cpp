@@ -134,8 +134,11 @@ std::uint32_t Lfo::stepsBeforeCycleStart(std::uint32_t limit) const
         ++taken;
         return true;
     };
-    // Odd phases and steps, and steps too large for runs, are counted one at a time, a cycle at most.
-    if (!(step > 0.0f && step <= kLargestRunStep)) {
+    // A step that is not positive (or not a number) never carries the phase up to 1.
+    if (!(step > 0.0f))
+        return phase + step >= 1.0f ? 0 : limit;
+    // Steps too large for runs are counted one at a time, a cycle at most.
+    if (step > kLargestRunStep) {
         constexpr std::uint32_t kMostSingleSteps = 16;
         while (taken < std::min(limit, kMostSingleSteps) && singleStep()) {
         }

@@ -181,7 +181,7 @@ void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const
     L.filter.setType(static_cast<std::uint32_t>(
         param::readChoiceClamped(p.sound(sound::kFilterType), param::choicescale::kVoiceFilterType, kFilterTypes)));
     L.lfo.resetPhase();
-    setFilterLfoRate(L.lfo, c, layer);
+    L.lfo.setRate(filterLfoRate(c, layer));
     const voices::FadeIn sweep =
         voices::fadeInRateScaled(p.play(play::kStereoTime), c.sampleRate, dsp::kSampleStereoTimeRange);
     s.sweepPhase = sweep.start;
@@ -190,11 +190,11 @@ void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const
     s.stereoEnd = p.play(play::kStereoEnd);
 }
 
-void SampleSlotVoice::setFilterLfoRate(dsp::Lfo& lfo, const voices::VoiceContext& c, int parameterLayer)
+dsp::LfoRate SampleSlotVoice::filterLfoRate(const voices::VoiceContext& c, int parameterLayer)
 {
     const LayerParameters p = layerParameters(c, parameterLayer);
-    lfo.setRate(p.at(p.layout().filterLfoSpeed), c.params[param::sampleSlotLfoSync[c.instance]], *c.tempo,
-                c.modValue(sampledest::kLfoSpeed) * c.easy->lfoSpeedFactor);
+    return {p.at(p.layout().filterLfoSpeed), c.params[param::sampleSlotLfoSync[c.instance]], *c.tempo,
+            c.modValue(sampledest::kLfoSpeed) * c.easy->lfoSpeedFactor};
 }
 
 void SampleSlotVoice::kill()
@@ -262,7 +262,8 @@ void SampleSlotVoice::updateControls(const voices::VoiceContext& c, const SlotSo
     playing = layerAOn() || layerBOn();
 }
 
-void SampleSlotVoice::updateLayer(const voices::VoiceContext& c, int layer, dsp::Lfo& sharedLfo, bool timesTick)
+void SampleSlotVoice::updateLayer(const voices::VoiceContext& c, int layer, voices::SharedLfo& sharedLfo,
+                                  bool timesTick)
 {
     const int pl = parameterLayer(layer);
     const LayerParameters p = layerParameters(c, pl);
@@ -306,7 +307,7 @@ void SampleSlotVoice::setEnvelopeTimes(const voices::VoiceContext& c, Layer& lay
     setStages(layer.filterEnv, p, sound::kFilterEnvAttack, {level, level, level});
 }
 
-void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& layer, dsp::Lfo& sharedLfo,
+void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& layer, voices::SharedLfo& sharedLfo,
                                       int parameterLayer)
 {
     const LayerParameters p = layerParameters(c, parameterLayer);
@@ -316,9 +317,11 @@ void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& laye
     layer.state.lfoValue = 0.0f;
     if (amount == 0.0f)
         return;
-    dsp::Lfo& lfo = lfoPerVoice_ ? layer.lfo : sharedLfo;
-    setFilterLfoRate(lfo, c, parameterLayer);
+    dsp::Lfo& lfo = lfoPerVoice_ ? layer.lfo : sharedLfo.current();
+    lfo.setRate(filterLfoRate(c, parameterLayer));
     lfo.output();
+    if (!lfoPerVoice_)
+        sharedLfo.reschedule();
     layer.state.lfoValue = lfo.bipolarOutput() * amount;
 }
 

@@ -23,7 +23,7 @@ inline constexpr int kLayerCount = 2; // A and B
 // its voices share while "LFO Mode" does not give each voice its own.
 struct SlotSources {
     const SampleBuffer* buffers[kLayerCount] = {};
-    dsp::Lfo* sharedLfos = nullptr;
+    voices::SharedLfo* sharedLfos = nullptr;
 };
 
 // Where one layer's playback stands, what its note-on fixed, and what its
@@ -85,7 +85,7 @@ public:
     void render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled);
 
     // The filter LFO rate of a layer (the parameter layer when B shares A's).
-    static void setFilterLfoRate(dsp::Lfo& lfo, const voices::VoiceContext& c, int parameterLayer);
+    static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c, int parameterLayer);
 
     bool layerAOn() const { return layers_[0].state.on; }
     bool layerBOn() const { return layers_[1].state.on; }
@@ -107,9 +107,10 @@ private:
 
     void startLayer(const voices::VoiceContext& c, int layer, const SampleBuffer* buffer);
     void updateControls(const voices::VoiceContext& c, const SlotSources& sources, bool timesTick);
-    void updateLayer(const voices::VoiceContext& c, int layer, dsp::Lfo& sharedLfo, bool timesTick);
+    void updateLayer(const voices::VoiceContext& c, int layer, voices::SharedLfo& sharedLfo, bool timesTick);
     void setEnvelopeTimes(const voices::VoiceContext& c, Layer& layer, int parameterLayer);
-    void updateFilterLfo(const voices::VoiceContext& c, Layer& layer, dsp::Lfo& sharedLfo, int parameterLayer);
+    void updateFilterLfo(const voices::VoiceContext& c, Layer& layer, voices::SharedLfo& sharedLfo,
+                         int parameterLayer);
     void renderSampleSlotLayer(int layer, const SampleBuffer* buffer, bool pitchTick);
     int parameterLayer(int layer) const { return shareLayerA_ ? 0 : layer; }
 

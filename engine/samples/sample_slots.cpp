@@ -6,6 +6,8 @@
 #include "plugin/parameters/sample_slot_parameters.h"
 #include "plugin/samples/layer_samples.h"
 
+#include <bit>
+
 namespace {
 
 namespace param = kravo::param;
@@ -66,22 +68,32 @@ bool Engine::isAnySampleLayerEnabled(int sampleSlot) const
 // modulation, which moves at the slot's control rate, so it is set only then.
 void Engine::updateSampleSlotLfos()
 {
-    forEachSlot(lfoSlots(kSampleSlotMask), [this](int slot) {
-        const int sampleSlot = slot - param::kFirstSampleSlot;
-        const SlotNoteState& note = slotNotes[slot];
+    const std::uint32_t sounding = activeSlots & kSampleSlotMask;
+    for (std::uint32_t changed = sounding ^ runningSampleSlotLfos; changed != 0; changed &= changed - 1) {
+        const int slot = std::countr_zero(changed);
+        for (voices::SharedLfo& lfo : sampleSlotLfos[slot - param::kFirstSampleSlot]) {
+            if (((sounding >> slot) & 1u) != 0)
+                lfo.start();
+            else
+                lfo.stop();
+        }
+    }
+    runningSampleSlotLfos = sounding;
+    forEachSlot(sounding, [this](int slot) {
+        const bool controlTick = (slotNotes[slot].controlCounter & voicetick::kControlMask) == 0;
         for (int layer = 0; layer < samples::kLayerCount; ++layer) {
-            dsp::Lfo& lfo = sampleSlotLfos[sampleSlot][layer];
-            std::uint32_t& steppedTick = sampleSlotLfoTicks[sampleSlot][layer];
-            if (note.active) {
-                catchUpLfo(lfo, steppedTick, 1);
-                if ((note.controlCounter & voicetick::kControlMask) == 0)
-                    SampleSlotVoice::setFilterLfoRate(lfo, voiceContexts[0][slot], layer);
-                lfo.output();
-            } else {
-                catchUpLfo(lfo, steppedTick, 0);
-            }
+            voices::SharedLfo& lfo = sampleSlotLfos[slot - param::kFirstSampleSlot][layer];
+            if (controlTick)
+                lfo.setRate(SampleSlotVoice::filterLfoRate(voiceContexts[0][slot], layer));
+            if (lfo.isDue())
+                lfo.stepDue();
         }
     });
+    if ((lfoTick & kIdleLfoCatchUpMask) == 0)
+        forEachSlot(kSampleSlotMask & ~sounding, [this](int slot) {
+            for (voices::SharedLfo& lfo : sampleSlotLfos[slot - param::kFirstSampleSlot])
+                lfo.catchUp();
+        });
 }
 
 // The control rate of every sounding slot first, then the slots' voices.

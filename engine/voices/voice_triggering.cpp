@@ -360,7 +360,7 @@ void Engine::setupAllVoices(float rate)
     for (voices::SharedLfo& lfo : userLfos)
         lfo.init(rate);
     for (auto& lfos : sampleSlotLfos)
-        for (dsp::Lfo& lfo : lfos)
+        for (voices::SharedLfo& lfo : lfos)
             lfo.init(rate);
     for (int voice = 0; voice < kVoicesPerSlot; ++voice)
         for (int slot = 0; slot < kNumSynthSlots; ++slot)
@@ -372,11 +372,8 @@ void Engine::setupAllVoices(float rate)
         lfo.init(rate);
     runningUserLfos = 0;
     runningLayerLfos = 0;
+    runningSampleSlotLfos = 0;
     nextLayerLfoDue = lfoTick;
-    // Fresh LFOs owe no steps.
-    for (auto& ticks : sampleSlotLfoTicks)
-        for (std::uint32_t& tick : ticks)
-            tick = lfoTick;
 }
 
 // Slot by slot, and each slot's voices in order, as the buses' sums depend on the order.
