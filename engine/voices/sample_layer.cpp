@@ -50,6 +50,9 @@ void setStages(dsp::AhdEnvelope& envelope, const VoiceContext& c, int attack, fl
 void VoiceLayer::setup(float sampleRate)
 {
     state_ = samples::LayerState{};
+    aheadCount_ = 0;
+    aheadNext_ = 0;
+    endsAt_ = kNoEnd;
     lfoPerVoice_ = false;
     panLeft_ = 0.0f;
     panRight_ = 0.0f;
@@ -151,53 +154,58 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
     setStages(filterEnv_, c, layer::kFilterEnvAttack, timeFactor, decay);
 }
 
-bool VoiceLayer::render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                        SharedLfo& sharedLfo)
+void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
+                             SharedLfo& sharedLfo)
 {
     samples::LayerState& s = state_;
-    if (!s.on)
-        return false;
+    aheadNext_ = 0;
     if (voice.atControlTick())
         updateControls(c, voice, sharedLfo);
-    const bool pitchTick = voice.atPitchTick();
-    ++voice.counter;
-    ampEnv_.step();
-    if (!ampEnv_.isActive()) {
-        s.on = false;
-        return false;
-    }
-    s.step = s.baseStep;
-    if (!samples::moveLayer(s)) {
-        s.on = false;
-        return false;
-    }
-    float left = 0.0f;
-    float right = 0.0f;
-    const bool stereo = buffers.read(c.slot, s.position, s.lastFrame, left, right);
-    if (filter_.isOn()) {
-        if (pitchTick) {
-            filterEnv_.step4();
-            filter_.setParameters(freqFromValue(s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue),
-                                  s.filterQ, 1.0f);
+    const std::uint32_t count = kMostAhead - (voice.counter & voicetick::kControlMask);
+    endsAt_ = kNoEnd;
+    std::uint32_t counter = voice.counter;
+    for (std::uint32_t k = 0; k < count; ++k) {
+        const bool pitchTick = (counter & voicetick::kPitchMask) == 0;
+        ++counter;
+        ampEnv_.step();
+        bool playing = ampEnv_.isActive();
+        if (playing) {
+            s.step = s.baseStep;
+            playing = samples::moveLayer(s);
         }
-        if (stereo)
-            filter_.processStereo(left, right);
-        else
-            left = filter_.process(left);
+        if (!playing) {
+            s.on = false;
+            endsAt_ = k;
+            aheadCount_ = k + 1;
+            return;
+        }
+        float left = 0.0f;
+        float right = 0.0f;
+        const bool stereo = buffers.read(c.slot, s.position, s.lastFrame, left, right);
+        if (filter_.isOn()) {
+            if (pitchTick) {
+                filterEnv_.step4();
+                filter_.setParameters(freqFromValue(s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue),
+                                      s.filterQ, 1.0f);
+            }
+            if (stereo)
+                filter_.processStereo(left, right);
+            else
+                left = filter_.process(left);
+        }
+        const float level = ampEnv_.level();
+        if (stereo) {
+            left *= level;
+            right *= level;
+            voice.distortion.processStereo(left, right);
+        } else {
+            left = voice.distortion.process(left * level);
+            right = left;
+        }
+        aheadLeft_[k] = left * voice.out.gain * panLeft_;
+        aheadRight_[k] = right * voice.out.gain * panRight_;
     }
-    const float level = ampEnv_.level();
-    if (stereo) {
-        left *= level;
-        right *= level;
-        voice.distortion.processStereo(left, right);
-    } else {
-        left = voice.distortion.process(left * level);
-        right = left;
-    }
-    s.outLeft = left * voice.out.gain * panLeft_;
-    s.outRight = right * voice.out.gain * panRight_;
-    c.route(s.outLeft, s.outRight);
-    return true;
+    aheadCount_ = count;
 }
 
 } // namespace voices

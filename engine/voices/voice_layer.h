@@ -27,12 +27,33 @@ public:
     // One output sample, added to the slot's bus; false once the layer has ended.
     // `sharedLfo`: the slot's filter LFO, which the engine steps once a sample.
     bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                SharedLfo& sharedLfo);
+                SharedLfo& sharedLfo)
+    {
+        if (aheadNext_ == aheadCount_) {
+            if (!state_.on)
+                return false;
+            renderAhead(c, voice, buffers, sharedLfo);
+        }
+        ++voice.counter;
+        const std::uint32_t k = aheadNext_++;
+        if (k == endsAt_)
+            return false;
+        state_.outLeft = aheadLeft_[k];
+        state_.outRight = aheadRight_[k];
+        c.route(state_.outLeft, state_.outRight);
+        return true;
+    }
     static dsp::LfoRate filterLfoRate(const VoiceContext& c);
 
     const samples::LayerState& state() const { return state_; }
 
 private:
+    // Between two control ticks a layer reads nothing but its own state: a
+    // kill acts at the envelope's next block, a new note starts the layer
+    // afresh, and the bus is chosen as each sample is handed out. So the
+    // samples up to the next tick are worked out in one go.
+    void renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
+                     SharedLfo& sharedLfo);
     void updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo);
     void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
 
@@ -44,6 +65,13 @@ private:
     dsp::AhdEnvelope filterEnv_;
     dsp::VoiceFilter filter_;
     dsp::Lfo lfo_;
+    static constexpr std::uint32_t kMostAhead = voicetick::kControlMask + 1;
+    static constexpr std::uint32_t kNoEnd = kMostAhead;
+    float aheadLeft_[kMostAhead] = {};
+    float aheadRight_[kMostAhead] = {};
+    std::uint32_t aheadCount_ = 0; // samples worked out, the ending one included
+    std::uint32_t aheadNext_ = 0;
+    std::uint32_t endsAt_ = kNoEnd; // the sample at which the layer ends, if worked out
 };
 
 } // namespace voices
