@@ -39,36 +39,51 @@ public:
     std::int32_t loadedFrames(int slot) const { return slots_[slot].frames.load(std::memory_order_relaxed); }
     std::int32_t loadedEntry(int slot) const { return slots_[slot].entry.load(std::memory_order_relaxed); }
 
-    // The slot's sample at a fractional frame, linearly interpolated towards
-    // the next frame, which is held at `lastFrame` and at the copy's end. A
-    // mono copy gives both channels the same value. Answers isStereo (slot).
-    // Inline, as each sounding sample layer reads once a sample.
-    bool read(int slot, float position, float lastFrame, float& left, float& right) const
-    {
-        const Slot& s = slots_[slot];
-        const bool stereo = s.stereo.load(std::memory_order_relaxed) != 0;
-        const std::int32_t frames = s.frames.load(std::memory_order_relaxed);
-        left = 0.0f;
-        right = 0.0f;
-        if (frames <= 0 || !(position >= 0.0f))
-            return stereo;
-        const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames - 1);
-        const auto i0 = std::min(static_cast<std::int32_t>(position), frames - 1);
-        const std::int32_t i1 = i0 + 1 > last ? i0 : i0 + 1;
-        const float frac = position - static_cast<float>(i0);
-        if (stereo) {
-            const std::int16_t* a = s.stereoFrames[i0];
-            const std::int16_t* b = s.stereoFrames[i1];
-            left = (static_cast<float>(a[0]) + static_cast<float>(b[0] - a[0]) * frac) / kFullScale;
-            right = (static_cast<float>(a[1]) + static_cast<float>(b[1] - a[1]) * frac) / kFullScale;
-        } else {
-            const float a = s.monoFrames[i0];
-            const float b = s.monoFrames[i1];
-            left = (a + (b - a) * frac) / kFullScale;
-            right = left;
+private:
+    struct Slot;
+
+public:
+    // A slot's copy as it stands, read at fractional frames: linearly
+    // interpolated towards the next frame, which is held at `lastFrame` and at
+    // the copy's end. A mono copy gives both channels the same value. Taken
+    // once for a run of reads, as each sounding sample layer reads once a sample.
+    class Reader {
+    public:
+        Reader(const Slot& slot)
+            : slot_(slot), frames_(slot.frames.load(std::memory_order_relaxed)),
+              stereo_(slot.stereo.load(std::memory_order_relaxed) != 0)
+        {
         }
-        return stereo;
-    }
+        bool isStereo() const { return stereo_; }
+        void read(float position, float lastFrame, float& left, float& right) const
+        {
+            left = 0.0f;
+            right = 0.0f;
+            if (frames_ <= 0 || !(position >= 0.0f))
+                return;
+            const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames_ - 1);
+            const auto i0 = std::min(static_cast<std::int32_t>(position), frames_ - 1);
+            const std::int32_t i1 = i0 + 1 > last ? i0 : i0 + 1;
+            const float frac = position - static_cast<float>(i0);
+            if (stereo_) {
+                const std::int16_t* a = slot_.stereoFrames[i0];
+                const std::int16_t* b = slot_.stereoFrames[i1];
+                left = (static_cast<float>(a[0]) + static_cast<float>(b[0] - a[0]) * frac) / kFullScale;
+                right = (static_cast<float>(a[1]) + static_cast<float>(b[1] - a[1]) * frac) / kFullScale;
+            } else {
+                const float a = slot_.monoFrames[i0];
+                const float b = slot_.monoFrames[i1];
+                left = (a + (b - a) * frac) / kFullScale;
+                right = left;
+            }
+        }
+
+    private:
+        const Slot& slot_;
+        std::int32_t frames_;
+        bool stereo_;
+    };
+    Reader reader(int slot) const { return Reader(slots_[slot]); }
 
 private:
     static constexpr float kFullScale = 32768.0f;

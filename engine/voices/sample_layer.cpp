@@ -154,6 +154,7 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
     setStages(filterEnv_, c, layer::kFilterEnvAttack, timeFactor, decay);
 }
 
+// In three passes over the run: the layer's own steps, the distortion, the gains.
 void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
                              SharedLfo& sharedLfo)
 {
@@ -162,9 +163,12 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
     if (voice.atControlTick())
         updateControls(c, voice, sharedLfo);
     const std::uint32_t count = kMostAhead - (voice.counter & voicetick::kControlMask);
+    const samples::FactorySamples::Reader reader = buffers.reader(c.slot);
+    const bool stereo = reader.isStereo();
     endsAt_ = kNoEnd;
     std::uint32_t counter = voice.counter;
-    for (std::uint32_t k = 0; k < count; ++k) {
+    std::uint32_t sounding = 0;
+    for (; sounding < count; ++sounding) {
         const bool pitchTick = (counter & voicetick::kPitchMask) == 0;
         ++counter;
         ampEnv_.step();
@@ -175,13 +179,12 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
         }
         if (!playing) {
             s.on = false;
-            endsAt_ = k;
-            aheadCount_ = k + 1;
-            return;
+            endsAt_ = sounding;
+            break;
         }
         float left = 0.0f;
         float right = 0.0f;
-        const bool stereo = buffers.read(c.slot, s.position, s.lastFrame, left, right);
+        reader.read(s.position, s.lastFrame, left, right);
         if (filter_.isOn()) {
             if (pitchTick) {
                 filterEnv_.step4();
@@ -194,18 +197,26 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
                 left = filter_.process(left);
         }
         const float level = ampEnv_.level();
-        if (stereo) {
-            left *= level;
-            right *= level;
-            voice.distortion.processStereo(left, right);
-        } else {
-            left = voice.distortion.process(left * level);
-            right = left;
-        }
-        aheadLeft_[k] = left * voice.out.gain * panLeft_;
-        aheadRight_[k] = right * voice.out.gain * panRight_;
+        aheadLeft_[sounding] = left * level;
+        aheadRight_[sounding] = right * level;
     }
-    aheadCount_ = count;
+    aheadCount_ = endsAt_ == kNoEnd ? count : sounding + 1;
+    const auto n = static_cast<int>(sounding);
+    if (stereo) {
+        voice.distortion.processStereo(aheadLeft_, aheadRight_, n);
+        for (std::uint32_t k = 0; k < sounding; ++k) {
+            aheadLeft_[k] = aheadLeft_[k] * voice.out.gain * panLeft_;
+            aheadRight_[k] = aheadRight_[k] * voice.out.gain * panRight_;
+        }
+    } else {
+        // A mono copy is distorted once for both channels.
+        voice.distortion.process(aheadLeft_, n);
+        for (std::uint32_t k = 0; k < sounding; ++k) {
+            const float distorted = aheadLeft_[k];
+            aheadLeft_[k] = distorted * voice.out.gain * panLeft_;
+            aheadRight_[k] = distorted * voice.out.gain * panRight_;
+        }
+    }
 }
 
 } // namespace voices

@@ -80,7 +80,7 @@ TEST(FactorySampleCopies, ACopyFollowsItsEntryWithinTheResourceAndAMissingResour
     EXPECT_EQ(std::tuple(set->isStereo(3), set->loadedFrames(3), set->loadedEntry(3)), std::tuple(true, 2, 7));
     float left = 0.0f;
     float right = 0.0f;
-    set->read(3, 0.5f, 1.0f, left, right);
+    set->reader(3).read(0.5f, 1.0f, left, right);
     EXPECT_FLOAT_EQ(left, 150.0f / 32768.0f);
     EXPECT_FLOAT_EQ(right, -150.0f / 32768.0f);
 
@@ -88,12 +88,12 @@ TEST(FactorySampleCopies, ACopyFollowsItsEntryWithinTheResourceAndAMissingResour
     const auto mono = resourceBytes({1000, 2000, 3000, 4000});
     ASSERT_TRUE(set->loadSampleResource(3, 8, mono.data(), mono.size()));
     EXPECT_EQ(std::tuple(set->isStereo(3), set->loadedFrames(3)), std::tuple(false, 3));
-    set->read(3, 1.0f, 1.0f, left, right);
+    set->reader(3).read(1.0f, 1.0f, left, right);
     EXPECT_EQ(std::tuple(left, right), std::tuple(2000.0f / 32768.0f, 2000.0f / 32768.0f));
     // Past the last frame the next frame is held; past the copy nothing further is read.
-    set->read(3, 2.5f, 1.0f, left, right);
+    set->reader(3).read(2.5f, 1.0f, left, right);
     EXPECT_FLOAT_EQ(left, 3000.0f / 32768.0f);
-    set->read(3, 500.0f, 900.0f, left, right);
+    set->reader(3).read(500.0f, 900.0f, left, right);
     EXPECT_FLOAT_EQ(left, 3000.0f / 32768.0f);
 
     // An entry longer than its resource copies only what the resource holds.

@@ -65,7 +65,7 @@ TEST(FactorySampleLoading, AProgramReloadCopiesOnlyTheSlotsWhoseEntryChanged)
     ASSERT_FALSE(r.plugin->isProgramReloadPending());
     float left = 0.0f;
     float right = 0.0f;
-    set.read(0, 1.0f, 10.0f, left, right);
+    set.reader(0).read(1.0f, 10.0f, left, right);
     EXPECT_EQ(left, 0x4040 / 32768.0f);
 }
 
