@@ -16,9 +16,12 @@
 #include "engine/tables/sine_tables.h"
 #include "engine/tables/wave_tables.h"
 #include "engine/tempo/tempo_sync.h"
+#include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/parameter_reading.h"
 #include "engine/voices/easy_controls.h"
 #include "engine/voices/oscillator_reads.h"
 #include "engine/voices/output_buses.h"
+#include "engine/voices/pad_table.h"
 #include "engine/voices/shared_lfo.h"
 #include "engine/voices/slot_note_state.h"
 #include "engine/voices/voice_curves.h"
@@ -229,8 +232,16 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
-    // Slots 13..15, and the Tom/User slots whose switch is on User.
-    bool isUserSlot(int slot) const;
+    // Slots 13..15, and the Tom/User slots whose switch is on User. Inline: the sample loop asks for
+    // every sounding Tom/User slot.
+    bool isUserSlot(int slot) const
+    {
+        namespace param = kravo::param;
+        const voices::PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
+        const auto tomUser = static_cast<std::size_t>(slot - param::kFirstTomUserSlot);
+        return kind == voices::PadKind::User ||
+               (kind == voices::PadKind::TomOrUser && param::isSwitchOn(params[param::tomUserSwitch[tomUser]]));
+    }
     bool isUserSounding(int slot) const;
 
     // Each synthesised kind's voices: set up for a sample rate, started by a

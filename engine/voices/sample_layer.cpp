@@ -188,8 +188,8 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
         if (filter_.isOn()) {
             if (pitchTick) {
                 filterEnv_.step4();
-                filter_.setParameters(freqFromValue(s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue),
-                                      s.filterQ, 1.0f);
+                const float freq = s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue;
+                filter_.setParameters(freqFromValue(freq), s.filterQ, 1.0f);
             }
             if (stereo)
                 filter_.processStereo(left, right);

@@ -294,14 +294,6 @@ bool Engine::isSlotSounding(int slot) const
     }
 }
 
-bool Engine::isUserSlot(int slot) const
-{
-    const PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
-    return kind == PadKind::User ||
-           (kind == PadKind::TomOrUser &&
-            param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(slot - param::kFirstTomUserSlot)]]));
-}
-
 bool Engine::isUserSounding(int slot) const
 {
     const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
