@@ -155,16 +155,20 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
 }
 
 // In three passes over the run: the layer's own steps, the distortion, the gains.
+// In three passes over the run: the layer's own steps, the distortion, the gains. The steps work on a copy
+// of the layer's state, which the run's outputs cannot alias.
 void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
                              SharedLfo& sharedLfo)
 {
-    samples::LayerState& s = state_;
     aheadNext_ = 0;
     if (voice.atControlTick())
         updateControls(c, voice, sharedLfo);
     const std::uint32_t count = kMostAhead - (voice.counter & voicetick::kControlMask);
     const samples::FactorySamples::Reader reader = buffers.reader(c.slot);
     const bool stereo = reader.isStereo();
+    samples::LayerState s = state_;
+    float left[kMostAhead];
+    float right[kMostAhead];
     endsAt_ = kNoEnd;
     std::uint32_t counter = voice.counter;
     std::uint32_t sounding = 0;
@@ -182,9 +186,9 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
             endsAt_ = sounding;
             break;
         }
-        float left = 0.0f;
-        float right = 0.0f;
-        reader.read(s.position, s.lastFrame, left, right);
+        float l = 0.0f;
+        float r = 0.0f;
+        reader.read(s.position, s.lastFrame, l, r);
         if (filter_.isOn()) {
             if (pitchTick) {
                 filterEnv_.step4();
@@ -192,29 +196,30 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
                 filter_.setParameters(freqFromValue(freq), s.filterQ, 1.0f);
             }
             if (stereo)
-                filter_.processStereo(left, right);
+                filter_.processStereo(l, r);
             else
-                left = filter_.process(left);
+                l = filter_.process(l);
         }
         const float level = ampEnv_.level();
-        aheadLeft_[sounding] = left * level;
-        aheadRight_[sounding] = right * level;
+        left[sounding] = l * level;
+        right[sounding] = r * level;
     }
+    state_ = s;
     aheadCount_ = endsAt_ == kNoEnd ? count : sounding + 1;
     const auto n = static_cast<int>(sounding);
+    const float gain = voice.out.gain;
     if (stereo) {
-        voice.distortion.processStereo(aheadLeft_, aheadRight_, n);
+        voice.distortion.processStereo(left, right, n);
         for (std::uint32_t k = 0; k < sounding; ++k) {
-            aheadLeft_[k] = aheadLeft_[k] * voice.out.gain * panLeft_;
-            aheadRight_[k] = aheadRight_[k] * voice.out.gain * panRight_;
+            aheadLeft_[k] = left[k] * gain * panLeft_;
+            aheadRight_[k] = right[k] * gain * panRight_;
         }
     } else {
         // A mono copy is distorted once for both channels.
-        voice.distortion.process(aheadLeft_, n);
+        voice.distortion.process(left, n);
         for (std::uint32_t k = 0; k < sounding; ++k) {
-            const float distorted = aheadLeft_[k];
-            aheadLeft_[k] = distorted * voice.out.gain * panLeft_;
-            aheadRight_[k] = distorted * voice.out.gain * panRight_;
+            aheadLeft_[k] = left[k] * gain * panLeft_;
+            aheadRight_[k] = left[k] * gain * panRight_;
         }
     }
 }
