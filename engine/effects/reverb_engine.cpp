@@ -1,8 +1,9 @@
 #include "engine/effects/reverb_engine.h"
 
 #include <algorithm>
-#include <iterator>
+#include <bit>
 #include <cmath>
+#include <iterator>
 
 namespace effects {
 
@@ -57,6 +58,8 @@ void ReverbEngine::buildDelayLines()
 {
     const float k = sampleRate_ / kTuningRate;
     longestComb_ = roundedLength(kLongestCombTuning * k * kLargestLengthReach, kCombFrames - 1);
+    // The rings go round as soon as the longest comb allows: fewer cache lines in use at common rates.
+    combMask_ = std::bit_ceil(static_cast<std::uint32_t>(longestComb_) + 1) - 1;
     for (int side = 0; side < kSides; ++side) {
         for (int comb = 0; comb < kCombCount; ++comb) {
             setCombLength(side, comb, sideTuning(kCombTunings[comb], side) * k);
@@ -77,7 +80,7 @@ void ReverbEngine::setCombLength(int side, int comb, float samples)
 {
     const std::int32_t length = roundedLength(samples, longestComb_);
     combLength_[side][comb] = length;
-    combOffset_[side * kCombCount + comb] = kCombFrames - static_cast<std::uint32_t>(length);
+    combOffset_[side * kCombCount + comb] = combMask_ + 1 - static_cast<std::uint32_t>(length);
 }
 
 // A comb reads at most longestComb_ frames behind the write index, and the
@@ -89,7 +92,8 @@ void ReverbEngine::clear()
     std::fill(std::begin(combState_), std::end(combState_), 0.0f);
     for (float* ring : combMemory_) {
         ring[0] = 0.0f;
-        std::fill(ring + kCombFrames - static_cast<std::uint32_t>(longestComb_), ring + kCombFrames, 0.0f);
+        const std::uint32_t frames = combMask_ + 1;
+        std::fill(ring + frames - static_cast<std::uint32_t>(longestComb_), ring + frames, 0.0f);
     }
     for (int side = 0; side < kSides; ++side) {
         lowState_[side] = highState_[side] = 0.0f;
@@ -166,7 +170,7 @@ void ReverbEngine::runCombs(float left, float right, float& sumLeft, float& sumR
     float input[kCombs];
 #pragma GCC unroll 20
     for (int k = 0; k < kCombs; ++k) {
-        delayed[k] = combMemory_[k][(writeIndex + combOffset_[k]) & kCombMask];
+        delayed[k] = combMemory_[k][(writeIndex + combOffset_[k]) & combMask_];
         input[k] = k < kCombCount ? left : right;
     }
     const float damp1 = damp1_;
@@ -215,7 +219,7 @@ void ReverbEngine::process(float inLeft, float inRight, float& outLeft, float& o
     preDelay_[preDelayCounter_] = inLeft;
     const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
 
-    writeIndex_ = (writeIndex_ + 1) & kCombMask;
+    writeIndex_ = (writeIndex_ + 1) & combMask_;
     float sums[kSides];
     runCombs(x, inRight, sums[0], sums[1]);
     float out[kSides];

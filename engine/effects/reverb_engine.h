@@ -14,7 +14,6 @@ public:
     static constexpr int kAllpassCount = 4;
     static constexpr int kSides = 2;
     static constexpr std::uint32_t kCombFrames = 32768;
-    static constexpr std::uint32_t kCombMask = kCombFrames - 1;
     // Holds the longest all-pass, (556 + 23) samples at 44.1 kHz, at 500 kHz.
     static constexpr std::int32_t kAllpassCapacity = 8192;
     static constexpr std::uint32_t kPreDelayLength = 65536;
@@ -75,6 +74,8 @@ private:
     float lengthFactor_[kCombCount] = {};
     // The longest comb the current rate can ask for; clearing only reaches this far back.
     std::int32_t longestComb_ = kCombFrames - 1;
+    // Each ring's length less one: the smallest power of two above the longest comb.
+    std::uint32_t combMask_ = kCombFrames - 1;
 
     float lowPassA_ = 1.0f;
     float highPassB_ = 0.0f;
