@@ -38,9 +38,7 @@ public:
         const std::uint32_t k = aheadNext_++;
         if (k == endsAt_)
             return false;
-        state_.outLeft = aheadLeft_[k];
-        state_.outRight = aheadRight_[k];
-        c.route(state_.outLeft, state_.outRight);
+        c.route(aheadLeft_[k], aheadRight_[k]);
         return true;
     }
     static dsp::LfoRate filterLfoRate(const VoiceContext& c);

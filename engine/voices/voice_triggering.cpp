@@ -371,7 +371,8 @@ void Engine::setupAllVoices(float rate)
 // Slot by slot, and each slot's voices in order, as the buses' sums depend on the order.
 void Engine::renderActiveDrumSlots()
 {
-    forEachActiveSlot(kSynthSlotMask, [this](int slot) {
+    const samples::FactorySamples* const samples = factorySamples;
+    forEachActiveSlot(kSynthSlotMask, [this, samples](int slot) {
         renderSlotControls(slot);
         const int mode =
             voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isUserSlot(slot) ? 1 : 0;
@@ -381,9 +382,8 @@ void Engine::renderActiveDrumSlots()
                 continue;
             r.updateOutput(voiceContexts[voice][slot]);
             if (r.model >= firstSampleModel[mode][slot])
-                r.playing = factorySamples != nullptr &&
-                            voiceLayers[voice][slot].render(voiceContexts[voice][slot], r, *factorySamples,
-                                                            layerLfos[slot]);
+                r.playing = samples != nullptr &&
+                            voiceLayers[voice][slot].render(voiceContexts[voice][slot], r, *samples, layerLfos[slot]);
             else
                 renderSynthesisedVoice(voice, slot, mode);
         }
