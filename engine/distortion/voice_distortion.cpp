@@ -208,18 +208,24 @@ void VoiceDistortion::processStereoAs(VoiceDistortion& d, float& left, float& ri
     right = d.shapeChannel<K>(d.channels_[1], right, sampleNow);
 }
 
+// A block runs on a copy of the stage, which the samples cannot alias: what
+// the kind works out from its constants is worked out once.
 template <std::uint32_t K>
 void VoiceDistortion::processBlockAs(float* samples, int count)
 {
+    VoiceDistortion d = *this;
     for (int i = 0; i < count; ++i)
-        samples[i] = processMonoAs<K>(*this, samples[i]);
+        samples[i] = processMonoAs<K>(d, samples[i]);
+    *this = d;
 }
 
 template <std::uint32_t K>
 void VoiceDistortion::processStereoBlockAs(float* left, float* right, int count)
 {
+    VoiceDistortion d = *this;
     for (int i = 0; i < count; ++i)
-        processStereoAs<K>(*this, left[i], right[i]);
+        processStereoAs<K>(d, left[i], right[i]);
+    *this = d;
 }
 
 void VoiceDistortion::start(std::uint32_t kind)
