@@ -3,7 +3,11 @@
 #include "engine/effects/effect_types.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <numbers>
 
 namespace effects {
@@ -269,9 +273,10 @@ constexpr CoefficientFormula kFormulas[type::kCount] = {
 };
 
 // The mix moves to its new target in 16 equal steps, one per sample until the next update.
+constexpr float kRampSteps = 16.0f;
+
 void updateMix(SlotMix& mix, const SlotControls& controls)
 {
-    constexpr float kRampSteps = 16.0f;
     mix.panGainLeft = std::min(1.0f, 2.0f - 2.0f * controls.pan);
     mix.panGainRight = std::min(1.0f, 2.0f * controls.pan);
     mix.mixPosition = mix.mixTarget;
@@ -289,6 +294,21 @@ bool smoothParameters(float* smoothed, const float* p)
         smoothed[k] = next;
     }
     return changed;
+}
+
+bool sameBits(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
+
+// An update with the last update's controls, after a smoothing at rest and a
+// crossfade that has arrived, would write every value as it stands.
+bool changesNothing(const SlotMix& mix, const SlotControls& controls)
+{
+    return mix.smoothingAtRest && sameBits(controls.pan, mix.lastPan) && sameBits(controls.mix, mix.mixTarget) &&
+           sameBits(mix.mixPosition, mix.mixTarget) &&
+           sameBits(mix.mixStep, (controls.mix - mix.mixTarget) / kRampSteps) &&
+           std::memcmp(controls.parameters, mix.lastParameters, sizeof mix.lastParameters) == 0;
 }
 
 } // namespace
@@ -315,8 +335,15 @@ void updateMasterEffectCoefficients(MasterEffectSlot& slot, const SlotControls& 
 {
     if (!isActiveType(slot.type))
         return;
-    updateMix(slot.mix, controls);
-    if (!smoothParameters(slot.mix.smoothed, controls.parameters) && !force)
+    SlotMix& mix = slot.mix;
+    if (!force && changesNothing(mix, controls))
+        return;
+    updateMix(mix, controls);
+    const bool changed = smoothParameters(mix.smoothed, controls.parameters);
+    mix.lastPan = controls.pan;
+    std::copy(std::begin(controls.parameters), std::end(controls.parameters), std::begin(mix.lastParameters));
+    mix.smoothingAtRest = !changed;
+    if (!changed && !force)
         return;
     const EffectInputs in{controls.parameters, slot.mix.smoothed, sampleCounter};
     kFormulas[slot.type](slot, in, rates);

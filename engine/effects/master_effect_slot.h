@@ -55,6 +55,11 @@ struct SlotMix {
     double outputLevel = 0.0;
     bool silent = false; // asleep: input and output quiet for long enough
     float smoothed[kEffectParameterCount] = {};
+    // The last coefficient update's pan and parameters, and whether its
+    // smoothing found the parameters at rest.
+    float lastPan = 0.0f;
+    float lastParameters[kEffectParameterCount] = {};
+    bool smoothingAtRest = false;
 };
 
 // The coefficients and running state of every effect type; a slot set up for

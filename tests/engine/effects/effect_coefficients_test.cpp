@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 
 namespace {
@@ -102,6 +104,47 @@ TEST(EffectCoefficients, DynamicsAndDistortionTypesGetTheirCoefficients)
             p = c.value;
         section.configure(0, c.type, controls);
         EXPECT_NEAR(c.read(section.effects->slot(0)), c.expected, 1e-3f * std::fabs(c.expected) + 1e-6f) << c.type;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Updates whose controls have not moved since the smoothing came to rest are
+// left out. Section B forgets after every sample that its smoothing was at
+// rest, so it takes every update; both must sound alike to the bit while the
+// pan, the mix and a parameter move now and then and rest in between.
+TEST(EffectCoefficients, AnUpdateLeftOutAtRestChangesNothing)
+{
+    MasterSection a;
+    MasterSection b;
+    for (MasterSection* m : {&a, &b}) {
+        m->configure(0, type::kStereoDelay, slotControls(0.5f, 0.5f, {0.3f, 0.4f, 0.5f, 0.2f}));
+        m->configure(1, type::kChorus, slotControls(0.3f, 0.7f, {0.5f, 0.5f, 0.5f}));
+    }
+    constexpr int kStretch = 40000; // long enough for the smoothing to come to rest
+    const auto move = [](MasterSection& m, int stretch) {
+        effects::SlotControls& c = m.controls[stretch % 2];
+        switch (stretch % 4) {
+        case 0: c.parameters[0] = c.parameters[0] == 0.6f ? 0.35f : 0.6f; break;
+        case 1: c.pan = 0.2f; break;
+        case 2: c.mix = 0.75f; break; // from 0.5 the crossfade lands on it exactly
+        default: c.mix = -0.0f; break;
+        }
+    };
+    for (int stretch = 0; stretch < 8; ++stretch) {
+        move(a, stretch);
+        move(b, stretch);
+        for (int i = 0; i < kStretch; ++i) {
+            const float in = (i / 1000) % 2 == 0 ? std::sin(0.05f * static_cast<float>(i)) : 0.0f;
+            const effects::StereoPair outA = a.step(stretch % 2, in, -in);
+            for (int s = 0; s < effects::MasterEffects::kSlotCount; ++s)
+                b.effects->slot(s).mix.smoothingAtRest = false;
+            const effects::StereoPair outB = b.step(stretch % 2, in, -in);
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(outA), std::bit_cast<std::uint64_t>(outB))
+                << "stretch " << stretch << ", sample " << i;
+        }
     }
 }
 
