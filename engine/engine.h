@@ -249,8 +249,9 @@ private:
     template <typename Voice>
     void triggerSynthVoice(Voice* kindVoices, int slot, float velocity, float notePitch, float notePan,
                            float noteLevel);
-    template <typename Voice>
-    void renderSynthesisedVoice(Voice* kindVoices, int voice, int slot);
+    // Calls visit with the voice records of a synthesised slot's kind, in its tom mode (0) or user mode (1).
+    template <typename Visit>
+    void visitKindVoices(int slot, int mode, Visit visit);
     void renderSynthesisedVoice(int voice, int slot, int mode);
     template <typename Voice>
     void bindSlotVoices(Voice* kindVoices, int slot, int mode);

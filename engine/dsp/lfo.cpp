@@ -56,14 +56,53 @@ void stepOnce(float& phase, float step)
         phase -= std::floor(phase);
 }
 
-} // namespace
-
 // Within one binade of the phase every sum lands on the same grid of ulps,
 // so each step adds the step rounded to that grid (unless the step falls
 // midway between two grid points, where the rounding goes to the even
 // neighbour and so depends on the phase): a run of steps is one
 // multiplication. The step that leaves the binade, and every step the
-// shortcut does not cover, is taken as advance takes it.
+// shortcut does not cover, is taken on its own.
+struct BinadeRun {
+    enum Kind { kSingleStep, kStill, kRun } kind = kSingleStep;
+    double ulp = 0.0;
+    double mantissa = 0.0; // the phase, in ulps
+    double added = 0.0;    // ulps each step adds
+    double steps = 0.0;    // the steps whose exact sum stays below the binade's top
+};
+
+BinadeRun binadeRun(float phase, float step)
+{
+    BinadeRun r;
+    const std::uint32_t exponent = std::bit_cast<std::uint32_t>(phase) >> kMantissaBits;
+    if (exponent == 0 || exponent >= kExponentBias || !(phase > 0.0f))
+        return r;
+    // The phase's ulp as a double, exactly: phase and step in ulps are then exact too.
+    const auto ulpExponent = static_cast<std::uint64_t>(exponent) - kExponentBias - kMantissaBits + kDoubleBias;
+    r.ulp = std::bit_cast<double>(ulpExponent << kDoubleMantissaBits);
+    r.mantissa = static_cast<double>(phase) / r.ulp;
+    const double stepUlps = static_cast<double>(step) / r.ulp;
+    const double room = kBinadeTop - r.mantissa - stepUlps;
+    const double whole = static_cast<double>(static_cast<std::int64_t>(stepUlps));
+    if (room <= 0.0 || stepUlps - whole == 0.5)
+        return r;
+    r.added = stepUlps - whole > 0.5 ? whole + 1.0 : whole;
+    if (r.added == 0.0) {
+        r.kind = BinadeRun::kStill; // the step rounds away: the phase no longer moves
+        return r;
+    }
+    // The steps j = 0, 1, ... whose exact sum stays below the binade's top: j * added < room.
+    auto run = static_cast<double>(static_cast<std::int64_t>(room / r.added));
+    while (run > 0.0 && (run - 1.0) * r.added >= room)
+        run -= 1.0;
+    while (run * r.added < room)
+        run += 1.0;
+    r.steps = run;
+    r.kind = BinadeRun::kRun;
+    return r;
+}
+
+} // namespace
+
 void Lfo::advance(std::uint32_t steps)
 {
     const float step = increment_ * rateFactor_;
@@ -78,40 +117,16 @@ void Lfo::advance(std::uint32_t steps)
         return;
     }
     while (steps > 0) {
-        const std::uint32_t exponent = std::bit_cast<std::uint32_t>(phase) >> kMantissaBits;
-        if (exponent == 0 || exponent >= kExponentBias || !(phase > 0.0f)) {
+        const BinadeRun r = binadeRun(phase, step);
+        if (r.kind == BinadeRun::kStill)
+            break;
+        if (r.kind == BinadeRun::kSingleStep) {
             stepOnce(phase, step);
             --steps;
             continue;
         }
-        // The phase's ulp as a double, exactly: phase and step in ulps are then exact too.
-        const auto ulpExponent = static_cast<std::uint64_t>(exponent) - kExponentBias - kMantissaBits + kDoubleBias;
-        const double ulp = std::bit_cast<double>(ulpExponent << kDoubleMantissaBits);
-        const double mantissa = static_cast<double>(phase) / ulp;
-        const double stepUlps = static_cast<double>(step) / ulp;
-        const double room = kBinadeTop - mantissa - stepUlps;
-        if (room <= 0.0) {
-            stepOnce(phase, step);
-            --steps;
-            continue;
-        }
-        const double whole = static_cast<double>(static_cast<std::int64_t>(stepUlps));
-        if (stepUlps - whole == 0.5) {
-            stepOnce(phase, step);
-            --steps;
-            continue;
-        }
-        const double added = stepUlps - whole > 0.5 ? whole + 1.0 : whole;
-        if (added == 0.0)
-            break; // the step rounds away: the phase no longer moves
-        // The steps j = 0, 1, ... whose exact sum stays below the binade's top: j * added < room.
-        auto run = static_cast<double>(static_cast<std::int64_t>(room / added));
-        while (run > 0.0 && (run - 1.0) * added >= room)
-            run -= 1.0;
-        while (run * added < room)
-            run += 1.0;
-        const double taken = std::min(run, static_cast<double>(steps));
-        phase = static_cast<float>((mantissa + taken * added) * ulp);
+        const double taken = std::min(r.steps, static_cast<double>(steps));
+        phase = static_cast<float>((r.mantissa + taken * r.added) * r.ulp);
         if (phase >= 1.0f)
             phase -= std::floor(phase);
         steps -= static_cast<std::uint32_t>(taken);
@@ -145,37 +160,20 @@ std::uint32_t Lfo::stepsBeforeCycleStart(std::uint32_t limit) const
         return taken;
     }
     while (taken < limit) {
-        const std::uint32_t exponent = std::bit_cast<std::uint32_t>(phase) >> kMantissaBits;
-        if (exponent == 0 || exponent >= kExponentBias || !(phase > 0.0f)) {
+        const BinadeRun r = binadeRun(phase, step);
+        if (r.kind == BinadeRun::kStill)
+            return limit;
+        if (r.kind == BinadeRun::kSingleStep) {
             if (!singleStep())
                 return taken;
             continue;
         }
-        const auto ulpExponent = static_cast<std::uint64_t>(exponent) - kExponentBias - kMantissaBits + kDoubleBias;
-        const double ulp = std::bit_cast<double>(ulpExponent << kDoubleMantissaBits);
-        const double mantissa = static_cast<double>(phase) / ulp;
-        const double stepUlps = static_cast<double>(step) / ulp;
-        const double room = kBinadeTop - mantissa - stepUlps;
-        const double whole = static_cast<double>(static_cast<std::int64_t>(stepUlps));
-        if (room <= 0.0 || stepUlps - whole == 0.5) {
-            if (!singleStep())
-                return taken;
-            continue;
-        }
-        const double added = stepUlps - whole > 0.5 ? whole + 1.0 : whole;
-        if (added == 0.0)
-            return limit; // the phase no longer moves
-        auto run = static_cast<double>(static_cast<std::int64_t>(room / added));
-        while (run > 0.0 && (run - 1.0) * added >= room)
-            run -= 1.0;
-        while (run * added < room)
-            run += 1.0;
-        double taking = std::min(run, static_cast<double>(limit - taken));
-        if (exponent == kExponentBias - 1 && mantissa + taking * added >= kBinadeTop)
+        double taking = std::min(r.steps, static_cast<double>(limit - taken));
+        if (phase >= 0.5f && r.mantissa + taking * r.added >= kBinadeTop)
             taking -= 1.0;
         if (taking <= 0.0)
             return taken;
-        phase = static_cast<float>((mantissa + taking * added) * ulp);
+        phase = static_cast<float>((r.mantissa + taking * r.added) * r.ulp);
         taken += static_cast<std::uint32_t>(taking);
     }
     return taken;

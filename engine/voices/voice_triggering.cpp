@@ -7,6 +7,7 @@
 #include "plugin/parameters/parameter_reading.h"
 
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -101,6 +102,26 @@ int Engine::nextVoice(int slot, int index)
     return static_cast<int>(note.lastVoice);
 }
 
+template <typename Visit>
+void Engine::visitKindVoices(int slot, int mode, Visit visit)
+{
+    switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
+    case PadKind::BassDrum: visit(bassDrumVoices); break;
+    case PadKind::Snare: visit(snareVoices); break;
+    case PadKind::Clap: visit(clapVoices); break;
+    case PadKind::ClosedHat: visit(closedHatVoices); break;
+    case PadKind::OpenHat: visit(openHatVoices); break;
+    case PadKind::TomOrUser:
+        if (mode == 1)
+            visit(userVoices);
+        else
+            visit(tomVoices);
+        break;
+    case PadKind::User: visit(userVoices); break;
+    default: break;
+    }
+}
+
 // The addresses a voice reads stay put, so each voice's context is bound once
 // (again when the sample rate changes) rather than built for every sample.
 void Engine::bindVoiceContexts()
@@ -130,25 +151,9 @@ void Engine::bindVoiceContexts()
             c.buses = &buses;
         }
     }
-    for (int slot = 0; slot < kNumSynthSlots; ++slot) {
-        for (int mode = 0; mode < 2; ++mode) {
-            switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-            case PadKind::BassDrum: bindSlotVoices(bassDrumVoices, slot, mode); break;
-            case PadKind::Snare: bindSlotVoices(snareVoices, slot, mode); break;
-            case PadKind::Clap: bindSlotVoices(clapVoices, slot, mode); break;
-            case PadKind::ClosedHat: bindSlotVoices(closedHatVoices, slot, mode); break;
-            case PadKind::OpenHat: bindSlotVoices(openHatVoices, slot, mode); break;
-            case PadKind::TomOrUser:
-                if (mode == 1)
-                    bindSlotVoices(userVoices, slot, mode);
-                else
-                    bindSlotVoices(tomVoices, slot, mode);
-                break;
-            case PadKind::User: bindSlotVoices(userVoices, slot, mode); break;
-            default: break;
-            }
-        }
-    }
+    for (int slot = 0; slot < kNumSynthSlots; ++slot)
+        for (int mode = 0; mode < 2; ++mode)
+            visitKindVoices(slot, mode, [&](auto* kindVoices) { bindSlotVoices(kindVoices, slot, mode); });
 }
 
 // The new note starts on the slot's other voice from a fresh set-up; a sample
@@ -170,30 +175,13 @@ void Engine::triggerSynthVoice(Voice* kindVoices, int slot, float velocity, floa
         r.noteOn(c);
 }
 
-template <typename Voice>
-void Engine::renderSynthesisedVoice(Voice* kindVoices, int voice, int slot)
-{
-    const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
-    kindVoices[index + Voice::kInstances * voice].render(voiceContexts[voice][slot]);
-}
-
 void Engine::renderSynthesisedVoice(int voice, int slot, int mode)
 {
-    switch (voices::kKindOfPad[static_cast<std::size_t>(slot)]) {
-    case PadKind::BassDrum: renderSynthesisedVoice(bassDrumVoices, voice, slot); break;
-    case PadKind::Snare: renderSynthesisedVoice(snareVoices, voice, slot); break;
-    case PadKind::Clap: renderSynthesisedVoice(clapVoices, voice, slot); break;
-    case PadKind::ClosedHat: renderSynthesisedVoice(closedHatVoices, voice, slot); break;
-    case PadKind::OpenHat: renderSynthesisedVoice(openHatVoices, voice, slot); break;
-    case PadKind::TomOrUser:
-        if (mode == 1)
-            renderSynthesisedVoice(userVoices, voice, slot);
-        else
-            renderSynthesisedVoice(tomVoices, voice, slot);
-        break;
-    case PadKind::User: renderSynthesisedVoice(userVoices, voice, slot); break;
-    default: break;
-    }
+    visitKindVoices(slot, mode, [&](auto* kindVoices) {
+        using Voice = std::remove_pointer_t<decltype(kindVoices)>;
+        const int index = voices::kIndexInKindOfPad[static_cast<std::size_t>(slot)];
+        kindVoices[index + Voice::kInstances * voice].render(voiceContexts[voice][slot]);
+    });
 }
 
 template <typename Voice>
