@@ -175,7 +175,8 @@ void Engine::triggerSynthVoice(Voice* kindVoices, int slot, float velocity, floa
         r.noteOn(c);
 }
 
-void Engine::renderSynthesisedVoice(int voice, int slot, int mode)
+// Out of line, so that the sample loop around it keeps its registers for the sample layers.
+[[gnu::noinline]] void Engine::renderSynthesisedVoice(int voice, int slot, int mode)
 {
     visitKindVoices(slot, mode, [&](auto* kindVoices) {
         using Voice = std::remove_pointer_t<decltype(kindVoices)>;
