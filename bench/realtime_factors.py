@@ -5,8 +5,8 @@ Usage: bench/realtime_factors.py [--rounds N] [--only TEXT] [BUILD_DIR]   (BUILD
 
 Cases, each rendering the 60 s dense drum file (bench/dense_drums.py, 1770 notes) plus kravo-host's 2 s tail:
   dense      program 0 as it stands;
-  every-pad  the same hits going round all 24 voice pads, the 8 sample slots playing a short WAV
-             file (a rendered clap, written into a private sample folder);
+  every-pad  the same hits going round all 24 voice pads, the 8 sample slots playing program 0's own
+             sample files (the build's factory sample files, installed into a private sample folder);
   4 reverbs  every-pad with all 24 voices sent to the four effect slots, each an "HQ Reverb";
   silence    62 s with no notes.
 The factor is audio seconds over CPU seconds (user + system) of the render alone: the CPU time of the
@@ -24,12 +24,6 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 RENDER_SECONDS = 62.0   # the file's 60 s and the 2 s tail
 SHORT_SECONDS = 0.1
-SAMPLE_SLOTS = 8
-SAMPLE_NAME = 'a.wav'
-FIRST_LAYER_A_NAME = 6840   # "Sample 1" layer A's name, a character per parameter; 64 per slot
-FIRST_LAYER_A_ON = 6800
-FIRST_LAYER_A_VOLUME = 6304
-RELOAD_TRIGGER = 9899
 FIRST_EFFECT_TYPE = 1550
 HQ_REVERB_TYPE = 5
 
@@ -45,18 +39,6 @@ def cpu_seconds(command, env):
 
 def best_of(rounds, command, env):
     return min(cpu_seconds(command, env) for _ in range(rounds))
-
-
-def sample_slot_settings():
-    """The 8 sample slots' layer A: the file's name, switched on at full volume, then a reload to read it."""
-    settings = []
-    for slot in range(SAMPLE_SLOTS):
-        for i, ch in enumerate(SAMPLE_NAME):
-            settings.append((FIRST_LAYER_A_NAME + 64 * slot + i, (ord(ch) + 0.5) / 256))
-        settings.append((FIRST_LAYER_A_ON + slot, 1.0))
-        settings.append((FIRST_LAYER_A_VOLUME + slot, 1.0))
-    settings.append((RELOAD_TRIGGER, 1.0))
-    return settings
 
 
 def voice_output_indices(host, env):
@@ -93,20 +75,17 @@ def main():
         subprocess.run([sys.executable, os.path.join(HERE, 'dense_drums.py'), dense], check=True, capture_output=True)
         subprocess.run([sys.executable, os.path.join(HERE, 'dense_drums.py'), '--every-pad', every_pad], check=True,
                        capture_output=True)
-        samples = os.path.join(tmp, 'drive', 'c', 'Kravo', 'Samples')
-        os.makedirs(samples)
-        subprocess.run([host, 'render', '--quiet', '--out', os.path.join(samples, SAMPLE_NAME), '--note', '0:39:127',
-                        '--seconds', '0.5', '--bits', '16'], env=env, check=True, capture_output=True)
+        subprocess.run([os.path.join(HERE, '..', 'scripts', 'install-factory-samples'), build], env=env, check=True,
+                       capture_output=True)
 
-        slots = sample_slot_settings()
         reverbs = [(FIRST_EFFECT_TYPE + s, (HQ_REVERB_TYPE + 0.5) / 49.99) for s in range(4)]
         outputs = voice_output_indices(host, env)
         # Output values 0.04.. pick the main bus, then FX 1..4 from (1.5 + s) / 24.99 on.
         sends = [(index, (1.5 + n % 4) / 24.99) for n, index in enumerate(outputs)]
         cases = [
             ('dense, program 0', ['--midi', dense], []),
-            ('every pad sounding', ['--midi', every_pad], slots),
-            ('every pad, 4 HQ Reverbs', ['--midi', every_pad], slots + reverbs + sends),
+            ('every pad sounding', ['--midi', every_pad], []),
+            ('every pad, 4 HQ Reverbs', ['--midi', every_pad], reverbs + sends),
             ('silence', [], []),
         ]
         out = os.path.join(tmp, 'out.wav')

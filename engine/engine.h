@@ -109,6 +109,8 @@ public:
 
     // Stages of one rendered sample, in the order the block loop runs them.
     void setSampleCounter(std::uint32_t counter) { sampleCounter = counter; }
+    // The sample counter of the block's last sample: nothing is worked out ahead past it.
+    void setBlockEnd(std::uint32_t lastCounter) { blockEndCounter = lastCounter; }
     void rotateEqualizerTaps();
     void clearBuses();
     void updateMasterEffectCoefficients(bool tempoChanged);
@@ -318,6 +320,8 @@ private:
     SlotNoteState slotNotes[kNumDrumSlots];
     // Bit s is set while slot s is active, so the sample loop visits only the sounding slots.
     std::uint32_t activeSlots = 0;
+    // Until a block sets it, each sample is its block's last.
+    std::uint32_t blockEndCounter = 0;
     drums::BassDrumVoice bassDrumVoices[2 * drums::BassDrumVoice::kInstances];
     drums::SnareVoice snareVoices[2 * drums::SnareVoice::kInstances];
     drums::ClapVoice clapVoices[2 * drums::ClapVoice::kInstances];

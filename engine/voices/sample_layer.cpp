@@ -158,12 +158,12 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
 // In three passes over the run: the layer's own steps, the distortion, the gains. The steps work on a copy
 // of the layer's state, which the run's outputs cannot alias.
 void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                             SharedLfo& sharedLfo)
+                             SharedLfo& sharedLfo, std::uint32_t blockLeft)
 {
     aheadNext_ = 0;
     if (voice.atControlTick())
         updateControls(c, voice, sharedLfo);
-    const std::uint32_t count = kMostAhead - (voice.counter & voicetick::kControlMask);
+    const std::uint32_t count = std::min(kMostAhead - (voice.counter & voicetick::kControlMask), blockLeft);
     const samples::FactorySamples::Reader reader = buffers.reader(c.slot);
     const bool stereo = reader.isStereo();
     samples::LayerState s = state_;

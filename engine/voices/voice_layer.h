@@ -26,13 +26,14 @@ public:
     void kill() { ampEnv_.kill(); }
     // One output sample, added to the slot's bus; false once the layer has ended.
     // `sharedLfo`: the slot's filter LFO, which the engine steps once a sample.
+    // `blockLeft`: the samples of the host's block from this one on.
     bool render(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                SharedLfo& sharedLfo)
+                SharedLfo& sharedLfo, std::uint32_t blockLeft)
     {
         if (aheadNext_ == aheadCount_) {
             if (!state_.on)
                 return false;
-            renderAhead(c, voice, buffers, sharedLfo);
+            renderAhead(c, voice, buffers, sharedLfo, blockLeft);
         }
         ++voice.counter;
         const std::uint32_t k = aheadNext_++;
@@ -46,12 +47,14 @@ public:
     const samples::LayerState& state() const { return state_; }
 
 private:
-    // Between two control ticks a layer reads nothing but its own state: a
-    // kill acts at the envelope's next block, a new note starts the layer
-    // afresh, and the bus is chosen as each sample is handed out. So the
-    // samples up to the next tick are worked out in one go.
+    // Between two control ticks a layer reads nothing but its own state and
+    // its slot's copy of the sample: a kill acts at the envelope's next block,
+    // a new note starts the layer afresh, and the bus is chosen as each sample
+    // is handed out. So the samples up to the next tick are worked out in one
+    // go, but not past the block, between whose blocks a host may have the
+    // copy replaced.
     void renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
-                     SharedLfo& sharedLfo);
+                     SharedLfo& sharedLfo, std::uint32_t blockLeft);
     void updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo);
     void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
 

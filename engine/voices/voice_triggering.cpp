@@ -361,7 +361,9 @@ void Engine::setupAllVoices(float rate)
 void Engine::renderActiveDrumSlots()
 {
     const samples::FactorySamples* const samples = factorySamples;
-    forEachActiveSlot(kSynthSlotMask, [this, samples](int slot) {
+    const auto beforeEnd = static_cast<std::int32_t>(blockEndCounter - sampleCounter);
+    const std::uint32_t blockLeft = beforeEnd < 0 ? 1 : static_cast<std::uint32_t>(beforeEnd) + 1;
+    forEachActiveSlot(kSynthSlotMask, [this, samples, blockLeft](int slot) {
         renderSlotControls(slot);
         const int mode =
             voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isUserSlot(slot) ? 1 : 0;
@@ -371,8 +373,8 @@ void Engine::renderActiveDrumSlots()
                 continue;
             r.updateOutput(voiceContexts[voice][slot]);
             if (r.model >= firstSampleModel[mode][slot])
-                r.playing = samples != nullptr &&
-                            voiceLayers[voice][slot].render(voiceContexts[voice][slot], r, *samples, layerLfos[slot]);
+                r.playing = samples != nullptr && voiceLayers[voice][slot].render(voiceContexts[voice][slot], r,
+                                                                                  *samples, layerLfos[slot], blockLeft);
             else
                 renderSynthesisedVoice(voice, slot, mode);
         }

@@ -31,6 +31,7 @@ void APlugin::processReplacing(float** inputs, float** outputs, std::int32_t fra
         samplePreview.begin(layerSamples.audioBuffer(LayerSamples::kPreview));
     float* left = outputs[0];
     float* right = outputs[1];
+    engine.setBlockEnd(sampleCounter + static_cast<std::uint32_t>(std::max(frames, 0)));
     // A block starts on a full sample: the requests and the host's time above may have moved anything.
     // A quiet run ends before an event and at each control tick, which take the full path.
     bool quiet = false;

@@ -201,3 +201,47 @@ TEST(SynthSlotLayerLfo, StepsOnceASampleWhileItsSlotSounds)
 }
 
 } // namespace
+
+namespace {
+
+// A host may replace a slot's copy of its sample between two blocks (a new
+// model takes its copy at once, even under a sounding note). A layer never
+// works out samples past its block, so the change sounds from the same sample
+// whatever the block size.
+std::vector<float> playWithCopyChange(int block)
+{
+    constexpr int kFrames = 4000;
+    constexpr int kChangeAt = 1000; // between two of the voice's control ticks
+    PluginRenderer r(48000.0f);
+    FactorySamples& set = r.plugin->getFactorySamples();
+    const auto copy = [&set](std::int16_t value) {
+        const auto bytes = resourceBytes(std::vector<std::int16_t>(kFrames, value));
+        ASSERT_TRUE(set.loadSampleResource(0, 0, bytes.data(), bytes.size()));
+    };
+    copy(3000);
+    r.set(144, model(4));
+    r.noteOn(36);
+    r.render(0);
+    std::vector<float> left(static_cast<std::size_t>(block));
+    std::vector<float> right(static_cast<std::size_t>(block));
+    float* outputs[2] = {left.data(), right.data()};
+    std::vector<float> out;
+    for (int done = 0; done < kFrames; done += block) {
+        if (done == kChangeAt)
+            copy(-2000);
+        r.plugin->processReplacing(nullptr, outputs, block);
+        out.insert(out.end(), left.begin(), left.end());
+    }
+    return out;
+}
+
+TEST(SampleLayerAhead, ACopyReplacedBetweenBlocksSoundsFromTheSameSampleWhateverTheBlockSize)
+{
+    const std::vector<float> oneByOne = playWithCopyChange(1);
+    const std::vector<float> blocks = playWithCopyChange(200);
+    EXPECT_GT(oneByOne[999] * oneByOne[998], 0.0f);
+    EXPECT_LT(oneByOne[1001] * oneByOne[999], 0.0f) << "the new copy turns the sounding layer over at once";
+    EXPECT_EQ(blocks, oneByOne);
+}
+
+} // namespace
