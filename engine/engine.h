@@ -109,8 +109,13 @@ public:
 
     // Stages of one rendered sample, in the order the block loop runs them.
     void setSampleCounter(std::uint32_t counter) { sampleCounter = counter; }
-    // The sample counter of the block's last sample: nothing is worked out ahead past it.
+    // The sample counter of the block's last sample: no voice works out samples past it.
     void setBlockEnd(std::uint32_t lastCounter) { blockEndCounter = lastCounter; }
+    std::uint32_t samplesLeftInBlock() const
+    {
+        const auto beforeEnd = static_cast<std::int32_t>(blockEndCounter - sampleCounter);
+        return beforeEnd < 0 ? 1 : static_cast<std::uint32_t>(beforeEnd) + 1;
+    }
     void rotateEqualizerTaps();
     void clearBuses();
     void updateMasterEffectCoefficients(bool tempoChanged);

@@ -79,6 +79,8 @@ void SampleSlotVoice::setup(float sampleRate, const float* sineTable, const floa
 {
     playing = false;
     counter_ = 0;
+    aheadCount_ = 0;
+    aheadNext_ = 0;
     combineMode_ = CombineMode::SampleA;
     shareLayerA_ = false;
     lfoPerVoice_ = false;
@@ -217,35 +219,59 @@ void SampleSlotVoice::stop()
         layer.state.on = false;
 }
 
-void SampleSlotVoice::render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled)
+void SampleSlotVoice::render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled,
+                             std::uint32_t blockLeft)
 {
     if (!layersEnabled)
         playing = false;
     if (!playing)
         return;
-    // The ticks count from the note's first sample, so its first sample
-    // already has its gains, step and filter.
-    const std::uint32_t n = counter_++;
-    if ((n & voicetick::kControlMask) == 0) {
-        updateControls(c, sources, (n & voicetick::kCoefficientMask) == 0);
-        if (!playing)
-            return;
+    if (aheadNext_ == aheadCount_) {
+        // The ticks count from the note's first sample, so its first sample
+        // already has its gains, step and filter.
+        const std::uint32_t n = counter_;
+        if ((n & voicetick::kControlMask) == 0) {
+            updateControls(c, sources, (n & voicetick::kCoefficientMask) == 0);
+            if (!playing) {
+                ++counter_;
+                return;
+            }
+        }
+        renderAhead(sources, blockLeft);
     }
-    const bool pitchTick = (n & voicetick::kPitchMask) == 0;
+    ++counter_;
+    const std::uint32_t k = aheadNext_++;
+    c.route(aheadLeft_[k], aheadRight_[k]);
+}
+
+void SampleSlotVoice::renderAhead(const SlotSources& sources, std::uint32_t blockLeft)
+{
+    const std::uint32_t count = std::min(kMostAhead - (counter_ & voicetick::kControlMask), blockLeft);
     // "Sample A" and "Sample B" play one layer; "Alternate" and "Split" sum
     // both (their note started one), "Mix" weighs them.
     const bool rendersA = combineMode_ != CombineMode::SampleB;
     const bool rendersB = combineMode_ != CombineMode::SampleA;
-    if (rendersA)
-        renderSampleSlotLayer(0, sources.buffers[0], pitchTick);
-    if (rendersB)
-        renderSampleSlotLayer(1, sources.buffers[1], pitchTick);
     const bool mixes = combineMode_ == CombineMode::Mix;
     const float weightA = mixes ? 1.0f - mix_ : (rendersA ? 1.0f : 0.0f);
     const float weightB = mixes ? mix_ : (rendersB ? 1.0f : 0.0f);
-    const LayerState& a = layers_[0].state;
-    const LayerState& b = layers_[1].state;
-    c.route(a.outLeft * weightA + b.outLeft * weightB, a.outRight * weightA + b.outRight * weightB);
+    // A layer that does not play keeps the output it last had.
+    float outLeft[kLayerCount][kMostAhead];
+    float outRight[kLayerCount][kMostAhead];
+    const bool renders[kLayerCount] = {rendersA, rendersB};
+    for (int l = 0; l < kLayerCount; ++l) {
+        if (renders[l]) {
+            renderLayerRun(l, sources.buffers[l], count, outLeft[l], outRight[l]);
+        } else {
+            std::fill(outLeft[l], outLeft[l] + count, layers_[l].state.outLeft);
+            std::fill(outRight[l], outRight[l] + count, layers_[l].state.outRight);
+        }
+    }
+    for (std::uint32_t k = 0; k < count; ++k) {
+        aheadLeft_[k] = outLeft[0][k] * weightA + outLeft[1][k] * weightB;
+        aheadRight_[k] = outRight[0][k] * weightA + outRight[1][k] * weightB;
+    }
+    aheadCount_ = count;
+    aheadNext_ = 0;
 }
 
 // Every 16 samples: the voice's gains, distortion and mix, then each sounding layer.
@@ -325,37 +351,55 @@ void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& laye
     layer.state.lfoValue = lfo.bipolarOutput() * amount;
 }
 
-void SampleSlotVoice::renderSampleSlotLayer(int layer, const SampleBuffer* buffer, bool pitchTick)
+// In three passes over the run: the layer's own steps up to its end, the distortion of the samples that
+// sounded, their gains. Once the layer ends, the rest of the run is silent.
+void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
+                                     float* outRight)
 {
     Layer& L = layers_[layer];
     LayerState& s = L.state;
+    std::fill(outLeft, outLeft + count, 0.0f);
+    std::fill(outRight, outRight + count, 0.0f);
     s.outLeft = 0.0f;
     s.outRight = 0.0f;
-    if (buffer == nullptr || !buffer->isLoaded() || !s.on)
+    if (buffer == nullptr || !buffer->isLoaded())
         return;
-    L.ampEnv.step();
-    if (pitchTick) {
-        L.pitchEnv.step4();
-        L.filterEnv.step4();
-        s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+    float level[kMostAhead];
+    std::uint32_t sounding = 0;
+    for (; sounding < count && s.on; ++sounding) {
+        const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
+        L.ampEnv.step();
+        if (pitchTick) {
+            L.pitchEnv.step4();
+            L.filterEnv.step4();
+            s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+            if (L.filter.isOn())
+                L.filter.setParameters(
+                    voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
+                    s.filterQ, 1.0f);
+        }
+        if (!moveLayer(s)) {
+            s.on = false;
+            break;
+        }
+        float left = 0.0f;
+        float right = 0.0f;
+        buffer->readInterpolated(s.position, left, right);
         if (L.filter.isOn())
-            L.filter.setParameters(
-                voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
-                s.filterQ, 1.0f);
+            L.filter.processStereo(left, right);
+        outLeft[sounding] = left;
+        outRight[sounding] = right;
+        level[sounding] = voiceGain_ * L.ampEnv.level();
     }
-    if (!moveLayer(s)) {
-        s.on = false;
-        return;
+    L.distortion.processStereo(outLeft, outRight, static_cast<int>(sounding));
+    for (std::uint32_t k = 0; k < sounding; ++k) {
+        outLeft[k] = s.panLeft * outLeft[k] * level[k];
+        outRight[k] = s.panRight * outRight[k] * level[k];
     }
-    float left = 0.0f;
-    float right = 0.0f;
-    buffer->readInterpolated(s.position, left, right);
-    if (L.filter.isOn())
-        L.filter.processStereo(left, right);
-    L.distortion.processStereo(left, right);
-    const float level = voiceGain_ * L.ampEnv.level();
-    s.outLeft = s.panLeft * left * level;
-    s.outRight = s.panRight * right * level;
+    if (sounding == count && sounding > 0) {
+        s.outLeft = outLeft[sounding - 1];
+        s.outRight = outRight[sounding - 1];
+    }
 }
 
 } // namespace samples

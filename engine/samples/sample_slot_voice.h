@@ -4,6 +4,7 @@
 #include "engine/dsp/ahd_envelope.h"
 #include "engine/dsp/lfo.h"
 #include "engine/filters/voice_filter.h"
+#include "engine/voices/synth_voice.h"
 #include "engine/voices/voice_context.h"
 
 #include <cstdint>
@@ -81,8 +82,10 @@ public:
     // Note-off lets the looping layers decay; the others play on.
     void releaseLoopingLayers();
     void stop();
-    // One sample; `layersEnabled`: at least one of the slot's layer switches is on.
-    void render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled);
+    // One sample; `layersEnabled`: at least one of the slot's layer switches is on; `blockLeft`: the samples
+    // of the host's block from this one on.
+    void render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled,
+                std::uint32_t blockLeft);
 
     // The filter LFO rate of a layer (the parameter layer when B shares A's).
     static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c, int parameterLayer);
@@ -111,7 +114,13 @@ private:
     void setEnvelopeTimes(const voices::VoiceContext& c, Layer& layer, int parameterLayer);
     void updateFilterLfo(const voices::VoiceContext& c, Layer& layer, voices::SharedLfo& sharedLfo,
                          int parameterLayer);
-    void renderSampleSlotLayer(int layer, const SampleBuffer* buffer, bool pitchTick);
+    // Between two control ticks a voice reads nothing but its own state and its layers' buffers, which
+    // change only between blocks (a kill or a release acts at the envelopes' next block), so the samples
+    // up to the next tick or the block's end are worked out in one go and handed out one a sample.
+    void renderAhead(const SlotSources& sources, std::uint32_t blockLeft);
+    // `count` samples of one layer into outLeft and outRight.
+    void renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
+                        float* outRight);
     int parameterLayer(int layer) const { return shareLayerA_ ? 0 : layer; }
 
     std::uint32_t counter_ = 0; // samples since the note-on
@@ -125,6 +134,11 @@ private:
     float timeFactor_ = 1.0f; // the note's decay factor times the slot's "Env Speed" modulation
     float spread_[kLayerCount] = {}; // pan offsets of the layers in the mixing modes
     Layer layers_[kLayerCount];
+    static constexpr std::uint32_t kMostAhead = voicetick::kControlMask + 1;
+    float aheadLeft_[kMostAhead] = {};
+    float aheadRight_[kMostAhead] = {};
+    std::uint32_t aheadCount_ = 0;
+    std::uint32_t aheadNext_ = 0;
 };
 
 } // namespace samples

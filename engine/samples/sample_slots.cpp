@@ -100,14 +100,15 @@ void Engine::updateSampleSlotLfos()
 void Engine::renderActiveSampleSlots()
 {
     forEachActiveSlot(kSampleSlotMask, [this](int slot) { renderSlotControls(slot); });
-    forEachActiveSlot(kSampleSlotMask, [this](int slot) {
+    const std::uint32_t blockLeft = samplesLeftInBlock();
+    forEachActiveSlot(kSampleSlotMask, [this, blockLeft](int slot) {
         const int sampleSlot = slot - param::kFirstSampleSlot;
         const samples::SlotSources sources = sampleSlotSources(sampleSlot);
         const bool enabled = isAnySampleLayerEnabled(sampleSlot);
         for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
             SampleSlotVoice& r = sampleSlotVoices[sampleSlot + SampleSlotVoice::kInstances * voice];
             if (r.playing)
-                r.render(voiceContexts[voice][slot], sources, enabled);
+                r.render(voiceContexts[voice][slot], sources, enabled, blockLeft);
         }
     });
 }

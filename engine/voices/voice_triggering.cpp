@@ -361,8 +361,7 @@ void Engine::setupAllVoices(float rate)
 void Engine::renderActiveDrumSlots()
 {
     const samples::FactorySamples* const samples = factorySamples;
-    const auto beforeEnd = static_cast<std::int32_t>(blockEndCounter - sampleCounter);
-    const std::uint32_t blockLeft = beforeEnd < 0 ? 1 : static_cast<std::uint32_t>(beforeEnd) + 1;
+    const std::uint32_t blockLeft = samplesLeftInBlock();
     forEachActiveSlot(kSynthSlotMask, [this, samples, blockLeft](int slot) {
         renderSlotControls(slot);
         const int mode =
