@@ -219,29 +219,20 @@ void SampleSlotVoice::stop()
         layer.state.on = false;
 }
 
-void SampleSlotVoice::render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled,
-                             std::uint32_t blockLeft)
+bool SampleSlotVoice::startRun(const voices::VoiceContext& c, const SlotSources& sources, std::uint32_t blockLeft)
 {
-    if (!layersEnabled)
-        playing = false;
-    if (!playing)
-        return;
-    if (aheadNext_ == aheadCount_) {
-        // The ticks count from the note's first sample, so its first sample
-        // already has its gains, step and filter.
-        const std::uint32_t n = counter_;
-        if ((n & voicetick::kControlMask) == 0) {
-            updateControls(c, sources, (n & voicetick::kCoefficientMask) == 0);
-            if (!playing) {
-                ++counter_;
-                return;
-            }
+    // The ticks count from the note's first sample, so its first sample
+    // already has its gains, step and filter.
+    const std::uint32_t n = counter_;
+    if ((n & voicetick::kControlMask) == 0) {
+        updateControls(c, sources, (n & voicetick::kCoefficientMask) == 0);
+        if (!playing) {
+            ++counter_;
+            return false;
         }
-        renderAhead(sources, blockLeft);
     }
-    ++counter_;
-    const std::uint32_t k = aheadNext_++;
-    c.route(aheadLeft_[k], aheadRight_[k]);
+    renderAhead(sources, blockLeft);
+    return true;
 }
 
 void SampleSlotVoice::renderAhead(const SlotSources& sources, std::uint32_t blockLeft)

@@ -84,8 +84,18 @@ public:
     void stop();
     // One sample; `layersEnabled`: at least one of the slot's layer switches is on; `blockLeft`: the samples
     // of the host's block from this one on.
+    // Inline, as each sounding voice hands out one sample a sample.
     void render(const voices::VoiceContext& c, const SlotSources& sources, bool layersEnabled,
-                std::uint32_t blockLeft);
+                std::uint32_t blockLeft)
+    {
+        if (!layersEnabled)
+            playing = false;
+        if (!playing || (aheadNext_ == aheadCount_ && !startRun(c, sources, blockLeft)))
+            return;
+        ++counter_;
+        const std::uint32_t k = aheadNext_++;
+        c.route(aheadLeft_[k], aheadRight_[k]);
+    }
 
     // The filter LFO rate of a layer (the parameter layer when B shares A's).
     static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c, int parameterLayer);
@@ -118,6 +128,8 @@ private:
     // change only between blocks (a kill or a release acts at the envelopes' next block), so the samples
     // up to the next tick or the block's end are worked out in one go and handed out one a sample.
     void renderAhead(const SlotSources& sources, std::uint32_t blockLeft);
+    // The control tick if one is due, then a run; false when the tick stopped the voice (its sample counted).
+    bool startRun(const voices::VoiceContext& c, const SlotSources& sources, std::uint32_t blockLeft);
     // `count` samples of one layer into outLeft and outRight.
     void renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
                         float* outRight);
