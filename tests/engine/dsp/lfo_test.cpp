@@ -30,6 +30,24 @@ Lfo steppingLfo(float increment, float wave)
 
 float waveValue(int wave) { return (wave + 0.5f) / 5.99f; }
 
+// Numbers of the tests' own, so that they stand still.
+struct TestNumbers {
+    std::uint32_t state;
+    std::uint32_t next()
+    {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    }
+    // A step with a random mantissa (kept to its bits in `mantissaMask`) at one of `binades` binades from
+    // 1/16 down.
+    float increment(std::uint32_t binades, std::uint32_t mantissaMask)
+    {
+        const std::uint32_t mantissa = next() & mantissaMask;
+        const std::uint32_t exponent = 127 - 4 - next() % binades;
+        return std::bit_cast<float>((exponent << 23) | mantissa);
+    }
+};
+
 TEST(LfoRate, FreeSpeedSpansTenOctavesSyncedSpeedPicksANoteLengthAgainstTheTempo)
 {
     // Synced to a whole note: one cycle per sixteenth of it, at 480 * rate / tempo calls per bar.
@@ -115,26 +133,17 @@ namespace {
 // two grid points of the phase's binade, and steps that are not positive.
 TEST(LfoPhase, ManyStepsAtOnceMatchAsManySingleStepsToTheBit)
 {
-    std::uint32_t state = 12345;
-    const auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
+    TestNumbers numbers{12345};
     std::vector<float> increments = {0.0f, -0.001f, 0.25f, 0.0625f, 1.0e-9f, 2.9802322e-8f, 5.9604645e-8f};
-    for (int i = 0; i < 1500; ++i) {
-        // A random mantissa, some with only their top bits set, at a random binade.
-        std::uint32_t mantissa = next() & 0x7fffff;
-        if (i % 3 == 0)
-            mantissa &= 0x7f0000;
-        const std::uint32_t exponent = 127 - 4 - next() % 26;
-        increments.push_back(std::bit_cast<float>((exponent << 23) | mantissa));
-    }
+    // Some with only the top bits of their mantissas set.
+    for (int i = 0; i < 1500; ++i)
+        increments.push_back(numbers.increment(26, i % 3 == 0 ? 0x7f0000 : 0x7fffff));
     for (float increment : increments) {
         Lfo one = steppingLfo(increment, waveValue(Lfo::kSine));
-        for (std::uint32_t s = next() % 700; s > 0; --s)
+        for (std::uint32_t s = numbers.next() % 700; s > 0; --s)
             one.advance();
         Lfo many = one;
-        const std::uint32_t steps = next() % 3000;
+        const std::uint32_t steps = numbers.next() % 3000;
         for (std::uint32_t s = 0; s < steps; ++s)
             one.advance();
         many.advance(steps);
@@ -151,18 +160,14 @@ namespace {
 // would draw late) and, for steps small enough to run, not one too few.
 TEST(LfoPhase, StepsBeforeACycleStartCountTheStepsThatStayBelowOne)
 {
-    std::uint32_t state = 777;
-    const auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
+    TestNumbers numbers{777};
     std::vector<float> increments = {0.0f, -0.001f, 0.5f, 0.25f, 0.0625f, 5.9604645e-8f, 1.0f / 4096.0f};
     for (int i = 0; i < 600; ++i)
-        increments.push_back(std::bit_cast<float>(((127u - 4u - next() % 18) << 23) | (next() & 0x7fffff)));
+        increments.push_back(numbers.increment(18, 0x7fffff));
 
     for (float increment : increments) {
         Lfo lfo = steppingLfo(increment, waveValue(Lfo::kSine));
-        for (std::uint32_t s = next() % 4 == 0 ? 0 : next() % 5000; s > 0; --s)
+        for (std::uint32_t s = numbers.next() % 4 == 0 ? 0 : numbers.next() % 5000; s > 0; --s)
             lfo.advance();
         const std::uint32_t limit = 1u << 16;
         const std::uint32_t counted = lfo.stepsBeforeCycleStart(limit);
