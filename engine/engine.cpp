@@ -38,12 +38,12 @@ constexpr std::uint32_t kSlot0SecondNoisePosition = 123124;
 Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables())
 {
     for (voices::SharedLfo& lfo : userLfos)
-        lfo.bindClock(&lfoTick);
+        lfo.bindClock(&lfoTick, &userLfosDue);
     for (voices::SharedLfo& lfo : layerLfos)
-        lfo.bindClock(&lfoTick);
+        lfo.bindClock(&lfoTick, &layerLfosDue);
     for (auto& lfos : sampleSlotLfos)
         for (voices::SharedLfo& lfo : lfos)
-            lfo.bindClock(&lfoTick);
+            lfo.bindClock(&lfoTick, &sampleSlotLfosDue);
 }
 
 void Engine::attach(const float* parameterValues, EngineListener* engineListener,
@@ -288,17 +288,16 @@ void startOrStopLfos(voices::SharedLfo* lfos, int first, std::uint32_t& running,
     running = sounding;
 }
 
-// The first tick at which one of the running LFOs may start a cycle; a while ahead when none runs.
-std::uint32_t earliestDueTick(const voices::SharedLfo* lfos, int first, std::uint32_t running, std::uint32_t now)
+// Visits a group's running LFOs once its due tick has come: each due one takes its step, and the group's
+// due tick becomes the earliest of them all again.
+void visitDueLfos(voices::SharedLfo* lfos, int first, std::uint32_t running, std::uint32_t& groupDue,
+                  std::uint32_t now, std::uint32_t farAhead)
 {
-    constexpr std::uint32_t kFarAhead = 1u << 30;
-    std::uint32_t earliest = now + kFarAhead;
-    for (; running != 0; running &= running - 1) {
-        const std::uint32_t due = lfos[std::countr_zero(running) - first].dueTick();
-        if (static_cast<std::int32_t>(due - earliest) < 0)
-            earliest = due;
-    }
-    return earliest;
+    if (static_cast<std::int32_t>(now - groupDue) < 0)
+        return;
+    groupDue = now + farAhead;
+    for (; running != 0; running &= running - 1)
+        lfos[std::countr_zero(running) - first].visit();
 }
 
 void catchUpRestingLfos(voices::SharedLfo* lfos, int first, std::uint32_t resting)
@@ -314,24 +313,14 @@ void catchUpRestingLfos(voices::SharedLfo* lfos, int first, std::uint32_t restin
 void Engine::updateSynthSlotLfos()
 {
     const std::uint32_t sounding = activeSlots & kSynthSlotMask;
-    bool rescheduled = sounding != runningLayerLfos;
-    if (rescheduled)
+    if (sounding != runningLayerLfos)
         startOrStopLfos(layerLfos, 0, runningLayerLfos, sounding);
-    forEachSlot(sounding, [this, &rescheduled](int slot) {
-        if ((slotNotes[slot].controlCounter & kSlotControlMask) == 0 &&
-            layerLfos[slot].setRate(voices::VoiceLayer::filterLfoRate(voiceContexts[0][slot])))
-            rescheduled = true;
+    forEachSlot(sounding, [this](int slot) {
+        if ((slotNotes[slot].controlCounter & kSlotControlMask) == 0)
+            layerLfos[slot].setRate(voices::VoiceLayer::filterLfoRate(voiceContexts[0][slot]));
     });
-    if (rescheduled)
-        nextLayerLfoDue = earliestDueTick(layerLfos, 0, sounding, lfoTick);
     // Only steps that may start a cycle draw, so only those are taken at their samples, in slot order.
-    if (static_cast<std::int32_t>(lfoTick - nextLayerLfoDue) >= 0) {
-        forEachSlot(sounding, [this](int slot) {
-            if (layerLfos[slot].isDue())
-                layerLfos[slot].stepDue();
-        });
-        nextLayerLfoDue = earliestDueTick(layerLfos, 0, sounding, lfoTick);
-    }
+    visitDueLfos(layerLfos, 0, sounding, layerLfosDue, lfoTick, kFarAheadLfoDue);
     if ((lfoTick & kIdleLfoCatchUpMask) == 0)
         catchUpRestingLfos(layerLfos, 0, kSynthSlotMask & ~sounding);
 }
@@ -348,11 +337,9 @@ void Engine::updateUserLfos()
     if (sounding != runningUserLfos)
         startOrStopLfos(userLfos, param::kFirstTomUserSlot, runningUserLfos, sounding);
     forEachSlot(sounding, [this](int slot) {
-        voices::SharedLfo& lfo = userLfos[slot - param::kFirstTomUserSlot];
-        lfo.setRate(drums::UserVoice::filterLfoRate(voiceContexts[0][slot]));
-        if (lfo.isDue())
-            lfo.stepDue();
+        userLfos[slot - param::kFirstTomUserSlot].setRate(drums::UserVoice::filterLfoRate(voiceContexts[0][slot]));
     });
+    visitDueLfos(userLfos, param::kFirstTomUserSlot, sounding, userLfosDue, lfoTick, kFarAheadLfoDue);
     if ((lfoTick & kIdleLfoCatchUpMask) == 0)
         catchUpRestingLfos(userLfos, param::kFirstTomUserSlot, kTomUserSlotMask & ~sounding);
 }

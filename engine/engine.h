@@ -227,6 +227,8 @@ private:
     static constexpr float kNotYetRead = std::numeric_limits<float>::quiet_NaN();
     // A run costs by the binades its phase passes, not by its steps: rare catch-ups cost next to nothing.
     static constexpr std::uint32_t kIdleLfoCatchUpMask = 0xFFF;
+    // A group's due tick while none of its LFOs may be due sooner.
+    static constexpr std::uint32_t kFarAheadLfoDue = 1u << 30;
     static constexpr std::uint32_t kSlotControlMask = 0xF;
     static constexpr std::uint32_t kSynthSlotMask = 0xFFFF;
     static constexpr std::uint32_t kSampleSlotMask = 0xFF0000;
@@ -352,8 +354,11 @@ private:
     // The slots whose shared LFOs run: see voices::SharedLfo.
     std::uint32_t runningLayerLfos = 0;
     std::uint32_t runningSampleSlotLfos = 0;
-    std::uint32_t nextLayerLfoDue = 0;
     std::uint32_t runningUserLfos = 0;
+    // Each group's due tick: see voices::SharedLfo.
+    std::uint32_t layerLfosDue = 0;
+    std::uint32_t userLfosDue = 0;
+    std::uint32_t sampleSlotLfosDue = 0;
     const samples::FactorySamples* factorySamples = nullptr;
     voices::VoiceContext voiceContexts[kVoicesPerSlot][kNumDrumSlots];
     // The records the two voices of each synthesised slot play on, and the kind's first sample model, in

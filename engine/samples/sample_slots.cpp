@@ -80,15 +80,20 @@ void Engine::updateSampleSlotLfos()
     }
     runningSampleSlotLfos = sounding;
     forEachSlot(sounding, [this](int slot) {
-        const bool controlTick = (slotNotes[slot].controlCounter & voicetick::kControlMask) == 0;
-        for (int layer = 0; layer < samples::kLayerCount; ++layer) {
-            voices::SharedLfo& lfo = sampleSlotLfos[slot - param::kFirstSampleSlot][layer];
-            if (controlTick)
-                lfo.setRate(SampleSlotVoice::filterLfoRate(voiceContexts[0][slot], layer));
-            if (lfo.isDue())
-                lfo.stepDue();
-        }
+        if ((slotNotes[slot].controlCounter & voicetick::kControlMask) != 0)
+            return;
+        for (int layer = 0; layer < samples::kLayerCount; ++layer)
+            sampleSlotLfos[slot - param::kFirstSampleSlot][layer].setRate(
+                SampleSlotVoice::filterLfoRate(voiceContexts[0][slot], layer));
     });
+    // Only steps that may start a cycle draw, so only those are taken at their samples, in slot order.
+    if (static_cast<std::int32_t>(lfoTick - sampleSlotLfosDue) >= 0) {
+        sampleSlotLfosDue = lfoTick + kFarAheadLfoDue;
+        forEachSlot(sounding, [this](int slot) {
+            for (voices::SharedLfo& lfo : sampleSlotLfos[slot - param::kFirstSampleSlot])
+                lfo.visit();
+        });
+    }
     if ((lfoTick & kIdleLfoCatchUpMask) == 0)
         forEachSlot(kSampleSlotMask & ~sounding, [this](int slot) {
             for (voices::SharedLfo& lfo : sampleSlotLfos[slot - param::kFirstSampleSlot])

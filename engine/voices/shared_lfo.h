@@ -12,9 +12,15 @@ namespace voices {
 // sample, in the engine's order; the steps between only move the phase and
 // are taken in one run when someone reads the LFO or changes its rate. While
 // it rests the steps move the phase alone, and any number go in one run.
+// A group of shared LFOs keeps one due tick, never later than any member's,
+// so that the engine looks at the group only when one of them may be due.
 class SharedLfo {
 public:
-    void bindClock(const std::uint32_t* clock) { clock_ = clock; }
+    void bindClock(const std::uint32_t* clock, std::uint32_t* groupDue)
+    {
+        clock_ = clock;
+        groupDue_ = groupDue;
+    }
     void init(float sampleRate)
     {
         lfo_.init(sampleRate);
@@ -37,19 +43,25 @@ public:
     }
     void catchUp() { takeSteps(*clock_); }
 
-    // A new rate acts from this sample's step on. True when it moved the due tick.
-    bool setRate(const dsp::LfoRate& rate)
+    // A new rate acts from this sample's step on.
+    void setRate(const dsp::LfoRate& rate)
     {
         if (lfo_.keepsRate(rate))
-            return false;
+            return;
         takeSteps(*clock_ - 1);
         lfo_.setRate(rate);
         schedule();
-        return true;
     }
     // The step that may start a cycle comes at this sample.
     bool isDue() const { return static_cast<std::int32_t>(*clock_ - dueTick_) >= 0; }
-    std::uint32_t dueTick() const { return dueTick_; }
+    // Takes the step if it is due, and brings the group's due tick down to this one's.
+    void visit()
+    {
+        if (isDue())
+            stepDue();
+        else
+            lowerGroupDue();
+    }
     void stepDue()
     {
         takeSteps(*clock_ - 1);
@@ -88,10 +100,20 @@ private:
             lfo_.advance(owed);
         steppedTick_ = throughTick;
     }
-    void schedule() { dueTick_ = steppedTick_ + lfo_.stepsBeforeCycleStart(kLongestRun) + 1; }
+    void schedule()
+    {
+        dueTick_ = steppedTick_ + lfo_.stepsBeforeCycleStart(kLongestRun) + 1;
+        lowerGroupDue();
+    }
+    void lowerGroupDue()
+    {
+        if (static_cast<std::int32_t>(dueTick_ - *groupDue_) < 0)
+            *groupDue_ = dueTick_;
+    }
 
     dsp::Lfo lfo_;
     const std::uint32_t* clock_ = nullptr;
+    std::uint32_t* groupDue_ = nullptr;
     std::uint32_t steppedTick_ = 0; // the last tick whose step is taken
     std::uint32_t dueTick_ = 0;     // the first tick whose step may start a cycle
     bool running_ = false;

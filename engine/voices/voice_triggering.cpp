@@ -354,7 +354,7 @@ void Engine::setupAllVoices(float rate)
     runningUserLfos = 0;
     runningLayerLfos = 0;
     runningSampleSlotLfos = 0;
-    nextLayerLfoDue = lfoTick;
+    layerLfosDue = userLfosDue = sampleSlotLfosDue = lfoTick;
 }
 
 // Slot by slot, and each slot's voices in order, as the buses' sums depend on the order.

@@ -26,8 +26,9 @@ std::vector<std::uint32_t> live(bool shared, int round)
         return state >> 8;
     };
     std::uint32_t clock = next();
+    std::uint32_t groupDue = clock; // as the engine keeps it: looked at only when it has come
     voices::SharedLfo lazy;
-    lazy.bindClock(&clock);
+    lazy.bindClock(&clock, &groupDue);
     lazy.init(kRate);
     dsp::Lfo plain;
     plain.init(kRate);
@@ -52,8 +53,10 @@ std::vector<std::uint32_t> live(bool shared, int round)
         if (running) {
             if (shared) {
                 lazy.setRate(rate);
-                if (lazy.isDue())
-                    lazy.stepDue();
+                if (static_cast<std::int32_t>(clock - groupDue) >= 0) {
+                    groupDue = clock + (1u << 30);
+                    lazy.visit();
+                }
             } else {
                 plain.setRate(rate);
                 plain.output();
@@ -76,7 +79,7 @@ std::vector<std::uint32_t> live(bool shared, int round)
     return seen;
 }
 
-// Visited only when a step may start a cycle, the shared LFO draws at the
+// Visited only when its group's due tick has come, the shared LFO draws at the
 // same samples, in the same order among other draws, and reads the same
 // values as an LFO stepped every sample.
 TEST(SharedLfo, RunsAsAnLfoSteppedEverySampleDrawingInTheSameOrder)
