@@ -167,6 +167,17 @@ bool parseObjectOption(const std::string& option, ArgumentList& list, Options& o
     return true;
 }
 
+// "--png FILE", which `editor` and `view` take; false for any other option.
+bool parsePngOption(const std::string& option, ArgumentList& list, std::string& pngPath)
+{
+    if (option != "--png")
+        return false;
+    pngPath = list.valueOf(option);
+    if (pngPath.empty())
+        throw UsageError("--png needs a file name");
+    return true;
+}
+
 // The options `render` and `samples` share; false for any other.
 bool parseOutputOption(const std::string& option, ArgumentList& list, RenderOptions& options)
 {
@@ -310,13 +321,9 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
     ArgumentList list(args);
     while (!list.done()) {
         const std::string option = list.take();
-        if (parseObjectOption(option, list, options))
+        if (parseObjectOption(option, list, options) || parsePngOption(option, list, options.pngPath))
             continue;
-        if (option == "--png") {
-            options.pngPath = list.valueOf(option);
-            if (options.pngPath.empty())
-                throw UsageError("--png needs a file name");
-        } else if (option == "--page")
+        if (option == "--page")
             options.page = toInteger(list.valueOf(option), "page mode", 0, 4);
         else if (option == "--voice")
             options.voice = toInteger(list.valueOf(option), "voice", 0, 23);
@@ -332,8 +339,7 @@ EditorOptions parseEditorOptions(const std::vector<std::string>& args)
             options.layer = sampleLayerOf(list.valueOf(option));
         else
             throw UsageError("unknown option '" + option + "'");
-        if (option != "--png")
-            options.editorState = true;
+        options.editorState = true;
     }
     return options;
 }
@@ -366,13 +372,9 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args)
     ArgumentList list(args);
     while (!list.done()) {
         const std::string option = list.take();
-        if (parseObjectOption(option, list, options))
+        if (parseObjectOption(option, list, options) || parsePngOption(option, list, options.pngPath))
             continue;
-        if (option == "--png") {
-            options.pngPath = list.valueOf(option);
-            if (options.pngPath.empty())
-                throw UsageError("--png needs a file name");
-        } else if (option == "--window") {
+        if (option == "--window") {
             std::tie(options.windowWidth, options.windowHeight) = windowSizeOf(list.valueOf(option));
         } else if (isEditorStateOption(option)) {
             throw UsageError("view does not take " + option + "; only editor does");

@@ -52,18 +52,13 @@ public:
         lfo_.setRate(rate);
         schedule();
     }
-    // The step that may start a cycle comes at this sample.
-    bool isDue() const { return static_cast<std::int32_t>(*clock_ - dueTick_) >= 0; }
-    // Takes the step if it is due, and brings the group's due tick down to this one's.
+    // Takes this sample's step if it may start a cycle, and brings the group's due tick down to this one's.
     void visit()
     {
-        if (isDue())
-            stepDue();
-        else
+        if (static_cast<std::int32_t>(*clock_ - dueTick_) < 0) {
             lowerGroupDue();
-    }
-    void stepDue()
-    {
+            return;
+        }
         takeSteps(*clock_ - 1);
         lfo_.output();
         steppedTick_ = *clock_;

@@ -27,10 +27,6 @@ constexpr double kInnerRadius = 0.25;
 constexpr std::int16_t kFaceInset = 4;
 constexpr std::int16_t kPointerInset = 8;
 constexpr HostColor kFaceColour{0xAAAA, 0xAAAA, 0xAAAA};
-constexpr HostColor kOwnStyle1Colour{0x0000, 0x6666, 0xFFFF};
-constexpr HostColor kOwnStyle4Colour{0x0000, 0x0000, 0xAAAA};
-// The plate colour the pointer takes from the style of the host's highlight.
-constexpr int kPointerPlateColour = 4;
 
 HostRect inset(const HostRect& rect, std::int16_t by)
 {
@@ -117,23 +113,11 @@ void CDialControlEditor::GetForeColor(HostColor* out)
         std::int16_t number = 0;
         const char* text = nullptr;
         GetHostHighlight(&colour, &number, &text);
-        constexpr std::int16_t kStyleOfColour[4] = {2, 5, 3, 6};
-        if (colour >= 0 && colour < 4) {
-            *out = PlateColour(kStyleOfColour[colour], kPointerPlateColour);
+        if (HighlightForeColour(colour, out))
             return;
-        }
     }
-    switch (GetOwnPlateStyle()) {
-    case 1:
-        *out = kOwnStyle1Colour;
-        break;
-    case 4:
-        *out = kOwnStyle4Colour;
-        break;
-    default:
+    if (!OwnStyleForeColour(GetOwnPlateStyle(), out))
         CControlEditor::GetForeColor(out);
-        break;
-    }
 }
 
 void CDialControlEditor::DrawSelf(const HostRect& area)

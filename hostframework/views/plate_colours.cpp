@@ -64,6 +64,25 @@ HostColor PlateColour(std::int16_t style, int index)
     return coloursOf(style)[static_cast<std::size_t>(index)];
 }
 
+bool HighlightForeColour(std::int16_t highlightColour, HostColor* out)
+{
+    constexpr std::int16_t kStyleOfHighlight[4] = {2, 5, 3, 6};
+    constexpr int kForeColour = 4;
+    if (highlightColour < 0 || highlightColour >= 4)
+        return false;
+    *out = PlateColour(kStyleOfHighlight[highlightColour], kForeColour);
+    return true;
+}
+
+bool OwnStyleForeColour(std::int16_t plateStyle, HostColor* out)
+{
+    switch (plateStyle) {
+    case 1: *out = {0x0000, 0x6666, 0xFFFF}; return true;
+    case 4: *out = {0x0000, 0x0000, 0xAAAA}; return true;
+    default: return false;
+    }
+}
+
 bool PlateStylesDerived()
 {
     return table().derived;

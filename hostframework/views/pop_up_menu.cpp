@@ -12,14 +12,9 @@ constexpr int kArrowHalfWidth = 6;
 constexpr int kArrowDepth = 6;
 constexpr int kArrowMargin = 3;
 
-std::int16_t coordinate(int value)
-{
-    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
 HostPoint point(int v, int h)
 {
-    return {coordinate(v), coordinate(h)};
+    return {ScreenCoordinate(v), ScreenCoordinate(h)};
 }
 
 // The arrow's point and its base's middle, on the line through the strip's middle across it; the base
@@ -36,6 +31,16 @@ void fillArrow(HostPoint tip, HostPoint baseMiddle)
 
 } // namespace
 
+std::int16_t ScreenCoordinate(int value)
+{
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
+
+HostRect ScreenRect(int top, int left, int bottom, int right)
+{
+    return {ScreenCoordinate(top), ScreenCoordinate(left), ScreenCoordinate(bottom), ScreenCoordinate(right)};
+}
+
 HostMenu NewPopUpMenu(HostMenuProc proc, const void* owner)
 {
     HostMenu menu = HostExtNewCustomMenu(kPopUpMenuID, proc);
@@ -50,19 +55,19 @@ void SPopUpMenuLayout::FindInner()
     flags = 0;
     if (menu.top < visible.top) {
         flags |= kTopCut;
-        inner.top = coordinate(inner.top + kStripDepth);
+        inner.top = ScreenCoordinate(inner.top + kStripDepth);
     }
     if (menu.bottom > visible.bottom) {
         flags |= kBottomCut;
-        inner.bottom = coordinate(inner.bottom - kStripDepth);
+        inner.bottom = ScreenCoordinate(inner.bottom - kStripDepth);
     }
     if (menu.left < visible.left) {
         flags |= kLeftCut;
-        inner.left = coordinate(inner.left + kStripDepth);
+        inner.left = ScreenCoordinate(inner.left + kStripDepth);
     }
     if (menu.right > visible.right) {
         flags |= kRightCut;
-        inner.right = coordinate(inner.right - kStripDepth);
+        inner.right = ScreenCoordinate(inner.right - kStripDepth);
     }
 }
 
@@ -87,8 +92,8 @@ void SPopUpMenuLayout::GetScrollStep(HostPoint mouse, std::int16_t* dh, std::int
 bool SPopUpMenuLayout::Scroll(std::int16_t dh, std::int16_t dv, HostRegion uncovered)
 {
     HostExtScrollRect(&inner, dh, dv, uncovered);
-    menu = {coordinate(menu.top + dv), coordinate(menu.left + dh), coordinate(menu.bottom + dv),
-            coordinate(menu.right + dh)};
+    menu = {ScreenCoordinate(menu.top + dv), ScreenCoordinate(menu.left + dh), ScreenCoordinate(menu.bottom + dv),
+            ScreenCoordinate(menu.right + dh)};
     const std::int16_t before = flags;
     FindInner();
     return flags != before;
@@ -100,22 +105,22 @@ void SPopUpMenuLayout::DrawArrowStrips() const
     const int middleH = (v.left + v.right) / 2;
     const int middleV = (v.top + v.bottom) / 2;
     if ((flags & kTopCut) != 0) {
-        const HostRect strip{v.top, v.left, coordinate(v.top + kStripDepth), v.right};
+        const HostRect strip{v.top, v.left, ScreenCoordinate(v.top + kStripDepth), v.right};
         HostExtEraseRect(&strip);
         fillArrow(point(v.top + kArrowMargin, middleH), point(v.top + kArrowMargin + kArrowDepth, middleH));
     }
     if ((flags & kBottomCut) != 0) {
-        const HostRect strip{coordinate(v.bottom - kStripDepth), v.left, v.bottom, v.right};
+        const HostRect strip{ScreenCoordinate(v.bottom - kStripDepth), v.left, v.bottom, v.right};
         HostExtEraseRect(&strip);
         fillArrow(point(v.bottom - kArrowMargin, middleH), point(v.bottom - kArrowMargin - kArrowDepth, middleH));
     }
     if ((flags & kLeftCut) != 0) {
-        const HostRect strip{v.top, v.left, v.bottom, coordinate(v.left + kStripDepth)};
+        const HostRect strip{v.top, v.left, v.bottom, ScreenCoordinate(v.left + kStripDepth)};
         HostExtEraseRect(&strip);
         fillArrow(point(middleV, v.left + kArrowMargin), point(middleV, v.left + kArrowMargin + kArrowDepth));
     }
     if ((flags & kRightCut) != 0) {
-        const HostRect strip{v.top, coordinate(v.right - kStripDepth), v.bottom, v.right};
+        const HostRect strip{v.top, ScreenCoordinate(v.right - kStripDepth), v.bottom, v.right};
         HostExtEraseRect(&strip);
         fillArrow(point(middleV, v.right - kArrowMargin), point(middleV, v.right - kArrowMargin - kArrowDepth));
     }

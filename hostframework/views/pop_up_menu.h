@@ -13,6 +13,10 @@
 
 inline constexpr std::int16_t kPopUpMenuID = 1000;
 
+// Screen arithmetic in int, held to the coordinates' 16 bits.
+std::int16_t ScreenCoordinate(int value);
+HostRect ScreenRect(int top, int left, int bottom, int right);
+
 // A custom menu of id 1000 drawn by the procedure, which finds the owner through the menu's reference
 // value; -7053 when the host makes none.
 HostMenu NewPopUpMenu(HostMenuProc proc, const void* owner);
@@ -38,6 +42,11 @@ struct SPopUpMenuLayout {
 
     // The flags and the inner rectangle from the menu and the visible rectangle.
     void FindInner();
+    // What the pop-up's window covers of the screen: the visible rectangle and the host's frame around it.
+    HostRect Covered() const
+    {
+        return ScreenRect(visible.top - 1, visible.left - 1, visible.bottom + 2, visible.right + 2);
+    }
     // How far the menu moves for the mouse outside the inner rectangle: towards the mouse's side, by the
     // part hidden there and 16 at most. Zero inside it.
     void GetScrollStep(HostPoint mouse, std::int16_t* dh, std::int16_t* dv) const;

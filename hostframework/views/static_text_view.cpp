@@ -19,7 +19,6 @@ constexpr std::int32_t kDefaultConstant = 5;
 
 constexpr std::int16_t kTextInset = 3;
 constexpr std::int16_t kOrMode = 1;
-constexpr int kTextColour = 4;
 
 bool isLineBreak(char character)
 {
@@ -195,21 +194,9 @@ void CStaticTextView::GetForeColor(HostColor* out)
         std::int16_t number = 0;
         const char* name = nullptr;
         GetHostHighlight(&colour, &number, &name);
-        static constexpr std::int16_t kHighlightStyles[4] = {2, 5, 3, 6};
-        if (colour >= 0 && colour < 4) {
-            *out = PlateColour(kHighlightStyles[colour], kTextColour);
+        if (HighlightForeColour(colour, out))
             return;
-        }
     }
-    switch (GetOwnPlateStyle()) {
-    case 1:
-        *out = {0x0000, 0x6666, 0xFFFF};
-        break;
-    case 4:
-        *out = {0x0000, 0x0000, 0xAAAA};
-        break;
-    default:
+    if (!OwnStyleForeColour(GetOwnPlateStyle(), out))
         CCustomView::GetForeColor(out);
-        break;
-    }
 }

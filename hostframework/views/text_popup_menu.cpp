@@ -28,19 +28,9 @@ constexpr std::int16_t kPlacedFlags = 3;
 // Items are counted in 16 bits.
 constexpr std::int32_t kMostItems = 32767;
 
-std::int16_t coordinate(int value)
-{
-    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
-HostRect makeRect(int top, int left, int bottom, int right)
-{
-    return {coordinate(top), coordinate(left), coordinate(bottom), coordinate(right)};
-}
-
 void offset(HostRect& r, int dh, int dv)
 {
-    r = makeRect(r.top + dv, r.left + dh, r.bottom + dv, r.right + dh);
+    r = ScreenRect(r.top + dv, r.left + dh, r.bottom + dv, r.right + dh);
 }
 
 // Black on the menu's background while it lives; the port's colours again after.
@@ -95,8 +85,7 @@ std::int32_t CTextPopupControlEditor::HandleMenuMessage(std::int16_t message, Ho
 {
     switch (message) {
     case kHostMenuDraw: {
-        const HostRect& visible = layout.visible;
-        const HostRect covered = makeRect(visible.top - 1, visible.left - 1, visible.bottom + 2, visible.right + 2);
+        const HostRect covered = layout.Covered();
         SetOverlayPort(HostExtGetPort(), &covered);
         DrawMenu(*rect);
         break;
@@ -178,14 +167,14 @@ void CTextPopupControlEditor::GetMenuSize(std::int16_t* width, std::int16_t* hei
         widest = std::max(widest, static_cast<int>(itemWidth));
         total += itemHeight;
     }
-    *width = coordinate(widest);
-    *height = coordinate(total);
+    *width = ScreenCoordinate(widest);
+    *height = ScreenCoordinate(total);
 }
 
 HostRect CTextPopupControlEditor::GetItemRect(std::int16_t item) const
 {
     const int top = layout.menu.top + (item - 1) * itemHeight;
-    return makeRect(top, layout.menu.left, top + itemHeight, layout.menu.right);
+    return ScreenRect(top, layout.menu.left, top + itemHeight, layout.menu.right);
 }
 
 bool CTextPopupControlEditor::ShowsWhole(std::int16_t item) const
@@ -248,7 +237,7 @@ void CTextPopupControlEditor::PlaceMenu(HostRect* out, HostPoint click, std::int
     const int left = click.h + kClickGap;
     const std::int64_t above = static_cast<std::int64_t>(GetStep()) * itemHeight + itemHeight * 2 / 3;
     const int top = static_cast<int>(std::clamp<std::int64_t>(click.v - above, -32768, 32767));
-    *out = makeRect(top, left, top + height, left + kMenuExtraWidth + width);
+    *out = ScreenRect(top, left, top + height, left + kMenuExtraWidth + width);
     *flags = kPlacedFlags;
 }
 
@@ -260,7 +249,7 @@ void CTextPopupControlEditor::PlaceOnScreen(HostPoint click)
     PlaceMenu(&menuRect, click, &placeFlags);
     if (screen.bottom <= screen.top || screen.right <= screen.left)
         HostExtGetScreenRect(HostExtGetMainScreen(), &screen);
-    const HostRect limit = makeRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
+    const HostRect limit = ScreenRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
                                 screen.bottom - kScreenMargin, screen.right - kScreenMargin);
     fitInto(menuRect, limit);
 
@@ -281,9 +270,9 @@ void CTextPopupControlEditor::PlaceOnScreen(HostPoint click)
     }
     if (visible.right - visible.left <= menuWidth) {
         if (visible.left > limit.left)
-            visible.left = coordinate(visible.right - menuWidth);
+            visible.left = ScreenCoordinate(visible.right - menuWidth);
         else if (visible.right < limit.right)
-            visible.right = coordinate(visible.left + menuWidth);
+            visible.right = ScreenCoordinate(visible.left + menuWidth);
     }
     const HostRect uncut = visible;
     HostExtIntersectRect(&uncut, &limit, &visible);

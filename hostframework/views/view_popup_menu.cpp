@@ -16,16 +16,6 @@ constexpr std::int16_t kMouseDownEvent = 1;
 // The panel stays this far inside the screen's edges.
 constexpr int kScreenMargin = 5;
 
-std::int16_t coordinate(int value)
-{
-    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
-HostRect makeRect(int top, int left, int bottom, int right)
-{
-    return {coordinate(top), coordinate(left), coordinate(bottom), coordinate(right)};
-}
-
 // The rectangle of the screen that holds the point; the main screen's when none does.
 HostRect screenAt(HostPoint point)
 {
@@ -52,7 +42,7 @@ HostRect shiftedOnto(const HostRect& rect, const HostRect& limit)
         dv = limit.top - rect.top;
     else if (rect.top >= limit.bottom)
         dv = limit.bottom - rect.bottom;
-    return makeRect(rect.top + dv, rect.left + dh, rect.bottom + dv, rect.right + dh);
+    return ScreenRect(rect.top + dv, rect.left + dh, rect.bottom + dv, rect.right + dh);
 }
 
 } // namespace
@@ -75,8 +65,7 @@ std::int32_t CViewPopupControlEditor::HandleMenuMessage(std::int16_t message, Ho
             panel->MoveTo(layout.menu.left, layout.menu.top);
             panel->SetLimitRect(layout.inner);
             panel->SetPort(HostExtGetPort());
-            const HostRect& visible = layout.visible;
-            const HostRect covered = makeRect(visible.top - 1, visible.left - 1, visible.bottom + 2, visible.right + 2);
+            const HostRect covered = layout.Covered();
             SetOverlayPort(HostExtGetPort(), &covered);
         }
         DrawMenu(*rect);
@@ -109,8 +98,8 @@ void CViewPopupControlEditor::GetMenuSize(std::int16_t* width, std::int16_t* hei
     HostRect frame{0, 0, 0, 0};
     if (panel != nullptr)
         panel->GetFrame(&frame);
-    *width = coordinate(frame.right - frame.left);
-    *height = coordinate(frame.bottom - frame.top);
+    *width = ScreenCoordinate(frame.right - frame.left);
+    *height = ScreenCoordinate(frame.bottom - frame.top);
 }
 
 // The value point is measured from the panel's corner, wherever the editor lies in the panel.
@@ -129,7 +118,7 @@ void CViewPopupControlEditor::PlaceMenu(HostRect* out, HostPoint click, std::int
         top -= value.v - frame.top;
         left -= value.h - frame.left;
     }
-    *out = makeRect(top, left, top + height, left + width);
+    *out = ScreenRect(top, left, top + height, left + width);
     *flags = 0;
 }
 
@@ -141,7 +130,7 @@ void CViewPopupControlEditor::PlaceOnScreen(HostPoint click)
     std::int16_t flags = 0;
     PlaceMenu(&menuRect, click, &flags);
     const HostRect screen = screenAt(click);
-    const HostRect limit = makeRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
+    const HostRect limit = ScreenRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
                                     screen.bottom - kScreenMargin, screen.right - kScreenMargin);
     // A panel wholly off the screen moves onto it itself: shown from a moved copy alone it would not show.
     if (!HostExtIntersectRect(&menuRect, &limit, &visible)) {
@@ -152,15 +141,15 @@ void CViewPopupControlEditor::PlaceOnScreen(HostPoint click)
     const int menuWidth = menuRect.right - menuRect.left;
     if (visible.bottom - visible.top < menuHeight) {
         if (limit.top < visible.top)
-            visible.top = coordinate(visible.bottom - menuHeight);
+            visible.top = ScreenCoordinate(visible.bottom - menuHeight);
         else if (visible.bottom < limit.bottom)
-            visible.bottom = coordinate(visible.top + menuHeight);
+            visible.bottom = ScreenCoordinate(visible.top + menuHeight);
     }
     if (visible.right - visible.left < menuWidth) {
         if (limit.left < visible.left)
-            visible.left = coordinate(visible.right - menuWidth);
+            visible.left = ScreenCoordinate(visible.right - menuWidth);
         else if (visible.right < limit.right)
-            visible.right = coordinate(visible.left + menuWidth);
+            visible.right = ScreenCoordinate(visible.left + menuWidth);
     }
     const HostRect uncut = visible;
     if (!HostExtIntersectRect(&uncut, &limit, &visible))

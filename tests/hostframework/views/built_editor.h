@@ -14,7 +14,8 @@
 
 namespace kravo::test {
 
-inline SViewRecord editorRecord(const std::string& text, HostRect frame)
+// The record of a description view with the text and the frame.
+inline SViewRecord editorRecord(const std::string& text, HostRect frame = {0, 0, 0, 0})
 {
     SViewRecord record{};
     record.type = 8;

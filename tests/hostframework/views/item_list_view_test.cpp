@@ -7,15 +7,17 @@
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+using kravo::test::editorRecord;
 
 using kravo::test::ViewTest;
 
@@ -62,15 +64,6 @@ std::int32_t thrownBy(const std::function<void()>& call)
     return 0;
 }
 
-SViewRecord recordOf(const std::string& text, HostRect frame = {0, 0, 0, 0})
-{
-    SViewRecord record{};
-    record.type = 8;
-    record.frame = frame;
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
-}
 
 class ItemListViews : public ViewTest {
 protected:
@@ -87,7 +80,7 @@ protected:
     // The code the description's view throws reading its description; 0 when it reads it.
     static std::int32_t readCode(CCustomView& view, const std::string& text)
     {
-        const SViewRecord record = recordOf(text);
+        const SViewRecord record = editorRecord(text);
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
         return thrownBy([&] { view.ReadDescription(state); });
@@ -201,7 +194,7 @@ TEST_F(ItemListViews, TheDescriptionGivesTheListIdAndBothScrollControlIdsOrNone)
 
 TEST_F(ItemListViews, ADescribedListIsBuiltThroughTheKeywordMap)
 {
-    const SViewRecord record = recordOf("!ItemList[('list')(129)]", {0, 0, 100, 100});
+    const SViewRecord record = editorRecord("!ItemList[('list')(129)]", {0, 0, 100, 100});
     bool isDescription = false;
     std::unique_ptr<CCustomView> view(BuildViewFromRecord(&record, &isDescription));
     ASSERT_NE(dynamic_cast<CItemListView*>(view.get()), nullptr);
@@ -235,7 +228,7 @@ TEST_F(ItemListViews, ScrollControlsAreFoundByIdFromTheParentOutwardsAndBound)
     inner->SetFrame({500, 500, 520, 600});
     group->AddSubView(inner, false);
     auto* view = new CItemListView;
-    const SViewRecord record = recordOf("!ItemList[('list')(129 'hscr' 'vscr')]");
+    const SViewRecord record = editorRecord("!ItemList[('list')(129 'hscr' 'vscr')]");
     SParseState state(&record);
     ASSERT_TRUE(ParseDescription(state));
     view->ReadDescription(state);

@@ -3,14 +3,16 @@
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 
 namespace {
+
+using kravo::test::editorRecord;
 
 using kravo::test::ViewTest;
 
@@ -24,22 +26,13 @@ std::int32_t thrownBy(const std::function<void()>& call)
     return 0;
 }
 
-SViewRecord recordOf(const std::string& text, HostRect frame)
-{
-    SViewRecord record{};
-    record.type = 8;
-    record.frame = frame;
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
-}
 
 class SystemControlViews : public ViewTest {
 protected:
     template <typename View>
     static std::unique_ptr<View> built(const std::string& text, HostRect frame = {10, 10, 26, 90})
     {
-        const SViewRecord record = recordOf(text, frame);
+        const SViewRecord record = editorRecord(text, frame);
         bool isDescription = false;
         std::unique_ptr<CCustomView> view(BuildViewFromRecord(&record, &isDescription));
         return std::unique_ptr<View>(dynamic_cast<View*>(view.release()));
@@ -49,7 +42,7 @@ protected:
     template <typename View>
     static std::int32_t readCode(const std::string& text)
     {
-        const SViewRecord record = recordOf(text, {0, 0, 10, 10});
+        const SViewRecord record = editorRecord(text, {0, 0, 10, 10});
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
         View view;

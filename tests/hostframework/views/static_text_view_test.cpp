@@ -4,25 +4,18 @@
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <cstring>
 #include <memory>
 #include <string>
 
 namespace {
 
+using kravo::test::editorRecord;
+
 using kravo::test::ViewTest;
 
-SViewRecord recordOf(const std::string& text, HostRect frame)
-{
-    SViewRecord record{};
-    record.type = 8;
-    record.frame = frame;
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
-}
 
 std::string textOf(const CStaticTextView& view)
 {
@@ -65,7 +58,7 @@ protected:
 
     static std::unique_ptr<CStaticTextView> built(const std::string& text, HostRect frame = {0, 0, 20, 80})
     {
-        const SViewRecord record = recordOf(text, frame);
+        const SViewRecord record = editorRecord(text, frame);
         bool isDescription = false;
         std::unique_ptr<CCustomView> view(BuildViewFromRecord(&record, &isDescription));
         EXPECT_NE(view, nullptr) << text;
@@ -75,7 +68,7 @@ protected:
     // The code a static text's reading of the description fails with; 0 when it reads.
     static std::int32_t readingError(const std::string& text)
     {
-        const SViewRecord record = recordOf(text, {0, 0, 20, 80});
+        const SViewRecord record = editorRecord(text, {0, 0, 20, 80});
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
         CStaticTextView view;
