@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 namespace effects {
@@ -23,6 +24,34 @@ constexpr float kLargestLengthReach = 4.0f * 1.1f * 1.002f;
 
 // Keeps the recursive states away from denormal numbers.
 constexpr float kDenormalOffset = 1e-8f;
+
+// Four floats worked on at once, each lane rounded as a float of its own.
+using Lanes = float __attribute__((vector_size(16)));
+constexpr int kLanes = 4;
+
+Lanes lanes(float x) { return Lanes{x, x, x, x}; }
+
+Lanes load(const float* p)
+{
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+void store(float* p, Lanes v) { std::memcpy(p, &v, sizeof v); }
+
+// Four rows of four become four columns.
+void transpose(Lanes (&f)[kLanes])
+{
+    const Lanes ab01 = __builtin_shufflevector(f[0], f[1], 0, 4, 1, 5);
+    const Lanes ab23 = __builtin_shufflevector(f[0], f[1], 2, 6, 3, 7);
+    const Lanes cd01 = __builtin_shufflevector(f[2], f[3], 0, 4, 1, 5);
+    const Lanes cd23 = __builtin_shufflevector(f[2], f[3], 2, 6, 3, 7);
+    f[0] = __builtin_shufflevector(ab01, cd01, 0, 1, 4, 5);
+    f[1] = __builtin_shufflevector(ab01, cd01, 2, 3, 6, 7);
+    f[2] = __builtin_shufflevector(ab23, cd23, 0, 1, 4, 5);
+    f[3] = __builtin_shufflevector(ab23, cd23, 2, 3, 6, 7);
+}
 
 float sideTuning(float tuning, int side) { return tuning + static_cast<float>(side * ReverbEngine::kStereoSpread); }
 
@@ -56,6 +85,7 @@ void ReverbEngine::setSampleRate(float rate)
 
 void ReverbEngine::buildDelayLines()
 {
+    dropPlan();
     const float k = sampleRate_ / kTuningRate;
     longestComb_ = roundedLength(kLongestCombTuning * k * kLargestLengthReach, kCombFrames - 1);
     // The rings go round as soon as the longest comb allows: fewer cache lines in use at common rates.
@@ -79,6 +109,8 @@ void ReverbEngine::buildDelayLines()
 void ReverbEngine::setCombLength(int side, int comb, float samples)
 {
     const std::int32_t length = roundedLength(samples, longestComb_);
+    if (length != combLength_[side][comb])
+        finishPlan();
     combLength_[side][comb] = length;
     combOffset_[side * kCombCount + comb] = combMask_ + 1 - static_cast<std::uint32_t>(length);
 }
@@ -88,6 +120,7 @@ void ReverbEngine::setCombLength(int side, int comb, float samples)
 // need clearing, which keeps a type change cheap on the audio thread.
 void ReverbEngine::clear()
 {
+    dropPlan();
     writeIndex_ = 0;
     std::fill(std::begin(combState_), std::end(combState_), 0.0f);
     for (float* ring : combMemory_) {
@@ -122,6 +155,8 @@ void ReverbEngine::setDamping(float x)
 
 void ReverbEngine::updateCoefficients()
 {
+    if (feedback_ != roomSize_ || damp1_ != damping_ || damp2_ != 1.0f - damping_)
+        finishPlan();
     feedback_ = roomSize_;
     damp1_ = damping_;
     damp2_ = 1.0f - damping_;
@@ -158,43 +193,110 @@ void ReverbEngine::setPreDelay(std::uint32_t samples)
     preDelayReadOffset_ = (kPreDelayLength - samples) & kPreDelayMask;
 }
 
-// The delayed values are read one by one; the states and the values written
-// back follow element by element over all twenty combs, which the compiler
-// works out four at a time. Each comb reads before it writes, as it always
-// did, and the sums add in comb order.
-void ReverbEngine::runCombs(float left, float right, float& sumLeft, float& sumRight)
+// A comb's states depend only on what it reads, never on this frame's input, so they are followed frame by
+// frame ahead of the inputs; the sums add in comb order, as one frame at a time would.
+void ReverbEngine::startPlan()
 {
-    constexpr int kCombs = kSides * kCombCount;
-    const std::uint32_t writeIndex = writeIndex_;
-    float delayed[kCombs];
-    float input[kCombs];
-#pragma GCC unroll 20
+    finishPlan();
+    const std::uint32_t start = (writeIndex_ + 1) & combMask_;
+    const std::uint32_t ringFrames = combMask_ + 1;
+    // A plan reads nothing it writes and writes no further than the end of the rings.
+    std::int32_t frames = std::min<std::int32_t>(kPlanFrames, static_cast<std::int32_t>(ringFrames - start));
+    for (const auto& lengths : combLength_)
+        frames = std::min(frames, *std::min_element(std::begin(lengths), std::end(lengths)));
+
+    const float* reads[kCombs];
+    float acrossTheEnd[kCombs][kPlanFrames];
     for (int k = 0; k < kCombs; ++k) {
-        delayed[k] = combMemory_[k][(writeIndex + combOffset_[k]) & combMask_];
-        input[k] = k < kCombCount ? left : right;
+        const float* ring = combMemory_[k];
+        const std::uint32_t read = (start + combOffset_[k]) & combMask_;
+        reads[k] = ring + read;
+        if (read + static_cast<std::uint32_t>(frames) > ringFrames) {
+            for (std::int32_t i = 0; i < frames; ++i)
+                acrossTheEnd[k][i] = ring[(read + static_cast<std::uint32_t>(i)) & combMask_];
+            reads[k] = acrossTheEnd[k];
+        }
     }
-    const float damp1 = damp1_;
-    const float damp2 = damp2_;
-    const float feedback = feedback_;
-    float written[kCombs];
+    if (frames == kPlanFrames)
+        planFull(reads);
+    else
+        planPart(reads, frames);
+    planStart_ = start;
+    planFrames_ = frames;
+    planPosition_ = 0;
+}
+
+void ReverbEngine::planPart(const float* const* reads, std::int32_t frames)
+{
+    for (int side = 0; side < kSides; ++side) {
+        float* sums = planSum_[side];
+        std::fill(sums, sums + kPlanFrames, kDenormalOffset);
+        for (int k = side * kCombCount; k < (side + 1) * kCombCount; ++k)
+            for (std::int32_t i = 0; i < frames; ++i)
+                sums[i] += reads[k][i];
+    }
     for (int k = 0; k < kCombs; ++k) {
-        const float state = damp1 * combState_[k] + damp2 * delayed[k] + kDenormalOffset;
-        combState_[k] = state;
-        written[k] = state * feedback + input[k] + kDenormalOffset;
+        float state = combState_[k];
+        for (std::int32_t i = 0; i < frames; ++i) {
+            state = damp1_ * state + damp2_ * reads[k][i] + kDenormalOffset;
+            planState_[k][i] = state;
+        }
     }
-#pragma GCC unroll 20
-    for (int k = 0; k < kCombs; ++k)
-        combMemory_[k][writeIndex] = written[k];
-    float sum = kDenormalOffset;
-#pragma GCC unroll 10
-    for (int k = 0; k < kCombCount; ++k)
-        sum += delayed[k];
-    sumLeft = sum;
-    sum = kDenormalOffset;
-#pragma GCC unroll 10
-    for (int k = kCombCount; k < kCombs; ++k)
-        sum += delayed[k];
-    sumRight = sum;
+}
+
+// Four combs side by side in four lanes, frame after frame: what each reads is turned from rows of frames
+// into columns of combs and back, four frames at a time.
+void ReverbEngine::planFull(const float* const* reads)
+{
+    for (int side = 0; side < kSides; ++side) {
+        Lanes sums[kPlanFrames / kLanes];
+        std::fill(std::begin(sums), std::end(sums), lanes(kDenormalOffset));
+        for (int k = side * kCombCount; k < (side + 1) * kCombCount; ++k)
+            for (int n = 0; n < kPlanFrames / kLanes; ++n)
+                sums[n] += load(reads[k] + n * kLanes);
+        for (int n = 0; n < kPlanFrames / kLanes; ++n)
+            store(planSum_[side] + n * kLanes, sums[n]);
+    }
+    const Lanes damp1 = lanes(damp1_);
+    const Lanes damp2 = lanes(damp2_);
+    const Lanes offset = lanes(kDenormalOffset);
+    for (int k = 0; k < kCombs; k += kLanes) {
+        Lanes state = load(combState_ + k);
+        for (int i = 0; i < kPlanFrames; i += kLanes) {
+            Lanes f[kLanes] = {load(reads[k] + i), load(reads[k + 1] + i), load(reads[k + 2] + i),
+                               load(reads[k + 3] + i)};
+            transpose(f);
+            for (Lanes& frame : f)
+                frame = state = damp1 * state + damp2 * frame + offset;
+            transpose(f);
+            for (int lane = 0; lane < kLanes; ++lane)
+                store(planState_[k + lane] + i, f[lane]);
+        }
+    }
+}
+
+void ReverbEngine::finishPlan()
+{
+    const int frames = planPosition_;
+    dropPlan();
+    if (frames == 0)
+        return;
+    for (int k = 0; k < kCombs; ++k) {
+        const float* states = planState_[k];
+        const float* input = planInput_[k / kCombCount];
+        float* ring = combMemory_[k] + planStart_;
+        if (frames == kPlanFrames) {
+            const Lanes feedback = lanes(feedback_);
+            const Lanes offset = lanes(kDenormalOffset);
+            for (int i = 0; i < kPlanFrames; i += kLanes)
+                store(ring + i, load(states + i) * feedback + load(input + i) + offset);
+        } else {
+            for (int i = 0; i < frames; ++i)
+                ring[i] = states[i] * feedback_ + input[i] + kDenormalOffset;
+        }
+        combState_[k] = states[frames - 1];
+    }
+    writeIndex_ = planStart_ + static_cast<std::uint32_t>(frames) - 1;
 }
 
 float ReverbEngine::runAllpasses(int side, float y)
@@ -219,14 +321,16 @@ void ReverbEngine::process(float inLeft, float inRight, float& outLeft, float& o
     preDelay_[preDelayCounter_] = inLeft;
     const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
 
-    writeIndex_ = (writeIndex_ + 1) & combMask_;
-    float sums[kSides];
-    runCombs(x, inRight, sums[0], sums[1]);
+    if (planPosition_ == planFrames_)
+        startPlan();
+    const int frame = planPosition_++;
+    planInput_[0][frame] = x;
+    planInput_[1][frame] = inRight;
     float out[kSides];
     for (int side = 0; side < kSides; ++side) {
         float& p = lowState_[side];
         float& q = highState_[side];
-        p = sums[side] * lowPassA_ + p * (1.0f - lowPassA_);
+        p = planSum_[side][frame] * lowPassA_ + p * (1.0f - lowPassA_);
         q = p * highPassB_ + q * (1.0f - highPassB_);
         out[side] = kOutputGain * runAllpasses(side, p - q);
     }

@@ -47,11 +47,22 @@ private:
         std::int32_t index;
     };
 
+    static constexpr int kCombs = kSides * kCombCount;
+    static constexpr int kPlanFrames = 16;
+
     void buildDelayLines();
     void updateCoefficients();
     void setCombLength(int side, int comb, float samples);
-    // Both sides' combs; the sums of what they read, left and right.
-    void runCombs(float left, float right, float& sumLeft, float& sumRight);
+    // What a comb reads was written at least its length before, so its states and the sums the engine
+    // reads are worked out ahead for up to kPlanFrames frames; only what the combs write waits for the
+    // frames' inputs. The plan is finished (its writes made) when it is used up and before anything that
+    // shapes the combs changes.
+    void startPlan();
+    void finishPlan();
+    // The sums and each comb's states over the plan's frames, from what each comb reads in them.
+    void planPart(const float* const* reads, std::int32_t frames);
+    void planFull(const float* const* reads);
+    void dropPlan() { planFrames_ = planPosition_ = 0; }
     float runAllpasses(int side, float y);
 
     float sampleRate_ = 44100.0f;
@@ -65,17 +76,28 @@ private:
     // read and write points move one value a sample, so each comb loads a new
     // cache line only every 16 samples.
     // No initialiser: clear() reaches every frame read before it is written.
-    float combMemory_[kSides * kCombCount][kCombFrames];
+    float combMemory_[kCombs][kCombFrames];
+    // The ring index of the last frame written.
     std::uint32_t writeIndex_ = 0;
     std::int32_t combLength_[kSides][kCombCount] = {};
     // By comb, the ten left combs first, as the rings.
-    std::uint32_t combOffset_[kSides * kCombCount] = {};
-    float combState_[kSides * kCombCount] = {};
+    std::uint32_t combOffset_[kCombs] = {};
+    // The states after the last frame written.
+    float combState_[kCombs] = {};
     float lengthFactor_[kCombCount] = {};
     // The longest comb the current rate can ask for; clearing only reaches this far back.
     std::int32_t longestComb_ = kCombFrames - 1;
     // Each ring's length less one: the smallest power of two above the longest comb.
     std::uint32_t combMask_ = kCombFrames - 1;
+
+    // The plan: the ring index of its first frame, each comb's states, the sums of what each side's combs
+    // read, and the inputs of the frames processed so far.
+    std::uint32_t planStart_ = 0;
+    int planFrames_ = 0;
+    int planPosition_ = 0;
+    float planState_[kCombs][kPlanFrames] = {};
+    float planSum_[kSides][kPlanFrames] = {};
+    float planInput_[kSides][kPlanFrames] = {};
 
     float lowPassA_ = 1.0f;
     float highPassB_ = 0.0f;
