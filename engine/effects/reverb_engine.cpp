@@ -170,8 +170,12 @@ void ReverbEngine::setFilters(float lowPass, float highPass)
     constexpr float kHighPassClosed = 0.01f;
     const float fl = std::min(20.0f * std::exp2(10.0f * lowPass) / sampleRate_, kHighestFraction);
     const float fh = std::min(20.0f * std::exp2(10.0f * highPass) / sampleRate_, kHighestFraction);
-    lowPassA_ = 2.0f * fl > kLowPassOpen ? 1.0f : 2.0f * fl;
-    highPassB_ = 2.0f * fh < kHighPassClosed ? 0.0f : 2.0f * fh;
+    const float lowPassA = 2.0f * fl > kLowPassOpen ? 1.0f : 2.0f * fl;
+    const float highPassB = 2.0f * fh < kHighPassClosed ? 0.0f : 2.0f * fh;
+    if (lowPassA != lowPassA_ || highPassB != highPassB_)
+        finishPlan();
+    lowPassA_ = lowPassA;
+    highPassB_ = highPassB;
 }
 
 void ReverbEngine::setLengthScale(float scale)
@@ -204,6 +208,9 @@ void ReverbEngine::startPlan()
     std::int32_t frames = std::min<std::int32_t>(kPlanFrames, static_cast<std::int32_t>(ringFrames - start));
     for (const auto& lengths : combLength_)
         frames = std::min(frames, *std::min_element(std::begin(lengths), std::end(lengths)));
+    for (const auto& side : allpasses_)
+        for (const Allpass& allpass : side)
+            frames = std::min(frames, allpass.length);
 
     const float* reads[kCombs];
     float acrossTheEnd[kCombs][kPlanFrames];
@@ -221,6 +228,7 @@ void ReverbEngine::startPlan()
         planFull(reads);
     else
         planPart(reads, frames);
+    planOutputs(frames);
     planStart_ = start;
     planFrames_ = frames;
     planPosition_ = 0;
@@ -275,6 +283,90 @@ void ReverbEngine::planFull(const float* const* reads)
     }
 }
 
+namespace {
+
+// The ring index an all-pass takes next.
+std::int32_t nextIndex(std::int32_t index, std::int32_t length) { return index + 1 == length ? 0 : index + 1; }
+
+// Frames of a ring of the given length from index first on, round its end; a full plan's inside it as lanes.
+void readRing(const float* ring, std::int32_t length, std::int32_t first, std::int32_t frames, float* to)
+{
+    if (frames == ReverbEngine::kPlanFrames && first + ReverbEngine::kPlanFrames <= length) {
+        for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes)
+            store(to + i, load(ring + first + i));
+        return;
+    }
+    const std::int32_t beforeEnd = std::min(frames, length - first);
+    for (std::int32_t i = 0; i < beforeEnd; ++i)
+        to[i] = ring[first + i];
+    for (std::int32_t i = beforeEnd; i < frames; ++i)
+        to[i] = ring[i - beforeEnd];
+}
+
+void writeRing(float* ring, std::int32_t length, std::int32_t first, std::int32_t frames, const float* from)
+{
+    if (frames == ReverbEngine::kPlanFrames && first + ReverbEngine::kPlanFrames <= length) {
+        for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes)
+            store(ring + first + i, load(from + i));
+        return;
+    }
+    const std::int32_t beforeEnd = std::min(frames, length - first);
+    for (std::int32_t i = 0; i < beforeEnd; ++i)
+        ring[first + i] = from[i];
+    for (std::int32_t i = beforeEnd; i < frames; ++i)
+        ring[i - beforeEnd] = from[i];
+}
+
+// One all-pass over the frames: y holds its input and is left holding its output.
+void runAllpass(const float* o, float* y, float* written, std::int32_t frames)
+{
+    constexpr float kAllpassFeedback = 0.5f;
+    if (frames == ReverbEngine::kPlanFrames) {
+        for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes) {
+            const Lanes ov = load(o + i);
+            const Lanes yv = load(y + i);
+            store(written + i, lanes(kAllpassFeedback) * ov + yv + lanes(kDenormalOffset));
+            store(y + i, ov - yv);
+        }
+        return;
+    }
+    for (std::int32_t i = 0; i < frames; ++i) {
+        written[i] = kAllpassFeedback * o[i] + y[i] + kDenormalOffset;
+        y[i] = o[i] - y[i];
+    }
+}
+
+} // namespace
+
+// The filters and the all-passes take only the sums, so the outputs are known as soon as the combs' plan;
+// what the all-passes write waits for the plan's end, in case it is cut short.
+void ReverbEngine::planOutputs(std::int32_t frames)
+{
+    constexpr float kOutputGain = 0.025f;
+    const float lowPassA = lowPassA_;
+    const float highPassB = highPassB_;
+    for (int side = 0; side < kSides; ++side) {
+        float y[kPlanFrames];
+        float p = lowState_[side];
+        float q = highState_[side];
+        for (std::int32_t i = 0; i < frames; ++i) {
+            p = planSum_[side][i] * lowPassA + p * (1.0f - lowPassA);
+            q = p * highPassB + q * (1.0f - highPassB);
+            planLow_[side][i] = p;
+            planHigh_[side][i] = q;
+            y[i] = p - q;
+        }
+        for (int n = 0; n < kAllpassCount; ++n) {
+            const Allpass& allpass = allpasses_[side][n];
+            float o[kPlanFrames];
+            readRing(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), frames, o);
+            runAllpass(o, y, planAllpassWrite_[side][n], frames);
+        }
+        for (std::int32_t i = 0; i < frames; ++i)
+            planOutput_[side][i] = kOutputGain * y[i];
+    }
+}
+
 void ReverbEngine::finishPlan()
 {
     const int frames = planPosition_;
@@ -297,45 +389,31 @@ void ReverbEngine::finishPlan()
         combState_[k] = states[frames - 1];
     }
     writeIndex_ = planStart_ + static_cast<std::uint32_t>(frames) - 1;
-}
-
-float ReverbEngine::runAllpasses(int side, float y)
-{
-    constexpr float kAllpassFeedback = 0.5f;
-    for (Allpass& allpass : allpasses_[side]) {
-        if (++allpass.index >= allpass.length)
-            allpass.index = 0;
-        float& stored = allpass.buffer[allpass.index];
-        const float o = stored;
-        stored = kAllpassFeedback * o + y + kDenormalOffset;
-        y = o - y;
+    for (int side = 0; side < kSides; ++side) {
+        lowState_[side] = planLow_[side][frames - 1];
+        highState_[side] = planHigh_[side][frames - 1];
+        for (int n = 0; n < kAllpassCount; ++n) {
+            Allpass& allpass = allpasses_[side][n];
+            const std::int32_t first = nextIndex(allpass.index, allpass.length);
+            writeRing(allpass.buffer, allpass.length, first, frames, planAllpassWrite_[side][n]);
+            const std::int32_t last = first + frames - 1;
+            allpass.index = last < allpass.length ? last : last - allpass.length;
+        }
     }
-    return y;
 }
 
 void ReverbEngine::process(float inLeft, float inRight, float& outLeft, float& outRight)
 {
-    // Keeps the many summed combs well inside full scale.
-    constexpr float kOutputGain = 0.025f;
     preDelayCounter_ = (preDelayCounter_ + 1) & kPreDelayMask;
     preDelay_[preDelayCounter_] = inLeft;
     const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
-
     if (planPosition_ == planFrames_)
         startPlan();
     const int frame = planPosition_++;
     planInput_[0][frame] = x;
     planInput_[1][frame] = inRight;
-    float out[kSides];
-    for (int side = 0; side < kSides; ++side) {
-        float& p = lowState_[side];
-        float& q = highState_[side];
-        p = planSum_[side][frame] * lowPassA_ + p * (1.0f - lowPassA_);
-        q = p * highPassB_ + q * (1.0f - highPassB_);
-        out[side] = kOutputGain * runAllpasses(side, p - q);
-    }
-    outLeft = out[0];
-    outRight = out[1];
+    outLeft = planOutput_[0][frame];
+    outRight = planOutput_[1][frame];
 }
 
 } // namespace effects

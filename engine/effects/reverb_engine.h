@@ -20,6 +20,8 @@ public:
     static constexpr std::uint32_t kPreDelayMask = kPreDelayLength - 1;
     // The right side's tunings are this many samples (at 44.1 kHz) longer, to decorrelate the sides.
     static constexpr std::int32_t kStereoSpread = 23;
+    // The most frames worked out ahead at once.
+    static constexpr int kPlanFrames = 16;
 
     void init();
     void setSampleRate(float rate);
@@ -48,22 +50,22 @@ private:
     };
 
     static constexpr int kCombs = kSides * kCombCount;
-    static constexpr int kPlanFrames = 16;
 
     void buildDelayLines();
     void updateCoefficients();
     void setCombLength(int side, int comb, float samples);
-    // What a comb reads was written at least its length before, so its states and the sums the engine
-    // reads are worked out ahead for up to kPlanFrames frames; only what the combs write waits for the
-    // frames' inputs. The plan is finished (its writes made) when it is used up and before anything that
-    // shapes the combs changes.
+    // What a comb or an all-pass reads was written at least its length before, and a frame's input reaches
+    // nothing but what the combs write: so the combs' states, the filters, the all-passes and the outputs
+    // are worked out ahead for up to kPlanFrames frames, and only the combs' writes wait for the frames'
+    // inputs. The plan is finished (its writes made) when it is used up and before any length or
+    // coefficient changes.
     void startPlan();
     void finishPlan();
     // The sums and each comb's states over the plan's frames, from what each comb reads in them.
     void planPart(const float* const* reads, std::int32_t frames);
     void planFull(const float* const* reads);
     void dropPlan() { planFrames_ = planPosition_ = 0; }
-    float runAllpasses(int side, float y);
+    void planOutputs(std::int32_t frames);
 
     float sampleRate_ = 44100.0f;
     float roomSize_ = 0.0f;
@@ -98,6 +100,11 @@ private:
     float planState_[kCombs][kPlanFrames] = {};
     float planSum_[kSides][kPlanFrames] = {};
     float planInput_[kSides][kPlanFrames] = {};
+    // The filters' states, what the all-passes write, and the outputs, frame by frame.
+    float planLow_[kSides][kPlanFrames] = {};
+    float planHigh_[kSides][kPlanFrames] = {};
+    float planAllpassWrite_[kSides][kAllpassCount][kPlanFrames] = {};
+    float planOutput_[kSides][kPlanFrames] = {};
 
     float lowPassA_ = 1.0f;
     float highPassB_ = 0.0f;

@@ -166,17 +166,20 @@ TEST(ReverbEngine, SoundsAsEachSampleInTurnWhateverMovesBetweenThem)
     for (int t = 0; t < kSamples; ++t) {
         if (t == nextMove) {
             const int move = t / 97;
-            if (move % 3 != 1) {
+            // Lengths, coefficients, filters, all three.
+            const int what = move % 4;
+            if (what == 0 || what == 3) {
                 engine->setLengthFactors(1.0f + 0.002f * noise(move), 1.0f - 0.002f * noise(move + 5));
                 engine->setLengthScale(move % 7 == 3 ? 0.006f : 0.3f + std::fabs(noise(move + 9)));
             }
-            if (move % 3 != 0) {
+            if (what == 1 || what == 3) {
                 engine->setRoomSize(0.5f + 0.5f * noise(move + 1));
                 const float damping = 0.5f + 0.5f * noise(move + 2);
                 engine->setDamping(damping);
                 plain.setDamping(damping);
             }
-            engine->setFilters(0.6f + 0.4f * noise(move + 3), 0.4f * std::fabs(noise(move + 4)));
+            if (what == 2 || what == 3)
+                engine->setFilters(0.6f + 0.4f * noise(move + 3), 0.4f * std::fabs(noise(move + 4)));
             const int delay = move % 9;
             engine->setPreDelay(static_cast<std::uint32_t>(delay));
             plain.setPreDelay(delay);
