@@ -373,21 +373,26 @@ void ReverbEngine::finishPlan()
     dropPlan();
     if (frames == 0)
         return;
-    for (int k = 0; k < kCombs; ++k) {
-        const float* states = planState_[k];
-        const float* input = planInput_[k / kCombCount];
-        float* ring = combMemory_[k] + planStart_;
-        if (frames == kPlanFrames) {
-            const Lanes feedback = lanes(feedback_);
-            const Lanes offset = lanes(kDenormalOffset);
-            for (int i = 0; i < kPlanFrames; i += kLanes)
-                store(ring + i, load(states + i) * feedback + load(input + i) + offset);
-        } else {
-            for (int i = 0; i < frames; ++i)
-                ring[i] = states[i] * feedback_ + input[i] + kDenormalOffset;
+    if (frames == kPlanFrames) {
+        const Lanes feedback = lanes(feedback_);
+        const Lanes offset = lanes(kDenormalOffset);
+        for (int side = 0; side < kSides; ++side) {
+            Lanes input[kPlanFrames / kLanes];
+            for (int n = 0; n < kPlanFrames / kLanes; ++n)
+                input[n] = load(planInput_[side] + n * kLanes);
+            for (int k = side * kCombCount; k < (side + 1) * kCombCount; ++k)
+                for (int n = 0; n < kPlanFrames / kLanes; ++n)
+                    store(combMemory_[k] + planStart_ + n * kLanes,
+                          load(planState_[k] + n * kLanes) * feedback + input[n] + offset);
         }
-        combState_[k] = states[frames - 1];
+    } else {
+        for (int k = 0; k < kCombs; ++k)
+            for (int i = 0; i < frames; ++i)
+                combMemory_[k][planStart_ + static_cast<std::uint32_t>(i)] =
+                    planState_[k][i] * feedback_ + planInput_[k / kCombCount][i] + kDenormalOffset;
     }
+    for (int k = 0; k < kCombs; ++k)
+        combState_[k] = planState_[k][frames - 1];
     writeIndex_ = planStart_ + static_cast<std::uint32_t>(frames) - 1;
     for (int side = 0; side < kSides; ++side) {
         lowState_[side] = planLow_[side][frames - 1];
