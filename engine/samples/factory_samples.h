@@ -78,7 +78,49 @@ public:
             }
         }
 
+        // read() at each of n positions, the copy's checks made once; a mono copy fills only `left`.
+        void readRun(const float* positions, std::uint32_t n, float lastFrame, float* left, float* right) const
+        {
+            if (frames_ <= 0) {
+                std::fill(left, left + n, 0.0f);
+                std::fill(right, right + n, 0.0f);
+                return;
+            }
+            const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames_ - 1);
+            if (stereo_)
+                readFrames(positions, n, last, [this](std::int32_t i0, std::int32_t i1, float frac, std::uint32_t k,
+                                                      float* l, float* r) {
+                    const std::int16_t* a = slot_.stereoFrames[i0];
+                    const std::int16_t* b = slot_.stereoFrames[i1];
+                    l[k] = (static_cast<float>(a[0]) + static_cast<float>(b[0] - a[0]) * frac) / kFullScale;
+                    r[k] = (static_cast<float>(a[1]) + static_cast<float>(b[1] - a[1]) * frac) / kFullScale;
+                }, left, right);
+            else
+                readFrames(positions, n, last, [this](std::int32_t i0, std::int32_t i1, float frac, std::uint32_t k,
+                                                      float* l, float*) {
+                    const float a = slot_.monoFrames[i0];
+                    const float b = slot_.monoFrames[i1];
+                    l[k] = (a + (b - a) * frac) / kFullScale;
+                }, left, right);
+        }
+
     private:
+        template <typename Interpolate>
+        void readFrames(const float* positions, std::uint32_t n, std::int32_t last, Interpolate interpolate,
+                        float* left, float* right) const
+        {
+            for (std::uint32_t k = 0; k < n; ++k) {
+                const float position = positions[k];
+                if (!(position >= 0.0f)) {
+                    left[k] = right[k] = 0.0f;
+                    continue;
+                }
+                const auto i0 = std::min(static_cast<std::int32_t>(position), frames_ - 1);
+                const std::int32_t i1 = i0 + 1 > last ? i0 : i0 + 1;
+                interpolate(i0, i1, position - static_cast<float>(i0), k, left, right);
+            }
+        }
+
         const Slot& slot_;
         std::int32_t frames_;
         bool stereo_;

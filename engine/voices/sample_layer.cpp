@@ -170,26 +170,51 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
     float left[kMostAhead];
     float right[kMostAhead];
     endsAt_ = kNoEnd;
-    std::uint32_t counter = voice.counter;
     std::uint32_t sounding = 0;
-    for (; sounding < count; ++sounding) {
-        const bool pitchTick = (counter & voicetick::kPitchMask) == 0;
-        ++counter;
-        ampEnv_.step();
-        bool playing = ampEnv_.isActive();
-        if (playing) {
-            s.step = s.baseStep;
-            playing = samples::moveLayer(s);
+    if (!filter_.isOn()) {
+        // The envelope and the motion first, sample by sample; then the reads and the levels.
+        float positions[kMostAhead];
+        float levels[kMostAhead];
+        for (; sounding < count; ++sounding) {
+            ampEnv_.step();
+            bool playing = ampEnv_.isActive();
+            if (playing) {
+                s.step = s.baseStep;
+                playing = samples::moveLayer(s);
+            }
+            if (!playing) {
+                s.on = false;
+                endsAt_ = sounding;
+                break;
+            }
+            positions[sounding] = s.position;
+            levels[sounding] = ampEnv_.level();
         }
-        if (!playing) {
-            s.on = false;
-            endsAt_ = sounding;
-            break;
-        }
-        float l = 0.0f;
-        float r = 0.0f;
-        reader.read(s.position, s.lastFrame, l, r);
-        if (filter_.isOn()) {
+        reader.readRun(positions, sounding, s.lastFrame, left, right);
+        for (std::uint32_t k = 0; k < sounding; ++k)
+            left[k] *= levels[k];
+        if (stereo)
+            for (std::uint32_t k = 0; k < sounding; ++k)
+                right[k] *= levels[k];
+    } else {
+        std::uint32_t counter = voice.counter;
+        for (; sounding < count; ++sounding) {
+            const bool pitchTick = (counter & voicetick::kPitchMask) == 0;
+            ++counter;
+            ampEnv_.step();
+            bool playing = ampEnv_.isActive();
+            if (playing) {
+                s.step = s.baseStep;
+                playing = samples::moveLayer(s);
+            }
+            if (!playing) {
+                s.on = false;
+                endsAt_ = sounding;
+                break;
+            }
+            float l = 0.0f;
+            float r = 0.0f;
+            reader.read(s.position, s.lastFrame, l, r);
             if (pitchTick) {
                 filterEnv_.step4();
                 const float freq = s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue;
@@ -199,10 +224,10 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
                 filter_.processStereo(l, r);
             else
                 l = filter_.process(l);
+            const float level = ampEnv_.level();
+            left[sounding] = l * level;
+            right[sounding] = r * level;
         }
-        const float level = ampEnv_.level();
-        left[sounding] = l * level;
-        right[sounding] = r * level;
     }
     state_ = s;
     aheadCount_ = endsAt_ == kNoEnd ? count : sounding + 1;
