@@ -357,30 +357,49 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
         return;
     float level[kMostAhead];
     std::uint32_t sounding = 0;
-    for (; sounding < count && s.on; ++sounding) {
-        const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
-        L.ampEnv.step();
-        if (pitchTick) {
-            L.pitchEnv.step4();
-            L.filterEnv.step4();
-            s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
-            if (L.filter.isOn())
+    if (!L.filter.isOn()) {
+        // The envelopes and the motion first, sample by sample; then the reads.
+        float positions[kMostAhead];
+        for (; sounding < count && s.on; ++sounding) {
+            const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
+            L.ampEnv.step();
+            if (pitchTick) {
+                L.pitchEnv.step4();
+                L.filterEnv.step4();
+                s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+            }
+            if (!moveLayer(s)) {
+                s.on = false;
+                break;
+            }
+            positions[sounding] = s.position;
+            level[sounding] = voiceGain_ * L.ampEnv.level();
+        }
+        buffer->readInterpolatedRun(positions, sounding, outLeft, outRight);
+    } else {
+        for (; sounding < count && s.on; ++sounding) {
+            const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
+            L.ampEnv.step();
+            if (pitchTick) {
+                L.pitchEnv.step4();
+                L.filterEnv.step4();
+                s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
                 L.filter.setParameters(
                     voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
                     s.filterQ, 1.0f);
-        }
-        if (!moveLayer(s)) {
-            s.on = false;
-            break;
-        }
-        float left = 0.0f;
-        float right = 0.0f;
-        buffer->readInterpolated(s.position, left, right);
-        if (L.filter.isOn())
+            }
+            if (!moveLayer(s)) {
+                s.on = false;
+                break;
+            }
+            float left = 0.0f;
+            float right = 0.0f;
+            buffer->readInterpolated(s.position, left, right);
             L.filter.processStereo(left, right);
-        outLeft[sounding] = left;
-        outRight[sounding] = right;
-        level[sounding] = voiceGain_ * L.ampEnv.level();
+            outLeft[sounding] = left;
+            outRight[sounding] = right;
+            level[sounding] = voiceGain_ * L.ampEnv.level();
+        }
     }
     L.distortion.processStereo(outLeft, outRight, static_cast<int>(sounding));
     for (std::uint32_t k = 0; k < sounding; ++k) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 namespace samples {
 class SampleFile;
@@ -49,6 +50,46 @@ public:
     // two frames around it; positions outside the sample read its first or last frame.
     void readInterpolated(float position, float& left, float& right) const
     {
+        withFormat([&](auto format) { readAs<format()>(position, left, right); });
+    }
+    // readInterpolated at each of n positions, the format looked up once.
+    void readInterpolatedRun(const float* positions, std::uint32_t n, float* left, float* right) const
+    {
+        withFormat([&](auto format) {
+            for (std::uint32_t k = 0; k < n; ++k)
+                readAs<format()>(positions[k], left[k], right[k]);
+        });
+    }
+
+private:
+    // The sample data from where the file stands: size bytes of frames of frameBytes each, in layout code.
+    bool readFrames(samples::SampleFile& file, std::int64_t size, std::int64_t frameBytes, std::int32_t code);
+
+    static constexpr std::int32_t kNoData = -1;
+    // Calls read with the format code as a constant: kNoData without data or for an unknown code.
+    template <typename Read>
+    void withFormat(Read read) const
+    {
+        switch (data == nullptr ? kNoData : formatCode) {
+        case 0: read(std::integral_constant<std::int32_t, 0>{}); break;
+        case 1: read(std::integral_constant<std::int32_t, 1>{}); break;
+        case 2: read(std::integral_constant<std::int32_t, 2>{}); break;
+        case 3: read(std::integral_constant<std::int32_t, 3>{}); break;
+        case 4: read(std::integral_constant<std::int32_t, 4>{}); break;
+        case 5: read(std::integral_constant<std::int32_t, 5>{}); break;
+        case 6: read(std::integral_constant<std::int32_t, 6>{}); break;
+        case 7: read(std::integral_constant<std::int32_t, 7>{}); break;
+        case 8: read(std::integral_constant<std::int32_t, 8>{}); break;
+        case 9: read(std::integral_constant<std::int32_t, 9>{}); break;
+        case 10: read(std::integral_constant<std::int32_t, 10>{}); break;
+        case 11: read(std::integral_constant<std::int32_t, 11>{}); break;
+        default: read(std::integral_constant<std::int32_t, kNoData>{}); break;
+        }
+    }
+
+    template <std::int32_t Format>
+    void readAs(float position, float& left, float& right) const
+    {
         // Held far past any sample's end, yet inside the integer range of the
         // cut toward zero: further out reads the same end frame, and an
         // infinite position no longer turns the interpolation into NaN.
@@ -65,41 +106,53 @@ public:
         float r0 = 0.0f;
         float l1 = 0.0f;
         float r1 = 0.0f;
-        decodeFrame(i0, l0, r0);
-        decodeFrame(i1, l1, r1);
+        decodeFrameAs<Format>(i0, l0, r0);
+        decodeFrameAs<Format>(i1, l1, r1);
         left = l0 + (l1 - l0) * frac + dcOffset;
         right = r0 + (r1 - r0) * frac + dcOffset;
     }
 
-private:
-    // The sample data from where the file stands: size bytes of frames of frameBytes each, in layout code.
-    bool readFrames(samples::SampleFile& file, std::int64_t size, std::int64_t frameBytes, std::int32_t code);
-    void decodeFrame(std::int32_t i, float& left, float& right) const
+    template <std::int32_t Format>
+    void decodeFrameAs(std::int32_t i, float& left, float& right) const
     {
-        const std::uint8_t* d = data.get();
-        if (d == nullptr)
-            return;
         using samples::kSigned8;
         using samples::kUnsigned8;
         using samples::signed16;
+        const std::uint8_t* d = data.get();
         // Little-endian words are high byte second, big-endian first; 24-bit samples use their top two bytes.
         const auto le16 = [d](std::size_t at) { return signed16(d[at] | (d[at + 1] << 8)); };
         const auto be16 = [d](std::size_t at) { return signed16((d[at] << 8) | d[at + 1]); };
         const auto n = static_cast<std::size_t>(i);
-        switch (formatCode) {
-        case 0: left = right = kUnsigned8[d[n]]; break;
-        case 1: left = kUnsigned8[d[2 * n]]; right = kUnsigned8[d[2 * n + 1]]; break;
-        case 2: left = right = le16(2 * n); break;
-        case 3: left = le16(4 * n); right = le16(4 * n + 2); break;
-        case 4: left = right = le16(3 * n + 1); break;
-        case 5: left = le16(6 * n + 1); right = le16(6 * n + 4); break;
-        case 6: left = right = kSigned8[d[n]]; break;
-        case 7: left = kSigned8[d[2 * n]]; right = kSigned8[d[2 * n + 1]]; break;
-        case 8: left = right = be16(2 * n); break;
-        case 9: left = be16(4 * n); right = be16(4 * n + 2); break;
-        case 10: left = right = be16(3 * n); break;
-        case 11: left = be16(6 * n); right = be16(6 * n + 3); break;
-        default: break;
+        if constexpr (Format == 0) {
+            left = right = kUnsigned8[d[n]];
+        } else if constexpr (Format == 1) {
+            left = kUnsigned8[d[2 * n]];
+            right = kUnsigned8[d[2 * n + 1]];
+        } else if constexpr (Format == 2) {
+            left = right = le16(2 * n);
+        } else if constexpr (Format == 3) {
+            left = le16(4 * n);
+            right = le16(4 * n + 2);
+        } else if constexpr (Format == 4) {
+            left = right = le16(3 * n + 1);
+        } else if constexpr (Format == 5) {
+            left = le16(6 * n + 1);
+            right = le16(6 * n + 4);
+        } else if constexpr (Format == 6) {
+            left = right = kSigned8[d[n]];
+        } else if constexpr (Format == 7) {
+            left = kSigned8[d[2 * n]];
+            right = kSigned8[d[2 * n + 1]];
+        } else if constexpr (Format == 8) {
+            left = right = be16(2 * n);
+        } else if constexpr (Format == 9) {
+            left = be16(4 * n);
+            right = be16(4 * n + 2);
+        } else if constexpr (Format == 10) {
+            left = right = be16(3 * n);
+        } else if constexpr (Format == 11) {
+            left = be16(6 * n);
+            right = be16(6 * n + 3);
         }
     }
 
