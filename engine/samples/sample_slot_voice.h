@@ -97,6 +97,9 @@ public:
         c.route(aheadLeft_[k], aheadRight_[k]);
     }
 
+    // Whether the next render starts a run, and so reads the slot's sources.
+    bool startsRun() const { return aheadNext_ == aheadCount_; }
+
     // The filter LFO rate of a layer (the parameter layer when B shares A's).
     static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c, int parameterLayer);
 

@@ -108,12 +108,19 @@ void Engine::renderActiveSampleSlots()
     const std::uint32_t blockLeft = samplesLeftInBlock();
     forEachActiveSlot(kSampleSlotMask, [this, blockLeft](int slot) {
         const int sampleSlot = slot - param::kFirstSampleSlot;
-        const samples::SlotSources sources = sampleSlotSources(sampleSlot);
         const bool enabled = isAnySampleLayerEnabled(sampleSlot);
+        // The buffers are looked up only for a voice that starts a run at this sample.
+        samples::SlotSources sources;
+        bool sourcesTaken = false;
         for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
             SampleSlotVoice& r = sampleSlotVoices[sampleSlot + SampleSlotVoice::kInstances * voice];
-            if (r.playing)
-                r.render(voiceContexts[voice][slot], sources, enabled, blockLeft);
+            if (!r.playing)
+                continue;
+            if (r.startsRun() && !sourcesTaken) {
+                sources = sampleSlotSources(sampleSlot);
+                sourcesTaken = true;
+            }
+            r.render(voiceContexts[voice][slot], sources, enabled, blockLeft);
         }
     });
 }
