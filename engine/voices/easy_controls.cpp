@@ -5,7 +5,9 @@
 #include "plugin/parameters/mixer_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace voices {
 
@@ -47,14 +49,10 @@ void EasyPowers::update(const float* p)
                                  p[param::kEasySampleSemi],       p[param::kEasySampleOctave],
                                  p[param::kEasySynthDecaySpeed],  p[param::kEasySampleDecaySpeed],
                                  p[param::kEasyPitchEnvSpeed],    p[param::kEasyLfoSpeed]};
-    bool moved = !computed_;
-    computed_ = true;
-    for (int k = 0; k < kKnobs; ++k) {
-        moved = moved || knobs[k] != knobs_[k];
-        knobs_[k] = knobs[k];
-    }
-    if (!moved)
+    if (computed_ && std::equal(std::begin(knobs), std::end(knobs), knobs_))
         return;
+    computed_ = true;
+    std::copy(std::begin(knobs), std::end(knobs), knobs_);
     synthOctaves = transposeOctaves(p, param::kEasySynthSemi, param::kEasySynthOctave);
     synthPitchFactor = std::exp2(synthOctaves);
     sampleOctaves = transposeOctaves(p, param::kEasySampleSemi, param::kEasySampleOctave);
