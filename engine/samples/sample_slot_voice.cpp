@@ -268,7 +268,7 @@ void SampleSlotVoice::renderAhead(const SlotSources& sources, std::uint32_t bloc
 // Every 16 samples: the voice's gains, distortion and mix, then each sounding layer.
 void SampleSlotVoice::updateControls(const voices::VoiceContext& c, const SlotSources& sources, bool timesTick)
 {
-    const voices::VoiceOutputLevels levels = c.prepareOutput(velocityGain_, layers_[0].distortion);
+    const voices::VoiceOutputLevels levels = c.prepareOutput(velocityGain_, layers_[0].distortion, volumeGain_);
     layers_[1].distortion.prepare(levels.distortion1, levels.distortion2);
     voiceGain_ = levels.gain;
     mix_ = dsp::clamp01(c.params[param::sampleSlotMix[c.instance]] + c.modValue(sampledest::kMix));
@@ -286,7 +286,7 @@ void SampleSlotVoice::updateLayer(const voices::VoiceContext& c, int layer, voic
     const LayerParameters p = layerParameters(c, pl);
     Layer& L = layers_[layer];
     LayerState& s = L.state;
-    s.volumeGain = voices::dbGain(p.at(p.layout().volume), kLayerVolumeRangeDb, kLayerVolumeRangeDb);
+    s.volumeGain = L.volumeGain(p.at(p.layout().volume), kLayerVolumeRangeDb, kLayerVolumeRangeDb);
 
     s.sweepPhase = dsp::clamp01(s.sweepPhase + s.sweepRate * dsp::kEnvelopeBlockSize * timeFactor_);
     const float base = dsp::clamp01(c.params[param::voicePan[c.slot]] + c.note->notePan + *c.globalPanOffset +

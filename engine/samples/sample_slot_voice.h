@@ -119,6 +119,7 @@ private:
         dsp::Lfo lfo;
         // Each layer has its own: a shaper's held values and DC state follow one signal.
         dsp::VoiceDistortion distortion;
+        voices::DbGainMemo volumeGain;
     };
 
     void startLayer(const voices::VoiceContext& c, int layer, const SampleBuffer* buffer);
@@ -145,6 +146,7 @@ private:
     float velocity_ = 0.0f;
     float velocityGain_ = 1.0f;
     float voiceGain_ = 0.0f;
+    voices::DbGainMemo volumeGain_;
     float mix_ = 0.0f;
     float timeFactor_ = 1.0f; // the note's decay factor times the slot's "Env Speed" modulation
     float spread_[kLayerCount] = {}; // pan offsets of the layers in the mixing modes

@@ -57,6 +57,7 @@ struct SynthVoice {
     float velocity = 0.0f;
     float velocityFactor = 1.0f;
     VoiceOutputLevels out;
+    DbGainMemo volumeGain;
     dsp::VoiceDistortion distortion;
     AttackRamp attack;
 
@@ -72,7 +73,7 @@ struct SynthVoice {
     void updateOutput(const VoiceContext& c)
     {
         if (atControlTick())
-            out = c.prepareOutput(velocityFactor, distortion);
+            out = c.prepareOutput(velocityFactor, distortion, volumeGain);
     }
 
     // The sample's last steps: fade-in, gains and balance, the count, the bus.

@@ -77,10 +77,11 @@ struct VoiceContext {
     }
 
     // Gains and distortion amounts of the voice, which also prepares its distortion stage.
-    VoiceOutputLevels prepareOutput(float velocityFactor, dsp::VoiceDistortion& distortion) const
+    VoiceOutputLevels prepareOutput(float velocityFactor, dsp::VoiceDistortion& distortion,
+                                    DbGainMemo& volumeGain) const
     {
         const VoiceOutputOffsets offsets{*globalVolumeOffset, *globalPanOffset, note->notePan};
-        const VoiceOutputLevels levels = voiceOutputLevels(params, slot, *mod, offsets, velocityFactor);
+        const VoiceOutputLevels levels = voiceOutputLevels(params, slot, *mod, offsets, velocityFactor, volumeGain);
         distortion.prepare(levels.distortion1, levels.distortion2);
         return levels;
     }

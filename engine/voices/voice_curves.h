@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 // Small shaping laws the drum renderers share: balance, frequency and gain
@@ -28,6 +29,26 @@ float curvePower(float x, float e);
 
 // 0 below 0.001, else 10^((x * range - offset) / 20): the bottom of a fader is silent.
 float dbGain(float x, float range, float offset);
+
+// dbGain at one call site, whose range and offset never change: worked out again only when the level moves.
+class DbGainMemo {
+public:
+    float operator()(float x, float range, float offset)
+    {
+        const auto level = std::bit_cast<std::uint32_t>(x);
+        if (!known_ || level != level_) {
+            level_ = level;
+            gain_ = dbGain(x, range, offset);
+            known_ = true;
+        }
+        return gain_;
+    }
+
+private:
+    std::uint32_t level_ = 0;
+    float gain_ = 0.0f;
+    bool known_ = false;
+};
 
 // A fade-in ramp: the level it starts from and the step the renderer adds
 // before each sample (clamping to 0..1).

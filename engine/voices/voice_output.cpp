@@ -17,14 +17,14 @@ constexpr float kVolumeRangeDb = 60.0f;
 } // namespace
 
 VoiceOutputLevels voiceOutputLevels(const float* p, int slot, const modulation::ModDestinationTable& table,
-                                    const VoiceOutputOffsets& offsets, float velocityFactor)
+                                    const VoiceOutputOffsets& offsets, float velocityFactor, DbGainMemo& volumeGain)
 {
     auto cell = [&](int j) { return table.value[modulation::voiceDestination(slot, j)]; };
     const float volume = dsp::clamp01(cell(voicedest::kVolume) + p[param::voiceVolume[slot]] + offsets.globalVolume);
     const float pan = dsp::clamp01(p[param::voicePan[slot]] + offsets.notePan + offsets.globalPan + cell(voicedest::kPan));
 
     VoiceOutputLevels levels;
-    levels.gain = dbGain(volume, kVolumeRangeDb, kVolumeRangeDb) * velocityFactor;
+    levels.gain = volumeGain(volume, kVolumeRangeDb, kVolumeRangeDb) * velocityFactor;
     const StereoGains balance = balanceGains(pan);
     levels.left = balance.left * levels.gain;
     levels.right = balance.right * levels.gain;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/voices/voice_curves.h"
+
 namespace modulation {
 struct ModDestinationTable;
 }
@@ -26,6 +28,6 @@ struct VoiceOutputOffsets {
 // the distortion amounts of the voice in `slot`, from its mixer and
 // distortion parameters plus the slot's modulation cells.
 VoiceOutputLevels voiceOutputLevels(const float* params, int slot, const modulation::ModDestinationTable& table,
-                                    const VoiceOutputOffsets& offsets, float velocityFactor);
+                                    const VoiceOutputOffsets& offsets, float velocityFactor, DbGainMemo& volumeGain);
 
 } // namespace voices

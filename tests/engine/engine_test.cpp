@@ -55,7 +55,8 @@ TEST_F(EngineTest, GlobalModulationAndBusesReachTheVoicesAndTheOutput)
     params[param::voicePan[0]] = 0.5f;
     dsp::VoiceDistortion distortion;
     distortion.start(0);
-    EXPECT_FLOAT_EQ(engine->voiceContext(0, 0).prepareOutput(1.0f, distortion).gain, 1.0f);
+    voices::DbGainMemo volumeGain;
+    EXPECT_FLOAT_EQ(engine->voiceContext(0, 0).prepareOutput(1.0f, distortion, volumeGain).gain, 1.0f);
 
     params[param::kMainVolume] = 0.8f; // 0 dB
     engine->updateMasterGain();

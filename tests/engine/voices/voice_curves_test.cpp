@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <tuple>
 
@@ -22,6 +24,17 @@ TEST(VoiceCurves, FrequencyGainAndBalanceLaws)
     for (const auto& [x, left, right] :
          {std::tuple{0.5f, 1.0f, 1.0f}, {0.0f, 1.0f, 0.0f}, {1.0f, 0.0f, 1.0f}, {0.75f, 0.5f, 1.0f}})
         EXPECT_EQ(std::pair(voices::balanceGains(x).left, voices::balanceGains(x).right), std::pair(left, right)) << x;
+}
+
+// Held levels, moves, the silent bottom, a negative zero and a NaN: the memo gives dbGain's value bit for bit.
+TEST(VoiceCurves, AGainMemoFollowsEveryMoveOfTheLevel)
+{
+    voices::DbGainMemo memo;
+    for (float x : {0.5f, 0.5f, 0.7f, 0.0005f, 0.0005f, 0.5f, -0.0f, 0.0f, std::nanf(""), 1.0f, 1.0f}) {
+        const float expected = voices::dbGain(x, 60.0f, 60.0f);
+        const float gain = memo(x, 60.0f, 60.0f);
+        EXPECT_TRUE(std::memcmp(&gain, &expected, sizeof gain) == 0) << x;
+    }
 }
 
 TEST(VoiceCurves, RationalCurveKeepsItsEndsAndBendsWithKAndThePowerCurveFollowsItsExponent)

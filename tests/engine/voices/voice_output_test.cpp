@@ -24,7 +24,8 @@ protected:
 
     voices::VoiceOutputLevels levels(int slot, float velocityFactor = 1.0f)
     {
-        return voices::voiceOutputLevels(params.data(), slot, table, offsets, velocityFactor);
+        voices::DbGainMemo volumeGain;
+        return voices::voiceOutputLevels(params.data(), slot, table, offsets, velocityFactor, volumeGain);
     }
     float& cell(int slot, int j) { return table.value[modulation::voiceDestination(slot, j)]; }
 
