@@ -103,6 +103,7 @@ void ReverbEngine::buildDelayLines()
         lowState_[side] = highState_[side] = 0.0f;
     }
     std::fill(std::begin(lengthFactor_), std::end(lengthFactor_), 1.0f);
+    updateShortestDelay();
     clear();
 }
 
@@ -184,6 +185,18 @@ void ReverbEngine::setLengthScale(float scale)
     for (int side = 0; side < kSides; ++side)
         for (int comb = 0; comb < kCombCount; ++comb)
             setCombLength(side, comb, sideTuning(kCombTunings[comb], side) * k * lengthFactor_[comb]);
+    updateShortestDelay();
+}
+
+void ReverbEngine::updateShortestDelay()
+{
+    shortestDelay_ = kPlanFrames;
+    for (int side = 0; side < kSides; ++side) {
+        for (std::int32_t length : combLength_[side])
+            shortestDelay_ = std::min(shortestDelay_, length);
+        for (const Allpass& allpass : allpasses_[side])
+            shortestDelay_ = std::min(shortestDelay_, allpass.length);
+    }
 }
 
 void ReverbEngine::setLengthFactors(float left, float right)
@@ -205,12 +218,8 @@ void ReverbEngine::startPlan()
     const std::uint32_t start = (writeIndex_ + 1) & combMask_;
     const std::uint32_t ringFrames = combMask_ + 1;
     // A plan reads nothing it writes and writes no further than the end of the rings.
-    std::int32_t frames = std::min<std::int32_t>(kPlanFrames, static_cast<std::int32_t>(ringFrames - start));
-    for (const auto& lengths : combLength_)
-        frames = std::min(frames, *std::min_element(std::begin(lengths), std::end(lengths)));
-    for (const auto& side : allpasses_)
-        for (const Allpass& allpass : side)
-            frames = std::min(frames, allpass.length);
+    const std::int32_t frames =
+        std::min({kPlanFrames, static_cast<std::int32_t>(ringFrames - start), shortestDelay_});
 
     const float* reads[kCombs];
     float acrossTheEnd[kCombs][kPlanFrames];
@@ -317,29 +326,35 @@ void writeRing(float* ring, std::int32_t length, std::int32_t first, std::int32_
         ring[i - beforeEnd] = from[i];
 }
 
-// One all-pass over the frames: y holds its input and is left holding its output.
-void runAllpass(const float* o, float* y, float* written, std::int32_t frames)
+// One all-pass over the frames of its ring from index first on: y holds its input and is left holding its
+// output; what it reads is kept in `read`, so that a plan cut short can put it back.
+void runAllpass(float* ring, std::int32_t length, std::int32_t first, std::int32_t frames, float* y, float* read)
 {
     constexpr float kAllpassFeedback = 0.5f;
-    if (frames == ReverbEngine::kPlanFrames) {
+    if (frames == ReverbEngine::kPlanFrames && first + ReverbEngine::kPlanFrames <= length) {
+        float* at = ring + first;
         for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes) {
-            const Lanes ov = load(o + i);
+            const Lanes ov = load(at + i);
             const Lanes yv = load(y + i);
-            store(written + i, lanes(kAllpassFeedback) * ov + yv + lanes(kDenormalOffset));
+            store(read + i, ov);
+            store(at + i, lanes(kAllpassFeedback) * ov + yv + lanes(kDenormalOffset));
             store(y + i, ov - yv);
         }
         return;
     }
+    readRing(ring, length, first, frames, read);
+    float written[ReverbEngine::kPlanFrames];
     for (std::int32_t i = 0; i < frames; ++i) {
-        written[i] = kAllpassFeedback * o[i] + y[i] + kDenormalOffset;
-        y[i] = o[i] - y[i];
+        written[i] = kAllpassFeedback * read[i] + y[i] + kDenormalOffset;
+        y[i] = read[i] - y[i];
     }
+    writeRing(ring, length, first, frames, written);
 }
 
 } // namespace
 
-// The filters and the all-passes take only the sums, so the outputs are known as soon as the combs' plan;
-// what the all-passes write waits for the plan's end, in case it is cut short.
+// The filters and the all-passes take only the sums, so the outputs are known as soon as the combs' plan.
+// The all-passes write at once: none reads within its length of a write.
 void ReverbEngine::planOutputs(std::int32_t frames)
 {
     constexpr float kOutputGain = 0.025f;
@@ -356,11 +371,10 @@ void ReverbEngine::planOutputs(std::int32_t frames)
             planHigh_[side][i] = q;
             y[i] = p - q;
         }
-        for (int n = 0; n < kAllpassCount; ++n) {
-            const Allpass& allpass = allpasses_[side][n];
-            float o[kPlanFrames];
-            readRing(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), frames, o);
-            runAllpass(o, y, planAllpassWrite_[side][n], frames);
+        for (Allpass& allpass : allpasses_[side]) {
+            const auto n = &allpass - allpasses_[side];
+            runAllpass(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), frames, y,
+                       planAllpassRead_[side][n]);
         }
         for (std::int32_t i = 0; i < frames; ++i)
             planOutput_[side][i] = kOutputGain * y[i];
@@ -370,6 +384,7 @@ void ReverbEngine::planOutputs(std::int32_t frames)
 void ReverbEngine::finishPlan()
 {
     const int frames = planPosition_;
+    const int planned = planFrames_;
     dropPlan();
     if (frames == 0)
         return;
@@ -400,9 +415,12 @@ void ReverbEngine::finishPlan()
         for (int n = 0; n < kAllpassCount; ++n) {
             Allpass& allpass = allpasses_[side][n];
             const std::int32_t first = nextIndex(allpass.index, allpass.length);
-            writeRing(allpass.buffer, allpass.length, first, frames, planAllpassWrite_[side][n]);
             const std::int32_t last = first + frames - 1;
             allpass.index = last < allpass.length ? last : last - allpass.length;
+            // Frames planned but never reached: what was read there goes back.
+            if (planned > frames)
+                writeRing(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), planned - frames,
+                          planAllpassRead_[side][n] + frames);
         }
     }
 }

@@ -54,6 +54,7 @@ private:
     void buildDelayLines();
     void updateCoefficients();
     void setCombLength(int side, int comb, float samples);
+    void updateShortestDelay();
     // What a comb or an all-pass reads was written at least its length before, and a frame's input reaches
     // nothing but what the combs write: so the combs' states, the filters, the all-passes and the outputs
     // are worked out ahead for up to kPlanFrames frames, and only the combs' writes wait for the frames'
@@ -94,16 +95,18 @@ private:
 
     // The plan: the ring index of its first frame, each comb's states, the sums of what each side's combs
     // read, and the inputs of the frames processed so far.
+    // The shortest comb or all-pass, or kPlanFrames if none is shorter: no plan reaches further.
+    std::int32_t shortestDelay_ = kPlanFrames;
     std::uint32_t planStart_ = 0;
     int planFrames_ = 0;
     int planPosition_ = 0;
     float planState_[kCombs][kPlanFrames] = {};
     float planSum_[kSides][kPlanFrames] = {};
     float planInput_[kSides][kPlanFrames] = {};
-    // The filters' states, what the all-passes write, and the outputs, frame by frame.
+    // The filters' states, what the all-passes read, and the outputs, frame by frame.
     float planLow_[kSides][kPlanFrames] = {};
     float planHigh_[kSides][kPlanFrames] = {};
-    float planAllpassWrite_[kSides][kAllpassCount][kPlanFrames] = {};
+    float planAllpassRead_[kSides][kAllpassCount][kPlanFrames] = {};
     float planOutput_[kSides][kPlanFrames] = {};
 
     float lowPassA_ = 1.0f;
