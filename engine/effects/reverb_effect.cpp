@@ -16,6 +16,7 @@ std::uint32_t sweptPreDelay(ReverbEffect& reverb)
 {
     constexpr float kSweepStep = 2.2624e-5f; // per 16 samples
     constexpr float kLongest = 8.0f;
+    static_assert(kLongest < ReverbEngine::kPreDelayLength);
     reverb.sweepPhase += kSweepStep;
     reverb.sweepPhase -= std::floor(reverb.sweepPhase);
     const float triangle = 1.0f - std::fabs(2.0f * reverb.sweepPhase - 1.0f);

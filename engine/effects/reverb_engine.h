@@ -16,7 +16,9 @@ public:
     static constexpr std::uint32_t kCombFrames = 32768;
     // Holds the longest all-pass, (556 + 23) samples at 44.1 kHz, at 500 kHz.
     static constexpr std::int32_t kAllpassCapacity = 8192;
-    static constexpr std::uint32_t kPreDelayLength = 65536;
+    // The engine's own pre-delay is a few samples (the slot sweeps it up to 8): a ring no longer than that
+    // keeps the samples it writes in the cache lines it reads.
+    static constexpr std::uint32_t kPreDelayLength = 16;
     static constexpr std::uint32_t kPreDelayMask = kPreDelayLength - 1;
     // The right side's tunings are this many samples (at 44.1 kHz) longer, to decorrelate the sides.
     static constexpr std::int32_t kStereoSpread = 23;
@@ -32,6 +34,7 @@ public:
     void setFilters(float lowPass, float highPass);
     void setLengthScale(float scale);
     void setLengthFactors(float left, float right);
+    // At most kPreDelayLength - 1 samples.
     void setPreDelay(std::uint32_t samples);
 
     void process(float inLeft, float inRight, float& outLeft, float& outRight);
