@@ -344,6 +344,18 @@ void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& laye
 
 // In three passes over the run: the layer's own steps up to its end, the distortion of the samples that
 // sounded, their gains. Once the layer ends, the rest of the run is silent.
+// One sample's envelope steps; at a pitch tick the pitch and filter envelopes' and the step from the pitch.
+inline void SampleSlotVoice::stepEnvelopes(Layer& layer, bool pitchTick)
+{
+    LayerState& s = layer.state;
+    layer.ampEnv.step();
+    if (pitchTick) {
+        layer.pitchEnv.step4();
+        layer.filterEnv.step4();
+        s.step = s.pitchEnvOn ? s.baseStep * std::exp2(layer.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+    }
+}
+
 void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
                                      float* outRight)
 {
@@ -361,13 +373,7 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
         // The envelopes and the motion first, sample by sample; then the reads.
         float positions[kMostAhead];
         for (; sounding < count && s.on; ++sounding) {
-            const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
-            L.ampEnv.step();
-            if (pitchTick) {
-                L.pitchEnv.step4();
-                L.filterEnv.step4();
-                s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
-            }
+            stepEnvelopes(L, ((counter_ + sounding) & voicetick::kPitchMask) == 0);
             if (!moveLayer(s)) {
                 s.on = false;
                 break;
@@ -379,15 +385,11 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
     } else {
         for (; sounding < count && s.on; ++sounding) {
             const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
-            L.ampEnv.step();
-            if (pitchTick) {
-                L.pitchEnv.step4();
-                L.filterEnv.step4();
-                s.step = s.pitchEnvOn ? s.baseStep * std::exp2(L.pitchEnv.output() * s.pitchEnvAmount) : s.baseStep;
+            stepEnvelopes(L, pitchTick);
+            if (pitchTick)
                 L.filter.setParameters(
                     voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
                     s.filterQ, 1.0f);
-            }
             if (!moveLayer(s)) {
                 s.on = false;
                 break;

@@ -137,6 +137,7 @@ private:
     // `count` samples of one layer into outLeft and outRight.
     void renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
                         float* outRight);
+    void stepEnvelopes(Layer& layer, bool pitchTick);
     int parameterLayer(int layer) const { return shareLayerA_ ? 0 : layer; }
 
     std::uint32_t counter_ = 0; // samples since the note-on

@@ -157,6 +157,22 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
 // In three passes over the run: the layer's own steps, the distortion, the gains.
 // In three passes over the run: the layer's own steps, the distortion, the gains. The steps work on a copy
 // of the layer's state, which the run's outputs cannot alias.
+// One sample's envelope step and move; false, the layer ending at this sample, once either stops it.
+inline bool VoiceLayer::stepAndMove(samples::LayerState& s, std::uint32_t sample)
+{
+    ampEnv_.step();
+    bool playing = ampEnv_.isActive();
+    if (playing) {
+        s.step = s.baseStep;
+        playing = samples::moveLayer(s);
+    }
+    if (!playing) {
+        s.on = false;
+        endsAt_ = sample;
+    }
+    return playing;
+}
+
 void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
                              SharedLfo& sharedLfo, std::uint32_t blockLeft)
 {
@@ -176,17 +192,8 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
         float positions[kMostAhead];
         float levels[kMostAhead];
         for (; sounding < count; ++sounding) {
-            ampEnv_.step();
-            bool playing = ampEnv_.isActive();
-            if (playing) {
-                s.step = s.baseStep;
-                playing = samples::moveLayer(s);
-            }
-            if (!playing) {
-                s.on = false;
-                endsAt_ = sounding;
+            if (!stepAndMove(s, sounding))
                 break;
-            }
             positions[sounding] = s.position;
             levels[sounding] = ampEnv_.level();
         }
@@ -201,17 +208,8 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
         for (; sounding < count; ++sounding) {
             const bool pitchTick = (counter & voicetick::kPitchMask) == 0;
             ++counter;
-            ampEnv_.step();
-            bool playing = ampEnv_.isActive();
-            if (playing) {
-                s.step = s.baseStep;
-                playing = samples::moveLayer(s);
-            }
-            if (!playing) {
-                s.on = false;
-                endsAt_ = sounding;
+            if (!stepAndMove(s, sounding))
                 break;
-            }
             float l = 0.0f;
             float r = 0.0f;
             reader.read(s.position, s.lastFrame, l, r);

@@ -55,6 +55,7 @@ private:
     // copy replaced.
     void renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
                      SharedLfo& sharedLfo, std::uint32_t blockLeft);
+    bool stepAndMove(samples::LayerState& s, std::uint32_t sample);
     void updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo);
     void setEnvelopeTimes(const VoiceContext& c, float timeFactor);
 
