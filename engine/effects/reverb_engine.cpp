@@ -28,6 +28,8 @@ constexpr float kDenormalOffset = 1e-8f;
 // Four floats worked on at once, each lane rounded as a float of its own.
 using Lanes = float __attribute__((vector_size(16)));
 constexpr int kLanes = 4;
+static_assert(ReverbEngine::kPlanFrames % kLanes == 0);
+static_assert(ReverbEngine::kSides * ReverbEngine::kCombCount % kLanes == 0);
 
 Lanes lanes(float x) { return Lanes{x, x, x, x}; }
 

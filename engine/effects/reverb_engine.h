@@ -88,7 +88,7 @@ private:
     std::int32_t combLength_[kSides][kCombCount] = {};
     // By comb, the ten left combs first, as the rings.
     std::uint32_t combOffset_[kCombs] = {};
-    // The states after the last frame written.
+    // The states after the last frame written; four at a time as the plan reads them.
     float combState_[kCombs] = {};
     float lengthFactor_[kCombCount] = {};
     // The longest comb the current rate can ask for; clearing only reaches this far back.
@@ -96,10 +96,10 @@ private:
     // Each ring's length less one: the smallest power of two above the longest comb.
     std::uint32_t combMask_ = kCombFrames - 1;
 
-    // The plan: the ring index of its first frame, each comb's states, the sums of what each side's combs
-    // read, and the inputs of the frames processed so far.
     // The shortest comb or all-pass, or kPlanFrames if none is shorter: no plan reaches further.
     std::int32_t shortestDelay_ = kPlanFrames;
+    // The plan: the ring index of its first frame, each comb's states, the sums of what each side's combs
+    // read, and the inputs of the frames processed so far.
     std::uint32_t planStart_ = 0;
     int planFrames_ = 0;
     int planPosition_ = 0;
