@@ -44,6 +44,12 @@ Engine::Engine() : sines(&tables::sineTables()), waves(&tables::waveTables())
     for (auto& lfos : sampleSlotLfos)
         for (voices::SharedLfo& lfo : lfos)
             lfo.bindClock(&lfoTick, &sampleSlotLfosDue);
+    for (int voice = 0; voice < kVoicesPerSlot; ++voice)
+        for (int slot = 0; slot < kNumSynthSlots; ++slot)
+            voiceLayers[voice][slot].bindFilter(&layerFilters[voice][slot]);
+    for (int v = 0; v < 2 * samples::SampleSlotVoice::kInstances; ++v)
+        for (int layer = 0; layer < samples::kLayerCount; ++layer)
+            sampleSlotVoices[v].bindFilter(layer, &sampleLayerFilters[v][layer]);
 }
 
 void Engine::attach(const float* parameterValues, EngineListener* engineListener,

@@ -340,6 +340,9 @@ private:
     voices::SharedLfo userLfos[drums::UserVoice::kInstances];
     // Two per voice of each synthesised slot: the click or noise filter and the tone filter.
     dsp::VoiceFilter modelFilters[kVoicesPerSlot][kNumSynthSlots][2];
+    // The filters of the drum pads' sample layers and of the sample slots' layers, bound to them once.
+    dsp::VoiceFilter layerFilters[kVoicesPerSlot][kNumSynthSlots];
+    dsp::VoiceFilter sampleLayerFilters[2 * samples::SampleSlotVoice::kInstances][samples::kLayerCount];
     samples::SampleSlotVoice sampleSlotVoices[2 * samples::SampleSlotVoice::kInstances];
     // The filter LFO of each sample slot's layer that its voices share when "LFO Mode" is off.
     voices::SharedLfo sampleSlotLfos[samples::SampleSlotVoice::kInstances][samples::kLayerCount];

@@ -97,7 +97,7 @@ void SampleSlotVoice::setup(float sampleRate, const float* sineTable, const floa
             envelope->init(sampleRate);
             envelope->setHoldFlag(true);
         }
-        layer.filter.init(sampleRate);
+        layer.filter->init(sampleRate);
         layer.lfo.init(sampleRate);
         layer.distortion.init(sampleRate, sineTable, cosineTable);
     }
@@ -180,7 +180,7 @@ void SampleSlotVoice::startLayer(const voices::VoiceContext& c, int layer, const
     s.randomPitch = (2.0f * dsp::randomUnit() - 1.0f) * q * q;
     s.velocityPitch = param::readBipolar(p.play(play::kVelToPitch)) * velocity_;
     s.velocityFreq = param::readBipolar(p.play(play::kFilterVelToFreq)) * velocity_;
-    L.filter.setType(static_cast<std::uint32_t>(
+    L.filter->setType(static_cast<std::uint32_t>(
         param::readChoiceClamped(p.sound(sound::kFilterType), param::choicescale::kVoiceFilterType, kFilterTypes)));
     L.lfo.resetPhase();
     L.lfo.setRate(filterLfoRate(c, layer));
@@ -369,7 +369,7 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
         return;
     float level[kMostAhead];
     std::uint32_t sounding = 0;
-    if (!L.filter.isOn()) {
+    if (!L.filter->isOn()) {
         // The envelopes and the motion first, sample by sample; then the reads.
         float positions[kMostAhead];
         for (; sounding < count && s.on; ++sounding) {
@@ -387,7 +387,7 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
             const bool pitchTick = ((counter_ + sounding) & voicetick::kPitchMask) == 0;
             stepEnvelopes(L, pitchTick);
             if (pitchTick)
-                L.filter.setParameters(
+                L.filter->setParameters(
                     voices::freqFromValue(s.filterFreq + L.filterEnv.output() * s.filterEnvAmount + s.lfoValue),
                     s.filterQ, 1.0f);
             if (!moveLayer(s)) {
@@ -397,7 +397,7 @@ void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std:
             float left = 0.0f;
             float right = 0.0f;
             buffer->readInterpolated(s.position, left, right);
-            L.filter.processStereo(left, right);
+            L.filter->processStereo(left, right);
             outLeft[sounding] = left;
             outRight[sounding] = right;
             level[sounding] = voiceGain_ * L.ampEnv.level();

@@ -74,6 +74,8 @@ public:
     static constexpr int kInstances = 8;
 
     // The neutral start for a sample rate: silent, every envelope at rest.
+    // Each layer's filter lives in the engine, as a drum pad's layer's does. Bound once, before setup.
+    void bindFilter(int layer, dsp::VoiceFilter* filter) { layers_[layer].filter = filter; }
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
     // `alternate` is the slot's alternation flag as this note left it.
     void noteOn(const voices::VoiceContext& c, const SlotSources& sources, float velocity, std::uint32_t alternate);
@@ -115,7 +117,7 @@ private:
         dsp::AhdEnvelope ampEnv;
         dsp::AhdEnvelope pitchEnv;
         dsp::AhdEnvelope filterEnv;
-        dsp::VoiceFilter filter;
+        dsp::VoiceFilter* filter = nullptr;
         dsp::Lfo lfo;
         // Each layer has its own: a shaper's held values and DC state follow one signal.
         dsp::VoiceDistortion distortion;

@@ -60,9 +60,9 @@ void VoiceLayer::setup(float sampleRate)
         envelope->init(sampleRate);
         envelope->setHoldFlag(true);
     }
-    filter_.init(sampleRate);
-    filter_.setType(0);
-    filter_.reset();
+    filter_->init(sampleRate);
+    filter_->setType(0);
+    filter_->reset();
     lfo_.init(sampleRate);
 }
 
@@ -88,9 +88,9 @@ void VoiceLayer::start(const VoiceContext& c, float velocity, float length, std:
     setStages(filterEnv_, c, layer::kFilterEnvAttack, 1.0f, c.easy->sampleDecayFactor);
     s.filterEnvAmount = param::readBipolar(p(c, layer::kFilterEnvAmount));
     filterEnv_.trigger();
-    filter_.setType(static_cast<std::uint32_t>(
+    filter_->setType(static_cast<std::uint32_t>(
         param::readChoiceClamped(p(c, layer::kFilterType), param::choicescale::kVoiceFilterType, kFilterTypes)));
-    filter_.reset();
+    filter_->reset();
     s.velocityFreq = param::readBipolar(p(c, layer::kFilterVelToFreq)) * velocity;
 
     lfoPerVoice_ = param::isSwitchOn(p(c, layer::kFilterLfoMode));
@@ -187,7 +187,7 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
     float right[kMostAhead];
     endsAt_ = kNoEnd;
     std::uint32_t sounding = 0;
-    if (!filter_.isOn()) {
+    if (!filter_->isOn()) {
         // The envelope and the motion first, sample by sample; then the reads and the levels.
         float positions[kMostAhead];
         float levels[kMostAhead];
@@ -216,12 +216,12 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
             if (pitchTick) {
                 filterEnv_.step4();
                 const float freq = s.filterFreq + filterEnv_.output() * s.filterEnvAmount + s.lfoValue;
-                filter_.setParameters(freqFromValue(freq), s.filterQ, 1.0f);
+                filter_->setParameters(freqFromValue(freq), s.filterQ, 1.0f);
             }
             if (stereo)
-                filter_.processStereo(l, r);
+                filter_->processStereo(l, r);
             else
-                l = filter_.process(l);
+                l = filter_->process(l);
             const float level = ampEnv_.level();
             left[sounding] = l * level;
             right[sounding] = r * level;

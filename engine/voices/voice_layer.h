@@ -20,6 +20,10 @@ namespace voices {
 // sweep. It never loops; it ends with its envelope or at the sample's end.
 class VoiceLayer {
 public:
+    // The layer's filter, which with its comb memory is far larger than the rest of the layer, lives in
+    // the engine beside the other layers' filters: the layers the engine walks every sample stay small
+    // and close together. Bound once, before setup.
+    void bindFilter(dsp::VoiceFilter* filter) { filter_ = filter; }
     void setup(float sampleRate);
     // `length`: the entry's frames; the layer plays no further than the slot's copy holds.
     void start(const VoiceContext& c, float velocity, float length, std::int32_t loadedFrames);
@@ -65,7 +69,7 @@ private:
     float panRight_ = 0.0f;
     dsp::AhdEnvelope ampEnv_;
     dsp::AhdEnvelope filterEnv_;
-    dsp::VoiceFilter filter_;
+    dsp::VoiceFilter* filter_ = nullptr;
     dsp::Lfo lfo_;
     static constexpr std::uint32_t kMostAhead = voicetick::kControlMask + 1;
     static constexpr std::uint32_t kNoEnd = kMostAhead;
