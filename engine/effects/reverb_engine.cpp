@@ -240,6 +240,15 @@ void ReverbEngine::startPlan()
     else
         planPart(reads, frames);
     planOutputs(frames);
+    // The rings are too many for the cache to follow on its own: the lines this plan will write, and those
+    // the next one reads, are fetched while the samples between are rendered.
+    for (int k = 0; k < kCombs; ++k) {
+        float* ring = combMemory_[k];
+        __builtin_prefetch(ring + start, 1);
+        __builtin_prefetch(ring + ((start + kPlanFrames - 1) & combMask_), 1);
+        __builtin_prefetch(ring + ((start + combOffset_[k] + kPlanFrames) & combMask_));
+        __builtin_prefetch(ring + ((start + combOffset_[k] + 2 * kPlanFrames - 1) & combMask_));
+    }
     planStart_ = start;
     planFrames_ = frames;
     planPosition_ = 0;
