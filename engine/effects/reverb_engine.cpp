@@ -308,14 +308,9 @@ namespace {
 // The ring index an all-pass takes next.
 std::int32_t nextIndex(std::int32_t index, std::int32_t length) { return index + 1 == length ? 0 : index + 1; }
 
-// Frames of a ring of the given length from index first on, round its end; a full plan's inside it as lanes.
+// Frames of a ring of the given length from index first on, round its end.
 void readRing(const float* ring, std::int32_t length, std::int32_t first, std::int32_t frames, float* to)
 {
-    if (frames == ReverbEngine::kPlanFrames && first + ReverbEngine::kPlanFrames <= length) {
-        for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes)
-            store(to + i, load(ring + first + i));
-        return;
-    }
     const std::int32_t beforeEnd = std::min(frames, length - first);
     for (std::int32_t i = 0; i < beforeEnd; ++i)
         to[i] = ring[first + i];
@@ -325,11 +320,6 @@ void readRing(const float* ring, std::int32_t length, std::int32_t first, std::i
 
 void writeRing(float* ring, std::int32_t length, std::int32_t first, std::int32_t frames, const float* from)
 {
-    if (frames == ReverbEngine::kPlanFrames && first + ReverbEngine::kPlanFrames <= length) {
-        for (int i = 0; i < ReverbEngine::kPlanFrames; i += kLanes)
-            store(ring + first + i, load(from + i));
-        return;
-    }
     const std::int32_t beforeEnd = std::min(frames, length - first);
     for (std::int32_t i = 0; i < beforeEnd; ++i)
         ring[first + i] = from[i];

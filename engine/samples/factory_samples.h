@@ -55,30 +55,15 @@ public:
         {
         }
         bool isStereo() const { return stereo_; }
+        // One position, both channels.
         void read(float position, float lastFrame, float& left, float& right) const
         {
-            left = 0.0f;
-            right = 0.0f;
-            if (frames_ <= 0 || !(position >= 0.0f))
-                return;
-            const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames_ - 1);
-            const auto i0 = std::min(static_cast<std::int32_t>(position), frames_ - 1);
-            const std::int32_t i1 = i0 + 1 > last ? i0 : i0 + 1;
-            const float frac = position - static_cast<float>(i0);
-            if (stereo_) {
-                const std::int16_t* a = slot_.stereoFrames[i0];
-                const std::int16_t* b = slot_.stereoFrames[i1];
-                left = (static_cast<float>(a[0]) + static_cast<float>(b[0] - a[0]) * frac) / kFullScale;
-                right = (static_cast<float>(a[1]) + static_cast<float>(b[1] - a[1]) * frac) / kFullScale;
-            } else {
-                const float a = slot_.monoFrames[i0];
-                const float b = slot_.monoFrames[i1];
-                left = (a + (b - a) * frac) / kFullScale;
+            readRun(&position, 1, lastFrame, &left, &right);
+            if (!stereo_)
                 right = left;
-            }
         }
 
-        // read() at each of n positions, the copy's checks made once; a mono copy fills only `left`.
+        // Each of n positions, the copy's checks made once; a mono copy fills only `left`.
         void readRun(const float* positions, std::uint32_t n, float lastFrame, float* left, float* right) const
         {
             if (frames_ <= 0) {

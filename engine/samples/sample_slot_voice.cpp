@@ -342,8 +342,6 @@ void SampleSlotVoice::updateFilterLfo(const voices::VoiceContext& c, Layer& laye
     layer.state.lfoValue = lfo.bipolarOutput() * amount;
 }
 
-// In three passes over the run: the layer's own steps up to its end, the distortion of the samples that
-// sounded, their gains. Once the layer ends, the rest of the run is silent.
 // One sample's envelope steps; at a pitch tick the pitch and filter envelopes' and the step from the pitch.
 inline void SampleSlotVoice::stepEnvelopes(Layer& layer, bool pitchTick)
 {
@@ -356,6 +354,8 @@ inline void SampleSlotVoice::stepEnvelopes(Layer& layer, bool pitchTick)
     }
 }
 
+// In three passes over the run: the layer's own steps up to its end, the distortion of the samples that
+// sounded, their gains. Once the layer ends, the rest of the run is silent.
 void SampleSlotVoice::renderLayerRun(int layer, const SampleBuffer* buffer, std::uint32_t count, float* outLeft,
                                      float* outRight)
 {

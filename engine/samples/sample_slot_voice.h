@@ -73,9 +73,9 @@ class SampleSlotVoice {
 public:
     static constexpr int kInstances = 8;
 
-    // The neutral start for a sample rate: silent, every envelope at rest.
     // Each layer's filter lives in the engine, as a drum pad's layer's does. Bound once, before setup.
     void bindFilter(int layer, dsp::VoiceFilter* filter) { layers_[layer].filter = filter; }
+    // The neutral start for a sample rate: silent, every envelope at rest.
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
     // `alternate` is the slot's alternation flag as this note left it.
     void noteOn(const voices::VoiceContext& c, const SlotSources& sources, float velocity, std::uint32_t alternate);

@@ -154,9 +154,6 @@ void VoiceLayer::setEnvelopeTimes(const VoiceContext& c, float timeFactor)
     setStages(filterEnv_, c, layer::kFilterEnvAttack, timeFactor, decay);
 }
 
-// In three passes over the run: the layer's own steps, the distortion, the gains.
-// In three passes over the run: the layer's own steps, the distortion, the gains. The steps work on a copy
-// of the layer's state, which the run's outputs cannot alias.
 // One sample's envelope step and move; false, the layer ending at this sample, once either stops it.
 inline bool VoiceLayer::stepAndMove(samples::LayerState& s, std::uint32_t sample)
 {
@@ -173,6 +170,8 @@ inline bool VoiceLayer::stepAndMove(samples::LayerState& s, std::uint32_t sample
     return playing;
 }
 
+// In three passes over the run: the layer's own steps, the distortion, the gains. The steps work on a copy
+// of the layer's state, which the run's outputs cannot alias.
 void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const samples::FactorySamples& buffers,
                              SharedLfo& sharedLfo, std::uint32_t blockLeft)
 {
