@@ -273,7 +273,8 @@ void ReverbEngine::planPart(const float* const* reads, std::int32_t frames)
 }
 
 // Four combs side by side in four lanes, frame after frame: what each reads is turned from rows of frames
-// into columns of combs and back, four frames at a time.
+// into columns of combs and back, four frames at a time. Each group of four waits on its own last state,
+// so the groups take their frames in turn: the processor works on one while another's state is pending.
 void ReverbEngine::planFull(const float* const* reads)
 {
     for (int side = 0; side < kSides; ++side) {
@@ -288,14 +289,20 @@ void ReverbEngine::planFull(const float* const* reads)
     const Lanes damp1 = lanes(damp1_);
     const Lanes damp2 = lanes(damp2_);
     const Lanes offset = lanes(kDenormalOffset);
-    for (int k = 0; k < kCombs; k += kLanes) {
-        Lanes state = load(combState_ + k);
-        for (int i = 0; i < kPlanFrames; i += kLanes) {
+    constexpr int kGroups = kCombs / kLanes;
+    Lanes states[kGroups];
+    for (int g = 0; g < kGroups; ++g)
+        states[g] = load(combState_ + g * kLanes);
+    for (int i = 0; i < kPlanFrames; i += kLanes) {
+        for (int g = 0; g < kGroups; ++g) {
+            const int k = g * kLanes;
             Lanes f[kLanes] = {load(reads[k] + i), load(reads[k + 1] + i), load(reads[k + 2] + i),
                                load(reads[k + 3] + i)};
             transpose(f);
+            Lanes state = states[g];
             for (Lanes& frame : f)
                 frame = state = damp1 * state + damp2 * frame + offset;
+            states[g] = state;
             transpose(f);
             for (int lane = 0; lane < kLanes; ++lane)
                 store(planState_[k + lane] + i, f[lane]);
@@ -361,24 +368,27 @@ void ReverbEngine::planOutputs(std::int32_t frames)
     constexpr float kOutputGain = 0.025f;
     const float lowPassA = lowPassA_;
     const float highPassB = highPassB_;
-    for (int side = 0; side < kSides; ++side) {
-        float y[kPlanFrames];
-        float p = lowState_[side];
-        float q = highState_[side];
-        for (std::int32_t i = 0; i < frames; ++i) {
-            p = planSum_[side][i] * lowPassA + p * (1.0f - lowPassA);
-            q = p * highPassB + q * (1.0f - highPassB);
-            planLow_[side][i] = p;
-            planHigh_[side][i] = q;
-            y[i] = p - q;
+    // The sides' filters wait each on its own last state: they take their frames in turn.
+    float y[kSides][kPlanFrames];
+    float p[kSides] = {lowState_[0], lowState_[1]};
+    float q[kSides] = {highState_[0], highState_[1]};
+    for (std::int32_t i = 0; i < frames; ++i) {
+        for (int side = 0; side < kSides; ++side) {
+            p[side] = planSum_[side][i] * lowPassA + p[side] * (1.0f - lowPassA);
+            q[side] = p[side] * highPassB + q[side] * (1.0f - highPassB);
+            planLow_[side][i] = p[side];
+            planHigh_[side][i] = q[side];
+            y[side][i] = p[side] - q[side];
         }
+    }
+    for (int side = 0; side < kSides; ++side) {
         for (Allpass& allpass : allpasses_[side]) {
             const auto n = &allpass - allpasses_[side];
-            runAllpass(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), frames, y,
+            runAllpass(allpass.buffer, allpass.length, nextIndex(allpass.index, allpass.length), frames, y[side],
                        planAllpassRead_[side][n]);
         }
         for (std::int32_t i = 0; i < frames; ++i)
-            planOutput_[side][i] = kOutputGain * y[i];
+            planOutput_[side][i] = kOutputGain * y[side][i];
     }
 }
 
