@@ -112,47 +112,38 @@ private:
         right = r0 + (r1 - r0) * frac + dcOffset;
     }
 
+    // Codes 0 to 5 are a WAV file's layouts, 6 to 11 the same layouts as an AIFF file holds them: signed
+    // bytes instead of unsigned, big-endian words instead of little-endian. kNoData decodes nothing.
     template <std::int32_t Format>
     void decodeFrameAs(std::int32_t i, float& left, float& right) const
     {
-        using samples::kSigned8;
-        using samples::kUnsigned8;
-        using samples::signed16;
+        constexpr bool kAiffLayout = Format >= 6;
+        constexpr std::int32_t kLayout = Format % 6;
+        // A 24-bit sample's top two bytes: its last two in a little-endian word, its first two in a big-endian one.
+        constexpr std::size_t kTopOf24 = kAiffLayout ? 0 : 1;
         const std::uint8_t* d = data.get();
-        // Little-endian words are high byte second, big-endian first; 24-bit samples use their top two bytes.
-        const auto le16 = [d](std::size_t at) { return signed16(d[at] | (d[at + 1] << 8)); };
-        const auto be16 = [d](std::size_t at) { return signed16((d[at] << 8) | d[at + 1]); };
+        const auto byte = [d](std::size_t at) {
+            return kAiffLayout ? samples::kSigned8[d[at]] : samples::kUnsigned8[d[at]];
+        };
+        const auto word = [d](std::size_t at) {
+            return samples::signed16(kAiffLayout ? (d[at] << 8) | d[at + 1] : d[at] | (d[at + 1] << 8));
+        };
         const auto n = static_cast<std::size_t>(i);
-        if constexpr (Format == 0) {
-            left = right = kUnsigned8[d[n]];
-        } else if constexpr (Format == 1) {
-            left = kUnsigned8[d[2 * n]];
-            right = kUnsigned8[d[2 * n + 1]];
-        } else if constexpr (Format == 2) {
-            left = right = le16(2 * n);
-        } else if constexpr (Format == 3) {
-            left = le16(4 * n);
-            right = le16(4 * n + 2);
-        } else if constexpr (Format == 4) {
-            left = right = le16(3 * n + 1);
-        } else if constexpr (Format == 5) {
-            left = le16(6 * n + 1);
-            right = le16(6 * n + 4);
-        } else if constexpr (Format == 6) {
-            left = right = kSigned8[d[n]];
-        } else if constexpr (Format == 7) {
-            left = kSigned8[d[2 * n]];
-            right = kSigned8[d[2 * n + 1]];
-        } else if constexpr (Format == 8) {
-            left = right = be16(2 * n);
-        } else if constexpr (Format == 9) {
-            left = be16(4 * n);
-            right = be16(4 * n + 2);
-        } else if constexpr (Format == 10) {
-            left = right = be16(3 * n);
-        } else if constexpr (Format == 11) {
-            left = be16(6 * n);
-            right = be16(6 * n + 3);
+        if constexpr (kLayout == 0) {
+            left = right = byte(n);
+        } else if constexpr (kLayout == 1) {
+            left = byte(2 * n);
+            right = byte(2 * n + 1);
+        } else if constexpr (kLayout == 2) {
+            left = right = word(2 * n);
+        } else if constexpr (kLayout == 3) {
+            left = word(4 * n);
+            right = word(4 * n + 2);
+        } else if constexpr (kLayout == 4) {
+            left = right = word(3 * n + kTopOf24);
+        } else if constexpr (kLayout == 5) {
+            left = word(6 * n + kTopOf24);
+            right = word(6 * n + 3 + kTopOf24);
         }
     }
 
