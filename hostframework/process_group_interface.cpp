@@ -218,19 +218,17 @@ std::int32_t CProcessGroupInterface::HostCall122(std::int32_t /*arg1*/, std::int
     return 0;
 }
 
-// Gives the host its lock for a while: leaves every level this call holds, lets the host work, and
-// takes the same levels again.
+// Gives the host its lock for a while: leaves every level this thread holds, lets the host work, and
+// takes the same levels again. Its own level first makes the count right when no level is held: a
+// leave at depth 0 leaves nothing, and re-entering for it would keep the lock for good.
 std::int32_t CProcessGroupInterface::YieldHostCall()
 {
     std::int32_t left = 0;
-    for (;;) {
+    for (std::int32_t remaining = EnterHostCall(); remaining > 0; remaining = LeaveHostCall())
         ++left;
-        if (LeaveHostCall() <= 0)
-            break;
-    }
     std::int32_t waited = 0;
     HostExtWaitForHost(0, &waited);
-    for (; left > 0; --left)
+    for (; left > 1; --left)
         EnterHostCall();
     return 0;
 }

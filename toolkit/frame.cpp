@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/module_loading.h"
+#include "platform/module_resources.h"
 #include "platform/ole/drag_drop_registry.h"
 #include "platform/ole/ole_initialize.h"
 #include "platform/window/cursors.h"
@@ -87,6 +88,16 @@ CFrame::CFrame(const CRect& size, HWND parentWindow, PluginGUIEditor* editor)
     createWindow(systemWindow);
 }
 
+// The title names the window that open would show; no window exists until then.
+CFrame::CFrame(const CRect& size, const char* /*title*/, PluginGUIEditor* editor)
+    : CViewContainer(size, nullptr, nullptr), editor(editor), systemWindow(nullptr), openFlag(false),
+      addedWindow(true)
+{
+    parentFrame = this;
+    OleInitialize(nullptr);
+    imageLibrary = loadImageLibrary();
+}
+
 CFrame::~CFrame()
 {
     // The focus view ends what it is doing while the frame is whole: a text edit's window would
@@ -124,7 +135,7 @@ bool CFrame::createWindow(HWND parent)
         return false;
     const char* className = useFrameWindowClass();
     hwnd = CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-        size.width(), size.height(), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+        size.width(), size.height(), parent, nullptr, platform::pluginModule(), nullptr);
     if (hwnd == nullptr) {
         releaseFrameWindowClass();
         return false;

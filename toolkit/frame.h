@@ -21,6 +21,8 @@ class CFrame : public CViewContainer {
 public:
     // Made open, with its window in the parent window when one is given.
     CFrame(const CRect& size, HWND parentWindow, PluginGUIEditor* editor);
+    // Made closed and without a window; open and close then manage it.
+    CFrame(const CRect& size, const char* title, PluginGUIEditor* editor);
     ~CFrame() override;
 
     void draw(CDrawContext* context) override;

@@ -1,7 +1,7 @@
 #include "toolkit/frame_window.h"
 
 #include "platform/menu/owner_drawn_items.h"
-#include "platform/module_loading.h"
+#include "platform/module_resources.h"
 #include "platform/window/cursors.h"
 #include "platform/window/message_numbers.h"
 #include "platform/window/painting.h"
@@ -107,7 +107,8 @@ bool drawItem(CFrame& frame, const DRAWITEMSTRUCT* item)
 const char* useFrameWindowClass()
 {
     if (++classUsers == 1) {
-        HINSTANCE module = GetModuleHandleA(nullptr);
+        // Named after the plug-in's own module: two plug-ins in one process keep their own classes.
+        HINSTANCE module = platform::pluginModule();
         std::snprintf(className, sizeof className, "Plugin%p", static_cast<void*>(module));
         const WNDCLASSA description{.style = CS_GLOBALCLASS,
             .windowProc = &frameWindowProcedure,
@@ -128,7 +129,7 @@ const char* useFrameWindowClass()
 void releaseFrameWindowClass()
 {
     if (--classUsers == 0)
-        UnregisterClassA(className, GetModuleHandleA(nullptr));
+        UnregisterClassA(className, platform::pluginModule());
 }
 
 LRESULT frameWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

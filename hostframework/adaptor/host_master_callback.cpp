@@ -1,6 +1,8 @@
 #include "hostframework/adaptor/host_master_callback.h"
 
 #include "hostframework/adaptor/template_no_ui_process.h"
+#include "hostframework/plugin_library.h"
+#include "hostframework/process_group_interface.h"
 #include "plugin/base/audio_plugin.h"
 
 #include <algorithm>
@@ -57,6 +59,9 @@ PlugIntPtr hostMasterCallback(PluginRecord* effect, std::int32_t opcode, std::in
         return kCurrentIDAnswer;
     case kIdle:
         process->DoIdle();
+        // The plug-in asks from inside its own loops, such as a control's drag: the host runs meanwhile.
+        if (gProcessGroup != nullptr)
+            gProcessGroup->YieldHostCall();
         return 0;
     case kGetTime:
         return reinterpret_cast<PlugIntPtr>(&process->GetTimeInfo());

@@ -21,6 +21,9 @@
 
 namespace {
 
+// The process whose plug-in is automating on this thread right now, if any.
+thread_local const CTemplateNoUIProcess* automatingProcess = nullptr;
+
 constexpr std::int32_t kDefaultRate = 44100;
 constexpr double kDefaultTempo = 120.0;
 constexpr std::uint32_t kBypassID = FourCharCode("bypa");
@@ -111,7 +114,12 @@ void CTemplateNoUIProcess::AutomateFromPlugIn(std::int32_t index, float value)
 {
     if (!controlsReady || index < 0 || index >= GetParameterCount())
         return;
+    // The plug-in already holds the value: handing it back would run its setParameter twice, and a
+    // write of the sample reload from the audio thread would read files there.
+    const CTemplateNoUIProcess* outer = automatingProcess;
+    automatingProcess = this;
     SetControlValue(index + kFirstParameterPosition, FloatToHostInteger(value, 0.0f, 1.0f));
+    automatingProcess = outer;
 }
 
 void CTemplateNoUIProcess::ControlValueChanged(std::int32_t control)
@@ -123,14 +131,13 @@ void CTemplateNoUIProcess::ControlValueChanged(std::int32_t control)
         hostAutomationEnabled = true;
         return;
     }
-    if (applyingToPlugIn || !hostAutomationEnabled || index < 0 || index >= count)
+    if (applyingToPlugIn || !hostAutomationEnabled || index < 0 || index >= count || automatingProcess == this)
         return;
     auto* parameter = dynamic_cast<CPluginControl_Continuous*>(GetControl(control));
     if (parameter == nullptr)
         return;
-    // A change that came from the plug-in already holds: sending it back would round its value.
-    if (FloatToHostInteger(plugIn->getParameter(index), 0.0f, 1.0f) == parameter->GetHostValue())
-        return;
+    // Every write of the host reaches the plug-in, one equal to what it holds too: writing the sample
+    // reload again reloads.
     plugIn->setParameter(index, static_cast<float>(parameter->GetCurrentValue()));
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -385,6 +386,31 @@ TEST_F(KravoHost, TheSampleSheetHoldsEveryBuiltInSampleWithAGapAfterEach)
     EXPECT_EQ(std::tuple(info.samplerate, info.channels, info.format), std::tuple(8000, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
     EXPECT_GE(info.frames, 265 * 2000);
     EXPECT_TRUE(std::all_of(samples.end() - 2 * 2000, samples.end(), [](float s) { return s == 0.0f; }));
+}
+
+// A sample slot takes its file's name character by character (code plus a half, over 256, a zero
+// after the last) and reads the file when 9899 is written, whatever 9899 held before.
+TEST_F(KravoHost, EveryWriteOfTheReloadReadsTheFileNamedThen)
+{
+    const std::filesystem::path samplesFolder = io / "drive" / "c" / "Kravo" / "Samples";
+    std::filesystem::create_directories(samplesFolder);
+    ASSERT_EQ(run("render --quiet --note 0:39:127 --seconds 0.3 --bits 16 --out " + (samplesFolder / "a.wav").string())
+                  .exitCode, 0);
+    ASSERT_EQ(run("render --quiet --note 0:36:127 --seconds 0.3 --bits 16 --out " + (samplesFolder / "b.wav").string())
+                  .exitCode, 0);
+    const auto named = [](char first) {
+        return " --set 6840=" + std::to_string((first + 0.5) / 256) + " --set 6841=0.1816 --set 6842=0.4668" +
+               " --set 6843=0.3809 --set 6844=0.4629 --set 6845=0";
+    };
+    const std::string play = " --set 6800=1 --set 6304=1";
+    const std::string renderSlot = "render --quiet --note 0.5:16 --seconds 1 --out ";
+    const std::string once = (folder / "once.wav").string();
+    const std::string twice = (folder / "twice.wav").string();
+    ASSERT_EQ(run(renderSlot + once + named('a') + play + " --set 9899=1").exitCode, 0);
+    ASSERT_EQ(run(renderSlot + twice + named('b') + play + " --set 9899=1" + named('a') + " --set 9899=1").exitCode, 0);
+    readWav(once);
+    EXPECT_TRUE(std::any_of(samples.begin(), samples.end(), [](float sample) { return sample != 0.0f; }));
+    EXPECT_TRUE(folder.readFile("once.wav") == folder.readFile("twice.wav"));
 }
 
 // The plug-in seeds its noise from the tick count, so only a clock that starts alike keeps a hat the same.

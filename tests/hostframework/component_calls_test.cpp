@@ -88,11 +88,19 @@ TEST_F(ComponentCalls, YieldingGivesBackExactlyTheLevelsItTook)
     group.enters = group.leaves = 0;
     const int waits = hostext::waitForHostCount();
     EXPECT_EQ(group.YieldHostCall(), 0);
-    EXPECT_EQ(group.leaves, 2);
-    EXPECT_EQ(group.enters, 2);
+    // Its own level and the two held are left; the two held are taken again.
+    EXPECT_EQ(group.leaves, 3);
+    EXPECT_EQ(group.enters, 3);
     EXPECT_EQ(group.depth, 2);
     EXPECT_EQ(group.waitsWhenLeft, waits); // all left before the wait
     EXPECT_EQ(hostext::waitForHostCount(), waits + 1);
+
+    // Outside every host call it holds nothing afterwards.
+    group.LeaveHostCall();
+    group.LeaveHostCall();
+    EXPECT_EQ(group.YieldHostCall(), 0);
+    EXPECT_EQ(group.depth, 0);
+    EXPECT_EQ(hostext::waitForHostCount(), waits + 2);
 }
 
 } // namespace

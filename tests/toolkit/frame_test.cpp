@@ -1,6 +1,6 @@
 #include "toolkit/frame.h"
 
-#include "platform/module_loading.h"
+#include "platform/module_resources.h"
 #include "platform/ole/drag_drop_registry.h"
 #include "platform/ole/ole_initialize.h"
 #include "tests/toolkit/support/recording_views.h"
@@ -67,7 +67,7 @@ protected:
 std::string expectedClassName()
 {
     char name[32];
-    std::snprintf(name, sizeof name, "Plugin%p", static_cast<void*>(GetModuleHandleA(nullptr)));
+    std::snprintf(name, sizeof name, "Plugin%p", static_cast<void*>(platform::pluginModule()));
     return name;
 }
 
@@ -96,6 +96,29 @@ TEST_F(Frame, TheFirstFrameRegistersTheClassASecondSharesItAndItGoesWithTheLast)
     EXPECT_NE(platform::window::findClass(name.c_str()), nullptr);
     second->forget();
     EXPECT_EQ(platform::window::findClass(name.c_str()), nullptr);
+    EXPECT_EQ(platform::windowCount(), 1u); // the host's
+}
+
+TEST_F(Frame, AFrameMadeWithATitleHasNoWindowAndOpenAndCloseRefuseWithoutOne)
+{
+    const std::string name = expectedClassName();
+    CFrame* frame = new CFrame(kFrameSize, "Kravo", nullptr);
+    EXPECT_EQ(frame->getWindow(), nullptr);
+    EXPECT_EQ(platform::window::findClass(name.c_str()), nullptr);
+    EXPECT_FALSE(frame->isOpen());
+    EXPECT_FALSE(frame->getOpenFlag());
+    EXPECT_EQ(frame->getFrame(), frame);
+    EXPECT_FALSE(frame->open()); // no window to open it in
+    EXPECT_FALSE(frame->isOpen());
+    EXPECT_FALSE(frame->close());
+    // Closed, it neither redraws nor resizes.
+    auto* view = added(*frame, new RecordingView({10, 10, 20, 20}));
+    frame->idle();
+    EXPECT_EQ(view->draws, 0);
+    EXPECT_FALSE(frame->setSize(50, 40));
+    CRect size;
+    EXPECT_EQ(frame->getViewSize(size), kFrameSize);
+    frame->forget();
     EXPECT_EQ(platform::windowCount(), 1u); // the host's
 }
 

@@ -3,6 +3,7 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
+#include "hostlibs/extension/host_extension_control.h"
 #include "platform/module_loading.h"
 #include "plugin/base/audio_plugin.h"
 #include "plugin/settings/registry_settings.h"
@@ -166,6 +167,12 @@ TEST_F(AdaptorProcess, TheHostCallbackAnswersThePlugIn)
     hostMasterCallback(record, 33, 0, 0, text, 0);
     EXPECT_EQ(std::string(text, 7), std::string("Kravo\0x", 7));
     EXPECT_EQ(hostMasterCallback(record, 32, 0, 0, nullptr, 0), 0);
+    // Idle lets the host run, and leaves no host call entered behind it.
+    const int waits = hostext::waitForHostCount();
+    EXPECT_EQ(hostMasterCallback(record, 3, 0, 0, nullptr, 0), 0);
+    EXPECT_EQ(hostext::waitForHostCount(), waits + 1);
+    EXPECT_EQ(gProcessGroup->EnterHostCall(), 1);
+    gProcessGroup->LeaveHostCall();
     const std::int32_t before = control(45, 7);
     EXPECT_EQ(hostMasterCallback(record, 43, 5, 0, nullptr, 0.3f), 0);
     EXPECT_EQ(control(45, 7), before);

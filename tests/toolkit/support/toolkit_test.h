@@ -85,7 +85,7 @@ inline Toolkit::CRect screenRectOf(HWND window)
 // A frame without a window, as drawing contexts see one: a view size, and idle passes counted.
 class WindowlessFrame : public Toolkit::CFrame {
 public:
-    explicit WindowlessFrame(const Toolkit::CRect& size = {0, 0, 1000, 1000}) : CFrame(size, nullptr, nullptr) {}
+    explicit WindowlessFrame(const Toolkit::CRect& size = {0, 0, 1000, 1000}) : CFrame(size, HWND{}, nullptr) {}
     void doIdleStuff() override { ++idlePasses; }
 
     int idlePasses = 0;
