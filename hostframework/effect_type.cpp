@@ -79,6 +79,11 @@ void CEffectType::SetStemFormats(std::int32_t input, std::int32_t output, std::i
         outputChannels = GetCodeClass(output);
 }
 
+bool CEffectType::allowsFormat(std::int32_t fixed, std::int16_t format) const
+{
+    return !features.contains(kStemFormatFeature) || fixed == kNoFormat || fixed == format;
+}
+
 void CEffectType::SetChannelCounts(std::int32_t inputs, std::int32_t outputs)
 {
     AddFeature(kStemFormatFeature);

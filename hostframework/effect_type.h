@@ -58,11 +58,16 @@ public:
     std::int32_t SetChunk(std::int32_t processID, std::uint32_t chunkID, SHostPlugInChunk* chunk) override;
     std::int32_t CompareChunk(std::int32_t processID, SHostPlugInChunk* chunk, std::uint8_t* same) override;
     std::int32_t GetTypeAttribute(std::int32_t attribute, std::int32_t* value) override;
+    // A side whose stem format is set takes that format only.
+    bool AllowsFormatA(std::int16_t format) override { return allowsFormat(inputFormat, format); }
+    bool AllowsFormatB(std::int16_t format) override { return allowsFormat(outputFormat, format); }
     void GetTypeIDString(std::uint8_t* text) override;
 
     CProcess* MakeProcess() override { return processFactory != nullptr ? processFactory() : nullptr; }
 
 protected:
+    bool allowsFormat(std::int32_t fixed, std::int16_t format) const;
+
     // The keys of the card attributes, in the order they are stored.
     static constexpr std::array<std::int32_t, 5> kCardKeys = {-1, 18, 21, 26, 29};
 

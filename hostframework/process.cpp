@@ -53,17 +53,37 @@ CPlugInView* CProcess::CreateRootView()
     return new CDialogView;
 }
 
-// The type decides which stream formats it takes; no type here restricts them.
 std::int32_t CProcess::SetFormatA(std::int16_t format)
 {
+    if (processType != nullptr && !processType->AllowsFormatA(format))
+        return kHostErrFormatANotAllowed;
     formatA = format;
     return 0;
 }
 
 std::int32_t CProcess::SetFormatB(std::int16_t format)
 {
+    if (processType != nullptr && !processType->AllowsFormatB(format))
+        return kHostErrFormatBNotAllowed;
     formatB = format;
     return 0;
+}
+
+// The type's flag word is the value it was made with (its attribute 21); where it shares a bit with
+// the host's mask, the host is told the master bypass control.
+std::int32_t CProcess::QueryTypeFlags(std::uint32_t mask, std::uint32_t* flags)
+{
+    setOut(flags, 0);
+    if (processType == nullptr)
+        return 0;
+    std::uint32_t word = 0;
+    const std::int32_t result = processType->HostCall134(0, &word);
+    if ((word & mask) != 0) {
+        std::int32_t control = 0;
+        GetBypassControlIndex(&control);
+        setOut(flags, static_cast<std::uint32_t>(control));
+    }
+    return result;
 }
 
 std::int32_t CProcess::GetNumControls(std::int16_t* count)

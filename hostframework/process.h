@@ -95,7 +95,7 @@ public:
     virtual std::int32_t GetBypass(std::int32_t /*control*/, std::uint8_t* bypass) { return clearOut(bypass); }
     virtual std::int32_t HostCall50(std::int32_t /*arg1*/, std::uint8_t /*arg2*/) { return 0; }
     virtual std::int32_t HostCall52(std::int32_t /*arg1*/, std::uint8_t* arg2) { return clearOut(arg2); }
-    virtual std::int32_t QueryTypeFlags(std::uint32_t /*query*/, std::uint32_t* flags) { return clearOut(flags); }
+    virtual std::int32_t QueryTypeFlags(std::uint32_t mask, std::uint32_t* flags);
     virtual std::int32_t GetMeterCount(std::int32_t* arg1) { return clearOut(arg1); }
     virtual std::int32_t GetMeterLevel(std::int32_t /*arg1*/, std::int32_t* arg2) { return clearOut(arg2); }
     virtual std::int32_t HostCall55(std::int32_t /*arg1*/, char* /*arg2*/) { return 0; }

@@ -204,6 +204,10 @@ public:
         { return forward(processID, kHostErrNoProcess, &CProcess::GetLongValue, value); }
     virtual std::int32_t GetTypeKind(std::int32_t* kind) { return setOut(kind, typeKind); }
     virtual std::int32_t GetTypeAttribute(std::int32_t /*attribute*/, std::int32_t* /*value*/) { return 0; }
+    // Whether a process of the type may take a stream format for its inputs (A) or outputs (B); a
+    // type that fixes no format takes any.
+    virtual bool AllowsFormatA(std::int16_t /*format*/) { return true; }
+    virtual bool AllowsFormatB(std::int16_t /*format*/) { return true; }
     virtual std::int32_t GetChunkAltName(std::int32_t processID, std::int32_t kind, std::uint8_t* text)
         { return forward(processID, kHostErrNoProcess, &CProcess::GetChunkAltName, kind, text); }
     virtual std::int32_t HostCall94(std::int32_t processID, std::int16_t arg2, std::int16_t arg3, char* arg4)

@@ -149,6 +149,14 @@ void CTemplateNoUIProcess::UpdateControlsBeforeChunk()
             ->SetHostValue(FloatToHostInteger(plugIn->getParameter(index), 0.0f, 1.0f));
 }
 
+std::int32_t CTemplateNoUIProcess::GetLongValue(std::int32_t* delay)
+{
+    if (delay == nullptr)
+        return 0;
+    *delay = pluginRecord != nullptr ? pluginRecord->initialDelay : 0;
+    return pluginRecord != nullptr ? 0 : 1;
+}
+
 bool CTemplateNoUIProcess::HandleKeyInProcess(EventRecord* event)
 {
     if (event == nullptr || event->what == kKeyUp)

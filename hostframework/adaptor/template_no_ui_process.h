@@ -35,6 +35,8 @@ public:
     std::int32_t GetParameterCount() const;
     bool IsHostAutomationEnabled() const { return hostAutomationEnabled; }
 
+    // Routine 145, the host's delay query: how many samples late the plug-in's output comes.
+    std::int32_t GetLongValue(std::int32_t* delay) override;
     // The arrow keys step through the programs unless the user turned them off ("Key" = "N").
     bool HandleKeyInProcess(EventRecord* event) override;
     // A host change of a parameter's control reaches the plug-in.

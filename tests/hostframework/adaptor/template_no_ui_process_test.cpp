@@ -209,6 +209,46 @@ TEST_F(AdaptorProcess, AutomationRunsBothWaysOnceTheHostWroteTheFirstGain)
     EXPECT_EQ(plugIn.getParameter(20), 0.001f);
 }
 
+TEST_F(AdaptorProcess, TheDelayQueryAnswersThePlugInsInitialDelay)
+{
+    CTemplateNoUIProcessNative& process = create();
+    const auto delay = [&] {
+        std::int32_t samples = -1;
+        const std::int32_t result =
+            routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t*)>(145)(kKrst, id, &samples);
+        return std::pair(result, samples);
+    };
+    EXPECT_EQ(delay(), std::pair(0, 0));
+    process.GetPluginRecord()->initialDelay = 70000; // beyond 16 bits
+    EXPECT_EQ(delay(), std::pair(0, 70000));
+    process.GetPluginRecord()->initialDelay = 0;
+}
+
+// The type is made with the flag word 2048 and two channels (stem format 1) on each side.
+TEST_F(AdaptorProcess, TheTypesFlagsLeadToTheBypassAndItsStemFormatsAreTheOnlyOnesTaken)
+{
+    create();
+    const auto flags = [&](std::uint32_t mask) {
+        std::uint32_t out = 99;
+        const std::int32_t result = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t,
+                                                             std::uint32_t*)>(135)(kKrst, id, mask, &out);
+        return std::pair(result, out);
+    };
+    EXPECT_EQ(flags(2048), std::pair(0, 1u));
+    EXPECT_EQ(flags(0xFFFFF7FF), std::pair(0, 0u));
+    std::int32_t bypass = 0;
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t*)>(132)(kKrst, id, &bypass);
+    EXPECT_EQ(flags(0xFFFF).second, static_cast<std::uint32_t>(bypass));
+
+    const auto format = [&](std::uint32_t selector, std::int16_t value) {
+        return routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int16_t)>(selector)(kKrst, id, value);
+    };
+    EXPECT_EQ(format(23, 1), 0);
+    EXPECT_EQ(format(23, 0), -7152);
+    EXPECT_EQ(format(24, 1), 0);
+    EXPECT_EQ(format(24, 2), -7153);
+}
+
 TEST_F(AdaptorProcess, ChunksOfTheProcess)
 {
     CTemplateNoUIProcessNative& process = create();
