@@ -15,6 +15,9 @@ constexpr std::int32_t kMIDIAnswer = 2;
 constexpr std::int32_t kNotAnEffectType = -77;
 constexpr std::int32_t kLongestPathName = 127;
 constexpr std::size_t kLongestPath = 255;
+// The stem formats the host's connection queries serve: two and three channels.
+constexpr std::int32_t kStereoFormat = 1;
+constexpr std::int32_t kThreeChannelFormat = 2;
 
 // The fitting variant of a name list as a length-prefixed text of at most `capacity` characters.
 std::int32_t CopyPrefixedVariant(std::uint8_t* text, const std::string& list, std::int32_t capacity)
@@ -98,6 +101,49 @@ std::int32_t CEffectGroup::HostCall6(std::int32_t index, std::uint32_t* manufact
     if (manufacturer != nullptr)
         *manufacturer = manufacturerID;
     return 0;
+}
+
+void CEffectGroup::FillPlugInSpecIdentity(SHostPlugInSpec& spec) const
+{
+    spec.words[kSpecManufacturer] = static_cast<std::int32_t>(manufacturerID);
+    spec.words[kSpecPlugInNumber] = plugInNumber;
+}
+
+std::int32_t CEffectGroup::HostCall68(SHostPlugInSpec* spec, std::int32_t /*arg2*/, std::int32_t /*arg3*/)
+{
+    if (spec == nullptr)
+        return kHostErrNullArgument;
+    auto* type = dynamic_cast<CEffectType*>(FindProcessType(static_cast<std::uint32_t>(spec->words[kSpecTypeID])));
+    if (type == nullptr)
+        return kHostErrNotAnEffectType;
+    const auto served = [](std::int32_t format) { return format == kStereoFormat || format == kThreeChannelFormat; };
+    if (!served(type->GetInputFormat()) || !served(type->GetOutputFormat()))
+        return 0;
+    spec->words[kSpecInputFormat] = type->GetInputFormat();
+    spec->words[kSpecOutputFormat] = type->GetOutputFormat();
+    FillPlugInSpecIdentity(*spec);
+    return 0;
+}
+
+std::int32_t CEffectGroup::Operation105(SHostPlugInSpec* spec, std::int32_t /*arg2*/, std::int32_t /*arg3*/,
+                                        std::int32_t /*arg4*/, std::int32_t /*arg5*/, std::int32_t /*arg6*/)
+{
+    if (spec == nullptr)
+        return kHostErrNullArgument;
+    std::int16_t count = 0;
+    GetNumProcessTypes(&count);
+    const auto word = [spec](EHostPlugInSpecWord index) { return spec->words[index]; };
+    for (std::int16_t index = 1; index <= count; ++index) {
+        auto* type = dynamic_cast<CEffectType*>(FindProcessTypeByIndex(index));
+        if (type != nullptr && static_cast<std::int32_t>(type->GetTypeIDValue()) == word(kSpecTypeID) &&
+            static_cast<std::int32_t>(type->GetPlugInID()) == word(kSpecPlugInID) &&
+            type->GetSideFormat() == word(kSpecLayout) && type->GetInputFormat() == word(kSpecInputFormat) &&
+            type->GetOutputFormat() == word(kSpecOutputFormat)) {
+            FillPlugInSpecIdentity(*spec);
+            return 0;
+        }
+    }
+    return kHostErrNotAnEffectType;
 }
 
 std::int32_t CEffectGroup::HostCall93(std::uint32_t typeID, std::int32_t code, std::int32_t* value)

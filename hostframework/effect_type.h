@@ -42,6 +42,10 @@ public:
     // 1 for a key without a stored value.
     std::int32_t GetCardAttribute(std::int32_t key) const;
     std::uint32_t GetPlugInID() const { return plugInID; }
+    std::uint32_t GetTypeIDValue() const { return typeID; }
+    std::int32_t GetInputFormat() const { return inputFormat; }
+    std::int32_t GetOutputFormat() const { return outputFormat; }
+    std::int32_t GetSideFormat() const { return sideFormat; }
     // The group of a native real-time type, which it asks for its identity when it makes a process.
     void SetGroupLink(CEffectGroup* group) { groupLink = group; }
     CEffectGroup* GetGroupLink() const { return groupLink; }

@@ -40,9 +40,21 @@ struct SHostPlugInStemFormats {
     std::int32_t formats[3];
 };
 
-// A process's view settings travel in it: thirteen words.
+// The host's description of one plug-in, thirteen words. Its connection queries name a type and the
+// channel layout they look for in the words below; the rest are the host's. A process's view settings
+// travel in the same record.
 struct SHostPlugInSpec {
     std::int32_t words[13];
+};
+
+enum EHostPlugInSpecWord : std::size_t {
+    kSpecManufacturer = 0,
+    kSpecPlugInNumber = 1,
+    kSpecTypeID = 2,
+    kSpecPlugInID = 3,
+    kSpecLayout = 4,
+    kSpecInputFormat = 5,
+    kSpecOutputFormat = 6,
 };
 
 // One output stream as the host sees it: whether it is there, its first global channel, its stem

@@ -108,13 +108,21 @@ CProcessType* CProcessGroup::GetProcessType(std::uint32_t typeID)
     return type;
 }
 
-CProcessType* CProcessGroup::GetProcessTypeByIndex(std::int16_t number)
+CProcessType* CProcessGroup::FindProcessTypeByIndex(std::int16_t number)
 {
     if (processTypes)
         for (const auto& type : *processTypes)
             if (type->GetIndexA(nullptr) == number)
                 return type.get();
-    throw CHostError(kHostErrNoProcessType);
+    return nullptr;
+}
+
+CProcessType* CProcessGroup::GetProcessTypeByIndex(std::int16_t number)
+{
+    CProcessType* type = FindProcessTypeByIndex(number);
+    if (type == nullptr)
+        throw CHostError(kHostErrNoProcessType);
+    return type;
 }
 
 std::int16_t CProcessGroup::GetProcessTypeIndex(std::uint32_t typeID)

@@ -250,7 +250,9 @@ public:
     // The codes the host's engine knows the library's plug-ins by; 'XXXX' for each the group lacks.
     virtual void GetConversantCodes(std::uint32_t& manufacturer, std::uint32_t& product, std::uint32_t& type);
 
+    // Types are numbered from 1; the first throws -7125 where the second answers null.
     CProcessType* GetProcessTypeByIndex(std::int16_t number);
+    CProcessType* FindProcessTypeByIndex(std::int16_t number);
     std::int16_t GetProcessTypeIndex(std::uint32_t typeID);
     // The list owns the type from here on.
     void AddProcessType(CProcessType* type);

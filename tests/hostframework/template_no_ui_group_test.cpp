@@ -177,6 +177,26 @@ TEST(TemplateGroupExports, TheHostSeesOneNativeStereoTypeAndNoGroupLock)
         EXPECT_EQ(attribute(number), 0) << number;
     EXPECT_EQ(attribute(32), 6);
 
+    // The connection queries: the type the record names, and the first type that matches it whole.
+    const auto lookUp = reinterpret_cast<std::int32_t (*)(SHostPlugInSpec*, std::int32_t, std::int32_t)>(routine(68));
+    SHostPlugInSpec spec{};
+    spec.words[kSpecTypeID] = static_cast<std::int32_t>(kKrst);
+    EXPECT_EQ(lookUp(&spec, 0, 0), 0);
+    EXPECT_EQ(spec.words[kSpecInputFormat], 1);
+    EXPECT_EQ(spec.words[kSpecOutputFormat], 1);
+    EXPECT_EQ(spec.words[kSpecManufacturer], static_cast<std::int32_t>(FourCharCode("Vexo")));
+    EXPECT_EQ(spec.words[kSpecPlugInNumber], 1);
+    SHostPlugInSpec other{};
+    other.words[kSpecTypeID] = static_cast<std::int32_t>(FourCharCode("????"));
+    EXPECT_EQ(lookUp(&other, 0, 0), -7055);
+    const auto match = reinterpret_cast<std::int32_t (*)(SHostPlugInSpec*, std::int32_t, std::int32_t, std::int32_t,
+                                                         std::int32_t, std::int32_t)>(routine(138));
+    spec.words[kSpecPlugInID] = static_cast<std::int32_t>(FourCharCode("KrCH"));
+    spec.words[kSpecLayout] = 0;
+    EXPECT_EQ(match(&spec, 0, 0, 0, 0, 0), 0);
+    spec.words[kSpecOutputFormat] = 2;
+    EXPECT_EQ(match(&spec, 0, 0, 0, 0, 0), -7055);
+
     std::int32_t id = 0;
     EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t*)>(routine(19))(kKrst, &id), 0);
     EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t)>(routine(20))(kKrst, id), 0);
