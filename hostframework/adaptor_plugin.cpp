@@ -132,6 +132,17 @@ std::int32_t CAdaptorPlugIn::Create(std::unique_ptr<CAdaptorPlugIn>& made, const
     }
 }
 
+std::int32_t CAdaptorPlugIn::AskHostConnection(const CProcess& process, std::int32_t ownChannels,
+                                              std::int32_t channel, std::uint8_t* connected)
+{
+    if (channel > ownChannels && channel <= ownChannels + auxChannels(process)) {
+        if (connected != nullptr)
+            *connected = 1;
+        return 0;
+    }
+    return kHostErrConnectionPosition;
+}
+
 CAdaptorPlugIn::~CAdaptorPlugIn()
 {
     inputPorts.clear();

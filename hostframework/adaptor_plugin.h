@@ -28,6 +28,11 @@ public:
     static std::int32_t Create(std::unique_ptr<CAdaptorPlugIn>& made, const SPlugInID& identity, CProcess& process,
                                void* inputFlags, void* outputFlags, PlugInRenderCallback callback);
 
+    // Whether the host has channel `channel` connected, where the process's own channels are the
+    // first `ownChannels`: the host's active auxiliary connections carry the channels after them.
+    // -7106 for a channel none of them carries.
+    static std::int32_t AskHostConnection(const CProcess& process, std::int32_t ownChannels, std::int32_t channel,
+                                          std::uint8_t* connected);
     // The process's flag arrays moved: the engine learns the new addresses at the next report.
     void SetConnectionFlags(void* inputFlags, void* outputFlags);
     CProcess& GetProcess() const { return *process; }

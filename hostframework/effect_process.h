@@ -80,6 +80,9 @@ public:
     void AddAOSInfo(CAOSInfo* info) { aosInfos.Add(info); }
     std::int32_t GetAOSTotalChannels() const { return aosInfos.GetTotalChannels(); }
     bool HasOutputChannel(std::int32_t channel) const;
+    // The host connected or disconnected the input channel that carries the side input.
+    virtual void SideInputConnected() {}
+    virtual void SideInputDisconnected() {}
     // A channel no stream carries counts as enabled.
     bool IsOutputChannelEnabled(std::int32_t channel) const;
     void SetOutputChannelEnabled(std::int32_t channel, bool enabled);

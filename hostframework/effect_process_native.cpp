@@ -74,18 +74,83 @@ std::int32_t CEffectProcessNative::setFlag(std::vector<std::int32_t>& flags, std
     return 0;
 }
 
+std::int32_t CEffectProcessNative::GetSideInputChannel() const
+{
+    return adaptor ? adaptor->GetDataBlock().sideInputPort.Get() : 0;
+}
+
+std::int32_t CEffectProcessNative::ownInputs()
+{
+    std::int16_t count = 0;
+    GetNumInputs(&count);
+    return count;
+}
+
+std::int32_t CEffectProcessNative::ownOutputs()
+{
+    std::int16_t count = 0;
+    GetNumOutputs(&count);
+    return count;
+}
+
+bool CEffectProcessNative::ownsInput(std::int32_t channel)
+{
+    const bool own = (channel >= 1 && channel <= ownInputs()) || (channel != 0 && channel == GetSideInputChannel());
+    return own && channel <= capacity;
+}
+
+bool CEffectProcessNative::ownsOutput(std::int32_t channel)
+{
+    const bool own = (channel >= 1 && channel <= ownOutputs()) || HasOutputChannel(channel);
+    return own && channel <= capacity;
+}
+
 std::int32_t CEffectProcessNative::IsInputConnected(std::int32_t channel, std::uint8_t* connected)
 {
-    if (channel < 1 || channel > capacity)
-        return kHostErrConnectionPosition;
+    if (!ownsInput(channel))
+        return CAdaptorPlugIn::AskHostConnection(*this, ownInputs(), channel, connected);
     return setOut(connected, GetInputConnectionFlag(channel - 1) != 0 ? 1 : 0);
 }
 
 std::int32_t CEffectProcessNative::IsOutputConnected(std::int32_t channel, std::uint8_t* connected)
 {
-    if (channel < 1 || channel > capacity)
-        return kHostErrConnectionPosition;
+    if (!ownsOutput(channel))
+        return CAdaptorPlugIn::AskHostConnection(*this, ownOutputs(), channel, connected);
     return setOut(connected, GetOutputConnectionFlag(channel - 1) != 0 ? 1 : 0);
+}
+
+std::int32_t CEffectProcessNative::setInputFlag(std::int32_t channel, std::int32_t value)
+{
+    if (!ownsInput(channel))
+        return kHostErrConnectionPosition;
+    setFlag(inputFlags, channel, value);
+    if (channel == GetSideInputChannel()) {
+        if (value != 0)
+            SideInputConnected();
+        else
+            SideInputDisconnected();
+    }
+    return 0;
+}
+
+std::int32_t CEffectProcessNative::ConnectInput(std::int32_t channel)
+{
+    return setInputFlag(channel, 1);
+}
+
+std::int32_t CEffectProcessNative::DisconnectInput(std::int32_t channel)
+{
+    return setInputFlag(channel, 0);
+}
+
+std::int32_t CEffectProcessNative::ConnectOutput(std::int32_t channel)
+{
+    return ownsOutput(channel) ? setFlag(outputFlags, channel, 1) : kHostErrConnectionPosition;
+}
+
+std::int32_t CEffectProcessNative::DisconnectOutput(std::int32_t channel)
+{
+    return ownsOutput(channel) ? setFlag(outputFlags, channel, 0) : kHostErrConnectionPosition;
 }
 
 std::int32_t CEffectProcessNative::GetChunkAltName(std::int32_t selector, std::uint8_t* text)

@@ -41,13 +41,31 @@ public:
     // Entry `index` of a side's flags, for channel index + 1; 0 outside the capacity.
     std::int32_t GetInputConnectionFlag(std::int32_t index) const { return flagAt(inputFlags, index); }
     std::int32_t GetOutputConnectionFlag(std::int32_t index) const { return flagAt(outputFlags, index); }
-    // Channels count from 1; a channel beyond the capacity is not the process's: -7106.
+    // Channels count from 1. The process's own channels (its inputs and the side input, its outputs
+    // and those its output streams carry) are answered from its flags; the host is asked about the
+    // others, and a channel the host does not carry either is -7106. Only the process's own channels
+    // can be connected and disconnected here.
     std::int32_t IsInputConnected(std::int32_t channel, std::uint8_t* connected);
     std::int32_t IsOutputConnected(std::int32_t channel, std::uint8_t* connected);
-    std::int32_t ConnectInput(std::int32_t channel) { return setFlag(inputFlags, channel, 1); }
-    std::int32_t DisconnectInput(std::int32_t channel) { return setFlag(inputFlags, channel, 0); }
-    std::int32_t ConnectOutput(std::int32_t channel) { return setFlag(outputFlags, channel, 1); }
-    std::int32_t DisconnectOutput(std::int32_t channel) { return setFlag(outputFlags, channel, 0); }
+    std::int32_t ConnectInput(std::int32_t channel);
+    std::int32_t DisconnectInput(std::int32_t channel);
+    std::int32_t ConnectOutput(std::int32_t channel);
+    std::int32_t DisconnectOutput(std::int32_t channel);
+    // The input channel of the side input the host gives, 0 without one.
+    std::int32_t GetSideInputChannel() const;
+
+    // The host's connection routines: 27 and 28 ask about an input and an output channel, 30 and 31
+    // connect one, 32 and 33 disconnect one.
+    std::int32_t HostCall27(std::int32_t channel, std::uint8_t* connected) override
+        { return IsInputConnected(channel, connected); }
+    std::int32_t HostCall28(std::int32_t channel, std::uint8_t* connected) override
+        { return IsOutputConnected(channel, connected); }
+    std::int32_t HostCall30(std::int32_t channel, std::int32_t /*connection*/) override
+        { return ConnectInput(channel); }
+    std::int32_t HostCall31(std::int32_t channel, std::int32_t /*connection*/) override
+        { return ConnectOutput(channel); }
+    std::int32_t HostCall32(std::int32_t channel) override { return DisconnectInput(channel); }
+    std::int32_t HostCall33(std::int32_t channel) override { return DisconnectOutput(channel); }
 
     // The text query: selector 5 hands the text to the hook, plain, and back.
     std::int32_t GetChunkAltName(std::int32_t selector, std::uint8_t* text) override;
@@ -64,6 +82,11 @@ public:
 
 private:
     static std::int32_t flagAt(const std::vector<std::int32_t>& flags, std::int32_t index);
+    std::int32_t ownInputs();
+    std::int32_t ownOutputs();
+    bool ownsInput(std::int32_t channel);
+    bool ownsOutput(std::int32_t channel);
+    std::int32_t setInputFlag(std::int32_t channel, std::int32_t value);
     std::int32_t setFlag(std::vector<std::int32_t>& flags, std::int32_t channel, std::int32_t value);
     void MakeArrays();
 

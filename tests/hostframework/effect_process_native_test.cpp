@@ -46,8 +46,12 @@ public:
             *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
     }
 
+    void SideInputConnected() override { sideInput.push_back(true); }
+    void SideInputDisconnected() override { sideInput.push_back(false); }
+
     static inline std::int16_t inputs = 2;
     static inline std::int16_t outputs = 2;
+    std::vector<bool> sideInput;
     bool failRender = false;
     std::vector<std::int32_t> seenFrames;
     float* seenInput = nullptr;
@@ -173,21 +177,47 @@ TEST_F(NativeProcess, ConnectionFlagsAndTheTextQuery)
     TestNativeProcess* process = create();
     EXPECT_EQ(process->GetInputConnectionFlag(-1), 0);
     EXPECT_EQ(process->GetOutputConnectionFlag(CEffectProcessNative::kInitialCapacity), 0);
-    EXPECT_EQ(process->ConnectInput(3), 0);
-    EXPECT_EQ(process->GetInputConnectionFlag(2), 1);
+    EXPECT_EQ(process->ConnectInput(2), 0);
+    EXPECT_EQ(process->GetInputConnectionFlag(1), 1);
     std::uint8_t connected = 0;
-    process->IsInputConnected(3, &connected);
+    process->IsInputConnected(2, &connected);
     EXPECT_EQ(connected, 1);
-    process->DisconnectInput(3);
-    process->IsInputConnected(3, &connected);
+    process->DisconnectInput(2);
+    process->IsInputConnected(2, &connected);
     EXPECT_EQ(connected, 0);
+    // Channels beyond its own two the process does not keep, and the host lists none.
+    EXPECT_EQ(process->ConnectInput(3), -7106);
     EXPECT_EQ(process->ConnectOutput(0), -7106);
-    EXPECT_EQ(process->IsOutputConnected(49, &connected), -7106);
+    EXPECT_EQ(process->IsOutputConnected(3, &connected), -7106);
+    EXPECT_TRUE(process->sideInput.empty());
 
     std::uint8_t text[32] = "\x05kravo";
     EXPECT_EQ(process->GetChunkAltName(5, text), 0);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(text), 6), "\x05KRAVO");
     EXPECT_EQ(process->GetChunkAltName(4, text), -7157);
+}
+
+TEST_F(NativeProcess, TheSideInputTellsTheProcessAndTheHostAnswersForItsOwnConnections)
+{
+    hostengine::setCapability(5, 4);
+    TestNativeProcess* process = create();
+    EXPECT_EQ(process->GetSideInputChannel(), 4);
+    EXPECT_EQ(process->ConnectInput(4), 0);
+    EXPECT_EQ(process->DisconnectInput(4), 0);
+    EXPECT_EQ(process->ConnectInput(1), 0); // not the side input
+    EXPECT_EQ(process->sideInput, (std::vector<bool>{true, false}));
+    EXPECT_EQ(process->ConnectInput(3), -7106);
+
+    // The host's active auxiliary connection (two channels) follows the process's own outputs.
+    hostengine::setCapability(5, 0);
+    hostengine::setCapability(41, 1);
+    hostengine::setAuxConnections({{1, true}});
+    process = create();
+    std::uint8_t connected = 0;
+    EXPECT_EQ(process->IsOutputConnected(4, &connected), 0);
+    EXPECT_EQ(connected, 1);
+    EXPECT_EQ(process->IsOutputConnected(5, &connected), -7106);
+    EXPECT_EQ(process->ConnectOutput(4), -7106); // the host's, not the process's to change
 }
 
 TEST_F(NativeProcess, AProcessOfAnotherClassIsRefusedAndLetGo)

@@ -249,6 +249,38 @@ TEST_F(AdaptorProcess, TheTypesFlagsLeadToTheBypassAndItsStemFormatsAreTheOnlyOn
     EXPECT_EQ(format(24, 2), -7153);
 }
 
+// Routines 27 and 28 ask about a channel, 30 and 31 connect one, 32 and 33 disconnect one.
+TEST_F(AdaptorProcess, TheHostConnectsTheProcesssChannelsThroughItsRoutines)
+{
+    CTemplateNoUIProcessNative& process = create();
+    const auto connected = [&](std::uint32_t selector, std::int32_t channel) {
+        std::uint8_t flag = 9;
+        const std::int32_t result =
+            routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::uint8_t*)>(selector)(kKrst, id,
+                                                                                                        channel, &flag);
+        return result != 0 ? result : flag;
+    };
+    const auto connect = [&](std::uint32_t selector, std::int32_t channel) {
+        return routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(selector)(
+            kKrst, id, channel, 77);
+    };
+    const auto disconnect = [&](std::uint32_t selector, std::int32_t channel) {
+        return routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t)>(selector)(kKrst, id, channel);
+    };
+    EXPECT_EQ(connected(27, 2), 0);
+    EXPECT_EQ(connect(30, 2), 0);
+    EXPECT_EQ(connected(27, 2), 1);
+    EXPECT_EQ(process.GetInputConnectionFlag(1), 1);
+    EXPECT_EQ(connect(31, 1), 0);
+    EXPECT_EQ(connected(28, 1), 1);
+    EXPECT_EQ(disconnect(33, 1), 0);
+    EXPECT_EQ(connected(28, 1), 0);
+    EXPECT_EQ(disconnect(32, 2), 0);
+    EXPECT_EQ(connected(27, 2), 0);
+    EXPECT_EQ(connect(30, 3), -7106); // a stereo instrument has two of each
+    EXPECT_EQ(connected(28, 3), -7106);
+}
+
 TEST_F(AdaptorProcess, ChunksOfTheProcess)
 {
     CTemplateNoUIProcessNative& process = create();
