@@ -5,7 +5,6 @@
 #include "hostframework/views/plugin_view.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/extension/host_extension.h"
-#include "platform/clock.h"
 
 #include <cstring>
 #include <new>
@@ -90,9 +89,13 @@ std::int32_t CProcess::Initialize()
             throw CHostError(kHostErrNullValue);
         }
     }
-    for (const std::int32_t result : {ReserveSDSName(0), ReserveControlSDSNames(), CreateSDSListener()})
-        if (result != 0)
-            throw CHostError(result);
+    // In turn: a step that failed leaves the later ones undone.
+    if (const std::int32_t result = ReserveSDSName(0); result != 0)
+        throw CHostError(result);
+    if (const std::int32_t result = ReserveControlSDSNames(); result != 0)
+        throw CHostError(result);
+    if (const std::int32_t result = CreateSDSListener(); result != 0)
+        throw CHostError(result);
     return 0;
 }
 
@@ -319,8 +322,8 @@ void CProcess::DoIdle()
 {
     if (!HasMessagingService())
         return;
-    const DWORD deadline = GetTickCount() + kIdleBudgetTicks;
-    while (static_cast<std::int32_t>(GetTickCount() - deadline) < 0) {
+    const std::uint32_t deadline = HostExtTickCount() + kIdleBudgetTicks;
+    while (static_cast<std::int32_t>(HostExtTickCount() - deadline) < 0) {
         std::int32_t word = 0;
         void* taskValue = nullptr;
         std::uint8_t* token = nullptr;

@@ -422,6 +422,8 @@ bool CFrame::setSize(std::int32_t width, std::int32_t height)
     size.right = size.left + width;
     size.bottom = size.top + height;
     growWindowsAround(width, height);
+    // Also where the growth stopped at the host's window: the frame has its new size, and its
+    // mouseable area must have it too, or clicks in the new part would be lost.
     CViewContainer::setViewSize({0, 0, width, height});
     return true;
 }

@@ -203,12 +203,17 @@ TEST_F(Messaging, RefusedNamesAndMissingListenersFailInitialize)
 {
     hostengine::refuseNames(-48);
     auto named = std::make_unique<TestProcess>();
+    named->AddControl(new TestControl(1, "One"));
+    const std::size_t namesBefore = hostengine::reservedNames().size();
     try {
         named->Initialize();
         FAIL();
     } catch (const CHostError& error) {
         EXPECT_EQ(error.GetCode(), -48);
     }
+    // The refused process name stops the set-up: no control names, no listeners.
+    EXPECT_EQ(hostengine::reservedNames().size(), namesBefore);
+    EXPECT_TRUE(hostengine::liveListeners().empty());
     hostengine::refuseNames(0);
     hostengine::failListenerObjects(true);
     auto listened = std::make_unique<TestProcess>();
