@@ -24,11 +24,16 @@ function(kravo_folder_library name)
   endif()
 endfunction()
 
-# One GoogleTest executable per test folder, registered test by test with ctest.
+# One GoogleTest executable per test folder, registered test by test with ctest. The release build
+# also runs each executable whole once, in one process, so that no test depends on running alone.
 function(kravo_test_folder name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} kravo_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "KRAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(NOT KRAVO_SANITIZE)
+    add_test(NAME ${name}.Whole COMMAND ${name} WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+    set_tests_properties(${name}.Whole PROPERTIES ENVIRONMENT "KRAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  endif()
 endfunction()

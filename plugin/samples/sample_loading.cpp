@@ -112,7 +112,8 @@ void APlugin::sampleFolderToRoot(std::int32_t slot, std::int32_t layer)
 
 std::string APlugin::getLayerSampleName(std::int32_t slot, std::int32_t layer) const
 {
-    if (!isLayerEnabled(slot, layer))
+    // A layer whose file is missing holds no sample, though its program still names the file.
+    if (!isLayerEnabled(slot, layer) || !layerSamples.buffer(layerIndex(slot, layer)).isLoaded())
         return std::string(kravo::kNoSampleName);
     return kravo::fileOfName(getParamText(nameIndex(slot, layer), kSampleNameLength, -1));
 }
@@ -183,10 +184,18 @@ void APlugin::reloadLayerSample(std::int32_t slot, std::int32_t layer)
     state.browseFolder = kravo::folderOfName(stored);
     auto buffer = std::make_unique<SampleBuffer>();
     const bool loaded = kravo::readSampleFile(*buffer, folderSettings.sampleFolder + stored);
+    if (loaded) {
+        layerSamples.replace(layerIndex(slot, layer), std::move(buffer));
+        return;
+    }
+    // A missing file silences the layer while it is missing (it plays the silent placeholder) but
+    // leaves the program as it stands: switching the layer off here would store the "off", and a
+    // state saved on a machine without the file would lose the layer for good. The next reload
+    // looks for the file again.
+    buffer->reset();
     layerSamples.replace(layerIndex(slot, layer), std::move(buffer));
-    setLayerEnabled(slot, layer, loaded);
-    if (!loaded)
-        state.browseFolder.clear();
+    state.loadedName = kravo::kNoSampleName;
+    state.browseFolder.clear();
 }
 
 void APlugin::reloadLayerSamples()

@@ -5,6 +5,7 @@
 #include "platform/module_loading.h"
 #include "plugin/aplugin.h"
 #include "tests/hostframework/support/resource_file_writer.h"
+#include "tests/plugin/support/factory_slot_samples.h"
 #include "tests/hostframework/support/routines.h"
 #include "tests/support/temp_folder.h"
 
@@ -12,6 +13,7 @@
 
 #include <bit>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -219,6 +221,19 @@ TEST_F(StateChunk, TheControlsChunkBeforeOrAfterTheStateChunkGivesTheSameState)
 }
 
 // Damaged state chunks: random, truncated and lying counts read only what is there.
+// A state saved where the factory programs' sample files are, then loaded and saved again where they
+// are missing, keeps every program as it was: a missing file silences a layer, it does not switch it off.
+TEST_F(StateChunk, AStateSavedAgainWithoutItsSampleFilesIsTheSameState)
+{
+    const std::filesystem::path samples = platform::nativePath("C:\\Kravo\\Samples\\Kravo Factory");
+    kravo::test::installFactorySlotSamples();
+    std::vector<std::uint8_t> saved = chunk(create(), kState);
+    std::filesystem::remove_all(samples);
+    const std::int32_t again = create();
+    give(again, kState, saved);
+    EXPECT_TRUE(chunk(again, kState) == saved);
+}
+
 TEST(StateChunkReader, DamagedDataReadsOnlyWhatIsThere)
 {
     const HostCallback noHost = [](PluginRecord*, std::int32_t, std::int32_t, PlugIntPtr, void*, float) {
