@@ -126,6 +126,9 @@ TEST_F(PluginLibrary, TheBuiltLibraryLoadsAndAnswersThroughItsFourExports)
     const auto close = reinterpret_cast<std::int32_t (*)()>(dlsym(library, "WinPlugInClose"));
     const auto newPlugIn = reinterpret_cast<std::int32_t (*)(std::int32_t)>(dlsym(library, "NewPlugIn"));
     ASSERT_TRUE(getRoutine && open && close && newPlugIn);
+    // Nothing else of the library is there to bind: not its group, not its classes' functions.
+    for (const char* inside : {"gProcessGroup", "DllMain", "_ZN13CProcessGroup10InitializeEv"})
+        EXPECT_EQ(dlsym(library, inside), nullptr) << inside;
 
     HostRoutine routine = nullptr;
     ASSERT_EQ(getRoutine(22, &routine), 0);
