@@ -139,6 +139,10 @@ void uEditor::releaseContainers()
 
 bool uEditor::open(void* parentWindow)
 {
+    // An open without a close: the editor moves to the new window rather than leave the first
+    // window's content behind it.
+    if (frame != nullptr)
+        close();
     resetPatternStepDisplay();
     plugin()->editorOpening = true;
     compareShown = plugin()->isCompareShowingEdited() ? 0 : 1;

@@ -65,6 +65,20 @@ TEST_F(EditorTest, OpensAndClosesAgainAndAgainLeavingNothingBehindAndKeepingItsP
     }
 }
 
+// A host that opens the editor again without closing it gets one editor, and nothing is left over.
+TEST_F(EditorTest, AnOpenWithoutACloseMovesTheEditorAndLeavesNothingOfTheFirst)
+{
+    const auto gdiBefore = platform::gdiObjectCounts();
+    ASSERT_TRUE(openEditor());
+    ASSERT_TRUE(openEditor());
+    EXPECT_EQ(platform::windowCount(), 2u); // the parent and one frame
+    ASSERT_TRUE(openEditor());
+    dispatch(plugEditClose, 0, nullptr);
+    expectClosed(*editor, *plugin);
+    EXPECT_EQ(platform::gdiObjectCounts(), gdiBefore);
+    EXPECT_EQ(platform::windowCount(), 1u);
+}
+
 TEST_F(EditorTest, AnEditorWhoseWindowCannotBeMadeAnswersFalseLeavesNothingAndOpensLater)
 {
     const auto gdiBefore = platform::gdiObjectCounts();
