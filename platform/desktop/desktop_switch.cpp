@@ -42,6 +42,15 @@ bool start()
         std::fprintf(stderr, "kravo: the windows stay headless: no desktop to show them on (%s)\n", SDL_GetError());
         return false;
     }
+    // Without a display the library falls back to drivers that draw into memory only: windows "shown"
+    // there would run unseen until killed.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+        std::fprintf(stderr, "kravo: the windows stay headless: no desktop to show them on (only the %s driver)\n",
+                     driver != nullptr ? driver : "no");
+        SDL_Quit();
+        return false;
+    }
     running = std::make_unique<Desktop>();
     platform::setInputSource(&running->input);
     platform::setMenuChooser(&running->menus);
