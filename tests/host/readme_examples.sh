@@ -34,3 +34,27 @@ clean_environment=(env -u KRAVO_DRIVE_ROOT -u KRAVO_REGISTRY -u XDG_DATA_HOME -u
 for wav in program12 groove pattern reverb slot samples; do
     [ -s "$wav.wav" ] || { echo "the README example did not write $wav.wav" >&2; exit 1; }
 done
+# The sample slot's example must sound its file: not silent, and not what the slot plays with its
+# layers off.
+"${clean_environment[@]}" build/release/host/kravo-host render --quiet --out noslot.wav \
+    --set 6800=0 --set 6808=0 --note 0.5:16 --note 1:16:60
+python3 - slot.wav noslot.wav <<'CHECK'
+import struct, sys
+
+def frames(path):
+    data = open(path, 'rb').read()
+    at = 12
+    while at + 8 <= len(data):
+        tag, size = data[at:at + 4], struct.unpack('<I', data[at + 4:at + 8])[0]
+        if tag == b'data':
+            body = data[at + 8:at + 8 + size]
+            return struct.unpack('<%df' % (len(body) // 4), body)
+        at += 8 + size + (size & 1)
+    sys.exit(path + ': no data chunk')
+
+slot, plain = frames(sys.argv[1]), frames(sys.argv[2])
+if max(abs(s) for s in slot) == 0.0:
+    sys.exit('the README slot example renders silence')
+if slot == plain:
+    sys.exit('the README slot example sounds the same as the slot without its layers')
+CHECK
