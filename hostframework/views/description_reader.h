@@ -18,6 +18,8 @@ public:
     bool ReadSequence(char closer, SValueCell** first);
     // The string whose opening double quote is at the cursor.
     SValueCell* ReadString();
+    // Where reading stopped: on the item that stopped a sequence, or just past what a failure read.
+    const char* Cursor() const { return cursor; }
 
 private:
     char Peek() const { return cursor < end ? *cursor : '\0'; }

@@ -1,14 +1,14 @@
 // kravo-views: builds view descriptions on an offscreen port and writes the picture, for a person to
 // look at how views draw. Each text becomes a child of a root without resources the size of the
-// picture, as a run-time text does: a text that is no description shows as static text;
-// the views library runs in process with a group that only lets the host run, reading the plug-in's
-// resource file or the one given.
+// picture, as a run-time text does: a text that does not start with "!" shows as static text, and one
+// that does must describe a view; the views library runs in process with a group that only lets the
+// host run, reading the plug-in's resource file or the one given.
 //
 //   kravo-views --png FILE [--size W×H] [--rsr FILE] [--tree] [--click H,V [--type TEXT]]
 //               [--drag H1,V1:H2,V2] "H,V,W,H[,GRIPS][,off]:TEXT"...
 //
 // H,V is the view's top-left corner, W,H its size; GRIPS, when given, sets the plate's grip ribs
-// (1 horizontal, 2 vertical, 3 both), which no description can ask for; "off" builds the view disabled,
+// (0 to 3: 1 horizontal, 2 vertical, 3 both), which no description can ask for; "off" builds the view disabled,
 // so that clicks go to the view around it. --tree prints each view built: its class, id, frame (top,
 // left, bottom, right), whether it is enabled and, for a control view, its value. --click presses the
 // mouse at the point of the picture after the views were drawn and lets it go there 50 ms later, --type
@@ -18,6 +18,11 @@
 // views are drawn again. Each process control view of the tree (described, or made by an editor whose
 // control id found none) stands for a control of a process of the tool's own: a whole number from 0 to
 // 100 that starts at the view's value.
+//
+// Exit codes: 0 when the picture is written; 2 when something given is wrong (an option, a placed text or
+// its frame, a description, the resource file or a resource a view needs from it); 1 when the tool fails
+// at its own work (the views library does not open, a view fails while drawn or used, a picture cannot
+// be written).
 
 #include "hostframework/controls/discrete_control.h"
 #include "hostframework/controls/host_value_conversions.h"
@@ -28,8 +33,10 @@
 #include "hostframework/views/process_control_view.h"
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/no_resource_view.h"
+#include "hostframework/views/view_record.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/resource_container.h"
 #include "platform/clock.h"
 #include "platform/gdi/image.h"
 #include "platform/module_loading.h"
@@ -37,13 +44,19 @@
 #include "platform/window/ui_thread.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_testing.h"
+#include "tests/tools/description_problem.h"
 
 #include <cxxabi.h>
 
+#include <charconv>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -168,23 +181,120 @@ struct SPlacedText {
     std::string text;
 };
 
-std::optional<SPlacedText> readPlacedText(const std::string& argument)
+// The whole of `text` as a number, held at the edge of the range when it runs past it; nothing when the
+// text holds anything else.
+std::optional<long long> readWholeNumber(const std::string& text)
 {
+    long long number = 0;
+    const char* end = text.data() + text.size();
+    const auto [past, error] = std::from_chars(text.data(), end, number);
+    if (past != end || error == std::errc::invalid_argument)
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        return text.starts_with('-') ? LLONG_MIN : LLONG_MAX;
+    return number;
+}
+
+// What is wrong with the argument as a placed text; empty when it is one.
+std::string readPlacedText(const std::string& argument, SPlacedText* placed)
+{
+    const std::string notPlaced = "not \"H,V,W,H[,GRIPS][,off]:TEXT\"";
     const std::size_t colon = argument.find(':');
     if (colon == std::string::npos)
-        return std::nullopt;
-    SPlacedText placed;
-    placed.text = argument.substr(colon + 1);
+        return notPlaced;
     std::string numbers = argument.substr(0, colon);
     if (numbers.ends_with(",off")) {
-        placed.enabled = false;
+        placed->enabled = false;
         numbers.resize(numbers.size() - 4);
     }
-    const int read = std::sscanf(numbers.c_str(), "%d,%d,%d,%d,%d", &placed.h, &placed.v, &placed.width,
-                                 &placed.height, &placed.grips);
-    if ((read != 4 && read != 5) || placed.text.size() > 255)
-        return std::nullopt;
-    return placed;
+    std::vector<std::string> fields;
+    std::vector<long long> values;
+    for (std::size_t start = 0;; ++start) {
+        const std::size_t comma = std::min(numbers.find(',', start), numbers.size());
+        fields.push_back(numbers.substr(start, comma - start));
+        const std::optional<long long> value = readWholeNumber(fields.back());
+        if (!value)
+            return notPlaced;
+        values.push_back(*value);
+        start = comma;
+        if (start == numbers.size())
+            break;
+    }
+    if (values.size() != 4 && values.size() != 5)
+        return notPlaced;
+    // The frame's numbers and the edges they make are a port's 16-bit coordinates; the edges are added up
+    // only from numbers in that range.
+    const auto outOfRange = [](const char* name, long long value, const std::string& written) {
+        std::string problem;
+        if (value >= -32768 && value <= 32767)
+            return problem;
+        problem = "the frame's ";
+        problem += name;
+        problem += ' ';
+        problem += written;
+        problem += " is out of range: left, top, width and height, and the edges they make, run from -32768 to 32767";
+        return problem;
+    };
+    for (const std::string& problem :
+         {outOfRange("left", values[0], fields[0]), outOfRange("top", values[1], fields[1]),
+          outOfRange("width", values[2], fields[2]), outOfRange("height", values[3], fields[3])})
+        if (!problem.empty())
+            return problem;
+    const long long right = values[0] + values[2];
+    const long long bottom = values[1] + values[3];
+    for (const std::string& problem : {outOfRange("right edge (left+width)", right, std::to_string(right)),
+                                       outOfRange("bottom edge (top+height)", bottom, std::to_string(bottom))})
+        if (!problem.empty())
+            return problem;
+    if (values.size() == 5 && (values[4] < 0 || values[4] > 3)) {
+        std::string problem = "the grips ";
+        problem += fields[4];
+        problem += " are none of 0 to 3 (1 horizontal, 2 vertical, 3 both)";
+        return problem;
+    }
+    placed->h = static_cast<int>(values[0]);
+    placed->v = static_cast<int>(values[1]);
+    placed->width = static_cast<int>(values[2]);
+    placed->height = static_cast<int>(values[3]);
+    placed->grips = values.size() == 5 ? static_cast<int>(values[4]) : -1;
+    placed->text = argument.substr(colon + 1);
+    if (placed->text.size() > sizeof(SViewRecord::text)) {
+        std::string problem = "the text is ";
+        problem += std::to_string(placed->text.size());
+        problem += " bytes long; a view's text holds at most ";
+        problem += std::to_string(sizeof(SViewRecord::text));
+        return problem;
+    }
+    return {};
+}
+
+// The argument as a message shows it: its first 60 bytes, whole characters only.
+std::string excerpt(const std::string& argument)
+{
+    constexpr std::size_t kShown = 60;
+    if (argument.size() <= kShown)
+        return argument;
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(argument[cut]) & 0xC0) == 0x80)
+        --cut;
+    return argument.substr(0, cut) + "...";
+}
+
+// Why the views library could not use the resource file, in words.
+std::string resourceFileProblem(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return "cannot be opened";
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return "cannot be read";
+    }
+    if (!hostext::readResourceContainer(bytes))
+        return "is not a resource file";
+    return "cannot be used";
 }
 
 std::string className(CPlugInView& view)
@@ -316,30 +426,59 @@ void dragAcross(CPlugInView& root, HostPoint from, HostPoint to)
     platform::setClock(nullptr);
 }
 
-int drawViews(const SOptions& options)
+// Each text as a child of the root; an exit code when one cannot be.
+int addViews(CCustomView& root, const SOptions& options)
 {
-    const HostRect bounds{0, 0, static_cast<std::int16_t>(options.height), static_cast<std::int16_t>(options.width)};
-    std::unique_ptr<CCustomView> root(NewNoResourceView());
-    root->SetSize(static_cast<std::int16_t>(options.width), static_cast<std::int16_t>(options.height));
-    root->SetEnabled(true);
     for (const std::string& argument : options.texts) {
-        const std::optional<SPlacedText> placed = readPlacedText(argument);
-        if (!placed) {
-            std::fprintf(stderr, "kravo-views: not \"H,V,W,H[,GRIPS]:TEXT\": %s\n", argument.c_str());
+        SPlacedText placed;
+        std::string problem = readPlacedText(argument, &placed);
+        const HostRect frame{static_cast<std::int16_t>(placed.v), static_cast<std::int16_t>(placed.h),
+                             static_cast<std::int16_t>(placed.v + placed.height),
+                             static_cast<std::int16_t>(placed.h + placed.width)};
+        if (problem.empty() && isMeantAsDescription(placed.text))
+            problem = descriptionProblem(placed.text, frame).value_or("");
+        if (!problem.empty()) {
+            std::fprintf(stderr, "kravo-views: \"%s\": %s\n", excerpt(argument).c_str(), problem.c_str());
             return 2;
         }
-        CPlugInView* view = root->AddSubViewFromText(
-            placed->text, static_cast<std::int16_t>(placed->h), static_cast<std::int16_t>(placed->v),
-            static_cast<std::int16_t>(placed->width), static_cast<std::int16_t>(placed->height), placed->enabled);
+        CPlugInView* view = nullptr;
+        try {
+            view = root.AddSubViewFromText(placed.text, frame.left, frame.top, static_cast<std::int16_t>(placed.width),
+                                           static_cast<std::int16_t>(placed.height), placed.enabled);
+        } catch (const CHostError& error) {
+            // A view that read its description fails here when its resources are not all there.
+            std::fprintf(stderr, "kravo-views: \"%s\": the view cannot be built: a resource it names may be missing "
+                                 "from %s (%d)\n", excerpt(argument).c_str(), options.rsr.c_str(), error.GetCode());
+            return 2;
+        }
         if (view == nullptr) {
-            std::fprintf(stderr, "kravo-views: no view from %s\n", argument.c_str());
+            std::fprintf(stderr, "kravo-views: \"%s\": no memory for the view\n", excerpt(argument).c_str());
             return 1;
         }
         auto* described = dynamic_cast<CCustomView*>(view);
-        if (placed->grips >= 0 && described != nullptr)
+        if (placed.grips >= 0 && described != nullptr)
             described->SetPlate(described->HasPlate(), described->GetOwnPlateStyle(),
-                                static_cast<std::uint16_t>(placed->grips));
+                                static_cast<std::uint16_t>(placed.grips));
     }
+    return 0;
+}
+
+int drawViews(const SOptions& options)
+{
+    const HostRect bounds{0, 0, static_cast<std::int16_t>(options.height), static_cast<std::int16_t>(options.width)};
+    // The root is the first view to want the resource file.
+    std::unique_ptr<CCustomView> root;
+    try {
+        root.reset(NewNoResourceView());
+    } catch (const CHostError& error) {
+        std::fprintf(stderr, "kravo-views: the resource file %s %s (%d)\n", options.rsr.c_str(),
+                     resourceFileProblem(options.rsr).c_str(), error.GetCode());
+        return 2;
+    }
+    root->SetSize(static_cast<std::int16_t>(options.width), static_cast<std::int16_t>(options.height));
+    root->SetEnabled(true);
+    if (const int failure = addViews(*root, options); failure != 0)
+        return failure;
     // Connected as a process's tree is: editors find their control views, which the process binds when
     // the tree gets its port.
     root->Initialize();
@@ -362,7 +501,11 @@ int drawViews(const SOptions& options)
     HostExtDisposePort(port);
     if (options.tree)
         printTree(*root, 0);
-    if (!picture || !platform::writePng(*picture, options.png)) {
+    if (!picture) {
+        std::fprintf(stderr, "kravo-views: the picture cannot be taken from the views' port\n");
+        return 1;
+    }
+    if (!platform::writePng(*picture, options.png)) {
         std::fprintf(stderr, "kravo-views: cannot write %s\n", options.png.c_str());
         return 1;
     }
@@ -395,7 +538,7 @@ int main(int argc, char** argv)
     try {
         result = drawViews(options);
     } catch (const CHostError& error) {
-        std::fprintf(stderr, "kravo-views: failed with %d\n", error.GetCode());
+        std::fprintf(stderr, "kravo-views: the views failed while drawn or used (%d)\n", error.GetCode());
     }
     gProcessGroup = nullptr;
     WinPlugInClose();
