@@ -43,9 +43,12 @@ bool start()
         return false;
     }
     // Without a display the library falls back to drivers that draw into memory only: windows "shown"
-    // there would run unseen until killed.
+    // there would run unseen until killed. Such a driver serves only when asked for by name.
     const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const bool memoryOnly =
+        driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    if (memoryOnly && (asked == nullptr || driver == nullptr || std::strcmp(asked, driver) != 0)) {
         std::fprintf(stderr, "kravo: the windows stay headless: no desktop to show them on (only the %s driver)\n",
                      driver != nullptr ? driver : "no");
         SDL_Quit();
