@@ -18,6 +18,7 @@ const char* const kUsage =
     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
     "                    [--load-state FILE] [--save-state FILE]\n"
+    "      --tempo takes 5 to 600 BPM, the range of tempos the plug-in follows\n"
     "  kravo-host params [--plugin PATH] [--host] [--program N] [--set INDEX=VALUE]... INDEX...\n"
     "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index, as the\n"
     "      plug-in object gives them; with --host what a host sees instead:\n"
@@ -51,6 +52,9 @@ constexpr int kNumPrograms = 32;
 // The engine's filters and envelopes are tuned for audio rates; far below them they run away.
 constexpr int kMinSampleRate = 8000;
 constexpr int kMaxSampleRate = 384000;
+// The plug-in follows a host's tempo only within this range and holds it at the nearer end outside.
+constexpr double kMinTempo = 5.0;
+constexpr double kMaxTempo = 600.0;
 // The host's windows stay within what a screen can hold.
 constexpr int kMaxWindowSide = 4096;
 
@@ -234,8 +238,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
             continue;
         if (option == "--tempo") {
             options.tempo = toNumber(list.valueOf(option), "tempo");
-            if (*options.tempo <= 0.0)
-                throw UsageError("tempo must be positive");
+            if (*options.tempo < kMinTempo || *options.tempo > kMaxTempo)
+                throw UsageError("--tempo must be from 5 to 600 BPM");
         } else if (option == "--play")
             options.play = true;
         else if (option == "--set")

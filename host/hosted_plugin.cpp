@@ -1,5 +1,7 @@
 #include "host/hosted_plugin.h"
 
+#include "host/chunk_error_text.h"
+
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_records.h"
 #include "hostlibs/dspmanager/dsp_manager_control.h"
@@ -39,6 +41,9 @@ enum ERoutine : std::uint32_t {
     kGetControlValueText = 90,
     kEnableProcessKind = 91,
 };
+
+// Getting and setting a chunk: the type, the instance, the chunk's ID and its record.
+using ChunkRoutine = std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, SHostPlugInChunk*);
 
 constexpr std::uint32_t kType = FourCharCode("Krst");
 constexpr std::int32_t kInterfaceVersion = 73;
@@ -183,39 +188,56 @@ void HostedPlugin::setParameter(int index, float value)
         kType, processID_, index + kFirstParameterControl, hostValueOf(value));
 }
 
-std::vector<StateChunkRecord> HostedPlugin::saveState()
+std::vector<std::uint32_t> HostedPlugin::declaredChunks()
 {
     std::int32_t count = 0;
     routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t*)>(kGetNumChunks)(kType, processID_, &count);
-    std::vector<StateChunkRecord> chunks;
+    std::vector<std::uint32_t> ids;
     for (std::int32_t index = 1; index <= count; ++index) {
         std::uint32_t id = 0;
-        std::int32_t size = 0;
         routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::uint32_t*)>(kGetChunkID)(
             kType, processID_, index, &id);
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+std::vector<StateChunkRecord> HostedPlugin::saveState()
+{
+    const auto getChunk = routine<ChunkRoutine>(kGetChunk);
+    std::vector<StateChunkRecord> chunks;
+    for (const std::uint32_t id : declaredChunks()) {
+        std::int32_t size = 0;
         routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, std::int32_t*)>(kGetChunkSize)(
             kType, processID_, id, &size);
         std::vector<std::uint8_t> record(static_cast<std::size_t>(std::max(size, 0)));
-        const std::int32_t filled = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, void*)>(
-            kGetChunk)(kType, processID_, id, record.data());
+        const std::int32_t filled =
+            getChunk(kType, processID_, id, reinterpret_cast<SHostPlugInChunk*>(record.data()));
         if (filled != 0)
-            throw std::runtime_error("the plug-in did not give its chunk " + std::to_string(id) + ": code " +
-                                     std::to_string(filled));
+            throw std::runtime_error("the plug-in did not give its " + chunkErrorText(id, filled));
         chunks.push_back({id, std::move(record)});
     }
     return chunks;
 }
 
-void HostedPlugin::loadState(const std::vector<StateChunkRecord>& chunks)
+std::vector<std::uint32_t> HostedPlugin::loadState(const std::vector<StateChunkRecord>& chunks)
 {
+    const auto setChunk = routine<ChunkRoutine>(kSetChunk);
+    const std::vector<std::uint32_t> declared = declaredChunks();
+    std::vector<std::uint32_t> leftOut;
     for (StateChunkRecord chunk : chunks) {
-        const std::int32_t taken = routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, void*)>(
-            kSetChunk)(kType, processID_, chunk.id, chunk.record.data());
+        // The instance answers success for a chunk it does not know and takes nothing from it.
+        if (std::find(declared.begin(), declared.end(), chunk.id) == declared.end()) {
+            leftOut.push_back(chunk.id);
+            continue;
+        }
+        const std::int32_t taken =
+            setChunk(kType, processID_, chunk.id, reinterpret_cast<SHostPlugInChunk*>(chunk.record.data()));
         if (taken != 0)
-            throw std::runtime_error("the plug-in did not take its chunk " + std::to_string(chunk.id) + ": code " +
-                                     std::to_string(taken));
+            throw std::runtime_error("the plug-in did not take " + chunkErrorText(chunk.id, taken));
     }
     completeProgramChange();
+    return leftOut;
 }
 
 std::string HostedPlugin::controlName(int index)

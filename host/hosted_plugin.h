@@ -46,10 +46,13 @@ public:
     // Through the parameter's host control, as the host's value for it.
     void setParameter(int index, float value);
 
+    // The IDs of the chunks the instance declares, in the order it lists them.
+    std::vector<std::uint32_t> declaredChunks();
     // Every chunk the instance declares, in the order it lists them, as it fills their records.
     std::vector<StateChunkRecord> saveState();
-    // Gives the instance each chunk in turn; the state's program completes at the next mark.
-    void loadState(const std::vector<StateChunkRecord>& chunks);
+    // Gives the instance each chunk it declares in turn; the state's program completes at the next mark.
+    // Answers the IDs of the chunks left out, which the instance does not declare.
+    std::vector<std::uint32_t> loadState(const std::vector<StateChunkRecord>& chunks);
 
     // What a host shows of a parameter's control.
     std::string controlName(int index);

@@ -1,4 +1,5 @@
 #include "host/commands.h"
+#include "host/file_replacement.h"
 #include "host/midi_file.h"
 #include "host/state_file.h"
 #include "host/hosted_plugin.h"
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 namespace host {
 
@@ -93,10 +95,15 @@ int renderInto(const RenderOptions& options, const Timeline& timeline, const std
     const double rate = options.sampleRate;
     StopOnSignals stopOnSignals;
     WavStream out(options.outPath, static_cast<int>(rate), options.format, timeline.frames);
+    std::optional<FileReplacement> stateOut;
+    if (!options.saveStatePath.empty())
+        stateOut.emplace(options.saveStatePath, "state file");
 
     HostedPlugin pluginHost(options.pluginPath, rate, options.blockSize);
     if (!state.empty())
-        pluginHost.loadState(state);
+        for (const std::uint32_t id : pluginHost.loadState(state))
+            std::fprintf(stderr, "kravo-host: state file %s: chunk '%s' is not one this instance declares; left out\n",
+                         options.loadStatePath.c_str(), chunkIdText(id).c_str());
     selectProgram(pluginHost, options.program);
     for (const ParameterSetting& setting : options.settings)
         pluginHost.setParameter(setting.index, setting.value);
@@ -128,10 +135,12 @@ int renderInto(const RenderOptions& options, const Timeline& timeline, const std
     progress.finish();
     if (stopSignal != 0)
         return stopSignal;
-    out.commit();
     // After the render: keeping the state walks the programs, which a render must not hear.
-    if (!options.saveStatePath.empty())
-        writeStateFile(options.saveStatePath, pluginHost.saveState());
+    if (stateOut)
+        stateOut->write(encodeStateFile(pluginHost.saveState()));
+    out.commit();
+    if (stateOut)
+        stateOut->commit();
     if (out.clippedSamples() > 0)
         std::fprintf(stderr,
                      "kravo-host: %lld samples clipped, peak %+.1f dBFS; lower Main Volume (parameter 2) to avoid it\n",

@@ -1,6 +1,7 @@
 #include "host/state_file.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -52,7 +53,9 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string codeText(std::uint32_t id)
+} // namespace
+
+std::string chunkIdText(std::uint32_t id)
 {
     std::string text;
     for (int shift = 24; shift >= 0; shift -= 8) {
@@ -61,8 +64,6 @@ std::string codeText(std::uint32_t id)
     }
     return text;
 }
-
-} // namespace
 
 std::vector<std::uint8_t> encodeStateFile(const std::vector<StateChunkRecord>& chunks)
 {
@@ -90,7 +91,7 @@ std::vector<StateChunkRecord> decodeStateFile(std::span<const std::uint8_t> byte
     for (std::uint32_t n = 0; n < count; ++n) {
         const std::uint32_t id = reader.word("a chunk's heading");
         const std::uint32_t length = reader.word("a chunk's heading");
-        const std::string name = "chunk '" + codeText(id) + "'";
+        const std::string name = "chunk '" + chunkIdText(id) + "'";
         if (length < kChunkHeaderBytes)
             throw StateFileError(name + " is shorter than a chunk record's header");
         if (length > reader.remaining())
@@ -108,17 +109,12 @@ std::vector<StateChunkRecord> decodeStateFile(std::span<const std::uint8_t> byte
     return chunks;
 }
 
-void writeStateFile(const std::string& path, const std::vector<StateChunkRecord>& chunks)
-{
-    const std::vector<std::uint8_t> bytes = encodeStateFile(chunks);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
-        throw std::runtime_error("cannot write the state file " + path);
-}
-
 std::vector<StateChunkRecord> readStateFile(const std::string& path)
 {
+    // A folder opens as a stream and fails only when read, with the library's own words.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw StateFileError("it is a folder");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw StateFileError("it cannot be opened");

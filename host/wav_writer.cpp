@@ -3,12 +3,10 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <stdexcept>
 
 namespace host {
@@ -17,7 +15,6 @@ namespace {
 
 // Room for the header chunks, which count towards the 32-bit size too.
 constexpr std::int64_t kHeaderAllowance = 4096;
-constexpr int kTemporaryNameAttempts = 100;
 
 int bytesPerSample(SampleFormat format)
 {
@@ -37,35 +34,6 @@ int subtypeOf(SampleFormat format)
     case SampleFormat::float32: return SF_FORMAT_FLOAT;
     }
     return SF_FORMAT_FLOAT;
-}
-
-std::filesystem::path folderOf(const std::filesystem::path& path)
-{
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
-
-// Opened exclusively, so two renders into one folder never share a temporary.
-std::filesystem::path createTemporaryBeside(const std::string& path)
-{
-    const std::filesystem::path target(path);
-    std::random_device entropy;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
-        std::string name = ".";
-        name += target.filename().string();
-        name += '.';
-        name += suffix;
-        name += ".part";
-        const std::filesystem::path candidate = folderOf(target) / name;
-        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
-            std::fclose(file);
-            return candidate;
-        }
-        if (errno != EEXIST)
-            throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
-    }
-    throw std::runtime_error("cannot create " + path + ": no free name for its temporary file");
 }
 
 // The writer stamps its PEAK chunk with the wall-clock time; a fixed stamp keeps two renders of one
@@ -102,31 +70,17 @@ WavContainer containerFor(std::int64_t frames, int channels, SampleFormat format
 }
 
 WavStream::WavStream(const std::string& path, int sampleRate, SampleFormat format, std::int64_t expectedFrames)
-    : path_(path), format_(format)
+    : path_(path), format_(format), replacement_(path, "WAV file")
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (std::filesystem::is_directory(status))
-        throw std::runtime_error(path + " is a folder, not a WAV file");
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw std::runtime_error("cannot write " + path + ": it is not a regular file");
-    const std::filesystem::path folder = folderOf(path);
-    if (!std::filesystem::is_directory(folder, error))
-        throw std::runtime_error("cannot create " + path + ": there is no folder " + folder.string());
-
-    temporary_ = createTemporaryBeside(path);
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = 2;
     info.format = (containerFor(expectedFrames, info.channels, format) == WavContainer::rf64 ? SF_FORMAT_RF64
                                                                                              : SF_FORMAT_WAV) |
                   subtypeOf(format);
-    file_ = sf_open(temporary_.c_str(), SFM_WRITE, &info);
-    if (!file_) {
-        const std::string reason = sf_strerror(nullptr);
-        std::filesystem::remove(temporary_, error);
-        throw std::runtime_error("cannot create " + path + ": " + reason);
-    }
+    file_ = sf_open(replacement_.temporary().c_str(), SFM_WRITE, &info);
+    if (!file_)
+        throw std::runtime_error("cannot create " + path + ": " + sf_strerror(nullptr));
     // Integer formats clip rather than wrap when the mix runs over full scale.
     sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 }
@@ -135,10 +89,6 @@ WavStream::~WavStream()
 {
     if (file_)
         sf_close(file_);
-    if (!committed_) {
-        std::error_code error;
-        std::filesystem::remove(temporary_, error);
-    }
 }
 
 void WavStream::write(const float* interleaved, std::int64_t frames)
@@ -160,12 +110,8 @@ void WavStream::commit()
     file_ = nullptr;
     if (closeResult != 0)
         throw std::runtime_error("cannot finish " + path_ + ": " + sf_error_number(closeResult));
-    fixPeakTimestamp(temporary_);
-    std::error_code error;
-    std::filesystem::rename(temporary_, path_, error);
-    if (error)
-        throw std::runtime_error("cannot write " + path_ + ": " + error.message());
-    committed_ = true;
+    fixPeakTimestamp(replacement_.temporary());
+    replacement_.commit();
 }
 
 } // namespace host

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "host/command_line.h"
+#include "host/file_replacement.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 typedef struct sf_private_tag SNDFILE;
@@ -40,9 +40,8 @@ private:
     SampleFormat format_;
     std::int64_t clippedSamples_ = 0;
     float peak_ = 0.0f;
-    std::filesystem::path temporary_;
+    FileReplacement replacement_;
     SNDFILE* file_ = nullptr;
-    bool committed_ = false;
 };
 
 } // namespace host

@@ -12,6 +12,7 @@
 #include "hostframework/views/no_resource_view.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/debug_output.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 
@@ -55,7 +56,9 @@ CTemplateNoUIProcess::CTemplateNoUIProcess() : moduleHandle(GetPlugInModuleHandl
 
     const std::int32_t rate = sampleRate != 0 ? sampleRate : kDefaultRate;
     plugIn->setSampleRate(static_cast<float>(rate));
-    std::fprintf(stderr, "Process sr= %d, numParams = %d\n", rate, GetParameterCount());
+    char announcement[64];
+    std::snprintf(announcement, sizeof announcement, "Process sr= %d, numParams = %d\n", rate, GetParameterCount());
+    platform::debugOutput(announcement);
 
     timeInfo.sampleRate = rate;
     timeInfo.tempo = kDefaultTempo;

@@ -5,10 +5,12 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
+#include <random>
 #include <sstream>
+#include <string>
 
 namespace platform {
 
@@ -69,20 +71,30 @@ std::optional<Image> captureImage(HDC dc, const RECT& area)
     return image;
 }
 
-bool writePng(const Image& image, const std::filesystem::path& file)
+namespace {
+
+constexpr int kTemporaryNameAttempts = 100;
+
+// A failure is told by writePng's answer; libpng's own words on stderr would only repeat it.
+[[noreturn]] void jumpBack(png_structp png, png_const_charp /*message*/)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(file.c_str(), "wb"), &std::fclose);
-    if (!out || image.width() == 0 || image.height() == 0)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_longjmp(png, 1);
+}
+
+void ignoreWarning(png_structp /*png*/, png_const_charp /*message*/) {}
+
+// libpng reports a failed write by jumping back here, as it does any other error; nothing below owns
+// anything that needs unwinding.
+bool encodePng(const Image& image, std::FILE* out)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, &jumpBack, &ignoreWarning);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
     std::vector<png_byte> row(static_cast<std::size_t>(image.width()) * 3);
-    // libpng reports errors by jumping back here; nothing below owns anything that needs unwinding.
     if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, out.get());
+    png_init_io(png, out);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
         PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -97,6 +109,61 @@ bool writePng(const Image& image, const std::filesystem::path& file)
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+struct TemporaryFile {
+    std::filesystem::path path;
+    std::FILE* file = nullptr;
+};
+
+// A hidden file beside the target, created exclusively so that two writers never share one; without
+// a file when none can be made.
+TemporaryFile createTemporaryBeside(const std::filesystem::path& file)
+{
+    std::random_device entropy;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
+        std::string name = ".";
+        name += file.filename().string();
+        name += '.';
+        name += suffix;
+        name += ".part";
+        TemporaryFile temporary{file, nullptr};
+        temporary.path.replace_filename(name);
+        temporary.file = std::fopen(temporary.path.c_str(), "wbx");
+        if (temporary.file != nullptr)
+            return temporary;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+} // namespace
+
+bool writePng(const Image& image, const std::filesystem::path& file)
+{
+    std::error_code error;
+    // A device or a pipe in the file's place would itself be replaced by the rename.
+    const auto status = std::filesystem::status(file, error);
+    if (image.width() == 0 || image.height() == 0 || !file.has_filename() ||
+        (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)))
+        return false;
+    const TemporaryFile temporary = createTemporaryBeside(file);
+    if (temporary.file == nullptr)
+        return false;
+    const bool encoded =
+        encodePng(image, temporary.file) && std::fflush(temporary.file) == 0 && std::ferror(temporary.file) == 0;
+    const bool written = std::fclose(temporary.file) == 0 && encoded;
+    std::error_code renamed;
+    if (written)
+        std::filesystem::rename(temporary.path, file, renamed);
+    if (!written || renamed) {
+        std::filesystem::remove(temporary.path, error);
+        return false;
+    }
     return true;
 }
 

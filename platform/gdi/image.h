@@ -40,7 +40,9 @@ private:
 // pixels come out black and white. Null when the area is empty or leaves the DC's pixels.
 std::optional<Image> captureImage(HDC dc, const RECT& area);
 
-// 8-bit RGB; false when the file cannot be written.
+// 8-bit RGB. The picture takes the file's place whole: it is written into a hidden temporary file
+// beside it and renamed over it when complete. False when it cannot be written; the temporary file is
+// then gone and an older file of that name is left as it was.
 bool writePng(const Image& image, const std::filesystem::path& file);
 
 // Empty when the pictures are the same. Otherwise a description naming the first pixel (row by row) that

@@ -1,3 +1,4 @@
+#include "host/state_file.h"
 #include "platform/gdi/bitmaps.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/shell_command.h"
@@ -15,6 +16,12 @@
 
 namespace {
 
+// A disk that fills after the given number of 512-byte blocks of any one file: writes past it fail.
+std::string diskFullAfter(int blocks)
+{
+    return "trap '' XFSZ; ulimit -f " + std::to_string(blocks) + "; ";
+}
+
 struct RunResult {
     int exitCode;
     std::string out;
@@ -24,11 +31,12 @@ struct RunResult {
 class KravoHost : public ::testing::Test {
 protected:
     // Output, settings store and drive live in `io`, so that `folder` holds only what the host writes.
-    RunResult run(const std::string& arguments)
+    // `shell` is said first, in the shell that starts the host.
+    RunResult run(const std::string& arguments, const std::string& shell = "")
     {
-        const std::string command = "KRAVO_REGISTRY=" + (io / "registry.txt").string() + " KRAVO_DRIVE_ROOT=" +
-                                    (io / "drive").string() + " " + KRAVO_HOST_PATH + " " + arguments + " >" +
-                                    (io / "out.txt").string() + " 2>" + (io / "err.txt").string();
+        const std::string command = shell + "KRAVO_REGISTRY=" + (io / "registry.txt").string() +
+                                    " KRAVO_DRIVE_ROOT=" + (io / "drive").string() + " " + KRAVO_HOST_PATH + " " +
+                                    arguments + " >" + (io / "out.txt").string() + " 2>" + (io / "err.txt").string();
         const int exitCode = platform::runShellCommand(command);
         return {exitCode, io.readFile("out.txt"), io.readFile("err.txt")};
     }
@@ -113,7 +121,7 @@ TEST_F(KravoHost, ParamsPrintsOneLinePerIndexHelpTheUsageOnStdoutAndBadArguments
              render + " --midi a.mid --midi b.mid", render + " --note 0x1:36", "params 0x10", "params ' 16'",
              render + " --note ' 1:36'", render + " --set 5=0x1", "samples --out x.wav --note 0:36",
              "samples --out x.wav --set 2=1", "samples --out x.wav --midi a.mid", "samples --out x.wav --seconds 1",
-             "samples --quiet"}) {
+             "samples --quiet", render + " --tempo 1e300", render + " --tempo 600.5", render + " --tempo 4.9"}) {
         const RunResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
@@ -167,6 +175,93 @@ TEST_F(KravoHost, AMidiFileProblemExitsWithTwoAndAnOutputThatCannotBeCreatedWith
         EXPECT_EQ(sheet.exitCode, 1) << out;
         EXPECT_NE(sheet.err.find(out), std::string::npos) << sheet.err;
         EXPECT_EQ(sheet.err.find("sample 1"), std::string::npos) << sheet.err;
+    }
+}
+
+// The state is kept as the WAV file is written: whole or not at all, its place checked before rendering.
+TEST_F(KravoHost, AStateFileThatCannotBeWrittenStopsTheRenderEarlyOrLeavesTheOlderOne)
+{
+    folder.writeFile("keep.wav", "old");
+    folder.writeFile("kit.state", "old");
+    const std::set<std::string> before = folder.names();
+    const std::string out = " --out " + (folder / "keep.wav").string();
+    for (const std::string& state : {(folder / "missing" / "kit.state").string(), folder.path().string(),
+                                     std::string("/dev/full")}) {
+        // Long enough to show progress, had it started rendering.
+        const RunResult result = run("render --note 0:36 --seconds 6 --save-state " + state + out);
+        EXPECT_EQ(result.exitCode, 1) << state;
+        EXPECT_NE(result.err.find(state), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("rendered"), std::string::npos) << result.err;
+        EXPECT_EQ(folder.names(), before) << state;
+        EXPECT_EQ(folder.readFile("keep.wav"), "old") << state;
+    }
+
+    // The WAV file fits; the state, over a megabyte, does not.
+    const std::string state = (folder / "kit.state").string();
+    const RunResult full = run("render --quiet --seconds 0.01 --save-state " + state + out, diskFullAfter(100));
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.err.find("cannot write " + state), std::string::npos) << full.err;
+    EXPECT_EQ(folder.names(), before);
+    EXPECT_EQ(folder.readFile("kit.state"), "old");
+    EXPECT_EQ(folder.readFile("keep.wav"), "old");
+}
+
+TEST_F(KravoHost, ALoadedStateNamesTheChunksItLeavesOutOrThatTheInstanceRefuses)
+{
+    const std::string out = " --quiet --seconds 0.01 --out " + (folder / "take.wav").string();
+    const std::string kit = (folder / "kit.state").string();
+    ASSERT_EQ(run("render --save-state " + kit + out).exitCode, 0);
+    const std::string kept = folder.readFile("kit.state");
+    const auto chunks = host::decodeStateFile(std::vector<std::uint8_t>(kept.begin(), kept.end()));
+    const auto writeState = [&](const std::string& name, const std::vector<host::StateChunkRecord>& changed) {
+        const auto bytes = host::encodeStateFile(changed);
+        folder.writeFile(name, std::string(bytes.begin(), bytes.end()));
+        return (folder / name).string();
+    };
+
+    auto unknown = chunks;
+    unknown.push_back({0x61626364, std::vector<std::uint8_t>{56, 0, 0, 0}});
+    unknown.back().record.resize(56);
+    const std::string withUnknown = writeState("unknown.state", unknown);
+    const RunResult leftOut = run("render --load-state " + withUnknown + out);
+    EXPECT_EQ(leftOut.exitCode, 0) << leftOut.err;
+    EXPECT_NE(leftOut.err.find("state file " + withUnknown +
+                               ": chunk 'abcd' is not one this instance declares; left out\n"),
+              std::string::npos)
+        << leftOut.err;
+
+    // Another plug-in's MIDI chunk: its record's third word names whose it is.
+    auto foreign = chunks;
+    for (host::StateChunkRecord& chunk : foreign)
+        if (chunk.id == 0x6D696469)
+            std::fill_n(chunk.record.begin() + 8, 4, std::uint8_t{'x'});
+    const RunResult refused = run("render --load-state " + writeState("foreign.state", foreign) + out);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("chunk 'midi': it is not this plug-in's (-7157)\n"), std::string::npos) << refused.err;
+
+    const RunResult aFolder = run("render --load-state " + folder.path().string() + out);
+    EXPECT_EQ(aFolder.exitCode, 2);
+    EXPECT_NE(aFolder.err.find("the state file " + folder.path().string() + " cannot be loaded: it is a folder\n"),
+              std::string::npos)
+        << aFolder.err;
+}
+
+// A picture that cannot be written is an error, and whatever picture had the name before stays.
+TEST_F(KravoHost, APictureThatCannotBeWrittenExitsWithOneAndLeavesTheOlderOne)
+{
+    folder.writeFile("old.png", "old");
+    const std::string old = (folder / "old.png").string();
+    for (const std::string command : {"editor", "view"}) {
+        const RunResult device = run(command + " --png /dev/full");
+        EXPECT_EQ(device.exitCode, 1) << command;
+        EXPECT_NE(device.err.find("kravo-host: cannot write the picture /dev/full\n"), std::string::npos)
+            << device.err;
+        const RunResult full = run(command + " --png " + old, diskFullAfter(8));
+        EXPECT_EQ(full.exitCode, 1) << command;
+        EXPECT_NE(full.err.find("kravo-host: cannot write the picture " + old + "\n"), std::string::npos)
+            << full.err;
+        EXPECT_EQ(folder.readFile("old.png"), "old") << command;
+        EXPECT_EQ(folder.names(), std::set<std::string>{"old.png"}) << command;
     }
 }
 
@@ -231,11 +326,14 @@ TEST_F(KravoHost, TheEditorOpenedThroughTheHostsRoutinesLooksAsBefore)
 {
     const std::string host = (folder / "host.png").string();
     const std::string direct = (folder / "direct.png").string();
-    const RunResult hosted = run("editor --program 3 --set 2=0.5 --png " + host);
+    // The adaptor's process announces itself on the debug output: the host's road made an instance.
+    const RunResult hosted = run("editor --program 3 --set 2=0.5 --png " + host, "KRAVO_DEBUG_OUTPUT=1 ");
     ASSERT_EQ(hosted.exitCode, 0) << hosted.err;
-    // The adaptor's process announces itself: the host's road made an instance.
     EXPECT_NE(hosted.err.find("Process sr= 44100"), std::string::npos) << hosted.err;
-    const RunResult plain = run("editor --program 3 --set 2=0.5 --view 0 --png " + direct);
+    // Users do not see it.
+    EXPECT_EQ(run("editor --program 3 --png " + (folder / "quiet.png").string()).err.find("Process sr="),
+              std::string::npos);
+    const RunResult plain = run("editor --program 3 --set 2=0.5 --view 0 --png " + direct, "KRAVO_DEBUG_OUTPUT=1 ");
     ASSERT_EQ(plain.exitCode, 0) << plain.err;
     EXPECT_EQ(plain.err.find("Process sr="), std::string::npos) << plain.err;
     EXPECT_EQ(folder.readFile("host.png"), folder.readFile("direct.png"));

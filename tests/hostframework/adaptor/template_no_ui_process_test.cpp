@@ -4,6 +4,7 @@
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/debug_output.h"
 #include "platform/module_loading.h"
 #include "plugin/base/audio_plugin.h"
 #include "plugin/settings/registry_settings.h"
@@ -105,14 +106,21 @@ TEST_F(AdaptorProcess, TheControlsTheHostSees)
 TEST_F(AdaptorProcess, ARateOf0BecomesTheDefault)
 {
     routine<std::int32_t (*)(std::int32_t)>(7)(0);
+    // The announcement goes to the debug output only: a host's users do not see it.
     ::testing::internal::CaptureStderr();
+    platform::showDebugOutput(true);
     CTemplateNoUIProcessNative& process = create();
+    platform::showDebugOutput(false);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("Process sr= 44100, numParams = 9900\n"),
               std::string::npos);
     EXPECT_EQ(process.GetPlugIn()->getSampleRate(), 44100.0f);
     EXPECT_EQ(process.GetTimeInfo().sampleRate, 44100.0);
     EXPECT_EQ(process.GetTimeInfo().tempo, 120.0);
     EXPECT_EQ(process.GetTimeInfo().flags, 0x600);
+    ::testing::internal::CaptureStderr();
+    routine<std::int32_t (*)(std::uint32_t, std::int32_t)>(20)(kKrst, id);
+    create();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 TEST(ParameterControlNames, NumberedAndCutToThreeLengths)

@@ -48,4 +48,23 @@ TEST(PictureComparison, NamesTheFirstDifferingPixelAndSavesActualExpectedAndDiff
         std::string::npos);
 }
 
+// A picture takes its file's place whole or not at all: a write that fails, the full disk's device
+// among them, answers false, leaves no temporary file and an older picture as it was.
+TEST(PictureFiles, ReplaceTheFileWholeOrLeaveTheOlderOneAsItWas)
+{
+    const kravo::test::TempFolder folder;
+    folder.writeFile("old.png", "older picture");
+    const platform::Image picture(3, 2, RGB(1, 2, 3));
+    EXPECT_FALSE(platform::writePng(platform::Image(), folder / "old.png"));
+    EXPECT_FALSE(platform::writePng(picture, folder / "missing" / "old.png"));
+    EXPECT_FALSE(platform::writePng(picture, folder.path()));
+    EXPECT_FALSE(platform::writePng(picture, "/dev/full"));
+    EXPECT_EQ(folder.readFile("old.png"), "older picture");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"old.png"});
+
+    ASSERT_TRUE(platform::writePng(picture, folder / "old.png"));
+    EXPECT_EQ(folder.readFile("old.png").substr(1, 3), "PNG");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"old.png"});
+}
+
 } // namespace
