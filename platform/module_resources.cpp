@@ -6,25 +6,37 @@
 #include <dlfcn.h>
 #include <link.h>
 
-#include <algorithm>
+#include <array>
+#include <atomic>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
-#include <span>
-#include <vector>
 
 namespace {
 
-struct OwnModules {
-    std::mutex lock;
-    std::vector<PlatformModule*> modules;
+using platform::EmbeddedResource;
+
+// The project's programs and libraries in one process: a program, the plug-in library and the odd test library.
+constexpr std::size_t kMostOwnModules = 16;
+
+// A registered module (null once it is gone) and the bounds of its resource table, kept here so that a handle given
+// without its module is placed without reading the memory of another module, whose library may be unloading.
+struct OwnModuleSlot {
+    std::atomic<PlatformModule*> module{nullptr};
+    std::atomic<const EmbeddedResource*> first{nullptr};
+    std::atomic<const EmbeddedResource*> end{nullptr};
 };
 
-OwnModules& ownModules()
-{
-    static OwnModules registry;
-    return registry;
-}
+// The modules change only as libraries load and unload, on the main thread; the resource calls read them on any
+// thread, the audio thread among them, so reading takes no lock.
+struct OwnModules {
+    std::mutex registering;
+    std::array<OwnModuleSlot, kMostOwnModules> slots{};
+    std::atomic<PlatformModule*> mainProgram{nullptr};
+};
+
+constinit OwnModules ownModules;
 
 // The load address of the main program: the first object the dynamic linker reports.
 const void* mainProgramBase()
@@ -51,36 +63,41 @@ namespace platform {
 
 void registerOwnModule(PlatformModule& module)
 {
-    OwnModules& registry = ownModules();
-    const std::lock_guard<std::mutex> guard(registry.lock);
-    registry.modules.push_back(&module);
+    const std::lock_guard<std::mutex> guard(ownModules.registering);
+    if (isInMainProgram(module))
+        ownModules.mainProgram = &module;
+    for (OwnModuleSlot& slot : ownModules.slots)
+        if (slot.module.load() == nullptr) {
+            slot.first = module.resources.data();
+            slot.end = module.resources.data() + module.resources.size();
+            slot.module = &module;
+            return;
+        }
+    // A module left out would silently lose its resources.
+    std::abort();
 }
 
 void unregisterOwnModule(PlatformModule& module)
 {
-    OwnModules& registry = ownModules();
-    const std::lock_guard<std::mutex> guard(registry.lock);
-    std::erase(registry.modules, &module);
+    const std::lock_guard<std::mutex> guard(ownModules.registering);
+    PlatformModule* registered = &module;
+    ownModules.mainProgram.compare_exchange_strong(registered, nullptr);
+    for (OwnModuleSlot& slot : ownModules.slots)
+        if (slot.module.load() == &module)
+            slot.module = nullptr;
 }
 
 PlatformModule* mainProgramModule()
 {
-    OwnModules& registry = ownModules();
-    const std::lock_guard<std::mutex> guard(registry.lock);
-    for (PlatformModule* module : registry.modules)
-        if (isInMainProgram(*module))
-            return module;
-    return nullptr;
+    return ownModules.mainProgram.load();
 }
 
 PlatformModule* ownModuleOf(HMODULE module)
 {
     if (module == nullptr)
         return mainProgramModule();
-    OwnModules& registry = ownModules();
-    const std::lock_guard<std::mutex> guard(registry.lock);
-    for (PlatformModule* own : registry.modules)
-        if (own == module)
+    for (const OwnModuleSlot& slot : ownModules.slots)
+        if (PlatformModule* own = slot.module.load(); own == module)
             return own;
     return nullptr;
 }
@@ -104,28 +121,32 @@ PlatformModule* moduleFor(HMODULE module)
     return platform::ownModuleOf(module);
 }
 
-// The entry a resource handle stands for, or null for a handle that is not one of the module's.
-const platform::EmbeddedResource* entryOf(PlatformModule* module, const void* handle)
+// The entry a resource handle stands for, or null for a handle outside the table from first to end.
+const EmbeddedResource* entryIn(const EmbeddedResource* first, const EmbeddedResource* end, const void* handle)
 {
-    if (module == nullptr || handle == nullptr || module->resources.empty())
-        return nullptr;
-    const auto* entry = static_cast<const platform::EmbeddedResource*>(handle);
-    const std::less<const platform::EmbeddedResource*> before;
-    const auto* first = module->resources.data();
-    const auto* last = first + module->resources.size() - 1;
-    if (before(entry, first) || before(last, entry))
-        return nullptr;
-    return entry;
+    const auto* entry = static_cast<const EmbeddedResource*>(handle);
+    const std::less<const EmbeddedResource*> before;
+    return handle != nullptr && !before(entry, first) && before(entry, end) ? entry : nullptr;
 }
 
-// The registered module whose resources hold the handle, for calls that are given no module.
-PlatformModule* moduleHolding(const void* handle)
+// The entry a resource handle stands for, or null for a handle that is not one of the module's.
+const EmbeddedResource* entryOf(PlatformModule* module, const void* handle)
 {
-    OwnModules& registry = ownModules();
-    const std::lock_guard<std::mutex> guard(registry.lock);
-    for (PlatformModule* own : registry.modules)
-        if (entryOf(own, handle) != nullptr)
-            return own;
+    if (module == nullptr)
+        return nullptr;
+    return entryIn(module->resources.data(), module->resources.data() + module->resources.size(), handle);
+}
+
+// The entry a handle stands for in any registered module's table, for calls that are given no module.
+const EmbeddedResource* registeredEntry(const void* handle)
+{
+    for (const OwnModuleSlot& slot : ownModules.slots) {
+        PlatformModule* module = slot.module.load();
+        const EmbeddedResource* entry = entryIn(slot.first.load(), slot.end.load(), handle);
+        // The bounds are the module's when it is registered both before and after they are read.
+        if (module != nullptr && entry != nullptr && slot.module.load() == module)
+            return entry;
+    }
     return nullptr;
 }
 
@@ -139,24 +160,23 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
     const auto id = static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name));
     for (const auto& entry : own->resources)
         if (entry.id == id && sameTypeName(entry.type, type))
-            return reinterpret_cast<HRSRC>(const_cast<platform::EmbeddedResource*>(&entry));
+            return reinterpret_cast<HRSRC>(const_cast<EmbeddedResource*>(&entry));
     return nullptr;
 }
 
 HGLOBAL LoadResource(HMODULE module, HRSRC resource)
 {
-    return const_cast<platform::EmbeddedResource*>(entryOf(moduleFor(module), resource));
+    return const_cast<EmbeddedResource*>(entryOf(moduleFor(module), resource));
 }
 
 void* LockResource(HGLOBAL loaded)
 {
-    const platform::EmbeddedResource* entry = entryOf(moduleHolding(loaded), loaded);
+    const EmbeddedResource* entry = registeredEntry(loaded);
     return entry == nullptr ? nullptr : const_cast<unsigned char*>(entry->begin);
 }
 
 DWORD SizeofResource(HMODULE module, HRSRC resource)
 {
-    const platform::EmbeddedResource* entry = entryOf(moduleFor(module), resource);
+    const EmbeddedResource* entry = entryOf(moduleFor(module), resource);
     return entry == nullptr ? 0 : static_cast<DWORD>(entry->end - entry->begin);
 }
-

@@ -2,7 +2,7 @@
 
 // The resources embedded in the plug-in's own module. A missing resource, type or module gives a null
 // handle. Resources are named by integer id only (MAKEINTRESOURCEA) and typed by name ("TXT", "PNG"),
-// which compares without case.
+// which compares without case. The calls take no lock and allocate nothing, so the audio thread may make them.
 
 #include "platform/module_loading.h"
 #include "platform/win_types.h"

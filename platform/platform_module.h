@@ -35,7 +35,7 @@ namespace platform {
 
 // The modules of this process that carry their own identity (platform/this_module): each registers
 // while it is loaded. The main program's is the one a null module handle stands for; null when the
-// main program carries none.
+// main program carries none. Registering is the loading thread's; the lookups take no lock.
 void registerOwnModule(PlatformModule& module);
 void unregisterOwnModule(PlatformModule& module);
 PlatformModule* mainProgramModule();

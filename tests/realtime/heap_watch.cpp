@@ -1,14 +1,13 @@
-#include "tests/realtime/allocation_counter.h"
+#include "tests/realtime/realtime_calls.h"
 
-#include <atomic>
 #include <cstdlib>
+
+using kravo::test::noteRealtimeCall;
+using kravo::test::RealtimeCallKind;
 
 namespace {
 
-std::atomic<bool> regionOpen{false};
-std::atomic<std::size_t> heapCalls{0};
-
-void noteHeapCall() { heapCalls += regionOpen.load() ? 1 : 0; }
+void noteHeapCall() { noteRealtimeCall(RealtimeCallKind::heap); }
 
 } // namespace
 
@@ -50,16 +49,3 @@ void free(void* block) noexcept
 } // extern "C"
 
 #endif
-
-namespace kravo::test {
-
-std::size_t heapCallsDuring(const std::function<void()>& work)
-{
-    heapCalls = 0;
-    regionOpen = true;
-    work();
-    regionOpen = false;
-    return heapCalls;
-}
-
-} // namespace kravo::test

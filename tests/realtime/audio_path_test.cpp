@@ -2,77 +2,35 @@
 
 #include "plugin/base/plug_event_list.h"
 #include "plugin/parameters/drum_kind_parameters.h"
-#include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/effect_type_names.h"
-#include "plugin/parameters/parameter_reading.h"
-#include "plugin/parameters/sample_position.h"
-#include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/plugin/base/recording_editor.h"
-#include "tests/realtime/allocation_counter.h"
-#include "tests/support/sample_files.h"
+#include "tests/realtime/audio_path_setup.h"
+#include "tests/realtime/realtime_calls.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <tuple>
 
 namespace {
 
-using kravo::test::heapCallsDuring;
+using kravo::test::hostTime;
+using kravo::test::kBlock;
+using kravo::test::kSampleRate;
+using kravo::test::RealtimeCalls;
+using kravo::test::realtimeCallsDuring;
+using kravo::test::sendDrumsThroughEffects;
 
-constexpr float kSampleRate = 48000.0f;
-constexpr int kBlock = 512;
 constexpr int kBlocks = 32; // two 8192-sample marks, where pending reloads complete
 constexpr std::int32_t kLearnedParameter = 40;
 
-// Sends the bass drum, snare, closed hat and clap to the four effect slots and
-// gives the slots the given types: a type change sets a slot up and clears
-// its memory on the audio thread.
-void sendDrumsThroughEffects(PluginRecord* record, const int (&types)[4])
+TEST(AudioPath, EventsAndRenderingMakeNoRealtimeCalls)
 {
-    constexpr int kSendingSlots[4] = {0, 2, 4, 8};
-    for (int s = 0; s < 4; ++s) {
-        record->setParameter(record, kravo::param::voiceOutput[kSendingSlots[s]], (1.5f + s) / 24.99f);
-        record->setParameter(record, kravo::param::effectType[s], (types[s] + 0.5f) / 49.99f);
-        record->setParameter(record, kravo::param::effectSlotMix[s], 0.5f);
-    }
-}
-
-// "Sample 1" layer A, from the main thread: a looping sample, as the sample page loads one.
-void loadLoopingSample(APlugin& plugin, const kravo::test::TempFolder& folder)
-{
-    namespace param = kravo::param;
-    const std::string path = (folder / "loop.wav").string();
-    kravo::test::writeFile(path, kravo::test::wavBytes(std::vector<std::int16_t>(2000, 12000), 2, 22050));
-    auto buffer = std::make_unique<SampleBuffer>();
-    buffer->reset();
-    ASSERT_TRUE(buffer->setPath(path.c_str()) && buffer->readWavFile());
-    plugin.getLayerSamples().replace(0, std::move(buffer));
-    const param::SampleLayerLayout& a = param::sampleLayerLayouts[param::kLayerA];
-    for (const auto& [index, value] : {std::pair{a.on, 1.0f}, {a.volume, 1.0f}, {a.loop, 1.0f},
-             {a.loopStartLow, param::SamplePosition::low(100)}, {a.loopEndLow, param::SamplePosition::low(900)}})
-        plugin.setParameter(index, value);
-}
-
-PlugTimeInfo hostTime{0.0, kSampleRate, 0.0, 120.0, 4, 4, 0};
-
-TEST(AudioPath, EventsAndRenderingAllocateNothing)
-{
-    // A counter that stopped seeing the heap would pass any audio path.
-    EXPECT_EQ(heapCallsDuring([] { void* volatile block = std::malloc(1); std::free(block); }), 2u);
-    EXPECT_EQ(heapCallsDuring([] { int* volatile value = new int(1); delete value; }), 2u);
-
-    // The host answers only the time information.
-    const HostCallback host = [](PluginRecord*, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float) {
-        return opcode == hostOpGetTimeInfo ? reinterpret_cast<PlugIntPtr>(&hostTime) : PlugIntPtr{0};
-    };
-    std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(host)));
+    std::unique_ptr<APlugin> plugin = kravo::test::makeRealtimePlugin();
     PluginRecord* record = plugin->getPluginRecord();
-    record->dispatcher(record, plugSetSampleRate, 0, 0, nullptr, kSampleRate);
     plugin->getMidiCcMap().set(7, 2);
     plugin->midiLearnTarget = kLearnedParameter;
     plugin->midiLatchRequest = true;
@@ -81,12 +39,14 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
     // Its records grow here, so that only the plug-in's own heap calls are counted.
     editor->voiceLeds.reserve(64 * kBlocks);
     editor->parameterUpdates.reserve(64 * kBlocks);
+    // In place of the plug-in's own, which the plug-in then no longer deletes.
+    delete plugin->getEditor();
     plugin->setEditor(editor);
     kravo::test::TempFolder folder;
-    loadLoopingSample(*plugin, folder);
+    kravo::test::loadSample(*plugin, folder, 0, true, kravo::test::SampleDirection::forward);
     float left[kBlock] = {}, right[kBlock] = {};
     float* outputs[2] = {left, right};
-    std::size_t heapCalls = 0;
+    RealtimeCalls calls;
     float peak = 0.0f;
     for (int b = 0; b < kBlocks; ++b) {
         // From the main thread; the audio thread completes it at its next 8192-sample mark.
@@ -102,7 +62,8 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         for (const auto& [at, status, data1, data2] : {std::tuple{0, 0x99, 36, 100}, {17, 0x99, 38, 90},
                  {20, 0x99, 42, 80}, {25, 0x99, 46, 110}, {30, 0x99, 39, 100}, {40, 0x99, 48, 100},
                  {100, 0x89, 36, 0}, {150, 0xB0, 21, 4 * b}, {200, 0xB0, 7, 4 * b}, {300, 0xE0, 0, 64},
-                 {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {45, 0x99, 16, 100}, {450, 0x89, 16, 0}, {kBlock + 20, 0xB0, 1, 64}})
+                 {350, 0xA0, 38, 70}, {400, 0xD0, 50, 0}, {45, 0x99, 16, 100}, {450, 0x89, 16, 0},
+                 {kBlock + 20, 0xB0, 1, 64}})
             events.add(at, std::uint8_t(status), std::uint8_t(data1), std::uint8_t(data2));
         if (b == 8)
             events.add(10, 0xB0, 123, 0);
@@ -121,7 +82,7 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         // reload at the next mark.
         if (b == 18)
             record->setParameter(record, kNumParams - 1, 1.0f);
-        heapCalls += heapCallsDuring([&] {
+        calls += realtimeCallsDuring([&] {
             record->dispatcher(record, plugProcessEvents, 0, 0, events.list(), 0.0f);
             // "HQ Reverb", "Stereo Delay", "Chorus / Delay", "Ensemble"; after the program change
             // "Phaser", "Comb Filter", "Flanger", "WahWah Delay".
@@ -134,7 +95,7 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
         for (float sample : left)
             peak = std::max(peak, std::abs(sample));
     }
-    EXPECT_EQ(heapCalls, 0u);
+    EXPECT_EQ(calls, RealtimeCalls{});
     // The paths above must really have run for the count to mean anything.
     EXPECT_TRUE(peak > 0.0f && !plugin->isProgramReloadPending() && !editor->voiceLeds.empty());
     EXPECT_EQ(plugin->getMidiCcMap().parameterOf(21), kLearnedParameter);
@@ -145,24 +106,20 @@ TEST(AudioPath, EventsAndRenderingAllocateNothing)
 // both modes), every effect type on all four slots, the sample slots and a
 // pattern, with the parameter writes that choose them made between the blocks'
 // events as a host's automation makes them.
-TEST(AudioPath, EveryDrumModelAndEffectTypeAllocatesNothing)
+TEST(AudioPath, EveryDrumModelAndEffectTypeMakesNoRealtimeCalls)
 {
     namespace param = kravo::param;
     constexpr int kMostModels = 140; // the User kind's
     constexpr int kVoicePads = 24;
-    const HostCallback host = [](PluginRecord*, std::int32_t opcode, std::int32_t, PlugIntPtr, void*, float) {
-        return opcode == hostOpGetTimeInfo ? reinterpret_cast<PlugIntPtr>(&hostTime) : PlugIntPtr{0};
-    };
     hostTime.flags = plugTimeTempoValid;
-    std::unique_ptr<APlugin> plugin(static_cast<APlugin*>(createEffectInstance(host)));
+    std::unique_ptr<APlugin> plugin = kravo::test::makeRealtimePlugin();
     PluginRecord* record = plugin->getPluginRecord();
-    record->dispatcher(record, plugSetSampleRate, 0, 0, nullptr, kSampleRate);
     kravo::test::TempFolder folder;
-    loadLoopingSample(*plugin, folder);
+    kravo::test::loadSample(*plugin, folder, 0, true, kravo::test::SampleDirection::forward);
     plugin->setParameter(2400, 1.0f); // the first pattern's first step
     float left[kBlock] = {}, right[kBlock] = {};
     float* outputs[2] = {left, right};
-    std::size_t heapCalls = 0;
+    RealtimeCalls calls;
     float peak = 0.0f;
     for (int m = 0; m < kMostModels; ++m) {
         for (int pad = 0; pad < kVoicePads; ++pad)
@@ -170,7 +127,7 @@ TEST(AudioPath, EveryDrumModelAndEffectTypeAllocatesNothing)
         if (m % 16 == 0)
             plugin->startPatternFromEditor(0);
         const int effectType = 1 + m % (param::kEffectTypeCount - 1);
-        heapCalls += heapCallsDuring([&] {
+        calls += realtimeCallsDuring([&] {
             // A kind with fewer models plays its last one, past its list.
             for (const int model : param::synthVoiceModel)
                 record->setParameter(record, model, param::drumModelValue(m));
@@ -184,7 +141,7 @@ TEST(AudioPath, EveryDrumModelAndEffectTypeAllocatesNothing)
         for (float sample : left)
             peak = std::max(peak, std::abs(sample));
     }
-    EXPECT_EQ(heapCalls, 0u);
+    EXPECT_EQ(calls, RealtimeCalls{});
     EXPECT_GT(peak, 0.0f);
 }
 
