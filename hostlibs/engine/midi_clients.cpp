@@ -3,6 +3,7 @@
 #include "hostlibs/engine/host_midi.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -64,9 +65,13 @@ struct MIDIHost {
     bool withholdInterface = false;
     std::map<std::string, std::int16_t, std::less<>> refusals;
     std::deque<std::string> calls;
-    double tempo = kDefaultTempo;
-    bool playing = false;
-    std::int64_t ticks = 0;
+    // Read on the audio thread: kept in atomics, so that answering takes no lock.
+    std::atomic<double> tempo{kDefaultTempo};
+    std::atomic<bool> playing{false};
+    std::atomic<std::int64_t> ticks{0};
+    std::atomic<std::int16_t> tempoRefusal{0};
+    std::atomic<std::int16_t> playingRefusal{0};
+    std::atomic<std::int16_t> positionRefusal{0};
     std::vector<std::unique_ptr<Client>> clients;
 
     // With the lock held: keeps the call and answers its refusal code, 0 when it is served.
@@ -147,7 +152,7 @@ public:
     }
     std::int16_t GetTempo(double* tempo) override
     {
-        return serveTransport("GetTempo", [&] { return answer(tempo, host().tempo); });
+        return serveTransport(host().tempoRefusal, [&] { return answer(tempo, host().tempo.load()); });
     }
     std::int16_t Operation12(std::intptr_t first, std::intptr_t second) override
     {
@@ -155,7 +160,7 @@ public:
     }
     std::int16_t GetPlayingFlag(std::uint8_t* playing) override
     {
-        return serveTransport("GetPlayingFlag",
+        return serveTransport(host().playingRefusal,
                               [&] { return answer(playing, static_cast<std::uint8_t>(host().playing ? 1 : 0)); });
     }
     std::int16_t SetNodePort(std::int32_t node, std::intptr_t port) override
@@ -175,7 +180,7 @@ public:
     }
     std::int16_t GetPositionInTicks(std::int64_t* ticks) override
     {
-        return serveTransport("GetPositionInTicks", [&] { return answer(ticks, host().ticks); });
+        return serveTransport(host().positionRefusal, [&] { return answer(ticks, host().ticks.load()); });
     }
     std::int16_t Operation18(std::intptr_t first, std::intptr_t second, std::intptr_t third) override
     {
@@ -257,13 +262,13 @@ private:
         return refusal != 0 ? refusal : work();
     }
     // The transport is asked every block on the audio thread, as of a real host: it is answered
-    // without being recorded, so that the stand-in takes nothing from the heap there.
+    // without being recorded and without the lock, so that the stand-in neither takes from the heap
+    // nor waits there.
     template <typename Work>
-    std::int16_t serveTransport(std::string_view operation, Work work)
+    static std::int16_t serveTransport(const std::atomic<std::int16_t>& refusal, Work work)
     {
-        const std::lock_guard<std::mutex> guard(host().lock);
-        const std::int16_t refusal = host().refusalOf(operation);
-        return refusal != 0 ? refusal : work();
+        const std::int16_t code = refusal.load();
+        return code != 0 ? code : work();
     }
     std::int16_t serve(const std::string& call)
     {
@@ -388,6 +393,12 @@ void refuseMIDICall(const std::string& operation, std::int16_t code)
         host().refusals.erase(operation);
     else
         host().refusals[operation] = code;
+    if (operation == "GetTempo")
+        host().tempoRefusal = code;
+    else if (operation == "GetPlayingFlag")
+        host().playingRefusal = code;
+    else if (operation == "GetPositionInTicks")
+        host().positionRefusal = code;
 }
 
 int registeredMIDIClients()
@@ -404,7 +415,6 @@ std::vector<std::string> midiCalls()
 
 void setMIDITransport(double tempo, bool playing, std::int64_t ticks)
 {
-    const std::lock_guard<std::mutex> guard(host().lock);
     host().tempo = tempo;
     host().playing = playing;
     host().ticks = ticks;
@@ -445,6 +455,9 @@ void resetMIDIClients()
     state.version = kNewestVersion;
     state.withholdInterface = false;
     state.refusals.clear();
+    state.tempoRefusal = 0;
+    state.playingRefusal = 0;
+    state.positionRefusal = 0;
     state.calls.clear();
     state.tempo = kDefaultTempo;
     state.playing = false;
