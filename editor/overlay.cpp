@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr std::int32_t kFrameImage = 10000;
 constexpr std::int32_t kOverlayImage = 10001;
 constexpr std::int32_t kMappingMenuImage = 10030;
 constexpr std::int32_t kSyncParameter = 2299;

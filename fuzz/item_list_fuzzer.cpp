@@ -7,6 +7,7 @@
 #include "hostframework/host_error.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
+#include "hostframework/process_group_interface.h"
 #include "hostframework/views/item_list_view.h"
 #include "hostlibs/extension/resource_native_order.h"
 
@@ -67,6 +68,12 @@ std::int16_t CProcessGroup::usePlugInResFile()
 void CProcessGroup::restoreResFile(std::int16_t)
 {
     --resFileNesting;
+}
+
+// No host hands the group a dispatcher.
+ComponentDispatcher GetComponentDispatcher()
+{
+    return nullptr;
 }
 
 std::string GetModuleVersionText()

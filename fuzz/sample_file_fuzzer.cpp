@@ -2,29 +2,16 @@
 // plays every frame of what they accept. The sanitizers catch any read past
 // the file's data; a decoded value outside -1..1 stops the run too.
 
+#include "fuzz/input_file.h"
 #include "plugin/samples/sample_buffer.h"
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 namespace {
-
-// The readers take a path: each fuzzing process writes its inputs to a file of its own.
-struct InputFile {
-    InputFile()
-        : path((std::filesystem::temp_directory_path() / ("kravo-sample-fuzz-" + std::to_string(std::random_device{}())))
-                   .string())
-    {
-    }
-    ~InputFile() { std::filesystem::remove(path); }
-    std::string path;
-};
 
 void loadAndPlay(const std::string& path, bool (SampleBuffer::*reader)())
 {
@@ -47,9 +34,8 @@ void loadAndPlay(const std::string& path, bool (SampleBuffer::*reader)())
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const InputFile input;
-    std::ofstream(input.path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    static const FuzzInputFile input("input");
+    input.write(data, size);
     loadAndPlay(input.path, &SampleBuffer::readWavFile);
     loadAndPlay(input.path, &SampleBuffer::readAiffFile);
     return 0;

@@ -5,12 +5,20 @@
 
 #include "hostframework/module_version.h"
 #include "hostframework/views/custom_view.h"
+#include "hostframework/views/dial_control_editor.h"
 #include "hostframework/views/item_list_view.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/mac_control_view.h"
 #include "hostframework/views/picture_view.h"
-#include "hostframework/views/static_text_view.h"
-#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/plugin_view.h"
+#include "hostframework/views/process_control_view.h"
+#include "hostframework/views/radio_group_control_editor.h"
+#include "hostframework/views/scroll_control_view.h"
+#include "hostframework/views/slider_control_editor.h"
+#include "hostframework/views/static_text_view.h"
+#include "hostframework/views/text_control_editor.h"
+#include "hostframework/views/text_popup_control_editor.h"
+#include "hostframework/views/view_popup_control_editor.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
 
@@ -64,6 +72,46 @@ void CPlugInView::RestoreResFile(std::int16_t)
 
 // The keyword map's creators are only named, never called: reading makes no view.
 CCustomView* NewCustomView()
+{
+    return nullptr;
+}
+
+CCustomView* NewProcessControlView()
+{
+    return nullptr;
+}
+
+CCustomView* NewScrollControlView()
+{
+    return nullptr;
+}
+
+CCustomView* NewSliderControlEditor()
+{
+    return nullptr;
+}
+
+CCustomView* NewDialControlEditor()
+{
+    return nullptr;
+}
+
+CCustomView* NewRadioGroupControlEditor()
+{
+    return nullptr;
+}
+
+CCustomView* NewTextControlEditor()
+{
+    return nullptr;
+}
+
+CCustomView* NewTextPopupControlEditor()
+{
+    return nullptr;
+}
+
+CCustomView* NewViewPopupControlEditor()
 {
     return nullptr;
 }

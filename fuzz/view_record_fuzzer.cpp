@@ -8,6 +8,7 @@
 #include "hostframework/module_version.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
+#include "hostframework/process_group_interface.h"
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_builder.h"
@@ -50,6 +51,12 @@ std::int16_t CProcessGroup::usePlugInResFile()
 void CProcessGroup::restoreResFile(std::int16_t)
 {
     --resFileNesting;
+}
+
+// No host hands the group a dispatcher.
+ComponentDispatcher GetComponentDispatcher()
+{
+    return nullptr;
 }
 
 std::string GetModuleVersionText()

@@ -99,8 +99,8 @@ std::int32_t CEffectProcessCard::Connect(std::vector<ConnectionHandle>& connecti
     return 0;
 }
 
-std::int32_t CEffectProcessCard::Release(std::vector<ConnectionHandle>& connections, std::int32_t position,
-                                         std::int32_t direction)
+std::int32_t CEffectProcessCard::ReleaseConnection(std::vector<ConnectionHandle>& connections,
+                                                   std::int32_t position, std::int32_t direction)
 {
     if (!inRange(connections, position))
         return kHostErrConnectionPosition;
@@ -137,10 +137,10 @@ std::int32_t CEffectProcessCard::ConnectOutput(std::int32_t position, Connection
 
 std::int32_t CEffectProcessCard::DisconnectInput(std::int32_t position)
 {
-    return Release(inputConnections, position, kInputDirection);
+    return ReleaseConnection(inputConnections, position, kInputDirection);
 }
 
 std::int32_t CEffectProcessCard::DisconnectOutput(std::int32_t position)
 {
-    return Release(outputConnections, position, kOutputDirection);
+    return ReleaseConnection(outputConnections, position, kOutputDirection);
 }

@@ -55,7 +55,8 @@ private:
     std::int32_t WriteToDSP(std::int32_t position, std::int32_t direction, ConnectionHandle value);
     std::int32_t Connect(std::vector<ConnectionHandle>& connections, std::int32_t position, ConnectionHandle handle,
                          std::int32_t direction);
-    std::int32_t Release(std::vector<ConnectionHandle>& connections, std::int32_t position, std::int32_t direction);
+    std::int32_t ReleaseConnection(std::vector<ConnectionHandle>& connections, std::int32_t position,
+                                   std::int32_t direction);
 
     bool bypassOn = false;
     std::int32_t cycles[2] = {0, 0};
