@@ -121,13 +121,16 @@ void paintPatternPage(const Sketch& sketch)
     screen(canvas, {124, 9, 596, 151});
     if (sketch.id == 10012)
         canvas.fillRoundedBox({125, 10, 595, 150}, kCornerRadius, faded(kTealTint, 0.45f));
-    // The pattern file list: the band that returns to the root folder and the scroll track.
+    // The pattern file list: the band that returns to the root folder, and the scroll track with an arrow
+    // in each of its click zones (above 24 and below 126 of the list's rows).
     const Box list{600, 9, 710, 147};
     screen(canvas, list);
     canvas.fillRoundedBox({list.left + 2, list.top + 21, list.left + 100, list.top + 35}, kCornerRadius,
         faded(kTealDeep, 0.2f));
     letter(sketch, caption(kTealDeep), list.left + 6, static_cast<int>(list.top) + 32, "ROOT");
     canvas.fillRoundedBox({list.left + 103, list.top + 29, list.left + 109, list.top + 127}, 2, faded(kTealDeep, 0.2f));
+    arrow(canvas, {list.left + 102.5f, list.top + 15, list.left + 109.5f, list.top + 21}, Pointing::up, kTealDeep);
+    arrow(canvas, {list.left + 102.5f, list.top + 129, list.left + 109.5f, list.top + 135}, Pointing::down, kTealDeep);
     group(canvas, {84.5f, 154.5f, 716.5f, 203.5f});
 }
 

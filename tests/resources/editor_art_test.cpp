@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -228,6 +229,34 @@ TEST(EditorArt, TheTwoStatesOfEveryTwoStateImageDiffer)
             continue;
         const Decoded decoded(id);
         EXPECT_NE(decoded.rows(0, size.height / 2), decoded.rows(size.height / 2, size.height / 2)) << id;
+    }
+}
+
+// The pattern file list (600, 9)..(710, 147) on the pattern page scrolls by clicks in its scroll column
+// (right of local x 99) above local y 24 and below 126: each zone shows an arrow there, and only there.
+TEST(EditorArt, ThePatternListShowsItsScrollArrowsInTheirClickZones)
+{
+    const auto channelDistance = [](std::uint32_t a, std::uint32_t b) {
+        int most = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            most = std::max(most, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        return most;
+    };
+    for (const int id : {10011, 10012}) {
+        const Decoded page(id);
+        // Rows whose scroll column stands out from the list's screen just left of it.
+        const auto inkedRows = [&](int top, int bottom) {
+            int rows = 0;
+            for (int y = top; y < bottom; ++y) {
+                int most = 0;
+                for (int x = 703; x < 710; ++x)
+                    most = std::max(most, channelDistance(page.pixel(x, y), page.pixel(701, y)));
+                rows += most > 60 ? 1 : 0;
+            }
+            return rows;
+        };
+        EXPECT_GE(inkedRows(9, 33), 5) << id;
+        EXPECT_GE(inkedRows(137, 147), 5) << id;
     }
 }
 
