@@ -11,10 +11,12 @@ using namespace palette;
 
 namespace {
 
-constexpr int kBaselineRow = 8;
-// Capitals fill the rows above the baseline; lower case is drawn as smaller capitals in the same widths.
-constexpr int kCapitalSize = 11;
-constexpr int kSmallCapitalSize = 9;
+// Capitals fill the six rows above the baseline, so that captions stacked seven rows apart keep a row
+// between their lines; lower case is drawn as smaller capitals in the same widths.
+constexpr int kBaselineRow = 6;
+constexpr int kCapitalSize = 8;
+constexpr int kSmallCapitalSize = 7;
+constexpr float kMostWidening = 1.4f;
 
 int fontOfImage(int id)
 {
@@ -34,8 +36,12 @@ void drawGlyph(const Sketch& sketch, int font, int glyph)
     // The last column of every cell stays empty: it is the gap to the next glyph.
     const int room = bitmap_font::glyphWidth(font, glyph) - 1;
     Ink ink = sketch.type.ink(weight, size, shown, 1.0f);
-    if (ink.width > room)
-        ink = sketch.type.ink(weight, size, shown, static_cast<float>(room) / ink.width);
+    // The bold font's cells are wide for glyphs of this height: its glyphs are widened to fill them, as far
+    // as they keep their shape.
+    const float widest = weight == Weight::bold ? kMostWidening : 1.0f;
+    if (ink.width > room || (widest > 1.0f && ink.width > 0 && ink.width < room))
+        ink = sketch.type.ink(weight, size, shown,
+            std::min(static_cast<float>(room) / static_cast<float>(ink.width), widest));
     const int left = std::max((room - ink.width) / 2, 0);
     const int top = glyph * bitmap_font::kGlyphHeight;
     for (int row = 0; row < ink.rows; ++row) {

@@ -85,11 +85,14 @@ void paintSwitch(const Sketch& sketch)
     Canvas& canvas = sketch.canvas;
     const bool on = sketch.frame == 1;
     if (sketch.id == 10057) {
-        canvas.fillCircle(11, 11, 10, kFrameDeep);
-        canvas.fillCircle(11, 11, 9, kFrameRaised);
-    } else {
-        buttonBody(canvas, inset(boxOf(canvas), 1.5f), false);
+        // Round, high and to the right in its cell: the captions under the easy-bypass switches begin 18
+        // rows below it, and those left of the modulation page's selectors end 3 columns into it.
+        canvas.fillCircle(11.5f, 9, 7.5f, kFrameDeep);
+        canvas.fillCircle(11.5f, 9, 6.5f, kFrameRaised);
+        light(canvas, 11.5f, 9, 4.0f, on);
+        return;
     }
+    buttonBody(canvas, inset(boxOf(canvas), 1.5f), false);
     light(canvas, 11, 11, 4.5f, on);
 }
 
@@ -138,9 +141,15 @@ void paintBypassMark(const Sketch& sketch)
     }
 }
 
+// The field leaves its cell's last row clear: captions begin on the row after some menus' cells. The
+// LFO's menus (10035) stand 25 rows apart with the mode caption between them, 15 rows below the top of
+// the wave menu: their fields end above it.
 void paintMenu(const Sketch& sketch)
 {
-    menuField(sketch.canvas, inset(boxOf(sketch.canvas), 0.5f));
+    constexpr float kLfoMenuFieldRows = 15;
+    Box field = inset(boxOf(sketch.canvas), 0.5f);
+    field.bottom = sketch.id == 10035 ? kLfoMenuFieldRows - 0.5f : field.bottom - 1;
+    menuField(sketch.canvas, field);
 }
 
 void paintLogo(const Sketch& sketch)
