@@ -238,8 +238,10 @@ TEST(EditorArt, ThePatternListShowsItsScrollArrowsInTheirClickZones)
 {
     const auto channelDistance = [](std::uint32_t a, std::uint32_t b) {
         int most = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            most = std::max(most, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        for (int shift = 0; shift < 24; shift += 8) {
+            const auto channel = [shift](std::uint32_t pixel) { return static_cast<int>((pixel >> shift) & 0xFF); };
+            most = std::max(most, std::abs(channel(a) - channel(b)));
+        }
         return most;
     };
     for (const int id : {10011, 10012}) {
