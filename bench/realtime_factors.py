@@ -14,12 +14,19 @@ same command rendering 0.1 s is taken off, which leaves out start-up and constru
 N times (default 5) and the best is kept, as other jobs on the machine only ever slow a round down.
 --only TEXT runs the cases whose name holds TEXT.
 The construction time and the plug-in object's size come from kravo-bench.
+Where fluidsynth and a General MIDI soundfont are installed (Debian: fluidsynth, fluid-soundfont-gm), it
+renders the dense file too, as fast as it can, in the same way (best of N, CPU time with the start-up of a
+0.1 s file taken off, audio seconds from the file it writes), and each case is also given as a ratio of its
+factor to fluidsynth's.
 """
 import json
 import os
+import shutil
+import struct
 import subprocess
 import sys
 import tempfile
+import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RENDER_SECONDS = 62.0   # the file's 60 s and the 2 s tail
@@ -39,6 +46,37 @@ def cpu_seconds(command, env):
 
 def best_of(rounds, command, env):
     return min(cpu_seconds(command, env) for _ in range(rounds))
+
+
+SOUNDFONTS = ['/usr/share/sounds/sf2/FluidR3_GM.sf2', '/usr/share/sounds/sf2/default-GM.sf2']
+
+
+def short_midi(path):
+    """One drum hit of 0.1 s: what fluidsynth's start-up and shut-down cost on their own."""
+    track = bytes([0x00, 0x99, 36, 100, 0x60, 0x89, 36, 0, 0x00, 0xFF, 0x2F, 0x00])
+    with open(path, 'wb') as out:
+        out.write(b'MThd' + struct.pack('>IHHH', 6, 0, 1, 480) + b'MTrk' + struct.pack('>I', len(track)) + track)
+
+
+def fluidsynth_factor(rounds, one_core, dense, tmp):
+    """fluidsynth's real-time factor on the dense file, or None when it or a soundfont is missing."""
+    program = shutil.which('fluidsynth')
+    soundfont = next((path for path in SOUNDFONTS if os.path.exists(path)), None)
+    if program is None or soundfont is None:
+        return None
+    short = os.path.join(tmp, 'short.mid')
+    short_midi(short)
+    out = os.path.join(tmp, 'fluidsynth.wav')
+
+    def timed(midi):
+        command = one_core + [program, '-n', '-i', '-q', '-r', '44100', '-T', 'wav', '-F', out, soundfont, midi]
+        seconds = best_of(rounds, command, dict(os.environ))
+        with wave.open(out) as written:
+            return seconds, written.getnframes() / written.getframerate()
+
+    whole, whole_audio = timed(dense)
+    start, start_audio = timed(short)
+    return (whole_audio - start_audio) / max(whole - start, 1e-6)
 
 
 def voice_output_indices(host, env):
@@ -89,7 +127,10 @@ def main():
             ('silence', [], []),
         ]
         out = os.path.join(tmp, 'out.wav')
+        reference = fluidsynth_factor(rounds, one_core, dense, tmp)
         print(f'kravo-host real-time factors, best of {rounds} rounds, CPU time of the render alone, one core')
+        if reference is not None:
+            print(f'  fluidsynth, dense file     {reference:8.1f}x real time')
         for name, notes, settings in cases:
             if only not in name:
                 continue
@@ -99,8 +140,9 @@ def main():
             start = best_of(rounds, command + ['--seconds', str(SHORT_SECONDS)], env)
             seconds = max(whole - start, 1e-6)
             factor = (RENDER_SECONDS - SHORT_SECONDS) / seconds
+            ratio = f', {factor / reference:.2f}x fluidsynth' if reference is not None else ''
             print(f'  {name:26s} {factor:8.1f}x real time  ({seconds * 1000:.0f} ms CPU for '
-                  f'{RENDER_SECONDS - SHORT_SECONDS:.1f} s)')
+                  f'{RENDER_SECONDS - SHORT_SECONDS:.1f} s{ratio})')
 
     report = json.loads(subprocess.run(one_core + [bench, '--benchmark_filter=BM_PluginConstruction',
                                                    f'--benchmark_repetitions={rounds}', '--benchmark_format=json'],
