@@ -58,20 +58,42 @@ public:
         // One position, both channels.
         void read(float position, float lastFrame, float& left, float& right) const
         {
-            readRun(&position, 1, lastFrame, &left, &right);
+            readChecked(&position, 1, lastFrame, &left, &right);
             if (!stereo_)
                 right = left;
         }
 
-        // Each of n positions, the copy's checks made once; a mono copy fills only `left`.
+        // Each of n positions, the copy's checks made once; a mono copy fills only `left`. A run that stays
+        // before the held frame skips the checks of each position and reads four positions at a time.
         void readRun(const float* positions, std::uint32_t n, float lastFrame, float* left, float* right) const
+        {
+            if (frames_ > 0 && staysBefore(positions, n, heldFrame(lastFrame))) {
+                if (stereo_)
+                    readInside<true>(positions, n, left, right);
+                else
+                    readInside<false>(positions, n, left, right);
+                return;
+            }
+            readChecked(positions, n, lastFrame, left, right);
+        }
+
+    private:
+        static constexpr std::uint32_t kLanes = 4;
+
+        std::int32_t heldFrame(float lastFrame) const
+        {
+            return std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames_ - 1);
+        }
+
+        // readRun with the checks of each position.
+        void readChecked(const float* positions, std::uint32_t n, float lastFrame, float* left, float* right) const
         {
             if (frames_ <= 0) {
                 std::fill(left, left + n, 0.0f);
                 std::fill(right, right + n, 0.0f);
                 return;
             }
-            const auto last = std::min(static_cast<std::int32_t>(std::max(lastFrame, 0.0f)), frames_ - 1);
+            const std::int32_t last = heldFrame(lastFrame);
             if (stereo_)
                 readFrames(positions, n, last, [this](std::int32_t i0, std::int32_t i1, float frac, std::uint32_t k,
                                                       float* l, float* r) {
@@ -89,7 +111,64 @@ public:
                 }, left, right);
         }
 
-    private:
+        // Whether every position lies before `last`, so that it reads its own frame and the next one.
+        static bool staysBefore(const float* positions, std::uint32_t n, std::int32_t last)
+        {
+            static_assert(factory_samples::kLongestFrames < (1 << 24), "the last frame is exact as a float");
+            const auto limit = static_cast<float>(last);
+            // Without a branch in the loop, so that it runs four positions at a time.
+            std::uint32_t outside = 0;
+            for (std::uint32_t k = 0; k < n; ++k)
+                outside |= static_cast<std::uint32_t>(!(positions[k] >= 0.0f)) |
+                           static_cast<std::uint32_t>(!(positions[k] < limit));
+            return outside == 0;
+        }
+
+        // The reads of positions that stay before the held frame, without the checks, in groups of kLanes:
+        // the frame positions first, then the frames, then the interpolation, each lane as a single read
+        // works it out.
+        template <bool Stereo>
+        void readInside(const float* positions, std::uint32_t n, float* left, float* right) const
+        {
+            std::uint32_t k = 0;
+            for (; k + kLanes <= n; k += kLanes)
+                readLanes<Stereo, kLanes>(positions + k, left + k, right + k);
+            for (; k < n; ++k)
+                readLanes<Stereo, 1>(positions + k, left + k, right + k);
+        }
+
+        template <bool Stereo, std::uint32_t Lanes>
+        void readLanes(const float* positions, float* left, float* right) const
+        {
+            std::int32_t i[Lanes];
+            float frac[Lanes];
+            for (std::uint32_t j = 0; j < Lanes; ++j) {
+                i[j] = static_cast<std::int32_t>(positions[j]);
+                frac[j] = positions[j] - static_cast<float>(i[j]);
+            }
+            float a0[Lanes];
+            float b0[Lanes];
+            float a1[Lanes] = {};
+            float b1[Lanes] = {};
+            for (std::uint32_t j = 0; j < Lanes; ++j) {
+                if constexpr (Stereo) {
+                    a0[j] = slot_.stereoFrames[i[j]][0];
+                    a1[j] = slot_.stereoFrames[i[j]][1];
+                    b0[j] = slot_.stereoFrames[i[j] + 1][0];
+                    b1[j] = slot_.stereoFrames[i[j] + 1][1];
+                } else {
+                    a0[j] = slot_.monoFrames[i[j]];
+                    b0[j] = slot_.monoFrames[i[j] + 1];
+                }
+            }
+            // The difference of two frames is exact as a float, whether taken before or after the conversion.
+            for (std::uint32_t j = 0; j < Lanes; ++j)
+                left[j] = (a0[j] + (b0[j] - a0[j]) * frac[j]) / kFullScale;
+            if constexpr (Stereo)
+                for (std::uint32_t j = 0; j < Lanes; ++j)
+                    right[j] = (a1[j] + (b1[j] - a1[j]) * frac[j]) / kFullScale;
+        }
+
         template <typename Interpolate>
         void readFrames(const float* positions, std::uint32_t n, std::int32_t last, Interpolate interpolate,
                         float* left, float* right) const

@@ -188,7 +188,7 @@ void VoiceLayer::renderAhead(const VoiceContext& c, SynthVoice& voice, const sam
     std::uint32_t sounding = 0;
     if (!filter_->isOn()) {
         // The envelope and the motion first, sample by sample; then the reads and the levels.
-        float positions[kMostAhead];
+        float positions[kMostAhead] = {}; // only the sounding ones are read, which the compiler cannot see
         float levels[kMostAhead];
         for (; sounding < count; ++sounding) {
             if (!stepAndMove(s, sounding))
