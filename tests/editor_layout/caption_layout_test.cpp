@@ -20,10 +20,10 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <set>
 #include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <typeinfo>
 #include <vector>
@@ -40,7 +40,7 @@ constexpr int kFaderHandleLeft = 2;
 
 // Where the editor's own coordinates put a caption over another view, whatever is drawn: the caption's
 // text, then the other view's caption text or control class.
-const std::set<std::pair<std::string, std::string>> kIntendedOverlaps = {
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kIntendedOverlaps = {{
     // The track captions of the pattern page stand on their switches (16 x 8 at the same place).
     {"T1", "myOnOff"},
     {"T2", "myOnOff"},
@@ -48,7 +48,13 @@ const std::set<std::pair<std::string, std::string>> kIntendedOverlaps = {
     {"T4", "myOnOff"},
     // The user voice's two captions are 50 wide 47 apart, and "vel>freq" fills its 50.
     {"vel>freq", "rnd>freq"},
-};
+}};
+
+bool isIntended(std::string_view caption, std::string_view other)
+{
+    return std::find(kIntendedOverlaps.begin(), kIntendedOverlaps.end(), std::pair{caption, other}) !=
+           kIntendedOverlaps.end();
+}
 
 // The first and last pixel row of each glyph that has ink; first > last for a glyph without ink.
 struct GlyphInk {
@@ -346,11 +352,11 @@ protected:
         for (std::size_t a = 0; a < captions.size(); ++a) {
             for (std::size_t b = a + 1; b < captions.size(); ++b)
                 if (intersects(captions[a].textBox, captions[b].textBox) &&
-                    !kIntendedOverlaps.contains({captions[a].text, captions[b].text}))
+                    !isIntended(captions[a].text, captions[b].text))
                     overlaps[describe(captions[a]) + " overlaps " + describe(captions[b])].push_back(state);
             for (const ShownControl& control : controls)
                 if (covers(control, captions[a].textBox) &&
-                    !kIntendedOverlaps.contains({captions[a].text, className(control.view)}))
+                    !isIntended(captions[a].text, className(control.view)))
                     overlaps[describe(captions[a]) + " overlaps control " + className(control.view) + ' ' +
                              text(control.box)]
                         .push_back(state);
