@@ -103,43 +103,43 @@ std::int32_t CEffectGroup::HostCall6(std::int32_t index, std::uint32_t* manufact
     return 0;
 }
 
-void CEffectGroup::FillPlugInSpecIdentity(SHostPlugInSpec& spec) const
+void CEffectGroup::FillPlugInIdentity(SHostPlugInSpec& record) const
 {
-    spec.words[kSpecManufacturer] = static_cast<std::int32_t>(manufacturerID);
-    spec.words[kSpecPlugInNumber] = plugInNumber;
+    record.words[kRecordManufacturer] = static_cast<std::int32_t>(manufacturerID);
+    record.words[kRecordPlugInNumber] = plugInNumber;
 }
 
-std::int32_t CEffectGroup::HostCall68(SHostPlugInSpec* spec, std::int32_t /*arg2*/, std::int32_t /*arg3*/)
+std::int32_t CEffectGroup::HostCall68(SHostPlugInSpec* record, std::int32_t /*arg2*/, std::int32_t /*arg3*/)
 {
-    if (spec == nullptr)
+    if (record == nullptr)
         return kHostErrNullArgument;
-    auto* type = dynamic_cast<CEffectType*>(FindProcessType(static_cast<std::uint32_t>(spec->words[kSpecTypeID])));
+    auto* type = dynamic_cast<CEffectType*>(FindProcessType(static_cast<std::uint32_t>(record->words[kRecordTypeID])));
     if (type == nullptr)
         return kHostErrNotAnEffectType;
     const auto served = [](std::int32_t format) { return format == kStereoFormat || format == kThreeChannelFormat; };
     if (!served(type->GetInputFormat()) || !served(type->GetOutputFormat()))
         return 0;
-    spec->words[kSpecInputFormat] = type->GetInputFormat();
-    spec->words[kSpecOutputFormat] = type->GetOutputFormat();
-    FillPlugInSpecIdentity(*spec);
+    record->words[kRecordInputFormat] = type->GetInputFormat();
+    record->words[kRecordOutputFormat] = type->GetOutputFormat();
+    FillPlugInIdentity(*record);
     return 0;
 }
 
-std::int32_t CEffectGroup::Operation105(SHostPlugInSpec* spec, std::int32_t /*arg2*/, std::int32_t /*arg3*/,
+std::int32_t CEffectGroup::Operation105(SHostPlugInSpec* record, std::int32_t /*arg2*/, std::int32_t /*arg3*/,
                                         std::int32_t /*arg4*/, std::int32_t /*arg5*/, std::int32_t /*arg6*/)
 {
-    if (spec == nullptr)
+    if (record == nullptr)
         return kHostErrNullArgument;
     std::int16_t count = 0;
     GetNumProcessTypes(&count);
-    const auto word = [spec](EHostPlugInSpecWord index) { return spec->words[index]; };
+    const auto word = [record](EHostPlugInRecordWord index) { return record->words[index]; };
     for (std::int16_t index = 1; index <= count; ++index) {
         auto* type = dynamic_cast<CEffectType*>(FindProcessTypeByIndex(index));
-        if (type != nullptr && static_cast<std::int32_t>(type->GetTypeIDValue()) == word(kSpecTypeID) &&
-            static_cast<std::int32_t>(type->GetPlugInID()) == word(kSpecPlugInID) &&
-            type->GetSideFormat() == word(kSpecLayout) && type->GetInputFormat() == word(kSpecInputFormat) &&
-            type->GetOutputFormat() == word(kSpecOutputFormat)) {
-            FillPlugInSpecIdentity(*spec);
+        if (type != nullptr && static_cast<std::int32_t>(type->GetTypeIDValue()) == word(kRecordTypeID) &&
+            static_cast<std::int32_t>(type->GetPlugInID()) == word(kRecordPlugInID) &&
+            type->GetSideFormat() == word(kRecordLayout) && type->GetInputFormat() == word(kRecordInputFormat) &&
+            type->GetOutputFormat() == word(kRecordOutputFormat)) {
+            FillPlugInIdentity(*record);
             return 0;
         }
     }

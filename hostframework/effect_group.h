@@ -43,13 +43,13 @@ public:
     std::int32_t CompareChunk(std::uint32_t typeID, std::int32_t processID, SHostPlugInChunk* chunk,
                               std::uint8_t* same) override;
     // Who made the plug-in and which it is, into the host's record.
-    void FillPlugInSpecIdentity(SHostPlugInSpec& spec) const;
+    void FillPlugInIdentity(SHostPlugInSpec& record) const;
     // Routine 68: the stem formats of the type the record names, when both are 1 or 2, with
     // the plug-in's identity; -7055 for a type that is missing or no effect type.
-    std::int32_t HostCall68(SHostPlugInSpec* spec, std::int32_t arg2, std::int32_t arg3) override;
+    std::int32_t HostCall68(SHostPlugInSpec* record, std::int32_t arg2, std::int32_t arg3) override;
     // Routine 138: 0 when a type matches the record's IDs, layout and formats (its identity then fills
     // the record), else -7055.
-    std::int32_t Operation105(SHostPlugInSpec* spec, std::int32_t arg2, std::int32_t arg3, std::int32_t arg4,
+    std::int32_t Operation105(SHostPlugInSpec* record, std::int32_t arg2, std::int32_t arg3, std::int32_t arg4,
                               std::int32_t arg5, std::int32_t arg6) override;
     // Routine 75: the kind of the group.
     std::int32_t HostCall75() override { return kGroupKind; }

@@ -47,14 +47,14 @@ struct SHostPlugInSpec {
     std::int32_t words[13];
 };
 
-enum EHostPlugInSpecWord : std::size_t {
-    kSpecManufacturer = 0,
-    kSpecPlugInNumber = 1,
-    kSpecTypeID = 2,
-    kSpecPlugInID = 3,
-    kSpecLayout = 4,
-    kSpecInputFormat = 5,
-    kSpecOutputFormat = 6,
+enum EHostPlugInRecordWord : std::size_t {
+    kRecordManufacturer = 0,
+    kRecordPlugInNumber = 1,
+    kRecordTypeID = 2,
+    kRecordPlugInID = 3,
+    kRecordLayout = 4,
+    kRecordInputFormat = 5,
+    kRecordOutputFormat = 6,
 };
 
 // One output stream as the host sees it: whether it is there, its first global channel, its stem

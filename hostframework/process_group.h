@@ -174,8 +174,8 @@ public:
     std::int32_t HostCall59(std::uint32_t typeID, std::int32_t processID, std::int32_t arg3, std::int32_t arg4,
                             std::int16_t* arg5) override;
     std::int32_t SetHostWord(std::uint32_t typeID, std::int32_t processID, std::int32_t word) override;
-    std::int32_t SetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* spec) override;
-    std::int32_t GetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* spec) override;
+    std::int32_t SetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* record) override;
+    std::int32_t GetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* record) override;
     std::int32_t HostCall141(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* arg3, std::int32_t arg4,
                              std::int32_t* arg5) override;
     std::int32_t HostCall142(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* arg3, std::int32_t arg4,

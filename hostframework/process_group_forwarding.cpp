@@ -526,14 +526,14 @@ std::int32_t CProcessGroup::SetHostWord(std::uint32_t typeID, std::int32_t proce
     return GetProcessType(typeID)->SetHostWord(processID, word);
 }
 
-std::int32_t CProcessGroup::SetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* spec)
+std::int32_t CProcessGroup::SetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* record)
 {
-    return GetProcessType(typeID)->SetViewSettings(processID, spec);
+    return GetProcessType(typeID)->SetViewSettings(processID, record);
 }
 
-std::int32_t CProcessGroup::GetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* spec)
+std::int32_t CProcessGroup::GetPlugInSpec(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* record)
 {
-    return GetProcessType(typeID)->GetViewSettings(processID, spec);
+    return GetProcessType(typeID)->GetViewSettings(processID, record);
 }
 
 std::int32_t CProcessGroup::HostCall141(std::uint32_t typeID, std::int32_t processID, SHostPlugInSpec* arg3,

@@ -291,8 +291,8 @@ std::int32_t CProcessGroupInterface::HostCall131(SControlSpecifier control, char
     return GetControlNameOfLength(control.typeID, control.processID, control.control, name, length, arg6, arg7);
 }
 
-std::int32_t CProcessGroupInterface::HostCall138(SHostPlugInSpec* spec, std::int32_t arg2, SStemSpecifier first,
+std::int32_t CProcessGroupInterface::HostCall138(SHostPlugInSpec* record, std::int32_t arg2, SStemSpecifier first,
                                                  SStemSpecifier second)
 {
-    return Operation105(spec, arg2, first.first, first.second, second.first, second.second);
+    return Operation105(record, arg2, first.first, first.second, second.first, second.second);
 }

@@ -293,9 +293,9 @@ public:
     virtual std::int32_t YieldHostCall();
     virtual void SetLockLevel(std::int32_t level);
     virtual std::int32_t SetPlugInSpec(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
-            SHostPlugInSpec* /*spec*/) { return 0; }
+            SHostPlugInSpec* /*record*/) { return 0; }
     virtual std::int32_t GetPlugInSpec(std::uint32_t /*typeID*/, std::int32_t /*processID*/,
-            SHostPlugInSpec* /*spec*/) { return 0; }
+            SHostPlugInSpec* /*record*/) { return 0; }
     virtual std::int32_t HostCall141(std::uint32_t /*typeID*/, std::int32_t /*processID*/, SHostPlugInSpec* /*arg3*/,
             std::int32_t /*arg4*/, std::int32_t* /*arg5*/) { return 0; }
     virtual std::int32_t HostCall142(std::uint32_t /*typeID*/, std::int32_t /*processID*/, SHostPlugInSpec* /*arg3*/,
@@ -345,7 +345,7 @@ public:
                              std::int16_t arg6);
     std::int32_t HostCall131(SControlSpecifier control, char* name, std::int32_t length, std::uint32_t arg6,
                              std::int16_t* arg7);
-    std::int32_t HostCall138(SHostPlugInSpec* spec, std::int32_t arg2, SStemSpecifier first, SStemSpecifier second);
+    std::int32_t HostCall138(SHostPlugInSpec* record, std::int32_t arg2, SStemSpecifier first, SStemSpecifier second);
 
     void* GetHostContext() const { return hostContext; }
     std::int32_t GetSampleRate() const { return sampleRate; }

@@ -116,10 +116,10 @@ std::int32_t routine131(std::uint32_t typeID, std::int32_t processID, std::int32
                       arg6, arg7);
 }
 
-std::int32_t routine138(SHostPlugInSpec* spec, std::int32_t arg2, std::int32_t arg3, std::int32_t arg4,
+std::int32_t routine138(SHostPlugInSpec* record, std::int32_t arg2, std::int32_t arg3, std::int32_t arg4,
                         std::int32_t arg5, std::int32_t arg6)
 {
-    return runOnGroup(&G::HostCall138, Bracket::always, spec, arg2, G::SStemSpecifier{arg5, arg3},
+    return runOnGroup(&G::HostCall138, Bracket::always, record, arg2, G::SStemSpecifier{arg5, arg3},
                       G::SStemSpecifier{arg6, arg4});
 }
 

@@ -68,12 +68,13 @@ CTemplateNoUIProcess::CTemplateNoUIProcess() : moduleHandle(GetPlugInModuleHandl
     timeInfo.flags = kTimeInfoFilter;
 
     // A control that cannot be made is added as none, which AddControl refuses with -7053.
-    AddControl(new (std::nothrow) CPluginControl_OnOff(kBypassID, "0000 Master Bypass\nBypass", 0, true, nullptr, nullptr));
+    AddControl(new (std::nothrow)
+                   CPluginControl_OnOff(kBypassID, "0000 Master Bypass\nBypass", 0, true, nullptr, nullptr));
     SetMasterBypassControl(1);
     AddParameterControls();
     for (std::uint32_t id : {kFirstGainID, kSecondGainID})
-        AddControl(new (std::nothrow) CPluginControl_LinearGain(id, "Mono Gain\nGain\nGan", 0.0, 1.0, kGainStep, 1.0, false, nullptr,
-                                                 nullptr));
+        AddControl(new (std::nothrow) CPluginControl_LinearGain(id, "Mono Gain\nGain\nGan", 0.0, 1.0, kGainStep, 1.0,
+                                                                false, nullptr, nullptr));
     controlsReady = true;
     DeclareChunk(kStateChunkID, "plugstate", StateChunkSize());
 }
@@ -102,9 +103,9 @@ void CTemplateNoUIProcess::AddParameterControls()
         plugIn->getParameterName(index, name);
         name[sizeof name - 1] = '\0';
         const auto list = names.Next(name);
-        AddControl(new (std::nothrow) CPluginControl_Linear(kFirstParameterID + static_cast<std::uint32_t>(index), list.names.c_str(),
-                                             0.0, 1.0, kParameterStep, plugIn->getParameter(index), list.automatable,
-                                             prefixes.data(), &prefixes.back()));
+        AddControl(new (std::nothrow) CPluginControl_Linear(
+            kFirstParameterID + static_cast<std::uint32_t>(index), list.names.c_str(), 0.0, 1.0, kParameterStep,
+            plugIn->getParameter(index), list.automatable, prefixes.data(), &prefixes.back()));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "tests/editor/editor_test.h"
+#include "tests/support/embedded_picture.h"
 
 #include "editor/bitmap_font_widths.h"
 #include "editor/controls/bitmap_text.h"
@@ -9,12 +10,8 @@
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/my_v_slider.h"
 #include "editor/editor_images.h"
-#include "platform/gdi/bitmaps.h"
-#include "platform/gdi/gdi_objects.h"
-#include "platform/module_resources.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "toolkit/bitmap.h"
-#include "toolkit/png_reader.h"
 #include "toolkit/view_container.h"
 
 #include <algorithm>
@@ -63,50 +60,19 @@ struct GlyphInk {
 };
 using FontInk = std::array<GlyphInk, bitmap_font::kGlyphCount>;
 
-std::span<const unsigned char> resourceBytes(int id)
-{
-    HMODULE module = platform::pluginModule();
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "PNG");
-    if (found == nullptr)
-        return {};
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
-    return {bytes, SizeofResource(module, found)};
-}
-
-// An image as the editor decodes it; ink is any pixel that differs from the image's top-left one (the
-// space glyph's background, transparent in the art), so that the test follows the art.
+// Ink is any pixel that differs from the picture's top-left one (the space glyph's background, transparent
+// in the art), so that the test follows the art.
 class InkImage {
 public:
-    explicit InkImage(std::int32_t id) : png(Toolkit::readPng(resourceBytes(id)))
-    {
-        BITMAP description{};
-        if (png.bitmap != nullptr && GetObjectA(png.bitmap, sizeof(description), &description) != 0)
-            bits = static_cast<const std::uint32_t*>(description.bits);
-        if (bits != nullptr)
-            background = pixel(0, 0);
-    }
-    ~InkImage()
-    {
-        if (png.bitmap != nullptr)
-            DeleteObject(png.bitmap);
-    }
-    InkImage(const InkImage&) = delete;
-    InkImage& operator=(const InkImage&) = delete;
+    explicit InkImage(std::int32_t id) : picture(id), background(picture.width() > 0 ? picture.pixel(0, 0) : 0) {}
 
-    int width() const { return bits != nullptr ? png.width : 0; }
-    int height() const { return bits != nullptr ? png.height : 0; }
-    bool inked(int x, int y) const { return pixel(x, y) != background; }
+    int width() const { return picture.width(); }
+    int height() const { return picture.height(); }
+    bool inked(int x, int y) const { return picture.pixel(x, y) != background; }
 
 private:
-    // Bottom-up rows.
-    std::uint32_t pixel(int x, int y) const
-    {
-        return bits[static_cast<std::size_t>((png.height - 1 - y) * png.width + x)];
-    }
-
-    Toolkit::DecodedPng png;
-    const std::uint32_t* bits = nullptr;
-    std::uint32_t background = 0;
+    kravo::test::EmbeddedPicture picture;
+    std::uint32_t background;
 };
 
 FontInk measureInk(int font)

@@ -179,23 +179,23 @@ TEST(TemplateGroupExports, TheHostSeesOneNativeStereoTypeAndNoGroupLock)
 
     // The connection queries: the type the record names, and the first type that matches it whole.
     const auto lookUp = reinterpret_cast<std::int32_t (*)(SHostPlugInSpec*, std::int32_t, std::int32_t)>(routine(68));
-    SHostPlugInSpec spec{};
-    spec.words[kSpecTypeID] = static_cast<std::int32_t>(kKrst);
-    EXPECT_EQ(lookUp(&spec, 0, 0), 0);
-    EXPECT_EQ(spec.words[kSpecInputFormat], 1);
-    EXPECT_EQ(spec.words[kSpecOutputFormat], 1);
-    EXPECT_EQ(spec.words[kSpecManufacturer], static_cast<std::int32_t>(FourCharCode("Vexo")));
-    EXPECT_EQ(spec.words[kSpecPlugInNumber], 1);
+    SHostPlugInSpec record{};
+    record.words[kRecordTypeID] = static_cast<std::int32_t>(kKrst);
+    EXPECT_EQ(lookUp(&record, 0, 0), 0);
+    EXPECT_EQ(record.words[kRecordInputFormat], 1);
+    EXPECT_EQ(record.words[kRecordOutputFormat], 1);
+    EXPECT_EQ(record.words[kRecordManufacturer], static_cast<std::int32_t>(FourCharCode("Vexo")));
+    EXPECT_EQ(record.words[kRecordPlugInNumber], 1);
     SHostPlugInSpec other{};
-    other.words[kSpecTypeID] = static_cast<std::int32_t>(FourCharCode("????"));
+    other.words[kRecordTypeID] = static_cast<std::int32_t>(FourCharCode("????"));
     EXPECT_EQ(lookUp(&other, 0, 0), -7055);
     const auto match = reinterpret_cast<std::int32_t (*)(SHostPlugInSpec*, std::int32_t, std::int32_t, std::int32_t,
                                                          std::int32_t, std::int32_t)>(routine(138));
-    spec.words[kSpecPlugInID] = static_cast<std::int32_t>(FourCharCode("KrCH"));
-    spec.words[kSpecLayout] = 0;
-    EXPECT_EQ(match(&spec, 0, 0, 0, 0, 0), 0);
-    spec.words[kSpecOutputFormat] = 2;
-    EXPECT_EQ(match(&spec, 0, 0, 0, 0, 0), -7055);
+    record.words[kRecordPlugInID] = static_cast<std::int32_t>(FourCharCode("KrCH"));
+    record.words[kRecordLayout] = 0;
+    EXPECT_EQ(match(&record, 0, 0, 0, 0, 0), 0);
+    record.words[kRecordOutputFormat] = 2;
+    EXPECT_EQ(match(&record, 0, 0, 0, 0, 0), -7055);
 
     std::int32_t id = 0;
     EXPECT_EQ(reinterpret_cast<std::int32_t (*)(std::uint32_t, std::int32_t*)>(routine(19))(kKrst, &id), 0);

@@ -40,7 +40,7 @@ private:
 
 } // namespace kravo::test
 
-// Defines the C function name (result, parameters and the C library's exception specification as the library declares
+// Defines the C function name (result, parameters and the C library's noexcept marks as the library declares
 // them), which counts a call of the kind and forwards to the next definition, of the given version if one is given.
 #define KRAVO_COUNTED_VERSIONED_FUNCTION(kind, version, result, name, parameters, arguments, ...)                 \
     extern "C" result name parameters __VA_ARGS__                                                                   \

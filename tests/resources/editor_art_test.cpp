@@ -1,10 +1,7 @@
 #include "editor/bitmap_font_widths.h"
 #include "platform/embedded_resource.h"
-#include "platform/gdi/bitmaps.h"
-#include "platform/gdi/gdi_objects.h"
-#include "platform/module_resources.h"
+#include "tests/support/embedded_picture.h"
 #include "tests/support/temp_folder.h"
-#include "toolkit/png_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -105,53 +102,8 @@ std::map<int, Size> expectedSizes()
     return sizes;
 }
 
-std::span<const unsigned char> resourceBytes(int id)
-{
-    HMODULE module = platform::pluginModule();
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "PNG");
-    if (found == nullptr)
-        return {};
-    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
-    return {bytes, SizeofResource(module, found)};
-}
-
-// An image as the toolkit's loader decodes it, read back top row first.
-class Decoded {
-public:
-    explicit Decoded(int id) : png_(Toolkit::readPng(resourceBytes(id)))
-    {
-        BITMAP description{};
-        if (png_.bitmap != nullptr && GetObjectA(png_.bitmap, sizeof(description), &description) != 0)
-            bits_ = static_cast<const std::uint32_t*>(description.bits);
-    }
-    ~Decoded()
-    {
-        if (png_.bitmap != nullptr)
-            DeleteObject(png_.bitmap);
-    }
-    Decoded(const Decoded&) = delete;
-    Decoded& operator=(const Decoded&) = delete;
-
-    const Toolkit::DecodedPng& png() const { return png_; }
-    // Blue, green, red and alpha from the low byte up, premultiplied.
-    std::uint32_t pixel(int x, int y) const
-    {
-        return bits_[static_cast<std::size_t>((png_.height - 1 - y) * png_.width + x)];
-    }
-    std::uint32_t alpha(int x, int y) const { return pixel(x, y) >> 24; }
-    std::vector<std::uint32_t> rows(int top, int count) const
-    {
-        std::vector<std::uint32_t> pixels;
-        for (int y = top; y < top + count; ++y)
-            for (int x = 0; x < png_.width; ++x)
-                pixels.push_back(pixel(x, y));
-        return pixels;
-    }
-
-private:
-    Toolkit::DecodedPng png_;
-    const std::uint32_t* bits_ = nullptr;
-};
+using Decoded = kravo::test::EmbeddedPicture;
+const auto resourceBytes = kravo::test::embeddedPictureBytes;
 
 std::vector<unsigned char> readFile(const std::filesystem::path& path)
 {

@@ -177,7 +177,8 @@ TEST_F(SampleBrowser, ReloadsKeepLayersWhoseFilesAreMissingAndReadOnlyWhenTheNam
         plugin->setParamText(nameIndex(3, 0), name, kNameLength, -1);
         plugin->setLayerEnabled(3, 0, true);
         plugin->setParameter(kNumParams - 1, 0.5f); // reloads the program
-        EXPECT_EQ(std::tuple(plugin->getParameter(on), layerBuffer(3, 0)->isLoaded()), std::tuple(1.0f, loaded)) << name;
+        EXPECT_EQ(std::tuple(plugin->getParameter(on), layerBuffer(3, 0)->isLoaded()), std::tuple(1.0f, loaded))
+            << name;
         EXPECT_EQ(plugin->getLayerSampleName(3, 0), loaded ? name : "No Sample") << name;
     }
     plugin->setParamText(nameIndex(3, 0), "late.wav", kNameLength, -1);
