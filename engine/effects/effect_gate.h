@@ -2,6 +2,8 @@
 
 #include "engine/effects/effect_clock.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace effects {
@@ -28,8 +30,13 @@ struct EffectGate {
 
     Side sides[2];
 
-    // Both channels through the first side, which follows their larger peak.
-    StereoPair process(float left, float right);
+    // Both channels through the first side, which follows their larger peak. Inline, as the reverbs run it
+    // every sample.
+    StereoPair process(float left, float right)
+    {
+        const float gain = step(sides[0], std::max(std::fabs(left), std::fabs(right)));
+        return {left * gain, right * gain};
+    }
     // Each channel through its own side.
     StereoPair processEachSide(float left, float right);
 
@@ -37,5 +44,47 @@ private:
     // Follows the peak, moves the side's state on and gives its gain.
     float step(Side& side, float peak) const;
 };
+
+inline float EffectGate::step(Side& side, float peak) const
+{
+    // Rises at once to a new peak and falls slowly, so that the gate reads the
+    // envelope of the signal rather than its waveform.
+    constexpr float kKeep = 0.9999f;
+    constexpr float kDenormalOffset = 1e-15f;
+    side.level = side.level >= peak ? kKeep * side.level + (1.0f - kKeep) * peak + kDenormalOffset : peak;
+
+    switch (side.state) {
+    case kClosed:
+        if (side.level >= threshold)
+            side.state = kOpening;
+        break;
+    case kOpening:
+        side.gain += attackStep;
+        if (side.gain >= 1.0f) {
+            side.gain = 1.0f;
+            side.holdCounter = holdLength;
+            side.state = kHolding;
+        }
+        break;
+    case kHolding:
+        side.holdCounter -= 1.0f;
+        if (side.holdCounter < 0.0f && side.level < threshold)
+            side.state = kClosing;
+        break;
+    case kClosing:
+        // Floored first, so that a gate reopening at the end of its decay never turns the signal over.
+        side.gain -= decayStep;
+        if (side.gain <= 0.0f) {
+            side.gain = 0.0f;
+            side.state = kClosed;
+        }
+        if (side.level > threshold)
+            side.state = kOpening;
+        break;
+    default:
+        break;
+    }
+    return side.gain;
+}
 
 } // namespace effects

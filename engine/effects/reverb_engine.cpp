@@ -436,18 +436,4 @@ void ReverbEngine::finishPlan()
     }
 }
 
-void ReverbEngine::process(float inLeft, float inRight, float& outLeft, float& outRight)
-{
-    preDelayCounter_ = (preDelayCounter_ + 1) & kPreDelayMask;
-    preDelay_[preDelayCounter_] = inLeft;
-    const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
-    if (planPosition_ == planFrames_)
-        startPlan();
-    const int frame = planPosition_++;
-    planInput_[0][frame] = x;
-    planInput_[1][frame] = inRight;
-    outLeft = planOutput_[0][frame];
-    outRight = planOutput_[1][frame];
-}
-
 } // namespace effects

@@ -37,7 +37,20 @@ public:
     // At most kPreDelayLength - 1 samples.
     void setPreDelay(std::uint32_t samples);
 
-    void process(float inLeft, float inRight, float& outLeft, float& outRight);
+    // Inline: the reverbs call it twice a sample, and all but every 16th call only moves values.
+    void process(float inLeft, float inRight, float& outLeft, float& outRight)
+    {
+        preDelayCounter_ = (preDelayCounter_ + 1) & kPreDelayMask;
+        preDelay_[preDelayCounter_] = inLeft;
+        const float x = preDelay_[(preDelayCounter_ + preDelayReadOffset_) & kPreDelayMask];
+        if (planPosition_ == planFrames_)
+            startPlan();
+        const int frame = planPosition_++;
+        planInput_[0][frame] = x;
+        planInput_[1][frame] = inRight;
+        outLeft = planOutput_[0][frame];
+        outRight = planOutput_[1][frame];
+    }
 
     std::int32_t combLength(int side, int comb) const { return combLength_[side][comb]; }
     std::int32_t allpassLength(int side, int k) const { return allpasses_[side][k].length; }
