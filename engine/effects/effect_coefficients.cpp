@@ -282,6 +282,7 @@ void updateMix(SlotMix& mix, const SlotControls& controls)
     mix.mixPosition = mix.mixTarget;
     mix.mixTarget = controls.mix;
     mix.mixStep = (mix.mixTarget - mix.mixPosition) / kRampSteps;
+    mix.crossfadeAtRest = false;
 }
 
 bool smoothParameters(float* smoothed, const float* p)

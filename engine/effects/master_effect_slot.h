@@ -51,6 +51,8 @@ struct SlotMix {
     float wetGain = 0.0f;
     float wetPanLeft = 0.0f;
     float wetPanRight = 0.0f;
+    // The last step found the ramp flat: until the next update a step would write every value as it stands.
+    bool crossfadeAtRest = false;
     double inputLevel = 0.0; // 1 at a loud sample, then decaying
     double outputLevel = 0.0;
     bool silent = false; // asleep: input and output quiet for long enough

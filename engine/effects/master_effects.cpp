@@ -93,13 +93,18 @@ float crossfadeClamp(float x)
 }
 
 // Position 0 is dry only, 0.5 both at full level, 1 wet only.
+// A flat ramp leaves the position as it is (a clamped position is never a negative zero, and adding a zero
+// to it changes no bit), so after one step of it every value stands until the next update.
 void stepCrossfade(SlotMix& m)
 {
+    if (m.crossfadeAtRest)
+        return;
     m.mixPosition = crossfadeClamp(m.mixPosition + m.mixStep);
     m.dryGain = crossfadeClamp(2.0f - 2.0f * m.mixPosition);
     m.wetGain = crossfadeClamp(2.0f * m.mixPosition);
     m.wetPanLeft = m.panGainLeft * m.wetGain;
     m.wetPanRight = m.panGainRight * m.wetGain;
+    m.crossfadeAtRest = m.mixStep == 0.0f;
 }
 
 void detectOutput(SlotMix& m, std::uint32_t counter, float left, float right)
