@@ -321,9 +321,8 @@ void Engine::updateSynthSlotLfos()
     const std::uint32_t sounding = activeSlots & kSynthSlotMask;
     if (sounding != runningLayerLfos)
         startOrStopLfos(layerLfos, 0, runningLayerLfos, sounding);
-    forEachSlot(sounding, [this](int slot) {
-        if ((slotNotes[slot].controlCounter & kSlotControlMask) == 0)
-            layerLfos[slot].setRate(voices::VoiceLayer::filterLfoRate(voiceContexts[0][slot]));
+    forEachSlot(sounding & slotsAtControlTick(), [this](int slot) {
+        layerLfos[slot].setRate(voices::VoiceLayer::filterLfoRate(voiceContexts[0][slot]));
     });
     // Only steps that may start a cycle draw, so only those are taken at their samples, in slot order.
     visitDueLfos(layerLfos, 0, sounding, layerLfosDue, lfoTick, kFarAheadLfoDue);

@@ -278,16 +278,24 @@ private:
     bool isAnySampleLayerEnabled(int sampleSlot) const;
     void updateSampleSlotLfos();
 
-    // The per-slot control rate runs on the slot's own counter, which starts at its note.
-    // Inline, so that a slot between its control ticks costs its callers only the count.
-    void renderSlotControls(int slot)
+    // The per-slot control rate counts from the slot's note: its first sample and every 16th after.
+    // A sounding slot renders once at each step of the LFO clock, so its ticks fall at the clock
+    // values of one remainder, and the slots at their ticks are looked up rather than counted slot by slot.
+    std::uint32_t slotsAtControlTick() const { return slotsByControlPhase[lfoTick & kSlotControlMask]; }
+    // At a note: the slot's ticks fall from the next step of the clock on.
+    void restartSlotControlTicks(int slot)
     {
-        SlotNoteState& state = slotNotes[slot];
-        if ((state.controlCounter & kSlotControlMask) == 0) {
+        for (std::uint32_t& slots : slotsByControlPhase)
+            slots &= ~(1u << slot);
+        slotsByControlPhase[(lfoTick + 1) & kSlotControlMask] |= 1u << slot;
+    }
+    // Inline, so that a slot between its control ticks costs its callers only a bit test.
+    void renderSlotControls(int slot, std::uint32_t atControlTick)
+    {
+        if (((atControlTick >> slot) & 1u) != 0) {
             updateEasyControls(slot);
             updateSlotModulators(slot);
         }
-        ++state.controlCounter;
     }
     // Calls visit(slot) for each slot whose bit is set, lowest first.
     template <typename Visit>
@@ -354,6 +362,8 @@ private:
     // slot silent) takes the steps it owes every 4096 samples, or at once
     // when its slot sounds again.
     std::uint32_t lfoTick = 0;
+    // Bit s of entry p: slot s has its control ticks where the clock's low bits are p.
+    std::uint32_t slotsByControlPhase[kSlotControlMask + 1] = {};
     // The slots whose shared LFOs run: see voices::SharedLfo.
     std::uint32_t runningLayerLfos = 0;
     std::uint32_t runningSampleSlotLfos = 0;

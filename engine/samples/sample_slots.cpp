@@ -29,7 +29,6 @@ void Engine::triggerSampleSlot(int slot, float velocity, float notePitch, float 
     prepareTrigger(slot, velocity, notePitch, notePan, noteLevel);
     SlotNoteState& note = slotNotes[slot];
     note.alternate = 1 - note.alternate;
-    note.controlCounter = 0;
     if (patternRestarted[slot] == 1)
         note.alternate = 0;
     patternRestarted[slot] = 0;
@@ -79,9 +78,7 @@ void Engine::updateSampleSlotLfos()
         }
     }
     runningSampleSlotLfos = sounding;
-    forEachSlot(sounding, [this](int slot) {
-        if ((slotNotes[slot].controlCounter & voicetick::kControlMask) != 0)
-            return;
+    forEachSlot(sounding & slotsAtControlTick(), [this](int slot) {
         for (int layer = 0; layer < samples::kLayerCount; ++layer)
             sampleSlotLfos[slot - param::kFirstSampleSlot][layer].setRate(
                 SampleSlotVoice::filterLfoRate(voiceContexts[0][slot], layer));
@@ -104,7 +101,8 @@ void Engine::updateSampleSlotLfos()
 // The control rate of every sounding slot first, then the slots' voices.
 void Engine::renderActiveSampleSlots()
 {
-    forEachActiveSlot(kSampleSlotMask, [this](int slot) { renderSlotControls(slot); });
+    const std::uint32_t atControlTick = slotsAtControlTick();
+    forEachActiveSlot(kSampleSlotMask, [this, atControlTick](int slot) { renderSlotControls(slot, atControlTick); });
     const std::uint32_t blockLeft = samplesLeftInBlock();
     forEachActiveSlot(kSampleSlotMask, [this, blockLeft](int slot) {
         const int sampleSlot = slot - param::kFirstSampleSlot;

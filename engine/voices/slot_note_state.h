@@ -7,7 +7,6 @@ struct SlotNoteState {
     std::uint32_t active = 0;
     std::uint32_t lastVoice = 0;
     std::uint32_t pad = 0;
-    std::uint32_t controlCounter = 0;
     float velocity = 0.0f;
     std::uint32_t output = 0;
     std::uint32_t chokeGroup = 0;

@@ -77,7 +77,7 @@ void Engine::prepareTrigger(int slot, float velocity, float notePitch, float not
         params[param::voiceChokeGroup[static_cast<std::size_t>(slot)]], param::choicescale::kChokeGroup));
     note.active = 1;
     activeSlots |= 1u << slot;
-    note.controlCounter = 0;
+    restartSlotControlTicks(slot);
 
     modulation.startSlotModulators(slot, params);
     updateEasyControls(slot);
@@ -362,8 +362,9 @@ void Engine::renderActiveDrumSlots()
 {
     const samples::FactorySamples* const samples = factorySamples;
     const std::uint32_t blockLeft = samplesLeftInBlock();
-    forEachActiveSlot(kSynthSlotMask, [this, samples, blockLeft](int slot) {
-        renderSlotControls(slot);
+    const std::uint32_t atControlTick = slotsAtControlTick();
+    forEachActiveSlot(kSynthSlotMask, [this, samples, blockLeft, atControlTick](int slot) {
+        renderSlotControls(slot, atControlTick);
         const int mode =
             voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isUserSlot(slot) ? 1 : 0;
         for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
