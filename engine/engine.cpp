@@ -334,9 +334,10 @@ void Engine::updateSynthSlotLfos()
 // user mode.
 void Engine::updateUserLfos()
 {
-    std::uint32_t sounding = 0;
-    forEachActiveSlot(kTomUserSlotMask, [this, &sounding](int slot) {
-        if (isUserSlot(slot))
+    // The user kind's slots always, the Tom/User slots by their switch.
+    std::uint32_t sounding = activeSlots & kUserKindSlotMask;
+    forEachActiveSlot(kTomOrUserSlotMask, [this, &sounding](int slot) {
+        if (param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(slot - param::kFirstTomUserSlot)]]))
             sounding |= 1u << slot;
     });
     if (sounding != runningUserLfos)

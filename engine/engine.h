@@ -233,6 +233,8 @@ private:
     static constexpr std::uint32_t kSynthSlotMask = 0xFFFF;
     static constexpr std::uint32_t kSampleSlotMask = 0xFF0000;
     static constexpr std::uint32_t kTomUserSlotMask = 0xFC00;
+    static constexpr std::uint32_t kTomOrUserSlotMask = voices::padsOfKind(voices::PadKind::TomOrUser);
+    static constexpr std::uint32_t kUserKindSlotMask = voices::padsOfKind(voices::PadKind::User);
 
     // Triggering: the steps every kind's note-on shares.
     void prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel);

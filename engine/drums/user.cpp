@@ -76,13 +76,6 @@ float UserVoice::ringModulatorFrequency(float value)
     return voices::expScale(value, kRingModulatorLowestHz, kRingModulatorOctaves);
 }
 
-dsp::LfoRate UserVoice::filterLfoRate(const voices::VoiceContext& c)
-{
-    auto p = [&](int j) { return c.params[us::index(j, c.instance)]; };
-    return {p(us::kFilterLfoSpeed), p(us::kFilterLfoSync), *c.tempo,
-            c.modValue(voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor};
-}
-
 void UserVoice::setup(float sampleRate, const float* sineTable, const float* cosineTable)
 {
     *this = UserVoice{};

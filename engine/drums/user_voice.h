@@ -8,6 +8,7 @@
 #include "engine/dsp/hold_decay_envelope.h"
 #include "engine/dsp/lfo.h"
 #include "engine/voices/synth_voice.h"
+#include "plugin/parameters/user_parameters.h"
 
 #include <cstdint>
 
@@ -29,7 +30,14 @@ public:
 
     // A filter LFO's rate from the user's speed and sync, the host tempo and
     // the slot's LFO speed modulation; the engine runs the user's shared LFO by it too.
-    static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c);
+    // Inline: the engine asks for it every sample for each sounding user slot.
+    static dsp::LfoRate filterLfoRate(const voices::VoiceContext& c)
+    {
+        namespace us = kravo::param::user;
+        auto p = [&](int j) { return c.params[us::index(j, c.instance)]; };
+        return {p(us::kFilterLfoSpeed), p(us::kFilterLfoSync), *c.tempo,
+                c.modValue(modulation::voicedest::kLfoSpeed) * c.easy->lfoSpeedFactor};
+    }
 
     void setup(float sampleRate, const float* sineTable, const float* cosineTable);
     // The note-on of the synthesised models, after the shared opening.

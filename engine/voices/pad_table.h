@@ -35,4 +35,14 @@ inline constexpr std::array<std::uint8_t, kPadCount> kIndexInKindOfPad = {
     0, 1, 0, 1, 0, 0, 1, 1, 0, 1, 0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7,
 };
 
+// Bit p set for each pad p of the kind.
+constexpr std::uint32_t padsOfKind(PadKind kind)
+{
+    std::uint32_t pads = 0;
+    for (int pad = 0; pad < kPadCount; ++pad)
+        if (kKindOfPad[static_cast<std::size_t>(pad)] == kind)
+            pads |= 1u << pad;
+    return pads;
+}
+
 } // namespace voices

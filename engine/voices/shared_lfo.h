@@ -46,11 +46,8 @@ public:
     // A new rate acts from this sample's step on.
     void setRate(const dsp::LfoRate& rate)
     {
-        if (lfo_.keepsRate(rate))
-            return;
-        takeSteps(*clock_ - 1);
-        lfo_.setRate(rate);
-        schedule();
+        if (!lfo_.keepsRate(rate))
+            changeRate(rate);
     }
     // Takes this sample's step if it may start a cycle, and brings the group's due tick down to this one's.
     void visit()
@@ -81,6 +78,13 @@ public:
     }
 
 private:
+    // Out of line: a rate seldom changes, and the engine asks for some rates every sample.
+    [[gnu::noinline]] void changeRate(const dsp::LfoRate& rate)
+    {
+        takeSteps(*clock_ - 1);
+        lfo_.setRate(rate);
+        schedule();
+    }
     // Far enough ahead to keep the visits rare, near enough to keep a run's cost small.
     static constexpr std::uint32_t kLongestRun = 1u << 16;
 
