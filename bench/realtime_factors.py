@@ -95,13 +95,19 @@ def main():
     args = sys.argv[1:]
     rounds = 5
     only = ''
-    while args[:1] in (['--rounds'], ['--only']):
-        if args[0] == '--rounds':
-            rounds = int(args[1])
+    build = 'build/release'
+    while args:
+        if args[0] in ('--rounds', '--only') and len(args) > 1:
+            if args[0] == '--rounds':
+                rounds = int(args[1])
+            else:
+                only = args[1]
+            args = args[2:]
+        elif not args[0].startswith('-') and build == 'build/release':
+            build = args[0]
+            args = args[1:]
         else:
-            only = args[1]
-        args = args[2:]
-    build = args[0] if args else 'build/release'
+            sys.exit(f'unknown argument {args[0]}\n{__doc__.splitlines()[2]}')
     host = os.path.join(build, 'host', 'kravo-host')
     bench = os.path.join(build, 'bench', 'kravo-bench')
     one_core = ['taskset', '-c', str(sorted(os.sched_getaffinity(0))[-1])]
