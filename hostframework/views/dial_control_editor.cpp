@@ -2,6 +2,7 @@
 
 #include "hostframework/host_error.h"
 #include "hostframework/views/control_view.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/plate_colours.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr std::int32_t kReverseConstant = 6;
-constexpr std::int32_t kCyclicalConstant = 7;
 constexpr std::int16_t kCommandKey = 0x37;
 // A touch above pi: at value 0 the tip's h falls one pixel left of the centre.
 constexpr double kHalfTurn = 3.1415926538;

@@ -23,9 +23,37 @@ enum BuiltInFunction : std::int32_t {
     kLongVersionFunction = 3,
 };
 
-// The constants a description's argument groups use.
-inline constexpr std::int32_t kPlateConstant = 8;
-inline constexpr std::int32_t kInversePlateConstant = 12;
+// The constants a description's argument groups use, each the value of its keyword.
+enum KeywordConstant : std::int32_t {
+    kLeftConstant = 0,
+    kRightConstant = 1,
+    kTopConstant = 2,
+    kBottomConstant = 3,
+    kCenterConstant = 4,
+    kDefaultConstant = 5,
+    kReverseConstant = 6,
+    kCyclicalConstant = 7,
+    kPlateConstant = 8,
+    kNormalConstant = 9,
+    kClickedConstant = 10,
+    kDisabledConstant = 11,
+    kInversePlateConstant = 12,
+    kEditableConstant = 13,
+    kHorizontalConstant = 14,
+    kVerticalConstant = 15,
+    kRoundConstant = 16,
+    kSquareConstant = 17,
+    kFrameConstant = 18,
+    kGreenConstant = 19,
+    kDarkGreenConstant = 20,
+    kRedConstant = 21,
+    kDarkRedConstant = 22,
+    kBlueConstant = 23,
+    kDarkBlueConstant = 24,
+    kAmberConstant = 25,
+    kDarkAmberConstant = 26,
+    kASCIIConstant = 27,
+};
 
 // Registering a name again replaces its entry. Names come as C strings or length-prefixed.
 void registerKeyword(std::string_view name, std::int16_t kind, std::intptr_t value);

@@ -1,16 +1,12 @@
 #include "hostframework/views/picture_view.h"
 
 #include "hostframework/host_error.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_description.h"
 
 #include <new>
 
 namespace {
-
-// The keyword map's state constants.
-constexpr std::int32_t kNormalConstant = 9;
-constexpr std::int32_t kClickedConstant = 10;
-constexpr std::int32_t kDisabledConstant = 11;
 
 void checkState(std::int16_t state)
 {

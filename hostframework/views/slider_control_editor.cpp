@@ -3,6 +3,7 @@
 #include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/host_error.h"
 #include "hostframework/views/control_view.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr std::int32_t kReverseConstant = 6;
 constexpr std::int32_t kBlackConstant = 33;
 constexpr std::int16_t kCommandModifier = 0x0100;
 constexpr HostColor kGrooveShade{0x3333, 0x3333, 0x3333};

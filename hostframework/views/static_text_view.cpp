@@ -1,6 +1,7 @@
 #include "hostframework/views/static_text_view.h"
 
 #include "hostframework/host_error.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/plate_colours.h"
 #include "hostframework/views/view_description.h"
@@ -10,12 +11,6 @@
 #include <new>
 
 namespace {
-
-// The keyword map's alignment constants.
-constexpr std::int32_t kLeftConstant = 0;
-constexpr std::int32_t kRightConstant = 1;
-constexpr std::int32_t kCenterConstant = 4;
-constexpr std::int32_t kDefaultConstant = 5;
 
 constexpr std::int16_t kTextInset = 3;
 constexpr std::int16_t kOrMode = 1;

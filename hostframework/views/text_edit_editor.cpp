@@ -2,6 +2,7 @@
 
 #include "hostframework/host_error.h"
 #include "hostframework/views/control_view.h"
+#include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_graphics.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr std::int32_t kReverseConstant = 6;
 constexpr std::int16_t kUpArrow = 0x1E;
 constexpr std::int16_t kDownArrow = 0x1F;
 constexpr std::int32_t kBlackConstant = 33;
