@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlackConstant = 33;
 constexpr std::int16_t kCommandModifier = 0x0100;
 constexpr HostColor kGrooveShade{0x3333, 0x3333, 0x3333};
 constexpr HostColor kGrooveLight{0x9999, 0x9999, 0x9999};
@@ -137,7 +136,7 @@ void CSliderControlEditor::DrawSelf(const HostRect& area)
     HostColor saved{};
     HostExtGetForeColor(&saved);
     HostExtPenNormal();
-    HostExtForeColor(kBlackConstant);
+    HostExtForeColor(kHostBlackConstant);
     EraseBackground(widened);
     HostExtRGBForeColor(&kGrooveShade);
     HostExtMoveTo(groove.left, narrow(groove.bottom - 1));

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlackConstant = 33;
-constexpr std::int32_t kWhiteConstant = 30;
 constexpr std::uint32_t kTextScrap = ('T' << 24) | ('E' << 16) | ('X' << 8) | 'T';
 constexpr std::int16_t kExtendModifier = 0x0200;
 constexpr std::int16_t kCopyMode = 2;
@@ -23,8 +21,8 @@ constexpr std::int32_t kLongestEditedText = 254;
 
 void blackOnWhite()
 {
-    HostExtForeColor(kBlackConstant);
-    HostExtBackColor(kWhiteConstant);
+    HostExtForeColor(kHostBlackConstant);
+    HostExtBackColor(kHostWhiteConstant);
 }
 
 } // namespace

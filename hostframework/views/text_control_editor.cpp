@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlackConstant = 33;
-constexpr std::int32_t kWhiteConstant = 30;
 constexpr std::int16_t kCopyMode = 2;
 // The record's text aligned to the right.
 constexpr std::int16_t kRecordAlignment = -1;
@@ -20,8 +18,8 @@ constexpr std::int32_t kLongestValueText = 255;
 
 void blackOnWhite()
 {
-    HostExtForeColor(kBlackConstant);
-    HostExtBackColor(kWhiteConstant);
+    HostExtForeColor(kHostBlackConstant);
+    HostExtBackColor(kHostWhiteConstant);
 }
 
 } // namespace

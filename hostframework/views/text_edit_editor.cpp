@@ -12,8 +12,6 @@ namespace {
 
 constexpr std::int16_t kUpArrow = 0x1E;
 constexpr std::int16_t kDownArrow = 0x1F;
-constexpr std::int32_t kBlackConstant = 33;
-constexpr std::int32_t kWhiteConstant = 30;
 constexpr std::int16_t kExtendModifier = 0x0200;
 constexpr std::int16_t kEditFont = 3;
 constexpr std::int16_t kEditSize = 9;
@@ -79,8 +77,8 @@ void CTextEditEditor::HandleKey(std::int16_t character, bool* handled)
         HostColor back{};
         HostExtGetForeColor(&fore);
         HostExtGetBackColor(&back);
-        HostExtForeColor(kBlackConstant);
-        HostExtBackColor(kWhiteConstant);
+        HostExtForeColor(kHostBlackConstant);
+        HostExtBackColor(kHostWhiteConstant);
         HostExtTextEditKey(record, character);
         edited = true;
         const HostRect visible = GetVisibleRect();

@@ -37,7 +37,9 @@ void HostExtClipRect(const HostRect* rect);
 void HostExtSetClip(HostRegion region);
 void HostExtGetClip(HostRegion region);
 
-// Colours: the constants 33 (black) and 30 (white); any other constant leaves the colour as it was.
+// Colours: the constants black and white; any other constant leaves the colour as it was.
+inline constexpr std::int32_t kHostBlackConstant = 33;
+inline constexpr std::int32_t kHostWhiteConstant = 30;
 void HostExtRGBForeColor(const HostColor* colour);
 void HostExtRGBBackColor(const HostColor* colour);
 void HostExtGetForeColor(HostColor* colour);

@@ -6,16 +6,14 @@ namespace {
 
 using hostext::graphics;
 
-constexpr std::int32_t kBlackConstant = 33;
-constexpr std::int32_t kWhiteConstant = 30;
 constexpr HostColor kBlack{0, 0, 0};
 constexpr HostColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 
 void setConstantColour(HostColor& colour, std::int32_t constant)
 {
-    if (constant == kBlackConstant)
+    if (constant == kHostBlackConstant)
         colour = kBlack;
-    else if (constant == kWhiteConstant)
+    else if (constant == kHostWhiteConstant)
         colour = kWhite;
 }
 

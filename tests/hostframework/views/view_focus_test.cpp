@@ -58,7 +58,7 @@ TEST_F(ViewFocus, FocusingMakesThePortCurrentWithTheViewsOriginAndClipAndUnfocus
     const HostRect clip{0, 0, 6, 8};
     view.FocusView(&clip);
     EXPECT_EQ(HostExtGetPort(), port);
-    HostExtForeColor(33);
+    HostExtForeColor(kHostBlackConstant);
     const HostRect all{-100, -100, 100, 100};
     HostExtFillRect(&all);
     // Clipped to frame ∩ clip, in the view's origin (the port's top-left when it was set: 0, 0).

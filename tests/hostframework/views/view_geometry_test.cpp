@@ -100,7 +100,7 @@ TEST_F(ViewGeometry, ScrollingRepaintsTheStripsInTheRootsGrey)
     root.SetPort(port);
     // Paint the view's old place black, then scroll: the root erases the strips in its grey; the view
     // itself paints nothing.
-    HostExtForeColor(33);
+    HostExtForeColor(kHostBlackConstant);
     const HostRect old{0, 0, 10, 10};
     HostExtFillRect(&old);
     moving->ScrollBy(3, -2);

@@ -13,7 +13,7 @@ TEST_F(HostShapes, OvalsStayInsideTheirRectangleAndFrameWithThePenSize)
 {
     const HostRect rect{2, 2, 14, 14};
     HostPort filled = offscreen();
-    HostExtBackColor(33);
+    HostExtBackColor(kHostBlackConstant);
     HostExtEraseOval(&rect);
     const Pixels oval = painted(filled);
     // Inside the rectangle, touching all four sides, corners left out, symmetric.
@@ -145,7 +145,7 @@ TEST_F(HostShapes, StringsCompareWithCaseAndDiacritics)
 TEST_F(HostShapes, ScrollingMovesPixelsWithinTheRectangleAndHandsBackWhatItUncovered)
 {
     HostPort port = offscreen({10, 20, 30, 40});
-    HostExtBackColor(30);
+    HostExtBackColor(kHostWhiteConstant);
     const HostRect dot{12, 22, 14, 24};
     HostExtFillRect(&dot);
     const HostRect outside{25, 35, 27, 37};

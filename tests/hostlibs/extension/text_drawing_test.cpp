@@ -106,7 +106,7 @@ TEST_F(HostText, TextModesDrawTheGlyphsAloneOverWhatIsThere)
     platform::setTextAntialiasing(false);
     for (const std::int16_t mode : {1, 2, 8}) {
         HostPort port = offscreen({0, 0, 20, 20});
-        HostExtForeColor(33);
+        HostExtForeColor(kHostBlackConstant);
         const HostRect all{0, 0, 20, 20};
         HostExtFillRect(&all);
         HostExtRGBForeColor(&kRed);

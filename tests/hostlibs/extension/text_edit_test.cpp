@@ -162,8 +162,8 @@ TEST_F(TextEdit, ADoubleClickSelectsTheWord)
 TEST_F(TextEdit, TheCaretTogglesEvery500TicksOfIdle)
 {
     setText("abc");
-    HostExtForeColor(33);
-    HostExtBackColor(30);
+    HostExtForeColor(kHostBlackConstant);
+    HostExtBackColor(kHostWhiteConstant);
     HostExtDrawTextEdit(record, &kField);
     HostExtActivateTextEdit(record);
     const int caret = kField.left + width("abc");
