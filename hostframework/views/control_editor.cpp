@@ -26,12 +26,6 @@ CControlEditor::~CControlEditor()
         controlView->RemoveEditor(this);
 }
 
-std::uint32_t CControlEditor::HostCode(std::intptr_t textOrder)
-{
-    const auto text = static_cast<std::uint32_t>(textOrder);
-    return (text & 0xFF) << 24 | (text >> 8 & 0xFF) << 16 | (text >> 16 & 0xFF) << 8 | text >> 24;
-}
-
 void CControlEditor::ReadDescription(SParseState& state)
 {
     CCustomView::ReadDescription(state);
@@ -39,7 +33,7 @@ void CControlEditor::ReadDescription(SParseState& state)
     const SValueCell* element = group->List();
     ThrowIfNull(element);
     ThrowIfFalse(element->kind == kCodeKind && element->next == nullptr);
-    controlID = HostCode(element->value);
+    controlID = element->Code();
 }
 
 bool CControlEditor::GetProcessControl(CProcess** process, std::int32_t* index) const

@@ -58,8 +58,6 @@ public:
 protected:
     // The process and control position the editor is bound to; false without one.
     bool GetProcessControl(CProcess** process, std::int32_t* index) const;
-    // The id of a code cell of a description, in the host's order.
-    static std::uint32_t HostCode(std::intptr_t textOrder);
 
 private:
     std::uint32_t controlID = kNoID;

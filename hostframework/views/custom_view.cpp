@@ -103,9 +103,7 @@ void CCustomView::ReadDescription(SParseState& state)
     state.groups = group->next;
     const SValueCell* element = group->List();
     ThrowIfFalse(element != nullptr && element->kind == kCodeKind);
-    // The code's characters stand in text order; the host's code has the first one highest.
-    const auto text = static_cast<std::uint32_t>(element->value);
-    SetID((text & 0xFF) << 24 | (text >> 8 & 0xFF) << 16 | (text >> 16 & 0xFF) << 8 | text >> 24);
+    SetID(element->Code());
     for (element = element->next; element != nullptr; element = element->next) {
         if (element->kind == kConstantKind && element->value == kPlateConstant) {
             plate = true;

@@ -56,13 +56,6 @@ struct SDetachedHandle {
     ~SDetachedHandle() { HostExtDisposeHandle(handle); }
 };
 
-// A code's characters stand in text order; the host's code has the first one highest.
-std::uint32_t hostCode(const SValueCell& cell)
-{
-    const auto text = static_cast<std::uint32_t>(cell.value);
-    return (text & 0xFF) << 24 | (text >> 8 & 0xFF) << 16 | (text >> 16 & 0xFF) << 8 | text >> 24;
-}
-
 // An item's data read as a resource id; an item with less than a word of data names none.
 std::int16_t firstDataWord(const std::uint8_t* item)
 {
@@ -102,8 +95,8 @@ void CItemListView::ReadDescription(SParseState& state)
     const SValueCell* second = element->next;
     ThrowIfNull(second);
     ThrowIfFalse(second->kind == kCodeKind && second->next == nullptr);
-    scrollIDs[kHorizontal] = hostCode(*element);
-    scrollIDs[kVertical] = hostCode(*second);
+    scrollIDs[kHorizontal] = element->Code();
+    scrollIDs[kVertical] = second->Code();
 }
 
 void CItemListView::FinishInitialize()

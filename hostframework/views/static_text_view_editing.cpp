@@ -1,3 +1,4 @@
+#include "hostframework/four_char_code.h"
 #include "hostframework/host_keys.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/static_text_view.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr std::uint32_t kTextScrap = ('T' << 24) | ('E' << 16) | ('X' << 8) | 'T';
+constexpr std::uint32_t kTextScrap = FourCharCode("TEXT");
 constexpr std::int16_t kExtendModifier = 0x0200;
 constexpr std::int16_t kCopyMode = 2;
 constexpr std::int16_t kEditTextSize = 9;

@@ -41,7 +41,7 @@ void CTextEditEditor::ReadDescription(SParseState& state)
     ThrowIfNull(element);
     for (; element != nullptr; element = element->next) {
         if (element->kind == kCodeKind) {
-            SetControlID(HostCode(element->value));
+            SetControlID(element->Code());
         } else {
             ThrowIfFalse(element->kind == kConstantKind && element->value == kReverseConstant);
             reverse = true;

@@ -40,6 +40,12 @@ struct SValueCell {
     const std::uint8_t* String() const { return reinterpret_cast<const std::uint8_t*>(value); }
     SValueCell* List() const { return reinterpret_cast<SValueCell*>(value); }
     ViewCreator Creator() const { return reinterpret_cast<ViewCreator>(value); }
+    // A code cell's four characters as the host's four-character code: the first character highest.
+    std::uint32_t Code() const
+    {
+        const auto text = static_cast<std::uint32_t>(value);
+        return (text & 0xFF) << 24 | (text >> 8 & 0xFF) << 16 | (text >> 16 & 0xFF) << 8 | text >> 24;
+    }
 };
 
 // 4096 bytes counted as the host's 32-bit layout takes them (12 bytes a cell at an even offset, a

@@ -78,7 +78,7 @@ void CViewPopupControlEditor::ReadDescription(SParseState& state)
     int count = 0;
     for (element = element->next; element != nullptr; element = element->next) {
         ThrowIfFalse(element->kind == kCodeKind && count < kMostLinkedEditors);
-        linkedIDs[count++] = HostCode(element->value);
+        linkedIDs[count++] = element->Code();
     }
 }
 
