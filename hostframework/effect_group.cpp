@@ -27,9 +27,7 @@ std::int32_t CopyPrefixedVariant(std::uint8_t* text, const std::string& list, st
     const std::int32_t maximum = std::clamp(capacity, 0, 255);
     std::vector<char> variant(static_cast<std::size_t>(maximum) + 1);
     CopyNameVariant(variant.data(), list.c_str(), maximum);
-    const std::size_t length = std::strlen(variant.data());
-    text[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(text + 1, variant.data(), length);
+    WriteLengthPrefixed(variant.data(), text);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "hostframework/controls/discrete_control.h"
 #include "hostframework/effect_process.h"
 #include "hostframework/host_error.h"
+#include "hostframework/host_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -50,11 +51,8 @@ std::int32_t CEffectProcess::GetChunkName(std::uint32_t chunkID, std::uint8_t* n
     const SDeclaredChunk* chunk = FindDeclaredChunk(chunkID);
     if (chunk == nullptr)
         return kHostErrNoSuchChunk;
-    if (name != nullptr) {
-        const std::size_t length = std::min<std::size_t>(chunk->name.size(), 255);
-        name[0] = static_cast<std::uint8_t>(length);
-        std::memcpy(name + 1, chunk->name.data(), length);
-    }
+    if (name != nullptr)
+        WriteLengthPrefixed(chunk->name, name);
     return 0;
 }
 

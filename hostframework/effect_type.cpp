@@ -6,7 +6,6 @@
 #include "hostframework/host_text.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -19,14 +18,6 @@ constexpr std::int32_t kAttribute21 = 21;
 constexpr std::int32_t kCardFamilyAttribute = 32;
 constexpr std::int32_t kNoFormat = -1;
 constexpr std::int32_t kCardsKind = 0;
-
-// A text as the host's length-prefixed string, in place; the buffer holds one more byte than the text.
-void PrefixLength(char* text)
-{
-    const std::size_t length = std::min<std::size_t>(std::strlen(text), 255);
-    std::memmove(text + 1, text, length);
-    text[0] = static_cast<char>(length);
-}
 
 } // namespace
 
@@ -124,7 +115,7 @@ std::int32_t CEffectType::GetName(std::int32_t maxLength, char* name)
     if (name == nullptr)
         return 0;
     CopyNameVariant(name, nameList.c_str(), std::clamp(maxLength, 0, 255));
-    PrefixLength(name);
+    WriteLengthPrefixed(name, reinterpret_cast<std::uint8_t*>(name));
     return 0;
 }
 
@@ -219,7 +210,5 @@ void CEffectType::GetTypeIDString(std::uint8_t* text)
         CDSPProcessType::GetTypeIDString(text);
         return;
     }
-    const std::size_t length = std::min<std::size_t>(resourceName.size(), 255);
-    text[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(text + 1, resourceName.data(), length);
+    WriteLengthPrefixed(resourceName, text);
 }

@@ -2,10 +2,10 @@
 
 // Small texts the framework hands the host.
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 // A name list holds its variants longest first, separated by line feeds ("Mono Gain\nGain\nGan").
 // Copies the first variant of at most `maximum` characters, or the last one cut to `maximum`; the
@@ -20,6 +20,11 @@ void FormatFixed2(float value, std::uint8_t* text);
 std::string BitsToText(std::uint32_t value, std::int32_t count);
 std::uint32_t TextToBits(const std::string& text);
 
+// Writes the text as a length-prefixed one of at most `longest` characters (255 at most); `out` has room
+// for the length byte and that many. The text may lie in `out` itself: a zero-terminated text in a
+// buffer one byte longer turns into the prefixed form in place.
+void WriteLengthPrefixed(std::string_view text, std::uint8_t* out, std::size_t longest = 255);
+
 // Hands a length-prefixed text to `work` as a zero-terminated one and puts what `work` left back in
 // the prefixed form; `text` holds 256 bytes.
 template <typename Work>
@@ -28,7 +33,5 @@ void WithPlainText(std::uint8_t* text, Work work)
     char plain[256] = {};
     std::memcpy(plain, text + 1, text[0]);
     work(plain);
-    const std::size_t length = std::min<std::size_t>(std::strlen(plain), 255);
-    text[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(text + 1, plain, length);
+    WriteLengthPrefixed(plain, text);
 }

@@ -1,6 +1,7 @@
 #include "hostframework/process.h"
 
 #include "hostframework/four_char_code.h"
+#include "hostframework/host_text.h"
 #include "hostframework/keyed_table.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
@@ -125,9 +126,7 @@ std::int32_t CProcess::GetControlValueText(std::int32_t control, std::int32_t va
     text[0] = '\0';
     if (IsValidControlIndex(control))
         GetControl(control)->GetValueText(text, length, value);
-    const std::size_t size = std::min<std::size_t>(std::strlen(text), 255);
-    std::memmove(text + 1, text, size);
-    text[0] = static_cast<char>(size);
+    WriteLengthPrefixed(text, reinterpret_cast<std::uint8_t*>(text));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "hostframework/dsp_library.h"
 #include "hostframework/dsp_process.h"
 #include "hostframework/four_char_code.h"
+#include "hostframework/host_text.h"
 #include "hostframework/host_services.h"
 #include "hostframework/plugin_library.h"
 #include "hostlibs/extension/host_extension.h"
@@ -46,13 +47,6 @@ std::int32_t kindOf(CProcessType& type)
 bool usableLockService(IHostLockService* service)
 {
     return service != nullptr && service->GetVersion() >= 1;
-}
-
-void toLengthPrefixed(const char* text, std::uint8_t* out, std::size_t longest)
-{
-    const std::size_t length = std::min(std::strlen(text), longest);
-    std::memmove(out + 1, text, length);
-    out[0] = static_cast<std::uint8_t>(length);
 }
 
 } // namespace
@@ -347,7 +341,7 @@ std::int32_t CProcessGroup::GetInfoText(std::uint32_t typeID, std::int32_t proce
     type->GetNumInputs(processID, &inputs);
     type->GetNumOutputs(processID, &outputs);
     if (inputs == 2 && outputs == 2) {
-        toLengthPrefixed("stereo mode", text, 31);
+        WriteLengthPrefixed("stereo mode", text, 31);
         result = 0;
     }
     return result;

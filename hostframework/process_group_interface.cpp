@@ -1,5 +1,6 @@
 #include "hostframework/process_group_interface.h"
 
+#include "hostframework/host_text.h"
 #include "hostlibs/extension/host_extension.h"
 
 #include <algorithm>
@@ -60,10 +61,8 @@ std::int32_t CProcessGroupInterface::HostCall12(std::int32_t capacity, char* tex
 {
     if (text == nullptr)
         return 0;
-    constexpr char kName[] = "Other";
-    const auto length = static_cast<std::size_t>(std::clamp<std::int32_t>(capacity, 0, sizeof kName - 1));
-    text[0] = static_cast<char>(length);
-    std::memcpy(text + 1, kName, length);
+    const auto longest = static_cast<std::size_t>(std::max(capacity, 0));
+    WriteLengthPrefixed("Other", reinterpret_cast<std::uint8_t*>(text), longest);
     return 0;
 }
 

@@ -2,12 +2,12 @@
 
 #include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/host_error.h"
+#include "hostframework/host_text.h"
 #include "hostframework/views/control_editor.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/view_description.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -88,9 +88,8 @@ void CControlView::GetName(std::uint8_t* out)
 void CControlView::GetValueText(std::int32_t shown, std::uint8_t* out, std::int32_t maxLength)
 {
     out[0] = 0;
-    const std::string digits = std::to_string(shown >> 16);
-    std::uint8_t text[16] = {static_cast<std::uint8_t>(digits.size())};
-    std::memcpy(text + 1, digits.data(), digits.size());
+    std::uint8_t text[16] = {};
+    WriteLengthPrefixed(std::to_string(shown >> 16), text);
     appendLPString(std::clamp(maxLength, 0, 255), text, out);
 }
 

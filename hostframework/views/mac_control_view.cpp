@@ -1,10 +1,9 @@
 #include "hostframework/views/mac_control_view.h"
 
 #include "hostframework/host_error.h"
+#include "hostframework/host_text.h"
 #include "hostframework/views/view_description.h"
 
-#include <algorithm>
-#include <cstring>
 #include <new>
 
 namespace {
@@ -57,9 +56,7 @@ CMacControlView::~CMacControlView()
 
 void CMacControlView::SetTitle(std::string_view text)
 {
-    const std::size_t length = std::min<std::size_t>(text.size(), 255);
-    title[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(title + 1, text.data(), length);
+    WriteLengthPrefixed(text, title);
 }
 
 std::int16_t CMacControlView::GetControlKind()

@@ -1,6 +1,7 @@
 #include "hostframework/views/static_text_view.h"
 
 #include "hostframework/host_error.h"
+#include "hostframework/host_text.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/plate_colours.h"
@@ -75,8 +76,7 @@ void CStaticTextView::SetText(const std::uint8_t* newText)
 void CStaticTextView::SetText(std::string_view newText)
 {
     std::uint8_t lengthPrefixed[256] = {};
-    lengthPrefixed[0] = static_cast<std::uint8_t>(std::min<std::size_t>(newText.size(), 255));
-    std::copy_n(newText.begin(), lengthPrefixed[0], lengthPrefixed + 1);
+    WriteLengthPrefixed(newText, lengthPrefixed);
     SetText(lengthPrefixed);
 }
 

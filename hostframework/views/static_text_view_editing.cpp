@@ -1,5 +1,6 @@
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_keys.h"
+#include "hostframework/host_text.h"
 #include "hostframework/views/lp_strings.h"
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/text_settings_keeper.h"
@@ -169,8 +170,6 @@ void CStaticTextView::GetScrapText(std::uint8_t* out)
     HostHandle scrap = HostExtGetScrap(kTextScrap);
     if (scrap == nullptr)
         return;
-    const std::int32_t size = std::clamp(HostExtGetHandleSize(scrap), 0, 255);
-    std::copy_n(*scrap, size, out + 1);
-    out[0] = static_cast<std::uint8_t>(size);
+    WriteLengthPrefixed({*scrap, static_cast<std::size_t>(std::max(HostExtGetHandleSize(scrap), 0))}, out);
     HostExtDisposeHandle(scrap);
 }

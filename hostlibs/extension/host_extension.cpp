@@ -27,23 +27,24 @@ HostHandle newHandle(ExtensionState& extension, const void* data, std::int32_t s
     return master;
 }
 
+void writeLengthPrefixed(const std::string& text, std::uint8_t* out)
+{
+    const std::size_t length = std::min<std::size_t>(text.size(), 255);
+    out[0] = static_cast<std::uint8_t>(length);
+    std::memcpy(out + 1, text.data(), length);
+}
+
 } // namespace hostext
 
 namespace {
 
 using hostext::Guard;
 using hostext::state;
+using hostext::writeLengthPrefixed;
 
 std::string lengthPrefixed(const std::uint8_t* text)
 {
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text + 1), text[0]);
-}
-
-void writeLengthPrefixed(const std::string& text, std::uint8_t* out)
-{
-    const std::size_t length = std::min<std::size_t>(text.size(), 255);
-    out[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(out + 1, text.data(), length);
 }
 
 } // namespace

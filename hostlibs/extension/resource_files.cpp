@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstring>
 #include <exception>
 #include <fstream>
 #include <iterator>
@@ -197,11 +196,8 @@ void HostExtGetResourceInfo(HostHandle resource, std::int16_t* id, std::uint32_t
         *id = known ? found->second.id : 0;
     if (type != nullptr)
         *type = known ? found->second.type : 0;
-    if (name != nullptr) {
-        const std::string text = known ? found->second.name.substr(0, 255) : std::string();
-        name[0] = static_cast<std::uint8_t>(text.size());
-        std::memcpy(name + 1, text.data(), text.size());
-    }
+    if (name != nullptr)
+        hostext::writeLengthPrefixed(known ? found->second.name : std::string(), name);
 }
 
 void HostExtReleaseResource(HostHandle resource)

@@ -58,6 +58,19 @@ TEST(Conversions, NameVariantsFixedPointAndRounding)
     EXPECT_EQ(lengthPrefixed(text), "1.00");
 }
 
+TEST(Conversions, LengthPrefixedTextsAreCutToTheLongestAndMayBeWrittenInPlace)
+{
+    std::uint8_t text[256] = {};
+    WriteLengthPrefixed("stereo mode", text, 6);
+    EXPECT_EQ(lengthPrefixed(text), "stereo");
+    WriteLengthPrefixed(std::string(300, 'x'), text);
+    EXPECT_EQ(text[0], 255);
+
+    char inPlace[8] = "Gain";
+    WriteLengthPrefixed(inPlace, reinterpret_cast<std::uint8_t*>(inPlace));
+    EXPECT_EQ(lengthPrefixed(reinterpret_cast<const std::uint8_t*>(inPlace)), "Gain");
+}
+
 TEST(Conversions, CodeAndRateClassesThrowOutsideTheirRanges)
 {
     EXPECT_EQ(GetCodeClass(4), 4);
