@@ -21,6 +21,16 @@ HostRect ScreenRect(int top, int left, int bottom, int right);
 // value; -7053 when the host makes none.
 HostMenu NewPopUpMenu(HostMenuProc proc, const void* owner);
 
+// The pop-up's menu among the host's menus while it is up, so that the host knows it by its id; every
+// way out takes it away again.
+class CInsertedPopUpMenu {
+public:
+    explicit CInsertedPopUpMenu(HostMenu menu) { HostExtInsertPopUpMenu(menu); }
+    ~CInsertedPopUpMenu() { HostExtRemoveMenu(kPopUpMenuID); }
+    CInsertedPopUpMenu(const CInsertedPopUpMenu&) = delete;
+    CInsertedPopUpMenu& operator=(const CInsertedPopUpMenu&) = delete;
+};
+
 // Where an open pop-up menu lies, in screen coordinates (the pop-up's port is in them too).
 struct SPopUpMenuLayout {
     // The edges at which the menu reaches beyond what shows of it.

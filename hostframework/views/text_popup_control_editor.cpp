@@ -29,9 +29,8 @@ int widthOf(const std::uint8_t* text)
 class CPopUpSession {
 public:
     CPopUpSession(HostMenu menu, std::int16_t font, std::int16_t size)
-        : savedFamily(HostExtGetSystemFontFamily()), savedSize(HostExtGetSystemFontSize())
+        : inserted(menu), savedFamily(HostExtGetSystemFontFamily()), savedSize(HostExtGetSystemFontSize())
     {
-        HostExtInsertPopUpMenu(menu);
         HostExtSetSystemFontFamily(font);
         HostExtSetSystemFontSize(size);
         HostExtSetSystemFontThird(kSystemFontThird);
@@ -40,12 +39,12 @@ public:
     {
         HostExtSetSystemFontFamily(savedFamily);
         HostExtSetSystemFontSize(savedSize);
-        HostExtRemoveMenu(kPopUpMenuID);
     }
     CPopUpSession(const CPopUpSession&) = delete;
     CPopUpSession& operator=(const CPopUpSession&) = delete;
 
 private:
+    const CInsertedPopUpMenu inserted;
     std::int16_t savedFamily;
     std::int16_t savedSize;
 };

@@ -14,14 +14,13 @@
 // port from the panel and the overlay away, which draws whole again what the panel covered.
 class CViewPopupControlEditor::CPopUpSession {
 public:
-    explicit CPopUpSession(CViewPopupControlEditor& editor) : editor(editor)
+    explicit CPopUpSession(CViewPopupControlEditor& editor) : editor(editor), inserted(editor.menu)
     {
         HostExtGetTextSettings(&saved);
         if (saved.font != editor.font)
             HostExtTextFont(editor.font);
         if (saved.size != editor.size)
             HostExtTextSize(editor.size);
-        HostExtInsertPopUpMenu(editor.menu);
     }
     ~CPopUpSession()
     {
@@ -33,7 +32,6 @@ public:
         }
         HostExtTextFont(saved.font);
         HostExtTextSize(saved.size);
-        HostExtRemoveMenu(kPopUpMenuID);
         if (editor.panel != nullptr)
             editor.panel->SetPort(nullptr);
         SetOverlayPort(nullptr, nullptr);
@@ -52,6 +50,7 @@ public:
 
 private:
     CViewPopupControlEditor& editor;
+    const CInsertedPopUpMenu inserted;
     HostTextSettings saved{};
 };
 
