@@ -1,6 +1,7 @@
 #include "hostframework/views/dial_control_editor.h"
 
 #include "hostframework/host_error.h"
+#include "hostframework/host_keys.h"
 #include "hostframework/views/control_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/plate_colours.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr std::int16_t kCommandKey = 0x37;
 // A touch above pi: at value 0 the tip's h falls one pixel left of the centre.
 constexpr double kHalfTurn = 3.1415926538;
 // The share of the half turn a dial that is not cyclical sweeps to either side of straight up.
@@ -36,13 +36,6 @@ HostRect inset(const HostRect& rect, std::int16_t by)
 bool samePoint(HostPoint a, HostPoint b)
 {
     return a.v == b.v && a.h == b.h;
-}
-
-bool commandKeyHeld()
-{
-    std::uint8_t keys[16] = {};
-    HostExtGetKeys(keys);
-    return (keys[kCommandKey / 8] & 1u << (kCommandKey % 8)) != 0;
 }
 
 void line(HostPoint from, HostPoint to)
@@ -277,7 +270,7 @@ std::int32_t CDialControlEditor::LinearValue(HostPoint mouse, HostPoint last, st
         else
             dh = 0;
     }
-    const std::int32_t speed = commandKeyHeld() ? kFineSpeed : kCoarseSpeed;
+    const std::int32_t speed = IsCommandKeyDown() ? kFineSpeed : kCoarseSpeed;
     const std::int64_t sum = current + std::int64_t{dh + dv} * speed * kLinearStep;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
 }

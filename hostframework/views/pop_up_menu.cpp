@@ -41,6 +41,13 @@ HostRect ScreenRect(int top, int left, int bottom, int right)
     return {ScreenCoordinate(top), ScreenCoordinate(left), ScreenCoordinate(bottom), ScreenCoordinate(right)};
 }
 
+HostRect MenuLimit(const HostRect& screen)
+{
+    constexpr int kScreenMargin = 5;
+    return ScreenRect(screen.top + kScreenMargin, screen.left + kScreenMargin, screen.bottom - kScreenMargin,
+                      screen.right - kScreenMargin);
+}
+
 HostMenu NewPopUpMenu(HostMenuProc proc, const void* owner)
 {
     HostMenu menu = HostExtNewCustomMenu(kPopUpMenuID, proc);

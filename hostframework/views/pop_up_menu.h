@@ -16,6 +16,8 @@ inline constexpr std::int16_t kPopUpMenuID = 1000;
 // Screen arithmetic in int, held to the coordinates' 16 bits.
 std::int16_t ScreenCoordinate(int value);
 HostRect ScreenRect(int top, int left, int bottom, int right);
+// Where a pop-up menu may show on the screen: 5 pixels inside its edges.
+HostRect MenuLimit(const HostRect& screen);
 
 // A custom menu of id 1000 drawn by the procedure, which finds the owner through the menu's reference
 // value; -7053 when the host makes none.

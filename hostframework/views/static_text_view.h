@@ -15,8 +15,8 @@ class CStaticTextView : public CCustomView {
 public:
     // The alignments a description gives.
     static constexpr std::int16_t kAlignLeft = -2;
-    static constexpr std::int16_t kAlignRight = -1;
-    static constexpr std::int16_t kAlignCentre = 1;
+    static constexpr std::int16_t kAlignRight = kHostAlignRight;
+    static constexpr std::int16_t kAlignCentre = kHostAlignCentre;
     static constexpr std::int16_t kAlignDefault = 0;
 
     ~CStaticTextView() override;

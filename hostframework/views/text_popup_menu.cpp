@@ -14,9 +14,8 @@ namespace {
 
 constexpr HostColor kMenuBack{0xF5F5, 0xF7F7, 0xFBFB};
 constexpr HostColor kBlack{0, 0, 0};
-// The menu stands this far right of the click, and this far inside the screen's edges.
+// The menu stands this far right of the click.
 constexpr int kClickGap = 10;
-constexpr int kScreenMargin = 5;
 // Room beside the widest text, and the menu's width beyond it.
 constexpr int kItemExtraWidth = 14;
 constexpr int kMenuExtraWidth = 2;
@@ -249,8 +248,7 @@ void CTextPopupControlEditor::PlaceOnScreen(HostPoint click)
     PlaceMenu(&menuRect, click, &placeFlags);
     if (screen.bottom <= screen.top || screen.right <= screen.left)
         HostExtGetScreenRect(HostExtGetMainScreen(), &screen);
-    const HostRect limit = ScreenRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
-                                screen.bottom - kScreenMargin, screen.right - kScreenMargin);
+    const HostRect limit = MenuLimit(screen);
     fitInto(menuRect, limit);
 
     if (!HostExtIntersectRect(&menuRect, &limit, &visible)) {

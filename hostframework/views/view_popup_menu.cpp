@@ -13,8 +13,6 @@
 namespace {
 
 constexpr std::int16_t kMouseDownEvent = 1;
-// The panel stays this far inside the screen's edges.
-constexpr int kScreenMargin = 5;
 
 // The rectangle of the screen that holds the point; the main screen's when none does.
 HostRect screenAt(HostPoint point)
@@ -130,8 +128,7 @@ void CViewPopupControlEditor::PlaceOnScreen(HostPoint click)
     std::int16_t flags = 0;
     PlaceMenu(&menuRect, click, &flags);
     const HostRect screen = screenAt(click);
-    const HostRect limit = ScreenRect(screen.top + kScreenMargin, screen.left + kScreenMargin,
-                                    screen.bottom - kScreenMargin, screen.right - kScreenMargin);
+    const HostRect limit = MenuLimit(screen);
     // A panel wholly off the screen moves onto it itself: shown from a moved copy alone it would not show.
     if (!HostExtIntersectRect(&menuRect, &limit, &visible)) {
         menuRect = shiftedOnto(menuRect, limit);
