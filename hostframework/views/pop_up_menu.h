@@ -12,6 +12,9 @@
 #include <exception>
 
 inline constexpr std::int16_t kPopUpMenuID = 1000;
+// Beside the toolbox's own messages, the pop-up editors' menu-definition procedures take this one as a
+// choice at the mouse.
+inline constexpr std::int16_t kMenuFindItemMessage = 10;
 
 // Screen arithmetic in int, held to the coordinates' 16 bits.
 std::int16_t ScreenCoordinate(int value);

@@ -11,9 +11,8 @@
 
 class CTextPopupControlEditor : public CControlEditor {
 public:
-    // Messages of the menu-definition procedure beyond the toolbox's own.
+    // Messages of the menu-definition procedure beyond the toolbox's own and kMenuFindItemMessage.
     static constexpr std::int16_t kMenuKindMessage = 7;
-    static constexpr std::int16_t kMenuFindItemMessage = 10;
     static constexpr std::int16_t kMenuHighlightMessage = 11;
     // The answer to the kind message: the menu is one of texts.
     static constexpr std::int32_t kTextMenuKind = 0x7473;

@@ -18,8 +18,6 @@ public:
     // The message of the click handed to the panel, and its modifiers.
     static constexpr std::int32_t kPanelClickMessage = 0x12345678;
     static constexpr std::int16_t kPanelClickModifiers = 0x80;
-    // A second message of the menu protocol that clicks, as choosing does.
-    static constexpr std::int16_t kMenuFindItemMessage = 10;
     // How long each scroll step waits.
     static constexpr std::uint32_t kScrollPauseTicks = 4;
 
