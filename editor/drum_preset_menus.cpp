@@ -7,6 +7,7 @@
 #include "editor/controls/my_option_menu.h"
 #include "platform/message_box.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/voice_order.h"
 #include "plugin/settings/path_text.h"
 #include "plugin/settings/user_dialogs.h"
 
@@ -28,7 +29,7 @@ constexpr std::int32_t kNamesPerGroup = 40;
 constexpr std::int32_t kSubMenuStyle = 6656;
 constexpr const char* kPresetExtension = ".dpr";
 constexpr std::size_t kEntrySize = 256;
-constexpr int kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 constexpr int kAnsweredYes = 1;
 
 // The title the save dialog's file name gives: its last path part without the preset extension.
@@ -51,7 +52,7 @@ void uEditor::refreshPresetAndKitNames()
 {
     if (mainPage.kitNameMenu != nullptr)
         mainPage.kitNameMenu->setDisplayText(plugin()->getBankName().c_str());
-    myOptionMenu* menu = selectedVoice < kFirstSampleVoice ? mainPage.synthPresetMenu : mainPage.samplePresetMenu;
+    myOptionMenu* menu = selectedVoice < kFirstSampleSlot ? mainPage.synthPresetMenu : mainPage.samplePresetMenu;
     if (menu != nullptr)
         menu->setDisplayText(showPresetName().c_str());
 }
@@ -95,7 +96,7 @@ void uEditor::fillDrumPresetMenu(myOptionMenu* menu, PresetGroups& groups, const
 
 bool uEditor::chooseFromDrumPresetMenu(Toolkit::CControl* control)
 {
-    const bool sampleVoice = selectedVoice >= kFirstSampleVoice;
+    const bool sampleVoice = selectedVoice >= kFirstSampleSlot;
     myOptionMenu* menu = sampleVoice ? mainPage.samplePresetMenu : mainPage.synthPresetMenu;
     if (menu != nullptr && control == menu) {
         runPresetCommand(static_cast<std::int32_t>(control->getValue()));

@@ -7,6 +7,7 @@
 #include "editor/controls/my_text_button.h"
 #include "editor/controls/pattern_grid.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/voice_order.h"
 #include "plugin/settings/mapping_setting.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/kick_button.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr std::int32_t kFirstUnreadTag = 9990;
 constexpr std::size_t kParameterTextSize = 256;
-constexpr std::int32_t kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 
 constexpr std::array<std::string_view, uEditor::kPadCount> kPadNames = {
     "Bass Drum 1", "Bass Drum 2", "Snare Drum 1",   "Snare Drum 2", "Closed HiHat 1", "Open HiHat 1",
@@ -70,7 +71,7 @@ void uEditor::updateInfoLine(Toolkit::CView* hovered)
     // The sample page's layer buttons name the layer's file.
     for (std::int32_t layer = 0; layer < SamplePageControls::kLayerCount; ++layer) {
         const Toolkit::CView* button = samplePage.layerButtons[static_cast<std::size_t>(layer)];
-        const std::int32_t slot = selectedVoice - kFirstSampleVoice;
+        const std::int32_t slot = selectedVoice - kFirstSampleSlot;
         if (button == nullptr || hovered != button || slot < 0 || slot >= SamplePageControls::kSlotCount)
             continue;
         char title[32];

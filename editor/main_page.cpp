@@ -11,6 +11,7 @@
 #include "editor/controls/my_option_menu.h"
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_text_button.h"
+#include "plugin/parameters/voice_order.h"
 #include "toolkit/kick_button.h"
 
 #include <array>
@@ -26,7 +27,7 @@ constexpr std::int32_t kFirstEasyBypass = 1776;
 constexpr std::int32_t kMenuOverControl = 512;
 constexpr std::int32_t kCaptionFont = 0;
 constexpr std::uint8_t kPlainSwitch = 0;
-constexpr int kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 
 struct Place {
     std::int32_t x;
@@ -149,7 +150,7 @@ void uEditor::buildGlobalStrip()
 void uEditor::buildEasyBypassSwitches()
 {
     for (int voice = 0; voice < kVoiceCount; ++voice) {
-        const std::int32_t x = voice < kFirstSampleVoice ? 532 : 775;
+        const std::int32_t x = voice < kFirstSampleSlot ? 532 : 775;
         makeOnOffButton(mainPage.easyBypassSwitches[static_cast<std::size_t>(voice)], kFirstEasyBypass + voice, x,
                         172, kPlainSwitch);
         mainPage.keep(mainPage.easyBypassSwitches[static_cast<std::size_t>(voice)]);

@@ -15,6 +15,7 @@
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
+#include "plugin/parameters/voice_order.h"
 #include "toolkit/view_container.h"
 
 #include <array>
@@ -28,7 +29,6 @@ namespace display = kravo::param::display;
 namespace layer = kravo::param::synthlayer;
 
 constexpr std::uint8_t kPlainSwitch = 0;
-constexpr int kFirstSampleVoice = 16;
 constexpr std::int32_t kSampleStripLeft = kSynthStripLeft + kSampleStripShift;
 
 enum class KnobKind { plain, bipolar };
@@ -154,7 +154,7 @@ void uEditor::buildMixerStrips()
     const editor::EntryTexts distortions(display::kDistortionTypeNames);
     for (int voice = 0; voice < kVoiceCount; ++voice) {
         const auto v = static_cast<std::size_t>(voice);
-        const std::int32_t x0 = voice < kFirstSampleVoice ? kSynthStripLeft : kSampleStripLeft;
+        const std::int32_t x0 = voice < param::kFirstSampleSlot ? kSynthStripLeft : kSampleStripLeft;
         MainPageControls::MixerStrip& strip = mainPage.mixerStrips[v];
         makeStandardOptionMenu(outputMenus[v], param::voiceOutput[v], x0, 17, outputs.count(), outputs.entries(),
                                24.99f);

@@ -9,6 +9,7 @@
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_text_button.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/voice_order.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/frame.h"
 #include "toolkit/kick_button.h"
@@ -24,7 +25,7 @@ constexpr std::int32_t kTabsWithFxSlots = 10152;
 constexpr std::int32_t kPlainTabs = 10153;
 constexpr std::int32_t kSampleImage = 10201;
 constexpr std::int32_t kTomUserSwitch = 1770;
-constexpr int kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 constexpr std::int32_t kSamplePageMode = 5;
 
 void addTo(Toolkit::CViewContainer* container, std::initializer_list<Toolkit::CView*> views)
@@ -65,7 +66,7 @@ void uEditor::switchPage()
                   page.compareEditedButton, page.compareOriginalButton, page.midiMapMenu, page.helpButton,
                   page.logoButton, page.programMenu, page.smallButtons[0], page.smallButtons[1], page.masterVolume});
 
-    const std::int32_t mode = pageMode == 0 && selectedVoice >= kFirstSampleVoice ? kSamplePageMode : pageMode;
+    const std::int32_t mode = pageMode == 0 && selectedVoice >= kFirstSampleSlot ? kSamplePageMode : pageMode;
     bool effectSlots = false;
     switch (mode) {
     case 0:

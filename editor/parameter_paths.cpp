@@ -3,6 +3,7 @@
 #include "editor/ueditor.h"
 
 #include "plugin/aplugin.h"
+#include "plugin/parameters/voice_order.h"
 #include "toolkit/control.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace {
 
 constexpr std::int32_t kFirstUnreadTag = 9990;
-constexpr int kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 
 } // namespace
 
@@ -35,7 +36,7 @@ void uEditor::refreshAll()
         refreshUserPage();
     else
         refreshSamplePage();
-    if (pageMode == 0 && selectedVoice < kFirstSampleVoice) {
+    if (pageMode == 0 && selectedVoice < kFirstSampleSlot) {
         voicePagePending = 1;
         fxLayoutPending = 1;
     }

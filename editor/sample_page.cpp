@@ -18,6 +18,7 @@
 #include "plugin/aplugin.h"
 #include "plugin/parameters/display/choice_lists.h"
 #include "plugin/parameters/sample_slot_parameters.h"
+#include "plugin/parameters/voice_order.h"
 #include "toolkit/kick_button.h"
 #include "toolkit/view_container.h"
 
@@ -37,7 +38,6 @@ using param::SampleLayer;
 using param::SampleLayerLayout;
 using Controls = SamplePageControls;
 
-constexpr int kFirstSampleVoice = 16;
 constexpr std::int32_t kPageImage = 10201;
 constexpr std::uint8_t kPlainSwitch = 0;
 constexpr float kPlayModeDivisor = 9.99f;
@@ -175,7 +175,8 @@ std::size_t pairOf(std::int32_t slot, std::int32_t layer)
 
 std::int32_t uEditor::selectedSampleSlot() const
 {
-    return selectedVoice >= kFirstSampleVoice && selectedVoice < kVoiceCount ? selectedVoice - kFirstSampleVoice : -1;
+    const bool sampleVoice = selectedVoice >= param::kFirstSampleSlot && selectedVoice < kVoiceCount;
+    return sampleVoice ? selectedVoice - param::kFirstSampleSlot : -1;
 }
 
 void uEditor::buildSamplePage()

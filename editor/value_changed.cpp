@@ -9,6 +9,7 @@
 #include "platform/shell/shell_execute.h"
 #include "platform/windows_paths.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/voice_order.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/kick_button.h"
 
@@ -19,7 +20,7 @@ namespace {
 constexpr std::int32_t kFirstUnsentTag = 9000;
 constexpr std::int32_t kTomUserSwitch = 1770;
 constexpr std::int32_t kFirstTomUserVoice = 10;
-constexpr int kFirstSampleVoice = 16;
+using kravo::param::kFirstSampleSlot;
 constexpr std::int32_t kNoPanelPage = 4;
 
 bool pressed(Toolkit::CControl* control) { return control->getValue() > 0.5f; }
@@ -142,7 +143,7 @@ void uEditor::openHelpFile()
 
 void uEditor::stepPresetOfSelectedVoice(Toolkit::CControl* control)
 {
-    const auto& buttons = selectedVoice < kFirstSampleVoice ? mainPage.synthPresetStepButtons
+    const auto& buttons = selectedVoice < kFirstSampleSlot ? mainPage.synthPresetStepButtons
                                                             : mainPage.samplePresetStepButtons;
     if (const int step = indexOf(buttons, control); step >= 0 && pressed(control))
         stepDrumPreset(selectedVoice, step == 0 ? -1 : 1);

@@ -18,8 +18,6 @@ namespace kravo::test {
 
 class SamplePageTest : public EditorTest {
 protected:
-    static constexpr int kFirstSampleVoice = 16;
-
     void SetUp() override
     {
         EditorTest::SetUp();

@@ -11,6 +11,7 @@
 #include "editor/controls/my_v_slider.h"
 #include "editor/editor_images.h"
 #include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/voice_order.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/view_container.h"
 
@@ -406,7 +407,6 @@ protected:
 TEST_F(CaptionLayout, NoCaptionOverlapsAnotherOrAControlOnAnyPage)
 {
     constexpr std::int32_t kTomUserSwitch = 1770;
-    constexpr int kFirstSampleVoice = 16;
     editor::DrumPage* const kinds[] = {&editor->bassDrumPage, &editor->snarePage, &editor->closedHatPage,
                                        &editor->openHatPage,  &editor->clapPage,  &editor->tomPage,
                                        &editor->userPage};
@@ -427,7 +427,7 @@ TEST_F(CaptionLayout, NoCaptionOverlapsAnotherOrAControlOnAnyPage)
             }
         editor->easySynthPitchMode = 0;
         editor->easySamplePitchMode = 0;
-        if (voice >= kFirstSampleVoice) {
+        if (voice >= kravo::param::kFirstSampleSlot) {
             for (std::int32_t layer = 0; layer < 2; ++layer) {
                 editor->editedLayer = layer;
                 showPage(voice, 0);
