@@ -9,6 +9,7 @@
 #include "editor/entry_texts.h"
 #include "editor/ueditor.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "toolkit/kick_button.h"
 #include "toolkit/view_container.h"
@@ -35,11 +36,10 @@ constexpr std::int32_t kKnobRowStep = 48;
 constexpr std::int32_t kCaptionIndent = 6;
 constexpr std::int32_t kCaptionDrop = 29;
 constexpr std::int32_t kCaptionWidth = 50;
-constexpr std::int32_t kTomUserSwitch = 1770;
 constexpr std::int32_t kKnobSpacing = 47;
 constexpr std::int32_t kMarkIndent = 32;
 constexpr std::int32_t kSectionIndent = 13;
-constexpr std::int32_t kFirstTomUserVoice = 10;
+using kravo::param::kFirstTomUserSlot;
 
 bool shownFor(ModelSet models, std::int32_t model) { return (models >> model & 1u) != 0; }
 
@@ -181,8 +181,8 @@ void DrumPage::update(uEditor& editor)
             container->addView(view);
     };
     container->removeAll(false);
-    const bool tomUserVoice = layout.tomUserButtons && voice >= kFirstTomUserVoice &&
-                              voice < kFirstTomUserVoice + MainPageControls::kTomUserSlotCount;
+    const bool tomUserVoice = layout.tomUserButtons && voice >= kFirstTomUserSlot &&
+                              voice < kFirstTomUserSlot + MainPageControls::kTomUserSlotCount;
     container->setBackground(editor.image(tomUserVoice ? layout.tomUserBackground : layout.background));
     if (tomUserVoice)
         addTomUserButtons(editor, voice);
@@ -255,11 +255,11 @@ std::vector<MarkCell> DrumPage::marksOf(std::int32_t model) const
 // The Tom / User voice's two buttons, the one of its switch's side on, with their captions.
 void DrumPage::addTomUserButtons(uEditor& editor, std::int32_t voice)
 {
-    const auto slot = static_cast<std::size_t>(voice - kFirstTomUserVoice);
+    const auto slot = static_cast<std::size_t>(voice - kFirstTomUserSlot);
     MainPageControls& main = editor.mainPage;
     if (slot >= main.tomButtons.size())
         return;
-    const bool user = editor.plugin()->getParameter(kTomUserSwitch + voice - kFirstTomUserVoice) >= 0.5f;
+    const bool user = editor.plugin()->getParameter(kravo::param::tomUserSwitch[slot]) >= 0.5f;
     for (auto [button, on] : {std::pair{main.tomButtons[slot], !user}, std::pair{main.userButtons[slot], user}})
         if (button != nullptr) {
             editor.synthVoiceContainer->addView(button);

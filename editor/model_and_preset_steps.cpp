@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr std::int32_t kTomUserSwitch = 1770;
+namespace param = kravo::param;
 
 struct ModelRange {
     std::int32_t parameter;
@@ -33,12 +34,12 @@ void uEditor::stepModel(std::int32_t delta)
         return;
     const auto voice = static_cast<std::size_t>(selectedVoice);
     ModelRange range = kModelRanges[voice];
-    const bool tomSlot = selectedVoice >= 10 && selectedVoice <= 12;
-    if (tomSlot && plugin()->getParameter(kTomUserSwitch + selectedVoice - 10) < 0.5f)
-        range = kTomModelRanges[voice - 10];
-    const auto model = static_cast<std::int32_t>(plugin()->getParameter(range.parameter) * kravo::param::choicescale::kDrumModel);
+    const auto tomSlot = static_cast<std::size_t>(selectedVoice - param::kFirstTomUserSlot);
+    if (tomSlot < kTomModelRanges.size() && plugin()->getParameter(param::tomUserSwitch[tomSlot]) < 0.5f)
+        range = kTomModelRanges[tomSlot];
+    const auto model = static_cast<std::int32_t>(plugin()->getParameter(range.parameter) * param::choicescale::kDrumModel);
     const std::int32_t stepped = std::clamp(model + delta, 0, range.count - 1);
-    plugin()->setParameter(range.parameter, (static_cast<float>(stepped) + 0.5f) / kravo::param::choicescale::kDrumModel);
+    plugin()->setParameter(range.parameter, (static_cast<float>(stepped) + 0.5f) / param::choicescale::kDrumModel);
     plugin()->loadFactorySample(selectedVoice);
     updateVoicePage();
 }

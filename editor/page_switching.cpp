@@ -9,6 +9,7 @@
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_text_button.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/voice_order.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/frame.h"
@@ -24,8 +25,8 @@ constexpr std::int32_t kModulationImage = 10008;
 constexpr std::int32_t kTabsWithFxSlots = 10152;
 constexpr std::int32_t kPlainTabs = 10153;
 constexpr std::int32_t kSampleImage = 10201;
-constexpr std::int32_t kTomUserSwitch = 1770;
 using kravo::param::kFirstSampleSlot;
+using kravo::param::kFirstTomUserSlot;
 constexpr std::int32_t kSamplePageMode = 5;
 
 void addTo(Toolkit::CViewContainer* container, std::initializer_list<Toolkit::CView*> views)
@@ -147,7 +148,8 @@ void uEditor::updateVoicePage()
     case 10:
     case 11:
     case 12:
-        if (plugin()->getParameter(kTomUserSwitch + selectedVoice - 10) < 0.5f)
+        if (plugin()->getParameter(
+                kravo::param::tomUserSwitch[static_cast<std::size_t>(selectedVoice - kFirstTomUserSlot)]) < 0.5f)
             updateTomPage();
         else
             updateUserPage();

@@ -9,6 +9,7 @@
 #include "platform/shell/shell_execute.h"
 #include "platform/windows_paths.h"
 #include "plugin/aplugin.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/voice_order.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/kick_button.h"
@@ -18,9 +19,8 @@
 namespace {
 
 constexpr std::int32_t kFirstUnsentTag = 9000;
-constexpr std::int32_t kTomUserSwitch = 1770;
-constexpr std::int32_t kFirstTomUserVoice = 10;
 using kravo::param::kFirstSampleSlot;
+using kravo::param::kFirstTomUserSlot;
 constexpr std::int32_t kNoPanelPage = 4;
 
 bool pressed(Toolkit::CControl* control) { return control->getValue() > 0.5f; }
@@ -159,8 +159,8 @@ void uEditor::chooseTomOrUser(Toolkit::CControl* control)
     }
     if (slot < 0)
         return;
-    plugin()->setParameter(kTomUserSwitch + slot, choice);
-    plugin()->loadFactorySample(kFirstTomUserVoice + slot);
+    plugin()->setParameter(kravo::param::tomUserSwitch[static_cast<std::size_t>(slot)], choice);
+    plugin()->loadFactorySample(kFirstTomUserSlot + slot);
     updateVoicePage();
 }
 

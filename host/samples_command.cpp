@@ -2,6 +2,7 @@
 #include "host/hosted_plugin.h"
 #include "host/progress_report.h"
 #include "host/wav_writer.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/synth_layer_parameters.h"
 
@@ -43,7 +44,6 @@ constexpr SampleRun kRuns[] = {
     {122, 8, 602, 3},  // Clap 1
     {137, 13, 889, 12} // User 4
 };
-constexpr int kTomUserSwitch = 1770;
 
 const SampleRun& runOf(int entry)
 {
@@ -67,7 +67,7 @@ void prepareSlots(HostedPlugin& plugin)
               {layer::kStereoStart, 0.5f}, {layer::kStereoEnd, 0.5f}})
             plugin.setParameter(param::synthLayer[static_cast<std::size_t>(j)][static_cast<std::size_t>(run.slot)],
                                 value);
-    plugin.setParameter(kTomUserSwitch, 0.0f);
+    plugin.setParameter(param::tomUserSwitch[0], 0.0f);
     for (const int type : param::effectType)
         plugin.setParameter(type, 0.0f);
 }

@@ -10,6 +10,7 @@
 #include "editor/controls/my_radio_button.h"
 #include "editor/controls/my_v_slider.h"
 #include "editor/editor_images.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
 #include "plugin/parameters/voice_order.h"
 #include "toolkit/bitmap.h"
@@ -406,7 +407,9 @@ protected:
 // The drum kinds' model menus carry the model parameter.
 TEST_F(CaptionLayout, NoCaptionOverlapsAnotherOrAControlOnAnyPage)
 {
-    constexpr std::int32_t kTomUserSwitch = 1770;
+    const auto tomUserSwitch = [](std::int32_t voice) {
+        return kravo::param::tomUserSwitch[static_cast<std::size_t>(voice - kravo::param::kFirstTomUserSlot)];
+    };
     editor::DrumPage* const kinds[] = {&editor->bassDrumPage, &editor->snarePage, &editor->closedHatPage,
                                        &editor->openHatPage,  &editor->clapPage,  &editor->tomPage,
                                        &editor->userPage};
@@ -437,10 +440,10 @@ TEST_F(CaptionLayout, NoCaptionOverlapsAnotherOrAControlOnAnyPage)
             continue;
         }
         const bool tomUser = voice >= 10 && voice <= 12;
-        const float keptChoice = tomUser ? plugin->getParameter(kTomUserSwitch + voice - 10) : 0.0f;
+        const float keptChoice = tomUser ? plugin->getParameter(tomUserSwitch(voice)) : 0.0f;
         for (const float tomOrUser : tomUser ? std::vector<float>{0.0f, 1.0f} : std::vector<float>{0.0f}) {
             if (tomUser)
-                plugin->setParameter(kTomUserSwitch + voice - 10, tomOrUser);
+                plugin->setParameter(tomUserSwitch(voice), tomOrUser);
             showPage(voice, 0);
             editor::DrumPage* kind = nullptr;
             for (editor::DrumPage* candidate : kinds)
@@ -460,7 +463,7 @@ TEST_F(CaptionLayout, NoCaptionOverlapsAnotherOrAControlOnAnyPage)
             editor->updateVoicePage();
         }
         if (tomUser)
-            plugin->setParameter(kTomUserSwitch + voice - 10, keptChoice);
+            plugin->setParameter(tomUserSwitch(voice), keptChoice);
     }
 
     showPage(0, 0);
