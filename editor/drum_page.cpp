@@ -1,5 +1,6 @@
 #include "editor/drum_page.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_bitmap.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
@@ -42,14 +43,6 @@ constexpr std::int32_t kSectionIndent = 13;
 using kravo::param::kFirstTomUserSlot;
 
 bool shownFor(ModelSet models, std::int32_t model) { return (models >> model & 1u) != 0; }
-
-
-template <typename Control> void release(Control*& control)
-{
-    if (control != nullptr)
-        control->forget();
-    control = nullptr;
-}
 
 } // namespace
 

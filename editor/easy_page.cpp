@@ -4,6 +4,7 @@
 
 #include "editor/easy_page.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
 #include "editor/controls/my_radio_button.h"
@@ -18,6 +19,7 @@
 
 namespace {
 
+using editor::release;
 namespace param = kravo::param;
 
 constexpr std::int32_t kEasyImage = 10151;
@@ -61,6 +63,7 @@ constexpr std::array<Toolkit::CPoint, EasyPageControls::kPitchModeButtonCount> k
 constexpr std::array<Toolkit::CPoint, EasyPageControls::kBypassCount> kBypassButtons = {
     {{623, 27}, {692, 27}, {761, 27}, {833, 27}}};
 
+// The page's labels use the second bitmap font (kLabelFont), not the first of the editor's captions.
 struct LabelPlace {
     const char* text;
     std::int32_t x;
@@ -90,24 +93,15 @@ constexpr std::array<LabelPlace, EasyPageControls::kLabelCount> kLabels = {{
     {"by", 765, 53, 20, true},     {"by", 837, 53, 20, true},
 }};
 
-template <typename Control, std::size_t N> void forget(std::array<Control*, N>& controls)
-{
-    for (Control*& control : controls) {
-        if (control != nullptr)
-            control->forget();
-        control = nullptr;
-    }
-}
-
 } // namespace
 
 void EasyPageControls::forgetAll()
 {
-    forget(faders);
-    forget(centreButtons);
-    forget(pitchModeButtons);
-    forget(bypassButtons);
-    forget(labels);
+    release(faders);
+    release(centreButtons);
+    release(pitchModeButtons);
+    release(bypassButtons);
+    release(labels);
 }
 
 void uEditor::buildEasyPage()

@@ -4,6 +4,8 @@
 
 #include "editor/effects_page.h"
 
+#include "editor/caption.h"
+#include "editor/control_release.h"
 #include "editor/controls/blue_gator_display.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
@@ -25,6 +27,9 @@
 
 namespace {
 
+using editor::Caption;
+using editor::CaptionAlign;
+using editor::release;
 namespace param = kravo::param;
 namespace display = kravo::param::display;
 
@@ -42,17 +47,13 @@ constexpr float kDestinationScale = 49.99f;
 constexpr int kFirstPositionDestination = 3;
 constexpr int kDestinationsLookedUp = 45;
 
-struct LabelPlace {
-    const char* text;
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-};
-
-constexpr std::array<LabelPlace, EffectsPageControls::kFixedLabelCount> kFixedLabels = {{
-    {"Type", 16, 19, 40},        {"Path", 16, 41, 40},   {"Mix", 158, 53, 40},         {"Pan", 199, 53, 40},
-    {"Bypass", 160, 10, 50},     {"Source", 60, 157, 40}, {"Destination", 49, 185, 70}, {"Source", 172, 157, 40},
-    {"Destination", 160, 185, 70}, {"Mod 1", 14, 199, 70}, {"Mod2", 124, 199, 70},
+constexpr std::array<Caption, EffectsPageControls::kFixedLabelCount> kFixedLabels = {{
+    {"Type", 16, 19, 40, CaptionAlign::left},          {"Path", 16, 41, 40, CaptionAlign::left},
+    {"Mix", 158, 53, 40, CaptionAlign::left},          {"Pan", 199, 53, 40, CaptionAlign::left},
+    {"Bypass", 160, 10, 50, CaptionAlign::left},       {"Source", 60, 157, 40, CaptionAlign::left},
+    {"Destination", 49, 185, 70, CaptionAlign::left},  {"Source", 172, 157, 40, CaptionAlign::left},
+    {"Destination", 160, 185, 70, CaptionAlign::left}, {"Mod 1", 14, 199, 70, CaptionAlign::left},
+    {"Mod2", 124, 199, 70, CaptionAlign::left},
 }};
 
 struct RoutingPlace {
@@ -82,51 +83,36 @@ std::int32_t amountTag(int slot, int routing)
     return (routing == 0 ? param::effectModAmountA : param::effectModAmountB)[static_cast<std::size_t>(slot)];
 }
 
-template <typename Control> void forget(Control*& control)
-{
-    if (control != nullptr)
-        control->forget();
-    control = nullptr;
-}
-
-template <typename Control, std::size_t N> void forget(std::array<Control*, N>& controls)
-{
-    for (Control*& control : controls)
-        forget(control);
-}
-
-
 } // namespace
 
 void EffectsPageControls::forgetAll()
 {
     for (Slot& slot : slots) {
-        forget(slot.bypass);
-        forget(slot.mix);
-        forget(slot.pan);
-        forget(slot.type);
+        release(slot.bypass);
+        release(slot.mix);
+        release(slot.pan);
+        release(slot.type);
         for (SourceMenu& source : slot.sources) {
-            forget(source.menu);
+            release(source.menu);
             source.groups = {};
         }
-        forget(slot.destinations);
-        forget(slot.amounts);
-        forget(slot.gateRows);
-        forget(slot.knobsA);
-        forget(slot.knobsB);
-        forget(slot.switches);
-        forget(slot.labels);
+        release(slot.destinations);
+        release(slot.amounts);
+        release(slot.gateRows);
+        release(slot.knobsA);
+        release(slot.knobsB);
+        release(slot.switches);
+        release(slot.labels);
     }
-    forget(fixedLabels);
-    forget(routingMenu);
+    release(fixedLabels);
+    release(routingMenu);
 }
 
 void uEditor::buildEffectsPage()
 {
     EffectsPageControls& page = effectsPage;
     for (std::size_t n = 0; n < kFixedLabels.size(); ++n)
-        makeLabelLeft(page.fixedLabels[n], kFixedLabels[n].x, kFixedLabels[n].y, kFixedLabels[n].width,
-                      kFixedLabels[n].text, kLabelFont);
+        page.fixedLabels[n] = editor::makeCaption(*this, kFixedLabels[n]);
     const editor::EntryTexts routings(display::kEffectRoutingNames);
     makeOptionMenu(page.routingMenu, param::kEffectRouting, 48, 37, kTypeMenuImage, routings.count(),
                    routings.entries(), kRoutingScale);

@@ -1,17 +1,13 @@
 #include "editor/main_page_controls.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_on_off.h"
 #include "editor/controls/my_option_menu.h"
 #include "toolkit/kick_button.h"
 
 namespace {
 
-template <typename Control> void release(Control*& control)
-{
-    if (control != nullptr)
-        control->forget();
-    control = nullptr;
-}
+using editor::release;
 
 } // namespace
 

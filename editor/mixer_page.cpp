@@ -3,6 +3,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
@@ -11,6 +12,8 @@
 #include "toolkit/view_container.h"
 
 namespace {
+
+using editor::release;
 
 constexpr std::int32_t kMixerImage = 10150;
 constexpr std::int32_t kVoicesPerColumn = 4;
@@ -36,15 +39,6 @@ Anchor fxSlotAnchor(std::int32_t slot)
 }
 
 constexpr Anchor kBypassPlaces[] = {{833, 14}, {876, 14}, {833, 33}, {876, 33}};
-
-template <typename Control, std::size_t N> void release(std::array<Control*, N>& controls)
-{
-    for (Control*& control : controls) {
-        if (control != nullptr)
-            control->forget();
-        control = nullptr;
-    }
-}
 
 } // namespace
 

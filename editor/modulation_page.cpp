@@ -4,6 +4,8 @@
 
 #include "editor/modulation_page.h"
 
+#include "editor/caption.h"
+#include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_option_menu.h"
@@ -22,12 +24,14 @@
 
 namespace {
 
+using editor::Caption;
+using editor::CaptionAlign;
+using editor::release;
 namespace param = kravo::param;
 namespace display = kravo::param::display;
 
 constexpr std::int32_t kModulationImage = 10008;
 constexpr std::int32_t kLfoMenuImage = 10035;
-constexpr std::int32_t kLabelFont = 0;
 constexpr float kSourceScale = 199.99f;
 constexpr float kDestinationScale = 699.99f;
 constexpr float kWaveScale = 5.99f;
@@ -36,23 +40,24 @@ constexpr float kSyncScale = 1.99f;
 
 constexpr std::array<std::string_view, 2> kSyncNames = {"Off", "On"};
 
-struct LabelPlace {
-    const char* text;
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-};
-
-constexpr std::array<LabelPlace, ModulationPageControls::kLabelCount> kLabels = {{
-    {"env 1", 14, 20, 40},         {"env 2", 14, 45, 40},      {"lfo 1", 236, 20, 40},   {"lfo 2", 236, 45, 40},
-    {"mod 1", 457, 20, 40},        {"mod 2", 507, 20, 40},     {"mod 3", 557, 20, 40},   {"mod 4", 607, 20, 40},
-    {"mod 5", 457, 45, 40},        {"mod 6", 507, 45, 40},     {"mod 7", 557, 45, 40},   {"mod 8", 607, 45, 40},
-    {"attack", 26, 107, 45},       {"hold", 96, 107, 40},      {"decay", 166, 107, 40},  {"destination", 65, 124, 80},
-    {"amount", 166, 154, 45},      {"source", 76, 171, 45},    {"amount", 161, 200, 45}, {"wave", 310, 8, 40},
-    {"mode", 310, 33, 40},         {"sync", 389, 8, 40},       {"speed", 252, 107, 40},  {"hum", 325, 107, 40},
-    {"sym", 392, 107, 40},         {"destination", 286, 124, 80}, {"amount", 383, 154, 45}, {"source", 297, 171, 45},
-    {"amount", 383, 200, 45},      {"source", 522, 80, 45},    {"destination", 510, 124, 80},
-    {"mod source", 516, 171, 65},  {"amount", 606, 154, 50},   {"amount", 606, 200, 50},
+constexpr std::array<Caption, ModulationPageControls::kLabelCount> kLabels = {{
+    {"env 1", 14, 20, 40, CaptionAlign::left},         {"env 2", 14, 45, 40, CaptionAlign::left},
+    {"lfo 1", 236, 20, 40, CaptionAlign::left},        {"lfo 2", 236, 45, 40, CaptionAlign::left},
+    {"mod 1", 457, 20, 40, CaptionAlign::left},        {"mod 2", 507, 20, 40, CaptionAlign::left},
+    {"mod 3", 557, 20, 40, CaptionAlign::left},        {"mod 4", 607, 20, 40, CaptionAlign::left},
+    {"mod 5", 457, 45, 40, CaptionAlign::left},        {"mod 6", 507, 45, 40, CaptionAlign::left},
+    {"mod 7", 557, 45, 40, CaptionAlign::left},        {"mod 8", 607, 45, 40, CaptionAlign::left},
+    {"attack", 26, 107, 45, CaptionAlign::left},       {"hold", 96, 107, 40, CaptionAlign::left},
+    {"decay", 166, 107, 40, CaptionAlign::left},       {"destination", 65, 124, 80, CaptionAlign::left},
+    {"amount", 166, 154, 45, CaptionAlign::left},      {"source", 76, 171, 45, CaptionAlign::left},
+    {"amount", 161, 200, 45, CaptionAlign::left},      {"wave", 310, 8, 40, CaptionAlign::left},
+    {"mode", 310, 33, 40, CaptionAlign::left},         {"sync", 389, 8, 40, CaptionAlign::left},
+    {"speed", 252, 107, 40, CaptionAlign::left},       {"hum", 325, 107, 40, CaptionAlign::left},
+    {"sym", 392, 107, 40, CaptionAlign::left},         {"destination", 286, 124, 80, CaptionAlign::left},
+    {"amount", 383, 154, 45, CaptionAlign::left},      {"source", 297, 171, 45, CaptionAlign::left},
+    {"amount", 383, 200, 45, CaptionAlign::left},      {"source", 522, 80, 45, CaptionAlign::left},
+    {"destination", 510, 124, 80, CaptionAlign::left}, {"mod source", 516, 171, 65, CaptionAlign::left},
+    {"amount", 606, 154, 50, CaptionAlign::left},      {"amount", 606, 200, 50, CaptionAlign::left},
 }};
 
 constexpr std::array<Toolkit::CPoint, 2> kEnvelopeSelectors = {{{45, 14}, {46, 39}}};
@@ -63,22 +68,9 @@ Toolkit::CPoint slotSelectorAt(int slot)
     return {488 + 50 * (slot % 4), slot < 4 ? 14 : 39};
 }
 
-template <typename Control> void forget(Control*& control)
+template <typename Menu> void releaseMenu(Menu& menu)
 {
-    if (control != nullptr)
-        control->forget();
-    control = nullptr;
-}
-
-template <typename Control, std::size_t N> void forget(std::array<Control*, N>& controls)
-{
-    for (Control*& control : controls)
-        forget(control);
-}
-
-template <typename Menu> void forgetMenu(Menu& menu)
-{
-    forget(menu.menu);
+    release(menu.menu);
     menu.groups = {};
 }
 
@@ -97,30 +89,30 @@ void ModulationPageControls::forgetAll()
 {
     for (Envelope& envelope : envelopes) {
         for (myKnob** knob : {&envelope.attack, &envelope.hold, &envelope.decay, &envelope.amount, &envelope.modAmount})
-            forget(*knob);
-        forgetMenu(envelope.destination);
-        forgetMenu(envelope.modSource);
+            release(*knob);
+        releaseMenu(envelope.destination);
+        releaseMenu(envelope.modSource);
     }
     for (Lfo& lfo : lfos) {
-        forget(lfo.wave);
-        forget(lfo.mode);
-        forget(lfo.sync);
+        release(lfo.wave);
+        release(lfo.mode);
+        release(lfo.sync);
         for (myKnob** knob : {&lfo.speed, &lfo.humanize, &lfo.symmetry, &lfo.amount, &lfo.modAmount})
-            forget(*knob);
-        forgetMenu(lfo.destination);
-        forgetMenu(lfo.modSource);
+            release(*knob);
+        releaseMenu(lfo.destination);
+        releaseMenu(lfo.modSource);
     }
     for (Slot& slot : slots) {
-        forgetMenu(slot.source);
-        forgetMenu(slot.destination);
-        forgetMenu(slot.modSource);
-        forget(slot.amount);
-        forget(slot.modAmount);
+        releaseMenu(slot.source);
+        releaseMenu(slot.destination);
+        releaseMenu(slot.modSource);
+        release(slot.amount);
+        release(slot.modAmount);
     }
-    forget(envelopeSelectors);
-    forget(lfoSelectors);
-    forget(slotSelectors);
-    forget(labels);
+    release(envelopeSelectors);
+    release(lfoSelectors);
+    release(slotSelectors);
+    release(labels);
 }
 
 void uEditor::buildModulationPage()
@@ -180,7 +172,7 @@ void uEditor::buildModulationPage()
         makeKnobAlt(slot.modAmount, param::modRowModAmount[m], 610, 170);
     }
     for (std::size_t n = 0; n < kLabels.size(); ++n)
-        makeLabelLeft(page.labels[n], kLabels[n].x, kLabels[n].y, kLabels[n].width, kLabels[n].text, kLabelFont);
+        page.labels[n] = editor::makeCaption(*this, kLabels[n]);
 }
 
 // The menus on screen, in the order a choice is looked for in them.

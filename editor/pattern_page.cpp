@@ -4,6 +4,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
@@ -26,6 +27,7 @@
 
 namespace {
 
+using editor::release;
 namespace param = kravo::param;
 namespace display = kravo::param::display;
 
@@ -332,11 +334,6 @@ bool uEditor::patternPageValueChanged(Toolkit::CControl* control)
 
 void PatternPageControls::forgetAll()
 {
-    const auto release = [](auto*& control) {
-        if (control != nullptr)
-            control->forget();
-        control = nullptr;
-    };
     for (std::size_t p = 0; p < static_cast<std::size_t>(kPatternCount); ++p) {
         for (myOptionMenu*& menu : targetMenus[p])
             release(menu);
@@ -364,11 +361,7 @@ void PatternPageControls::forgetAll()
 
 void uEditor::forgetPatternPage()
 {
-    for (Toolkit::CKickButton*& pad : patternPads) {
-        if (pad != nullptr)
-            pad->forget();
-        pad = nullptr;
-    }
+    release(patternPads);
     patternPage.forgetAll();
 }
 

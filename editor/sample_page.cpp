@@ -5,6 +5,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
@@ -410,11 +411,7 @@ void uEditor::refreshSampleBrowser()
 
 void uEditor::forgetSamplePage()
 {
-    samplePage.forEach([](auto*& control) {
-        if (control != nullptr)
-            control->forget();
-        control = nullptr;
-    });
+    samplePage.forEach([](auto*& control) { editor::release(control); });
 }
 
 void uEditor::deleteSamplePage()

@@ -1,5 +1,6 @@
 #include "editor/ueditor.h"
 
+#include "editor/control_release.h"
 #include "editor/drum_page_layouts.h"
 #include "editor/image_places.h"
 #include "platform/clock.h"
@@ -110,11 +111,7 @@ void uEditor::loadBitmaps()
 
 void uEditor::releaseBitmaps()
 {
-    for (CBitmap*& bitmap : images) {
-        if (bitmap != nullptr)
-            bitmap->forget();
-        bitmap = nullptr;
-    }
+    editor::release(images);
 }
 
 void uEditor::makeContainers()

@@ -3,6 +3,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/control_release.h"
 #include "editor/controls/my_pad.h"
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/image_places.h"
@@ -110,14 +111,6 @@ void uEditor::showVoice(std::int32_t voice)
 
 void uEditor::releaseVoiceSelector()
 {
-    for (Toolkit::CKickButton*& pad : voicePads) {
-        if (pad != nullptr)
-            pad->forget();
-        pad = nullptr;
-    }
-    for (myRadioBitmapButton*& button : voiceSelectButtons) {
-        if (button != nullptr)
-            button->forget();
-        button = nullptr;
-    }
+    editor::release(voicePads);
+    editor::release(voiceSelectButtons);
 }
