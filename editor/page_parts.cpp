@@ -1,5 +1,6 @@
-// The parts of the editor's pages that open, close, idle and the parameter paths call. Each page's
-// own unit takes its parts over as the page is built; until then they do nothing.
+// The editor's parts that belong to no one page: its answer to a click with a modifier, the parameter
+// part that asks every page in turn, and the delete parts of the pages whose release part leaves nothing
+// to delete.
 
 #include "editor/ueditor.h"
 
@@ -12,8 +13,7 @@ std::int32_t uEditor::controlModifierClicked(Toolkit::CDrawContext* context, Too
     return 0;
 }
 
-
-// In the order the pages are asked; the pages not built yet have no part.
+// In the order the pages are asked; the other pages show no parameter in a menu text.
 void uEditor::pagesSetParameter(std::int32_t index, float value)
 {
     bassDrumPageSetParameter(index, value);
@@ -28,7 +28,7 @@ void uEditor::pagesSetParameter(std::int32_t index, float value)
     samplePageSetParameter(index, value);
 }
 
-void uEditor::deleteMainPageControls() {}
+// Each release part forgets every control of its page and clears the pointer, so these find none set.
 void uEditor::deleteBassDrumPage() {}
 void uEditor::deleteSnarePage() {}
 void uEditor::deleteClosedHatPage() {}

@@ -208,7 +208,6 @@ void uEditor::close()
     releaseMixerPage();
     releaseEasyPage();
     forgetSamplePage();
-    deleteMainPageControls();
     deleteBassDrumPage();
     deleteSnarePage();
     deleteClosedHatPage();

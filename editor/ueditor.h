@@ -463,7 +463,6 @@ private:
     void releaseMixerPage();
     void releaseEasyPage();
     void forgetSamplePage();
-    void deleteMainPageControls();
     void deleteBassDrumPage();
     void deleteSnarePage();
     void deleteClosedHatPage();
