@@ -4,12 +4,6 @@
 
 namespace editor {
 
-namespace {
-
-constexpr std::int32_t kCaptionFont = 0;
-
-} // namespace
-
 myLabel* makeCaption(uEditor& editor, const Caption& caption)
 {
     myLabel* label = nullptr;

@@ -10,6 +10,9 @@ class uEditor;
 
 namespace editor {
 
+// The editor's first bitmap font, the one of every caption.
+inline constexpr std::int32_t kCaptionFont = 0;
+
 enum class CaptionAlign { left, centred, right };
 
 struct Caption {

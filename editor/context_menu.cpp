@@ -3,6 +3,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/menu_styles.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/draw_context.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr std::int32_t kPopupWithoutDrawing = 4608;
+using editor::kPopupWithoutDrawing;
 constexpr std::int32_t kMenuReach = 8;
 constexpr std::int32_t kControllerCount = 128;
 constexpr std::size_t kTextSize = 256;

@@ -13,6 +13,7 @@
 #include "editor/controls/my_text_button.h"
 #include "editor/controls/my_v_slider.h"
 #include "editor/image_places.h"
+#include "editor/menu_styles.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/kick_button.h"
 
@@ -25,7 +26,6 @@ namespace {
 using editor::heightOf;
 using editor::widthOf;
 
-constexpr std::int32_t kRadioImage = 10057;
 constexpr std::int32_t kSecondSwitchImage = 10056;
 constexpr std::int32_t kKnobImage = 10053;
 constexpr std::int32_t kBipolarKnobImage = 10055;
@@ -37,7 +37,7 @@ constexpr std::int32_t kKnobFrames = 151;
 constexpr float kFaderTravel = 132.0f;
 constexpr std::int32_t kTextButtonFont = 3;
 constexpr std::int32_t kLabelHeight = 10;
-constexpr std::int32_t kMenuOverControl = 512;
+using editor::kMenuOverControl;
 constexpr float kNoDivisor = -1.0f;
 
 CRect placed(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
@@ -60,7 +60,7 @@ myKnob* newKnob(Toolkit::CControlListener* listener, CBitmap* strip, std::int32_
 
 void uEditor::makeRadioButton(myRadioButton*& control, std::int32_t tag, std::int32_t x, std::int32_t y)
 {
-    CBitmap* radio = image(kRadioImage);
+    CBitmap* radio = image(myRadioButton::kRadioImage);
     control = new myRadioButton(halfOf(radio, x, y), this, tag, heightOf(radio) / 2);
 }
 
@@ -72,9 +72,10 @@ void uEditor::makeRadioBitmapButton(myRadioBitmapButton*& control, std::int32_t 
 
 void uEditor::makeOnOffButton(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y, std::uint8_t kind)
 {
-    if (kind > 1)
+    if (kind > kSecondSwitch)
         return;
-    makeOnOffButtonWithImage(control, tag, x, y, kind == 0 ? kRadioImage : kSecondSwitchImage);
+    makeOnOffButtonWithImage(control, tag, x, y,
+                             kind == kPlainSwitch ? myRadioButton::kRadioImage : kSecondSwitchImage);
 }
 
 void uEditor::makeOnOffButtonWithImage(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y,
@@ -104,7 +105,7 @@ void uEditor::makeCommandKickButton(Toolkit::CKickButton*& control, std::int32_t
 
 void uEditor::makeRadioKickButton(Toolkit::CKickButton*& control, std::int32_t x, std::int32_t y)
 {
-    makeKickButton(control, kCommandTag, x, y, kRadioImage);
+    makeKickButton(control, kCommandTag, x, y, myRadioButton::kRadioImage);
 }
 
 void uEditor::makeTextButton(myTextButton*& control, std::int32_t x, std::int32_t y, std::int32_t imageId,

@@ -27,7 +27,6 @@ constexpr float kModelScale = kravo::param::choicescale::kDrumModel;
 constexpr std::int32_t kKnobRowBands = 4;
 constexpr std::int32_t kLeftColumnBand = 4;
 constexpr std::int32_t kGridColumns = 10;
-constexpr std::size_t kEntrySize = 256;
 
 // Knob captions: centred under the knob, the left column's beside the section.
 constexpr std::int32_t kLeftColumnX = 12;
@@ -314,7 +313,7 @@ bool DrumPage::valueChanged(uEditor& editor, Toolkit::CControl* control)
 bool DrumPage::chooseModel(uEditor& editor, int index, Toolkit::CControl* control)
 {
     auto* chosenMenu = static_cast<myOptionMenu*>(control);
-    char text[kEntrySize] = {};
+    char text[Toolkit::COptionMenu::kEntrySize] = {};
     if (!chosenMenu->getEntry(chosenMenu->getCurrent(), text))
         return false;
     const auto found = std::find(layout.modelNames.begin(), layout.modelNames.end(), std::string_view(text));

@@ -5,6 +5,7 @@
 #include "editor/ueditor.h"
 
 #include "editor/controls/my_option_menu.h"
+#include "editor/menu_styles.h"
 #include "platform/message_box.h"
 #include "plugin/aplugin.h"
 #include "plugin/parameters/voice_order.h"
@@ -26,9 +27,8 @@ constexpr std::int32_t kRenamePresetEntry = 5;
 constexpr std::int32_t kDeletePresetEntry = 6;
 constexpr std::int32_t kUndoEntry = 8;
 constexpr std::int32_t kNamesPerGroup = 40;
-constexpr std::int32_t kSubMenuStyle = 6656;
+using editor::kSubMenuStyle;
 constexpr const char* kPresetExtension = ".dpr";
-constexpr std::size_t kEntrySize = 256;
 using kravo::param::kFirstSampleSlot;
 constexpr int kAnsweredYes = 1;
 
@@ -112,7 +112,7 @@ bool uEditor::chooseFromDrumPresetMenu(Toolkit::CControl* control)
     const PresetGroups& groups = sampleVoice ? mainPage.samplePresetGroups : mainPage.synthPresetGroups;
     for (myOptionMenu* group : groups)
         if (group != nullptr && control == group) {
-            char chosen[kEntrySize] = {};
+            char chosen[Toolkit::COptionMenu::kEntrySize] = {};
             if (group->getEntry(group->getCurrent(), chosen))
                 loadPresetNamed(chosen);
             return true;

@@ -29,6 +29,7 @@ namespace {
 
 using editor::Caption;
 using editor::CaptionAlign;
+using editor::kCaptionFont;
 using editor::release;
 namespace param = kravo::param;
 namespace display = kravo::param::display;
@@ -37,7 +38,6 @@ constexpr std::int32_t kTypeMenuImage = 10031;
 constexpr std::int32_t kSlotMenuImage = 10032;
 constexpr std::int32_t kBypassImage = 10057;
 constexpr std::int32_t kSwitchImage = 10064;
-constexpr std::int32_t kLabelFont = 0;
 constexpr std::int32_t kPositionLabelWidth = 46;
 constexpr float kRoutingScale = 9.99f;
 constexpr float kTypeScale = 49.99f;
@@ -145,7 +145,7 @@ void uEditor::buildEffectsPage()
             makeKnobAlt(slot.knobsB[k], tag, x, y);
             makeOnOffButtonWithImage(slot.switches[k], tag, x, y, kSwitchImage);
             makeLabelCentred(slot.labels[k], 9 + 47 * (j % 5), 99 + 41 * (j / 5), kPositionLabelWidth, "temp",
-                             kLabelFont);
+                             kCaptionFont);
         }
         for (std::size_t row = 0; row < slot.gateRows.size(); ++row)
             slot.gateRows[row] = new blueGatorDisplay(kGateRowPlaces[row], this,

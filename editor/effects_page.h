@@ -5,6 +5,7 @@
 // builds them, none again after close.
 
 #include "editor/fx_type_defaults.h"
+#include "plugin/parameters/effect_parameters.h"
 
 #include <array>
 
@@ -15,7 +16,7 @@ class myOnOff;
 class myOptionMenu;
 
 struct EffectsPageControls {
-    static constexpr int kSlotCount = 4;
+    static constexpr int kSlotCount = kravo::param::kEffectSlotCount;
     static constexpr int kFixedLabelCount = 11;
 
     // A modulation source menu holds its two groups of sequence sources, free and smooth.

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirstUnreadTag = 9990;
 constexpr std::size_t kParameterTextSize = 256;
 using kravo::param::kFirstSampleSlot;
 

@@ -4,6 +4,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/caption.h"
 #include "editor/controls/my_bitmap.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
@@ -11,6 +12,8 @@
 #include "editor/controls/my_option_menu.h"
 #include "editor/controls/my_radio_bitmap_button.h"
 #include "editor/controls/my_text_button.h"
+#include "editor/menu_styles.h"
+#include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/voice_order.h"
 #include "toolkit/kick_button.h"
 
@@ -23,10 +26,7 @@ constexpr std::int32_t kCaptionImage = 10059;
 constexpr std::int32_t kMidiMapImage = 10042;
 constexpr std::int32_t kPresetMenuImage = 10038;
 constexpr std::int32_t kMasterVolume = 2;
-constexpr std::int32_t kFirstEasyBypass = 1776;
-constexpr std::int32_t kMenuOverControl = 512;
-constexpr std::int32_t kCaptionFont = 0;
-constexpr std::uint8_t kPlainSwitch = 0;
+using editor::kMenuOverControl;
 using kravo::param::kFirstSampleSlot;
 
 struct Place {
@@ -151,15 +151,15 @@ void uEditor::buildEasyBypassSwitches()
 {
     for (int voice = 0; voice < kVoiceCount; ++voice) {
         const std::int32_t x = voice < kFirstSampleSlot ? 532 : 775;
-        makeOnOffButton(mainPage.easyBypassSwitches[static_cast<std::size_t>(voice)], kFirstEasyBypass + voice, x,
-                        172, kPlainSwitch);
-        mainPage.keep(mainPage.easyBypassSwitches[static_cast<std::size_t>(voice)]);
+        const auto n = static_cast<std::size_t>(voice);
+        makeOnOffButton(mainPage.easyBypassSwitches[n], kravo::param::voiceEasyBypass[n], x, 172, kPlainSwitch);
+        mainPage.keep(mainPage.easyBypassSwitches[n]);
     }
     const char* captions[] = {"EASY", "PAGE", "BYPASS"};
     for (std::size_t n = 0; n < 3; ++n) {
         const auto y = static_cast<std::int32_t>(190 + 7 * n);
-        makeLabelCentred(mainPage.synthBypassCaptions[n], 518, y, 50, captions[n], kCaptionFont);
-        makeLabelCentred(mainPage.sampleBypassCaptions[n], 761, y, 50, captions[n], kCaptionFont);
+        makeLabelCentred(mainPage.synthBypassCaptions[n], 518, y, 50, captions[n], editor::kCaptionFont);
+        makeLabelCentred(mainPage.sampleBypassCaptions[n], 761, y, 50, captions[n], editor::kCaptionFont);
         mainPage.keep(mainPage.synthBypassCaptions[n]);
         mainPage.keep(mainPage.sampleBypassCaptions[n]);
     }
@@ -176,7 +176,7 @@ void uEditor::buildTomUserChoice()
     }
     for (std::size_t n = 0; n < kTomUserCaptions.size(); ++n) {
         const Caption& caption = kTomUserCaptions[n];
-        makeLabelCentred(mainPage.tomUserCaptions[n], caption.x, caption.y, 40, caption.text, kCaptionFont);
+        makeLabelCentred(mainPage.tomUserCaptions[n], caption.x, caption.y, 40, caption.text, editor::kCaptionFont);
         mainPage.keep(mainPage.tomUserCaptions[n]);
     }
 }

@@ -5,6 +5,8 @@
 // the command controls by identity. None until the main page builds them, none again after close.
 
 #include "editor/caption.h"
+#include "plugin/parameters/effect_parameters.h"
+#include "plugin/parameters/voice_order.h"
 
 #include <array>
 #include <cstddef>
@@ -34,11 +36,11 @@ inline constexpr std::array<editor::Caption, 8> kMixerStripCaptions = {{
 }};
 
 struct MainPageControls {
-    static constexpr int kVoiceCount = 24;
-    static constexpr int kSynthVoiceCount = 16;
+    static constexpr int kVoiceCount = kravo::param::kVoiceSlotCount;
+    static constexpr int kSynthVoiceCount = kravo::param::kSynthVoiceCount;
     static constexpr int kPageButtonCount = 4;
-    static constexpr int kFxSlotCount = 4;
-    static constexpr int kTomUserSlotCount = 3;
+    static constexpr int kFxSlotCount = kravo::param::kEffectSlotCount;
+    static constexpr int kTomUserSlotCount = kravo::param::kTomUserSlotCount;
     static constexpr int kPresetGroupCount = 40;
     static constexpr int kCommonKnobCount = 22;
     static constexpr int kCompactKnobCount = 4;

@@ -28,7 +28,6 @@ namespace param = kravo::param;
 namespace display = kravo::param::display;
 namespace layer = kravo::param::synthlayer;
 
-constexpr std::uint8_t kPlainSwitch = 0;
 constexpr std::int32_t kSampleStripLeft = kSynthStripLeft + kSampleStripShift;
 
 enum class KnobKind { plain, bipolar };

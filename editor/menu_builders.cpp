@@ -5,6 +5,7 @@
 
 #include "editor/controls/my_option_menu.h"
 #include "editor/image_places.h"
+#include "editor/menu_styles.h"
 #include "plugin/parameters/display/modulation_names.h"
 #include "toolkit/bitmap.h"
 
@@ -21,8 +22,7 @@ namespace display = kravo::param::display;
 constexpr std::int32_t kWideMenuImage = 10036;
 constexpr std::int32_t kCompactSourceMenuImage = 10032;
 constexpr std::int32_t kModelMenuImage = 10192;
-// A sub-menu shows no text and draws nothing of its own: the main menu does.
-constexpr std::int32_t kSubMenuStyle = 6656;
+using editor::kSubMenuStyle;
 constexpr std::size_t kMainSources = 28;
 constexpr std::size_t kSourcesPerSequenceGroup = 8;
 constexpr std::size_t kGlobalDestinations = 11;

@@ -3,25 +3,23 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/caption.h"
 #include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
 #include "editor/controls/my_on_off.h"
 #include "plugin/parameters/drum_kind_parameters.h"
+#include "plugin/parameters/effect_parameters.h"
 #include "toolkit/frame.h"
 #include "toolkit/view_container.h"
 
 namespace {
 
+using editor::kCaptionFont;
 using editor::release;
 
 constexpr std::int32_t kMixerImage = 10150;
 constexpr std::int32_t kVoicesPerColumn = 4;
-constexpr std::int32_t kFirstFxMix = 62;
-constexpr std::int32_t kFirstFxPan = 58;
-constexpr std::int32_t kFirstFxBypass = 1554;
-constexpr std::int32_t kLabelFont = 0;
-constexpr std::uint8_t kSecondSwitch = 1;
 
 struct Anchor {
     std::int32_t x;
@@ -51,20 +49,20 @@ void uEditor::buildMixerPage()
         const Anchor at = voiceAnchor(voice);
         makeKnob(mixerVolumeKnobs[n], param::voiceVolume[n], at.x - 43, at.y - 29);
         makeKnob(mixerPanKnobs[n], param::voicePan[n], at.x, at.y - 29);
-        makeLabelLeft(mixerLabels[label++], at.x - 47, at.y, 45, "Volume", kLabelFont);
-        makeLabelLeft(mixerLabels[label++], at.x + 6, at.y, 30, "Pan", kLabelFont);
+        makeLabelLeft(mixerLabels[label++], at.x - 47, at.y, 45, "Volume", kCaptionFont);
+        makeLabelLeft(mixerLabels[label++], at.x + 6, at.y, 30, "Pan", kCaptionFont);
     }
     for (std::int32_t slot = 0; slot < kFxSlotCount; ++slot) {
         const auto n = static_cast<std::size_t>(slot);
         const Anchor at = fxSlotAnchor(slot);
-        makeKnob(mixerFxMixKnobs[n], kFirstFxMix + slot, at.x - 43, at.y);
-        makeKnob(mixerFxPanKnobs[n], kFirstFxPan + slot, at.x, at.y);
-        makeLabelLeft(mixerLabels[label++], at.x - 36, at.y + 29, 30, "Mix", kLabelFont);
-        makeLabelLeft(mixerLabels[label++], at.x + 6, at.y + 29, 30, "Pan", kLabelFont);
+        makeKnob(mixerFxMixKnobs[n], param::effectSlotMix[n], at.x - 43, at.y);
+        makeKnob(mixerFxPanKnobs[n], param::effectSlotPan[n], at.x, at.y);
+        makeLabelLeft(mixerLabels[label++], at.x - 36, at.y + 29, 30, "Mix", kCaptionFont);
+        makeLabelLeft(mixerLabels[label++], at.x + 6, at.y + 29, 30, "Pan", kCaptionFont);
     }
-    for (std::int32_t slot = 0; slot < kFxSlotCount; ++slot)
-        makeOnOffButton(mixerFxBypassButtons[static_cast<std::size_t>(slot)], kFirstFxBypass + slot,
-                        kBypassPlaces[slot].x, kBypassPlaces[slot].y, kSecondSwitch);
+    for (std::size_t n = 0; n < mixerFxBypassButtons.size(); ++n)
+        makeOnOffButton(mixerFxBypassButtons[n], param::effectBypass[n], kBypassPlaces[n].x, kBypassPlaces[n].y,
+                        kSecondSwitch);
 }
 
 void uEditor::showMixerPage()

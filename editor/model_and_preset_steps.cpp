@@ -37,9 +37,10 @@ void uEditor::stepModel(std::int32_t delta)
     const auto tomSlot = static_cast<std::size_t>(selectedVoice - param::kFirstTomUserSlot);
     if (tomSlot < kTomModelRanges.size() && plugin()->getParameter(param::tomUserSwitch[tomSlot]) < 0.5f)
         range = kTomModelRanges[tomSlot];
-    const auto model = static_cast<std::int32_t>(plugin()->getParameter(range.parameter) * param::choicescale::kDrumModel);
+    const float scale = param::choicescale::kDrumModel;
+    const auto model = static_cast<std::int32_t>(plugin()->getParameter(range.parameter) * scale);
     const std::int32_t stepped = std::clamp(model + delta, 0, range.count - 1);
-    plugin()->setParameter(range.parameter, (static_cast<float>(stepped) + 0.5f) / param::choicescale::kDrumModel);
+    plugin()->setParameter(range.parameter, (static_cast<float>(stepped) + 0.5f) / scale);
     plugin()->loadFactorySample(selectedVoice);
     updateVoicePage();
 }

@@ -19,8 +19,6 @@ namespace {
 constexpr std::int32_t kOverlayImage = 10001;
 constexpr std::int32_t kMappingMenuImage = 10030;
 constexpr std::int32_t kSyncParameter = 2299;
-constexpr std::uint8_t kPlainSwitch = 0;
-constexpr std::size_t kEntrySize = 256;
 // Above 1 so that the switch reads as on whichever way it rounds.
 constexpr float kKeySwitchOn = 1.01f;
 
@@ -73,7 +71,7 @@ void uEditor::runOverlayCommand(Toolkit::CControl* control)
         kravo::writeRegString("Key", on ? "Y" : "N");
         arrowKeysStepPrograms = on ? 1 : 0;
     } else if (overlay.mappingMenu != nullptr && control == overlay.mappingMenu) {
-        char chosen[kEntrySize] = {};
+        char chosen[Toolkit::COptionMenu::kEntrySize] = {};
         if (!overlay.mappingMenu->getEntry(overlay.mappingMenu->getCurrent(), chosen))
             return;
         const bool standard = std::strcmp(chosen, kravo::kStandardMapping) == 0;

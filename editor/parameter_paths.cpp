@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirstUnreadTag = 9990;
 using kravo::param::kFirstSampleSlot;
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "editor/ueditor.h"
 
+#include "editor/caption.h"
 #include "editor/control_release.h"
 #include "editor/controls/my_knob.h"
 #include "editor/controls/my_label.h"
@@ -27,6 +28,7 @@
 
 namespace {
 
+using editor::kCaptionFont;
 using editor::release;
 namespace param = kravo::param;
 namespace display = kravo::param::display;
@@ -45,9 +47,7 @@ constexpr float kTargetDivisor = 23.99f;
 constexpr float kLockDivisor = 2.99f;
 constexpr std::int32_t kLockOn = 1;
 constexpr std::int32_t kLockSet = 2;
-constexpr std::uint8_t kPlainSwitch = 0;
 constexpr std::int32_t kTrackCaptionFont = 1;
-constexpr std::int32_t kCaptionFont = 0;
 constexpr std::int32_t kPadPitch = 25;
 
 struct Place {

@@ -5,6 +5,7 @@
 
 #include "editor/controls/my_option_menu.h"
 #include "editor/image_places.h"
+#include "editor/menu_styles.h"
 #include "plugin/aplugin.h"
 #include "plugin/programs/factory_bank.h"
 
@@ -14,10 +15,9 @@
 namespace {
 
 constexpr std::int32_t kProgramMenuImage = 10058;
-constexpr std::int32_t kMenuOverControl = 512;
-constexpr std::int32_t kSubMenuStyle = 6656;
+using editor::kMenuOverControl;
+using editor::kSubMenuStyle;
 constexpr std::int32_t kProgramCount = 32;
-constexpr std::size_t kEntrySize = 256;
 
 } // namespace
 
@@ -25,7 +25,7 @@ std::string uEditor::numberedName(std::int32_t program)
 {
     char name[kravo::kProgramNameSize] = {};
     plugin()->getProgramNameIndexed(-1, program, name);
-    char text[kEntrySize];
+    char text[Toolkit::COptionMenu::kEntrySize];
     std::snprintf(text, sizeof text, "%02d %s", program + 1, name);
     return text;
 }
@@ -66,7 +66,7 @@ void uEditor::chooseProgramFromMenu(Toolkit::CControl* control)
 {
     if (mainPage.programList == nullptr || control != mainPage.programList)
         return;
-    char chosen[kEntrySize] = {};
+    char chosen[Toolkit::COptionMenu::kEntrySize] = {};
     if (!mainPage.programList->getEntry(mainPage.programList->getCurrent(), chosen))
         return;
     for (std::int32_t program = 0; program < kProgramCount; ++program)

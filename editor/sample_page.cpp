@@ -40,7 +40,6 @@ using param::SampleLayerLayout;
 using Controls = SamplePageControls;
 
 constexpr std::int32_t kPageImage = 10201;
-constexpr std::uint8_t kPlainSwitch = 0;
 constexpr float kPlayModeDivisor = 9.99f;
 constexpr float kFilterTypeDivisor = 6.99f;
 constexpr float kTwoWayDivisor = 1.99f;

@@ -4,6 +4,8 @@
 // open, and the page shows the ones of the selected slot and the edited layer. None until the page builds
 // them, none again after close.
 
+#include "plugin/parameters/voice_order.h"
+
 #include <array>
 #include <cstddef>
 
@@ -19,7 +21,7 @@ class CKickButton;
 } // namespace Toolkit
 
 struct SamplePageControls {
-    static constexpr int kSlotCount = 8;
+    static constexpr int kSlotCount = kravo::param::kSampleSlotCount;
     static constexpr int kLayerCount = 2;
     static constexpr int kPairCount = kSlotCount * kLayerCount;
     static constexpr int kCaptionCount = 45;

@@ -49,7 +49,7 @@ class uEditor : public PluginGUIEditor, public Toolkit::CControlListener {
 public:
     static constexpr std::int32_t kWidth = 984;
     static constexpr std::int32_t kHeight = 623;
-    static constexpr int kVoiceCount = 24;
+    static constexpr int kVoiceCount = MainPageControls::kVoiceCount;
     static constexpr int kPadCount = 32;
     static constexpr int kRegistrySize = 40000;
     static constexpr int kParameterCount = 9900;
@@ -58,6 +58,8 @@ public:
     static constexpr int kPanField = 11;
     // The tag of a control that carries no parameter: a command the editor recognises by the control.
     static constexpr std::int32_t kCommandTag = 9999;
+    // Tags from here up name no parameter: the editor neither reads them back nor names them on the info line.
+    static constexpr std::int32_t kFirstUnreadTag = 9990;
 
     explicit uEditor(APlugin* effect);
     ~uEditor() override;
@@ -90,6 +92,9 @@ public:
     // image, listens to it and, for parameter controls, registers it.
     void makeRadioButton(myRadioButton*& control, std::int32_t tag, std::int32_t x, std::int32_t y);
     void makeRadioBitmapButton(myRadioBitmapButton*& control, std::int32_t imageId, std::int32_t x, std::int32_t y);
+    // The kinds of on/off button: the plain switch and the second switch picture.
+    static constexpr std::uint8_t kPlainSwitch = 0;
+    static constexpr std::uint8_t kSecondSwitch = 1;
     void makeOnOffButton(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y, std::uint8_t kind);
     void makeOnOffButtonWithImage(myOnOff*& control, std::int32_t tag, std::int32_t x, std::int32_t y,
                                   std::int32_t imageId);
@@ -228,7 +233,7 @@ public:
     std::int32_t registryCount = 0;
     // The per-voice menus of the main page, none until it builds them: filter type, filter LFO mode
     // and sync of each synthesised voice; distortion, choke group and output of every voice.
-    static constexpr int kSynthVoiceCount = 16;
+    static constexpr int kSynthVoiceCount = MainPageControls::kSynthVoiceCount;
     std::array<myOptionMenu*, kSynthVoiceCount> filterTypeMenus{};
     std::array<myOptionMenu*, kSynthVoiceCount> filterLfoModeMenus{};
     std::array<myOptionMenu*, kSynthVoiceCount> filterLfoSyncMenus{};
@@ -258,7 +263,7 @@ public:
     std::int32_t lastShownStep = -1;
     // The mixer page, per voice in pad order and per master effect slot; its labels read "Volume" and
     // "Pan" per voice, then "Mix" and "Pan" per slot.
-    static constexpr int kFxSlotCount = 4;
+    static constexpr int kFxSlotCount = MainPageControls::kFxSlotCount;
     std::array<myKnob*, kVoiceCount> mixerVolumeKnobs{};
     std::array<myKnob*, kVoiceCount> mixerPanKnobs{};
     std::array<myKnob*, kFxSlotCount> mixerFxMixKnobs{};

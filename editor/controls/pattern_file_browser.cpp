@@ -18,7 +18,6 @@ using Toolkit::CRect;
 
 namespace {
 
-constexpr std::int32_t kCommandTag = 9999;
 constexpr std::int32_t kListFont = 6;
 constexpr std::int32_t kThumbImage = 10174;
 constexpr std::int32_t kFolderImage = 10175;
@@ -40,8 +39,8 @@ constexpr CColor kEntryText{0, 0, 0, 0};
 } // namespace
 
 PatternFileBrowser::PatternFileBrowser(const CRect& size, Toolkit::CControlListener* listener)
-    : CControl(size, nullptr, kCommandTag, nullptr), width(size.right - size.left), height(size.bottom - size.top),
-      left(size.left), top(size.top), textWidth(static_cast<float>(width) - 4.0f)
+    : CControl(size, nullptr, uEditor::kCommandTag, nullptr), width(size.right - size.left),
+      height(size.bottom - size.top), left(size.left), top(size.top), textWidth(static_cast<float>(width) - 4.0f)
 {
     (void)listener;
 }

@@ -1,6 +1,7 @@
 #include "editor/controls/pattern_grid.h"
 
 #include "editor/controls/control_clicks.h"
+#include "editor/menu_styles.h"
 #include "editor/ueditor.h"
 #include "plugin/aplugin.h"
 #include "toolkit/bitmap.h"
@@ -18,7 +19,6 @@ using Toolkit::CRect;
 
 namespace {
 
-constexpr std::int32_t kCommandTag = 9999;
 constexpr std::int32_t kGridFont = 6;
 
 // Parameter blocks of the steps: per pattern, track and step, or per pattern and step.
@@ -59,7 +59,7 @@ constexpr std::int32_t kHeaderWidth = 28;
 constexpr CColor kDimText{7, 115, 114, 0};
 constexpr CColor kText{23, 58, 50, 0};
 
-constexpr std::int32_t kPopupWithoutDrawing = 4608;
+using editor::kPopupWithoutDrawing;
 constexpr std::int32_t kMenuReach = 10;
 constexpr std::int32_t kFirstBypassChoice = 15;
 constexpr std::int32_t kUndoChoice = 19;
@@ -83,8 +83,8 @@ std::int32_t fieldBase(std::int32_t row)
 } // namespace
 
 PatternGrid::PatternGrid(const CRect& size, Toolkit::CControlListener* listener)
-    : CControl(size, listener, kCommandTag, nullptr), width(size.right - size.left), height(size.bottom - size.top),
-      left(size.left), top(size.top), columnWidth(static_cast<float>(width) * 0.0625f),
+    : CControl(size, listener, uEditor::kCommandTag, nullptr), width(size.right - size.left),
+      height(size.bottom - size.top), left(size.left), top(size.top), columnWidth(static_cast<float>(width) * 0.0625f),
       rowHeight(static_cast<float>(height) / static_cast<float>(kRowCount))
 {
 }
@@ -337,7 +337,7 @@ void PatternGrid::showPatternMenu(Toolkit::CDrawContext* context, const CPoint& 
     // Where the pointer is, in the container's coordinates the menu is placed in.
     const CPoint m(where.h + left, where.v + top);
     auto* menu = new Toolkit::COptionMenu(CRect(m.h - kMenuReach, m.v - kMenuReach, m.h + kMenuReach, m.v + kMenuReach),
-                                          nullptr, kCommandTag, nullptr, nullptr, kPopupWithoutDrawing);
+                                          nullptr, uEditor::kCommandTag, nullptr, nullptr, kPopupWithoutDrawing);
     float bypass[4];
     for (std::int32_t k = 0; k < 4; ++k)
         bypass[k] = readPatternParameter(kTrackBypass + 4 * pattern + k);

@@ -1,5 +1,6 @@
 #include "editor/controls/sample_file_display.h"
 
+#include "editor/menu_styles.h"
 #include "editor/ueditor.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/path_text.h"
@@ -36,7 +37,7 @@ constexpr float kFolderUpRight = 50.0f;
 constexpr float kMenuButtonWidth = 55.0f;
 constexpr std::int32_t kRowsPerStep = 2;
 
-constexpr std::int32_t kPopupWithoutDrawing = 4608;
+using editor::kPopupWithoutDrawing;
 constexpr std::int32_t kMenuReach = 8;
 enum FolderMenuEntry : std::int32_t { kSamplesRoot, kListAgain };
 
