@@ -1,5 +1,7 @@
 #include "host/midi_file.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -74,10 +76,7 @@ std::uint32_t bigEndian(const std::vector<std::uint8_t>& data, std::size_t pos, 
 {
     if (pos + static_cast<std::size_t>(bytes) > data.size())
         throw MidiFileError("file ends inside a chunk header");
-    std::uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = (value << 8) | data[pos + static_cast<std::size_t>(i)];
-    return value;
+    return static_cast<std::uint32_t>(platform::readBigEndian(data.data() + pos, static_cast<std::size_t>(bytes)));
 }
 
 // System common and real-time messages have no place in a file, but players step over them.

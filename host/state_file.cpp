@@ -1,5 +1,7 @@
 #include "host/state_file.h"
 
+#include "platform/byte_order.h"
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,8 +19,8 @@ constexpr std::size_t kChunkHeaderBytes = 56;
 
 void putWord(std::vector<std::uint8_t>& bytes, std::uint32_t word)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        bytes.push_back(static_cast<std::uint8_t>(word >> shift));
+    bytes.resize(bytes.size() + 4);
+    platform::writeBigEndian(bytes.data() + bytes.size() - 4, word, 4);
 }
 
 class Reader {
@@ -29,9 +31,8 @@ public:
     std::uint32_t word(const char* what)
     {
         need(4, what);
-        std::uint32_t value = 0;
-        for (int n = 0; n < 4; ++n)
-            value = (value << 8) | bytes_[at_++];
+        const auto value = static_cast<std::uint32_t>(platform::readBigEndian(bytes_.data() + at_, 4));
+        at_ += 4;
         return value;
     }
     std::span<const std::uint8_t> take(std::size_t count, const char* what)

@@ -1,5 +1,7 @@
 #include "host/wav_writer.h"
 
+#include "platform/byte_order.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -46,8 +48,7 @@ void fixPeakTimestamp(const std::filesystem::path& path)
     unsigned char header[8];
     std::fseek(file, 12, SEEK_SET); // past the container's own id, size and form
     while (std::fread(header, 1, sizeof header, file) == sizeof header && std::memcmp(header, "data", 4) != 0) {
-        const long size = static_cast<long>(header[4] | header[5] << 8 | header[6] << 16 |
-                                            static_cast<unsigned long>(header[7]) << 24);
+        const auto size = static_cast<long>(platform::readLittleEndian(header + 4, 4));
         if (std::memcmp(header, "PEAK", 4) == 0) {
             const unsigned char stamp[4] = {};
             std::fseek(file, 4, SEEK_CUR); // past the chunk's version

@@ -1,5 +1,7 @@
 #include "hostframework/chunk_data_parser.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -15,20 +17,6 @@ constexpr std::size_t kPrefixLength = 2;
 std::size_t AlignUp(std::size_t position)
 {
     return (position + 3) & ~std::size_t{3};
-}
-
-void WriteBigEndian(std::uint8_t* at, std::uint64_t value, std::size_t bytes)
-{
-    for (std::size_t i = 0; i < bytes; ++i)
-        at[i] = static_cast<std::uint8_t>(value >> (8 * (bytes - 1 - i)));
-}
-
-std::uint64_t ReadBigEndian(const std::uint8_t* at, std::size_t bytes)
-{
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < bytes; ++i)
-        value = (value << 8) | at[i];
-    return value;
 }
 
 std::uint64_t WidenSigned(std::int64_t value)
@@ -141,7 +129,7 @@ void ChunkDataParser::Write(SHostPlugInChunk* record) const
     record->length = static_cast<std::uint32_t>(size + kChunkHeaderSize);
     std::uint8_t* data = ChunkData(record);
     std::memset(data, 0, size);
-    WriteBigEndian(data, kVersionWord, kVersionSize);
+    platform::writeBigEndian(data, kVersionWord, kVersionSize);
     std::size_t position = kVersionSize;
     for (std::size_t k = 0; k < names.size(); ++k) {
         std::uint8_t* key = data + position;
@@ -151,23 +139,23 @@ void ChunkDataParser::Write(SHostPlugInChunk* record) const
         switch (types[k]) {
         case kFloat:
             key[0] = 'f';
-            WriteBigEndian(data + position, values[k], 4);
+            platform::writeBigEndian(data + position, values[k], 4);
             position += 4;
             break;
         case kInt32:
             key[0] = 'l';
-            WriteBigEndian(data + position, values[k], 4);
+            platform::writeBigEndian(data + position, values[k], 4);
             position += 4;
             break;
         case kDouble:
             key[0] = 'd';
-            WriteBigEndian(data + position, values[k], 8);
+            platform::writeBigEndian(data + position, values[k], 8);
             position += 8;
             break;
         case kInt16:
             // The value fills the first half of its word; the rest stays zero.
             key[0] = 's';
-            WriteBigEndian(data + position, values[k], 2);
+            platform::writeBigEndian(data + position, values[k], 2);
             position += 4;
             break;
         }
@@ -183,7 +171,7 @@ void ChunkDataParser::Parse(const SHostPlugInChunk* record, std::size_t availabl
         return;
     const std::uint8_t* data = ChunkData(record);
     const std::size_t dataLength = recordEnd - kChunkHeaderSize;
-    if (ReadBigEndian(data, kVersionSize) != kVersionWord)
+    if (platform::readBigEndian(data, kVersionSize) != kVersionWord)
         return;
     std::size_t position = kVersionSize;
     while (position < dataLength) {
@@ -208,10 +196,10 @@ void ChunkDataParser::Parse(const SHostPlugInChunk* record, std::size_t availabl
             return;
         std::uint64_t value = 0;
         switch (type) {
-        case kFloat: value = ReadBigEndian(data + position, 4); break;
-        case kInt32: value = WidenSigned(static_cast<std::int32_t>(ReadBigEndian(data + position, 4))); break;
-        case kDouble: value = ReadBigEndian(data + position, 8); break;
-        case kInt16: value = WidenSigned(static_cast<std::int16_t>(ReadBigEndian(data + position, 2))); break;
+        case kFloat: value = platform::readBigEndian(data + position, 4); break;
+        case kInt32: value = WidenSigned(static_cast<std::int32_t>(platform::readBigEndian(data + position, 4))); break;
+        case kDouble: value = platform::readBigEndian(data + position, 8); break;
+        case kInt16: value = WidenSigned(static_cast<std::int16_t>(platform::readBigEndian(data + position, 2))); break;
         }
         Append(std::string(key + kPrefixLength, keyLength - kPrefixLength), type, value);
         position += valueSize;

@@ -1,5 +1,7 @@
 #include "platform/gdi/bmp_file.h"
 
+#include "platform/byte_order.h"
+
 #include <cstdlib>
 
 namespace platform::gdi {
@@ -9,13 +11,12 @@ namespace {
 // The file is little-endian throughout.
 std::uint32_t word32(std::span<const unsigned char> bytes, std::size_t at)
 {
-    return bytes[at] | (std::uint32_t{bytes[at + 1]} << 8) | (std::uint32_t{bytes[at + 2]} << 16) |
-        (std::uint32_t{bytes[at + 3]} << 24);
+    return static_cast<std::uint32_t>(readLittleEndian(bytes.data() + at, 4));
 }
 
 std::uint16_t word16(std::span<const unsigned char> bytes, std::size_t at)
 {
-    return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+    return static_cast<std::uint16_t>(readLittleEndian(bytes.data() + at, 2));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "plugin/samples/sample_buffer.h"
 
+#include "platform/byte_order.h"
 #include "plugin/samples/sample_file.h"
 
 #include <cmath>
@@ -22,9 +23,7 @@ constexpr float kDefaultRate = 44100.0f;
 double decodeExtended(const std::uint8_t* bytes)
 {
     const int exponent = ((bytes[0] & 0x7F) << 8) | bytes[1];
-    std::uint64_t mantissa = 0;
-    for (int i = 2; i < 10; ++i)
-        mantissa = (mantissa << 8) | bytes[i];
+    const std::uint64_t mantissa = platform::readBigEndian(bytes + 2, 8);
     if (exponent == 0x7FFF || (bytes[0] & 0x80) != 0)
         return std::nan("");
     return std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);

@@ -1,5 +1,6 @@
 #include "plugin/samples/sample_file.h"
 
+#include "platform/byte_order.h"
 #include "platform/windows_paths.h"
 
 #include <cstring>
@@ -63,11 +64,9 @@ bool SampleFile::readWord(std::uint32_t& value, int bytes, bool bigEndian)
     std::uint8_t b[4] = {};
     if (bytes < 1 || bytes > 4 || !read(b, bytes))
         return false;
-    value = 0;
-    for (int i = 0; i < bytes; ++i) {
-        const int shift = bigEndian ? 8 * (bytes - 1 - i) : 8 * i;
-        value |= static_cast<std::uint32_t>(b[i]) << shift;
-    }
+    const auto count = static_cast<std::size_t>(bytes);
+    const std::uint64_t word = bigEndian ? platform::readBigEndian(b, count) : platform::readLittleEndian(b, count);
+    value = static_cast<std::uint32_t>(word);
     return true;
 }
 

@@ -3,6 +3,7 @@
 //
 // usage: kravo_test_image_generator OUTPUT_FOLDER
 
+#include "platform/byte_order.h"
 #include "resources/test_images/test_images.h"
 
 #include <png.h>
@@ -193,18 +194,6 @@ Bytes encodePng(const Picture& picture)
     return file;
 }
 
-std::uint32_t bigEndian(const Bytes& file, std::size_t at)
-{
-    return (std::uint32_t{file[at]} << 24) | (std::uint32_t{file[at + 1]} << 16) | (std::uint32_t{file[at + 2]} << 8) |
-        file[at + 3];
-}
-
-void putBigEndian(Bytes& file, std::size_t at, std::uint32_t value)
-{
-    for (int byte = 0; byte < 4; ++byte)
-        file[at + static_cast<std::size_t>(byte)] = static_cast<unsigned char>(value >> (24 - 8 * byte));
-}
-
 // After the 8-byte signature, IHDR's length and type (8 bytes), then its 13 bytes of data and its CRC.
 constexpr std::size_t kHeaderData = 16;
 constexpr std::size_t kHeaderDataLength = 13;
@@ -212,14 +201,14 @@ constexpr std::size_t kHeaderDataLength = 13;
 void fixHeaderCrc(Bytes& file)
 {
     const auto crc = static_cast<std::uint32_t>(crc32(0, file.data() + 12, 4 + kHeaderDataLength));
-    putBigEndian(file, kHeaderData + kHeaderDataLength, crc);
+    platform::writeBigEndian(file.data() + kHeaderData + kHeaderDataLength, crc, 4);
 }
 
 // The offset of the last chunk of that type.
 std::size_t lastChunk(const Bytes& file, const char* type)
 {
     std::size_t found = 0;
-    for (std::size_t at = 8; at + 12 <= file.size(); at += 12 + bigEndian(file, at))
+    for (std::size_t at = 8; at + 12 <= file.size(); at += 12 + platform::readBigEndian(file.data() + at, 4))
         if (std::equal(type, type + 4, file.begin() + static_cast<std::ptrdiff_t>(at) + 4))
             found = at;
     if (found == 0)
@@ -244,16 +233,16 @@ Bytes damaged(Bytes file, test_images::Damage damage)
     }
     case Damage::badCrc: {
         const std::size_t chunk = lastChunk(file, "IDAT");
-        file[chunk + 8 + bigEndian(file, chunk)] ^= 0x5A;
+        file[chunk + 8 + platform::readBigEndian(file.data() + chunk, 4)] ^= 0x5A;
         break;
     }
     case Damage::zeroWidth:
-        putBigEndian(file, kHeaderData, 0);
+        platform::writeBigEndian(file.data() + kHeaderData, 0, 4);
         fixHeaderCrc(file);
         break;
     case Damage::hugeHeader:
-        putBigEndian(file, kHeaderData, 100000);
-        putBigEndian(file, kHeaderData + 4, 100000);
+        platform::writeBigEndian(file.data() + kHeaderData, 100000, 4);
+        platform::writeBigEndian(file.data() + kHeaderData + 4, 100000, 4);
         fixHeaderCrc(file);
         break;
     case Damage::unknownColourType:
