@@ -5,6 +5,7 @@
 #include "hostframework/four_char_code.h"
 #include "hostframework/host_records.h"
 #include "hostlibs/dspmanager/dsp_manager_control.h"
+#include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
 
@@ -74,14 +75,6 @@ const std::string& configureHost(const std::string& libraryPath)
         hostengine::setCapability(capability, 0);
     hostext::keepDataBuffers(true);
     return libraryPath;
-}
-
-// A parameter value (0..1) as the host's control value, rounded as the host framework rounds it.
-std::int32_t hostValueOf(float value)
-{
-    const float ratio = std::clamp(value, 0.0f, 1.0f);
-    const double host = std::floor(static_cast<double>(ratio) * 4294967295.0 - 2147483648.0 + 0.5);
-    return host >= 2147483647.0 ? 2147483647 : static_cast<std::int32_t>(host);
 }
 
 } // namespace
@@ -185,7 +178,7 @@ void HostedPlugin::completeProgramChange()
 void HostedPlugin::setParameter(int index, float value)
 {
     routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
-        kType, processID_, index + kFirstParameterControl, hostValueOf(value));
+        kType, processID_, index + kFirstParameterControl, FloatToHostInteger(value, 0.0f, 1.0f));
 }
 
 std::vector<std::uint32_t> HostedPlugin::declaredChunks()

@@ -5,8 +5,6 @@
 #include "hostframework/process_group_interface.h"
 #include "plugin/base/audio_plugin.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -82,16 +80,6 @@ PlugIntPtr hostMasterCallback(PluginRecord* effect, std::int32_t opcode, std::in
     default:
         return 0;
     }
-}
-
-std::int32_t FloatToHostInteger(float value, float minimum, float maximum)
-{
-    const float held = minimum < maximum ? std::clamp(value, minimum, maximum) : std::clamp(value, maximum, minimum);
-    const float ratio = (held - minimum) / (maximum - minimum);
-    const double host = std::floor(static_cast<double>(ratio) * 4294967295.0 - 2147483648.0 + 0.5);
-    if (!(host >= -2147483648.0))
-        return INT32_MIN;
-    return host >= 2147483647.0 ? INT32_MAX : static_cast<std::int32_t>(host);
 }
 
 PlugIntPtr CallPlugInDispatcher(PluginRecord* record, std::int32_t opcode, std::int32_t index, PlugIntPtr value,

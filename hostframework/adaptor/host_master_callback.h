@@ -11,10 +11,6 @@
 PlugIntPtr hostMasterCallback(PluginRecord* effect, std::int32_t opcode, std::int32_t index, PlugIntPtr value,
                               void* ptr, float opt);
 
-// A value in the range as a host control value, in single precision as the plug-in's parameters
-// are: the range's ends map to the host's lowest and highest values.
-std::int32_t FloatToHostInteger(float value, float minimum, float maximum);
-
 // The plug-in's dispatcher; 0 without a record.
 PlugIntPtr CallPlugInDispatcher(PluginRecord* record, std::int32_t opcode, std::int32_t index, PlugIntPtr value,
                                 void* ptr, float opt);

@@ -10,6 +10,7 @@
 #include "hostframework/controls/value_text.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/views/no_resource_view.h"
+#include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
 #include "platform/debug_output.h"

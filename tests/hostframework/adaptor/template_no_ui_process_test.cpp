@@ -3,6 +3,7 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
+#include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "platform/debug_output.h"
 #include "platform/module_loading.h"
