@@ -1,16 +1,15 @@
 #include "host/file_replacement.h"
 
+#include "platform/temporary_file.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <stdexcept>
 
 namespace host {
 
 namespace {
-
-constexpr int kTemporaryNameAttempts = 100;
 
 std::filesystem::path folderOf(const std::filesystem::path& path)
 {
@@ -28,27 +27,15 @@ std::string failure(const char* what, const std::string& path, const std::string
 }
 
 // Opened exclusively, so two runs writing into one folder never share a temporary.
-std::filesystem::path createTemporaryBeside(const std::string& path)
+std::filesystem::path reserveTemporaryBeside(const std::string& path)
 {
     const std::filesystem::path target(path);
-    std::random_device entropy;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
-        std::string name = ".";
-        name += target.filename().string();
-        name += '.';
-        name += suffix;
-        name += ".part";
-        const std::filesystem::path candidate = folderOf(target) / name;
-        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
-            std::fclose(file);
-            return candidate;
-        }
-        if (errno != EEXIST)
-            throw std::runtime_error(failure("cannot create", path, std::strerror(errno)));
-    }
-    throw std::runtime_error(failure("cannot create", path, "no free name for its temporary file"));
+    const platform::TemporaryFile temporary = platform::createTemporaryBeside(folderOf(target) / target.filename());
+    if (temporary.file == nullptr)
+        throw std::runtime_error(failure("cannot create", path,
+            temporary.error == EEXIST ? "no free name for its temporary file" : std::strerror(temporary.error)));
+    std::fclose(temporary.file);
+    return temporary.path;
 }
 
 } // namespace
@@ -65,7 +52,7 @@ FileReplacement::FileReplacement(const std::string& path, const std::string& kin
     const std::filesystem::path folder = folderOf(path);
     if (!std::filesystem::is_directory(folder, error))
         throw std::runtime_error(failure("cannot create", path, "there is no folder " + folder.string()));
-    temporary_ = createTemporaryBeside(path);
+    temporary_ = reserveTemporaryBeside(path);
 }
 
 FileReplacement::~FileReplacement()

@@ -1,14 +1,13 @@
 #include "platform/gdi/image.h"
 
 #include "platform/gdi/draw_target.h"
+#include "platform/temporary_file.h"
 
 #include <png.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <random>
 #include <sstream>
 #include <string>
 
@@ -73,8 +72,6 @@ std::optional<Image> captureImage(HDC dc, const RECT& area)
 
 namespace {
 
-constexpr int kTemporaryNameAttempts = 100;
-
 // A failure is told by writePng's answer; libpng's own words on stderr would only repeat it.
 [[noreturn]] void jumpBack(png_structp png, png_const_charp /*message*/)
 {
@@ -110,35 +107,6 @@ bool encodePng(const Image& image, std::FILE* out)
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return true;
-}
-
-struct TemporaryFile {
-    std::filesystem::path path;
-    std::FILE* file = nullptr;
-};
-
-// A hidden file beside the target, created exclusively so that two writers never share one; without
-// a file when none can be made.
-TemporaryFile createTemporaryBeside(const std::filesystem::path& file)
-{
-    std::random_device entropy;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
-        std::string name = ".";
-        name += file.filename().string();
-        name += '.';
-        name += suffix;
-        name += ".part";
-        TemporaryFile temporary{file, nullptr};
-        temporary.path.replace_filename(name);
-        temporary.file = std::fopen(temporary.path.c_str(), "wbx");
-        if (temporary.file != nullptr)
-            return temporary;
-        if (errno != EEXIST)
-            return {};
-    }
-    return {};
 }
 
 } // namespace
