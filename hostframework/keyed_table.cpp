@@ -1,5 +1,7 @@
 #include "hostframework/keyed_table.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,7 +10,7 @@ constexpr std::size_t kRecordHeader = 6;
 
 std::int16_t readWord(const std::uint8_t* at)
 {
-    return static_cast<std::int16_t>((at[0] << 8) | at[1]);
+    return static_cast<std::int16_t>(platform::readBigEndian(at, 2));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "hostframework/adaptor/state_chunk.h"
 
+#include "platform/byte_order.h"
 #include "plugin/base/audio_plugin.h"
 
 #include <algorithm>
@@ -15,15 +16,12 @@ constexpr std::int32_t kSlackBytes = 80;
 
 void putWord(std::uint8_t* at, std::uint32_t word)
 {
-    at[0] = static_cast<std::uint8_t>(word >> 24);
-    at[1] = static_cast<std::uint8_t>(word >> 16);
-    at[2] = static_cast<std::uint8_t>(word >> 8);
-    at[3] = static_cast<std::uint8_t>(word);
+    platform::writeBigEndian(at, word, 4);
 }
 
 std::uint32_t wordAt(const std::uint8_t* at)
 {
-    return (std::uint32_t{at[0]} << 24) | (std::uint32_t{at[1]} << 16) | (std::uint32_t{at[2]} << 8) | at[3];
+    return static_cast<std::uint32_t>(platform::readBigEndian(at, 4));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "hostframework/host_error.h"
 #include "hostframework/process_group.h"
 #include "hostlibs/extension/resource_container.h"
+#include "platform/byte_order.h"
 #include "platform/module_resources.h"
 
 #include <algorithm>
@@ -88,11 +89,12 @@ HostHandle packedCode(const std::uint8_t* bytes, std::int32_t size, bool reverse
     auto* out = reinterpret_cast<std::uint8_t*>(*handle);
     putWord(out, count);
     putWord(out + kWordSize, 0);
+    constexpr auto width = static_cast<std::size_t>(kBytesPerCodeWord);
     for (std::int32_t group = count - 1; group >= 0; --group) {
         const std::uint8_t* in = bytes + group * kBytesPerCodeWord;
-        const std::uint8_t high = reversed ? in[2] : in[0];
-        const std::uint8_t low = reversed ? in[0] : in[2];
-        putWord(out + (kHeaderWords + group) * kWordSize, (high << 16) | (in[1] << 8) | low);
+        const std::uint64_t word =
+            reversed ? platform::readLittleEndian(in, width) : platform::readBigEndian(in, width);
+        putWord(out + (kHeaderWords + group) * kWordSize, static_cast<std::int32_t>(word));
     }
     return handle;
 }

@@ -1,6 +1,7 @@
 #include "hostlibs/extension/graphics_state.h"
 
 #include "hostlibs/extension/host_extension.h"
+#include "platform/byte_order.h"
 
 #include <cstddef>
 #include <optional>
@@ -20,8 +21,8 @@ std::optional<PixelPattern> readPattern(const std::uint8_t* data, std::size_t si
     if (size < kHeaderSize)
         return std::nullopt;
     PixelPattern pattern;
-    pattern.width = (data[0] << 8) | data[1];
-    pattern.height = (data[2] << 8) | data[3];
+    pattern.width = static_cast<int>(platform::readBigEndian(data, 2));
+    pattern.height = static_cast<int>(platform::readBigEndian(data + 2, 2));
     const std::size_t count = static_cast<std::size_t>(pattern.width) * static_cast<std::size_t>(pattern.height);
     if (count == 0 || size != kHeaderSize + 3 * count)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "hostlibs/extension/resource_container.h"
 
+#include "platform/byte_order.h"
+
 namespace hostext {
 
 namespace {
@@ -16,9 +18,8 @@ public:
     {
         if (!has(width))
             return std::nullopt;
-        std::uint32_t value = 0;
-        for (std::size_t i = 0; i < width; ++i)
-            value = (value << 8) | bytes[position++];
+        const auto value = static_cast<std::uint32_t>(platform::readBigEndian(bytes.data() + position, width));
+        position += width;
         return value;
     }
     std::optional<std::vector<std::uint8_t>> take(std::size_t count)

@@ -1,5 +1,7 @@
 #include "hostlibs/extension/resource_native_order.h"
 
+#include "platform/byte_order.h"
+
 #include <cstring>
 
 namespace {
@@ -31,7 +33,7 @@ void turnWord(std::uint8_t* data, std::int32_t size, std::int32_t at)
 {
     if (at < 0 || at + 2 > size)
         return;
-    const auto value = static_cast<std::uint16_t>(data[at] << 8 | data[at + 1]);
+    const auto value = static_cast<std::uint16_t>(platform::readBigEndian(data + at, 2));
     std::memcpy(data + at, &value, sizeof value);
 }
 
@@ -47,7 +49,7 @@ void turnItemList(std::uint8_t* data, std::int32_t size)
 {
     if (size < 2)
         return;
-    const int count = (data[0] << 8 | data[1]) + 1;
+    const int count = static_cast<int>(platform::readBigEndian(data, 2)) + 1;
     turnWord(data, size, 0);
     std::int32_t at = 2;
     for (int item = 0; item < count && at + kItemHeaderSize <= size; ++item) {

@@ -1,4 +1,5 @@
 #include "hostlibs/extension/host_extension.h"
+#include "platform/byte_order.h"
 
 #include <cstdint>
 #include <cstring>
@@ -14,7 +15,7 @@ void copyText(const std::uint8_t* data, std::size_t size, std::int32_t index, st
 {
     if (size < kCountSize)
         return;
-    const std::int32_t count = (data[0] << 8) | data[1];
+    const auto count = static_cast<std::int32_t>(platform::readBigEndian(data, 2));
     std::size_t at = kCountSize;
     for (std::int32_t item = 1; item <= count && at < size; ++item) {
         const std::size_t length = data[at];

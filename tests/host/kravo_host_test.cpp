@@ -1,4 +1,5 @@
 #include "host/state_file.h"
+#include "platform/byte_order.h"
 #include "platform/gdi/bitmaps.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/shell_command.h"
@@ -274,8 +275,8 @@ TEST_F(KravoHost, TheEditorCommandWritesAPictureOfTheEditorsWindow)
     const std::string bytes = folder.readFile("editor.png");
     ASSERT_GT(bytes.size(), 24u);
     const auto word = [&](std::size_t at) {
-        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
-               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        return static_cast<std::uint32_t>(platform::readBigEndian(data + at, 4));
     };
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
     EXPECT_EQ(std::tuple(word(16), word(20)), std::tuple(984u, 623u));

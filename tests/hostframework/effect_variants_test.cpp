@@ -11,6 +11,7 @@
 #include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/dspshell/dsp_shell_control.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/byte_order.h"
 #include "platform/module_loading.h"
 #include "platform/module_resources.h"
 #include "tests/hostframework/support/resource_file_writer.h"
@@ -77,8 +78,7 @@ std::vector<std::int32_t> listed(CEffectGroupCard& group, std::int32_t kind, std
         return words;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(*list);
     for (std::int32_t at = 0; at < HostExtGetHandleSize(list); at += 4)
-        words.push_back(static_cast<std::int32_t>((std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
-                                                  (std::uint32_t{bytes[at + 2]} << 8) | bytes[at + 3]));
+        words.push_back(static_cast<std::int32_t>(platform::readBigEndian(bytes + at, 4)));
     HostExtDisposeHandle(list);
     return words;
 }
