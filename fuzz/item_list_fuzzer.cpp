@@ -10,6 +10,7 @@
 #include "hostframework/process_group_interface.h"
 #include "hostframework/views/item_list_view.h"
 #include "hostlibs/extension/resource_native_order.h"
+#include "platform/four_char_code.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +22,7 @@
 
 namespace {
 
-constexpr std::uint32_t kItemListType = ('D' << 24) | ('I' << 16) | ('T' << 8) | 'L';
+constexpr std::uint32_t kItemListType = FourCharCode("DITL");
 constexpr std::int16_t kListID = 128;
 
 struct SBlock {

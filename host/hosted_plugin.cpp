@@ -2,12 +2,12 @@
 
 #include "host/chunk_error_text.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_records.h"
 #include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cmath>

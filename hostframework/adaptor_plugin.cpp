@@ -2,11 +2,11 @@
 
 #include "hostframework/classes.h"
 #include "hostframework/effect_process.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/process.h"
 #include "hostframework/process_type.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/engine/host_native_render.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstring>

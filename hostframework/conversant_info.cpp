@@ -3,8 +3,8 @@
 #include "hostframework/dsp_process.h"
 #include "hostframework/dsp_process_group.h"
 #include "hostframework/dsp_process_type.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_connections_api.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

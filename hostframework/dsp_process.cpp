@@ -2,9 +2,9 @@
 
 #include "hostframework/conversant_info.h"
 #include "hostframework/dsp_manager_access.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_connections_api.h"
 #include "hostlibs/engine/host_engine.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "hostframework/dsp_manager_access.h"
 #include "hostframework/dsp_process.h"
 #include "hostframework/dsp_process_group.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_library.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <array>

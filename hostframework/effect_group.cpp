@@ -1,8 +1,8 @@
 #include "hostframework/effect_group.h"
 
 #include "hostframework/effect_type.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_text.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstring>

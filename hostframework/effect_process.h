@@ -7,8 +7,8 @@
 #include "hostframework/aos_info.h"
 #include "hostframework/chunk_data_parser.h"
 #include "hostframework/dsp_process.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/meter_cache.h"
+#include "platform/four_char_code.h"
 
 #include <set>
 #include <string>

@@ -1,7 +1,7 @@
 #include "hostframework/host_services.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostlibs/dspshell/dsp_shell.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 
 #include <cstdarg>

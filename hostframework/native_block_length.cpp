@@ -1,8 +1,8 @@
 #include "hostframework/native_block_length.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/engine/host_native_render.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 
 namespace {

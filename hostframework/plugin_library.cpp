@@ -1,11 +1,11 @@
 #include "hostframework/plugin_library.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/template_no_ui_group.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/extension/host_extension.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 
 #include <utility>

@@ -1,6 +1,5 @@
 #include "hostframework/process.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_text.h"
 #include "hostframework/keyed_table.h"
 #include "hostframework/plugin_library.h"
@@ -9,6 +8,7 @@
 #include "hostframework/process_type.h"
 #include "hostframework/views/plugin_view.h"
 #include "hostframework/views/dialog_view.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <climits>

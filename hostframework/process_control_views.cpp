@@ -1,8 +1,8 @@
 #include "hostframework/process.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/process_group.h"
 #include "hostframework/views/process_control_view.h"
+#include "platform/four_char_code.h"
 
 // The control half of the bridge between the process and its tree of views: each control has its
 // view by the control's id, which the process binds, redisplays and highlights.

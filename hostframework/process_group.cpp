@@ -2,11 +2,11 @@
 
 #include "hostframework/dsp_library.h"
 #include "hostframework/dsp_process.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_text.h"
 #include "hostframework/host_services.h"
 #include "hostframework/plugin_library.h"
 #include "hostlibs/extension/host_extension.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "hostframework/process.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/process_group.h"
 #include "hostframework/views/plugin_view.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/extension/host_extension.h"
+#include "platform/four_char_code.h"
 
 #include <cstring>
 #include <new>

@@ -1,11 +1,11 @@
 #include "hostframework/process_type.h"
 
 #include "hostframework/doa_unknown.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
 #include "hostlibs/extension/host_extension.h"
 #include "platform/clock.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstring>

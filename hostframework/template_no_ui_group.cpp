@@ -4,6 +4,7 @@
 #include "hostframework/adaptor/template_no_ui_view.h"
 #include "hostframework/effect_type_native.h"
 #include "hostframework/views/keyword_map.h"
+#include "platform/four_char_code.h"
 
 #include <new>
 

@@ -4,7 +4,7 @@
 // the native real-time type whose processes host the plug-in object.
 
 #include "hostframework/effect_group_midi.h"
-#include "hostframework/four_char_code.h"
+#include "platform/four_char_code.h"
 
 class CTemplateNoUIGroup : public CEffectGroupMIDI {
 public:

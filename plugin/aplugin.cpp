@@ -3,6 +3,7 @@
 #include "editor/ueditor.h"
 #include "engine/dsp/random_source.h"
 #include "platform/clock.h"
+#include "platform/four_char_code.h"
 #include "platform/registry.h"
 #include "plugin/base/plugin_editor.h"
 #include "plugin/parameters/default_patch.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr std::int32_t kUniqueId = fourCharCode('K', 'r', 'C', 'H');
+constexpr auto kUniqueId = static_cast<std::int32_t>(FourCharCode("KrCH"));
 // No host plays audio below this; far below it the drum models' filters blow up.
 constexpr float kMinSampleRate = 1000.0f;
 constexpr float kMaxSampleRate = 500000.0f;

@@ -3,6 +3,7 @@
 #include "hostframework/adaptor/template_no_ui_process.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
+#include "platform/four_char_code.h"
 #include "plugin/base/audio_plugin.h"
 
 #include <cstring>
@@ -24,7 +25,7 @@ enum EHostRequest : std::int32_t {
 };
 
 constexpr PlugIntPtr kHostVersion = 2;
-constexpr PlugIntPtr kCurrentIDAnswer = fourCharCode('K', 'r', 'C', 'H');
+constexpr auto kCurrentIDAnswer = static_cast<PlugIntPtr>(FourCharCode("KrCH"));
 constexpr PlugIntPtr kHostBlockSize = 32;
 
 CTemplateNoUIProcess* processOf(PluginRecord* effect)

@@ -14,6 +14,7 @@
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
 #include "platform/debug_output.h"
+#include "platform/four_char_code.h"
 #include "plugin/aplugin.h"
 #include "plugin/settings/registry_settings.h"
 

@@ -8,6 +8,7 @@
 
 #include "hostframework/adaptor/template_custom_ui.h"
 #include "hostframework/effect_process_midi.h"
+#include "platform/four_char_code.h"
 #include "plugin/base/plug_types.h"
 
 #include <memory>

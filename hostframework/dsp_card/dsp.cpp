@@ -4,8 +4,8 @@
 #include "hostframework/dsp_card/dsp_objects.h"
 #include "hostframework/dsp_card/shell_notification.h"
 #include "hostframework/dsp_library.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

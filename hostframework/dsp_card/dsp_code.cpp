@@ -1,10 +1,10 @@
 #include "hostframework/dsp_card/dsp_code.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
 #include "hostframework/process_group.h"
 #include "hostlibs/extension/resource_container.h"
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 #include "platform/module_resources.h"
 
 #include <algorithm>

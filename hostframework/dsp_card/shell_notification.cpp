@@ -1,7 +1,7 @@
 #include "hostframework/dsp_card/shell_notification.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostlibs/engine/host_engine.h"
+#include "platform/four_char_code.h"
 
 #include <atomic>
 

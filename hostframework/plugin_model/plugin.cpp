@@ -1,6 +1,5 @@
 #include "hostframework/plugin_model/plugin.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_model/clear_out.h"
 #include "hostframework/plugin_model/object_tracker.h"
 #include "hostframework/plugin_model/plugin_data.h"
@@ -9,6 +8,7 @@
 #include "hostframework/plugin_model/plugin_user_interface.h"
 #include "hostframework/plugin_model/plugin_worker.h"
 #include "hostframework/plugin_model/sn_plugin_control.h"
+#include "platform/four_char_code.h"
 
 #include <new>
 

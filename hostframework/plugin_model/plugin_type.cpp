@@ -1,8 +1,8 @@
 #include "hostframework/plugin_model/plugin_type.h"
 
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_model/object_tracker.h"
 #include "hostframework/plugin_model/plugin_group.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "hostframework/views/process_control_view.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
+#include "platform/four_char_code.h"
 
 #include <memory>
 

@@ -3,6 +3,7 @@
 #include "hostframework/host_error.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/four_char_code.h"
 
 #include <cstring>
 

@@ -2,6 +2,7 @@
 
 #include "hostlibs/extension/host_controls.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstring>

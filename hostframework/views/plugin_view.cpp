@@ -6,6 +6,7 @@
 #include "hostframework/views/overlay_clip_list.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/four_char_code.h"
 
 namespace {
 

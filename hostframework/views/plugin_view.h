@@ -6,8 +6,8 @@
 // focus; a view drags, tracks and scrolls through the toolbox's port, letting the host run on every
 // pass of a tracking loop.
 
-#include "hostframework/four_char_code.h"
 #include "hostlibs/extension/host_graphics_types.h"
+#include "platform/four_char_code.h"
 
 #include <cstdint>
 #include <memory>

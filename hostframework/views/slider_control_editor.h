@@ -7,6 +7,7 @@
 // is needed. Described as "!Slider[(id …)('ctrl')([reverse])]".
 
 #include "hostframework/views/control_editor.h"
+#include "platform/four_char_code.h"
 
 class CSliderControlEditor : public CControlEditor {
 public:

@@ -1,4 +1,3 @@
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_keys.h"
 #include "hostframework/host_text.h"
 #include "hostframework/views/lp_strings.h"
@@ -6,6 +5,7 @@
 #include "hostframework/views/text_settings_keeper.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 

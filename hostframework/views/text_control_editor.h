@@ -7,6 +7,7 @@
 // "!TextEditor[(id …)('ctrl' [reverse])]" with the static text inside its frame.
 
 #include "hostframework/views/text_edit_editor.h"
+#include "platform/four_char_code.h"
 
 class CStaticTextView;
 

@@ -1,6 +1,7 @@
 #include "hostlibs/engine/engine_state.h"
 #include "hostlibs/engine/host_engine.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 
 #include <mutex>
 #include <string>
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr std::uint32_t kPreparationSelector = ('c' << 24) | ('m' << 16) | ('v' << 8) | 'c';
-constexpr std::uint32_t kPrecisionSelector = ('p' << 24) | ('r' << 16) | ('e' << 8) | 'c';
+constexpr std::uint32_t kPreparationSelector = FourCharCode("cmvc");
+constexpr std::uint32_t kPrecisionSelector = FourCharCode("prec");
 
 struct Connections {
     std::mutex lock;

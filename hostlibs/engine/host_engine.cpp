@@ -3,6 +3,7 @@
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/engine/engine_state.h"
 #include "hostlibs/withheld_names.h"
+#include "platform/four_char_code.h"
 
 #include <atomic>
 #include <mutex>
@@ -17,8 +18,8 @@ struct HostLock {
 
 namespace {
 
-constexpr std::uint32_t kLockServiceSelector = ('p' << 24) | ('i' << 16) | ('s' << 8) | 'i';
-constexpr std::uint32_t kObjectServerSelector = ('h' << 24) | ('s' << 16) | ('d' << 8) | 's';
+constexpr std::uint32_t kLockServiceSelector = FourCharCode("pisi");
+constexpr std::uint32_t kObjectServerSelector = FourCharCode("hsds");
 constexpr std::int16_t kUnknownSelector = -5551;
 
 hostlibs::WithheldNames& withheldNames()

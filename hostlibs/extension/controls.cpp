@@ -1,6 +1,7 @@
 #include "hostlibs/extension/host_controls.h"
 
 #include "hostlibs/extension/graphics_state.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,7 +24,7 @@ namespace {
 
 using hostext::graphics;
 
-constexpr std::uint32_t kControlType = ('c' << 24) | ('t' << 16) | ('r' << 8) | 'l';
+constexpr std::uint32_t kControlType = FourCharCode("ctrl");
 constexpr std::int32_t kControlHeaderSize = 16;
 // The box of a check box or radio button, and the room between it and the title.
 constexpr std::int16_t kBoxSide = 12;

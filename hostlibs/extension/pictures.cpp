@@ -3,6 +3,7 @@
 #include "hostlibs/extension/graphics_state.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/png_picture.h"
+#include "platform/four_char_code.h"
 #include "platform/gdi/bitmaps.h"
 #include "platform/gdi/blits.h"
 #include "platform/gdi/device_context.h"
@@ -19,7 +20,7 @@ namespace {
 using hostext::graphics;
 using platform::RectangleSet;
 
-constexpr std::uint32_t kPictureType = ('P' << 24) | ('I' << 16) | ('C' << 8) | 'T';
+constexpr std::uint32_t kPictureType = FourCharCode("PICT");
 // As large as a port may be.
 constexpr int kLargestSide = 4096;
 

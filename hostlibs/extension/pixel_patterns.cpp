@@ -2,6 +2,7 @@
 
 #include "hostlibs/extension/host_extension.h"
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,7 +12,7 @@ namespace {
 using hostext::graphics;
 using hostext::PixelPattern;
 
-constexpr std::uint32_t kPatternType = ('p' << 24) | ('p' << 16) | ('a' << 8) | 't';
+constexpr std::uint32_t kPatternType = FourCharCode("ppat");
 constexpr std::size_t kHeaderSize = 4;
 
 // Our layout: width and height, 16 bits each, high byte first, then the rows of 8-bit red, green and

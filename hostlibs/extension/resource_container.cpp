@@ -1,6 +1,7 @@
 #include "hostlibs/extension/resource_container.h"
 
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 
 namespace hostext {
 
@@ -37,7 +38,7 @@ private:
     std::size_t position = 0;
 };
 
-constexpr std::uint32_t kMagic = ('K' << 24) | ('R' << 16) | ('S' << 8) | 'R';
+constexpr std::uint32_t kMagic = FourCharCode("KRSR");
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "hostlibs/extension/extension_state.h"
 #include "hostlibs/extension/resource_native_order.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,8 +15,8 @@ using hostext::Guard;
 using hostext::OpenResourceFile;
 using hostext::state;
 
-constexpr std::uint32_t kComponentType = ('t' << 24) | ('h' << 16) | ('n' << 8) | 'g';
-constexpr std::uint32_t kFragmentType = ('c' << 24) | ('f' << 16) | ('r' << 8) | 'g';
+constexpr std::uint32_t kComponentType = FourCharCode("thng");
+constexpr std::uint32_t kFragmentType = FourCharCode("cfrg");
 constexpr std::int32_t kComponentSize = 44;
 constexpr std::int32_t kFragmentSize = 36;
 

@@ -1,21 +1,16 @@
 #include "hostlibs/extension/resource_native_order.h"
 
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr std::uint32_t code(const char (&text)[5])
-{
-    return static_cast<std::uint32_t>(text[0]) << 24 | static_cast<std::uint32_t>(text[1]) << 16 |
-           static_cast<std::uint32_t>(text[2]) << 8 | static_cast<std::uint32_t>(text[3]);
-}
-
-constexpr std::uint32_t kItemListType = code("DITL");
-constexpr std::uint32_t kDialogType = code("DLOG");
-constexpr std::uint32_t kIconType = code("ICON");
-constexpr std::uint32_t kControlType = code("ctrl");
+constexpr std::uint32_t kItemListType = FourCharCode("DITL");
+constexpr std::uint32_t kDialogType = FourCharCode("DLOG");
+constexpr std::uint32_t kIconType = FourCharCode("ICON");
+constexpr std::uint32_t kControlType = FourCharCode("ctrl");
 
 constexpr std::int32_t kItemHeaderSize = 14;
 constexpr std::int32_t kItemFrameAt = 4;

@@ -1,4 +1,5 @@
 #include "hostlibs/extension/extension_state.h"
+#include "platform/four_char_code.h"
 
 #include <string>
 
@@ -6,7 +7,7 @@
 
 namespace {
 
-constexpr std::uint32_t kTextType = ('T' << 24) | ('E' << 16) | ('X' << 8) | 'T';
+constexpr std::uint32_t kTextType = FourCharCode("TEXT");
 
 // Empty: the clipboard holds nothing.
 std::string& scrapText()

@@ -1,12 +1,13 @@
 #include "hostlibs/extension/host_extension.h"
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-constexpr std::uint32_t kStringListType = ('s' << 24) | ('t' << 16) | ('r' << 8) | 'l';
+constexpr std::uint32_t kStringListType = FourCharCode("strl");
 constexpr std::size_t kCountSize = 2;
 
 // Our layout: the count (16 bits, high byte first), then the texts, each with its length byte in

@@ -1,5 +1,6 @@
 #include "plugin/base/audio_plugin.h"
 
+#include "platform/four_char_code.h"
 #include "plugin/base/plugin_editor.h"
 
 #include <cstring>
@@ -11,8 +12,8 @@ AudioPlugin* pluginOf(PluginRecord* e)
     return static_cast<AudioPlugin*>(e->object);
 }
 
-constexpr std::int32_t kDefaultUniqueId = fourCharCode('N', 'o', 'E', 'f');
-constexpr std::int32_t kIdentifyAnswer = fourCharCode('N', 'v', 'E', 'f');
+constexpr auto kDefaultUniqueId = static_cast<std::int32_t>(FourCharCode("NoEf"));
+constexpr auto kIdentifyAnswer = static_cast<std::int32_t>(FourCharCode("NvEf"));
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/four_char_code.h"
+
 #include <cstdint>
 
 // The records of the dispatcher-style boundary between the host adaptor and
@@ -22,15 +24,7 @@ using PlugProcessDoubleProc = void (*)(PluginRecord* effect, double** inputs, do
 using PlugSetParameterProc = void (*)(PluginRecord* effect, std::int32_t index, float value);
 using PlugGetParameterProc = float (*)(PluginRecord* effect, std::int32_t index);
 
-constexpr std::int32_t fourCharCode(char a, char b, char c, char d)
-{
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(static_cast<unsigned char>(a)) << 24) |
-                                     (static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 16) |
-                                     (static_cast<std::uint32_t>(static_cast<unsigned char>(c)) << 8) |
-                                     static_cast<std::uint32_t>(static_cast<unsigned char>(d)));
-}
-
-constexpr std::int32_t kPluginRecordMagic = fourCharCode('P', 'l', 'g', 'P');
+constexpr auto kPluginRecordMagic = static_cast<std::int32_t>(FourCharCode("PlgP"));
 
 // The record the host adaptor holds and calls; field order and values are
 // shared with the adaptor.

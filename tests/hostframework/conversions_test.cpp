@@ -11,6 +11,7 @@
 #include "hostlibs/extension/host_extension_control.h"
 #include "platform/clock.h"
 #include "platform/float_control.h"
+#include "platform/four_char_code.h"
 #include "platform/window/scripted_input.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_testing.h"
@@ -152,7 +153,7 @@ TEST(HostServices, KeysTicksHandlesAndTheDspShellsPrintAndClients)
     EXPECT_EQ(dspshell::printedTexts().back(), "Process 7\n");
 
     int port = 0;
-    const std::uint32_t programList = ('P' << 24) | ('r' << 16) | ('g' << 8) | 'L';
+    const std::uint32_t programList = FourCharCode("PrgL");
     dspshell::addClient(programList, &port);
     dspshell::addClient(programList, nullptr);
     dspshell::addClient(0x41424344, &port);

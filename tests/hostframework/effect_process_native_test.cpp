@@ -4,6 +4,7 @@
 #include "hostframework/native_block_length.h"
 #include "hostframework/plugin_library.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "tests/hostframework/plugin_model/tracked_model.h"
 #include "tests/hostframework/support/resource_file_writer.h"

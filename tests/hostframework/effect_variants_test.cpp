@@ -12,6 +12,7 @@
 #include "hostlibs/dspshell/dsp_shell_control.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "platform/byte_order.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "platform/module_resources.h"
 #include "tests/hostframework/support/resource_file_writer.h"

@@ -1,6 +1,7 @@
 #include "hostframework/views/control_editor.h"
 #include "hostframework/views/process_control_view.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/control_process_test.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 #include "hostframework/template_no_ui_group.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "tests/hostframework/support/resource_file_writer.h"
 #include "tests/support/temp_folder.h"

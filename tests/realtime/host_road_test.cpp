@@ -3,6 +3,7 @@
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/engine/host_native_render.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "tests/hostframework/support/routines.h"
 #include "tests/realtime/realtime_calls.h"
@@ -20,7 +21,7 @@ namespace {
 
 using kravo::test::routine;
 
-constexpr std::uint32_t kKrst = ('K' << 24) | ('r' << 16) | ('s' << 8) | 't';
+constexpr std::uint32_t kKrst = FourCharCode("Krst");
 constexpr int kBlock = 256;
 constexpr int kBlocks = 40; // past an 8192-sample mark
 

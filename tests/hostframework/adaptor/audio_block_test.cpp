@@ -3,6 +3,7 @@
 #include "hostframework/process_group.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "tests/hostframework/support/resource_file_writer.h"
 #include "tests/hostframework/support/routines.h"

@@ -9,6 +9,7 @@
 #include "hostframework/views/static_text_view.h"
 #include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "platform/module_resources.h"
 #include "plugin/base/audio_plugin.h"

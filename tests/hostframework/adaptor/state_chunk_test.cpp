@@ -2,6 +2,7 @@
 #include "hostframework/adaptor/template_no_ui_process_native.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "plugin/aplugin.h"
 #include "tests/hostframework/support/resource_file_writer.h"

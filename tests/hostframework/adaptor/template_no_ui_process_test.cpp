@@ -6,6 +6,7 @@
 #include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "platform/debug_output.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "plugin/base/audio_plugin.h"
 #include "plugin/settings/registry_settings.h"

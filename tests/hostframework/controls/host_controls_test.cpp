@@ -3,8 +3,8 @@
 #include "hostframework/controls/linear_control.h"
 #include "hostframework/controls/linear_gain_control.h"
 #include "hostframework/controls/on_off_control.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/host_error.h"
+#include "platform/four_char_code.h"
 
 #include <gtest/gtest.h>
 

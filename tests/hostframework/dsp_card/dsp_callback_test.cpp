@@ -3,6 +3,7 @@
 #include "hostframework/dsp_card/dsp_objects.h"
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/dsp_card/dsp_card_fixture.h"
 
 #include <stdexcept>

@@ -5,10 +5,10 @@
 // what the driver was asked.
 
 #include "hostframework/dsp_library.h"
-#include "hostframework/four_char_code.h"
 #include "hostlibs/dspshell/dsp_shell_control.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "platform/clock.h"
+#include "platform/four_char_code.h"
 
 #include <gtest/gtest.h>
 

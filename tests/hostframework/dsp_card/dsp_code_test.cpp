@@ -1,7 +1,7 @@
 #include "hostframework/dsp_card/dsp_code.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_library.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "platform/module_resources.h"
 #include "tests/hostframework/support/resource_file_writer.h"

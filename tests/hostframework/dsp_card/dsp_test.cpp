@@ -1,6 +1,7 @@
 #include "hostframework/dsp_card/chip_dsps.h"
 #include "hostframework/dsp_card/dsp_callback.h"
 #include "hostframework/dsp_card/timed_out_exception.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/dsp_card/dsp_card_fixture.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "hostframework/four_char_code.h"
 #include "hostframework/plugin_model/plugin_group.h"
 #include "hostframework/plugin_model/plugin_type.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/plugin_model/tracked_model.h"
 
 #include <vector>

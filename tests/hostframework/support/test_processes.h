@@ -4,10 +4,10 @@
 // the library numbers its own, and each class answers what a test sets.
 
 #include "hostframework/doa_unknown.h"
-#include "hostframework/four_char_code.h"
 #include "hostframework/process.h"
 #include "hostframework/process_group.h"
 #include "hostframework/process_type.h"
+#include "platform/four_char_code.h"
 
 #include <algorithm>
 #include <cstdlib>

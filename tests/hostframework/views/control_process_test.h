@@ -10,6 +10,7 @@
 #include "hostframework/views/control_view.h"
 #include "hostframework/views/custom_view.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/support/test_processes.h"
 #include "tests/hostframework/views/view_test.h"
 

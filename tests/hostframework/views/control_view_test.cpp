@@ -3,6 +3,7 @@
 #include "hostframework/views/process_control_view.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/view_test.h"
 
 #include <cstring>

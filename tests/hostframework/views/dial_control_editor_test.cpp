@@ -1,4 +1,5 @@
 #include "hostframework/views/dial_control_editor.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
 

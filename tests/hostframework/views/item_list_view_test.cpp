@@ -7,6 +7,7 @@
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 

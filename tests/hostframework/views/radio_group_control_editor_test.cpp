@@ -1,5 +1,6 @@
 #include "hostframework/views/radio_group_control_editor.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
 

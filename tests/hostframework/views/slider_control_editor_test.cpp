@@ -1,5 +1,6 @@
 #include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/views/slider_control_editor.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
 

@@ -3,6 +3,7 @@
 #include "hostframework/views/text_control_editor.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/control_process_test.h"
 
 #include <cstring>

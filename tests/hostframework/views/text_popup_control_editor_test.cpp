@@ -4,6 +4,7 @@
 #include "hostframework/views/text_popup_control_editor.h"
 #include "hostlibs/extension/host_menus.h"
 #include "hostlibs/extension/host_text.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/control_process_test.h"
 
 #include <algorithm>

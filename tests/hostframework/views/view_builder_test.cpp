@@ -1,6 +1,7 @@
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_builder.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/description_test.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 #include "hostframework/views/slider_control_editor.h"
 #include "hostframework/views/static_text_view.h"
 #include "hostframework/views/view_description.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/support/test_processes.h"
 #include "tests/hostframework/views/description_test.h"
 

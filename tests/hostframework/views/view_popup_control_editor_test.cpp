@@ -7,6 +7,7 @@
 #include "hostframework/views/view_description.h"
 #include "hostframework/views/view_popup_control_editor.h"
 #include "hostlibs/extension/host_menus.h"
+#include "platform/four_char_code.h"
 #include "tests/hostframework/views/control_process_test.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "tests/hostframework/views/view_test.h"
 
-#include "hostframework/four_char_code.h"
+#include "platform/four_char_code.h"
 
 #include <memory>
 

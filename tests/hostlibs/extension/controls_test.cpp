@@ -1,4 +1,5 @@
 #include "hostlibs/extension/host_controls.h"
+#include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
 #include "tests/support/temp_folder.h"
 
@@ -11,12 +12,6 @@ namespace {
 
 using kravo::test::TempFolder;
 using kravo::test::ToolboxTest;
-
-constexpr std::uint32_t code(const char (&text)[5])
-{
-    return static_cast<std::uint32_t>(text[0]) << 24 | static_cast<std::uint32_t>(text[1]) << 16 |
-           static_cast<std::uint32_t>(text[2]) << 8 | static_cast<std::uint32_t>(text[3]);
-}
 
 std::string bigEndian(std::uint32_t value, int bytes)
 {
@@ -65,10 +60,10 @@ std::int16_t wordAt(const char* data, int at)
     return value;
 }
 
-constexpr std::uint32_t kItemList = code("DITL");
-constexpr std::uint32_t kDialog = code("DLOG");
-constexpr std::uint32_t kIcon = code("ICON");
-constexpr std::uint32_t kControl = code("ctrl");
+constexpr std::uint32_t kItemList = FourCharCode("DITL");
+constexpr std::uint32_t kDialog = FourCharCode("DLOG");
+constexpr std::uint32_t kIcon = FourCharCode("ICON");
+constexpr std::uint32_t kControl = FourCharCode("ctrl");
 
 class HostControls : public ToolboxTest {
 protected:

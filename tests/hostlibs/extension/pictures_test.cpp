@@ -1,4 +1,5 @@
 #include "hostlibs/extension/host_pictures.h"
+#include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
 #include "tests/support/temp_folder.h"
 
@@ -12,7 +13,7 @@ namespace {
 using kravo::test::TempFolder;
 using kravo::test::ToolboxTest;
 
-constexpr std::uint32_t kPictureType = ('P' << 24) | ('I' << 16) | ('C' << 8) | 'T';
+constexpr std::uint32_t kPictureType = FourCharCode("PICT");
 
 struct Rgba {
     std::uint8_t red, green, blue, alpha;

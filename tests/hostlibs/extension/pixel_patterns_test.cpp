@@ -1,3 +1,4 @@
+#include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
 #include "tests/support/temp_folder.h"
 
@@ -9,7 +10,7 @@ namespace {
 using kravo::test::TempFolder;
 using kravo::test::ToolboxTest;
 
-constexpr std::uint32_t kPattern = ('p' << 24) | ('p' << 16) | ('a' << 8) | 't';
+constexpr std::uint32_t kPattern = FourCharCode("ppat");
 
 constexpr COLORREF kRed = RGB(200, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 150, 0);

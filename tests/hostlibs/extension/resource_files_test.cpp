@@ -1,6 +1,7 @@
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/resource_container.h"
+#include "platform/four_char_code.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +23,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using hostext::ContainerResource;
 using kravo::test::TempFolder;
-
-constexpr std::uint32_t code(const char (&text)[5])
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value = (value << 8) | static_cast<std::uint8_t>(text[i]);
-    return value;
-}
 
 Bytes bytesOf(const std::string& text)
 {
@@ -131,10 +124,10 @@ TEST(ResourceFiles, AManifestComesBackThroughTheToolAndTheLoaderResourceByResour
     const std::string path = (folder / "out.rsr").string();
     ASSERT_EQ(runTool(folder, (folder / "resources.list").string(), path).status, 0);
     const std::vector<ContainerResource> expected = {
-        {code("STR "), -32768, "hello world", bytesOf("hi")},
-        {code("thng"), 128, "", bytesOf(everyByte)},
-        {code("STR "), 7, longName, {}},
-        {code("abcd"), 32767, "x", {0x00, 0xff}},
+        {FourCharCode("STR "), -32768, "hello world", bytesOf("hi")},
+        {FourCharCode("thng"), 128, "", bytesOf(everyByte)},
+        {FourCharCode("STR "), 7, longName, {}},
+        {FourCharCode("abcd"), 32767, "x", {0x00, 0xff}},
     };
 
     const int openFiles = hostext::openResourceFileCount();
@@ -162,15 +155,16 @@ TEST(ResourceFiles, AManifestComesBackThroughTheToolAndTheLoaderResourceByResour
     }
     for (const auto& [type, count] : perType)
         EXPECT_EQ(HostExtCountResources(type), count);
-    EXPECT_EQ(HostExtCountResources(code("zzzz")), 0);
-    for (char** missing : {HostExtGetNamedResource(code("STR "), lengthPrefixed("hello").data()),
-                           HostExtGetNamedResource(code("thng"), lengthPrefixed("hello world").data()),
-                           HostExtGetIndexedResource(code("STR "), 0), HostExtGetIndexedResource(code("STR "), 3),
-                           HostExtGetIndexedResource(code("STR "), -1)})
+    EXPECT_EQ(HostExtCountResources(FourCharCode("zzzz")), 0);
+    for (char** missing : {HostExtGetNamedResource(FourCharCode("STR "), lengthPrefixed("hello").data()),
+                           HostExtGetNamedResource(FourCharCode("thng"), lengthPrefixed("hello world").data()),
+                           HostExtGetIndexedResource(FourCharCode("STR "), 0),
+                           HostExtGetIndexedResource(FourCharCode("STR "), 3),
+                           HostExtGetIndexedResource(FourCharCode("STR "), -1)})
         EXPECT_EQ(missing, nullptr);
 
     // A detached resource is the caller's: releasing it as a resource must leave it alone.
-    char** detached = HostExtGetIndexedResource(code("abcd"), 1);
+    char** detached = HostExtGetIndexedResource(FourCharCode("abcd"), 1);
     HostExtDetachResource(detached);
     HostExtReleaseResource(detached);
     EXPECT_EQ(hostext::liveHandleCount(), liveHandles + 1);
@@ -178,8 +172,8 @@ TEST(ResourceFiles, AManifestComesBackThroughTheToolAndTheLoaderResourceByResour
 
     // Nothing is found outside the current file.
     HostExtUseResourceFile(0);
-    EXPECT_EQ(HostExtCountResources(code("STR ")), 0);
-    EXPECT_EQ(HostExtGetIndexedResource(code("STR "), 1), nullptr);
+    EXPECT_EQ(HostExtCountResources(FourCharCode("STR ")), 0);
+    EXPECT_EQ(HostExtGetIndexedResource(FourCharCode("STR "), 1), nullptr);
 
     HostExtUseResourceFile(file);
     HostExtCloseResourceFile(file);
@@ -195,7 +189,7 @@ TEST(ResourceFiles, ReleasingByPathDropsTheFileWhateverItsOpens)
 {
     TempFolder folder;
     const std::string path = (folder / "twice.rsr").string();
-    writeBytes(path, encode({{code("STR "), 1, "a", {1}}}));
+    writeBytes(path, encode({{FourCharCode("STR "), 1, "a", {1}}}));
     const int openFiles = hostext::openResourceFileCount();
     ASSERT_GT(HostExtOpenResourceFile(path.c_str(), nullptr), 0);
     ASSERT_GT(HostExtOpenResourceFile(path.c_str(), nullptr), 0);
@@ -214,7 +208,7 @@ std::int32_t recordTurn(std::intptr_t, std::uint32_t type, std::int32_t, void* d
 TEST(ResourceFiles, TheByteOrderCallbackTurnsOnlyComponentAndFragmentRecordsLongEnoughToHoldTheirFields)
 {
     TempFolder folder;
-    const std::uint32_t component = code("thng"), fragment = code("cfrg"), other = code("STR ");
+    const std::uint32_t component = FourCharCode("thng"), fragment = FourCharCode("cfrg"), other = FourCharCode("STR ");
     const std::vector<ContainerResource> resources = {
         {component, 1, "short", Bytes(43)}, {component, 2, "whole", Bytes(44)}, {fragment, 1, "short", Bytes(35)},
         {fragment, 2, "whole", Bytes(36)},  {other, 1, "whole", Bytes(100)},
@@ -245,8 +239,8 @@ TEST(PluginResourceFile, TheBuiltFileHoldsTheComponentRecordNamedKravo)
     const std::int16_t file = HostExtOpenResourceFile(KRAVO_PLUGIN_RESOURCE_FILE, nullptr);
     ASSERT_GT(file, 0);
     HostExtUseResourceFile(file);
-    EXPECT_EQ(HostExtCountResources(code("thng")), 1);
-    char** component = HostExtGetNamedResource(code("thng"), lengthPrefixed("Kravo").data());
+    EXPECT_EQ(HostExtCountResources(FourCharCode("thng")), 1);
+    char** component = HostExtGetNamedResource(FourCharCode("thng"), lengthPrefixed("Kravo").data());
     ASSERT_NE(component, nullptr);
     EXPECT_EQ(HostExtGetHandleSize(component), 44);
     HostExtReleaseResource(component);
@@ -327,9 +321,9 @@ protected:
     CaseFile file;
     std::mt19937 generator{20240611};
     std::vector<FieldOffsets> offsets;
-    const Bytes valid = encode({{code("thng"), 128, "Kravo", Bytes(44, 0x5a)},
-                                {code("STR "), -1, "", {}},
-                                {code("cfrg"), 0, "a name", bytesOf("xyz")}},
+    const Bytes valid = encode({{FourCharCode("thng"), 128, "Kravo", Bytes(44, 0x5a)},
+                                {FourCharCode("STR "), -1, "", {}},
+                                {FourCharCode("cfrg"), 0, "a name", bytesOf("xyz")}},
                                &offsets);
 };
 

@@ -1,5 +1,6 @@
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "platform/four_char_code.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,8 @@
 
 namespace {
 
-constexpr std::uint32_t kText = ('T' << 24) | ('E' << 16) | ('X' << 8) | 'T';
-constexpr std::uint32_t kPicture = ('P' << 24) | ('I' << 16) | ('C' << 8) | 'T';
+constexpr std::uint32_t kText = FourCharCode("TEXT");
+constexpr std::uint32_t kPicture = FourCharCode("PICT");
 
 class Scrap : public testing::Test {
 protected:

@@ -1,5 +1,8 @@
 #pragma once
 
+// Header-only, so that the plug-in's base, the framework and the host's libraries make their codes alike
+// without linking one another.
+
 #include <cstdint>
 
 // A four-character code as the host compares them: the first character in the top byte.
