@@ -7,6 +7,7 @@
 #include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/engine/host_engine_control.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 
 #include <algorithm>
@@ -55,7 +56,6 @@ constexpr std::int32_t kFirstParameterControl = 2;
 // then on do its writes of parameter controls reach the plug-in.
 constexpr std::int32_t kFirstGainControl = 9902;
 constexpr std::int32_t kFullGain = 2147483647;
-constexpr std::uint16_t kKeyDown = 3;
 constexpr std::uint32_t kDownArrow = 32031;
 constexpr std::uint32_t kUpArrow = 32286;
 constexpr std::int32_t kProgramChangeFrames = 8192;
@@ -152,7 +152,7 @@ bool HostedPlugin::stepPrograms(int count)
         routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*, std::uint8_t*)>(kHandleKey);
     for (int n = 0; n < std::abs(count); ++n) {
         EventRecord key{};
-        key.what = kKeyDown;
+        key.what = kHostKeyDownEvent;
         key.message = count > 0 ? kDownArrow : kUpArrow;
         std::uint8_t handled = 0;
         handleKey(kType, processID_, &key, &handled);

@@ -2,12 +2,11 @@
 
 #include "hostframework/process_group.h"
 #include "hostframework/views/plugin_view.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 // The host's view routines reach the root view; a process without one answers them with nothing done.
 
 namespace {
-
-constexpr std::uint16_t kMouseDownEvent = 1;
 
 HostEventRecord viewEvent(const EventRecord& event)
 {
@@ -33,7 +32,7 @@ std::int32_t CProcess::DrawView(Rect* rect)
 // Only a mouse-down reaches the views: the root reads every record it gets as a click.
 std::int32_t CProcess::HandleViewEvent(EventRecord* event)
 {
-    if (rootView == nullptr || event == nullptr || event->what != kMouseDownEvent)
+    if (rootView == nullptr || event == nullptr || event->what != kHostMouseDownEvent)
         return 0;
     const HostEventRecord click = viewEvent(*event);
     return rootView->HandleMouseDown(&click);

@@ -13,6 +13,7 @@
 #include "hostlibs/engine/host_control_value.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/debug_output.h"
 #include "platform/four_char_code.h"
 #include "plugin/aplugin.h"
@@ -38,7 +39,6 @@ constexpr double kParameterStep = 1e-6;
 constexpr double kGainStep = 0.1;
 constexpr std::int32_t kNoPlugInStateSize = 16;
 
-constexpr std::uint16_t kKeyDown = 3;
 constexpr std::uint16_t kKeyUp = 4;
 constexpr std::uint32_t kDownArrow = 32031;
 constexpr std::uint32_t kUpArrow = 32286;
@@ -171,7 +171,7 @@ bool CTemplateNoUIProcess::HandleKeyInProcess(EventRecord* event)
         return false;
     char setting[kKeySettingBytes] = {};
     kravo::readRegString("Key", std::span<char>(setting, kKeySettingBytes));
-    if (std::strcmp(setting, "N") == 0 || event->what != kKeyDown)
+    if (std::strcmp(setting, "N") == 0 || event->what != kHostKeyDownEvent)
         return false;
     std::int32_t step = 0;
     if (event->message == kDownArrow)

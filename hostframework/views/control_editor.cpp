@@ -5,14 +5,12 @@
 #include "hostframework/views/process_control_view.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 
 #include <memory>
 
 namespace {
-
-constexpr std::int16_t kMouseDownEvent = 1;
-constexpr std::int16_t kOptionModifier = 0x0800;
 
 bool namesNoControl(std::uint32_t id)
 {
@@ -116,9 +114,9 @@ void CControlEditor::Click(const HostEventRecord* event)
     CProcess* process = nullptr;
     std::int32_t index = 0;
     const bool held = GetProcessControl(&process, &index);
-    if (held && event->what == kMouseDownEvent)
+    if (held && event->what == kHostMouseDownEvent)
         process->TouchControl(index);
-    if ((event->modifiers & kOptionModifier) == 0) {
+    if ((event->modifiers & kHostOptionKeyModifier) == 0) {
         CCustomView::Click(event);
         while (!alive.expired() && HostExtButton()) {
             Idle(event);

@@ -4,6 +4,7 @@
 #include "hostframework/process_group_interface.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 #include <algorithm>
 
@@ -17,7 +18,6 @@ constexpr std::int16_t kEnterKey = 3;
 constexpr std::int16_t kTabKey = 9;
 constexpr std::int16_t kReturnKey = 13;
 constexpr std::int16_t kEscapeKey = 27;
-constexpr std::int16_t kShiftModifier = 0x0200;
 
 std::int16_t characterOf(const HostEventRecord& event)
 {
@@ -100,7 +100,7 @@ std::int32_t CPlugInView::HandleKeyDown(const HostEventRecord* event, bool* hand
         case kTabKey: {
             focus->EndEdit(true);
             *handled = true;
-            CPlugInView* next = tabTarget(focus, (event->modifiers & kShiftModifier) != 0);
+            CPlugInView* next = tabTarget(focus, (event->modifiers & kHostShiftKeyModifier) != 0);
             keyFocus = next;
             if (next != nullptr)
                 next->BeginEdit();

@@ -7,13 +7,13 @@
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 #include <memory>
 #include <new>
 
 namespace {
 
-constexpr std::int16_t kCommandModifier = 0x0100;
 constexpr HostColor kGrooveShade{0x3333, 0x3333, 0x3333};
 constexpr HostColor kGrooveLight{0x9999, 0x9999, 0x9999};
 constexpr HostColor kRootBackground{0x6868, 0x6868, 0x6868};
@@ -196,7 +196,7 @@ void CSliderControlEditor::TrackMouse(const HostEventRecord* event, bool skip)
     // Without travel there is no distance to map the range onto.
     if (travel <= 0)
         return;
-    if ((event->modifiers & kCommandModifier) != 0)
+    if ((event->modifiers & kHostCommandKeyModifier) != 0)
         travel *= GetFineScale();
     const std::int32_t start = HostToValueLinear(GetValue(), 0, travel);
     std::int32_t last = GetValue();

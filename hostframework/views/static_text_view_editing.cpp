@@ -5,6 +5,7 @@
 #include "hostframework/views/text_settings_keeper.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr std::uint32_t kTextScrap = FourCharCode("TEXT");
-constexpr std::int16_t kExtendModifier = 0x0200;
 constexpr std::int16_t kCopyMode = 2;
 constexpr std::int16_t kEditTextSize = 9;
 // The record's text stays one short of a whole length-prefixed text.
@@ -136,7 +136,7 @@ void CStaticTextView::TrackMouse(const HostEventRecord* event, bool skip)
         HostExtTextFont(GetTextFont());
         HostExtTextSize(kEditTextSize);
         if (record != nullptr)
-            HostExtTextEditClick(record, event->where, (event->modifiers & kExtendModifier) != 0);
+            HostExtTextEditClick(record, event->where, (event->modifiers & kHostShiftKeyModifier) != 0);
         else if (IsActive())
             BeginEdit();
     }

@@ -5,6 +5,7 @@
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 #include <utility>
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::int16_t kUpArrow = 0x1E;
 constexpr std::int16_t kDownArrow = 0x1F;
-constexpr std::int16_t kExtendModifier = 0x0200;
 constexpr std::int16_t kEditFont = 3;
 constexpr std::int16_t kEditSize = 9;
 constexpr std::int16_t kCopyMode = 2;
@@ -119,7 +119,7 @@ void CTextEditEditor::TrackMouse(const HostEventRecord* event, bool /*skip*/)
         if (IsActive())
             BeginEdit();
     } else {
-        HostExtTextEditClick(record, event->where, (event->modifiers & kExtendModifier) != 0);
+        HostExtTextEditClick(record, event->where, (event->modifiers & kHostShiftKeyModifier) != 0);
     }
     HostExtTextFont(saved.font);
     HostExtTextSize(saved.size);

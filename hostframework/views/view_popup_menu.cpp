@@ -3,6 +3,7 @@
 #include "hostframework/views/view_popup_control_editor.h"
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 #include <algorithm>
 
@@ -11,8 +12,6 @@
 // editor passes on to the panel as a click after scrolling a panel the screen cuts off.
 
 namespace {
-
-constexpr std::int16_t kMouseDownEvent = 1;
 
 // The rectangle of the screen that holds the point; the main screen's when none does.
 HostRect screenAt(HostPoint point)
@@ -172,7 +171,8 @@ void CViewPopupControlEditor::ClickPanel(HostPoint mouse)
     AutoScroll(mouse);
     if (panel == nullptr || panel->GetPort() == nullptr)
         return;
-    const HostEventRecord event{kMouseDownEvent, kPanelClickMessage, HostExtTickCount(), mouse, kPanelClickModifiers};
+    const HostEventRecord event{kHostMouseDownEvent, kPanelClickMessage, HostExtTickCount(), mouse,
+                                kPanelClickModifiers};
     HostExtGetClip(clipRegion);
     HostExtClipRect(&layout.inner);
     try {

@@ -37,6 +37,13 @@ struct HostEventRecord {
 #pragma pack(pop)
 static_assert(sizeof(HostEventRecord) == 16);
 
+// An event record's kinds (what) and the modifier keys held at it (bits of modifiers).
+constexpr std::int16_t kHostMouseDownEvent = 1;
+constexpr std::int16_t kHostKeyDownEvent = 3;
+constexpr std::int16_t kHostCommandKeyModifier = 0x0100;
+constexpr std::int16_t kHostShiftKeyModifier = 0x0200;
+constexpr std::int16_t kHostOptionKeyModifier = 0x0800;
+
 // Each is the toolbox's own; callers only pass them back.
 using HostPort = struct HostPortRecord*;
 using HostRegion = struct HostRegionRecord*;

@@ -1,5 +1,6 @@
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 
 #include "platform/clock.h"
 #include "platform/window/input_state.h"
@@ -17,9 +18,9 @@ struct ModifierKey {
 };
 
 constexpr ModifierKey kModifierKeys[] = {
-    {VK_CONTROL, 0x37, 0x0100},
-    {VK_SHIFT, 0x38, 0x0200},
-    {VK_MENU, 0x3A, 0x0800},
+    {VK_CONTROL, 0x37, kHostCommandKeyModifier},
+    {VK_SHIFT, 0x38, kHostShiftKeyModifier},
+    {VK_MENU, 0x3A, kHostOptionKeyModifier},
 };
 
 bool held(int virtualKey)

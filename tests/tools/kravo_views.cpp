@@ -36,6 +36,7 @@
 #include "hostframework/views/view_record.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "hostlibs/extension/resource_container.h"
 #include "platform/clock.h"
 #include "platform/gdi/image.h"
@@ -384,17 +385,15 @@ void clickAndType(CPlugInView& root, HostPoint point, const std::optional<std::s
     script.press(VK_LBUTTON);
     script.wait(kHeldMilliseconds);
     script.release(VK_LBUTTON);
-    constexpr std::int16_t kMouseDown = 1;
-    constexpr std::int16_t kKeyDown = 3;
     constexpr char kReturn = 13;
-    HostEventRecord press{kMouseDown, 0, 0, point, 0};
+    HostEventRecord press{kHostMouseDownEvent, 0, 0, point, 0};
     root.HandleMouseDown(&press);
     if (!typed)
         return;
     std::string keys = *typed;
     keys += kReturn;
     for (const char key : keys) {
-        HostEventRecord down{kKeyDown, static_cast<std::uint8_t>(key), 0, {0, 0}, 0};
+        HostEventRecord down{kHostKeyDownEvent, static_cast<std::uint8_t>(key), 0, {0, 0}, 0};
         bool handled = false;
         root.HandleKeyDown(&down, &handled);
     }

@@ -9,6 +9,7 @@
 #include "hostframework/views/static_text_view.h"
 #include "hostlibs/dspmanager/dsp_manager_control.h"
 #include "hostlibs/engine/host_engine_control.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 #include "platform/module_loading.h"
 #include "platform/module_resources.h"
@@ -27,7 +28,6 @@ namespace {
 using kravo::test::routine;
 
 constexpr std::uint32_t kKrst = FourCharCode("Krst");
-constexpr std::int16_t kMouseDown = 1;
 
 // Every opcode the editor host sends the plug-in, on to the plug-in's own dispatcher.
 std::vector<std::int32_t> gOpcodes;
@@ -273,7 +273,7 @@ TEST_F(EditorHosting, TheViewRoutinesReachTheRoot)
                                                                                                &control),
               0);
     EXPECT_EQ(control, 0);
-    EventRecord click{kMouseDown, 0, 0, {10, 10}, 0};
+    EventRecord click{kHostMouseDownEvent, 0, 0, {10, 10}, 0};
     EXPECT_EQ(routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*)>(1)(kKrst, id, &click), 0);
     EXPECT_EQ(root->GetFocusDepth(), 0);
 

@@ -1,5 +1,6 @@
 #include "hostframework/controls/host_value_conversions.h"
 #include "hostframework/views/slider_control_editor.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
@@ -11,8 +12,6 @@
 namespace {
 
 using kravo::test::ControlProcessTest;
-
-constexpr std::int16_t kCommandModifier = 0x0100;
 
 std::vector<int> sides(const HostRect& rect)
 {
@@ -168,7 +167,7 @@ TEST_F(Sliders, TheCommandKeyAsksForSixTimesTheDistance)
     CPlugInView* root = verticalSlider();
     process->SetControlValue(1, INT32_MIN);
     scriptDrag({{20, 92}, {20, 7}});
-    click(*root, 20, 92, 0, kCommandModifier);
+    click(*root, 20, 92, 0, kHostCommandKeyModifier);
     EXPECT_EQ(controlValue(1), ValueToHostLinear(85, 0, 510));
 }
 
@@ -178,11 +177,11 @@ TEST_F(Sliders, TheFineDragSpansTheRangeIn510Pixels)
     CPlugInView* root = verticalSlider("reverse");
     process->SetControlValue(1, INT32_MIN);
     scriptDrag({{20, 7}, {20, 7 + 509}});
-    click(*root, 20, 7, 0, kCommandModifier);
+    click(*root, 20, 7, 0, kHostCommandKeyModifier);
     EXPECT_EQ(controlValue(1), ValueToHostLinear(509, 0, 510));
     process->SetControlValue(1, INT32_MIN);
     scriptDrag({{20, 7}, {20, 7 + 510}});
-    click(*root, 20, 7, 0, kCommandModifier);
+    click(*root, 20, 7, 0, kHostCommandKeyModifier);
     EXPECT_EQ(controlValue(1), INT32_MAX);
 }
 
@@ -232,7 +231,7 @@ TEST_F(Sliders, ASliderWithoutTravelIgnoresTheDrag)
 TEST_F(Sliders, AnOptionClickSetsTheDefault)
 {
     CPlugInView* root = verticalSlider();
-    click(*root, 20, 50, 0, 0x0800);
+    click(*root, 20, 50, 0, kHostOptionKeyModifier);
     EXPECT_EQ(controlValue(1), 7);
 }
 

@@ -3,6 +3,7 @@
 #include "hostframework/views/text_control_editor.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
 #include "tests/hostframework/views/control_process_test.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 using kravo::test::ControlProcessTest;
 using kravo::test::StepControl;
-
-constexpr std::int16_t kOptionModifier = 0x0800;
 
 std::string textOf(CTextControlEditor& editor)
 {
@@ -87,7 +86,7 @@ TEST_F(TextEditors, TheTextShowsTheControlsValueOnceBound)
 TEST_F(TextEditors, AnOptionClickSetsTheDefaultAndTracksNothing)
 {
     CPlugInView* root = twoEditors("ct01");
-    click(*root, 20, 15, 0, kOptionModifier);
+    click(*root, 20, 15, 0, kHostOptionKeyModifier);
     EXPECT_EQ(controlValue(1), 7);
     EXPECT_FALSE(editor(FourCharCode("ted1"))->IsEditing());
     EXPECT_EQ(textOf(*editor(FourCharCode("ted1"))), "7");

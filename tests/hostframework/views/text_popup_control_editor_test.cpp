@@ -2,6 +2,7 @@
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/overlay_clip_list.h"
 #include "hostframework/views/text_popup_control_editor.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "hostlibs/extension/host_menus.h"
 #include "hostlibs/extension/host_text.h"
 #include "platform/four_char_code.h"
@@ -297,7 +298,7 @@ TEST_F(TextPopups, AnOptionClickSetsTheDefaultAndPopsNothingUp)
 {
     build({{numbered("Item ", 4), 3}});
     scriptDrag({{40, 78}});
-    click(*process->GetRootView(), 40, 78, 0, 0x0800);
+    click(*process->GetRootView(), 40, 78, 0, kHostOptionKeyModifier);
     runScript();
     EXPECT_TRUE(hostext::menuPictures().empty());
     EXPECT_EQ(label().step(), 0);

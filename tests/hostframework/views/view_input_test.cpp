@@ -1,11 +1,10 @@
+#include "hostlibs/extension/host_graphics_types.h"
 #include "tests/hostframework/views/view_test.h"
 
 namespace {
 
 using kravo::test::RecordingView;
 using kravo::test::ViewTest;
-
-constexpr std::int16_t kShift = 0x0200;
 
 // A root of 100 × 100 on a port, active, with the views a test adds.
 class ClicksAndKeys : public ViewTest {
@@ -89,9 +88,9 @@ TEST_F(ClicksAndKeys, TabMovesToTheNextFocusableEnabledSiblingAndWraps)
     EXPECT_TRUE(type(root, '\t'));
     EXPECT_EQ(root.GetKeyFocus(), a);
     // Shift goes back, and from the first it wraps to the last one after it.
-    EXPECT_TRUE(type(root, '\t', kShift));
+    EXPECT_TRUE(type(root, '\t', kHostShiftKeyModifier));
     EXPECT_EQ(root.GetKeyFocus(), b);
-    EXPECT_TRUE(type(root, '\t', kShift));
+    EXPECT_TRUE(type(root, '\t', kHostShiftKeyModifier));
     EXPECT_EQ(root.GetKeyFocus(), a);
 }
 
@@ -104,7 +103,7 @@ TEST_F(ClicksAndKeys, ShiftTabFromTheFirstFocusableSiblingGoesToTheLastOneAfterI
     add("after", {0, 40, 10, 50}, true, false);
     click(root, 15, 5);
     ASSERT_EQ(root.GetKeyFocus(), first);
-    type(root, '\t', kShift);
+    type(root, '\t', kHostShiftKeyModifier);
     EXPECT_EQ(root.GetKeyFocus(), last);
 }
 
@@ -138,7 +137,7 @@ TEST_F(ClicksAndKeys, EnterEndsAndBeginsAgainReturnAcceptsEscapeCancels)
     // Without a focus view no key is handled; the character is the message's low byte.
     EXPECT_FALSE(type(root, 'q'));
     click(root, 5, 5);
-    const HostEventRecord event{kKeyDownEvent, 0x7F00 | 'z', 0, {0, 0}, 0};
+    const HostEventRecord event{kHostKeyDownEvent, 0x7F00 | 'z', 0, {0, 0}, 0};
     bool handled = false;
     root.HandleKeyDown(&event, &handled);
     EXPECT_EQ(log.back(), "field HandleKey(122)");

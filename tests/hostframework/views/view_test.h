@@ -11,6 +11,7 @@
 #include "hostframework/plugin_library.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/views/plugin_view.h"
+#include "hostlibs/extension/host_graphics_types.h"
 #include "platform/module_loading.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
 #include "tests/support/temp_folder.h"
@@ -105,9 +106,6 @@ private:
 
 class ViewTest : public ToolboxTest {
 protected:
-    static constexpr std::int16_t kMouseDownEvent = 1;
-    static constexpr std::int16_t kKeyDownEvent = 3;
-
     void SetUp() override
     {
         ToolboxTest::SetUp();
@@ -134,12 +132,12 @@ protected:
     static HostEventRecord mouseDown(std::int16_t h, std::int16_t v, std::int32_t message = 0,
                                      std::int16_t modifiers = 0)
     {
-        return {kMouseDownEvent, message, 0, {v, h}, modifiers};
+        return {kHostMouseDownEvent, message, 0, {v, h}, modifiers};
     }
 
     static HostEventRecord keyDown(char character, std::int16_t modifiers = 0)
     {
-        return {kKeyDownEvent, static_cast<std::uint8_t>(character), 0, {0, 0}, modifiers};
+        return {kHostKeyDownEvent, static_cast<std::uint8_t>(character), 0, {0, 0}, modifiers};
     }
 
     // The root handles a mouse-down record at the point.

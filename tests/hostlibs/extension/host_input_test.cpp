@@ -1,3 +1,4 @@
+#include "hostlibs/extension/host_graphics_types.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
 
 namespace {
@@ -55,7 +56,7 @@ TEST_F(HostInput, ModifierKeysFillTheKeyMapAndTheEventRecord)
     HostEventRecord event{};
     const std::uint32_t now = clock().tickCount();
     HostExtMakeEventRecord(1, 0x12345678, &event);
-    EXPECT_EQ(event.modifiers, 0x0800);
+    EXPECT_EQ(event.modifiers, kHostOptionKeyModifier);
     EXPECT_EQ(event.what, 1);
     EXPECT_EQ(+event.message, 0x12345678); // packed: read as a value
     EXPECT_EQ(+event.when, now);
@@ -64,7 +65,7 @@ TEST_F(HostInput, ModifierKeysFillTheKeyMapAndTheEventRecord)
     script().press(VK_CONTROL);
     script().move(40, 30);
     HostExtMakeEventRecord(1, 0, &event);
-    EXPECT_EQ(event.modifiers, 0x0100 | 0x0200 | 0x0800);
+    EXPECT_EQ(event.modifiers, kHostCommandKeyModifier | kHostShiftKeyModifier | kHostOptionKeyModifier);
     EXPECT_EQ(event.where.h, 40);
     EXPECT_EQ(event.where.v, 30);
     EXPECT_TRUE(keyDown(0x38));
