@@ -4,21 +4,17 @@
 // bytes, the view builds the items that lie whole inside them or fails with -7053 or -7400, and goes
 // with its items without a leak.
 
+#include "fuzz/view_neighbours.h"
 #include "hostframework/host_error.h"
-#include "hostframework/plugin_library.h"
-#include "hostframework/process_group.h"
-#include "hostframework/process_group_interface.h"
 #include "hostframework/views/item_list_view.h"
 #include "hostlibs/extension/resource_native_order.h"
 #include "platform/four_char_code.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -38,13 +34,6 @@ std::map<char**, SBlock>& blocks()
 
 const std::uint8_t* gList = nullptr;
 std::size_t gListSize = 0;
-int resFileNesting = 0;
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 int countViews(const CPlugInView& view)
 {
@@ -57,30 +46,7 @@ int countViews(const CPlugInView& view)
 } // namespace
 
 // The view's neighbours, reduced to what it asks of them: one resource file holding only the list, no
-// host to let run.
-CProcessGroupInterface* gProcessGroup = nullptr;
-
-std::int16_t CProcessGroup::usePlugInResFile()
-{
-    ++resFileNesting;
-    return 0;
-}
-
-void CProcessGroup::restoreResFile(std::int16_t)
-{
-    --resFileNesting;
-}
-
-// No host hands the group a dispatcher.
-ComponentDispatcher GetComponentDispatcher()
-{
-    return nullptr;
-}
-
-std::string GetModuleVersionText()
-{
-    return "0.1.0.0";
-}
+// host to let run (the group's stand-ins beside this file).
 
 // Handles of exactly their size, in place of the toolbox's own.
 extern "C" char** HostExtGetResource(std::uint32_t type, std::int16_t id)

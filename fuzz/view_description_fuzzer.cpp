@@ -3,7 +3,7 @@
 // the text. The test keyword map's creators and the view tests' string list stand in for the plug-in's
 // own, and whatever the text, the parse answers without throwing; a good one has the description's shape.
 
-#include "hostframework/module_version.h"
+#include "fuzz/view_neighbours.h"
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/dial_control_editor.h"
 #include "hostframework/views/item_list_view.h"
@@ -20,29 +20,18 @@
 #include "hostframework/views/text_popup_control_editor.h"
 #include "hostframework/views/view_popup_control_editor.h"
 #include "hostframework/views/view_description.h"
-#include "hostlibs/extension/host_extension.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <string>
 
 namespace {
 
-const std::string kTexts[] = {"Hello", "A\\tB", "say \"hi\"", "bad\\q", std::string(253, 'x'), std::string(254, 'x')};
-int resFileNesting = 0;
 
 CCustomView* makeNothing()
 {
     return nullptr;
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 void checkCells(const SValueCell* cells)
@@ -144,22 +133,6 @@ CCustomView* NewStaticTextView()
 CCustomView* NewPictureView()
 {
     return nullptr;
-}
-
-std::string GetModuleVersionText()
-{
-    return "0.1.0.0";
-}
-
-extern "C" void HostExtGetIndexedString(std::uint8_t* text, std::int32_t listID, std::int32_t index)
-{
-    check(resFileNesting == 1);
-    text[0] = 0;
-    if (listID == 128 && index >= 1 && index <= static_cast<std::int32_t>(std::size(kTexts))) {
-        const std::string& item = kTexts[index - 1];
-        text[0] = static_cast<std::uint8_t>(item.size());
-        std::memcpy(text + 1, item.data(), item.size());
-    }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -4,76 +4,28 @@
 // makes no view. Whatever the record, the builder answers a view, null or -7053 for the null view, and
 // a view it answers is whole and goes without a leak.
 
+#include "fuzz/view_neighbours.h"
 #include "hostframework/host_error.h"
-#include "hostframework/module_version.h"
-#include "hostframework/plugin_library.h"
-#include "hostframework/process_group.h"
-#include "hostframework/process_group_interface.h"
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/keyword_map.h"
 #include "hostframework/views/view_builder.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <string>
 
 namespace {
-
-const std::string kTexts[] = {"Hello", "A\\tB", "say \"hi\"", "bad\\q", std::string(253, 'x'), std::string(254, 'x')};
-int resFileNesting = 0;
 
 CCustomView* makeNothing()
 {
     return nullptr;
 }
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 } // namespace
 
-// The builder's neighbours, reduced to what it asks of them: no resource file opens, so the shared
+// The builder's neighbours are the stand-ins beside this file: no resource file opens, so the shared
 // patterns stay missing, and nothing lets a host run.
-CProcessGroupInterface* gProcessGroup = nullptr;
-
-std::int16_t CProcessGroup::usePlugInResFile()
-{
-    ++resFileNesting;
-    return 0;
-}
-
-void CProcessGroup::restoreResFile(std::int16_t)
-{
-    --resFileNesting;
-}
-
-// No host hands the group a dispatcher.
-ComponentDispatcher GetComponentDispatcher()
-{
-    return nullptr;
-}
-
-std::string GetModuleVersionText()
-{
-    return "0.1.0.0";
-}
-
-extern "C" void HostExtGetIndexedString(std::uint8_t* text, std::int32_t listID, std::int32_t index)
-{
-    check(resFileNesting == 1);
-    text[0] = 0;
-    if (listID == 128 && index >= 1 && index <= static_cast<std::int32_t>(std::size(kTexts))) {
-        const std::string& item = kTexts[index - 1];
-        text[0] = static_cast<std::uint8_t>(item.size());
-        std::memcpy(text + 1, item.data(), item.size());
-    }
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
