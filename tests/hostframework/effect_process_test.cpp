@@ -3,14 +3,15 @@
 #include "hostframework/effect_type_native.h"
 #include "hostframework/effect_type_offline.h"
 #include "platform/clock.h"
-#include "tests/hostframework/support/test_effect_process.h"
+#include "tests/hostframework/support/chunk_records.h"
+#include "tests/hostframework/support/host_error_code.h"
 #include "tests/hostframework/support/suppressed_host_views.h"
+#include "tests/hostframework/support/test_effect_process.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstring>
-#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -21,16 +22,6 @@ namespace {
 using namespace kravo::test;
 
 constexpr std::uint32_t kControls = CEffectProcess::kControlsChunkID;
-
-std::int32_t codeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
 
 // A process set up by its type as the host's creation does, with the record of its controls chunk.
 class EffectProcess : public ::testing::Test {
@@ -52,18 +43,9 @@ protected:
         record(bytes)->chunkID = kControls;
         return bytes;
     }
-    static SHostPlugInChunk* record(std::vector<std::uint8_t>& bytes)
-    {
-        return reinterpret_cast<SHostPlugInChunk*>(bytes.data());
-    }
+    static SHostPlugInChunk* record(std::vector<std::uint8_t>& bytes) { return chunkRecord(bytes); }
     // A controls chunk holding these entries.
-    static std::vector<std::uint8_t> chunkOf(ChunkDataParser& entries)
-    {
-        std::vector<std::uint8_t> bytes(entries.GetRecordSize());
-        entries.Write(record(bytes));
-        record(bytes)->chunkID = kControls;
-        return bytes;
-    }
+    static std::vector<std::uint8_t> chunkOf(ChunkDataParser& entries) { return writtenChunk(entries, kControls); }
 
     CEffectTypeOffline type{fourCC("KrCH"), fourCC("Krst"), 2048};
     TestEffectProcess* process = nullptr;
@@ -301,7 +283,7 @@ TEST_F(EffectProcess, MetersReadThroughTheCacheAndTheClipStaysUntilCleared)
     EMeterOrientation orientation{};
     process->GetMeterOrientation(2, &orientation);
     EXPECT_EQ(orientation, EMeterOrientation(11));
-    EXPECT_EQ(codeOf([&] { process->AddMeter(nullptr); }), -7053);
+    EXPECT_EQ(hostErrorCode([&] { process->AddMeter(nullptr); }), -7053);
     platform::setClock(nullptr);
 }
 
@@ -362,7 +344,7 @@ TEST(MeterCache, TwoReadersBothSeeAPeakBetweenTheirReads)
 TEST_F(EffectProcess, OutputStreamsDescribeTheirChannels)
 {
     start(new TestEffectProcess);
-    EXPECT_EQ(codeOf([&] { process->AddAOSInfo(nullptr); }), -7053);
+    EXPECT_EQ(hostErrorCode([&] { process->AddAOSInfo(nullptr); }), -7053);
     SHostPlugInStemInfo stereo;
     stereo.present = 1;
     stereo.firstChannel = 0;
@@ -376,7 +358,7 @@ TEST_F(EffectProcess, OutputStreamsDescribeTheirChannels)
     process->AddAOSInfo(new CAOSInfo(mono));
     SHostPlugInStemInfo broken = stereo;
     broken.stemFormat = 11;
-    EXPECT_EQ(codeOf([&] { CAOSInfo unused(broken); }), -7401);
+    EXPECT_EQ(hostErrorCode([&] { CAOSInfo unused(broken); }), -7401);
 
     std::int32_t count = 0;
     process->GetAOSCount(&count);
@@ -400,8 +382,8 @@ TEST_F(EffectProcess, OutputStreamsDescribeTheirChannels)
     process->GetAOSInfo(1, &absent);
     EXPECT_EQ(absent.present, 0);
     EXPECT_EQ(absent.firstChannel, -1); // not copied for an absent stream
-    EXPECT_EQ(codeOf([&] { process->GetAOSInfo(2, &out); }), -7103);
-    EXPECT_EQ(codeOf([&] { process->GetAOSInfo(-1, &out); }), -7103);
+    EXPECT_EQ(hostErrorCode([&] { process->GetAOSInfo(2, &out); }), -7103);
+    EXPECT_EQ(hostErrorCode([&] { process->GetAOSInfo(-1, &out); }), -7103);
 }
 
 // Damaged and random controls chunks: each control keeps its value or takes one the record holds,
@@ -427,14 +409,7 @@ TEST_F(EffectProcess, DamagedControlsChunksRestoreOnlyWhatTheyHold)
             }
         }
         auto bytes = chunkOf(entries);
-        // Scramble some bytes, or cut the record short and tell its length word so.
-        if (random() % 2 == 0 && bytes.size() > kChunkHeaderSize)
-            for (int flips = 0; flips < 4; ++flips)
-                bytes[kChunkHeaderSize + random() % (bytes.size() - kChunkHeaderSize)] = static_cast<std::uint8_t>(random());
-        if (random() % 3 == 0) {
-            bytes.resize(kChunkHeaderSize + random() % (bytes.size() - kChunkHeaderSize + 1));
-            record(bytes)->length = static_cast<std::uint32_t>(bytes.size());
-        }
+        damageChunk(bytes, random);
 
         // What the record can give the gains, as host values.
         ChunkDataParser held;

@@ -1,6 +1,7 @@
 #include "hostframework/doa_unknown.h"
 #include "hostframework/process_group_interface.h"
 #include "hostframework/ptr_vector.h"
+#include "tests/hostframework/support/host_error_code.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <string>
 
 namespace {
+
+using kravo::test::hostErrorCode;
 
 struct Counted {
     explicit Counted(int& deaths) : deaths(deaths) {}
@@ -63,19 +66,11 @@ TEST(Unknown, AnswersTheBaseIdAndDiesAtItsLastRelease)
 
 TEST(CheckRoutines, ThrowTheirCodes)
 {
-    const auto codeOf = [](auto check) {
-        try {
-            check();
-        } catch (const CHostError& error) {
-            return error.GetCode();
-        }
-        return 0;
-    };
-    EXPECT_EQ(codeOf([] { ThrowIfError(0); }), 0);
-    EXPECT_EQ(codeOf([] { ThrowIfError(std::int16_t{-7125}); }), -7125);
-    EXPECT_EQ(codeOf([] { ThrowIfFalse(false); }), -7400);
-    EXPECT_EQ(codeOf([] { ThrowIfNull(nullptr); }), -7053);
-    EXPECT_EQ(codeOf([] { ThrowIfZero(0); }), -7053);
+    EXPECT_EQ(hostErrorCode([] { ThrowIfError(0); }), 0);
+    EXPECT_EQ(hostErrorCode([] { ThrowIfError(std::int16_t{-7125}); }), -7125);
+    EXPECT_EQ(hostErrorCode([] { ThrowIfFalse(false); }), -7400);
+    EXPECT_EQ(hostErrorCode([] { ThrowIfNull(nullptr); }), -7053);
+    EXPECT_EQ(hostErrorCode([] { ThrowIfZero(0); }), -7053);
 }
 
 class DefaultGroup : public CProcessGroupInterface {

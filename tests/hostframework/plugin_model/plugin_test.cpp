@@ -5,10 +5,13 @@
 #include "hostframework/plugin_model/plugin_type.h"
 #include "hostframework/plugin_model/plugin_worker.h"
 #include "tests/hostframework/plugin_model/tracked_model.h"
+#include "tests/hostframework/support/host_error_code.h"
 
 #include <memory>
 
 namespace {
+
+using kravo::test::hostErrorCode;
 
 using namespace kravo::test;
 using Words = std::vector<std::uintptr_t>;
@@ -19,16 +22,6 @@ protected:
 };
 
 const SPlugInID kID{{11, 12, 13, 14, 15}};
-
-std::int32_t thrownCode(auto&& call)
-{
-    try {
-        call();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
 
 // An instance whose port counts may change; it cannot make the port at `failAt`.
 class ResizablePlugIn : public CPlugIn {
@@ -116,10 +109,10 @@ TEST_F(PlugIn, MissingPositionsAnswerTheTypesFallbacks)
     EXPECT_EQ(type.GetDefaultPlugIn()->SetNumInputs(0), -7026);
 
     CPlugIn typeless(kID);
-    EXPECT_EQ(thrownCode([&] { typeless.GetInput(1); }), -9060);
-    EXPECT_EQ(thrownCode([&] { typeless.GetOutput(0); }), -9060);
-    EXPECT_EQ(thrownCode([&] { typeless.GetControl(1); }), -9060);
-    EXPECT_EQ(thrownCode([&] { typeless.GetUserInterface(); }), -9060);
+    EXPECT_EQ(hostErrorCode([&] { typeless.GetInput(1); }), -9060);
+    EXPECT_EQ(hostErrorCode([&] { typeless.GetOutput(0); }), -9060);
+    EXPECT_EQ(hostErrorCode([&] { typeless.GetControl(1); }), -9060);
+    EXPECT_EQ(hostErrorCode([&] { typeless.GetUserInterface(); }), -9060);
 }
 
 TEST_F(PlugIn, ReportOpensListsTheGraphOnceAndCloses)

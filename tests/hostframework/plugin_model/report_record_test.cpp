@@ -1,4 +1,5 @@
 #include "hostframework/plugin_model/report_record.h"
+#include "tests/hostframework/support/host_error_code.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +7,7 @@
 
 namespace {
 
-std::int32_t thrownCode(auto&& call)
-{
-    try {
-        call();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
+using kravo::test::hostErrorCode;
 
 TEST(ReportRecord, PadsToWholeGroupsOfBytes)
 {
@@ -54,8 +47,8 @@ TEST(ReportRecord, ReadsBackWhatWasWrittenAndNoMore)
     EXPECT_EQ(reader.ReadWord(), reinterpret_cast<std::uintptr_t>(&a));
     EXPECT_EQ(reader.ReadWord(), reinterpret_cast<std::uintptr_t>(&b));
     EXPECT_EQ(reader.Remaining(), 0);
-    EXPECT_EQ(thrownCode([&] { reader.ReadWord(); }), -1);
-    EXPECT_EQ(thrownCode([] { CRecordReader(SFlatRecord{}).ReadWord(); }), -1);
+    EXPECT_EQ(hostErrorCode([&] { reader.ReadWord(); }), -1);
+    EXPECT_EQ(hostErrorCode([] { CRecordReader(SFlatRecord{}).ReadWord(); }), -1);
 }
 
 } // namespace

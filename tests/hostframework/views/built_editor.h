@@ -5,6 +5,7 @@
 #include "hostframework/host_error.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
+#include "tests/hostframework/support/host_error_code.h"
 
 #include <gtest/gtest.h>
 
@@ -41,20 +42,15 @@ std::unique_ptr<View> builtEditor(const std::string& text, HostRect frame)
     return built;
 }
 
-// The code a view of the class fails with when it reads the description; 0 when it reads.
+// The code a view of the class fails with when it reads the description with the frame; 0 when it reads.
 template <class View>
-std::int32_t readingError(const std::string& text)
+std::int32_t readingError(const std::string& text, HostRect frame = {0, 0, 0, 0})
 {
-    const SViewRecord record = editorRecord(text, {0, 0, 0, 0});
+    const SViewRecord record = editorRecord(text, frame);
     SParseState state(&record);
     EXPECT_TRUE(ParseDescription(state)) << text;
     View view;
-    try {
-        view.ReadDescription(state);
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
+    return hostErrorCode([&] { view.ReadDescription(state); });
 }
 
 } // namespace kravo::test

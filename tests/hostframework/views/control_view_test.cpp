@@ -4,6 +4,7 @@
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
 #include "platform/four_char_code.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
 #include <cstring>
@@ -16,12 +17,7 @@ using kravo::test::ViewTest;
 
 SViewRecord recordOf(const std::string& text)
 {
-    SViewRecord record{};
-    record.type = 8;
-    record.frame = {0, 0, 10, 10};
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
+    return kravo::test::editorRecord(text, {0, 0, 10, 10});
 }
 
 // A control view of the steps, read from its description.
@@ -67,16 +63,7 @@ protected:
     // The code a control view's reading of the description fails with; 0 when it reads.
     static std::int32_t readingError(const std::string& text)
     {
-        const SViewRecord record = recordOf(text);
-        SParseState state(&record);
-        EXPECT_TRUE(ParseDescription(state)) << text;
-        CProcessControlView view;
-        try {
-            view.ReadDescription(state);
-        } catch (const CHostError& error) {
-            return error.GetCode();
-        }
-        return 0;
+        return kravo::test::readingError<CProcessControlView>(text, {0, 0, 10, 10});
     }
 };
 

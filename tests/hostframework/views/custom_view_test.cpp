@@ -1,10 +1,12 @@
 #include "hostframework/views/custom_view.h"
 #include "hostframework/views/plate_colours.h"
 #include "hostframework/views/view_builder.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -15,6 +17,19 @@ using kravo::test::ViewTest;
 constexpr COLORREF grey(int level)
 {
     return RGB(level, level, level);
+}
+
+// A pixel of a picture and the grey it shows.
+struct GreyPixel {
+    int x;
+    int y;
+    int level;
+};
+
+void expectGreys(const platform::Image& picture, std::initializer_list<GreyPixel> pixels)
+{
+    for (const GreyPixel& pixel : pixels)
+        EXPECT_EQ(picture.at(pixel.x, pixel.y), grey(pixel.level)) << "at " << pixel.x << ", " << pixel.y;
 }
 
 // "RRRR GGGG BBBB" in hexadecimal.
@@ -55,11 +70,7 @@ protected:
 
     static std::unique_ptr<CCustomView> built(const std::string& text, HostRect frame)
     {
-        SViewRecord record{};
-        record.type = 8;
-        record.frame = frame;
-        record.length = static_cast<std::uint8_t>(text.size());
-        std::memcpy(record.text, text.data(), text.size());
+        const SViewRecord record = kravo::test::editorRecord(text, frame);
         bool isDescription = false;
         std::unique_ptr<CCustomView> view(BuildViewFromRecord(&record, &isDescription));
         EXPECT_NE(view, nullptr) << text;
@@ -107,27 +118,15 @@ TEST_F(CustomViews, APlateOfStyleZeroHasLightTopLeftEdgesAndDarkBottomRightOnes)
 {
     const auto plate = built("!Background[('abcd' plate)]", {0, 0, 10, 20});
     const platform::Image picture = drawn(*plate);
-    EXPECT_EQ(picture.at(0, 0), grey(0xDD));
-    EXPECT_EQ(picture.at(19, 0), grey(0x88));
-    EXPECT_EQ(picture.at(1, 1), grey(0xBB));
-    EXPECT_EQ(picture.at(5, 5), grey(0xAA));
-    EXPECT_EQ(picture.at(5, 7), grey(0x88));
-    EXPECT_EQ(picture.at(5, 8), grey(0x55));
-    EXPECT_EQ(picture.at(5, 9), grey(0x22));
-    EXPECT_EQ(picture.at(19, 5), grey(0x22));
-    EXPECT_EQ(picture.at(0, 9), grey(0x88));
+    expectGreys(picture, {{0, 0, 0xDD}, {19, 0, 0x88}, {1, 1, 0xBB}, {5, 5, 0xAA}, {5, 7, 0x88}, {5, 8, 0x55},
+                          {5, 9, 0x22}, {19, 5, 0x22}, {0, 9, 0x88}});
 }
 
 TEST_F(CustomViews, AnInversePlateSwapsLightAndShade)
 {
     const auto plate = built("!Background[('abcd' inversePlate)]", {0, 0, 10, 20});
     const platform::Image picture = drawn(*plate);
-    EXPECT_EQ(picture.at(0, 0), grey(0x22));
-    EXPECT_EQ(picture.at(1, 1), grey(0x55));
-    EXPECT_EQ(picture.at(2, 2), grey(0x88));
-    EXPECT_EQ(picture.at(18, 5), grey(0xBB));
-    EXPECT_EQ(picture.at(5, 9), grey(0xDD));
-    EXPECT_EQ(picture.at(5, 5), grey(0xAA));
+    expectGreys(picture, {{0, 0, 0x22}, {1, 1, 0x55}, {2, 2, 0x88}, {18, 5, 0xBB}, {5, 9, 0xDD}, {5, 5, 0xAA}});
     EXPECT_EQ(picture.at(17, 7), grey(0xAA)); // the face sits one pixel lower and further right
 }
 

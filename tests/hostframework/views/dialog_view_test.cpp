@@ -1,41 +1,24 @@
 #include "hostframework/views/dialog_view.h"
 #include "hostframework/views/mac_control_view.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "tests/hostframework/support/host_error_code.h"
+#include "tests/hostframework/views/view_frames.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
+
+using kravo::test::frameOf;
+using kravo::test::sides;
+using kravo::test::hostErrorCode;
 
 using kravo::test::ViewTest;
 
 // The two colours of the dialogs' background pattern 1000.
 constexpr COLORREF kLightBlue = RGB(0xA0, 0xC8, 0xFF);
 constexpr COLORREF kDarkBlue = RGB(0x20, 0x3C, 0x80);
-
-std::int32_t thrownBy(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
-
-HostRect frameOf(CPlugInView* view)
-{
-    HostRect frame{};
-    view->GetFrame(&frame);
-    return frame;
-}
-
-std::vector<int> sides(const HostRect& rect)
-{
-    return {rect.top, rect.left, rect.bottom, rect.right};
-}
 
 class DialogViews : public ViewTest {
 protected:
@@ -64,7 +47,7 @@ TEST_F(DialogViews, AMissingShortOrListlessDialogFails)
     for (const std::int16_t id : {99, 129, 130, 131}) {
         CDialogView view;
         view.SetDialogID(id);
-        EXPECT_EQ(thrownBy([&] { view.Initialize(); }), kHostErrNullValue) << id;
+        EXPECT_EQ(hostErrorCode([&] { view.Initialize(); }), kHostErrNullValue) << id;
     }
     EXPECT_EQ(hostext::liveHandleCount(), handles);
 }

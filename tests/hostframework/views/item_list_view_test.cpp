@@ -8,15 +8,21 @@
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
 #include "platform/four_char_code.h"
+#include "tests/hostframework/support/host_error_code.h"
 #include "tests/hostframework/views/built_editor.h"
+#include "tests/hostframework/views/view_frames.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+using kravo::test::childrenOf;
+using kravo::test::frameOf;
+using kravo::test::sides;
+using kravo::test::hostErrorCode;
 
 using kravo::test::editorRecord;
 
@@ -33,38 +39,6 @@ std::string textOf(CPlugInView* view)
     dynamic_cast<CStaticTextView&>(*view).GetText(text);
     return textOf(text);
 }
-
-std::vector<CPlugInView*> childrenOf(const CPlugInView& view)
-{
-    std::vector<CPlugInView*> children;
-    for (CPlugInView* child = view.GetFirstSubView(); child != nullptr; child = child->GetNextSibling())
-        children.push_back(child);
-    return children;
-}
-
-HostRect frameOf(CPlugInView* view)
-{
-    HostRect frame{};
-    view->GetFrame(&frame);
-    return frame;
-}
-
-std::vector<int> sides(const HostRect& rect)
-{
-    return {rect.top, rect.left, rect.bottom, rect.right};
-}
-
-// The code a call throws; 0 when it throws none.
-std::int32_t thrownBy(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
-
 
 class ItemListViews : public ViewTest {
 protected:
@@ -84,7 +58,7 @@ protected:
         const SViewRecord record = editorRecord(text);
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
-        return thrownBy([&] { view.ReadDescription(state); });
+        return hostErrorCode([&] { view.ReadDescription(state); });
     }
 };
 
@@ -208,10 +182,10 @@ TEST_F(ItemListViews, AMissingListOrNoListIdFails)
 {
     const int handles = hostext::liveHandleCount();
     CItemListView none;
-    EXPECT_EQ(thrownBy([&] { none.Initialize(); }), kHostErrNullValue);
+    EXPECT_EQ(hostErrorCode([&] { none.Initialize(); }), kHostErrNullValue);
     CItemListView missing;
     missing.SetItemListID(250);
-    EXPECT_EQ(thrownBy([&] { missing.Initialize(); }), kHostErrNullValue);
+    EXPECT_EQ(hostErrorCode([&] { missing.Initialize(); }), kHostErrNullValue);
     EXPECT_EQ(hostext::liveHandleCount(), handles);
 }
 
@@ -289,7 +263,7 @@ TEST_F(ItemListBadInput, AnItemOfNoKnownKindFailsAndTheItemsBeforeItGoWithTheVie
     const int handles = hostext::liveHandleCount();
     auto view = std::make_unique<CItemListView>();
     view->SetItemListID(206);
-    EXPECT_EQ(thrownBy([&] { view->Initialize(); }), kHostErrCheckFailed);
+    EXPECT_EQ(hostErrorCode([&] { view->Initialize(); }), kHostErrCheckFailed);
     EXPECT_EQ(childrenOf(*view).size(), 1u);
     view.reset();
     EXPECT_EQ(hostext::liveHandleCount(), handles);
@@ -299,7 +273,7 @@ TEST_F(ItemListBadInput, AListThatDescribesAViewOfItselfFailsInsteadOfBuildingWi
 {
     auto view = std::make_unique<CItemListView>();
     view->SetItemListID(207);
-    EXPECT_EQ(thrownBy([&] { view->Initialize(); }), kHostErrCheckFailed);
+    EXPECT_EQ(hostErrorCode([&] { view->Initialize(); }), kHostErrCheckFailed);
     // Building the outer list again is not taken for building it inside itself.
     auto again = std::make_unique<CItemListView>();
     again->SetItemListID(129);

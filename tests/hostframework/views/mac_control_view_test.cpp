@@ -3,28 +3,20 @@
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "tests/hostframework/support/host_error_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
 namespace {
 
+using kravo::test::hostErrorCode;
+
 using kravo::test::editorRecord;
 
 using kravo::test::ViewTest;
-
-std::int32_t thrownBy(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
 
 
 class SystemControlViews : public ViewTest {
@@ -46,7 +38,7 @@ protected:
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
         View view;
-        return thrownBy([&] { view.ReadDescription(state); });
+        return hostErrorCode([&] { view.ReadDescription(state); });
     }
 };
 
@@ -93,7 +85,7 @@ TEST_F(SystemControlViews, EachKeywordChoosesItsKindOfControl)
     radio->SetPort(nullptr);
     // The base class has no kind.
     CMacControlView bare;
-    EXPECT_EQ(thrownBy([&] { bare.SetPort(port); }), kHostErrCheckFailed);
+    EXPECT_EQ(hostErrorCode([&] { bare.SetPort(port); }), kHostErrCheckFailed);
     bare.SetPort(nullptr);
 }
 
@@ -134,7 +126,7 @@ TEST_F(SystemControlViews, AControlOfTheResourceFileTakesItsSizeAtTheViewsPlace)
     CResControlView view;
     view.SetFrame({30, 40, 31, 41});
     HostPort port = viewPort({0, 0, 100, 200});
-    EXPECT_EQ(thrownBy([&] { view.SetPort(port); }), kHostErrCheckFailed);
+    EXPECT_EQ(hostErrorCode([&] { view.SetPort(port); }), kHostErrCheckFailed);
     EXPECT_EQ(view.GetControl(), nullptr);
     view.SetResourceID(128);
     view.SetPort(port);
@@ -148,7 +140,7 @@ TEST_F(SystemControlViews, AControlOfTheResourceFileTakesItsSizeAtTheViewsPlace)
     EXPECT_EQ(hostext::controlState(view.GetControl())->title, "Res");
     view.SetPort(nullptr);
     view.SetResourceID(130); // cut inside its numbers
-    EXPECT_EQ(thrownBy([&] { view.SetPort(port); }), kHostErrNullValue);
+    EXPECT_EQ(hostErrorCode([&] { view.SetPort(port); }), kHostErrNullValue);
     view.SetPort(nullptr);
 }
 

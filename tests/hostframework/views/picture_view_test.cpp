@@ -1,9 +1,9 @@
 #include "hostframework/views/picture_view.h"
 #include "hostframework/views/view_builder.h"
 #include "hostlibs/extension/host_extension_control.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/view_test.h"
 
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -20,11 +20,7 @@ class PictureViews : public ViewTest {
 protected:
     static std::unique_ptr<CPictureView> built(const std::string& text, HostRect frame = {0, 0, 10, 10})
     {
-        SViewRecord record{};
-        record.type = 8;
-        record.frame = frame;
-        record.length = static_cast<std::uint8_t>(text.size());
-        std::memcpy(record.text, text.data(), text.size());
+        const SViewRecord record = kravo::test::editorRecord(text, frame);
         bool isDescription = false;
         std::unique_ptr<CCustomView> view(BuildViewFromRecord(&record, &isDescription));
         return std::unique_ptr<CPictureView>(dynamic_cast<CPictureView*>(view.release()));

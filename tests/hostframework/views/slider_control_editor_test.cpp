@@ -4,6 +4,7 @@
 #include "platform/four_char_code.h"
 #include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
+#include "tests/hostframework/views/view_frames.h"
 
 #include <memory>
 #include <string>
@@ -11,12 +12,9 @@
 
 namespace {
 
+using kravo::test::sides;
 using kravo::test::ControlProcessTest;
 
-std::vector<int> sides(const HostRect& rect)
-{
-    return {rect.top, rect.left, rect.bottom, rect.right};
-}
 
 std::unique_ptr<CSliderControlEditor> built(const std::string& text, HostRect frame)
 {

@@ -68,16 +68,7 @@ protected:
     // The code a static text's reading of the description fails with; 0 when it reads.
     static std::int32_t readingError(const std::string& text)
     {
-        const SViewRecord record = editorRecord(text, {0, 0, 20, 80});
-        SParseState state(&record);
-        EXPECT_TRUE(ParseDescription(state)) << text;
-        CStaticTextView view;
-        try {
-            view.ReadDescription(state);
-        } catch (const CHostError& error) {
-            return error.GetCode();
-        }
-        return 0;
+        return kravo::test::readingError<CStaticTextView>(text, {0, 0, 20, 80});
     }
 
     // The cells of the texts drawn on the port since logging began.

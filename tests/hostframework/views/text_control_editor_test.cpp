@@ -5,6 +5,7 @@
 #include "hostframework/views/view_description.h"
 #include "hostlibs/extension/host_graphics_types.h"
 #include "platform/four_char_code.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
 
 #include <cstring>
@@ -256,20 +257,8 @@ TEST_F(TextEditors, AnIdOfAnotherClassGivesNoControlView)
 
 TEST_F(TextEditors, DescriptionsReadTheControlIdAndReverseOnly)
 {
-    const auto readingError = [](const std::string& text) -> std::int32_t {
-        SViewRecord record{};
-        record.type = 8;
-        record.length = static_cast<std::uint8_t>(text.size());
-        std::memcpy(record.text, text.data(), text.size());
-        SParseState state(&record);
-        EXPECT_TRUE(ParseDescription(state)) << text;
-        CTextControlEditor view;
-        try {
-            view.ReadDescription(state);
-        } catch (const CHostError& error) {
-            return error.GetCode();
-        }
-        return 0;
+    const auto readingError = [](const std::string& text) {
+        return kravo::test::readingError<CTextControlEditor>(text);
     };
     EXPECT_EQ(readingError("!TextEditor[('ted1')]"), kHostErrNullValue);
     EXPECT_EQ(readingError("!TextEditor[('ted1')()]"), kHostErrNullValue);
@@ -279,20 +268,15 @@ TEST_F(TextEditors, DescriptionsReadTheControlIdAndReverseOnly)
     EXPECT_EQ(readingError("!TextEditor[('ted1')('ct01' plate)]"), kHostErrCheckFailed);
 
     const auto baseError = [](const std::string& text) -> std::int32_t {
-        SViewRecord record{};
-        record.type = 8;
-        record.length = static_cast<std::uint8_t>(text.size());
-        std::memcpy(record.text, text.data(), text.size());
+        const SViewRecord record = kravo::test::editorRecord(text);
         SParseState state(&record);
         EXPECT_TRUE(ParseDescription(state)) << text;
         CControlEditor view;
-        try {
-            view.ReadDescription(state);
-        } catch (const CHostError& error) {
-            return error.GetCode();
+        const std::int32_t code = kravo::test::hostErrorCode([&] { view.ReadDescription(state); });
+        if (code == 0) {
+            EXPECT_EQ(view.GetControlID(), FourCharCode("ct01"));
         }
-        EXPECT_EQ(view.GetControlID(), FourCharCode("ct01"));
-        return 0;
+        return code;
     };
     EXPECT_EQ(baseError("!Background[('ed  ')('ct01')]"), 0);
     EXPECT_EQ(baseError("!Background[('ed  ')]"), kHostErrNullValue);

@@ -1,23 +1,15 @@
 #include "hostframework/host_error.h"
 #include "hostframework/views/value_cell.h"
+#include "tests/hostframework/support/host_error_code.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <memory>
 
 namespace {
 
-std::int32_t codeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
+using kravo::test::hostErrorCode;
 
 TEST(CellArena, HoldsAsManyTwelveByteCellsAsFitIn4096Bytes)
 {
@@ -27,7 +19,7 @@ TEST(CellArena, HoldsAsManyTwelveByteCellsAsFitIn4096Bytes)
         ASSERT_EQ(cell->Integer(), i);
         EXPECT_EQ(cell->next, nullptr);
     }
-    EXPECT_EQ(codeOf([&] { arena->NewCell(kIntegerKind, 0); }), -7053);
+    EXPECT_EQ(hostErrorCode([&] { arena->NewCell(kIntegerKind, 0); }), -7053);
 }
 
 TEST(CellArena, ACellAfterAnOddStringStartsAtAnEvenByte)
@@ -40,8 +32,8 @@ TEST(CellArena, ACellAfterAnOddStringStartsAtAnEvenByte)
     for (int i = 0; i < 15; ++i)
         arena->NewString(text, 255);
     // 1 + 1 (padding) + 12 + 15 × 256 = 3854 bytes used, 242 left: a length byte and 241 characters.
-    EXPECT_EQ(codeOf([&] { arena->NewString(text, 242); }), -7400);
-    EXPECT_EQ(codeOf([&] { arena->NewString(text, 241); }), 0);
+    EXPECT_EQ(hostErrorCode([&] { arena->NewString(text, 242); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { arena->NewString(text, 241); }), 0);
 }
 
 TEST(CellArena, StringsAreLengthPrefixedCopiesAndFailWithMinus7400WhenFull)
@@ -55,10 +47,10 @@ TEST(CellArena, StringsAreLengthPrefixedCopiesAndFailWithMinus7400WhenFull)
     for (int i = 0; i < 15; ++i)
         arena->NewString(text, 255);
     // 4 + 15 × 256 = 3844 bytes used: 252 left for one length byte and 251 characters.
-    EXPECT_EQ(codeOf([&] { arena->NewString(text, 252); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { arena->NewString(text, 252); }), -7400);
     const std::uint8_t* last = arena->NewString(text, 251);
     EXPECT_EQ(last[0], 251);
-    EXPECT_EQ(codeOf([&] { arena->NewString(text, 0); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { arena->NewString(text, 0); }), -7400);
     EXPECT_EQ(first[0], 3);
 }
 

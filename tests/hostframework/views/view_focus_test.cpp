@@ -1,45 +1,37 @@
 #include "tests/hostframework/views/view_test.h"
 
+#include "tests/hostframework/support/host_error_code.h"
+
 #include "hostframework/views/overlay_clip_list.h"
 
 #include <memory>
 
 namespace {
 
+using kravo::test::hostErrorCode;
 using kravo::test::RecordingView;
 using kravo::test::ViewTest;
 
-class ViewFocus : public ViewTest {
-protected:
-    static std::int32_t codeOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const CHostError& error) {
-            return error.GetCode();
-        }
-        return 0;
-    }
-};
+class ViewFocus : public ViewTest {};
 
 TEST_F(ViewFocus, FocusingNestsFourDeepAndUnfocusingNeedsAFocus)
 {
     CPlugInView view;
     view.SetFrame({0, 0, 10, 10});
-    EXPECT_EQ(codeOf([&] { view.FocusView(nullptr); }), -7053); // no port
+    EXPECT_EQ(hostErrorCode([&] { view.FocusView(nullptr); }), -7053); // no port
     view.SetPort(viewPort());
-    EXPECT_EQ(codeOf([&] { view.UnfocusView(); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { view.UnfocusView(); }), -7400);
     for (int depth = 1; depth <= 4; ++depth) {
         view.FocusView(nullptr);
         EXPECT_EQ(view.GetFocusDepth(), depth);
     }
-    EXPECT_EQ(codeOf([&] { view.FocusView(nullptr); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { view.FocusView(nullptr); }), -7400);
     EXPECT_EQ(view.GetFocusDepth(), 4);
     for (int depth = 3; depth >= 0; --depth) {
         view.UnfocusView();
         EXPECT_EQ(view.GetFocusDepth(), depth);
     }
-    EXPECT_EQ(codeOf([&] { view.UnfocusView(); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { view.UnfocusView(); }), -7400);
 }
 
 TEST_F(ViewFocus, FocusingMakesThePortCurrentWithTheViewsOriginAndClipAndUnfocusingGivesItBack)
@@ -136,7 +128,7 @@ TEST_F(ViewFocus, TheListHolds128ViewsAndANullPortRedrawsThemLastToFirst)
     root.GetFirstSubView()->FocusView(nullptr);
     root.GetFirstSubView()->UnfocusView();
     EXPECT_EQ(COverlayClipList::Get().GetCount(), 128);
-    EXPECT_EQ(codeOf([&] { child->FocusView(nullptr); }), -7400);
+    EXPECT_EQ(hostErrorCode([&] { child->FocusView(nullptr); }), -7400);
     EXPECT_EQ(child->GetFocusDepth(), 0); // the failed focus gave its level back
 
     // A view that leaves the tree leaves the list.

@@ -1,14 +1,16 @@
 #include "hostframework/views/dialog_view.h"
 #include "hostframework/views/keyword_map.h"
-#include "hostlibs/extension/host_graphics.h"
 #include "hostframework/views/overlay_clip_list.h"
 #include "hostframework/views/slider_control_editor.h"
 #include "hostframework/views/view_builder.h"
 #include "hostframework/views/view_description.h"
 #include "hostframework/views/view_popup_control_editor.h"
+#include "hostlibs/extension/host_graphics.h"
 #include "hostlibs/extension/host_menus.h"
 #include "platform/four_char_code.h"
+#include "tests/hostframework/views/built_editor.h"
 #include "tests/hostframework/views/control_process_test.h"
+#include "tests/hostframework/views/view_frames.h"
 
 #include <cstring>
 #include <string>
@@ -16,43 +18,19 @@
 
 namespace {
 
+using kravo::test::frameOf;
+using kravo::test::sides;
 using kravo::test::ControlProcessTest;
 
 SViewRecord recordOf(const std::string& text)
 {
-    SViewRecord record{};
-    record.type = 8;
-    record.frame = {0, 0, 16, 40};
-    record.length = static_cast<std::uint8_t>(text.size());
-    std::memcpy(record.text, text.data(), text.size());
-    return record;
+    return kravo::test::editorRecord(text, {0, 0, 16, 40});
 }
 
 // The code reading the description fails with; 0 when it reads.
 std::int32_t readingError(const std::string& text)
 {
-    const SViewRecord record = recordOf(text);
-    SParseState state(&record);
-    EXPECT_TRUE(ParseDescription(state)) << text;
-    CViewPopupControlEditor editor;
-    try {
-        editor.ReadDescription(state);
-    } catch (const CHostError& error) {
-        return error.GetCode();
-    }
-    return 0;
-}
-
-std::vector<int> sides(const HostRect& rect)
-{
-    return {rect.top, rect.left, rect.bottom, rect.right};
-}
-
-HostRect frameOf(CPlugInView* view)
-{
-    HostRect frame{};
-    view->GetFrame(&frame);
-    return frame;
+    return kravo::test::readingError<CViewPopupControlEditor>(text, {0, 0, 16, 40});
 }
 
 // A view pop-up that logs each scroll: its step, the ticks it took and the flags after.
