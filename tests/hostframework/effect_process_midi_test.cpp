@@ -1,4 +1,5 @@
 #include "hostframework/effect_midi_nodes.h"
+#include "tests/hostframework/support/chunk_records.h"
 #include "tests/hostframework/support/midi_client_fixture.h"
 
 #include <random>
@@ -11,17 +12,8 @@ constexpr std::uint32_t kMIDI = CEffectProcess::kMIDIChunkID;
 
 class MIDIProcess : public MIDIClientTest {
 protected:
-    static SHostPlugInChunk* record(std::vector<std::uint8_t>& bytes)
-    {
-        return reinterpret_cast<SHostPlugInChunk*>(bytes.data());
-    }
-    static std::vector<std::uint8_t> chunkOf(ChunkDataParser& entries)
-    {
-        std::vector<std::uint8_t> bytes(entries.GetRecordSize());
-        entries.Write(record(bytes));
-        record(bytes)->chunkID = kMIDI;
-        return bytes;
-    }
+    static SHostPlugInChunk* record(std::vector<std::uint8_t>& bytes) { return chunkRecord(bytes); }
+    static std::vector<std::uint8_t> chunkOf(ChunkDataParser& entries) { return writtenChunk(entries, kMIDI); }
     static std::vector<std::uint8_t> chunkHolding(const char* key, std::int32_t number)
     {
         ChunkDataParser entries;
@@ -212,13 +204,7 @@ TEST_F(MIDIProcess, DamagedMIDIChunksGiveANumberOrNothing)
             }
         }
         auto bytes = chunkOf(entries);
-        if (random() % 2 == 0 && bytes.size() > kChunkHeaderSize)
-            for (int flips = 0; flips < 4; ++flips)
-                bytes[kChunkHeaderSize + random() % (bytes.size() - kChunkHeaderSize)] = static_cast<std::uint8_t>(random());
-        if (random() % 3 == 0) {
-            bytes.resize(kChunkHeaderSize + random() % (bytes.size() - kChunkHeaderSize + 1));
-            record(bytes)->length = static_cast<std::uint32_t>(bytes.size());
-        }
+        damageChunk(bytes, random);
 
         const std::int32_t before = process.GetInstanceNumber();
         const std::int32_t result = process.SetChunk(kMIDI, record(bytes));
