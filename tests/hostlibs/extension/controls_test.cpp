@@ -1,7 +1,6 @@
 #include "hostlibs/extension/host_controls.h"
 #include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
-#include "tests/support/temp_folder.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,8 +9,7 @@
 
 namespace {
 
-using kravo::test::TempFolder;
-using kravo::test::ToolboxTest;
+using kravo::test::ResourceFileToolboxTest;
 
 std::string bigEndian(std::uint32_t value, int bytes)
 {
@@ -65,14 +63,14 @@ constexpr std::uint32_t kDialog = FourCharCode("DLOG");
 constexpr std::uint32_t kIcon = FourCharCode("ICON");
 constexpr std::uint32_t kControl = FourCharCode("ctrl");
 
-class HostControls : public ToolboxTest {
+class HostControls : public ResourceFileToolboxTest {
 protected:
     void SetUp() override
     {
-        ToolboxTest::SetUp();
+        ResourceFileToolboxTest::SetUp();
         const std::string threeItems = words({2}) + item({10, 20, 30, 40}, 64, words({300})) +
                                      item({-1, 2, 0x1234, 4}, 4, "Hi") + item({0, 0, 1, 1}, 4 | 3, words({129}));
-        folder.writeFile(
+        useResourceFile(
             "controls.rsr",
             resourceFile({{kItemList, 1, threeItems},
                           // The count promises three items, the second is cut in its header.
@@ -86,17 +84,6 @@ protected:
                           {kControl, 2, words({5, 6, 25, 86, 1})},
                           {kControl, 3, words({5, 6, 25, 86, 7, 0, 0, 1}) + "\x01X"},
                           {kControl, 4, words({5, 6, 25, 86, 0, 0, 0, 1}) + "\x14Too short"}}));
-        previous = HostExtCurrentResourceFile();
-        file = HostExtOpenResourceFile((folder / "controls.rsr").c_str(), nullptr);
-        ASSERT_GT(file, 0);
-        HostExtUseResourceFile(file);
-    }
-
-    void TearDown() override
-    {
-        HostExtCloseResourceFile(file);
-        HostExtUseResourceFile(previous);
-        ToolboxTest::TearDown();
     }
 
     HostControl newControl(HostPort port, HostRect bounds, std::int16_t kind, std::int16_t value = 0,
@@ -116,10 +103,6 @@ protected:
         script().wait(5);
         script().release(VK_LBUTTON);
     }
-
-    TempFolder folder;
-    std::int16_t previous = 0;
-    std::int16_t file = 0;
 };
 
 TEST_F(HostControls, AnItemListComesInTheMachinesOrderButForItsTextsAndPads)

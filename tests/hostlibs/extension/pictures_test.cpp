@@ -1,7 +1,6 @@
 #include "hostlibs/extension/host_pictures.h"
 #include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
-#include "tests/support/temp_folder.h"
 
 #include <array>
 #include <cstdint>
@@ -10,8 +9,7 @@
 
 namespace {
 
-using kravo::test::TempFolder;
-using kravo::test::ToolboxTest;
+using kravo::test::ResourceFileToolboxTest;
 
 constexpr std::uint32_t kPictureType = FourCharCode("PICT");
 
@@ -101,51 +99,45 @@ std::string withSizes(std::uint32_t width, std::uint32_t height)
     return file;
 }
 
-class HostPictures : public ToolboxTest {
+class HostPictures : public ResourceFileToolboxTest {
 protected:
     void SetUp() override
     {
-        ToolboxTest::SetUp();
+        ResourceFileToolboxTest::SetUp();
         const std::string whole = png(4, 2, kFourByTwo);
         std::string badChecksum = whole;
         badChecksum[whole.size() - 12 - 1] ^= 0x01; // the image data's checksum
-        folder.writeFile("pictures.rsr",
-                         resourceFile({{1, whole},
-                                       {2, png(2, 1, {{kHalfRed, kClear}})},
-                                       {10, whole.substr(0, 4)},
-                                       {11, whole.substr(0, 8 + 12)},
-                                       {12, whole.substr(0, whole.size() - 12 - 20)},
-                                       {13, badChecksum},
-                                       {14, withSizes(0, 1)},
-                                       {15, withSizes(100000, 100000)},
-                                       {16, ""},
-                                       {17, withSizes(1, 1)}}));
-        previous = HostExtCurrentResourceFile();
-        file = HostExtOpenResourceFile((folder / "pictures.rsr").c_str(), nullptr);
-        ASSERT_GT(file, 0);
-        HostExtUseResourceFile(file);
+        useResourceFile("pictures.rsr",
+                        resourceFile({{1, whole},
+                                      {2, png(2, 1, {{kHalfRed, kClear}})},
+                                      {10, whole.substr(0, 4)},
+                                      {11, whole.substr(0, 8 + 12)},
+                                      {12, whole.substr(0, whole.size() - 12 - 20)},
+                                      {13, badChecksum},
+                                      {14, withSizes(0, 1)},
+                                      {15, withSizes(100000, 100000)},
+                                      {16, ""},
+                                      {17, withSizes(1, 1)}}));
     }
 
-    void TearDown() override
+    // A white offscreen port of the bounds with the picture of the id drawn into the frame; the picture is
+    // let go.
+    HostPort drawnPicture(std::int16_t id, HostRect bounds, HostRect frame)
     {
-        HostExtCloseResourceFile(file);
-        HostExtUseResourceFile(previous);
-        ToolboxTest::TearDown();
+        HostPicture picture = HostExtGetPicture(id);
+        EXPECT_NE(picture, nullptr) << id;
+        HostPort port = offscreen(bounds);
+        if (picture != nullptr) {
+            HostExtDrawPicture(picture, &frame);
+            HostExtReleasePicture(picture);
+        }
+        return port;
     }
-
-    TempFolder folder;
-    std::int16_t previous = 0;
-    std::int16_t file = 0;
 };
 
 TEST_F(HostPictures, DrawnIntoATwiceAsLargeRectangleEveryPixelIsDoubled)
 {
-    HostPicture picture = HostExtGetPicture(1);
-    ASSERT_NE(picture, nullptr);
-    HostPort port = offscreen({0, 0, 8, 12});
-    const HostRect frame{2, 3, 6, 11};
-    HostExtDrawPicture(picture, &frame);
-    HostExtReleasePicture(picture);
+    HostPort port = drawnPicture(1, {0, 0, 8, 12}, {2, 3, 6, 11});
     platform::Image expected(12, 8, kWhite);
     for (int v = 0; v < 4; ++v)
         for (int h = 0; h < 8; ++h)
@@ -156,24 +148,14 @@ TEST_F(HostPictures, DrawnIntoATwiceAsLargeRectangleEveryPixelIsDoubled)
 
 TEST_F(HostPictures, DrawnSmallerItTakesTheNearestPixels)
 {
-    HostPicture picture = HostExtGetPicture(1);
-    ASSERT_NE(picture, nullptr);
-    HostPort port = offscreen({0, 0, 1, 2});
-    const HostRect frame{0, 0, 1, 2};
-    HostExtDrawPicture(picture, &frame);
-    HostExtReleasePicture(picture);
+    HostPort port = drawnPicture(1, {0, 0, 1, 2}, {0, 0, 1, 2});
     EXPECT_EQ(pictureOf(port).at(0, 0), colourOf(kRed));
     EXPECT_EQ(pictureOf(port).at(1, 0), colourOf(kBlue));
 }
 
 TEST_F(HostPictures, APictureIsBlendedByItsAlphaOverThePort)
 {
-    HostPicture picture = HostExtGetPicture(2);
-    ASSERT_NE(picture, nullptr);
-    HostPort port = offscreen({0, 0, 1, 2});
-    const HostRect frame{0, 0, 1, 2};
-    HostExtDrawPicture(picture, &frame);
-    HostExtReleasePicture(picture);
+    HostPort port = drawnPicture(2, {0, 0, 1, 2}, {0, 0, 1, 2});
     EXPECT_EQ(pictureOf(port).at(0, 0), RGB(255, 127, 127));
     EXPECT_EQ(pictureOf(port).at(1, 0), kWhite);
 }

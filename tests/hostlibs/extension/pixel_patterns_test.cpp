@@ -1,14 +1,12 @@
 #include "platform/four_char_code.h"
 #include "tests/hostlibs/extension/toolbox_test.h"
-#include "tests/support/temp_folder.h"
 
 #include <cstdint>
 #include <string>
 
 namespace {
 
-using kravo::test::TempFolder;
-using kravo::test::ToolboxTest;
+using kravo::test::ResourceFileToolboxTest;
 
 constexpr std::uint32_t kPattern = FourCharCode("ppat");
 
@@ -47,28 +45,13 @@ std::string patternFile()
     return file;
 }
 
-class HostPatterns : public ToolboxTest {
+class HostPatterns : public ResourceFileToolboxTest {
 protected:
     void SetUp() override
     {
-        ToolboxTest::SetUp();
-        folder.writeFile("patterns.rsr", patternFile());
-        previous = HostExtCurrentResourceFile();
-        file = HostExtOpenResourceFile((folder / "patterns.rsr").c_str(), nullptr);
-        ASSERT_GT(file, 0);
-        HostExtUseResourceFile(file);
+        ResourceFileToolboxTest::SetUp();
+        useResourceFile("patterns.rsr", patternFile());
     }
-
-    void TearDown() override
-    {
-        HostExtCloseResourceFile(file);
-        HostExtUseResourceFile(previous);
-        ToolboxTest::TearDown();
-    }
-
-    TempFolder folder;
-    std::int16_t previous = 0;
-    std::int16_t file = 0;
 };
 
 TEST_F(HostPatterns, APixelPatternTilesFromThePortsTopLeftPixel)

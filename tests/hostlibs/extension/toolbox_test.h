@@ -8,11 +8,13 @@
 #include "hostlibs/extension/host_extension.h"
 #include "hostlibs/extension/host_extension_control.h"
 #include "hostlibs/extension/host_graphics.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_test.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -99,6 +101,33 @@ private:
 
     std::vector<int> startCounts_;
     std::vector<HostPort> ports_;
+};
+
+// The toolbox fixture with a resource file of the test's own, the current one from `useResourceFile` to the
+// end, when the one current before comes back.
+class ResourceFileToolboxTest : public ToolboxTest {
+protected:
+    void TearDown() override
+    {
+        HostExtCloseResourceFile(file_);
+        HostExtUseResourceFile(previous_);
+        ToolboxTest::TearDown();
+    }
+
+    // Writes the contents to a file of the name in a folder of the test's own, opens it and makes it current.
+    void useResourceFile(const std::string& name, const std::string& contents)
+    {
+        folder_.writeFile(name, contents);
+        previous_ = HostExtCurrentResourceFile();
+        file_ = HostExtOpenResourceFile((folder_ / name).c_str(), nullptr);
+        ASSERT_GT(file_, 0);
+        HostExtUseResourceFile(file_);
+    }
+
+private:
+    TempFolder folder_;
+    std::int16_t previous_ = 0;
+    std::int16_t file_ = 0;
 };
 
 } // namespace kravo::test
