@@ -4,6 +4,7 @@
 #include "platform/ole/ole_initialize.h"
 #include "platform/shell/drop_files.h"
 #include "tests/platform/desktop/desktop_test.h"
+#include "tests/platform/ole/counting_drop_target.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,8 @@ namespace {
 
 // A drop target that logs each call with its point and the files of a drop, and takes every drag as a
 // copy.
-class LoggingDropTarget final : public IDropTarget {
+class LoggingDropTarget final : public kravo::test::StackDropTarget {
 public:
-    HRESULT QueryInterface(REFIID iid, void** object) override
-    {
-        *object = iid == IID_IUnknown || iid == IID_IDropTarget ? this : nullptr;
-        if (*object == nullptr)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++references; }
-    ULONG Release() override { return --references; }
     HRESULT DragEnter(IDataObject*, DWORD keyState, POINTL point, DWORD* effect) override
     {
         return log("enter", keyState, point, effect);
@@ -56,7 +47,6 @@ public:
         return log("drop", keyState, point, effect);
     }
 
-    ULONG references = 1;
     std::vector<std::string> calls;
     std::vector<std::string> files;
 

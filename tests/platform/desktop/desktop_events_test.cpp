@@ -8,22 +8,9 @@
 
 namespace {
 
-class DesktopEvents : public kravo::test::DesktopTest {
+class DesktopEvents : public kravo::test::FocusedWindowTest {
 protected:
-    void SetUp() override
-    {
-        DesktopTest::SetUp();
-        window = makeWindow(nullptr, {100, 50, 420, 250});
-        SetFocus(window);
-        platform::pumpMessages();
-        deliveries.clear();
-    }
-
-    void TearDown() override
-    {
-        DestroyWindow(window);
-        DesktopTest::TearDown();
-    }
+    DesktopEvents() : FocusedWindowTest({100, 50, 420, 250}) {}
 
     bool held(int key) { return GetAsyncKeyState(key) < 0; }
 
@@ -36,8 +23,6 @@ protected:
                 found.emplace_back(delivery.message, delivery.wParam);
         return found;
     }
-
-    HWND window = nullptr;
 };
 
 using Messages = std::vector<std::pair<UINT, WPARAM>>;

@@ -5,24 +5,9 @@
 
 namespace {
 
-class DesktopInput : public kravo::test::DesktopTest {
+class DesktopInput : public kravo::test::FocusedWindowTest {
 protected:
-    void SetUp() override
-    {
-        DesktopTest::SetUp();
-        window = makeWindow(nullptr, {0, 0, 320, 200});
-        SetFocus(window);
-        platform::pumpMessages();
-        deliveries.clear();
-    }
-
-    void TearDown() override
-    {
-        DestroyWindow(window);
-        DesktopTest::TearDown();
-    }
-
-    HWND window = nullptr;
+    DesktopInput() : FocusedWindowTest({0, 0, 320, 200}) {}
 };
 
 TEST_F(DesktopInput, QueuedScriptedStepsStillArriveBesideTheDesktopsEvents)

@@ -122,4 +122,31 @@ protected:
     }
 };
 
+// The desktop fixture with one window of the bounds that has the focus, the messages of its making
+// handled and forgotten; it goes at the end.
+class FocusedWindowTest : public DesktopTest {
+protected:
+    explicit FocusedWindowTest(RECT bounds) : bounds_(bounds) {}
+
+    void SetUp() override
+    {
+        DesktopTest::SetUp();
+        window = makeWindow(nullptr, bounds_);
+        SetFocus(window);
+        platform::pumpMessages();
+        deliveries.clear();
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(window);
+        DesktopTest::TearDown();
+    }
+
+    HWND window = nullptr;
+
+private:
+    RECT bounds_;
+};
+
 } // namespace kravo::test

@@ -5,6 +5,7 @@
 #include "platform/ole/drop_data_object.h"
 #include "platform/ole/ole_initialize.h"
 #include "platform/shell/drop_files.h"
+#include "tests/platform/ole/counting_drop_target.h"
 #include "tests/support/window_test.h"
 
 #include <gtest/gtest.h>
@@ -16,20 +17,9 @@ namespace {
 
 // A drop target on the stack that logs each call with its point, answers every drag with `answer`, and
 // reads the file names of a drop as a window taking files would.
-class FileDropTarget final : public IDropTarget {
+class FileDropTarget final : public kravo::test::StackDropTarget {
 public:
     explicit FileDropTarget(DWORD answer) : answer_(answer) {}
-
-    HRESULT QueryInterface(REFIID iid, void** object) override
-    {
-        *object = iid == IID_IUnknown || iid == IID_IDropTarget ? this : nullptr;
-        if (*object == nullptr)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++references; }
-    ULONG Release() override { return --references; }
 
     HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override
     {
@@ -73,7 +63,6 @@ public:
         return S_OK;
     }
 
-    ULONG references = 1;
     std::vector<std::string> calls;
     DWORD offered = 0;
     DWORD keys = 0;
