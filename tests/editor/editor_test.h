@@ -12,6 +12,8 @@
 #include "toolkit/control.h"
 #include "toolkit/frame.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -154,6 +156,17 @@ protected:
     {
         std::filesystem::create_directories("test-pictures");
         platform::writePng(picture(), std::filesystem::path("test-pictures") / (name + ".png"));
+    }
+
+    // The peak of a block of the plug-in's output, which plays what the editor handed over.
+    float render()
+    {
+        float left[512], right[512], *outputs[2] = {left, right};
+        plugin->processReplacing(nullptr, outputs, 512);
+        float peak = 0.0f;
+        for (int n = 0; n < 512; ++n)
+            peak = std::max({peak, std::abs(left[n]), std::abs(right[n])});
+        return peak;
     }
 
     PlugIntPtr dispatch(std::int32_t opcode, std::int32_t index, void* pointer)

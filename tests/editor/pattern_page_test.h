@@ -59,16 +59,6 @@ protected:
             duringHostIdle()();
         return recordingHost(record, opcode, index, value, pointer, option);
     }
-    // The peak of a block of the plug-in's output.
-    float render()
-    {
-        float left[512], right[512], *outputs[2] = {left, right};
-        plugin->processReplacing(nullptr, outputs, 512);
-        float peak = 0.0f;
-        for (int n = 0; n < 512; ++n)
-            peak = std::max({peak, std::abs(left[n]), std::abs(right[n])});
-        return peak;
-    }
 
     PatternGrid* grid() const { return editor->patternPage.grid; }
     PatternFileBrowser* browser() const { return editor->patternPage.browser; }

@@ -31,16 +31,6 @@ protected:
     static POINT padAt(int voice) { return {31 + voice / 8 * 64 + 20, 383 + voice % 8 * 25 + 12}; }
     static POINT selectButtonAt(int voice) { return {31 + voice / 8 * 64 + 55, 383 + voice % 8 * 25 + 16}; }
     void clickPad(int voice) { click(padAt(voice).x, padAt(voice).y); }
-    // The peak of a short block, which plays what the editor handed over.
-    float render()
-    {
-        float left[512], right[512], *outputs[2] = {left, right};
-        plugin->processReplacing(nullptr, outputs, 512);
-        float peak = 0.0f;
-        for (int n = 0; n < 512; ++n)
-            peak = std::max({peak, std::abs(left[n]), std::abs(right[n])});
-        return peak;
-    }
     std::array<float, 24> selectLights() const
     {
         std::array<float, 24> values{};

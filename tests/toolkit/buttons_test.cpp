@@ -1,7 +1,7 @@
 #include "toolkit/kick_button.h"
 #include "toolkit/on_off_button.h"
 
-#include "tests/toolkit/support/control_test.h"
+#include "tests/toolkit/support/drawn_control_test.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/mouse_buttons.h"
 #include "toolkit/offscreen_context.h"
@@ -12,7 +12,6 @@ namespace {
 
 using namespace Toolkit;
 using kravo::test::Held;
-using kravo::test::LoggingFrame;
 using kravo::test::RecordingListener;
 using kravo::test::stripImageAt;
 using Log = std::vector<std::string>;
@@ -21,36 +20,11 @@ constexpr std::int32_t kTag = 3;
 constexpr CRect kButtonPlace{10, 20, 14, 24};
 constexpr CPoint kInside{12, 22};
 
-class Buttons : public kravo::test::ToolkitTest {
+class Buttons : public kravo::test::DrawnControlTest {
 protected:
-    void SetUp() override
-    {
-        ToolkitTest::SetUp();
-        frame = new LoggingFrame({0, 0, 40, 40}, nullptr, log);
-        buffer = new COffscreenContext(frame, 40, 40, kBlackColor);
-        noDrawing = new CDrawContext(frame, nullptr, nullptr);
-    }
-    void TearDown() override
-    {
-        noDrawing->forget();
-        buffer->forget();
-        frame->forget();
-        ToolkitTest::TearDown();
-    }
+    Buttons() : DrawnControlTest(40) {}
 
-    template <class C>
-    C* added(C* control)
-    {
-        frame->addView(control);
-        return control;
-    }
     int imageShown() { return stripImageAt(*buffer, kInside, 4); }
-
-    Log log;
-    RecordingListener listener{log};
-    LoggingFrame* frame = nullptr;
-    COffscreenContext* buffer = nullptr;
-    CDrawContext* noDrawing = nullptr;
 };
 
 TEST_F(Buttons, AnOnOffButtonShowsItsLowerImageForAnyValueButZero)

@@ -1,8 +1,8 @@
 #pragma once
 
-// A fixture for controls drawn and clicked without a window: a logging frame of 60 × 60 with a black
-// buffer to draw into, a context that draws nothing for mouse calls, and one listener logging with the
-// frame.
+// A fixture for controls drawn and clicked without a window: a square logging frame, 60 wide unless a
+// fixture gives another size, with a black buffer to draw into, a context that draws nothing for mouse
+// calls, and one listener logging with the frame.
 
 #include "tests/toolkit/support/control_test.h"
 #include "toolkit/offscreen_context.h"
@@ -15,11 +15,13 @@ class DrawnControlTest : public ToolkitTest {
 protected:
     static constexpr std::int32_t kTag = 3;
 
+    explicit DrawnControlTest(int size = 60) : size_(size) {}
+
     void SetUp() override
     {
         ToolkitTest::SetUp();
-        frame = new LoggingFrame({0, 0, 60, 60}, nullptr, log);
-        buffer = new Toolkit::COffscreenContext(frame, 60, 60, Toolkit::kBlackColor);
+        frame = new LoggingFrame({0, 0, size_, size_}, nullptr, log);
+        buffer = new Toolkit::COffscreenContext(frame, size_, size_, Toolkit::kBlackColor);
         noDrawing = new Toolkit::CDrawContext(frame, nullptr, nullptr);
     }
     void TearDown() override
@@ -46,7 +48,7 @@ protected:
     void clearBuffer()
     {
         buffer->setFillColor(Toolkit::kBlackColor);
-        buffer->drawRect({0, 0, 60, 60}, Toolkit::kFill);
+        buffer->drawRect({0, 0, size_, size_}, Toolkit::kFill);
     }
 
     std::vector<std::string> log;
@@ -54,6 +56,9 @@ protected:
     LoggingFrame* frame = nullptr;
     Toolkit::COffscreenContext* buffer = nullptr;
     Toolkit::CDrawContext* noDrawing = nullptr;
+
+private:
+    int size_;
 };
 
 } // namespace kravo::test
