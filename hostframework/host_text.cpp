@@ -30,13 +30,6 @@ void CopyNameVariant(char* destination, const char* list, std::int32_t maximum)
     destination[length] = '\0';
 }
 
-void WriteLengthPrefixed(std::string_view text, std::uint8_t* out, std::size_t longest)
-{
-    const std::size_t length = std::min({text.size(), longest, std::size_t{255}});
-    std::memmove(out + 1, text.data(), length);
-    out[0] = static_cast<std::uint8_t>(length);
-}
-
 void FormatFixed2(float value, std::uint8_t* text)
 {
     if (text == nullptr)

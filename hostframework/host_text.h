@@ -2,6 +2,8 @@
 
 // Small texts the framework hands the host.
 
+#include "platform/length_prefixed_text.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -20,10 +22,6 @@ void FormatFixed2(float value, std::uint8_t* text);
 std::string BitsToText(std::uint32_t value, std::int32_t count);
 std::uint32_t TextToBits(const std::string& text);
 
-// Writes the text as a length-prefixed one of at most `longest` characters (255 at most); `out` has room
-// for the length byte and that many. The text may lie in `out` itself: a zero-terminated text in a
-// buffer one byte longer turns into the prefixed form in place.
-void WriteLengthPrefixed(std::string_view text, std::uint8_t* out, std::size_t longest = 255);
 
 // Hands a length-prefixed text to `work` as a zero-terminated one and puts what `work` left back in
 // the prefixed form; `text` holds 256 bytes.

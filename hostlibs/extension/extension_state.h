@@ -56,7 +56,4 @@ using Guard = std::lock_guard<std::recursive_mutex>;
 // A new handle holding a copy of the bytes; null when allocations are set to fail.
 HostHandle newHandle(ExtensionState& extension, const void* data, std::int32_t size);
 
-// The text as a length-prefixed one, cut at 255 characters; `out` holds 256 bytes.
-void writeLengthPrefixed(const std::string& text, std::uint8_t* out);
-
 } // namespace hostext

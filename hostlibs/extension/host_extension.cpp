@@ -1,6 +1,7 @@
 #include "hostlibs/extension/host_extension.h"
 
 #include "hostlibs/extension/extension_state.h"
+#include "platform/length_prefixed_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,20 +28,12 @@ HostHandle newHandle(ExtensionState& extension, const void* data, std::int32_t s
     return master;
 }
 
-void writeLengthPrefixed(const std::string& text, std::uint8_t* out)
-{
-    const std::size_t length = std::min<std::size_t>(text.size(), 255);
-    out[0] = static_cast<std::uint8_t>(length);
-    std::memcpy(out + 1, text.data(), length);
-}
-
 } // namespace hostext
 
 namespace {
 
 using hostext::Guard;
 using hostext::state;
-using hostext::writeLengthPrefixed;
 
 std::string lengthPrefixed(const std::uint8_t* text)
 {
@@ -94,13 +87,13 @@ std::uint64_t HostExtReadTimeCounter()
 void HostExtNumberToText(std::int32_t number, std::uint8_t* text)
 {
     if (text != nullptr)
-        writeLengthPrefixed(std::to_string(number), text);
+        WriteLengthPrefixed(std::to_string(number), text);
 }
 
 void HostExtTextToLengthPrefixed(const char* text, std::uint8_t* out)
 {
     if (out != nullptr)
-        writeLengthPrefixed(text != nullptr ? text : "", out);
+        WriteLengthPrefixed(text != nullptr ? text : "", out);
 }
 
 void HostExtLengthPrefixedToText(const std::uint8_t* text, char* out)

@@ -1,6 +1,7 @@
 #include "hostlibs/extension/extension_state.h"
 #include "hostlibs/extension/resource_native_order.h"
 #include "platform/four_char_code.h"
+#include "platform/length_prefixed_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -198,7 +199,7 @@ void HostExtGetResourceInfo(HostHandle resource, std::int16_t* id, std::uint32_t
     if (type != nullptr)
         *type = known ? found->second.type : 0;
     if (name != nullptr)
-        hostext::writeLengthPrefixed(known ? found->second.name : std::string(), name);
+        WriteLengthPrefixed(known ? found->second.name : std::string(), name);
 }
 
 void HostExtReleaseResource(HostHandle resource)
