@@ -9,15 +9,8 @@
 
 namespace {
 
+using kravo::test::bigEndian;
 using kravo::test::ResourceFileToolboxTest;
-
-std::string bigEndian(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int n = bytes - 1; n >= 0; --n)
-        out += static_cast<char>((value >> (8 * n)) & 0xFF);
-    return out;
-}
 
 std::string words(std::initializer_list<int> values)
 {

@@ -9,6 +9,7 @@
 
 namespace {
 
+using kravo::test::bigEndian;
 using kravo::test::ResourceFileToolboxTest;
 
 constexpr std::uint32_t kPictureType = FourCharCode("PICT");
@@ -16,14 +17,6 @@ constexpr std::uint32_t kPictureType = FourCharCode("PICT");
 struct Rgba {
     std::uint8_t red, green, blue, alpha;
 };
-
-std::string bigEndian(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int n = bytes - 1; n >= 0; --n)
-        out += static_cast<char>((value >> (8 * n)) & 0xFF);
-    return out;
-}
 
 std::uint32_t crc32(const std::string& bytes)
 {

@@ -6,6 +6,7 @@
 
 namespace {
 
+using kravo::test::bigEndian;
 using kravo::test::ResourceFileToolboxTest;
 
 constexpr std::uint32_t kPattern = FourCharCode("ppat");
@@ -14,14 +15,6 @@ constexpr COLORREF kRed = RGB(200, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 150, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 250);
 constexpr COLORREF kGrey = RGB(90, 90, 90);
-
-std::string bigEndian(unsigned value, int bytes)
-{
-    std::string out;
-    for (int n = bytes - 1; n >= 0; --n)
-        out += static_cast<char>((value >> (8 * n)) & 0xFF);
-    return out;
-}
 
 std::string rgb(COLORREF colour)
 {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <utility>
@@ -129,5 +130,14 @@ private:
     std::int16_t previous_ = 0;
     std::int16_t file_ = 0;
 };
+
+// The bytes of a resource's big-endian word, as the toolbox's resource files hold them.
+inline std::string bigEndian(std::uint32_t value, int bytes)
+{
+    std::string out;
+    for (int n = bytes - 1; n >= 0; --n)
+        out += static_cast<char>((value >> (8 * n)) & 0xFF);
+    return out;
+}
 
 } // namespace kravo::test
