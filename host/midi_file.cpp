@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kDefaultTempoBpm = 120.0;
 constexpr std::size_t kMaxFileSize = 64u << 20;
+constexpr std::size_t kOtherChunksNamed = 4;
 
 struct TickEvent {
     std::uint64_t tick;
@@ -109,15 +110,42 @@ int dataBytesOf(std::uint8_t status)
     }
 }
 
-// Notes the first thing stepped over; the reader names only that one.
-void recover(std::string& recovered, const char* what, std::size_t offset)
+// Each kind of thing forgiven is told once, naming its first place.
+struct Warnings {
+    std::vector<std::string> texts;
+    bool systemMessage = false;
+    bool runningStatus = false;
+
+    void once(bool& told, std::string text)
+    {
+        if (!told)
+            texts.push_back(std::move(text));
+        told = true;
+    }
+};
+
+// A chunk's four-character name as the file has it, with bytes that are not printable in hex.
+std::string chunkName(const std::vector<std::uint8_t>& data, std::size_t pos)
 {
-    if (recovered.empty())
-        recovered = std::string(what) + " at byte " + hexOffset(offset);
+    std::string name = "'";
+    for (std::size_t i = pos; i < pos + 4; ++i) {
+        if (data[i] >= 0x20 && data[i] < 0x7f) {
+            name += static_cast<char>(data[i]);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", data[i]);
+            name += hex;
+        }
+    }
+    return name + "'";
 }
 
-// Answers the tick of the track's last event.
-std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::string& recovered)
+struct TrackEnd {
+    std::uint64_t lastTick;
+    bool atEndOfTrack;
+};
+
+TrackEnd readTrack(Reader& track, std::vector<TickEvent>& events, Warnings& warnings)
 {
     std::uint64_t tick = 0;
     std::uint8_t runningStatus = 0;
@@ -132,7 +160,9 @@ std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::stri
         } else if (runningStatus) {
             status = runningStatus;
             if (statusInterrupted)
-                recover(recovered, "running status carried across a meta or system-exclusive event", offset);
+                warnings.once(warnings.runningStatus, "running status carried across a meta or system-exclusive "
+                                                      "event, as players do, the first time at byte " +
+                                                          hexOffset(offset));
         } else {
             throw MidiFileError("data byte without a status (running status not set)");
         }
@@ -150,7 +180,7 @@ std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::stri
                 track.skip(length);
             }
             if (type == 0x2f)
-                return tick;
+                return {tick, true};
             statusInterrupted = true;
         } else if (status == 0xf0 || status == 0xf7) {
             track.skip(track.variableLength());
@@ -160,7 +190,9 @@ std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::stri
             if (dataBytes < 0)
                 throw MidiFileError("undefined status byte " + hexOffset(status) + " at byte " + hexOffset(offset));
             track.skip(static_cast<std::uint32_t>(dataBytes));
-            recover(recovered, "system message inside a track", offset);
+            warnings.once(warnings.systemMessage,
+                          "system message inside a track stepped over, as players do, the first at byte " +
+                              hexOffset(offset));
         } else {
             runningStatus = status;
             statusInterrupted = false;
@@ -174,19 +206,62 @@ std::uint64_t readTrack(Reader& track, std::vector<TickEvent>& events, std::stri
             events.push_back(event);
         }
     }
-    return tick;
+    return {tick, false};
+}
+
+std::uint32_t riffWord(const std::vector<std::uint8_t>& data, std::size_t pos)
+{
+    return static_cast<std::uint32_t>(platform::readLittleEndian(data.data() + pos, 4));
+}
+
+bool namesChunk(const std::vector<std::uint8_t>& data, std::size_t pos, const char* name)
+{
+    return std::equal(name, name + 4, data.begin() + static_cast<std::ptrdiff_t>(pos));
+}
+
+struct ByteRange {
+    std::size_t begin;
+    std::size_t end;
+};
+
+// Where the Standard MIDI File lies: the whole file, or the "data" chunk of a RIFF "RMID" file (.rmi).
+ByteRange standardMidiFileIn(const std::vector<std::uint8_t>& data)
+{
+    if (data.size() < 4 || !namesChunk(data, 0, "RIFF"))
+        return {0, data.size()};
+    if (data.size() < 12)
+        throw MidiFileError("RIFF file too short to name its form");
+    if (!namesChunk(data, 8, "RMID"))
+        throw MidiFileError("RIFF file of form " + chunkName(data, 8) + ", not a MIDI file (form 'RMID')");
+    // A RIFF length past the file is taken as the file's end.
+    const std::size_t riffEnd = 8 + std::min<std::size_t>(riffWord(data, 4), data.size() - 8);
+    std::size_t pos = 12;
+    while (riffEnd - pos >= 8) {
+        const std::size_t begin = pos + 8;
+        const std::size_t length = std::min<std::size_t>(riffWord(data, pos + 4), riffEnd - begin);
+        if (namesChunk(data, pos, "data"))
+            return {begin, begin + length};
+        pos = std::min(riffEnd, begin + length + (length & 1)); // chunks start on even bytes
+    }
+    throw MidiFileError("RIFF RMID file without a 'data' chunk");
+}
+
+std::string trackCountText(std::uint32_t count)
+{
+    return std::to_string(count) + (count == 1 ? " track" : " tracks");
 }
 
 } // namespace
 
 MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixedTempoBpm)
 {
-    if (data.size() < 14 || !std::equal(data.begin(), data.begin() + 4, "MThd"))
+    const auto [begin, end] = standardMidiFileIn(data);
+    if (end - begin < 14 || !namesChunk(data, begin, "MThd"))
         throw MidiFileError("not a Standard MIDI File (no MThd header)");
-    const std::uint32_t headerLength = bigEndian(data, 4, 4);
-    const std::uint32_t format = bigEndian(data, 8, 2);
-    const std::uint32_t trackCount = bigEndian(data, 10, 2);
-    const std::uint32_t division = bigEndian(data, 12, 2);
+    const std::uint32_t headerLength = bigEndian(data, begin + 4, 4);
+    const std::uint32_t format = bigEndian(data, begin + 8, 2);
+    const std::uint32_t trackCount = bigEndian(data, begin + 10, 2);
+    const std::uint32_t division = bigEndian(data, begin + 12, 2);
     if (headerLength < 6)
         throw MidiFileError("MIDI header too short");
     if (format > 1)
@@ -198,23 +273,73 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
 
     std::vector<TickEvent> events;
     std::uint64_t lastTick = 0;
-    std::string recovered;
-    std::size_t pos = 8 + std::size_t{headerLength};
-    for (std::uint32_t t = 0; t < trackCount; ++t) {
-        if (pos + 8 > data.size())
-            throw MidiFileError("file ends before all its tracks");
-        const std::uint32_t length = bigEndian(data, pos + 4, 4);
-        const bool isTrack = std::equal(data.begin() + static_cast<std::ptrdiff_t>(pos),
-                                        data.begin() + static_cast<std::ptrdiff_t>(pos) + 4, "MTrk");
-        if (length > data.size() - pos - 8)
-            throw MidiFileError("track chunk runs past the end of the file");
-        if (isTrack) {
-            Reader track(data, pos + 8, pos + 8 + length);
-            lastTick = std::max(lastTick, readTrack(track, events, recovered));
-        } else {
-            --t; // unknown chunks are skipped and do not count as tracks
+    Warnings warnings;
+    std::uint32_t tracksRead = 0;
+    std::string otherChunks; // the first few, named when no track turns up
+    std::size_t otherChunkCount = 0;
+    std::size_t pos = begin + 8 + std::min<std::size_t>(headerLength, end - begin - 8);
+    while (tracksRead < trackCount) {
+        // A header that counts more tracks than the file holds: players play those present.
+        if (end - pos < 8) {
+            if (tracksRead == 0)
+                throw MidiFileError("no track chunk ('MTrk') in the file" +
+                                    (otherChunks.empty() ? std::string(", nothing but its header")
+                                                         : "; its other chunks: " + otherChunks));
+            warnings.texts.push_back("the header counts " + trackCountText(trackCount) + " but the file holds " +
+                                     trackCountText(tracksRead) + "; played those present");
+            break;
         }
-        pos += 8 + std::size_t{length};
+        const std::uint32_t length = bigEndian(data, pos + 4, 4);
+        const bool isTrack = namesChunk(data, pos, "MTrk");
+        const std::size_t left = end - pos - 8;
+        if (!isTrack) {
+            // Unknown chunks are skipped and do not count as tracks.
+            if (otherChunkCount < kOtherChunksNamed)
+                otherChunks += (otherChunks.empty() ? "" : ", ") + chunkName(data, pos);
+            else if (otherChunkCount == kOtherChunksNamed)
+                otherChunks += ", ...";
+            ++otherChunkCount;
+            if (length > left) {
+                const std::string pastEnd = "chunk " + chunkName(data, pos) + " at byte " + hexOffset(pos) +
+                                            " runs past the end of the file";
+                if (tracksRead == 0)
+                    throw MidiFileError(pastEnd);
+                // Nothing in it could play; the tracks before it do.
+                warnings.texts.push_back(pastEnd + "; left unread");
+                pos = end;
+                continue;
+            }
+            pos += 8 + std::size_t{length};
+            continue;
+        }
+        if (length <= left) {
+            Reader track(data, pos + 8, pos + 8 + length);
+            lastTick = std::max(lastTick, readTrack(track, events, warnings).lastTick);
+            pos += 8 + std::size_t{length};
+        } else {
+            // A length past the end of the file, over events that end in End of Track at the file's end:
+            // the length is wrong, not the events, and players read up to the end.
+            const std::string pastEnd = "track chunk at byte " + hexOffset(pos) + " says " +
+                                        std::to_string(length) + " bytes where the file has " +
+                                        std::to_string(left) + " left";
+            Reader track(data, pos + 8, end);
+            TrackEnd trackEnd{};
+            try {
+                trackEnd = readTrack(track, events, warnings);
+            } catch (const MidiFileError& cut) {
+                throw MidiFileError(pastEnd + ", and its events are cut off: " + cut.what());
+            }
+            if (!trackEnd.atEndOfTrack)
+                throw MidiFileError(pastEnd + ", and its events stop without an End of Track");
+            // Bytes after its End of Track would be another chunk whose place the length got wrong too.
+            if (!track.atEnd())
+                throw MidiFileError(pastEnd + ", and more follows its End of Track at byte " +
+                                    hexOffset(track.position()));
+            warnings.texts.push_back(pastEnd + "; read up to its End of Track, as players do");
+            lastTick = std::max(lastTick, trackEnd.lastTick);
+            pos = end;
+        }
+        ++tracksRead;
     }
 
     std::stable_sort(events.begin(), events.end(), [](const TickEvent& a, const TickEvent& b) {
@@ -222,7 +347,7 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
     });
 
     MidiFileContent content;
-    content.recovered = std::move(recovered);
+    content.warnings = std::move(warnings.texts);
     const bool fixedTempo = fixedTempoBpm > 0.0;
     double secondsPerTick = 60.0 / ((fixedTempo ? fixedTempoBpm : kDefaultTempoBpm) * division);
     double seconds = 0.0;

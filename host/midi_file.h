@@ -23,10 +23,11 @@ struct MidiFileContent {
     std::vector<TimedMidiMessage> messages; // sorted by time, stable within a time
     std::vector<TempoChange> tempoChanges;  // sorted by time
     double lastEventSeconds = 0.0;          // of any event, its End of Track included
-    // What the reader stepped over that players forgive (system messages inside a
-    // track, running status across a meta or system-exclusive event): "" for none,
-    // otherwise a description naming the first place.
-    std::string recovered;
+    // What the reader forgave as players do, one line a kind, each saying what was done:
+    // system messages inside a track, running status across a meta or system-exclusive
+    // event (each naming its first place), a header counting more tracks than the file
+    // holds, a last track whose length runs past the end of the file.
+    std::vector<std::string> warnings;
 };
 
 class MidiFileError : public std::runtime_error {
@@ -34,7 +35,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads a Standard MIDI File of format 0 or 1. With a fixed tempo, the file's
+// Reads a Standard MIDI File of format 0 or 1, also inside a RIFF "RMID" file. With a fixed tempo, the file's
 // tempo events are ignored and every tick is timed at that tempo.
 // Throws MidiFileError on a malformed file; readMidiFile's errors name the file.
 MidiFileContent readMidiFile(const std::string& path, double fixedTempoBpm = 0.0);

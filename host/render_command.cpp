@@ -183,9 +183,8 @@ int runRender(const RenderOptions& options)
         timeline.tempoMap = midi.tempoChanges;
         // The file's own silence after its last note is part of the piece.
         lastEventSeconds = std::max(lastEventSeconds, midi.lastEventSeconds);
-        if (!midi.recovered.empty())
-            std::fprintf(stderr, "kravo-host: warning: %s: %s; stepped over as players do\n", options.midiPath.c_str(),
-                         midi.recovered.c_str());
+        for (const std::string& warning : midi.warnings)
+            std::fprintf(stderr, "kravo-host: warning: %s: %s\n", options.midiPath.c_str(), warning.c_str());
     }
     if (options.tempo)
         timeline.tempoMap = {{0.0, *options.tempo}};

@@ -437,11 +437,32 @@ TEST_F(KravoHost, MidiFilesThatPlayersAcceptPlayWithOneWarningAndTheirTrailingSi
     }
 
     // End of Track ten quarters (5 s) after the only note: 5 s plus the 2 s tail.
-    folder.writeFile("long.mid", midiFileWithTrack(std::string("\0\x99\x24\x64\x87\x40\xff\x2f\0", 9)));
+    const std::string longTrack = midiFileWithTrack(std::string("\0\x99\x24\x64\x87\x40\xff\x2f\0", 9));
+    folder.writeFile("long.mid", longTrack);
     const RunResult result = run("render --quiet --midi " + (folder / "long.mid").string() + " --out " + wav);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.err.find("warning") == std::string::npos) << result.err;
     EXPECT_EQ(readWav(wav).frames, 7 * 44100);
+
+    // The same file in a RIFF "RMID" wrapper plays as it is; a header counting two tracks plays the one there.
+    const auto riffLength = [](std::size_t n) {
+        std::string word;
+        for (int shift = 0; shift < 32; shift += 8)
+            word += static_cast<char>(n >> shift);
+        return word;
+    };
+    folder.writeFile("long.rmi", "RIFF" + riffLength(longTrack.size() + 12) + "RMIDdata" +
+                                     riffLength(longTrack.size()) + longTrack);
+    std::string twoCounted = longTrack;
+    twoCounted[11] = 2;
+    folder.writeFile("two.mid", twoCounted);
+    for (const auto& [name, warning] : {std::pair{"long.rmi", ""}, std::pair{"two.mid", "holds 1 track"}}) {
+        const RunResult played = run("render --quiet --midi " + (folder / name).string() + " --out " + wav);
+        ASSERT_EQ(played.exitCode, 0) << played.err;
+        EXPECT_EQ(played.err.find("warning") != std::string::npos, *warning != 0) << played.err;
+        EXPECT_NE(played.err.find(warning), std::string::npos) << played.err;
+        EXPECT_EQ(readWav(wav).frames, 7 * 44100) << name;
+    }
 }
 
 // Note 60 starts the first pattern; its first track plays the kick on steps 0

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
 #include <tuple>
 
 namespace {
@@ -43,7 +46,7 @@ TEST(MidiFile, RunningStatusAndTheTempoMapPlaceNotesUnlessTheTempoIsFixed)
     EXPECT_EQ(fixed.messages[0].seconds, 0.25);
 }
 
-TEST(MidiFile, SystemMessagesAndRunningStatusAcrossMetaEventsAreSteppedOverAndTheFirstIsNamed)
+TEST(MidiFile, SystemMessagesAndRunningStatusAcrossMetaEventsArePlayedThroughAndEachKindIsToldOnce)
 {
     // F8 (no data) and F2 (two data bytes) between notes; running status after a text event.
     const auto content = parseMidiFile(smf(0, 96, {{0, 0x99, 36, 100, 0, 0xf8, 0, 0xf2, 1, 2, 0, 38, 90,
@@ -52,12 +55,17 @@ TEST(MidiFile, SystemMessagesAndRunningStatusAcrossMetaEventsAreSteppedOverAndTh
     EXPECT_EQ(std::tuple(content.messages[1].bytes[0], content.messages[1].bytes[1], content.messages[2].bytes[1],
                          content.messages[2].seconds),
               std::tuple(0x99, 38, 40, 0.5));
-    EXPECT_EQ(content.recovered, "system message inside a track at byte 0x1b");
+    // Each kind is told once, at its first place.
+    EXPECT_EQ(content.warnings, (std::vector<std::string>{
+                                    "system message inside a track stepped over, as players do, the first at byte 0x1b",
+                                    "running status carried across a meta or system-exclusive event, as players do, "
+                                    "the first time at byte 0x29"}));
 
     const auto acrossMeta = parseMidiFile(smf(0, 96, {{0, 0x99, 36, 100, 0, 0xf0, 1, 0xf7, 0, 38, 90}}));
     ASSERT_EQ(acrossMeta.messages.size(), 2u);
-    EXPECT_EQ(acrossMeta.recovered, "running status carried across a meta or system-exclusive event at byte 0x1f");
-    EXPECT_EQ(parseMidiFile(smf(0, 96, {{0, 0x99, 36, 100, 0, 38, 90}})).recovered, "");
+    EXPECT_EQ(acrossMeta.warnings, std::vector<std::string>{"running status carried across a meta or system-exclusive "
+                                                            "event, as players do, the first time at byte 0x1f"});
+    EXPECT_TRUE(parseMidiFile(smf(0, 96, {{0, 0x99, 36, 100, 0, 38, 90}})).warnings.empty());
 }
 
 // The last event of any kind ends the piece: here an End of Track two quarters after the note, at 120 bpm.
@@ -88,6 +96,107 @@ TEST(MidiFile, MalformedFilesAreRejected)
     } catch (const MidiFileError& error) {
         EXPECT_NE(std::string(error.what()).find("the division is 0"), std::string::npos) << error.what();
     }
+}
+
+std::string errorOf(const std::vector<std::uint8_t>& file)
+{
+    try {
+        parseMidiFile(file);
+    } catch (const MidiFileError& error) {
+        return error.what();
+    }
+    return "taken";
+}
+
+void setTrackLength(std::vector<std::uint8_t>& file, std::size_t trackAt, std::uint32_t length)
+{
+    for (int i = 0; i < 4; ++i)
+        file[trackAt + 4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
+}
+
+const std::vector<std::uint8_t> kOneNote = {0, 0x99, 36, 100, 96, 0x89, 36, 0, 0, 0xff, 0x2f, 0};
+
+TEST(MidiFile, AHeaderCountingMoreTracksPlaysThoseThereWithAWarningAndNoTrackAtAllIsNamed)
+{
+    auto file = smf(1, 96, {kOneNote});
+    file[11] = 2;
+    const auto content = parseMidiFile(file);
+    EXPECT_EQ(content.messages.size(), 2u);
+    EXPECT_EQ(content.warnings,
+              std::vector<std::string>{"the header counts 2 tracks but the file holds 1 track; played those present"});
+
+    // An unknown chunk past the end of the file after the track: the track plays.
+    auto trailing = file;
+    trailing.insert(trailing.end(), {'X', 'F', 'I', 'H', 0, 0, 1, 0, 1, 2});
+    EXPECT_EQ(parseMidiFile(trailing).warnings,
+              (std::vector<std::string>{
+                  "chunk 'XFIH' at byte 0x22 runs past the end of the file; left unread",
+                  "the header counts 2 tracks but the file holds 1 track; played those present"}));
+
+    auto misnamed = smf(0, 96, {kOneNote});
+    misnamed[14] = 'm'; // "mTrk"
+    EXPECT_EQ(errorOf(misnamed), "no track chunk ('MTrk') in the file; its other chunks: 'mTrk'");
+    auto headerOnly = smf(0, 96, {});
+    headerOnly[11] = 1;
+    EXPECT_EQ(errorOf(headerOnly), "no track chunk ('MTrk') in the file, nothing but its header");
+}
+
+TEST(MidiFile, ALastTrackLongerThanTheFileIsReadToItsEndOfTrackButNotPastCutEvents)
+{
+    auto file = smf(0, 96, {kOneNote});
+    setTrackLength(file, 14, 0x0100000c);
+    const auto content = parseMidiFile(file);
+    EXPECT_EQ(std::tuple(content.messages.size(), content.lastEventSeconds), std::tuple(2u, 0.5));
+    EXPECT_EQ(content.warnings, std::vector<std::string>{"track chunk at byte 0xe says 16777228 bytes where the file "
+                                                         "has 12 left; read up to its End of Track, as players do"});
+
+    auto noEnd = smf(0, 96, {{0, 0x99, 36, 100}});
+    setTrackLength(noEnd, 14, 40);
+    EXPECT_EQ(errorOf(noEnd), "track chunk at byte 0xe says 40 bytes where the file has 4 left, and its events "
+                              "stop without an End of Track");
+    auto cut = smf(0, 96, {{0, 0x99, 36}});
+    setTrackLength(cut, 14, 40);
+    EXPECT_NE(errorOf(cut).find("and its events are cut off: unexpected end of track data"), std::string::npos);
+    // Only the last chunk can run past the end: a first track's wrong length would hide the second.
+    auto twoTracks = smf(1, 96, {kOneNote, kOneNote});
+    setTrackLength(twoTracks, 14, 0x10000);
+    EXPECT_EQ(errorOf(twoTracks), "track chunk at byte 0xe says 65536 bytes where the file has 32 left, and more "
+                                  "follows its End of Track at byte 0x22");
+}
+
+using RiffChunk = std::pair<const char*, std::vector<std::uint8_t>>;
+
+std::vector<std::uint8_t> riff(const char* form, std::initializer_list<RiffChunk> chunks)
+{
+    std::vector<std::uint8_t> body(form, form + 4);
+    for (const auto& [name, bytes] : chunks) {
+        const auto n = static_cast<std::uint32_t>(bytes.size());
+        body.insert(body.end(), name, name + 4);
+        for (int shift = 0; shift < 32; shift += 8)
+            body.push_back(static_cast<std::uint8_t>(n >> shift));
+        body.insert(body.end(), bytes.begin(), bytes.end());
+        if (n & 1)
+            body.push_back(0);
+    }
+    std::vector<std::uint8_t> file = {'R', 'I', 'F', 'F'};
+    for (int shift = 0; shift < 32; shift += 8)
+        file.push_back(static_cast<std::uint8_t>(body.size() >> shift));
+    file.insert(file.end(), body.begin(), body.end());
+    return file;
+}
+
+TEST(MidiFile, ARiffMidiFileCarriesItsStandardMidiFileInItsDataChunk)
+{
+    const auto bare = parseMidiFile(smf(0, 96, {kOneNote}));
+    // An odd-length chunk before the data, padded to an even byte as RIFF files are.
+    const auto wrapped = parseMidiFile(riff("RMID", {{"LIST", {1, 2, 3}}, {"data", smf(0, 96, {kOneNote})}}));
+    ASSERT_EQ(wrapped.messages.size(), bare.messages.size());
+    EXPECT_EQ(std::tuple(wrapped.messages[1].seconds, wrapped.messages[1].bytes[0], wrapped.lastEventSeconds),
+              std::tuple(bare.messages[1].seconds, bare.messages[1].bytes[0], bare.lastEventSeconds));
+
+    EXPECT_EQ(errorOf(riff("WAVE", {{"data", {0, 0}}})), "RIFF file of form 'WAVE', not a MIDI file (form 'RMID')");
+    EXPECT_EQ(errorOf(riff("RMID", {{"LIST", {1}}})), "RIFF RMID file without a 'data' chunk");
+    EXPECT_EQ(errorOf(riff("RMID", {{"data", {'M', 'T', 'h', 'd'}}})), "not a Standard MIDI File (no MThd header)");
 }
 
 } // namespace
