@@ -1,43 +1,15 @@
 #include "engine/effects/chorus_effect.h"
 
 #include "engine/effects/delay_effect.h"
-#include "engine/effects/effect_rates.h"
 #include "engine/effects/master_effect_slot.h"
 
 #include <algorithm>
 
 namespace effects {
 
-namespace {
-
-// The two swept reads; the lines are written by the caller.
-StereoPair readSwept(MasterEffectSlot& slot, const EffectClock& clock)
-{
-    ChorusEffect& c = slot.states.chorus;
-    const float* sine = clock.sines->sine;
-    c.phaseLeft = advancePhase(c.phaseLeft, c.incrementLeft);
-    const float delayLeft = (1.0f - c.width + sine[c.phaseLeft >> kPhaseToTableShift] * c.width) * c.baseDelay;
-    c.phaseRight = advancePhase(c.phaseRight, c.incrementRight);
-    const float delayRight =
-        (sine[c.phaseRight >> kPhaseToTableShift] * c.width + 1.0f - c.width) * c.baseDelay + c.widenOffset;
-    const ModulationLines& lines = slot.modulationLines;
-    return {ModulationLines::readCubic(lines.left, clock.sampleCounter, delayLeft),
-            ModulationLines::readCubic(lines.right, clock.sampleCounter, delayRight)};
-}
-
-} // namespace
-
-StereoPair processChorus(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
-{
-    const StereoPair wet = readSwept(slot, clock);
-    slot.onePoles[MasterEffectSlot::kLowPass].lowPassStereo(left, right);
-    slot.modulationLines.write(clock.sampleCounter, left, right);
-    return wet;
-}
-
 StereoPair processChorusForDelay(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
 {
-    const StereoPair wet = readSwept(slot, clock);
+    const StereoPair wet = slot.states.chorus.readSwept(slot.modulationLines, clock);
     slot.modulationLines.write(clock.sampleCounter, left, right);
     return wet;
 }

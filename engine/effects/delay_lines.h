@@ -37,16 +37,35 @@ struct StereoLines {
 struct LongDelayLines : StereoLines<262144> {
     static constexpr float kLongestRead = static_cast<float>(kLength - 1);
 
-    // The sample d samples ago, linearly towards the one before it for the fraction.
-    static float readLinear(const float* line, std::uint32_t counter, float d)
+    static constexpr float kDenormalOffset = 1e-15f;
+
+    // Where a read d samples ago falls: whole samples back, and the fraction towards the one before. Worked out
+    // once for as long as d holds.
+    struct Tap {
+        std::uint32_t whole = 0;
+        float fraction = kDenormalOffset; // the tap at 0
+    };
+
+    static Tap tapAt(float d)
     {
-        constexpr float kDenormalOffset = 1e-15f;
         d = std::clamp(d, 0.0f, kLongestRead);
         const auto whole = static_cast<std::uint32_t>(d);
-        const std::uint32_t p = (counter - whole) & kMask;
+        return {whole, d - static_cast<float>(whole) + kDenormalOffset};
+    }
+
+    // The sample at a tap, linearly towards the one before it for the fraction.
+    static float read(const float* line, std::uint32_t counter, Tap tap)
+    {
+        const std::uint32_t p = (counter - tap.whole) & kMask;
         const float x0 = line[p];
         const float x1 = line[(p - 1) & kMask];
-        return x0 + (x1 - x0) * (d - static_cast<float>(whole) + kDenormalOffset) + kDenormalOffset;
+        return x0 + (x1 - x0) * tap.fraction + kDenormalOffset;
+    }
+
+    // The sample d samples ago.
+    static float readLinear(const float* line, std::uint32_t counter, float d)
+    {
+        return read(line, counter, tapAt(d));
     }
 
     // A plain echo with feedback on both sides at one length: the lines take

@@ -14,21 +14,25 @@ constexpr float kActivityThreshold = 0.0001f;
 constexpr std::uint32_t kDecayMask = 0x7F;
 constexpr std::uint32_t kOutputCheckMask = 0xF;
 
-// The one dispatch over the type, per sample.
-StereoPair runEffect(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+// The effect of type t, the slot's, per sample; inline, so that a t known where it is called leaves only its case.
+[[gnu::always_inline]] inline StereoPair runEffect(std::int32_t t, MasterEffectSlot& slot, const EffectClock& clock,
+                                                   float left, float right)
 {
-    switch (slot.type) {
+    switch (t) {
     case type::kMonoDelay:
     case type::kStereoDelay:
-        return processDelay(slot, clock, left, right);
+        return slot.states.delay.process(slot.delayLines, slot.onePoles[MasterEffectSlot::kLowPass],
+                                         slot.onePoles[MasterEffectSlot::kHighPass], clock, left, right);
     case type::kCombFilter:
         return processCombFilter(slot, clock, left, right);
     case type::kReverb:
-        return processReverb(slot, clock, left, right);
+        return slot.states.reverb.process(slot.reverbEngines[0], slot.preDelayLeft, slot.preDelayRight, slot.spreadRing,
+                                          slot.states.gate, clock, left, right);
     case type::kHqReverb:
         return processHqReverb(slot, clock, left, right);
     case type::kChorus:
-        return processChorus(slot, clock, left, right);
+        return slot.states.chorus.process(slot.modulationLines, slot.onePoles[MasterEffectSlot::kLowPass], clock,
+                                          left, right);
     case type::kChorusDelay:
         return processChorusForDelay(slot, clock, left, right);
     case type::kFlanger:
@@ -120,19 +124,44 @@ void detectOutput(SlotMix& m, std::uint32_t counter, float left, float right)
         decayLevel(m.outputLevel);
 }
 
-// The effect, its mix and its output detector. Out of line, so that the sample of a sleeping slot does not
-// pay for the registers the effects need.
-[[gnu::noinline]] StereoPair runAwakeSlot(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+// Stands for whatever type the slot holds.
+constexpr std::int32_t kAnyType = -1;
+
+// The effect, its mix and its output detector, for a slot of type Type (or kAnyType). Out of line, so that the
+// sample of a sleeping slot does not pay for the registers the effects need, and one function per type the
+// factory programs run most, so that each pays only for its own.
+template <std::int32_t Type>
+[[gnu::noinline]] StereoPair runAwakeSlotAs(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
 {
+    const std::int32_t t = Type == kAnyType ? slot.type : Type;
     SlotMix& m = slot.mix;
     stepCrossfade(m);
-    const StereoPair wet = runEffect(slot, clock, left, right);
+    const StereoPair wet = runEffect(t, slot, clock, left, right);
     StereoPair mixed{left * m.dryGain + m.wetPanLeft * wet.left, right * m.dryGain + m.wetPanRight * wet.right};
     // "Chorus / Delay" sends its mixed chorus through its delay stage, which has no second dry/wet.
-    if (slot.type == type::kChorusDelay)
+    if (t == type::kChorusDelay)
         mixed = processChorusDelayStage(slot, clock, mixed.left, mixed.right);
     detectOutput(m, clock.sampleCounter, mixed.left, mixed.right);
     return {mixed.left + kDenormalOffset, mixed.right + kDenormalOffset};
+}
+
+// An awake slot's sample: a jump to its type's function.
+[[gnu::noinline]] StereoPair runAwakeSlot(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+{
+    switch (slot.type) {
+    case type::kMonoDelay:
+    case type::kStereoDelay:
+        // The two delays run the same code.
+        return runAwakeSlotAs<type::kStereoDelay>(slot, clock, left, right);
+    case type::kReverb:
+        return runAwakeSlotAs<type::kReverb>(slot, clock, left, right);
+    case type::kHqReverb:
+        return runAwakeSlotAs<type::kHqReverb>(slot, clock, left, right);
+    case type::kChorus:
+        return runAwakeSlotAs<type::kChorus>(slot, clock, left, right);
+    default:
+        return runAwakeSlotAs<kAnyType>(slot, clock, left, right);
+    }
 }
 
 } // namespace
@@ -195,7 +224,8 @@ void MasterEffects::routeSlotOutput(int from, int to)
     slots_[to].inputRight += slots_[from].outputRight;
 }
 
-void MasterEffects::runRouting(const bool* bypassed, const EffectClock& clock)
+// Inline into process, its one caller, which runs every sample.
+[[gnu::always_inline]] inline void MasterEffects::runRouting(const bool* bypassed, const EffectClock& clock)
 {
     const auto run = [&](int s) { processMasterEffectSlot(s, bypassed[s], clock); };
     const auto add = [&](int s) {

@@ -10,19 +10,6 @@ namespace {
 
 constexpr float kDenormalOffset = 1e-15f;
 
-// The engines' own pre-delay sweeps between 7.2 and 8 samples along a slow
-// triangle, so that the left input never lines up with a fixed comb grid.
-std::uint32_t sweptPreDelay(ReverbEffect& reverb)
-{
-    constexpr float kSweepStep = 2.2624e-5f; // per 16 samples
-    constexpr float kLongest = 8.0f;
-    static_assert(kLongest < ReverbEngine::kPreDelayLength);
-    reverb.sweepPhase += kSweepStep;
-    reverb.sweepPhase -= std::floor(reverb.sweepPhase);
-    const float triangle = 1.0f - std::fabs(2.0f * reverb.sweepPhase - 1.0f);
-    return static_cast<std::uint32_t>(kLongest * (0.9f + 0.1f * triangle));
-}
-
 // The pre-delayed input pair of this sample.
 StereoPair preDelay(MasterEffectSlot& slot, std::uint32_t counter, float left, float right)
 {
@@ -42,16 +29,15 @@ StereoPair spreadAndGate(MasterEffectSlot& slot, std::uint32_t counter, float we
 
 } // namespace
 
-StereoPair processReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
+std::uint32_t ReverbEffect::sweptPreDelay()
 {
-    constexpr float kWetGain = 0.5f;
-    ReverbEngine& engine = slot.reverbEngines[0];
-    if (clock.controlTick())
-        engine.setPreDelay(sweptPreDelay(slot.states.reverb));
-    const StereoPair delayed = preDelay(slot, clock.sampleCounter, left, right);
-    StereoPair wet;
-    engine.process(delayed.left, delayed.right, wet.left, wet.right);
-    return spreadAndGate(slot, clock.sampleCounter, kWetGain * wet.left, kWetGain * wet.right);
+    constexpr float kSweepStep = 2.2624e-5f; // per 16 samples
+    constexpr float kLongest = 8.0f;
+    static_assert(kLongest < ReverbEngine::kPreDelayLength);
+    sweepPhase += kSweepStep;
+    sweepPhase -= std::floor(sweepPhase);
+    const float triangle = 1.0f - std::fabs(2.0f * sweepPhase - 1.0f);
+    return static_cast<std::uint32_t>(kLongest * (0.9f + 0.1f * triangle));
 }
 
 StereoPair processHqReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right)
@@ -61,7 +47,7 @@ StereoPair processHqReverb(MasterEffectSlot& slot, const EffectClock& clock, flo
     ReverbEngine& a = slot.reverbEngines[0];
     ReverbEngine& b = slot.reverbEngines[1];
     if (clock.controlTick()) {
-        const std::uint32_t samples = sweptPreDelay(slot.states.reverb);
+        const std::uint32_t samples = slot.states.reverb.sweptPreDelay();
         a.setPreDelay(samples);
         b.setPreDelay(samples);
     }

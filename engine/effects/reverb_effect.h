@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/effects/delay_lines.h"
 #include "engine/effects/effect_clock.h"
+#include "engine/effects/effect_gate.h"
+#include "engine/effects/reverb_engine.h"
 
 #include <cstdint>
 
@@ -20,10 +23,31 @@ struct ReverbEffect {
 
     // State: the sweep of the engines' internal pre-delay, 0..1.
     float sweepPhase = 0.0f;
+
+    // The engines' own pre-delay: swept between 7.2 and 8 samples along a slow triangle, so that the left input
+    // never lines up with a fixed comb grid. Moved on every 16 samples.
+    std::uint32_t sweptPreDelay();
+
+    // "Reverb": the slot's first engine between the pre-delay rings, then the spread ring on the right output and
+    // the gate. Inline, as the slot runs it every sample.
+    StereoPair process(ReverbEngine& engine, SampleRing& preDelayLeft, SampleRing& preDelayRight,
+                       SampleRing& spreadRing, EffectGate& gate, const EffectClock& clock, float left, float right)
+    {
+        constexpr float kWetGain = 0.5f;
+        if (clock.controlTick())
+            engine.setPreDelay(sweptPreDelay());
+        const std::uint32_t counter = clock.sampleCounter;
+        preDelayLeft.write(counter, left);
+        preDelayRight.write(counter, right);
+        StereoPair wet;
+        engine.process(preDelayLeft.read(counter, preDelayLength), preDelayRight.read(counter, preDelayLength),
+                       wet.left, wet.right);
+        spreadRing.write(counter, kWetGain * wet.right);
+        return gate.process(kWetGain * wet.left, spreadRing.read(counter, spreadLength));
+    }
 };
 
-// Type 4 runs the slot's first engine, type 5 both on the same input.
-StereoPair processReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);
+// Type 5 runs both of the slot's engines on the same input.
 StereoPair processHqReverb(MasterEffectSlot& slot, const EffectClock& clock, float left, float right);
 
 } // namespace effects
