@@ -337,7 +337,7 @@ void Engine::updateUserLfos()
     // The user kind's slots always, the Tom/User slots by their switch.
     std::uint32_t sounding = activeSlots & kUserKindSlotMask;
     forEachActiveSlot(kTomOrUserSlotMask, [this, &sounding](int slot) {
-        if (param::isSwitchOn(params[param::tomUserSwitch[static_cast<std::size_t>(slot - param::kFirstTomUserSlot)]]))
+        if (isTomSlotOnUser(slot))
             sounding |= 1u << slot;
     });
     if (sounding != runningUserLfos)

@@ -232,9 +232,12 @@ private:
     static constexpr std::uint32_t kSlotControlMask = 0xF;
     static constexpr std::uint32_t kSynthSlotMask = 0xFFFF;
     static constexpr std::uint32_t kSampleSlotMask = 0xFF0000;
-    static constexpr std::uint32_t kTomUserSlotMask = 0xFC00;
     static constexpr std::uint32_t kTomOrUserSlotMask = voices::padsOfKind(voices::PadKind::TomOrUser);
     static constexpr std::uint32_t kUserKindSlotMask = voices::padsOfKind(voices::PadKind::User);
+    // The slots that can play the user kind, each with a shared user filter LFO.
+    static constexpr std::uint32_t kTomUserSlotMask = kTomOrUserSlotMask | kUserKindSlotMask;
+    // userLfos are indexed from the first Tom/User slot on, six of them.
+    static_assert(kTomUserSlotMask == 0x3Fu << kravo::param::kFirstTomUserSlot);
 
     // Triggering: the steps every kind's note-on shares.
     void prepareTrigger(int slot, float velocity, float notePitch, float notePan, float noteLevel);
@@ -243,15 +246,18 @@ private:
     void allNotesOff(int slot);
     void clearVoiceActiveFlags();
     bool isSlotSounding(int slot) const;
-    // Slots 13..15, and the Tom/User slots whose switch is on User. Inline: the sample loop asks for
-    // every sounding Tom/User slot.
-    bool isUserSlot(int slot) const
+    // A Tom/User slot (10..12) whose switch is on User. Inline: the sample loop asks for every sounding one.
+    bool isTomSlotOnUser(int slot) const
     {
         namespace param = kravo::param;
-        const voices::PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
         const auto tomUser = static_cast<std::size_t>(slot - param::kFirstTomUserSlot);
-        return kind == voices::PadKind::User ||
-               (kind == voices::PadKind::TomOrUser && param::isSwitchOn(params[param::tomUserSwitch[tomUser]]));
+        return param::isSwitchOn(params[param::tomUserSwitch[tomUser]]);
+    }
+    // Slots 13..15, and the Tom/User slots whose switch is on User.
+    bool isUserSlot(int slot) const
+    {
+        const voices::PadKind kind = voices::kKindOfPad[static_cast<std::size_t>(slot)];
+        return kind == voices::PadKind::User || (kind == voices::PadKind::TomOrUser && isTomSlotOnUser(slot));
     }
     bool isUserSounding(int slot) const;
 

@@ -1,6 +1,6 @@
 #include "host/chunk_error_text.h"
+#include "host/chunk_id_text.h"
 
-#include "host/state_file.h"
 #include "hostframework/host_error.h"
 
 namespace host {

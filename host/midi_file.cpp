@@ -1,5 +1,6 @@
 #include "host/midi_file.h"
 
+#include "host/chunk_id_text.h"
 #include "platform/byte_order.h"
 
 #include <algorithm>
@@ -124,20 +125,13 @@ struct Warnings {
     }
 };
 
-// A chunk's four-character name as the file has it, with bytes that are not printable in hex.
+// A chunk's four-character name as the file has it, quoted.
 std::string chunkName(const std::vector<std::uint8_t>& data, std::size_t pos)
 {
     std::string name = "'";
-    for (std::size_t i = pos; i < pos + 4; ++i) {
-        if (data[i] >= 0x20 && data[i] < 0x7f) {
-            name += static_cast<char>(data[i]);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", data[i]);
-            name += hex;
-        }
-    }
-    return name + "'";
+    name += chunkIdText(static_cast<std::uint32_t>(platform::readBigEndian(data.data() + pos, 4)));
+    name += '\'';
+    return name;
 }
 
 struct TrackEnd {

@@ -1,4 +1,5 @@
 #include "host/commands.h"
+#include "host/chunk_id_text.h"
 #include "host/file_replacement.h"
 #include "host/midi_file.h"
 #include "host/state_file.h"

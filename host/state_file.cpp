@@ -1,5 +1,7 @@
 #include "host/state_file.h"
 
+#include "host/chunk_id_text.h"
+
 #include "platform/byte_order.h"
 
 #include <cstring>
@@ -55,16 +57,6 @@ private:
 };
 
 } // namespace
-
-std::string chunkIdText(std::uint32_t id)
-{
-    std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        const auto c = static_cast<char>(id >> shift);
-        text += c >= ' ' && c <= '~' ? c : '?';
-    }
-    return text;
-}
 
 std::vector<std::uint8_t> encodeStateFile(const std::vector<StateChunkRecord>& chunks)
 {

@@ -26,9 +26,6 @@ struct StateChunkRecord {
     std::vector<std::uint8_t> record;
 };
 
-// A chunk ID as its four characters, any that is not printable as '?'.
-std::string chunkIdText(std::uint32_t id);
-
 std::vector<std::uint8_t> encodeStateFile(const std::vector<StateChunkRecord>& chunks);
 // The whole file is checked before anything is answered: a damaged one throws StateFileError
 // naming what is wrong.

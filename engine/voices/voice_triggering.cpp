@@ -366,7 +366,7 @@ void Engine::renderActiveDrumSlots()
     forEachActiveSlot(kSynthSlotMask, [this, samples, blockLeft, atControlTick](int slot) {
         renderSlotControls(slot, atControlTick);
         const int mode =
-            voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isUserSlot(slot) ? 1 : 0;
+            voices::kKindOfPad[static_cast<std::size_t>(slot)] == PadKind::TomOrUser && isTomSlotOnUser(slot) ? 1 : 0;
         for (int voice = 0; voice < kVoicesPerSlot; ++voice) {
             voices::SynthVoice& r = *slotVoices[mode][voice][slot];
             if (!r.playing)

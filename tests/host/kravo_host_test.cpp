@@ -459,8 +459,11 @@ TEST_F(KravoHost, MidiFilesThatPlayersAcceptPlayWithOneWarningAndTheirTrailingSi
     for (const auto& [name, warning] : {std::pair{"long.rmi", ""}, std::pair{"two.mid", "holds 1 track"}}) {
         const RunResult played = run("render --quiet --midi " + (folder / name).string() + " --out " + wav);
         ASSERT_EQ(played.exitCode, 0) << played.err;
-        EXPECT_EQ(played.err.find("warning") != std::string::npos, *warning != 0) << played.err;
-        EXPECT_NE(played.err.find(warning), std::string::npos) << played.err;
+        const bool warned = *warning != 0;
+        EXPECT_EQ(played.err.find("warning") != std::string::npos, warned) << played.err;
+        if (warned) {
+            EXPECT_NE(played.err.find(warning), std::string::npos) << played.err;
+        }
         EXPECT_EQ(readWav(wav).frames, 7 * 44100) << name;
     }
 }
