@@ -223,13 +223,18 @@ enum PlugTimeInfoFlags : std::int32_t {
 
 constexpr std::int32_t kTimeInfoFilter = 0x600; // position and tempo wanted
 
+// The host's layout, 88 bytes: a host reads ppqPos at byte 24, tempo at 32 and flags at 84. The reserved words
+// stay 0 here; they exist so that the fields the plug-in reads sit where the host puts them.
 struct PlugTimeInfo {
     double samplePos;
     double sampleRate;
+    double reservedTime;
     double ppqPos; // position in quarter notes
     double tempo;  // beats per minute, valid when plugTimeTempoValid is set
+    double reservedPositions[3];
     std::int32_t timeSigNumerator;
     std::int32_t timeSigDenominator;
+    std::int32_t reservedCounts[3];
     std::int32_t flags;
 };
 

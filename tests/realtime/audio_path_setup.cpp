@@ -13,7 +13,14 @@
 
 namespace kravo::test {
 
-PlugTimeInfo hostTime{0.0, kSampleRate, 0.0, 120.0, 4, 4, 0};
+PlugTimeInfo hostTime = [] {
+    PlugTimeInfo info{};
+    info.sampleRate = kSampleRate;
+    info.tempo = 120.0;
+    info.timeSigNumerator = 4;
+    info.timeSigDenominator = 4;
+    return info;
+}();
 
 std::unique_ptr<APlugin> makeRealtimePlugin()
 {
