@@ -56,6 +56,9 @@ APlugin::APlugin(HostCallback masterCallback) : AudioPluginX(masterCallback, kNu
 
 APlugin::~APlugin()
 {
+    // A host ought to close the editor first; one that does not must not leave its window and controls behind.
+    if (editor != nullptr && editor->isOpen())
+        editor->close();
     saveLearnedControllers();
 }
 

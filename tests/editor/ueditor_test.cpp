@@ -2,6 +2,7 @@
 
 #include "platform/forced_failures.h"
 #include "platform/shared_library.h"
+#include "platform/window/window_testing.h"
 #include "plugin/settings/registry_settings.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/frame.h"
@@ -33,6 +34,17 @@ void expectClosed(uEditor& editor, APlugin& plugin)
     EXPECT_EQ(editor.registryCount, 0);
     EXPECT_FALSE(editor.isOpen());
     EXPECT_FALSE(plugin.editorOpening.load());
+}
+
+TEST_F(EditorTest, DestroyingThePluginWithItsEditorOpenClosesTheEditorFirst)
+{
+    const auto gdiBefore = platform::gdiObjectCounts();
+    const std::size_t windowsBefore = platform::windowCount();
+    ASSERT_TRUE(openEditor());
+    ASSERT_GT(platform::windowCount(), windowsBefore);
+    plugin.reset();
+    EXPECT_EQ(platform::windowCount(), windowsBefore + 1); // the host's parent window stays
+    EXPECT_EQ(platform::gdiObjectCounts(), gdiBefore);
 }
 
 TEST_F(EditorTest, OpensAndClosesAgainAndAgainLeavingNothingBehindAndKeepingItsPage)
