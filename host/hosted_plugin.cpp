@@ -19,34 +19,6 @@ namespace host {
 
 namespace {
 
-// The library's routines as the host reaches them.
-enum ERoutine : std::uint32_t {
-    kDrawView = 0,
-    kHandleKey = 2,
-    kIdle = 3,
-    kGetViewRect = 4,
-    kSetSampleRate = 7,
-    kSetComponentDispatcher = 14,
-    kCreateProcess = 19,
-    kDeleteProcess = 20,
-    kIsControlAutomatable = 41,
-    kGetControlName = 44,
-    kGetControlValue = 45,
-    kSetControlValue = 46,
-    kSetViewPort = 47,
-    kSetViewOrigin = 48,
-    kGetNumChunks = 62,
-    kGetChunkID = 63,
-    kGetChunkSize = 65,
-    kGetChunk = 66,
-    kSetChunk = 67,
-    kGetControlValueText = 90,
-    kEnableProcessKind = 91,
-};
-
-// Getting and setting a chunk: the type, the instance, the chunk's ID and its record.
-using ChunkRoutine = std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, SHostPlugInChunk*);
-
 constexpr std::uint32_t kType = FourCharCode("Krst");
 constexpr std::int32_t kInterfaceVersion = 73;
 constexpr std::int32_t kNativeKind = 3;
@@ -79,15 +51,14 @@ const std::string& configureHost(const std::string& libraryPath)
 
 } // namespace
 
-template <typename Function>
-Function HostedPlugin::routine(std::uint32_t selector) const
+HostedPlugin::Routine HostedPlugin::routineAt(std::uint32_t selector) const
 {
     const auto getRoutine = reinterpret_cast<std::int32_t (*)(std::uint32_t, Routine*)>(
         library_.symbol("_PI_GetRoutineDescriptor"));
     Routine found = nullptr;
     if (getRoutine == nullptr || getRoutine(selector, &found) != 0 || found == nullptr)
         throw std::runtime_error(library_.path() + " has no routine " + std::to_string(selector));
-    return reinterpret_cast<Function>(found);
+    return found;
 }
 
 HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, std::int32_t blockSize, Road road)
@@ -108,14 +79,14 @@ HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, st
     }
     if (opened != 0)
         throw std::runtime_error(libraryPath + " did not open: code " + std::to_string(opened));
-    routine<std::int32_t (*)(ComponentDispatcher)>(kSetComponentDispatcher)(&hostext::AnswerComponentRequest);
-    routine<std::int32_t (*)(std::int32_t)>(kSetSampleRate)(static_cast<std::int32_t>(sampleRate));
-    routine<std::int32_t (*)(std::int32_t)>(kEnableProcessKind)(kNativeKind);
+    routine<kSetComponentDispatcher>()(&hostext::AnswerComponentRequest);
+    routine<kSetSampleRate>()(static_cast<std::int32_t>(sampleRate));
+    routine<kEnableProcessKind>()(kNativeKind);
     if (const std::int32_t created =
-            routine<std::int32_t (*)(std::uint32_t, std::int32_t*)>(kCreateProcess)(kType, &processID_);
+            routine<kCreateProcess>()(kType, &processID_);
         created != 0)
         throw std::runtime_error("the plug-in made no instance: code " + std::to_string(created));
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
+    routine<kSetControlValue>()(
         kType, processID_, kFirstGainControl, kFullGain);
 
     // The instance as its reports describe it: the render entry and the data block's fields.
@@ -139,7 +110,7 @@ HostedPlugin::HostedPlugin(const std::string& libraryPath, double sampleRate, st
 
 HostedPlugin::~HostedPlugin()
 {
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t)>(kDeleteProcess)(kType, processID_);
+    routine<kDeleteProcess>()(kType, processID_);
     if (road_ == Road::registration)
         hostengine::closePlugIn();
     else if (const auto close = reinterpret_cast<std::int32_t (*)()>(library_.symbol("WinPlugInClose")))
@@ -149,7 +120,7 @@ HostedPlugin::~HostedPlugin()
 bool HostedPlugin::stepPrograms(int count)
 {
     const auto handleKey =
-        routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*, std::uint8_t*)>(kHandleKey);
+        routine<kHandleKey>();
     for (int n = 0; n < std::abs(count); ++n) {
         EventRecord key{};
         key.what = kHostKeyDownEvent;
@@ -177,18 +148,18 @@ void HostedPlugin::completeProgramChange()
 
 void HostedPlugin::setParameter(int index, float value)
 {
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t)>(kSetControlValue)(
+    routine<kSetControlValue>()(
         kType, processID_, index + kFirstParameterControl, FloatToHostInteger(value, 0.0f, 1.0f));
 }
 
 std::vector<std::uint32_t> HostedPlugin::declaredChunks()
 {
     std::int32_t count = 0;
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t*)>(kGetNumChunks)(kType, processID_, &count);
+    routine<kGetNumChunks>()(kType, processID_, &count);
     std::vector<std::uint32_t> ids;
     for (std::int32_t index = 1; index <= count; ++index) {
         std::uint32_t id = 0;
-        routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::uint32_t*)>(kGetChunkID)(
+        routine<kGetChunkID>()(
             kType, processID_, index, &id);
         ids.push_back(id);
     }
@@ -197,11 +168,11 @@ std::vector<std::uint32_t> HostedPlugin::declaredChunks()
 
 std::vector<StateChunkRecord> HostedPlugin::saveState()
 {
-    const auto getChunk = routine<ChunkRoutine>(kGetChunk);
+    const auto getChunk = routine<kGetChunk>();
     std::vector<StateChunkRecord> chunks;
     for (const std::uint32_t id : declaredChunks()) {
         std::int32_t size = 0;
-        routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::uint32_t, std::int32_t*)>(kGetChunkSize)(
+        routine<kGetChunkSize>()(
             kType, processID_, id, &size);
         std::vector<std::uint8_t> record(static_cast<std::size_t>(std::max(size, 0)));
         const std::int32_t filled =
@@ -215,7 +186,7 @@ std::vector<StateChunkRecord> HostedPlugin::saveState()
 
 std::vector<std::uint32_t> HostedPlugin::loadState(const std::vector<StateChunkRecord>& chunks)
 {
-    const auto setChunk = routine<ChunkRoutine>(kSetChunk);
+    const auto setChunk = routine<kSetChunk>();
     const std::vector<std::uint32_t> declared = declaredChunks();
     std::vector<std::uint32_t> leftOut;
     for (StateChunkRecord chunk : chunks) {
@@ -236,7 +207,7 @@ std::vector<std::uint32_t> HostedPlugin::loadState(const std::vector<StateChunkR
 std::string HostedPlugin::controlName(int index)
 {
     char name[kTextSize] = {};
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, char*)>(kGetControlName)(
+    routine<kGetControlName>()(
         kType, processID_, index + kFirstParameterControl, name);
     return name;
 }
@@ -244,18 +215,17 @@ std::string HostedPlugin::controlName(int index)
 std::string HostedPlugin::valueText(int index)
 {
     std::int32_t value = 0;
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t*)>(kGetControlValue)(
+    routine<kGetControlValue>()(
         kType, processID_, index + kFirstParameterControl, &value);
     char text[kTextSize] = {};
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t, char*, std::int32_t)>(
-        kGetControlValueText)(kType, processID_, index + kFirstParameterControl, value, text, 31);
+    routine<kGetControlValueText>()(kType, processID_, index + kFirstParameterControl, value, text, 31);
     return text;
 }
 
 bool HostedPlugin::isAutomatable(int index)
 {
     std::int16_t automatable = 0;
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int16_t*)>(kIsControlAutomatable)(
+    routine<kIsControlAutomatable>()(
         kType, processID_, index + kFirstParameterControl, &automatable);
     return automatable != 0;
 }
@@ -263,40 +233,40 @@ bool HostedPlugin::isAutomatable(int index)
 float HostedPlugin::controlValue(int index)
 {
     std::int32_t value = 0;
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, std::int32_t, std::int32_t*)>(kGetControlValue)(
+    routine<kGetControlValue>()(
         kType, processID_, index + kFirstParameterControl, &value);
     return static_cast<float>((static_cast<double>(value) + 2147483648.0) / 4294967295.0);
 }
 
 HostRect HostedPlugin::viewRect()
 {
-    HostRect rect{};
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostRect*)>(kGetViewRect)(kType, processID_, &rect);
-    return rect;
+    Rect rect{};
+    routine<kGetViewRect>()(kType, processID_, &rect);
+    return HostRect{rect.top, rect.left, rect.bottom, rect.right};
 }
 
 void HostedPlugin::setViewPort(HostPort port)
 {
     if (const std::int32_t result =
-            routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostPort)>(kSetViewPort)(kType, processID_, port);
+            routine<kSetViewPort>()(kType, processID_, reinterpret_cast<OpaqueGrafPtr*>(port));
         result != 0)
         throw std::runtime_error("the plug-in did not take its view port: code " + std::to_string(result));
 }
 
 void HostedPlugin::setViewOrigin(std::int16_t h, std::int16_t v)
 {
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostPoint)>(kSetViewOrigin)(kType, processID_, HostPoint{v, h});
+    routine<kSetViewOrigin>()(kType, processID_, Point{v, h});
 }
 
 void HostedPlugin::idle()
 {
     EventRecord event{};
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, EventRecord*)>(kIdle)(kType, processID_, &event);
+    routine<kIdle>()(kType, processID_, &event);
 }
 
 void HostedPlugin::drawView()
 {
-    routine<std::int32_t (*)(std::uint32_t, std::int32_t, HostRect*)>(kDrawView)(kType, processID_, nullptr);
+    routine<kDrawView>()(kType, processID_, nullptr);
 }
 
 void HostedPlugin::setTransport(bool playing, double tempoBpm)

@@ -6,6 +6,7 @@
 // the render entry the instance's worker reported is called. The instance's views are reached through
 // the host's view routines.
 
+#include "host/library_routines.h"
 #include "host/state_file.h"
 #include "hostlibs/engine/host_native_render.h"
 #include "hostlibs/extension/host_graphics_types.h"
@@ -80,8 +81,12 @@ public:
 
 private:
     using Routine = void (*)();
-    template <typename Function>
-    Function routine(std::uint32_t selector) const;
+    Routine routineAt(std::uint32_t selector) const;
+    template <ERoutine Selector>
+    typename LibraryRoutine<Selector>::Type routine() const
+    {
+        return reinterpret_cast<typename LibraryRoutine<Selector>::Type>(routineAt(Selector));
+    }
     void renderBlock(const std::vector<ScheduledMidi>& schedule, std::size_t& next, float* left, float* right,
                      std::int32_t frames);
 
