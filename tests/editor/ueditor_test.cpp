@@ -1,6 +1,7 @@
 #include "tests/editor/editor_test.h"
 
 #include "platform/forced_failures.h"
+#include "platform/module_loading.h"
 #include "platform/shared_library.h"
 #include "platform/window/window_testing.h"
 #include "plugin/settings/registry_settings.h"
@@ -8,8 +9,11 @@
 #include "toolkit/frame.h"
 #include "toolkit/offscreen_context.h"
 #include "toolkit/view_container.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -186,6 +190,41 @@ TEST_F(EditorTest, TheEditorOfTheLoadedLibraryOpensAsAChildOfTheHostsWindow)
     record->dispatcher(record, plugEditClose, 0, 0, nullptr, 0.0f);
     loaded.reset();
     DestroyWindow(host);
+}
+
+// A host may load two copies of the library (two versions, say) into one process. Each copy's frames
+// must use a window class of their own, whose window procedure is that copy's code: a class named
+// after the host's module would be taken by whichever copy came first.
+TEST_F(EditorTest, TwoCopiesOfTheLoadedLibraryEachGiveTheirFramesAClassOfTheirOwn)
+{
+    kravo::test::TempFolder folder;
+    const std::filesystem::path copy = folder / "second-copy.so";
+    std::filesystem::copy_file(KRAVO_LIBRARY, copy);
+    platform::SharedLibrary libraries[2] = {platform::SharedLibrary(KRAVO_LIBRARY),
+                                            platform::SharedLibrary(copy.string())};
+    std::string classNames[2];
+    for (int n = 0; n < 2; ++n) {
+        using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
+        const auto create = reinterpret_cast<CreateEffectInstance>(libraries[n].symbol("createEffectInstance"));
+        ASSERT_NE(create, nullptr);
+        std::unique_ptr<AudioPlugin> loaded(create(nullptr));
+        PluginRecord* record = loaded->getPluginRecord();
+        HWND host = makeWindow(nullptr, {100, 100, 1084, 723}, WS_VISIBLE, kParentClass);
+        ASSERT_EQ(record->dispatcher(record, plugEditOpen, 0, 0, host, 0.0f), 1);
+        platform::pumpMessages();
+        char name[32] = {};
+        GetClassNameA(WindowFromPoint(POINT{600, 400}), name, sizeof name);
+        classNames[n] = name;
+        record->dispatcher(record, plugEditClose, 0, 0, nullptr, 0.0f);
+        loaded.reset();
+        DestroyWindow(host);
+    }
+    char hostsName[32];
+    std::snprintf(hostsName, sizeof hostsName, "Plugin%p", static_cast<void*>(GetModuleHandleA(nullptr)));
+    EXPECT_EQ(classNames[0].rfind("Plugin", 0), 0u);
+    EXPECT_NE(classNames[0], classNames[1]);
+    EXPECT_NE(classNames[0], hostsName);
+    EXPECT_NE(classNames[1], hostsName);
 }
 
 } // namespace
