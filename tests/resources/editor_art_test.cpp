@@ -257,4 +257,20 @@ TEST(EditorArt, AFreshRunOfTheGeneratorGivesTheEmbeddedBytes)
     }
 }
 
+// `make art` is the one road to the contact sheet; CI runs nothing else of it.
+TEST(EditorArt, TheContactSheetIsWrittenAsAWholePictureOfEveryImage)
+{
+    const TempFolder folder;
+    const std::string sheet = (folder / "sheet.png").string();
+    const std::string command = std::string("'") + KRAVO_EDITOR_ART_GENERATOR + "' --contact-sheet '" + sheet + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::vector<unsigned char> file = readFile(sheet);
+    const Toolkit::DecodedPng png = Toolkit::readPng(file);
+    EXPECT_TRUE(png.complete);
+    EXPECT_EQ(png.width, 2080);
+    // The backgrounds alone, 984 by 623 and larger, stand in rows of two at most.
+    EXPECT_GT(png.height, 3 * 623);
+    DeleteObject(png.bitmap);
+}
+
 } // namespace
