@@ -1,13 +1,14 @@
 #include "tests/realtime/next_definition.h"
 
 #include <pthread.h>
+#include <semaphore.h>
 
 #include <ctime>
 
 // Every way a thread waits on another: the mutexes (std::mutex, std::recursive_mutex and the timed ones end here),
-// the reader-writer locks (std::shared_mutex), spin locks and conditions (std::condition_variable); signalling a
-// condition takes its internal lock. The C library keeps an older condition under the same names; the current one
-// is named by its version.
+// the reader-writer locks (std::shared_mutex), spin locks, conditions (std::condition_variable) and semaphores;
+// signalling a condition takes its internal lock, posting a semaphore may wake a waiter. The C library keeps an older
+// condition under the same names; the current one is named by its version.
 
 namespace {
 
@@ -48,3 +49,9 @@ KRAVO_COUNTED_VERSIONED_FUNCTION(kLock, kConditionVersion, int, pthread_cond_sig
                                  noexcept)
 KRAVO_COUNTED_VERSIONED_FUNCTION(kLock, kConditionVersion, int, pthread_cond_broadcast, (pthread_cond_t* c), (c),
                                  noexcept)
+
+KRAVO_COUNTED_FUNCTION(kLock, int, sem_wait, (sem_t* s), (s))
+KRAVO_COUNTED_FUNCTION(kLock, int, sem_timedwait, (sem_t* s, const timespec* t), (s, t))
+KRAVO_COUNTED_FUNCTION(kLock, int, sem_clockwait, (sem_t* s, clockid_t c, const timespec* t), (s, c, t))
+KRAVO_COUNTED_FUNCTION(kLock, int, sem_trywait, (sem_t* s), (s), noexcept)
+KRAVO_COUNTED_FUNCTION(kLock, int, sem_post, (sem_t* s), (s), noexcept)

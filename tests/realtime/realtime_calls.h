@@ -10,8 +10,8 @@ namespace kravo::test {
 struct RealtimeCalls {
     // Every allocation and every free of a block, through the C functions or any operator new and delete.
     std::size_t heap = 0;
-    // Every lock taken, tried or waited for (mutexes, reader-writer and spin locks), and every condition waited
-    // on or signalled.
+    // Every lock taken, tried or waited for (mutexes, reader-writer and spin locks), every condition waited on or
+    // signalled, and every semaphore waited on, tried or posted.
     std::size_t locks = 0;
     // Every file or console read, write, open, close, flush or status query.
     std::size_t io = 0;
