@@ -3,7 +3,6 @@
 #include "plugin/parameters/drum_kind_parameters.h"
 #include "plugin/parameters/effect_parameters.h"
 #include "plugin/parameters/sample_position.h"
-#include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/support/sample_files.h"
 
 #include <gtest/gtest.h>
@@ -43,19 +42,23 @@ void sendDrumsThroughEffects(PluginRecord* record, const int (&types)[4])
     }
 }
 
-void loadSample(APlugin& plugin, const TempFolder& folder, int sampleSlot, bool looped, SampleDirection direction)
+void loadSample(APlugin& plugin, const TempFolder& folder, int sampleSlot, bool looped, SampleDirection direction,
+                param::SampleLayer layer)
 {
-    const std::string path = (folder / ("slot" + std::to_string(sampleSlot) + ".wav")).string();
+    std::string name = "slot";
+    name += std::to_string(sampleSlot);
+    name += layer == param::kLayerA ? "a.wav" : "b.wav";
+    const std::string path = (folder / name).string();
     writeFile(path, wavBytes(std::vector<std::int16_t>(2000, 12000), 2, 22050));
     auto buffer = std::make_unique<SampleBuffer>();
     buffer->reset();
     ASSERT_TRUE(buffer->setPath(path.c_str()) && buffer->readWavFile());
-    plugin.getLayerSamples().replace(2 * sampleSlot, std::move(buffer));
-    const param::SampleLayerLayout& a = param::sampleLayerLayouts[param::kLayerA];
+    plugin.getLayerSamples().replace(2 * sampleSlot + layer, std::move(buffer));
+    const param::SampleLayerLayout& at = param::sampleLayerLayouts[layer];
     const float reverse = direction == SampleDirection::reverse ? 1.0f : 0.0f;
-    for (const auto& [index, value] : {std::pair{a.on, 1.0f}, {a.volume, 1.0f}, {a.loop, looped ? 1.0f : 0.0f},
-             {a.reverse, reverse}, {a.loopStartLow, param::SamplePosition::low(100)},
-             {a.loopEndLow, param::SamplePosition::low(900)}})
+    for (const auto& [index, value] : {std::pair{at.on, 1.0f}, {at.volume, 1.0f}, {at.loop, looped ? 1.0f : 0.0f},
+             {at.reverse, reverse}, {at.loopStartLow, param::SamplePosition::low(100)},
+             {at.loopEndLow, param::SamplePosition::low(900)}})
         plugin.setParameter(index + sampleSlot, value);
 }
 

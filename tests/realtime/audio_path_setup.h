@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/aplugin.h"
+#include "plugin/parameters/sample_slot_parameters.h"
 #include "tests/support/temp_folder.h"
 
 #include <memory>
@@ -22,8 +23,9 @@ void sendDrumsThroughEffects(PluginRecord* record, const int (&types)[4]);
 
 enum class SampleDirection { forward, reverse };
 
-// Layer A of a sample slot, from the main thread, as the sample page loads one: a short sample, on and loud, looped
+// A layer of a sample slot, from the main thread, as the sample page loads one: a short sample, on and loud, looped
 // or played once, forward or backward.
-void loadSample(APlugin& plugin, const TempFolder& folder, int sampleSlot, bool looped, SampleDirection direction);
+void loadSample(APlugin& plugin, const TempFolder& folder, int sampleSlot, bool looped, SampleDirection direction,
+                param::SampleLayer layer = param::kLayerA);
 
 } // namespace kravo::test

@@ -6,6 +6,9 @@
 #include "plugin/parameters/effect_type_names.h"
 #include "plugin/parameters/modulation_parameters.h"
 #include "plugin/parameters/parameter_reading.h"
+#include "plugin/parameters/sample_slot_parameters.h"
+#include "plugin/parameters/synth_layer_parameters.h"
+#include "plugin/parameters/user_parameters.h"
 #include "tests/realtime/audio_path_setup.h"
 #include "tests/realtime/realtime_calls.h"
 #include "tests/support/temp_folder.h"
@@ -14,7 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -138,6 +143,174 @@ TEST(AudioPath, EveryEffectModeDistortionKindModulationRowAndSampleDirectionMake
     }
     EXPECT_EQ(calls, RealtimeCalls{});
     EXPECT_GT(peak, 0.0f);
+}
+
+using Writes = std::vector<std::pair<int, float>>;
+
+// Plays settings one after another, each as a host's automation writes it and then with its pads struck twice, so
+// that both voices of each pad start afresh. The other pads are muted: their voices may ring on from earlier
+// settings, unheard. The notes start in a block of one sample, after which `started` looks at the engine.
+class SettingPlayer {
+public:
+    explicit SettingPlayer(APlugin& plugin) : plugin_(plugin), record_(plugin.getPluginRecord()) {}
+
+    // The setting's peak, in its last block, where only its own voices are heard.
+    float play(const Writes& writes, std::span<const int> pads, const std::function<void()>& started = [] {})
+    {
+        for (const int pad : pads) {
+            plugin_.triggerPadFromEditor(pad);
+            plugin_.triggerPadFromEditor(pad);
+        }
+        float left[kBlock] = {}, right[kBlock] = {};
+        float* outputs[2] = {left, right};
+        calls += realtimeCallsDuring([&] {
+            for (const auto& [index, value] : writes)
+                record_->setParameter(record_, index, value);
+            for (int pad = 0; pad < param::kVoiceSlotCount; ++pad) {
+                const bool heard = std::ranges::count(pads, pad) > 0;
+                record_->setParameter(record_, param::voiceVolume[pad], heard ? 1.0f : 0.0f);
+            }
+            record_->processReplacing(record_, nullptr, outputs, 1);
+            started();
+            for (int b = 0; b < kBlocksPerSetting; ++b)
+                record_->processReplacing(record_, nullptr, outputs, kBlock);
+        });
+        float peak = 0.0f;
+        for (int i = 0; i < kBlock; ++i)
+            peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+        return peak;
+    }
+
+    RealtimeCalls calls;
+
+private:
+    static constexpr int kBlocksPerSetting = 2;
+    APlugin& plugin_;
+    PluginRecord* record_;
+};
+
+// The layers each of a sample slot's modes starts, both layers being loaded. The pads are struck at a velocity
+// above every slot's split but the last, and twice, so that "Alternate" plays A and then B.
+struct LayerModeCase {
+    const char* name;
+    bool playsA;
+    bool playsB;
+};
+
+constexpr LayerModeCase kLayerModes[] = {
+    {"Sample A", true, false}, {"Sample B", false, true}, {"Alternate", true, true}, {"Split", true, true},
+    {"Mix", true, true}};
+
+// "Free Running" and "Triggered", the filter LFO modes of the sample slots, the sample layers of the synthesised
+// slots and the user voices.
+constexpr float kLfoModes[] = {0.0f, 1.0f};
+constexpr float kLfoAmount = 0.8f;
+constexpr float kLfoSpeed = 0.5f;
+// The first model of every kind that plays a built-in sample; a kind with fewer models plays its last, a sample too.
+constexpr int kSampleModel = 12;
+// The user models whose filter LFO moves the filter.
+constexpr int kUserLfoModels = 4;
+constexpr int kUserCount = 6;
+
+std::vector<int> padRun(int first, int count)
+{
+    std::vector<int> pads(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        pads[static_cast<std::size_t>(i)] = first + i;
+    return pads;
+}
+
+// Every mode of the sample slots with both layers loaded, and each filter LFO mode of the sample slots, of the
+// synthesised slots' sample layers and of the user voices, each setting heard on its own and seen to take its road.
+TEST(AudioPath, EveryLayerModeAndFilterLfoModeMakesNoRealtimeCalls)
+{
+    using kravo::test::SampleDirection;
+    kravo::test::hostTime.flags = plugTimeTempoValid;
+    std::unique_ptr<APlugin> plugin = kravo::test::makeRealtimePlugin();
+    const Engine& engine = plugin->getEngine();
+    kravo::test::TempFolder folder;
+    for (int s = 0; s < param::kSampleSlotCount; ++s) {
+        kravo::test::loadSample(*plugin, folder, s, false, SampleDirection::forward, param::kLayerA);
+        kravo::test::loadSample(*plugin, folder, s, false, SampleDirection::reverse, param::kLayerB);
+        plugin->setParameter(param::sampleSlotVelocitySplit[s], static_cast<float>(s) / param::kSampleSlotCount);
+        for (const param::SampleLayerLayout& layer : param::sampleLayerLayouts) {
+            plugin->setParameter(layer.filterLfoAmount + s, kLfoAmount);
+            plugin->setParameter(layer.filterLfoSpeed + s, kLfoSpeed);
+        }
+    }
+    for (int slot = 0; slot < param::kSynthVoiceCount; ++slot) {
+        plugin->setParameter(param::synthLayer[param::synthlayer::kFilterLfoAmount][slot], kLfoAmount);
+        plugin->setParameter(param::synthLayer[param::synthlayer::kFilterLfoSpeed][slot], kLfoSpeed);
+    }
+    for (int user = 0; user < kUserCount; ++user) {
+        plugin->setParameter(param::user::index(param::user::kFilterLfoAmount, user), kLfoAmount);
+        plugin->setParameter(param::user::index(param::user::kFilterLfoSpeed, user), kLfoSpeed);
+    }
+    for (const int userMode : param::tomUserSwitch)
+        plugin->setParameter(userMode, 1.0f);
+    SettingPlayer player(*plugin);
+    // The audio thread takes the loaded samples at the start of a block, after the strikes queued before it.
+    player.play({}, {});
+
+    const std::vector<int> samplePads = padRun(param::kFirstSampleSlot, param::kSampleSlotCount);
+    for (int mode = 0; mode < std::ssize(kLayerModes); ++mode) {
+        for (const float lfoMode : kLfoModes) {
+            SCOPED_TRACE(testing::Message() << kLayerModes[mode].name << ", LFO mode " << lfoMode);
+            const float modeValue = choiceValue(mode, param::choicescale::kSampleLayerMode);
+            Writes writes;
+            for (int s = 0; s < param::kSampleSlotCount; ++s) {
+                writes.emplace_back(param::sampleSlotLayerMode[s], modeValue);
+                writes.emplace_back(param::sampleSlotLfoMode[s], lfoMode);
+            }
+            bool started[2] = {};
+            const float peak = player.play(writes, samplePads, [&] {
+                for (int v = 0; v < 2; ++v)
+                    for (int s = 0; s < param::kSampleSlotCount; ++s) {
+                        started[0] = started[0] || engine.getSampleSlotVoice(v, s).layerAOn();
+                        started[1] = started[1] || engine.getSampleSlotVoice(v, s).layerBOn();
+                    }
+            });
+            EXPECT_GT(peak, 0.0f);
+            EXPECT_EQ(started[0], kLayerModes[mode].playsA);
+            EXPECT_EQ(started[1], kLayerModes[mode].playsB);
+            bool lfoHeard = false;
+            for (int v = 0; v < 2; ++v)
+                for (int s = 0; s < param::kSampleSlotCount; ++s)
+                    for (int l = 0; l < 2; ++l)
+                        lfoHeard = lfoHeard || engine.getSampleSlotVoice(v, s).layer(l).lfoValue != 0.0f;
+            EXPECT_TRUE(lfoHeard);
+        }
+    }
+
+    const std::vector<int> synthPads = padRun(0, param::kSynthVoiceCount);
+    for (const float lfoMode : kLfoModes) {
+        SCOPED_TRACE(testing::Message() << "sample layers, LFO mode " << lfoMode);
+        Writes writes;
+        for (int slot = 0; slot < param::kSynthVoiceCount; ++slot) {
+            writes.emplace_back(param::synthVoiceModel[slot], param::drumModelValue(kSampleModel));
+            writes.emplace_back(param::synthLayer[param::synthlayer::kFilterLfoMode][slot], lfoMode);
+        }
+        EXPECT_GT(player.play(writes, synthPads), 0.0f);
+        bool lfoHeard = false;
+        for (int v = 0; v < 2; ++v)
+            for (int slot = 0; slot < param::kSynthVoiceCount; ++slot)
+                lfoHeard = lfoHeard || engine.getVoiceLayer(v, slot).lfoValue != 0.0f;
+        EXPECT_TRUE(lfoHeard);
+    }
+
+    const std::vector<int> userPads = padRun(param::kFirstTomUserSlot, kUserCount);
+    for (int model = 0; model < kUserLfoModels; ++model) {
+        for (const float lfoMode : kLfoModes) {
+            SCOPED_TRACE(testing::Message() << "user model " << model << ", LFO mode " << lfoMode);
+            Writes writes;
+            for (int user = 0; user < kUserCount; ++user) {
+                writes.emplace_back(param::user::index(param::user::kModel, user), param::drumModelValue(model));
+                writes.emplace_back(param::user::index(param::user::kFilterLfoMode, user), lfoMode);
+            }
+            EXPECT_GT(player.play(writes, userPads), 0.0f);
+        }
+    }
+    EXPECT_EQ(player.calls, RealtimeCalls{});
 }
 
 } // namespace
