@@ -16,6 +16,9 @@ namespace {
 constexpr double kDefaultTempoBpm = 120.0;
 constexpr std::size_t kMaxFileSize = 64u << 20;
 constexpr std::size_t kOtherChunksNamed = 4;
+// The tempos the plug-in follows; it holds any other at the nearer end, while the host still times the notes at it.
+constexpr double kPluginMinTempoBpm = 5.0;
+constexpr double kPluginMaxTempoBpm = 600.0;
 
 struct TickEvent {
     std::uint64_t tick;
@@ -116,6 +119,9 @@ struct Warnings {
     std::vector<std::string> texts;
     bool systemMessage = false;
     bool runningStatus = false;
+    // Set from the start under a fixed tempo: the file's tempo events are then ignored, so nothing of them is told.
+    bool tempoLength = false;
+    bool tempoRange = false;
 
     void once(bool& told, std::string text)
     {
@@ -132,6 +138,29 @@ std::string chunkName(const std::vector<std::uint8_t>& data, std::size_t pos)
     name += chunkIdText(static_cast<std::uint32_t>(platform::readBigEndian(data.data() + pos, 4)));
     name += '\'';
     return name;
+}
+
+std::string bpmText(double bpm)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", bpm);
+    std::string trimmed = text;
+    trimmed.erase(trimmed.find_last_not_of('0') + 1);
+    if (trimmed.back() == '.')
+        trimmed.pop_back();
+    return trimmed;
+}
+
+void checkTempoRange(std::uint32_t microsecondsPerQuarter, std::size_t offset, Warnings& warnings)
+{
+    const double bpm = 60e6 / microsecondsPerQuarter;
+    if (bpm >= kPluginMinTempoBpm && bpm <= kPluginMaxTempoBpm)
+        return;
+    std::string text = "tempo of " + bpmText(bpm) + " bpm outside the " + bpmText(kPluginMinTempoBpm) + "..";
+    text += bpmText(kPluginMaxTempoBpm) + " bpm the plug-in follows, the first at byte " + hexOffset(offset);
+    text += ": the file's notes keep its timing, while the plug-in holds such a tempo at the nearer end (here ";
+    text += bpmText(bpm < kPluginMinTempoBpm ? kPluginMinTempoBpm : kPluginMaxTempoBpm) + " bpm)";
+    warnings.once(warnings.tempoRange, std::move(text));
 }
 
 struct TrackEnd {
@@ -169,9 +198,15 @@ TrackEnd readTrack(Reader& track, std::vector<TickEvent>& events, Warnings& warn
                                             (std::uint32_t{track.byte()} << 8) | track.byte();
                 if (tempo == 0)
                     throw MidiFileError("tempo event of zero microseconds per quarter note");
+                checkTempoRange(tempo, offset, warnings);
                 events.push_back({tick, events.size(), true, tempo, {0, 0, 0}});
             } else {
                 track.skip(length);
+                if (type == 0x51)
+                    warnings.once(warnings.tempoLength, "tempo event of " + std::to_string(length) +
+                                                            " bytes, where a tempo takes 3, skipped and the tempo "
+                                                            "left as it was, the first at byte " +
+                                                            hexOffset(offset));
             }
             if (type == 0x2f)
                 return {tick, true};
@@ -267,7 +302,9 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
 
     std::vector<TickEvent> events;
     std::uint64_t lastTick = 0;
+    const bool fixedTempo = fixedTempoBpm > 0.0;
     Warnings warnings;
+    warnings.tempoLength = warnings.tempoRange = fixedTempo;
     std::uint32_t tracksRead = 0;
     std::string otherChunks; // the first few, named when no track turns up
     std::size_t otherChunkCount = 0;
@@ -342,7 +379,6 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
 
     MidiFileContent content;
     content.warnings = std::move(warnings.texts);
-    const bool fixedTempo = fixedTempoBpm > 0.0;
     double secondsPerTick = 60.0 / ((fixedTempo ? fixedTempoBpm : kDefaultTempoBpm) * division);
     double seconds = 0.0;
     std::uint64_t tick = 0;

@@ -25,7 +25,8 @@ struct MidiFileContent {
     double lastEventSeconds = 0.0;          // of any event, its End of Track included
     // What the reader forgave as players do, one line a kind, each saying what was done:
     // system messages inside a track, running status across a meta or system-exclusive
-    // event (each naming its first place), a header counting more tracks than the file
+    // event, tempo events of another length than 3 bytes, tempos outside those the plug-in
+    // follows (each naming its first place), a header counting more tracks than the file
     // holds, a last track whose length runs past the end of the file.
     std::vector<std::string> warnings;
 };

@@ -68,6 +68,31 @@ TEST(MidiFile, SystemMessagesAndRunningStatusAcrossMetaEventsArePlayedThroughAnd
     EXPECT_TRUE(parseMidiFile(smf(0, 96, {{0, 0x99, 36, 100, 0, 38, 90}})).warnings.empty());
 }
 
+TEST(MidiFile, TempoEventsOfAnotherLengthOrOutsideThePluginsRangeAreEachToldOnce)
+{
+    // 4 and 2 bytes where a tempo takes 3: skipped, 120 bpm stays.
+    const auto wrongLength = parseMidiFile(smf(0, 96, {{0, 0xff, 0x51, 4, 0x07, 0xa1, 0x20, 0, 0, 0xff, 0x51, 2, 1, 2,
+                                                        96, 0x99, 36, 100, 0, 0xff, 0x2f, 0}}));
+    EXPECT_EQ(std::tuple(wrongLength.tempoChanges.size(), wrongLength.tempoChanges[0].bpm,
+                         wrongLength.messages[0].seconds),
+              std::tuple(1u, 120.0, 0.5));
+    EXPECT_EQ(wrongLength.warnings, std::vector<std::string>{"tempo event of 4 bytes, where a tempo takes 3, skipped "
+                                                             "and the tempo left as it was, the first at byte 0x17"});
+
+    // 1200 bpm, 600 and 5 (the ends themselves), then about 4.6 bpm: the file's timing stays.
+    const auto outside = parseMidiFile(smf(0, 96, {{0, 0xff, 0x51, 3, 0x00, 0xc3, 0x50, 0, 0xff, 0x51, 3, 0x01, 0x86,
+                                                    0xa0, 0, 0xff, 0x51, 3, 0xb7, 0x1b, 0x00, 0, 0xff, 0x51, 3, 0xc6,
+                                                    0x5d, 0x40, 0, 0xff, 0x2f, 0}}));
+    EXPECT_EQ(outside.tempoChanges.back().bpm, 60e6 / 13e6);
+    EXPECT_EQ(outside.warnings,
+              std::vector<std::string>{"tempo of 1200 bpm outside the 5..600 bpm the plug-in follows, the first at "
+                                       "byte 0x17: the file's notes keep its timing, while the plug-in holds such a "
+                                       "tempo at the nearer end (here 600 bpm)"});
+    // A fixed tempo ignores the file's tempo events, and so says nothing of them.
+    EXPECT_TRUE(parseMidiFile(smf(0, 96, {{0, 0xff, 0x51, 3, 0x00, 0xc3, 0x50, 0, 0xff, 0x51, 1, 0}}), 100.0)
+                    .warnings.empty());
+}
+
 // The last event of any kind ends the piece: here an End of Track two quarters after the note, at 120 bpm.
 TEST(MidiFile, TheLastEventOfAnyKindIsTimedEvenAfterTheLastNote)
 {
