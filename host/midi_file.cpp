@@ -362,11 +362,19 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
             }
             if (!trackEnd.atEndOfTrack)
                 throw MidiFileError(pastEnd + ", and its events stop without an End of Track");
-            // Bytes after its End of Track would be another chunk whose place the length got wrong too.
-            if (!track.atEnd())
+            // Bytes after its End of Track would be another chunk whose place the length got wrong too, unless
+            // they are all zero: padding, which players step over.
+            const auto rest = data.begin() + static_cast<std::ptrdiff_t>(track.position());
+            const auto restEnd = data.begin() + static_cast<std::ptrdiff_t>(end);
+            if (std::any_of(rest, restEnd, [](std::uint8_t b) { return b != 0; }))
                 throw MidiFileError(pastEnd + ", and more follows its End of Track at byte " +
                                     hexOffset(track.position()));
-            warnings.texts.push_back(pastEnd + "; read up to its End of Track, as players do");
+            std::string readToEnd = pastEnd + "; read up to its End of Track, as players do";
+            if (const auto padding = restEnd - rest; padding > 0)
+                readToEnd += padding == 1 ? std::string(", and the zero byte after it taken as padding")
+                                          : ", and the " + std::to_string(padding) + " zero bytes after it taken as "
+                                                                                     "padding";
+            warnings.texts.push_back(std::move(readToEnd));
             lastTick = std::max(lastTick, trackEnd.lastTick);
             pos = end;
         }

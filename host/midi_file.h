@@ -27,7 +27,8 @@ struct MidiFileContent {
     // system messages inside a track, running status across a meta or system-exclusive
     // event, tempo events of another length than 3 bytes, tempos outside those the plug-in
     // follows (each naming its first place), a header counting more tracks than the file
-    // holds, a last track whose length runs past the end of the file.
+    // holds, a last track whose length runs past the end of the file (zero bytes after its
+    // End of Track taken as padding).
     std::vector<std::string> warnings;
 };
 

@@ -175,6 +175,19 @@ TEST(MidiFile, ALastTrackLongerThanTheFileIsReadToItsEndOfTrackButNotPastCutEven
     EXPECT_EQ(content.warnings, std::vector<std::string>{"track chunk at byte 0xe says 16777228 bytes where the file "
                                                          "has 12 left; read up to its End of Track, as players do"});
 
+    // Zero bytes after the End of Track are padding.
+    auto padded = smf(0, 96, {{0, 0x99, 36, 100, 0, 0xff, 0x2f, 0, 0, 0, 0}});
+    setTrackLength(padded, 14, 40);
+    const auto paddedContent = parseMidiFile(padded);
+    EXPECT_EQ(paddedContent.messages.size(), 1u);
+    EXPECT_EQ(paddedContent.warnings,
+              std::vector<std::string>{"track chunk at byte 0xe says 40 bytes where the file has 11 left; read up to "
+                                       "its End of Track, as players do, and the 3 zero bytes after it taken as "
+                                       "padding"});
+    padded.back() = 1;
+    EXPECT_EQ(errorOf(padded), "track chunk at byte 0xe says 40 bytes where the file has 11 left, and more follows "
+                               "its End of Track at byte 0x1e");
+
     auto noEnd = smf(0, 96, {{0, 0x99, 36, 100}});
     setTrackLength(noEnd, 14, 40);
     EXPECT_EQ(errorOf(noEnd), "track chunk at byte 0xe says 40 bytes where the file has 4 left, and its events "
