@@ -248,13 +248,18 @@ bool namesChunk(const std::vector<std::uint8_t>& data, std::size_t pos, const ch
     return std::equal(name, name + 4, data.begin() + static_cast<std::ptrdiff_t>(pos));
 }
 
-struct ByteRange {
+struct MidiBytes {
     std::size_t begin;
     std::size_t end;
+    // Inside a RIFF file, the lengths that set the end, as the file gives them.
+    bool inRiff = false;
+    std::uint32_t riffLength = 0;
+    std::size_t dataChunkAt = 0;
+    std::uint32_t dataLength = 0;
 };
 
 // Where the Standard MIDI File lies: the whole file, or the "data" chunk of a RIFF "RMID" file (.rmi).
-ByteRange standardMidiFileIn(const std::vector<std::uint8_t>& data)
+MidiBytes standardMidiFileIn(const std::vector<std::uint8_t>& data)
 {
     if (data.size() < 4 || !namesChunk(data, 0, "RIFF"))
         return {0, data.size()};
@@ -269,10 +274,34 @@ ByteRange standardMidiFileIn(const std::vector<std::uint8_t>& data)
         const std::size_t begin = pos + 8;
         const std::size_t length = std::min<std::size_t>(riffWord(data, pos + 4), riffEnd - begin);
         if (namesChunk(data, pos, "data"))
-            return {begin, begin + length};
+            return {begin, begin + length, true, riffWord(data, 4), pos, riffWord(data, pos + 4)};
         pos = std::min(riffEnd, begin + length + (length & 1)); // chunks start on even bytes
     }
     throw MidiFileError("RIFF RMID file without a 'data' chunk");
+}
+
+// A RIFF length that ends the MIDI data inside a track the file holds whole, named with what the data takes; empty
+// when the track's own length is what is wrong.
+std::string riffLengthCutting(const std::vector<std::uint8_t>& data, const MidiBytes& bytes, std::size_t trackAt,
+                              std::uint32_t trackLength)
+{
+    const std::size_t trackEnd = trackAt + 8 + std::size_t{trackLength};
+    if (!bytes.inRiff || trackEnd > data.size())
+        return {};
+    std::vector<TickEvent> events;
+    Warnings warnings;
+    try {
+        Reader track(data, trackAt + 8, trackEnd);
+        readTrack(track, events, warnings);
+    } catch (const MidiFileError&) {
+        return {};
+    }
+    if (bytes.begin + std::size_t{bytes.dataLength} < trackEnd)
+        return "RIFF 'data' chunk at byte " + hexOffset(bytes.dataChunkAt) + " says " +
+               std::to_string(bytes.dataLength) + " bytes where its MIDI data takes " +
+               std::to_string(trackEnd - bytes.begin);
+    return "RIFF header says " + std::to_string(bytes.riffLength) + " bytes where the MIDI data inside takes " +
+           std::to_string(trackEnd - 8);
 }
 
 std::string trackCountText(std::uint32_t count)
@@ -284,7 +313,9 @@ std::string trackCountText(std::uint32_t count)
 
 MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixedTempoBpm)
 {
-    const auto [begin, end] = standardMidiFileIn(data);
+    const MidiBytes bytes = standardMidiFileIn(data);
+    const std::size_t begin = bytes.begin;
+    const std::size_t end = bytes.end;
     if (end - begin < 14 || !namesChunk(data, begin, "MThd"))
         throw MidiFileError("not a Standard MIDI File (no MThd header)");
     const std::uint32_t headerLength = bigEndian(data, begin + 4, 4);
@@ -312,6 +343,12 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
     while (tracksRead < trackCount) {
         // A header that counts more tracks than the file holds: players play those present.
         if (end - pos < 8) {
+            // Unless a RIFF length cut the MIDI data short before a track the file holds.
+            if (data.size() - pos >= 8 && namesChunk(data, pos, "MTrk")) {
+                const std::string riffCut = riffLengthCutting(data, bytes, pos, bigEndian(data, pos + 4, 4));
+                if (!riffCut.empty())
+                    throw MidiFileError(riffCut);
+            }
             if (tracksRead == 0)
                 throw MidiFileError("no track chunk ('MTrk') in the file" +
                                     (otherChunks.empty() ? std::string(", nothing but its header")
@@ -353,22 +390,26 @@ MidiFileContent parseMidiFile(const std::vector<std::uint8_t>& data, double fixe
             const std::string pastEnd = "track chunk at byte " + hexOffset(pos) + " says " +
                                         std::to_string(length) + " bytes where the file has " +
                                         std::to_string(left) + " left";
+            // When the file is a RIFF one whose length cut the MIDI data short, that length is the one to name.
+            const auto refuse = [&](std::string why) {
+                const std::string riffCut = riffLengthCutting(data, bytes, pos, length);
+                return MidiFileError(riffCut.empty() ? pastEnd + why : riffCut);
+            };
             Reader track(data, pos + 8, end);
             TrackEnd trackEnd{};
             try {
                 trackEnd = readTrack(track, events, warnings);
             } catch (const MidiFileError& cut) {
-                throw MidiFileError(pastEnd + ", and its events are cut off: " + cut.what());
+                throw refuse(std::string(", and its events are cut off: ") + cut.what());
             }
             if (!trackEnd.atEndOfTrack)
-                throw MidiFileError(pastEnd + ", and its events stop without an End of Track");
+                throw refuse(", and its events stop without an End of Track");
             // Bytes after its End of Track would be another chunk whose place the length got wrong too, unless
             // they are all zero: padding, which players step over.
             const auto rest = data.begin() + static_cast<std::ptrdiff_t>(track.position());
             const auto restEnd = data.begin() + static_cast<std::ptrdiff_t>(end);
             if (std::any_of(rest, restEnd, [](std::uint8_t b) { return b != 0; }))
-                throw MidiFileError(pastEnd + ", and more follows its End of Track at byte " +
-                                    hexOffset(track.position()));
+                throw refuse(", and more follows its End of Track at byte " + hexOffset(track.position()));
             std::string readToEnd = pastEnd + "; read up to its End of Track, as players do";
             if (const auto padding = restEnd - rest; padding > 0)
                 readToEnd += padding == 1 ? std::string(", and the zero byte after it taken as padding")

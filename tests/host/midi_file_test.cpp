@@ -235,6 +235,18 @@ TEST(MidiFile, ARiffMidiFileCarriesItsStandardMidiFileInItsDataChunk)
     EXPECT_EQ(errorOf(riff("WAVE", {{"data", {0, 0}}})), "RIFF file of form 'WAVE', not a MIDI file (form 'RMID')");
     EXPECT_EQ(errorOf(riff("RMID", {{"LIST", {1}}})), "RIFF RMID file without a 'data' chunk");
     EXPECT_EQ(errorOf(riff("RMID", {{"data", {'M', 'T', 'h', 'd'}}})), "not a Standard MIDI File (no MThd header)");
+
+    // A length that cuts the MIDI data short while the file holds it whole is named, not the track's.
+    auto shortData = riff("RMID", {{"data", smf(0, 96, {kOneNote})}, {"LIST", {1, 2}}});
+    shortData[16] -= 10;
+    EXPECT_EQ(errorOf(shortData), "RIFF 'data' chunk at byte 0xc says 24 bytes where its MIDI data takes 34");
+    auto shortRiff = riff("RMID", {{"data", smf(0, 96, {kOneNote})}});
+    shortRiff[4] -= 10;
+    EXPECT_EQ(errorOf(shortRiff), "RIFF header says 36 bytes where the MIDI data inside takes 46");
+    // Cut between two tracks, the second is not taken for missing.
+    auto cutBetween = riff("RMID", {{"data", smf(1, 96, {kOneNote, kOneNote})}});
+    cutBetween[16] -= 17;
+    EXPECT_EQ(errorOf(cutBetween), "RIFF 'data' chunk at byte 0xc says 37 bytes where its MIDI data takes 54");
 }
 
 } // namespace
