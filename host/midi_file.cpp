@@ -156,10 +156,10 @@ void checkTempoRange(std::uint32_t microsecondsPerQuarter, std::size_t offset, W
     const double bpm = 60e6 / microsecondsPerQuarter;
     if (bpm >= kPluginMinTempoBpm && bpm <= kPluginMaxTempoBpm)
         return;
-    std::string text = "tempo of " + bpmText(bpm) + " bpm outside the " + bpmText(kPluginMinTempoBpm) + "..";
-    text += bpmText(kPluginMaxTempoBpm) + " bpm the plug-in follows, the first at byte " + hexOffset(offset);
+    std::string text = "tempo of " + bpmText(bpm) + " BPM outside the " + bpmText(kPluginMinTempoBpm) + "..";
+    text += bpmText(kPluginMaxTempoBpm) + " BPM the plug-in follows, the first at byte " + hexOffset(offset);
     text += ": the file's notes keep its timing, while the plug-in holds such a tempo at the nearer end (here ";
-    text += bpmText(bpm < kPluginMinTempoBpm ? kPluginMinTempoBpm : kPluginMaxTempoBpm) + " bpm)";
+    text += bpmText(bpm < kPluginMinTempoBpm ? kPluginMinTempoBpm : kPluginMaxTempoBpm) + " BPM)";
     warnings.once(warnings.tempoRange, std::move(text));
 }
 

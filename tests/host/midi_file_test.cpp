@@ -85,9 +85,9 @@ TEST(MidiFile, TempoEventsOfAnotherLengthOrOutsideThePluginsRangeAreEachToldOnce
                                                     0x5d, 0x40, 0, 0xff, 0x2f, 0}}));
     EXPECT_EQ(outside.tempoChanges.back().bpm, 60e6 / 13e6);
     EXPECT_EQ(outside.warnings,
-              std::vector<std::string>{"tempo of 1200 bpm outside the 5..600 bpm the plug-in follows, the first at "
+              std::vector<std::string>{"tempo of 1200 BPM outside the 5..600 BPM the plug-in follows, the first at "
                                        "byte 0x17: the file's notes keep its timing, while the plug-in holds such a "
-                                       "tempo at the nearer end (here 600 bpm)"});
+                                       "tempo at the nearer end (here 600 BPM)"});
     // A fixed tempo ignores the file's tempo events, and so says nothing of them.
     EXPECT_TRUE(parseMidiFile(smf(0, 96, {{0, 0xff, 0x51, 3, 0x00, 0xc3, 0x50, 0, 0xff, 0x51, 1, 0}}), 100.0)
                     .warnings.empty());
