@@ -1,6 +1,7 @@
 #include "toolkit/anim_knob.h"
 
 #include "toolkit/bitmap.h"
+#include "toolkit/truncate_into.h"
 
 #include <cstring>
 
@@ -38,14 +39,14 @@ bool CAnimKnob::isTypeOf(const char* type)
     return std::strcmp(type, "CAnimKnob") == 0 || CKnob::isTypeOf(type);
 }
 
-// The value picks a pixel row of the strip, which goes down to the top of its image. A strip of one
-// image, or of images without height, always shows its first.
+// The value picks a pixel row of the strip, which goes down to the top of its image; a value beyond the
+// strip shows its last. A strip of one image, or of images without height, always shows its first.
 void CAnimKnob::draw(CDrawContext* context)
 {
     CPoint from{0, 0};
     if (value >= 0.0f && subPixmaps > 1 && heightOfOneImage > 0) {
         const std::int32_t span = (subPixmaps - 1) * heightOfOneImage;
-        from.v = static_cast<std::int32_t>(value * static_cast<float>(span));
+        from.v = truncateInto(value * static_cast<float>(span), 0, span);
         for (std::int32_t top = 0; top <= span; top += heightOfOneImage) {
             if (top > from.v) {
                 from.v = top - heightOfOneImage;

@@ -1,8 +1,9 @@
 #include "toolkit/auto_animation.h"
 
 #include "toolkit/switch_positions.h"
+#include "toolkit/truncate_into.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstring>
 
 namespace Toolkit {
@@ -28,10 +29,13 @@ bool CAutoAnimation::isTypeOf(const char* type)
     return std::strcmp(type, "CAutoAnimation") == 0 || CControl::isTypeOf(type);
 }
 
+// A value set beyond the strip shows its first or last image.
 void CAutoAnimation::draw(CDrawContext* context)
 {
-    if (bWindowOpened && subPixmaps > 0)
-        drawBackgroundFrom(context, {offset.h, offset.v + static_cast<std::int32_t>(std::trunc(value))});
+    if (bWindowOpened && subPixmaps > 0) {
+        const std::int32_t lastImage = std::max(0, (subPixmaps - 1) * heightOfOneImage);
+        drawBackgroundFrom(context, {offset.h, offset.v + truncateInto(value, 0, lastImage)});
+    }
     setDirty(false);
 }
 

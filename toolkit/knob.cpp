@@ -4,6 +4,7 @@
 #include "toolkit/draw_context.h"
 #include "toolkit/frame.h"
 #include "toolkit/mouse_buttons.h"
+#include "toolkit/truncate_into.h"
 
 #include <cmath>
 #include <cstring>
@@ -113,11 +114,16 @@ void CKnob::setHandleBitmap(CBitmap* bitmap)
     pHandle = bitmap;
 }
 
+// The point stays within the square around the handle's circle; a value that gives no angle (NaN or
+// infinite) puts it at the square's top-left corner.
 void CKnob::valueToPoint(CPoint& point)
 {
     const float alpha = (value - bCoef) / aCoef;
-    point.h = static_cast<std::int32_t>(radius + std::cos(alpha) * (radius - inset) + 0.5f);
-    point.v = static_cast<std::int32_t>(radius - std::sin(alpha) * (radius - inset) + 0.5f);
+    const float reach = std::abs(radius - static_cast<float>(inset));
+    const std::int32_t lowest = truncateInto(radius - reach, INT32_MIN, INT32_MAX);
+    const std::int32_t highest = truncateInto(radius + reach + 1.0f, lowest, INT32_MAX);
+    point.h = truncateInto(radius + std::cos(alpha) * (radius - inset) + 0.5f, lowest, highest);
+    point.v = truncateInto(radius - std::sin(alpha) * (radius - inset) + 0.5f, lowest, highest);
 }
 
 // The angle is measured from the start of the sweep; what lies beyond its end by more than half the

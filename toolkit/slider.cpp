@@ -4,7 +4,9 @@
 #include "toolkit/frame.h"
 #include "toolkit/mouse_buttons.h"
 #include "toolkit/offscreen_context.h"
+#include "toolkit/truncate_into.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -91,8 +93,11 @@ CRect CSlider::handleRect() const
 {
     const float position = (style & (kLeft | kTop)) != 0 ? value : 1.0f - value;
     const std::int32_t length = horizontal() ? widthOfSlider : heightOfSlider;
-    std::int32_t along = static_cast<std::int32_t>(static_cast<float>(rangeHandle) * position) +
-        (horizontal() ? offsetHandle.h : offsetHandle.v);
+    const std::int32_t start = horizontal() ? offsetHandle.h : offsetHandle.v;
+    // Bounded by the limits below before they apply, so that they decide as before.
+    const std::int32_t lowest = std::min(minTmp, maxTmp - length) - start;
+    const std::int32_t highest = std::max(minTmp, maxTmp - length) - start;
+    std::int32_t along = truncateInto(static_cast<float>(rangeHandle) * position, lowest, highest) + start;
     if (along + length > maxTmp)
         along = maxTmp - length;
     if (along < minTmp)

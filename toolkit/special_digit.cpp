@@ -1,6 +1,7 @@
 #include "toolkit/special_digit.h"
 
 #include "toolkit/bitmap.h"
+#include "toolkit/truncate_into.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,9 +35,11 @@ bool CSpecialDigit::isTypeOf(const char* type)
 void CSpecialDigit::draw(CDrawContext* context)
 {
     if (background != nullptr) {
-        auto number = static_cast<std::int64_t>(std::clamp(std::trunc(value), vmin, vmax));
+        // Digits are never negative, and NaN shows the lowest number.
+        const std::int32_t lowest = truncateInto(vmin, 0, INT32_MAX);
+        std::int32_t number = truncateInto(value, lowest, truncateInto(vmax, lowest, INT32_MAX));
         for (std::int32_t digit = iNumbers - 1; digit >= 0; --digit) {
-            const auto shown = static_cast<std::int32_t>(number % 10);
+            const std::int32_t shown = number % 10;
             number /= 10;
             const CRect box{xpos[digit], ypos[digit], xpos[digit] + width, ypos[digit] + height};
             if (transparencyEnabled)

@@ -4,6 +4,7 @@
 // shows, and which value a point along the control picks.
 
 #include "toolkit/bitmap.h"
+#include "toolkit/truncate_into.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,9 +20,10 @@ inline std::int32_t imagesAlong(const CBitmap* background, bool across, std::int
     return (across ? background->getWidth() : background->getHeight()) / extent;
 }
 
+// The nearest image; values beyond 0..1 show the first or the last.
 inline std::int32_t imageOfValue(float value, std::int32_t positions)
 {
-    return static_cast<std::int32_t>(static_cast<float>(positions - 1) * value + 0.5f);
+    return truncateInto(static_cast<float>(positions - 1) * value + 0.5f, 0, positions - 1);
 }
 
 // The control's extent is divided into one band per position; the value of the band at the distance
