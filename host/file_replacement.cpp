@@ -1,5 +1,6 @@
 #include "host/file_replacement.h"
 
+#include "platform/replaced_file.h"
 #include "platform/temporary_file.h"
 
 #include <cerrno>
@@ -27,9 +28,8 @@ std::string failure(const char* what, const std::string& path, const std::string
 }
 
 // Opened exclusively, so two runs writing into one folder never share a temporary.
-std::filesystem::path reserveTemporaryBeside(const std::string& path)
+std::filesystem::path reserveTemporaryBeside(const std::filesystem::path& target, const std::string& path)
 {
-    const std::filesystem::path target(path);
     const platform::TemporaryFile temporary = platform::createTemporaryBeside(folderOf(target) / target.filename());
     if (temporary.file == nullptr)
         throw std::runtime_error(failure("cannot create", path,
@@ -42,17 +42,21 @@ std::filesystem::path reserveTemporaryBeside(const std::string& path)
 
 FileReplacement::FileReplacement(const std::string& path, const std::string& kind) : path_(path)
 {
+    // Through a link, the file it points to is replaced and the link stays.
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
+    target_ = platform::finalLinkTarget(path, error);
+    if (error)
+        throw std::runtime_error(failure("cannot write", path, error.message()));
+    const auto status = std::filesystem::status(target_, error);
     if (std::filesystem::is_directory(status))
         throw std::runtime_error(path + " is a folder, not a " + kind);
     // A device or a pipe in the path's place would itself be replaced by the rename.
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         throw std::runtime_error(failure("cannot write", path, "it is not a regular file"));
-    const std::filesystem::path folder = folderOf(path);
+    const std::filesystem::path folder = folderOf(target_);
     if (!std::filesystem::is_directory(folder, error))
         throw std::runtime_error(failure("cannot create", path, "there is no folder " + folder.string()));
-    temporary_ = reserveTemporaryBeside(path);
+    temporary_ = reserveTemporaryBeside(target_, path);
 }
 
 FileReplacement::~FileReplacement()
@@ -77,7 +81,7 @@ void FileReplacement::write(std::span<const std::uint8_t> bytes)
 void FileReplacement::commit()
 {
     std::error_code error;
-    std::filesystem::rename(temporary_, path_, error);
+    platform::renameKeepingPermissions(temporary_, target_, error);
     if (error)
         throw std::runtime_error(failure("cannot write", path_, error.message()));
     committed_ = true;

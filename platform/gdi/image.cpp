@@ -1,6 +1,7 @@
 #include "platform/gdi/image.h"
 
 #include "platform/gdi/draw_target.h"
+#include "platform/replaced_file.h"
 #include "platform/temporary_file.h"
 
 #include <png.h>
@@ -114,12 +115,16 @@ bool encodePng(const Image& image, std::FILE* out)
 bool writePng(const Image& image, const std::filesystem::path& file)
 {
     std::error_code error;
+    // Through a link, the file it points to is replaced and the link stays.
+    const std::filesystem::path target = finalLinkTarget(file, error);
+    if (error)
+        return false;
     // A device or a pipe in the file's place would itself be replaced by the rename.
-    const auto status = std::filesystem::status(file, error);
-    if (image.width() == 0 || image.height() == 0 || !file.has_filename() ||
+    const auto status = std::filesystem::status(target, error);
+    if (image.width() == 0 || image.height() == 0 || !target.has_filename() ||
         (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)))
         return false;
-    const TemporaryFile temporary = createTemporaryBeside(file);
+    const TemporaryFile temporary = createTemporaryBeside(target);
     if (temporary.file == nullptr)
         return false;
     const bool encoded =
@@ -127,7 +132,7 @@ bool writePng(const Image& image, const std::filesystem::path& file)
     const bool written = std::fclose(temporary.file) == 0 && encoded;
     std::error_code renamed;
     if (written)
-        std::filesystem::rename(temporary.path, file, renamed);
+        renameKeepingPermissions(temporary.path, target, renamed);
     if (!written || renamed) {
         std::filesystem::remove(temporary.path, error);
         return false;

@@ -41,7 +41,8 @@ private:
 std::optional<Image> captureImage(HDC dc, const RECT& area);
 
 // 8-bit RGB. The picture takes the file's place whole: it is written into a hidden temporary file
-// beside it and renamed over it when complete. False when it cannot be written; the temporary file is
+// beside it and renamed over it when complete, with the older file's permission bits; through a
+// symbolic link it replaces the link's target. False when it cannot be written; the temporary file is
 // then gone and an older file of that name is left as it was.
 bool writePng(const Image& image, const std::filesystem::path& file);
 

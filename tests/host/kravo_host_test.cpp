@@ -207,6 +207,34 @@ TEST_F(KravoHost, AStateFileThatCannotBeWrittenStopsTheRenderEarlyOrLeavesTheOld
     EXPECT_EQ(folder.readFile("keep.wav"), "old");
 }
 
+// A replaced output keeps its permission bits (an executable bit, which no new file gets, among them). A link given
+// as an output stays and the file it leads to is replaced (or, dangling, created).
+TEST_F(KravoHost, AnOutputKeepsItsPermissionBitsAndOneThroughALinkReplacesTheLinksTarget)
+{
+    namespace fs = std::filesystem;
+    const fs::perms owned = fs::perms::owner_all | fs::perms::group_read;
+    fs::create_directory(folder / "kept");
+    for (const std::string name : {"kept/take.wav", "kept/kit.state", "kept/shot.png"}) {
+        folder.writeFile(name, "old");
+        fs::permissions(folder / name, owned);
+    }
+    for (const std::string name : {"take.wav", "kit.state", "shot.png", "new.wav"})
+        fs::create_symlink("kept/" + name, folder / name);
+    const auto at = [&](const std::string& name) { return (folder / name).string(); };
+    ASSERT_EQ(run("render --quiet --seconds 0.01 --out " + at("take.wav") + " --save-state " + at("kept/kit.state"))
+                  .exitCode, 0);
+    ASSERT_EQ(run("render --quiet --seconds 0.01 --out " + at("new.wav") + " --save-state " + at("kit.state"))
+                  .exitCode, 0);
+    ASSERT_EQ(run("view --png " + at("shot.png")).exitCode, 0);
+    for (const std::string name : {"take.wav", "kit.state", "shot.png", "new.wav"}) {
+        EXPECT_TRUE(fs::is_symlink(folder / name)) << name;
+        EXPECT_GT(folder.readFile("kept/" + name).size(), 3u) << name;
+        EXPECT_EQ(fs::status(folder / name).permissions() == owned, name != "new.wav") << name;
+    }
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"kept", "take.wav", "kit.state", "shot.png", "new.wav"}));
+    EXPECT_EQ(readWav(at("new.wav")).frames, 441);
+}
+
 TEST_F(KravoHost, ALoadedStateNamesTheChunksItLeavesOutOrThatTheInstanceRefuses)
 {
     const std::string out = " --quiet --seconds 0.01 --out " + (folder / "take.wav").string();
