@@ -12,38 +12,84 @@ namespace host {
 
 const char* const kDefaultPluginPath = KRAVO_LIBRARY_PATH;
 
-const char* const kUsage =
-    "usage:\n"
-    "  kravo-host render --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
-    "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
-    "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
-    "                    [--load-state FILE] [--save-state FILE]\n"
-    "      --tempo takes 5 to 600 BPM, the range of tempos the plug-in follows\n"
-    "  kravo-host params [--plugin PATH] [--host] [--program N] [--set INDEX=VALUE]... INDEX...\n"
-    "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index, as the\n"
-    "      plug-in object gives them; with --host what a host sees instead:\n"
-    "      INDEX<TAB>control name<TAB>value text<TAB>automatable<TAB>value\n"
-    "  kravo-host samples --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--program N]\n"
-    "                     [--bits 16|24|32f] [--quiet]\n"
-    "      renders every built-in drum sample once, in order, each followed by a short gap\n"
-    "  kravo-host editor [--plugin PATH] [--program N] [--set INDEX=VALUE]... [--voice V] [--page MODE]\n"
-    "                    [--layer A|B] [--fx-slot S] [--pattern P] [--track T] [--view 1]\n"
-    "                    [--png FILE.png]\n"
-    "      opens the plug-in's editor in a window of its own: on the desktop until the window is closed,\n"
-    "      or, with --png, headless, writing a picture of it; first --voice clicks the select button of\n"
-    "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none),\n"
-    "      --layer the sample page's Edit Sample A or B button (for voices 16..23), --fx-slot the button\n"
-    "      of effect slot S (0..3), then on the pattern page --pattern the select light of pattern P\n"
-    "      (0..7), --track the button of track T (0..3) and --view 1 the View switch, which shows the\n"
-    "      grid's overview. With none of these options the editor opens as a host opens it, through\n"
-    "      the library's view routines, in a host window of the editor's size\n"
-    "  kravo-host view --png FILE.png [--plugin PATH] [--window WxH] [--program N] [--set INDEX=VALUE]...\n"
-    "      opens the library as a host's engine does, with its host views, and writes a picture of the\n"
-    "      host window (client size WxH, by default the view's): the host views with their root at\n"
-    "      (50, 20) and the editor in its child window\n"
-    "  kravo-host help\n"
-    "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
-    "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
+namespace {
+
+// One command of the help: its synopsis, shown alone after a usage error, and what it does.
+struct CommandHelp {
+    const char* name;
+    const char* synopsis;
+    const char* description;
+};
+
+// The full help and each usage error's synopsis are both made from this table.
+constexpr CommandHelp kCommands[] = {
+    {"render",
+     "  kravo-host render --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--tempo BPM] [--play]\n"
+     "                    [--program N] [--set INDEX=VALUE]... [--note SECONDS:NOTE[:VELOCITY[:LENGTH_SECONDS]]]...\n"
+     "                    [--midi FILE.mid] [--seconds S] [--bits 16|24|32f] [--quiet]\n"
+     "                    [--load-state FILE] [--save-state FILE]\n",
+     "      --tempo takes 5 to 600 BPM, the range of tempos the plug-in follows\n"},
+    {"params",
+     "  kravo-host params [--plugin PATH] [--host] [--program N] [--set INDEX=VALUE]... INDEX...\n",
+     "      prints INDEX<TAB>name<TAB>display<TAB>label<TAB>stored value, one line per index, as the\n"
+     "      plug-in object gives them; with --host what a host sees instead:\n"
+     "      INDEX<TAB>control name<TAB>value text<TAB>automatable<TAB>value\n"},
+    {"samples",
+     "  kravo-host samples --out FILE.wav [--plugin PATH] [--rate HZ] [--block N] [--program N]\n"
+     "                     [--bits 16|24|32f] [--quiet]\n",
+     "      renders every built-in drum sample once, in order, each followed by a short gap\n"},
+    {"editor",
+     "  kravo-host editor [--plugin PATH] [--program N] [--set INDEX=VALUE]... [--voice V] [--page MODE]\n"
+     "                    [--layer A|B] [--fx-slot S] [--pattern P] [--track T] [--view 1]\n"
+     "                    [--png FILE.png]\n",
+     "      opens the plug-in's editor in a window of its own: on the desktop until the window is closed,\n"
+     "      or, with --png, headless, writing a picture of it; first --voice clicks the select button of\n"
+     "      voice V (0..23), --page the page button of MODE (0 voice, 1 mixer, 2 Easy, 3 modulation, 4 none),\n"
+     "      --layer the sample page's Edit Sample A or B button (for voices 16..23), --fx-slot the button\n"
+     "      of effect slot S (0..3), then on the pattern page --pattern the select light of pattern P\n"
+     "      (0..7), --track the button of track T (0..3) and --view 1 the View switch, which shows the\n"
+     "      grid's overview. With none of these options the editor opens as a host opens it, through\n"
+     "      the library's view routines, in a host window of the editor's size\n"},
+    {"view",
+     "  kravo-host view --png FILE.png [--plugin PATH] [--window WxH] [--program N] [--set INDEX=VALUE]...\n",
+     "      opens the library as a host's engine does, with its host views, and writes a picture of the\n"
+     "      host window (client size WxH, by default the view's): the host views with their root at\n"
+     "      (50, 20) and the editor in its child window\n"},
+    {"help", "  kravo-host help\n", ""},
+};
+
+} // namespace
+
+std::string usageText()
+{
+    std::string text = "usage:\n";
+    for (const CommandHelp& command : kCommands) {
+        text += command.synopsis;
+        text += command.description;
+    }
+    text += "The plug-in library (by default the one built beside kravo-host) is loaded and played through\n"
+            "its exported routines, with the host's own libraries (hostlibs/) standing in for the host.\n";
+    return text;
+}
+
+std::string usageErrorHelp(const std::string& command)
+{
+    for (const CommandHelp& known : kCommands) {
+        if (command == known.name) {
+            std::string text = "usage:\n";
+            text += known.synopsis;
+            text += "'kravo-host help' tells what every command and option does\n";
+            return text;
+        }
+    }
+    std::string text = "usage: kravo-host COMMAND [OPTION]...\ncommands:";
+    for (const CommandHelp& known : kCommands) {
+        text += ' ';
+        text += known.name;
+    }
+    text += "\n'kravo-host help' tells what every command and option does\n";
+    return text;
+}
 
 namespace {
 

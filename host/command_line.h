@@ -106,6 +106,10 @@ ParamsOptions parseParamsOptions(const std::vector<std::string>& args);
 EditorOptions parseEditorOptions(const std::vector<std::string>& args);
 ViewOptions parseViewOptions(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
+// The whole help: every command's synopsis and what it does.
+std::string usageText();
+// What follows a usage error of `command`: its synopsis alone, or, for no known command, the list of
+// commands; both with a pointer to the whole help.
+std::string usageErrorHelp(const std::string& command);
 
 } // namespace host

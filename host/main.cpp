@@ -20,11 +20,11 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::fputs(host::kUsage, stderr);
+        std::fprintf(stderr, "kravo-host: no command given\n%s", host::usageErrorHelp("").c_str());
         return 2;
     }
     if (args[0] == "help" || args[0] == "--help") {
-        std::fputs(host::kUsage, stdout);
+        std::fputs(host::usageText().c_str(), stdout);
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
             return host::runView(host::parseViewOptions(rest));
         throw host::UsageError("unknown command '" + args[0] + "'");
     } catch (const host::UsageError& error) {
-        std::fprintf(stderr, "kravo-host: %s\n%s", error.what(), host::kUsage);
+        std::fprintf(stderr, "kravo-host: %s\n%s", error.what(), host::usageErrorHelp(args[0]).c_str());
         return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kravo-host: %s\n", error.what());

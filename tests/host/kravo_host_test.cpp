@@ -131,6 +131,35 @@ TEST_F(KravoHost, ParamsPrintsOneLinePerIndexHelpTheUsageOnStdoutAndBadArguments
     EXPECT_NE(run("samples --quiet").err.find("samples needs --out"), std::string::npos);
 }
 
+// A bad argument is told with its own command's synopsis, as the whole help shows it, and a pointer to the help.
+TEST_F(KravoHost, AUsageErrorShowsTheSynopsisOfItsCommandAlone)
+{
+    const std::string help = run("help").out;
+    const std::string wav = " --out " + (folder / "x.wav").string();
+    const std::pair<std::string, std::string> cases[] = {
+        {"render --rate 7999" + wav, "render"}, {"render --note 1e300:36" + wav, "render"}, // 24 hours
+        {"params 9900", "params"}, {"samples --note 0:36" + wav, "samples"}, {"editor --page 9", "editor"},
+        {"view", "view"}};
+    for (const auto& [arguments, command] : cases) {
+        const RunResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        const auto start = result.err.find("\nusage:\n");
+        const auto end = result.err.find("'kravo-host help'");
+        ASSERT_TRUE(start != std::string::npos && end != std::string::npos && start < end) << result.err;
+        const std::string synopsis = result.err.substr(start + 8, end - start - 8);
+        EXPECT_EQ(synopsis.rfind("  kravo-host " + command + " ", 0), 0u) << result.err;
+        EXPECT_EQ(synopsis.find("kravo-host", 3), std::string::npos) << result.err;
+        EXPECT_NE(help.find(synopsis), std::string::npos) << result.err;
+    }
+    for (const std::string arguments : {"", "dance"}) {
+        const RunResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_NE(result.err.find("commands: render params samples editor view help\n"), std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.err.find("--out"), std::string::npos) << result.err;
+    }
+}
+
 // In a log, a long job says how far it has come on a plain line at every tenth of it.
 TEST_F(KravoHost, ProgressGoesToALogAsPlainLines)
 {
