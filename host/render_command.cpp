@@ -195,12 +195,21 @@ int runRender(const RenderOptions& options)
     timeline.seconds = options.seconds.value_or(lastEventSeconds + kTailSeconds);
     if (!(timeline.seconds <= kMaxRenderSeconds)) { // also refuses an end that is not finite
         char length[64];
-        std::snprintf(length, sizeof length, "%.0f s", timeline.seconds);
+        std::snprintf(length, sizeof length, "%.10g s", timeline.seconds);
         throw UsageError(std::string("the render would last ") +
                          (std::isfinite(timeline.seconds) ? length : "forever") +
                          ", over the limit of 24 hours (86400 s); shorten it with --seconds");
     }
     timeline.frames = std::max<std::int64_t>(1, frameAt(timeline.seconds, rate));
+    // A note asked for by name and never heard is a mistake in the command, not a silent render.
+    for (const NoteRequest& note : options.notes) {
+        if (frameAt(note.seconds, rate) >= timeline.frames) {
+            char text[160];
+            std::snprintf(text, sizeof text, "the note at %g s starts at or after the render's end at %g s; "
+                                             "lengthen it with --seconds", note.seconds, timeline.seconds);
+            throw UsageError(text);
+        }
+    }
 
     std::vector<StateChunkRecord> state;
     if (!options.loadStatePath.empty()) {

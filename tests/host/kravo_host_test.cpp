@@ -122,7 +122,9 @@ TEST_F(KravoHost, ParamsPrintsOneLinePerIndexHelpTheUsageOnStdoutAndBadArguments
              render + " --midi a.mid --midi b.mid", render + " --note 0x1:36", "params 0x10", "params ' 16'",
              render + " --note ' 1:36'", render + " --set 5=0x1", "samples --out x.wav --note 0:36",
              "samples --out x.wav --set 2=1", "samples --out x.wav --midi a.mid", "samples --out x.wav --seconds 1",
-             "samples --quiet", render + " --tempo 1e300", render + " --tempo 600.5", render + " --tempo 4.9"}) {
+             "samples --quiet", render + " --tempo 1e300", render + " --tempo 600.5", render + " --tempo 4.9",
+             render + " --seconds 1 --note 5:36", render + " --seconds 1 --note 1e300:60",
+             render + " --seconds 1 --note 0:36 --note 1:36"}) {
         const RunResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
@@ -151,6 +153,7 @@ TEST_F(KravoHost, AUsageErrorShowsTheSynopsisOfItsCommandAlone)
         EXPECT_EQ(synopsis.find("kravo-host", 3), std::string::npos) << result.err;
         EXPECT_NE(help.find(synopsis), std::string::npos) << result.err;
     }
+    EXPECT_NE(run("render --note 1e300:36" + wav).err.find("would last 1e+300 s, over"), std::string::npos);
     for (const std::string arguments : {"", "dance"}) {
         const RunResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
