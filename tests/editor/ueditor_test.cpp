@@ -172,30 +172,10 @@ TEST_F(EditorTest, TheKeySettingYTurnsProgramSteppingByArrowKeysOn)
 }
 
 // As a host does it: the library loaded at run time, its object made through its entry, the editor
-// opened in a window the host owns.
-TEST_F(EditorTest, TheEditorOfTheLoadedLibraryOpensAsAChildOfTheHostsWindow)
-{
-    platform::SharedLibrary library(KRAVO_LIBRARY);
-    using CreateEffectInstance = AudioPlugin* (*)(HostCallback);
-    const auto create = reinterpret_cast<CreateEffectInstance>(library.symbol("createEffectInstance"));
-    ASSERT_NE(create, nullptr);
-    std::unique_ptr<AudioPlugin> loaded(create(nullptr));
-    PluginRecord* record = loaded->getPluginRecord();
-    HWND host = makeWindow(nullptr, {100, 100, 1084, 723}, WS_VISIBLE, kParentClass);
-    ASSERT_EQ(record->dispatcher(record, plugEditOpen, 0, 0, host, 0.0f), 1);
-    platform::pumpMessages();
-    HWND found = WindowFromPoint(POINT{600, 400});
-    EXPECT_NE(found, host);
-    EXPECT_EQ(GetParent(found), host);
-    record->dispatcher(record, plugEditClose, 0, 0, nullptr, 0.0f);
-    loaded.reset();
-    DestroyWindow(host);
-}
-
-// A host may load two copies of the library (two versions, say) into one process. Each copy's frames
-// must use a window class of their own, whose window procedure is that copy's code: a class named
-// after the host's module would be taken by whichever copy came first.
-TEST_F(EditorTest, TwoCopiesOfTheLoadedLibraryEachGiveTheirFramesAClassOfTheirOwn)
+// opened in a window the host owns. A host may load two copies of the library (two versions, say) into
+// one process: each copy's frames must use a window class of their own, whose window procedure is that
+// copy's code, where a class named after the host's module would be taken by whichever copy came first.
+TEST_F(EditorTest, TheEditorsOfTwoLoadedCopiesOpenInTheHostsWindowsWithWindowClassesOfTheirOwn)
 {
     kravo::test::TempFolder folder;
     const std::filesystem::path copy = folder / "second-copy.so";
@@ -212,8 +192,11 @@ TEST_F(EditorTest, TwoCopiesOfTheLoadedLibraryEachGiveTheirFramesAClassOfTheirOw
         HWND host = makeWindow(nullptr, {100, 100, 1084, 723}, WS_VISIBLE, kParentClass);
         ASSERT_EQ(record->dispatcher(record, plugEditOpen, 0, 0, host, 0.0f), 1);
         platform::pumpMessages();
+        HWND found = WindowFromPoint(POINT{600, 400});
+        EXPECT_NE(found, host);
+        EXPECT_EQ(GetParent(found), host);
         char name[32] = {};
-        GetClassNameA(WindowFromPoint(POINT{600, 400}), name, sizeof name);
+        GetClassNameA(found, name, sizeof name);
         classNames[n] = name;
         record->dispatcher(record, plugEditClose, 0, 0, nullptr, 0.0f);
         loaded.reset();
