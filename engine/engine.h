@@ -393,14 +393,16 @@ private:
     modulation::Modulation modulation;
     voices::EasyControls easyControls[kNumDrumSlots];
     voices::EasyPowers easyPowers;
-    float globalVolumeOffset = 0.0f;
-    float globalPanOffset = 0.0f;
     float easyLfoAmount = 0.0f;
     float easyLfoSpeedFactor = 1.0f;
     // The parameter values the cached powers were worked out from (NaN: none yet).
     float lastEasyLfoAmountValue = kNotYetRead;
     float lastEasyLfoSpeedValue = kNotYetRead;
     float lastMainVolumeValue = kNotYetRead;
+    // Copied every sample as one 8-byte pair: on a 4-byte boundary the store could straddle a
+    // cache line or a page, which stalls the sample loop far beyond the copy's own cost.
+    alignas(8) float globalVolumeOffset = 0.0f;
+    float globalPanOffset = 0.0f;
 
     const tables::SineTables* sines;
     const tables::WaveTables* waves;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -66,6 +67,15 @@ TEST_F(EngineTest, GlobalModulationAndBusesReachTheVoicesAndTheOutput)
     float right = 0.0f;
     engine->mixOutput(left, right);
     EXPECT_EQ(std::pair(left, right), std::pair(0.25f, -0.5f));
+}
+
+// The engine copies the two global offsets as one 8-byte pair every sample; an unaligned pair
+// can straddle a cache line or a page, wherever the engine happens to lie.
+TEST_F(EngineTest, GlobalOffsetsAreOneAlignedPair)
+{
+    const voices::VoiceContext& c = engine->voiceContext(0, 0);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(c.globalVolumeOffset) % 8, 0u);
+    EXPECT_EQ(c.globalPanOffset, c.globalVolumeOffset + 1);
 }
 
 TEST_F(EngineTest, EffectTypesAreTakenUpAtTheNextDecodeAndRetunedWithTheRate)
