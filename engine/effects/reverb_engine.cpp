@@ -219,9 +219,10 @@ void ReverbEngine::startPlan()
     finishPlan();
     const std::uint32_t start = (writeIndex_ + 1) & combMask_;
     const std::uint32_t ringFrames = combMask_ + 1;
-    // A plan reads nothing it writes and writes no further than the end of the rings.
-    const std::int32_t frames =
-        std::min({kPlanFrames, static_cast<std::int32_t>(ringFrames - start), shortestDelay_});
+    // A plan reads nothing it writes and writes no further than the end of the rings. It ends where a line
+    // of the rings does: a plan cut short puts the next one back on the lines.
+    const std::int32_t frames = std::min({kPlanFrames - static_cast<std::int32_t>(start % kPlanFrames),
+                                          static_cast<std::int32_t>(ringFrames - start), shortestDelay_});
 
     const float* reads[kCombs];
     float acrossTheEnd[kCombs][kPlanFrames];
@@ -245,7 +246,6 @@ void ReverbEngine::startPlan()
     for (int k = 0; k < kCombs; ++k) {
         float* ring = combMemory_[k];
         __builtin_prefetch(ring + start, 1);
-        __builtin_prefetch(ring + ((start + kPlanFrames - 1) & combMask_), 1);
         __builtin_prefetch(ring + ((start + combOffset_[k] + kPlanFrames) & combMask_));
         __builtin_prefetch(ring + ((start + combOffset_[k] + 2 * kPlanFrames - 1) & combMask_));
     }

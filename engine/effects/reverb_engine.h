@@ -94,8 +94,12 @@ private:
     // One ring per comb, the ten left combs, then the ten right ones. A comb's
     // read and write points move one value a sample, so each comb loads a new
     // cache line only every 16 samples.
+    // Rings a whole number of pages apart would put all twenty write points on the same cache sets, more
+    // lines than a set holds: each ring starts one cache line further on than the one before. A plan's
+    // writes start on a line, so they fill one line of each ring.
     // No initialiser: clear() reaches every frame read before it is written.
-    float combMemory_[kCombs][kCombFrames];
+    static constexpr std::uint32_t kRingStagger = 16;
+    alignas(64) float combMemory_[kCombs][kCombFrames + kRingStagger];
     // The ring index of the last frame written.
     std::uint32_t writeIndex_ = 0;
     std::int32_t combLength_[kSides][kCombCount] = {};
