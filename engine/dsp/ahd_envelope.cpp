@@ -1,5 +1,6 @@
 #include "engine/dsp/ahd_envelope.h"
 
+#include <bit>
 #include <cmath>
 
 namespace dsp {
@@ -54,17 +55,30 @@ void AhdEnvelope::setDecayTimeScale(float longestMs)
 void AhdEnvelope::setAttack(float value, float mod, float factor)
 {
     attackValue_ = clamp01(value + mod);
-    attackRate_ = core_.rate(attackValue_, attackScale_, factor);
+    attackRate_ = stageRate(attackRamp_, attackValue_, attackScale_, factor);
 }
 
 void AhdEnvelope::setHold(float value, float mod, float factor)
 {
-    holdRate_ = sustains(value) ? 0.0f : core_.rate(clamp01(value + mod), holdScale_, factor);
+    holdRate_ = sustains(value) ? 0.0f : stageRate(holdRamp_, clamp01(value + mod), holdScale_, factor);
 }
 
 void AhdEnvelope::setDecay(float value, float mod, float factor)
 {
-    decayRate_ = sustains(value) ? 0.0f : core_.rate(clamp01(value + mod), decayScale_, factor);
+    decayRate_ = sustains(value) ? 0.0f : stageRate(decayRamp_, clamp01(value + mod), decayScale_, factor);
+}
+
+float AhdEnvelope::stageRate(RampMemo& memo, float value, float scale, float factor) const
+{
+    const auto valueBits = std::bit_cast<std::uint32_t>(value);
+    const auto scaleBits = std::bit_cast<std::uint32_t>(scale);
+    if (!memo.known || valueBits != memo.value || scaleBits != memo.scale) {
+        memo.value = valueBits;
+        memo.scale = scaleBits;
+        memo.increment = rampIncrement(value, scale, core_.sampleRate, kEnvelopeBlockSize);
+        memo.known = true;
+    }
+    return memo.increment * (core_.gain * factor);
 }
 
 void AhdEnvelope::setStages(float attack, float hold, float decay, float attackMod, float holdMod,

@@ -2,6 +2,8 @@
 
 #include "engine/dsp/envelope_generator.h"
 
+#include <cstdint>
+
 namespace dsp {
 
 // Attack, hold and decay, each with its own time scale; attack and decay have
@@ -50,6 +52,17 @@ private:
 
     bool sustains(float value) const { return sustainFlag_ && value > kSustainThreshold; }
 
+    // A stage's increment before gain and factor, an exp2 of its value and time scale. Voices set their
+    // stages at every coefficient tick from values that stand still between notes, so it is worked out
+    // again only when the bits of either move; the sample rate is fixed from init on.
+    struct RampMemo {
+        std::uint32_t value = 0;
+        std::uint32_t scale = 0;
+        float increment = 0.0f;
+        bool known = false;
+    };
+    float stageRate(RampMemo& memo, float value, float scale, float factor) const;
+
     float attackRate_ = 0.0f;
     float holdRate_ = 0.0f;
     float decayRate_ = 0.0f;
@@ -61,6 +74,9 @@ private:
     float attackExponent_ = 1.0f;
     float decayExponent_ = 1.0f;
     float holdCounter_ = 0.0f;
+    RampMemo attackRamp_;
+    RampMemo holdRamp_;
+    RampMemo decayRamp_;
     EnvelopeCore core_{0.0f};
     Stage stage_ = kAttack;
     bool sustainFlag_ = false;

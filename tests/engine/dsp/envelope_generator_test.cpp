@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -226,6 +227,36 @@ TEST(AhdEnvelope, UnderTheSustainFlagAFullHoldLastsUntilReleaseAndAFullDecayStan
         env.release();
         runBlocks<Ahd>(env, 100);
         EXPECT_EQ(env.level(), afterRelease) << sustain << ", decay " << decay;
+    }
+}
+
+// Set once with inputs of which one differs, then with these: every block as in an envelope only ever set with
+// these, whichever moved (a stage's value, the modulation, the time scales).
+TEST(AhdEnvelope, StagesSetAgainFollowEveryMoveOfTheirValuesModulationAndTimeScales)
+{
+    const auto set = [](dsp::AhdEnvelope& env, std::array<float, 5> in) {
+        Ahd::setTimeScales(env, in[4]);
+        env.setStages(in[0], in[1], in[2], in[3], in[3], in[3], 1.0f, 1.0f, 1.0f);
+    };
+    const std::array<float, 5> inputs = {0.25f, 0.35f, 0.45f, 0.05f, 3.0f};
+    for (int moved = 0; moved < 5; ++moved) {
+        dsp::AhdEnvelope once;
+        dsp::AhdEnvelope twice;
+        once.init(kSampleRate);
+        twice.init(kSampleRate);
+        std::array<float, 5> before = inputs;
+        before[moved] *= 0.5f;
+        set(twice, before);
+        set(twice, inputs);
+        set(once, inputs);
+        once.trigger();
+        twice.trigger();
+        for (int block = 0; block < (1 << 16) && once.isActive(); ++block) {
+            runBlocks<Ahd>(once);
+            runBlocks<Ahd>(twice);
+            ASSERT_EQ(twice.curvedOutput(), once.curvedOutput()) << "input " << moved << ", block " << block;
+        }
+        EXPECT_FALSE(twice.isActive()) << moved;
     }
 }
 
