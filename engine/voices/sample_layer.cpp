@@ -114,7 +114,7 @@ dsp::LfoRate VoiceLayer::filterLfoRate(const VoiceContext& c)
 void VoiceLayer::updateControls(const VoiceContext& c, SynthVoice& voice, SharedLfo& sharedLfo)
 {
     samples::LayerState& s = state_;
-    s.baseStep = std::exp2(tuningOctaves(p(c, layer::kSemi), p(c, layer::kFine))) * s.rateRatio *
+    s.baseStep = tuningFactor_(tuningOctaves(p(c, layer::kSemi), p(c, layer::kFine))) * s.rateRatio *
                  c.easy->synthPitchFactor * c.modRatio(voicedest::kPitch);
     s.filterFreq = dsp::clamp01(p(c, layer::kFilterFreq) + c.easy->filterFreqOffset + s.velocityFreq +
                                 c.modValue(voicedest::kFilterFreq));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 // Small shaping laws the drum renderers share: balance, frequency and gain
@@ -47,6 +48,27 @@ public:
 private:
     std::uint32_t level_ = 0;
     float gain_ = 0.0f;
+    bool known_ = false;
+};
+
+// 2^x at one call site of a voice's control tick, whose exponent stands still between notes while the
+// parameters do: exp2 is worked out again only when the exponent's bits move.
+class Exp2Memo {
+public:
+    float operator()(float x)
+    {
+        const auto exponent = std::bit_cast<std::uint32_t>(x);
+        if (!known_ || exponent != exponent_) {
+            exponent_ = exponent;
+            power_ = std::exp2(x);
+            known_ = true;
+        }
+        return power_;
+    }
+
+private:
+    std::uint32_t exponent_ = 0;
+    float power_ = 0.0f;
     bool known_ = false;
 };
 

@@ -67,6 +67,7 @@ private:
     bool lfoPerVoice_ = false;
     float panLeft_ = 0.0f;
     float panRight_ = 0.0f;
+    Exp2Memo tuningFactor_;
     dsp::AhdEnvelope ampEnv_;
     dsp::AhdEnvelope filterEnv_;
     dsp::VoiceFilter* filter_ = nullptr;

@@ -37,6 +37,17 @@ TEST(VoiceCurves, AGainMemoFollowsEveryMoveOfTheLevel)
     }
 }
 
+// Held exponents, moves, a negative zero and a NaN: the memo gives exp2's value bit for bit.
+TEST(VoiceCurves, APowerMemoFollowsEveryMoveOfTheExponent)
+{
+    voices::Exp2Memo memo;
+    for (float x : {0.25f, 0.25f, -1.5f, 0.0f, -0.0f, std::nanf(""), 0.25f, 0.25f}) {
+        const float expected = std::exp2(x);
+        const float power = memo(x);
+        EXPECT_TRUE(std::memcmp(&power, &expected, sizeof power) == 0) << x;
+    }
+}
+
 TEST(VoiceCurves, RationalCurveKeepsItsEndsAndBendsWithKAndThePowerCurveFollowsItsExponent)
 {
     EXPECT_FLOAT_EQ(voices::curveRational(0.0f, 0.1f), 0.0f);
