@@ -122,6 +122,7 @@ private:
         // Each layer has its own: a shaper's held values and DC state follow one signal.
         dsp::VoiceDistortion distortion;
         voices::DbGainMemo volumeGain;
+        voices::Exp2Memo pitchFactor;
     };
 
     void startLayer(const voices::VoiceContext& c, int layer, const SampleBuffer* buffer);
