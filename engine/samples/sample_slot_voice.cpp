@@ -298,8 +298,8 @@ void SampleSlotVoice::updateLayer(const voices::VoiceContext& c, int layer, voic
 
     const float octaves =
         tuningOctaves(p.sound(sound::kTuning), p.sound(sound::kFineTuning)) + s.randomPitch + s.velocityPitch;
-    s.baseStep = L.pitchFactor(octaves) * c.note->pitchFactor * c.easy->samplePitchFactor * c.modRatio(voicedest::kPitch) *
-                 s.rateRatio;
+    s.baseStep = L.pitchFactor(octaves) * c.note->pitchFactor * c.easy->samplePitchFactor *
+                 c.modRatio(voicedest::kPitch) * s.rateRatio;
     s.filterFreq = p.sound(sound::kFilterFreq) + c.easy->filterFreqOffset + c.modValue(voicedest::kFilterFreq) +
                    s.velocityFreq;
     s.filterQ = p.sound(sound::kFilterQ) + c.easy->filterQOffset + c.modValue(voicedest::kFilterQ);
