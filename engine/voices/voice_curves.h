@@ -31,45 +31,51 @@ float curvePower(float x, float e);
 // 0 below 0.001, else 10^((x * range - offset) / 20): the bottom of a fader is silent.
 float dbGain(float x, float range, float offset);
 
+// The last result of a law at one call site, kept while its input's bits stand still: the same law of
+// the same bits gives the same bits, so a control tick whose input has not moved skips the law.
+class FloatMemo {
+public:
+    template <typename Law>
+    float operator()(float x, Law law)
+    {
+        const auto bits = std::bit_cast<std::uint32_t>(x);
+        if (!known_ || bits != bits_) {
+            bits_ = bits;
+            result_ = law(x);
+            known_ = true;
+        }
+        return result_;
+    }
+
+private:
+    std::uint32_t bits_ = 0;
+    float result_ = 0.0f;
+    bool known_ = false;
+};
+
 // dbGain at one call site, whose range and offset never change: worked out again only when the level moves.
 class DbGainMemo {
 public:
     float operator()(float x, float range, float offset)
     {
-        const auto level = std::bit_cast<std::uint32_t>(x);
-        if (!known_ || level != level_) {
-            level_ = level;
-            gain_ = dbGain(x, range, offset);
-            known_ = true;
-        }
-        return gain_;
+        return memo_(x, [range, offset](float level) { return dbGain(level, range, offset); });
     }
 
 private:
-    std::uint32_t level_ = 0;
-    float gain_ = 0.0f;
-    bool known_ = false;
+    FloatMemo memo_;
 };
 
 // 2^x at one call site of a voice's control tick, whose exponent stands still between notes while the
-// parameters do: exp2 is worked out again only when the exponent's bits move.
+// parameters do.
 class Exp2Memo {
 public:
     float operator()(float x)
     {
-        const auto exponent = std::bit_cast<std::uint32_t>(x);
-        if (!known_ || exponent != exponent_) {
-            exponent_ = exponent;
-            power_ = std::exp2(x);
-            known_ = true;
-        }
-        return power_;
+        return memo_(x, [](float exponent) { return std::exp2(exponent); });
     }
 
 private:
-    std::uint32_t exponent_ = 0;
-    float power_ = 0.0f;
-    bool known_ = false;
+    FloatMemo memo_;
 };
 
 // A fade-in ramp: the level it starts from and the step the renderer adds
