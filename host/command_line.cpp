@@ -1,5 +1,7 @@
 #include "host/command_line.h"
 
+#include "engine/tempo/tempo_sync.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
@@ -98,9 +100,6 @@ constexpr int kNumPrograms = 32;
 // The engine's filters and envelopes are tuned for audio rates; far below them they run away.
 constexpr int kMinSampleRate = 8000;
 constexpr int kMaxSampleRate = 384000;
-// The plug-in follows a host's tempo only within this range and holds it at the nearer end outside.
-constexpr double kMinTempo = 5.0;
-constexpr double kMaxTempo = 600.0;
 // The host's windows stay within what a screen can hold.
 constexpr int kMaxWindowSide = 4096;
 
@@ -284,7 +283,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args)
             continue;
         if (option == "--tempo") {
             options.tempo = toNumber(list.valueOf(option), "tempo");
-            if (*options.tempo < kMinTempo || *options.tempo > kMaxTempo)
+            if (*options.tempo < tempo::TempoSync::kMinTempo || *options.tempo > tempo::TempoSync::kMaxTempo)
                 throw UsageError("--tempo must be from 5 to 600 BPM");
         } else if (option == "--play")
             options.play = true;

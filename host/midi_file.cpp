@@ -1,6 +1,8 @@
 #include "host/midi_file.h"
 
 #include "host/chunk_id_text.h"
+
+#include "engine/tempo/tempo_sync.h"
 #include "platform/byte_order.h"
 
 #include <algorithm>
@@ -17,8 +19,8 @@ constexpr double kDefaultTempoBpm = 120.0;
 constexpr std::size_t kMaxFileSize = 64u << 20;
 constexpr std::size_t kOtherChunksNamed = 4;
 // The tempos the plug-in follows; it holds any other at the nearer end, while the host still times the notes at it.
-constexpr double kPluginMinTempoBpm = 5.0;
-constexpr double kPluginMaxTempoBpm = 600.0;
+constexpr double kPluginMinTempoBpm = tempo::TempoSync::kMinTempo;
+constexpr double kPluginMaxTempoBpm = tempo::TempoSync::kMaxTempo;
 
 struct TickEvent {
     std::uint64_t tick;
